@@ -1,0 +1,170 @@
+#include "formmain.h"
+
+#include "answerbutton.h"
+#include "review.h"
+
+#include "../modglobal.h"
+#include "../platform/colors.h"
+#include "../platform/error.h"
+#include "../platform/services.h"
+#include "../settings/displaysettings.h"
+#include "../settings/globalfileroutines.h"
+#include "../store/readxml.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QTextEdit>
+
+namespace {
+
+const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
+
+void setfamily(QWidget *widget, const QString &family)
+{
+    QFont font = widget->font();
+    font.setFamily(family);
+    widget->setFont(font);
+}
+
+void setpointsize(QWidget *widget, float size)
+{
+    QFont font = widget->font();
+    // Sizes outside what a screen font can take would only produce warnings.
+    font.setPointSizeF(std::clamp(double(size), 1.0, 500.0));
+    widget->setFont(font);
+}
+
+void settextcolor(QWidget *widget, qint32 color)
+{
+    QPalette colors = widget->palette();
+    colors.setColor(QPalette::Text, platform::colorfromcode(color));
+    widget->setPalette(colors);
+}
+
+} // namespace
+
+FormMain::FormMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
+    createcontrols();
+    createmenus();
+    connectsignals();
+}
+
+FormMain::~FormMain() = default;
+
+void FormMain::connectsignals()
+{
+    connect(Command8, &QPushButton::clicked, this, &FormMain::Command8_Click);
+    connect(mnuexit, &QAction::triggered, this, &FormMain::unloadprogram);
+}
+
+void FormMain::start()
+{
+    platform::services().random->randomize();
+    setfontcolor();
+    modglobal::xmlfilepath = QStringLiteral("\\XML\\gre.xml");
+    bool loaded = true;
+    try {
+        loaddata(modglobal::xmlfilepath);
+    } catch (const vocabrix::error &) {
+        loaded = false;
+    }
+    show();
+    // The window opens empty rather than the program ending; the user can pick another file.
+    if (!loaded)
+        platform::services().dialogs->message(loadfailure, platform::icon::critical,
+                                              platform::buttons::ok);
+}
+
+void FormMain::setfontcolor()
+{
+    using namespace modglobal;
+    if (!loadsettings())
+        displaysettings::applydefaults();
+    setfamily(Text1, mainfontname);
+    setpointsize(Text1, displaysettings::sizevalue(mainfontsize, 36));
+    settextcolor(Text1, displaysettings::colorvalue(mainfontcolor));
+    for (answerbutton *each : Command1)
+        setfamily(each, answerfontname);
+}
+
+void FormMain::loaddata(const QString &path)
+{
+    using namespace modglobal;
+    readxml &reader = xmlreader();
+    const qint16 n = reader.nodecount(QStringLiteral("//word"), path);
+    wordcount = n;
+    reader.loadxmlword(QStringLiteral("//word"), path);
+    reader.loadxmlmeaning(QStringLiteral("//meaning"), path);
+    reader.loadxmlusage(QStringLiteral("//usage"), path);
+    if (n == 0) {
+        clearquiz();
+        throw vocabrix::error(vocabrix::error::parse,
+                              QStringLiteral("The dictionary %1 holds no word.").arg(path));
+    }
+
+    const int start = drawposition(platform::services().random->rnd(), n);
+    const QString position = QString::number(start);
+    Text1->setText(reader.readword(position));
+    RichTextBox1->setPlainText(reader.readusage(position));
+    const QColor background = platform::colorfromcode(displaysettings::colorvalue(answercolor));
+    const float size = displaysettings::sizevalue(answerfontsize, 12);
+    for (answerbutton *each : Command1) {
+        setfamily(each, answerfontname);
+        each->setbackcolor(background);
+        setpointsize(each, size);
+    }
+    fillchoices(start);
+    currentword = qint16(start);
+}
+
+void FormMain::fillchoices(int position)
+{
+    readxml &reader = modglobal::xmlreader();
+    Command1[0]->setText(reader.readmeaning(QString::number(position)));
+    for (int i = 1; i < 5; ++i) {
+        const int drawn = drawposition(platform::services().random->rnd(), modglobal::wordcount);
+        Command1[i]->setText(reader.readmeaning(QString::number(drawn)));
+    }
+}
+
+void FormMain::clearquiz()
+{
+    Text1->clear();
+    RichTextBox1->clear();
+    for (answerbutton *each : Command1)
+        each->setText(QString());
+}
+
+void FormMain::Command8_Click()
+{
+    if (platform::services().dialogs->message(QStringLiteral("Do you want to Exit ? "),
+                                              platform::icon::question,
+                                              platform::buttons::yesno) == platform::answer::yes)
+        unloadprogram();
+}
+
+void FormMain::unloadprogram()
+{
+    if (ending)
+        return;
+    ending = true;
+    modglobal::releasexmlreader();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this)
+            window->hide();
+    }
+    hide();
+    emit ended();
+    QCoreApplication::exit(0);
+}
+
+void FormMain::closeEvent(QCloseEvent *event)
+{
+    unloadprogram();
+    event->accept();
+}

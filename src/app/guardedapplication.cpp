@@ -1,0 +1,34 @@
+#include "guardedapplication.h"
+
+#include "../platform/error.h"
+#include "../platform/services.h"
+
+guardedapplication::guardedapplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("vocabrix"));
+    setApplicationDisplayName(QStringLiteral("Vocabrix"));
+    setOrganizationName(QStringLiteral("vocabrix"));
+}
+
+bool guardedapplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const vocabrix::error &failure) {
+        reportunexpected(failure.message());
+    } catch (const std::exception &failure) {
+        reportunexpected(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        reportunexpected(QStringLiteral("an unknown failure"));
+    }
+    return false;
+}
+
+void reportunexpected(const QString &what)
+{
+    platform::services().dialogs->message(
+        QStringLiteral("Something went wrong: %1\nThe program goes on; nothing was saved by the "
+                       "step that failed.")
+            .arg(what),
+        platform::icon::critical, platform::buttons::ok);
+}

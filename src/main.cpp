@@ -1,0 +1,10 @@
+#include "app/formmain.h"
+#include "app/guardedapplication.h"
+
+int main(int argc, char *argv[])
+{
+    guardedapplication application(argc, argv);
+    FormMain window;
+    window.start();
+    return application.exec();
+}

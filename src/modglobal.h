@@ -1,0 +1,35 @@
+#pragma once
+
+// The state every window shares: the loaded word list, the current dictionary path and the
+// twelve display settings.
+
+#include <QString>
+#include <QStringList>
+
+class readxml;
+
+namespace modglobal {
+
+// Each list holds the texts of its elements in document order plus one empty end position.
+extern QStringList wordlist;
+extern QStringList meaninglist;
+extern QStringList usagelist;
+extern qint16 wordcount;
+
+// The current dictionary, relative to the program folder and beginning with a separator.
+extern QString xmlfilepath;
+
+extern QString mainfontname, mainfontcolor, mainfontsize;
+extern QString memoryfontname, memoryfontcolor, memoryfontsize;
+extern QString answerfontname, answercolor, answerfontsize;
+extern QString flashfontname, flashfontcolor, flashfontsize;
+
+// The one reader of the word list, created on first use.
+readxml &xmlreader();
+void releasexmlreader();
+bool hasxmlreader();
+
+// Empties everything (tests start from here).
+void reset();
+
+} // namespace modglobal

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace vocabrix {
+
+// A failure that an operation passes to its caller; the handler that catches it decides
+// what the user is told.
+class error : public std::runtime_error
+{
+public:
+    enum kind { outofrange, typemismatch, overflow, io, parse };
+
+    error(kind k, const QString &message)
+        : std::runtime_error(message.toStdString()), which(k), text(message)
+    {
+    }
+
+    kind what_kind() const { return which; }
+    const QString &message() const { return text; }
+
+private:
+    kind which;
+    QString text;
+};
+
+} // namespace vocabrix

@@ -1,0 +1,41 @@
+#pragma once
+
+// The online services a word can be looked up in. The address is the endpoint followed by
+// the path and query and then the word itself.
+
+#include <QString>
+#include <array>
+
+namespace platform {
+
+struct lookupservice
+{
+    QString label;
+    QString endpoint;
+    QString query;
+};
+
+inline const std::array<lookupservice, 4> &dictionaryservices()
+{
+    static const std::array<lookupservice, 4> services{{
+        {QStringLiteral("Webster"), QStringLiteral("http://www.merriam-webster.com"),
+         QStringLiteral("/cgi-bin/dictionary?book=Dictionary&va=")},
+        {QStringLiteral("Dictionary.com"), QStringLiteral("http://www.dictionary.com"),
+         QStringLiteral("/search?q=")},
+        {QStringLiteral("Hyperdictionary"), QStringLiteral("http://www.hyperdictionary.com"),
+         QStringLiteral("/search.aspx?define=")},
+        {QStringLiteral("Brittanica"), QStringLiteral("http://www.britannica.com"),
+         QStringLiteral("/dictionary?book=Dictionary&va=")},
+    }};
+    return services;
+}
+
+inline const lookupservice &imagesearch()
+{
+    static const lookupservice service{QStringLiteral("Images"),
+                                       QStringLiteral("http://images.google.com"),
+                                       QStringLiteral("/images?q=")};
+    return service;
+}
+
+} // namespace platform

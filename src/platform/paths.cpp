@@ -1,0 +1,28 @@
+#include "paths.h"
+
+#include "services.h"
+
+#include <QRegularExpression>
+
+namespace platform {
+
+QString joinpath(const QString &folder, const QString &stored)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]+"));
+    QString result = folder;
+    while (result.size() > 1 && (result.endsWith(u'/') || result.endsWith(u'\\')))
+        result.chop(1);
+    for (const QString &part : stored.split(separators, Qt::SkipEmptyParts)) {
+        if (!result.endsWith(u'/'))
+            result += u'/';
+        result += part;
+    }
+    return result;
+}
+
+QString programpath(const QString &stored)
+{
+    return joinpath(services().appinfo->programfolder(), stored);
+}
+
+} // namespace platform

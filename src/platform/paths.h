@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Joins a stored relative path such as "\XML\gre.xml" or "/XML/gre.xml" onto a folder.
+// Both "\" and "/" separate, and doubled separators count as one.
+QString joinpath(const QString &folder, const QString &stored);
+
+// The program folder followed by a stored relative path.
+QString programpath(const QString &stored);
+
+} // namespace platform

@@ -1,0 +1,269 @@
+// The production implementations of the platform interfaces.
+
+#include "services.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+#include <chrono>
+#include <random>
+
+namespace platform {
+
+namespace {
+
+QWidget *dialogparent()
+{
+    return QApplication::activeWindow();
+}
+
+class qtdialogs : public dialogs
+{
+public:
+    answer message(const QString &text, icon kind, buttons set) override
+    {
+        QMessageBox box(dialogparent());
+        box.setWindowTitle(services().appinfo->title());
+        box.setText(text);
+        box.setIcon(toqt(kind));
+        switch (set) {
+        case buttons::ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case buttons::okcancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case buttons::yesno:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Ok:
+            return answer::ok;
+        case QMessageBox::Yes:
+            return answer::yes;
+        case QMessageBox::No:
+            return answer::no;
+        default:
+            return set == buttons::yesno ? answer::no : answer::cancel;
+        }
+    }
+
+    std::optional<fontchoice> pickfont(const fontchoice &start) override
+    {
+        bool ok = false;
+        QFont initial(start.name);
+        if (start.size > 0)
+            initial.setPointSizeF(start.size);
+        const QFont chosen = QFontDialog::getFont(&ok, initial, dialogparent(), QString(),
+                                                  QFontDialog::ScalableFonts);
+        if (!ok)
+            return std::nullopt;
+        return fontchoice{chosen.family(), chosen.pointSizeF()};
+    }
+
+    std::optional<QColor> pickcolor(const QColor &start) override
+    {
+        const QColor chosen = QColorDialog::getColor(start, dialogparent());
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    }
+
+    QString savefilename(const QString &title, const QString &filter, const QString &filename,
+                         const QString &folder) override
+    {
+        return QFileDialog::getSaveFileName(dialogparent(), title, QDir(folder).filePath(filename),
+                                            filter);
+    }
+
+private:
+    static QMessageBox::Icon toqt(icon kind)
+    {
+        switch (kind) {
+        case icon::critical:
+            return QMessageBox::Critical;
+        case icon::question:
+            return QMessageBox::Question;
+        case icon::exclamation:
+            return QMessageBox::Warning;
+        case icon::information:
+            return QMessageBox::Information;
+        case icon::none:
+            break;
+        }
+        return QMessageBox::NoIcon;
+    }
+};
+
+class qtlauncher : public launcher
+{
+public:
+    bool start(const QString &program, const QStringList &arguments) override
+    {
+        return QProcess::startDetached(program, arguments);
+    }
+
+    bool openurl(const QUrl &address) override { return QDesktopServices::openUrl(address); }
+};
+
+class qtprinter : public printer
+{
+public:
+    bool printimage(QWidget *window) override
+    {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull() || !window)
+            return false;
+        QPrinter device(info, QPrinter::HighResolution);
+        return paintwindowimage(window, device);
+    }
+};
+
+class qthttp : public http
+{
+public:
+    httpresponse get(const QUrl &address, int timeoutms) override
+    {
+        QNetworkRequest request(address);
+        request.setTransferTimeout(timeoutms);
+        QNetworkReply *reply = manager().get(request);
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        // The transfer time-out covers a stalled transfer; this covers the whole request.
+        QTimer::singleShot(timeoutms, reply, &QNetworkReply::abort);
+        if (!reply->isFinished())
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        httpresponse response;
+        response.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        response.body = reply->readAll();
+        if (reply->error() != QNetworkReply::NoError)
+            response.error = reply->errorString();
+        reply->deleteLater();
+        return response;
+    }
+
+private:
+    static QNetworkAccessManager &manager()
+    {
+        static QNetworkAccessManager instance;
+        return instance;
+    }
+};
+
+class qtclock : public clock
+{
+public:
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+};
+
+class qtrandom : public random
+{
+public:
+    qtrandom() { randomize(); }
+
+    void randomize() override
+    {
+        const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+        generator.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+    }
+
+    float rnd() override
+    {
+        // 24 random bits make every float in [0, 1) with that spacing equally likely, and
+        // never 1.
+        return float(generator() >> 8) * (1.0f / 16777216.0f);
+    }
+
+private:
+    std::mt19937 generator;
+};
+
+class qtappinfo : public appinfo
+{
+public:
+    QString programfolder() override
+    {
+        if (folder.isEmpty())
+            folder = findprogramfolder();
+        return folder;
+    }
+
+    QString title() override { return QStringLiteral("Vocabrix"); }
+
+    platform::version version() override
+    {
+        return {VOCABRIX_VERSION_MAJOR, VOCABRIX_VERSION_MINOR, VOCABRIX_VERSION_PATCH};
+    }
+
+private:
+    // The executable's folder when it holds the dictionary folder (the build tree, a portable
+    // copy); otherwise the user's own data folder.
+    static QString findprogramfolder()
+    {
+        const QString executablefolder = QCoreApplication::applicationDirPath();
+        if (QDir(executablefolder).exists(QStringLiteral("XML")))
+            return executablefolder;
+        const QString userfolder =
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(userfolder);
+        return userfolder;
+    }
+
+    QString folder;
+};
+
+serviceset &current()
+{
+    static qtdialogs dialogs;
+    static qtlauncher launcher;
+    static qtprinter printer;
+    static qthttp http;
+    static qtclock clock;
+    static qtrandom random;
+    static qtappinfo appinfo;
+    static serviceset set{&dialogs, &launcher, &printer, &http, &clock, &random, &appinfo};
+    return set;
+}
+
+} // namespace
+
+bool paintwindowimage(QWidget *window, QPrinter &device)
+{
+    const QPixmap image = window->grab();
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    return painter.end();
+}
+
+serviceset &services()
+{
+    return current();
+}
+
+serviceset install(const serviceset &replacement)
+{
+    const serviceset previous = current();
+    current() = replacement;
+    return previous;
+}
+
+} // namespace platform

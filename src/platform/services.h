@@ -1,0 +1,124 @@
+#pragma once
+
+// Every facility of the desktop the program uses goes through these small interfaces, so that
+// tests can replace them. platform::services() returns the set in use.
+
+#include <QByteArray>
+#include <QColor>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+enum class icon { none, critical, question, exclamation, information };
+enum class buttons { ok, okcancel, yesno };
+enum class answer { ok, cancel, yes, no };
+
+struct fontchoice
+{
+    QString name;
+    double size = 0;
+};
+
+class dialogs
+{
+public:
+    virtual ~dialogs() = default;
+    // A message box titled with the application's title.
+    virtual answer message(const QString &text, icon kind, buttons set) = 0;
+    virtual std::optional<fontchoice> pickfont(const fontchoice &start) = 0;
+    virtual std::optional<QColor> pickcolor(const QColor &start) = 0;
+    // The chosen file name, or the empty text when the picker was cancelled.
+    virtual QString savefilename(const QString &title, const QString &filter,
+                                 const QString &filename, const QString &folder) = 0;
+};
+
+class launcher
+{
+public:
+    virtual ~launcher() = default;
+    // Starts a program with its arguments, never through a shell; false when it cannot start.
+    virtual bool start(const QString &program, const QStringList &arguments) = 0;
+    virtual bool openurl(const QUrl &address) = 0;
+};
+
+class printer
+{
+public:
+    virtual ~printer() = default;
+    // Prints the window's image on the default printer; false when there is none or it fails.
+    virtual bool printimage(QWidget *window) = 0;
+};
+
+struct httpresponse
+{
+    int status = 0; // the HTTP status code, 0 when no response arrived
+    QByteArray body;
+    QString error; // empty when the request itself succeeded
+};
+
+class http
+{
+public:
+    virtual ~http() = default;
+    // A GET that returns when the whole response is in, or when timeoutms has passed.
+    virtual httpresponse get(const QUrl &address, int timeoutms) = 0;
+};
+
+class clock
+{
+public:
+    virtual ~clock() = default;
+    virtual QDateTime now() = 0;
+};
+
+class random
+{
+public:
+    virtual ~random() = default;
+    // Reseeds from the system clock.
+    virtual void randomize() = 0;
+    // A uniform value in [0, 1).
+    virtual float rnd() = 0;
+};
+
+struct version
+{
+    int major = 0, minor = 0, revision = 0;
+};
+
+class appinfo
+{
+public:
+    virtual ~appinfo() = default;
+    virtual QString programfolder() = 0;
+    virtual QString title() = 0;
+    virtual platform::version version() = 0;
+};
+
+struct serviceset
+{
+    platform::dialogs *dialogs = nullptr;
+    platform::launcher *launcher = nullptr;
+    platform::printer *printer = nullptr;
+    platform::http *http = nullptr;
+    platform::clock *clock = nullptr;
+    platform::random *random = nullptr;
+    platform::appinfo *appinfo = nullptr;
+};
+
+// Paints the window's on-screen image, scaled to the page, onto a printer.
+bool paintwindowimage(QWidget *window, QPrinter &device);
+
+// The set in use: the Qt implementations unless a test installed others.
+serviceset &services();
+// Installs a set (tests); returns the previous one.
+serviceset install(const serviceset &replacement);
+
+} // namespace platform

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace platform {
+
+// Window positions are kept in twips (1/1440 inch); these convert at the screen's logical DPI,
+// 15 twips a pixel at 96 DPI.
+int twips(int twipvalue);
+int totwips(int pixels);
+
+} // namespace platform

@@ -1,0 +1,248 @@
+#include "readxml.h"
+
+#include "../modglobal.h"
+#include "../platform/error.h"
+#include "../platform/paths.h"
+#include "../platform/textfile.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <pugixml.hpp>
+
+using vocabrix::error;
+
+namespace {
+
+constexpr qsizetype maxelements = std::numeric_limits<qint16>::max();
+
+std::unique_ptr<pugi::xml_document> parsetext(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    auto document = std::make_unique<pugi::xml_document>();
+    // Blanks between inline markup belong to the text ("a <i>b</i> <b>c</b>").
+    const pugi::xml_parse_result result =
+        document->load_buffer(utf8.constData(), size_t(utf8.size()),
+                              pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+    if (!result)
+        return nullptr;
+    return document;
+}
+
+// Missing, unreadable and malformed files all read as "no document".
+std::unique_ptr<pugi::xml_document> parsefile(const QString &filename)
+{
+    try {
+        return parsetext(platform::readtext(platform::programpath(filename)));
+    } catch (const error &) {
+        return nullptr;
+    }
+}
+
+pugi::xpath_node_set selectnodes(const pugi::xml_document &document, const QString &xmltreenode)
+{
+    try {
+        const pugi::xpath_query query(xmltreenode.toUtf8().constData());
+        pugi::xpath_node_set nodes = query.evaluate_node_set(document);
+        nodes.sort();
+        return nodes;
+    } catch (const pugi::xpath_exception &failure) {
+        throw error(error::parse, QStringLiteral("The selection \"%1\" is not valid: %2")
+                                      .arg(xmltreenode, QString::fromUtf8(failure.what())));
+    }
+}
+
+qint16 checkedcount(size_t count)
+{
+    if (count > size_t(maxelements))
+        throw error(error::overflow,
+                    QStringLiteral("The dictionary holds %1 elements of one kind; at most %2 "
+                                   "are supported.")
+                        .arg(count)
+                        .arg(maxelements));
+    return qint16(count);
+}
+
+bool isxmlspace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+QString trimxmlspace(const QString &text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && isxmlspace(text[begin]))
+        ++begin;
+    while (end > begin && isxmlspace(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// The text of an element and everything inside it, markup removed. Walks the subtree without
+// recursion so that deeply nested input cannot exhaust the stack. White space at both ends is
+// dropped: it is layout, not content.
+QString textcontent(const pugi::xpath_node &selected)
+{
+    if (selected.attribute())
+        return trimxmlspace(QString::fromUtf8(selected.attribute().value()));
+    const pugi::xml_node top = selected.node();
+    std::string text;
+    if (top.type() == pugi::node_pcdata || top.type() == pugi::node_cdata)
+        text = top.value();
+    for (pugi::xml_node node = top.first_child(); node;) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            text += node.value();
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node != top && !node.next_sibling())
+            node = node.parent();
+        if (node == top)
+            break;
+        node = node.next_sibling();
+    }
+    return trimxmlspace(QString::fromStdString(text));
+}
+
+QStringList texts(const pugi::xml_document &document, const QString &xmltreenode)
+{
+    const pugi::xpath_node_set nodes = selectnodes(document, xmltreenode);
+    checkedcount(nodes.size());
+    QStringList result;
+    result.reserve(qsizetype(nodes.size()));
+    for (const pugi::xpath_node &node : nodes)
+        result.append(textcontent(node));
+    return result;
+}
+
+void loadlist(QStringList &list, const readxml &reader, const QString &xmltreenode,
+              const QString &filename)
+{
+    const qint16 count = reader.nodecount(xmltreenode, filename);
+    list = QStringList(count + 1);
+    const auto document = parsefile(filename);
+    if (!document)
+        return;
+    const QStringList found = texts(*document, xmltreenode);
+    // The file may have changed between the count and this parse; the count sizes the list.
+    for (qsizetype i = 0; i < found.size() && i < count; ++i)
+        list[i] = found[i];
+}
+
+qsizetype checkedposition(const QStringList &list, const QString &xmlnodecount)
+{
+    const int position = toposition(xmlnodecount);
+    if (position < 0 || position >= list.size())
+        throw error(error::outofrange,
+                    QStringLiteral("Position %1 is outside the word list (0 to %2).")
+                        .arg(position)
+                        .arg(list.size() - 1));
+    return position;
+}
+
+} // namespace
+
+int toposition(const QString &text)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        throw error(error::typemismatch,
+                    QStringLiteral("\"%1\" is not a position in the word list.").arg(text));
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+        throw error(error::overflow, QStringLiteral("Position %1 is too large.").arg(text));
+    return int(rounded);
+}
+
+std::optional<QStringList> selecttexts(const QString &xmltext, const QString &xmltreenode)
+{
+    const auto document = parsetext(xmltext);
+    if (!document)
+        return std::nullopt;
+    return texts(*document, xmltreenode);
+}
+
+qint16 readxml::nodecount(const QString &xmltreenode, const QString &filename) const
+{
+    const auto document = parsefile(filename);
+    if (!document)
+        return 0;
+    return checkedcount(selectnodes(*document, xmltreenode).size());
+}
+
+void readxml::loadxmlword(const QString &xmltreenode, const QString &filename)
+{
+    loadlist(modglobal::wordlist, *this, xmltreenode, filename);
+}
+
+void readxml::loadxmlmeaning(const QString &xmltreenode, const QString &filename)
+{
+    loadlist(modglobal::meaninglist, *this, xmltreenode, filename);
+}
+
+void readxml::loadxmlusage(const QString &xmltreenode, const QString &filename)
+{
+    loadlist(modglobal::usagelist, *this, xmltreenode, filename);
+}
+
+QString readxml::readword(const QString &xmlnodecount) const
+{
+    return modglobal::wordlist[checkedposition(modglobal::wordlist, xmlnodecount)];
+}
+
+QString readxml::readmeaning(const QString &xmlnodecount) const
+{
+    return modglobal::meaninglist[checkedposition(modglobal::meaninglist, xmlnodecount)];
+}
+
+QString readxml::readusage(const QString &xmlnodecount) const
+{
+    return modglobal::usagelist[checkedposition(modglobal::usagelist, xmlnodecount)];
+}
+
+void readxml::writeword(const QString &xmlnodecount, const QString &strtexttowrite)
+{
+    modglobal::wordlist[checkedposition(modglobal::wordlist, xmlnodecount)] = strtexttowrite;
+}
+
+void readxml::writemeaning(const QString &xmlnodecount, const QString &strtexttowrite)
+{
+    modglobal::meaninglist[checkedposition(modglobal::meaninglist, xmlnodecount)] = strtexttowrite;
+}
+
+void readxml::writeusage(const QString &xmlnodecount, const QString &strtexttowrite)
+{
+    modglobal::usagelist[checkedposition(modglobal::usagelist, xmlnodecount)] = strtexttowrite;
+}
+
+namespace modglobal {
+
+namespace {
+std::unique_ptr<readxml> &reader()
+{
+    static std::unique_ptr<readxml> instance;
+    return instance;
+}
+} // namespace
+
+readxml &xmlreader()
+{
+    if (!reader())
+        reader() = std::make_unique<readxml>();
+    return *reader();
+}
+
+void releasexmlreader()
+{
+    reader().reset();
+}
+
+bool hasxmlreader()
+{
+    return bool(reader());
+}
+
+} // namespace modglobal

@@ -1,0 +1,218 @@
+#include "fakes.h"
+
+#include "modglobal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+fakedialogs::~fakedialogs()
+{
+    verify();
+}
+
+void fakedialogs::expect(const QString &text, platform::answer reply)
+{
+    script.emplace_back(text, reply);
+}
+
+void fakedialogs::expectfont(std::optional<platform::fontchoice> reply)
+{
+    fonts.push_back(std::move(reply));
+}
+
+void fakedialogs::expectcolor(std::optional<QColor> reply)
+{
+    colors.push_back(reply);
+}
+
+void fakedialogs::expectsavename(const QString &reply)
+{
+    savenames.push_back(reply);
+}
+
+void fakedialogs::verify()
+{
+    for (const auto &[text, reply] : script)
+        ADD_FAILURE() << "expected message box never shown: \"" << text.toStdString() << "\"";
+    script.clear();
+    if (!fonts.empty() || !colors.empty() || !savenames.empty())
+        ADD_FAILURE() << "a scripted picker was never opened";
+    fonts.clear();
+    colors.clear();
+    savenames.clear();
+}
+
+platform::answer fakedialogs::message(const QString &text, platform::icon kind,
+                                      platform::buttons set)
+{
+    shown.push_back({text, kind, set});
+    if (script.empty() || script.front().first != text) {
+        ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\""
+                      << (script.empty()
+                              ? std::string()
+                              : " (expected \"" + script.front().first.toStdString() + "\")");
+        return set == platform::buttons::yesno ? platform::answer::no : platform::answer::cancel;
+    }
+    const platform::answer reply = script.front().second;
+    script.pop_front();
+    return reply;
+}
+
+std::optional<platform::fontchoice> fakedialogs::pickfont(const platform::fontchoice &start)
+{
+    fontstarts.push_back(start);
+    if (fonts.empty()) {
+        ADD_FAILURE() << "unexpected font picker";
+        return std::nullopt;
+    }
+    auto reply = fonts.front();
+    fonts.pop_front();
+    return reply;
+}
+
+std::optional<QColor> fakedialogs::pickcolor(const QColor &start)
+{
+    colorstarts.push_back(start);
+    if (colors.empty()) {
+        ADD_FAILURE() << "unexpected colour picker";
+        return std::nullopt;
+    }
+    auto reply = colors.front();
+    colors.pop_front();
+    return reply;
+}
+
+QString fakedialogs::savefilename(const QString &title, const QString &filter,
+                                  const QString &filename, const QString &folder)
+{
+    saverequests.push_back({title, filter, filename, folder});
+    if (savenames.empty()) {
+        ADD_FAILURE() << "unexpected save picker";
+        return QString();
+    }
+    const QString reply = savenames.front();
+    savenames.pop_front();
+    return reply;
+}
+
+bool fakelauncher::start(const QString &program, const QStringList &arguments)
+{
+    started.push_back({program, arguments});
+    return starts;
+}
+
+bool fakelauncher::openurl(const QUrl &address)
+{
+    opened.push_back(address);
+    return starts;
+}
+
+bool fakeprinter::printimage(QWidget *window)
+{
+    if (!works || !window)
+        return false;
+    const QString file =
+        QDir(folder).filePath(QStringLiteral("print%1.pdf").arg(printed.size() + 1));
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(file);
+    if (!platform::paintwindowimage(window, device))
+        return false;
+    printed.push_back(file);
+    return true;
+}
+
+float fakerandom::rnd()
+{
+    ++drawn;
+    if (!values.empty()) {
+        const float value = values.front();
+        values.pop_front();
+        return value;
+    }
+    return std::uniform_real_distribution<float>(0.0f, 0.999f)(fallback);
+}
+
+void fakerandom::script(std::initializer_list<float> list)
+{
+    values.insert(values.end(), list);
+}
+
+float fakerandom::forposition(int p, int n)
+{
+    // The middle of the interval that maps to p, clear of rounding at its edges.
+    return (float(p) - 0.5f) / float(n - 1);
+}
+
+fakeservices::fakeservices()
+{
+    EXPECT_TRUE(root.isValid());
+    appinfo.folder = root.path() + QStringLiteral("/program");
+    printer.folder = root.path() + QStringLiteral("/printed");
+    for (const char *folder : {"program/XML", "program/settings", "program/Logs", "printed"})
+        QDir(root.path()).mkpath(QLatin1String(folder));
+    previous = platform::services();
+    platform::install({&dialogs, &launcher, &printer, previous.http, &clock, &random, &appinfo});
+    modglobal::reset();
+}
+
+fakeservices::~fakeservices()
+{
+    platform::install(previous);
+    modglobal::reset();
+}
+
+QString fakeservices::path(const QString &relative) const
+{
+    return QDir(appinfo.folder).filePath(relative);
+}
+
+void fakeservices::write(const QString &relative, const QByteArray &bytes) const
+{
+    QFile file(path(relative));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << relative.toStdString();
+    file.write(bytes);
+}
+
+QByteArray fakeservices::read(const QString &relative) const
+{
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray flatxml(const std::vector<entry> &entries)
+{
+    QByteArray text = "<GRE>\r\n";
+    for (const entry &each : entries) {
+        text += "<word>" + each.word.toUtf8() + "</word>\r\n";
+        text += "<meaning>" + each.meaning.toUtf8() + "</meaning>\r\n";
+        text += "<usage>" + each.usage.toUtf8() + "</usage>\r\n";
+    }
+    return text + "</GRE>\r\n\r\n";
+}
+
+QByteArray defaultsettings()
+{
+    return "0\r\nArial\r\n36\r\n0\r\nArial\r\n14\r\n0\r\nBook Antiqua\r\n12\r\n0\r\nArial\r\n24";
+}
+
+} // namespace testsupport
+
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+void PrintTo(const QStringList &list, std::ostream *out)
+{
+    *out << '{';
+    for (qsizetype i = 0; i < list.size(); ++i)
+        *out << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
+    *out << '}';
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+// Stand-ins for the platform services: every message box is checked against a script,
+// random values are scripted, the clock is fixed and each test has its own program folder.
+
+#include "platform/services.h"
+
+#include <QTemporaryDir>
+#include <deque>
+#include <ostream>
+#include <random>
+#include <vector>
+
+namespace testsupport {
+
+class fakedialogs : public platform::dialogs
+{
+public:
+    struct box
+    {
+        QString text;
+        platform::icon kind;
+        platform::buttons set;
+    };
+
+    ~fakedialogs() override;
+
+    // The next box must have this text; it is answered with reply.
+    void expect(const QString &text, platform::answer reply = platform::answer::ok);
+    void expectfont(std::optional<platform::fontchoice> reply);
+    void expectcolor(std::optional<QColor> reply);
+    void expectsavename(const QString &reply);
+    // Fails the test for boxes that were expected but never shown.
+    void verify();
+
+    platform::answer message(const QString &text, platform::icon kind,
+                             platform::buttons set) override;
+    std::optional<platform::fontchoice> pickfont(const platform::fontchoice &start) override;
+    std::optional<QColor> pickcolor(const QColor &start) override;
+    QString savefilename(const QString &title, const QString &filter, const QString &filename,
+                         const QString &folder) override;
+
+    std::vector<box> shown;
+    std::vector<platform::fontchoice> fontstarts;
+    std::vector<QColor> colorstarts;
+    struct saverequest
+    {
+        QString title, filter, filename, folder;
+    };
+    std::vector<saverequest> saverequests;
+
+private:
+    std::deque<std::pair<QString, platform::answer>> script;
+    std::deque<std::optional<platform::fontchoice>> fonts;
+    std::deque<std::optional<QColor>> colors;
+    std::deque<QString> savenames;
+};
+
+class fakelauncher : public platform::launcher
+{
+public:
+    bool start(const QString &program, const QStringList &arguments) override;
+    bool openurl(const QUrl &address) override;
+
+    struct commandline
+    {
+        QString program;
+        QStringList arguments;
+    };
+    std::vector<commandline> started;
+    std::vector<QUrl> opened;
+    bool starts = true;
+};
+
+// Prints into PDF files in a folder of the test's own.
+class fakeprinter : public platform::printer
+{
+public:
+    bool printimage(QWidget *window) override;
+
+    QString folder;
+    std::vector<QString> printed;
+    bool works = true;
+};
+
+class fakeclock : public platform::clock
+{
+public:
+    QDateTime now() override { return time; }
+    QDateTime time{QDate(2026, 12, 4), QTime(16, 41, 7)};
+};
+
+// Scripted values first; after them a fixed-seed sequence.
+class fakerandom : public platform::random
+{
+public:
+    void randomize() override { ++randomized; }
+    float rnd() override;
+    void script(std::initializer_list<float> values);
+    // The value for which Int(rnd * (n - 1) + 1) draws position p.
+    static float forposition(int p, int n);
+
+    int randomized = 0;
+    int drawn = 0;
+
+private:
+    std::deque<float> values;
+    std::mt19937 fallback{20261206};
+};
+
+class fakeappinfo : public platform::appinfo
+{
+public:
+    QString programfolder() override { return folder; }
+    QString title() override { return QStringLiteral("Vocabrix"); }
+    platform::version version() override { return current; }
+
+    QString folder;
+    platform::version current{1, 0, 0};
+};
+
+// Installs the fakes (with the real HTTP client) and a fresh program folder with XML/,
+// settings/ and Logs/; puts the previous services and an empty shared state back at the end.
+class fakeservices
+{
+public:
+    fakeservices();
+    ~fakeservices();
+
+    QString path(const QString &relative) const;
+    void write(const QString &relative, const QByteArray &bytes) const;
+    QByteArray read(const QString &relative) const;
+
+    QTemporaryDir root;
+    fakedialogs dialogs;
+    fakelauncher launcher;
+    fakeprinter printer;
+    fakeclock clock;
+    fakerandom random;
+    fakeappinfo appinfo;
+
+private:
+    platform::serviceset previous;
+};
+
+struct entry
+{
+    QString word, meaning, usage;
+};
+
+// A dictionary file in the program's own layout (CR LF, final empty line).
+QByteArray flatxml(const std::vector<entry> &entries);
+// The default settings file as the program writes it.
+QByteArray defaultsettings();
+
+} // namespace testsupport
+
+// Readable test failure output.
+void PrintTo(const QString &text, std::ostream *out);
+void PrintTo(const QStringList &list, std::ostream *out);
