@@ -44,12 +44,14 @@ void answerbutton::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    const QRect box = rect().adjusted(margin, margin / 2, -margin, -margin / 2);
-    const QStringList lines = platform::wraptext(text(), font(), box.width(), box.height());
-    const int lineheight = fontMetrics().lineSpacing();
-    const int top = box.top() + (box.height() - int(lines.size()) * lineheight) / 2;
+    const QRect box = rect().adjusted(margin, margin / 3, -margin, -margin / 3);
+    const platform::fittedtext fitted =
+        platform::fittext(text(), font(), box.width(), box.height());
+    const int lineheight = QFontMetrics(fitted.font).lineSpacing();
+    const int top = box.top() + (box.height() - int(fitted.lines.size()) * lineheight) / 2;
+    painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::ButtonText));
-    for (qsizetype i = 0; i < lines.size(); ++i)
+    for (qsizetype i = 0; i < fitted.lines.size(); ++i)
         painter.drawText(QRect(box.left(), top + int(i) * lineheight, box.width(), lineheight),
-                         Qt::AlignHCenter | Qt::AlignVCenter, lines[i]);
+                         Qt::AlignHCenter | Qt::AlignVCenter, fitted.lines[i]);
 }

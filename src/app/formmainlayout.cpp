@@ -84,13 +84,10 @@ void FormMain::createcontrols()
     layout->addWidget(createdescription(), 1);
 
     auto *bottom = new QHBoxLayout;
-    Command9 = button("Command9", QStringLiteral("&Auto Mode"),
-                      QStringLiteral("Set Program in Auto Mode to randomly display cards"));
     Command8 = button("Command8", QStringLiteral("&Exit"), QStringLiteral("Exit from Program"));
     ProgressBar1 = named(new QProgressBar, QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setVisible(false);
-    bottom->addWidget(Command9);
     bottom->addWidget(ProgressBar1, 1);
     bottom->addStretch();
     bottom->addWidget(Command8);
@@ -120,6 +117,7 @@ QWidget *FormMain::createquiz()
     layout->addWidget(createcontrolpanel(), 1, 1);
     layout->addWidget(createscore(), 2, 1);
     layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
     return Frame1;
 }
 
@@ -139,7 +137,7 @@ QWidget *FormMain::createanswerwindow()
         Label1[i]->setGeometry(twips(120), twips(slottops[i]), twips(360), twips(answerheight));
 
         Command1[i] = named(new answerbutton(Frame2), indexed("Command1", i));
-        Command1[i]->setFont(QFont(QStringLiteral("Comic Sans MS"), 10));
+        Command1[i]->setFont(QFont(QStringLiteral("Comic Sans MS"), 10, QFont::Normal));
         Command1[i]->setGeometry(twips(answerleft), twips(slottops[i]), twips(answerwidth),
                                  twips(answerheight));
     }
@@ -173,7 +171,11 @@ QWidget *FormMain::createcontrolpanel()
     Command10 =
         button("Command10", QStringLiteral("&Image Search"), QStringLiteral("Google Image Search"));
     layout->addWidget(Command10, 4, 2);
+    Command9 = button("Command9", QStringLiteral("&Auto Mode"),
+                      QStringLiteral("Set Program in Auto Mode to randomly display cards"));
+    layout->addWidget(Command9, 4, 0);
     layout->setColumnStretch(1, 1);
+    layout->setRowStretch(5, 1);
     return Frame4;
 }
 

@@ -2,12 +2,14 @@
 
 #include "../platform/error.h"
 #include "../platform/services.h"
+#include "../platform/textlayout.h"
 
 guardedapplication::guardedapplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("vocabrix"));
     setApplicationDisplayName(QStringLiteral("Vocabrix"));
     setOrganizationName(QStringLiteral("vocabrix"));
+    platform::addfontsubstitutes();
 }
 
 bool guardedapplication::notify(QObject *receiver, QEvent *event)

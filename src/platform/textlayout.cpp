@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
 
 namespace platform {
 
@@ -32,6 +33,35 @@ QStringList wraptext(const QString &text, const QFont &font, int width, int heig
     }
     layout.endLayout();
     return lines;
+}
+
+fittedtext fittext(const QString &text, const QFont &font, int width, int height,
+                   double smallestfraction)
+{
+    const double size = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
+    const double smallest = std::max(6.0, size * smallestfraction);
+    QFont trial = font;
+    for (double candidate = size; candidate >= smallest; candidate -= 0.5) {
+        trial.setPointSizeF(candidate);
+        const QFontMetrics metrics(trial);
+        const QStringList lines = wraptext(text, trial, width, 1 << 20);
+        if (lines.size() * metrics.lineSpacing() <= height + metrics.leading())
+            return {trial, lines};
+    }
+    trial.setPointSizeF(smallest);
+    return {trial, wraptext(text, trial, width, height)};
+}
+
+void addfontsubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Book Antiqua"),
+                               {QStringLiteral("Palatino Linotype"), QStringLiteral("Palatino"),
+                                QStringLiteral("P052"), QStringLiteral("TeX Gyre Pagella")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif")});
 }
 
 } // namespace platform

@@ -138,3 +138,27 @@ TEST(http, UnreachableAndSilentServersEndWithAnError)
 }
 
 } // namespace
+
+namespace {
+
+TEST(textlayout, FitsByShrinkingBeforeEliding)
+{
+    const QFont font(QStringLiteral("DejaVu Sans"), 12);
+    const QString meaning = QStringLiteral(
+        "(adj.) generous or forgiving, especially toward a rival or a less powerful person");
+    const int width = 240, height = QFontMetrics(font).lineSpacing() * 2 + 4;
+
+    const platform::fittedtext fitted = platform::fittext(meaning, font, width, height);
+    EXPECT_LT(fitted.font.pointSizeF(), 12);
+    EXPECT_GE(fitted.font.pointSizeF(), 9);
+    EXPECT_EQ(fitted.lines.join(' ').simplified(), meaning) << "nothing is cut off";
+
+    const platform::fittedtext roomy = platform::fittext("(n.) a scarcity", font, width, height);
+    EXPECT_EQ(roomy.font.pointSizeF(), 12) << "a text that fits keeps the chosen size";
+
+    const platform::fittedtext overfull =
+        platform::fittext(meaning.repeated(4), font, width, height);
+    EXPECT_TRUE(overfull.lines.back().endsWith(QChar(0x2026)));
+}
+
+} // namespace

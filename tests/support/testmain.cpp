@@ -1,4 +1,5 @@
-#include <QApplication>
+#include "app/guardedapplication.h"
+
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ int main(int argc, char **argv)
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
-    QApplication application(argc, argv);
+    guardedapplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
