@@ -4,6 +4,7 @@
 // the path and query and then the word itself.
 
 #include <QString>
+#include <QUrl>
 #include <array>
 
 namespace platform {
@@ -37,5 +38,13 @@ inline const lookupservice &imagesearch()
                                        QStringLiteral("/images?q=")};
     return service;
 }
+
+// The service's address for a word; the word is percent-encoded, so blanks, "&", "#" and quotes
+// stay part of the word.
+QUrl lookupaddress(const lookupservice &service, const QString &word);
+
+// Opens an address in the web browser: on Windows the classic browser when it is installed,
+// elsewhere the system's default browser. False when no browser could be started.
+bool browse(const QUrl &address);
 
 } // namespace platform

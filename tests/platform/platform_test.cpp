@@ -162,3 +162,31 @@ TEST(textlayout, FitsByShrinkingBeforeEliding)
 }
 
 } // namespace
+
+#include "platform/lookups.h"
+#include "support/fakes.h"
+
+namespace {
+
+TEST(lookups, WordsArePercentEncodedIntoTheQuery)
+{
+    const platform::lookupservice &webster = platform::dictionaryservices()[0];
+    EXPECT_EQ(platform::lookupaddress(webster, "abate").toString(QUrl::FullyEncoded),
+              "http://www.merriam-webster.com/cgi-bin/dictionary?book=Dictionary&va=abate");
+    EXPECT_EQ(platform::lookupaddress(webster, "in lieu & \"so\" #1").toString(QUrl::FullyEncoded),
+              "http://www.merriam-webster.com/cgi-bin/"
+              "dictionary?book=Dictionary&va=in%20lieu%20%26%20%22so%22%20%231");
+    EXPECT_EQ(platform::lookupaddress(platform::imagesearch(), QString::fromUtf8("café"))
+                  .toString(QUrl::FullyEncoded),
+              "http://images.google.com/images?q=caf%C3%A9");
+
+    testsupport::fakeservices fakes;
+    const QUrl address = platform::lookupaddress(webster, "abate");
+    EXPECT_TRUE(platform::browse(address));
+    ASSERT_EQ(fakes.launcher.opened.size(), 1u);
+    EXPECT_EQ(fakes.launcher.opened[0], address);
+    fakes.launcher.starts = false;
+    EXPECT_FALSE(platform::browse(address));
+}
+
+} // namespace

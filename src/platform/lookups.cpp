@@ -1,0 +1,26 @@
+#include "lookups.h"
+
+#include "services.h"
+
+#include <QFileInfo>
+
+namespace platform {
+
+QUrl lookupaddress(const lookupservice &service, const QString &word)
+{
+    return QUrl(service.endpoint + service.query +
+                    QString::fromLatin1(QUrl::toPercentEncoding(word)),
+                QUrl::StrictMode);
+}
+
+bool browse(const QUrl &address)
+{
+#ifdef Q_OS_WIN
+    const QString classic = QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe");
+    if (QFileInfo::exists(classic))
+        return services().launcher->start(classic, {address.toString(QUrl::FullyEncoded)});
+#endif
+    return services().launcher->openurl(address);
+}
+
+} // namespace platform
