@@ -54,12 +54,16 @@ FormMain::FormMain(QWidget *parent) : QMainWindow(parent)
     connectsignals();
 }
 
-FormMain::~FormMain() = default;
+FormMain::~FormMain()
+{
+    modglobal::releasewindows();
+}
 
 void FormMain::connectsignals()
 {
     connect(Command8, &QPushButton::clicked, this, &FormMain::Command8_Click);
     connect(mnuexit, &QAction::triggered, this, &FormMain::unloadprogram);
+    connectreview();
 }
 
 void FormMain::start()
