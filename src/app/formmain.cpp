@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace {
@@ -78,6 +79,8 @@ void FormMain::start()
         loaded = false;
     }
     show();
+    // Keys 1 to 5 answer at once; in the word box they would type instead.
+    Command2[1]->setFocus();
     // The window opens empty rather than the program ending; the user can pick another file.
     if (!loaded)
         platform::services().dialogs->message(loadfailure, platform::icon::critical,

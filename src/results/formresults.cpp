@@ -27,7 +27,7 @@ FormResults::FormResults(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormResults"));
     setWindowTitle(QStringLiteral("Results"));
-    resize(560, 420);
+    resize(680, 440);
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
