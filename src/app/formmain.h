@@ -48,6 +48,13 @@ public:
     void Timer1_Timer();
     void Command10_Click();
     void Command8_Click();
+    // The description toolbar: what a button does is decided by its key.
+    void Toolbar1_ButtonClick(const QString &key);
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    // Stores the description, asks, then writes the whole dictionary with its style marker.
+    void Command7_Click();
     // Ends the program: no question, nothing saved, other windows closed without their handlers.
     void unloadprogram();
 
@@ -92,6 +99,8 @@ private:
     void connectsignals();
     void clearquiz();
     void connectreview();
+    void connectdescription();
+    void createtoolbar();
     void showword();
     void netsearch();
     void lookup(const QUrl &address);

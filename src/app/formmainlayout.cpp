@@ -220,6 +220,7 @@ QWidget *FormMain::createdescription()
     Frame6 = frame("Frame6", QStringLiteral("Description"));
     auto *layout = new QVBoxLayout(Frame6);
     Toolbar1 = named(new QToolBar, QStringLiteral("Toolbar1"));
+    Toolbar1->setIconSize(QSize(20, 20));
     layout->addWidget(Toolbar1);
 
     RichTextBox1 = named(new QTextEdit, QStringLiteral("RichTextBox1"));
@@ -232,6 +233,10 @@ QWidget *FormMain::createdescription()
         colors.setColor(QPalette::Disabled, role, colors.color(QPalette::Active, role));
     RichTextBox1->setPalette(colors);
     RichTextBox1->setEnabled(false);
+    // Hiding the description must not make the window jump.
+    QSizePolicy policy = RichTextBox1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    RichTextBox1->setSizePolicy(policy);
     layout->addWidget(RichTextBox1, 1);
 
     auto *buttons = new QHBoxLayout;
