@@ -80,8 +80,8 @@ void FormMain::createcontrols()
 {
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
-    layout->addWidget(createquiz());
-    layout->addWidget(createdescription(), 1);
+    layout->addWidget(createquiz(), 1);
+    layout->addWidget(createdescription());
 
     auto *bottom = new QHBoxLayout;
     Command8 = button("Command8", QStringLiteral("&Exit"), QStringLiteral("Exit from Program"));
@@ -227,6 +227,8 @@ QWidget *FormMain::createdescription()
     RichTextBox1->setAccessibleName(QStringLiteral("Description"));
     RichTextBox1->setAcceptRichText(false);
     RichTextBox1->setMinimumHeight(twips(1200));
+    RichTextBox1->setMaximumHeight(twips(2100));
+    RichTextBox1->setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Normal));
     // Locked until Edit, yet as readable as an unlocked box.
     QPalette colors = RichTextBox1->palette();
     for (const auto role : {QPalette::Text, QPalette::Base, QPalette::Window})
