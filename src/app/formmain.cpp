@@ -66,6 +66,7 @@ void FormMain::connectsignals()
     connect(mnuexit, &QAction::triggered, this, &FormMain::unloadprogram);
     connectreview();
     connectdescription();
+    connectstore();
 }
 
 void FormMain::start()

@@ -48,6 +48,10 @@ public:
     void Timer1_Timer();
     void Command10_Click();
     void Command8_Click();
+    void mnuOpen_Click();
+    void mnueditxml_Click();
+    // Replaces the default dictionary with a fresh copy from the update server.
+    void mnuxml_Click();
     // The description toolbar: what a button does is decided by its key.
     void Toolbar1_ButtonClick(const QString &key);
     void Command4_Click();
@@ -100,6 +104,7 @@ private:
     void clearquiz();
     void connectreview();
     void connectdescription();
+    void connectstore();
     void createtoolbar();
     void showword();
     void netsearch();

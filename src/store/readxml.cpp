@@ -6,6 +6,7 @@
 #include "../platform/textfile.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -17,7 +18,7 @@ namespace {
 
 constexpr qsizetype maxelements = std::numeric_limits<qint16>::max();
 
-std::unique_ptr<pugi::xml_document> parsetext(const QString &text)
+std::unique_ptr<pugi::xml_document> parsetext(const QString &text, QString *problem = nullptr)
 {
     const QByteArray utf8 = text.toUtf8();
     auto document = std::make_unique<pugi::xml_document>();
@@ -25,8 +26,15 @@ std::unique_ptr<pugi::xml_document> parsetext(const QString &text)
     const pugi::xml_parse_result result =
         document->load_buffer(utf8.constData(), size_t(utf8.size()),
                               pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
-    if (!result)
+    if (!result) {
+        if (problem) {
+            const qsizetype offset = std::clamp<qsizetype>(result.offset, 0, utf8.size());
+            *problem = QStringLiteral("%1 (line %2)")
+                           .arg(QString::fromUtf8(result.description()))
+                           .arg(utf8.left(offset).count('\n') + 1);
+        }
         return nullptr;
+    }
     return document;
 }
 
@@ -155,6 +163,16 @@ int toposition(const QString &text)
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
         throw error(error::overflow, QStringLiteral("Position %1 is too large.").arg(text));
     return int(rounded);
+}
+
+std::optional<wordlists> parsewordlists(const QString &xmltext, QString *problem)
+{
+    const auto document = parsetext(xmltext, problem);
+    if (!document)
+        return std::nullopt;
+    return wordlists{texts(*document, QStringLiteral("//word")),
+                     texts(*document, QStringLiteral("//meaning")),
+                     texts(*document, QStringLiteral("//usage"))};
 }
 
 std::optional<QStringList> selecttexts(const QString &xmltext, const QString &xmltreenode)

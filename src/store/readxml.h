@@ -35,6 +35,15 @@ public:
 // A position given as text, rounded half to even ("2.5" is 2, "3.5" is 4).
 int toposition(const QString &text);
 
+// The word, meaning and usage texts of a dictionary text, from one parse.
+struct wordlists
+{
+    QStringList words, meanings, usages;
+};
+// Nothing when the text is not well-formed; then problem, if given, says why and on which
+// line. Throws overflow beyond 32767 elements of a kind.
+std::optional<wordlists> parsewordlists(const QString &xmltext, QString *problem = nullptr);
+
 // The texts of the nodes an XPath expression selects in an XML text, in document order.
 // Returns nothing when the text is not well-formed; throws overflow beyond 32767 nodes and
 // parse for an invalid expression.

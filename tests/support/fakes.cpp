@@ -50,6 +50,8 @@ platform::answer fakedialogs::message(const QString &text, platform::icon kind,
                                       platform::buttons set)
 {
     shown.push_back({text, kind, set});
+    if (onshow)
+        onshow(shown.back());
     if (script.empty() || script.front().first != text) {
         ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\""
                       << (script.empty()

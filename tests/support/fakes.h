@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -41,6 +42,8 @@ public:
                          const QString &folder) override;
 
     std::vector<box> shown;
+    // Called as each box is shown, to look at the program's state at that moment.
+    std::function<void(const box &)> onshow;
     std::vector<platform::fontchoice> fontstarts;
     std::vector<QColor> colorstarts;
     struct saverequest

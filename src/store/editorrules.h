@@ -1,0 +1,18 @@
+#pragma once
+
+// What the raw dictionary editor may write.
+
+#include "readxml.h"
+
+#include <QString>
+
+struct editorcheck
+{
+    // Empty when the text can be saved; otherwise what stops it, in a sentence.
+    QString problem;
+    wordlists lists;
+};
+
+// The text must be well-formed, hold at least one word and as many meanings and usages as
+// words, and no more than 32767 of each.
+editorcheck checkeditortext(const QString &xmltext);
