@@ -78,6 +78,7 @@ private:
     QWidget *createdescription();
     void createmenus();
     void connectsignals();
+    void connectstudymodes();
     void clearquiz();
 
     bool ending = false;
