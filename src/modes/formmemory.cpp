@@ -36,6 +36,16 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption)
     return result;
 }
 
+// The captions stand in narrow fixed boxes; a smaller font keeps them whole.
+void fitcaption(QLabel *label)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
 } // namespace
 
 FormMemory::FormMemory(QWidget *parent) : QWidget(parent)
@@ -95,6 +105,8 @@ void FormMemory::createscore()
     placetwips(Label5, 2280, 840, 855, 255);
     for (QLabel *count : {Label4, Label5})
         setbackcolor(count, cardcolor);
+    fitcaption(Label2);
+    fitcaption(Label3);
     Label2->setBuddy(Label4);
     Label3->setBuddy(Label5);
 }
