@@ -3,6 +3,7 @@
 #include "answerbutton.h"
 #include "review.h"
 
+#include "../modes/formflash.h"
 #include "../modglobal.h"
 #include "../platform/colors.h"
 #include "../platform/error.h"
@@ -67,6 +68,7 @@ void FormMain::connectsignals()
     connectreview();
     connectdescription();
     connectstore();
+    connectstudymodes();
 }
 
 void FormMain::start()
@@ -99,6 +101,11 @@ void FormMain::setfontcolor()
     settextcolor(Text1, displaysettings::colorvalue(mainfontcolor));
     for (answerbutton *each : Command1)
         setfamily(each, answerfontname);
+    // Reaching the flash card boxes creates that window, hidden, with its own settings.
+    for (QWidget *box : forms::flash().Text1) {
+        setfamily(box, flashfontname);
+        settextcolor(box, displaysettings::colorvalue(flashfontcolor));
+    }
 }
 
 void FormMain::loaddata(const QString &path)

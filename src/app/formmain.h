@@ -101,6 +101,7 @@ private:
     QWidget *createdescription();
     void createmenus();
     void connectsignals();
+    void connectstudymodes();
     void clearquiz();
     void connectreview();
     void connectdescription();

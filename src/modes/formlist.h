@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+class QAbstractButton;
+class QAction;
+class QMenu;
+class QTextEdit;
+
+// The whole word list as text, one entry a line, ready to print.
+class FormList : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit FormList(QWidget *parent = nullptr);
+    ~FormList() override;
+
+    // Builds the list from the word list now loaded, says so, then shows the window.
+    void showwordlist();
+
+    void Command2_Click(int index);
+    void mnuprint_Click();
+
+    QTextEdit *Text1;
+    std::array<QAbstractButton *, 2> Command2;
+    QMenu *mnufile;
+    QAction *mnuprint;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+namespace forms {
+// The one list window of the run, created on first use.
+FormList &list();
+} // namespace forms

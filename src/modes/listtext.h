@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The word list as one text: for positions 1..n, the word, ":  ", the meaning and CR LF.
+// Position 0 is left out, as everywhere the list is studied.
+QString listtext(int n);

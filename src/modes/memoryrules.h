@@ -1,0 +1,51 @@
+#pragma once
+
+// Rules of the memory game: where the cards stand, which entries are dealt and when two
+// face-up cards make a pair. Card i (0..7) carries the i-th dealt word, card 8 + i its meaning.
+
+#include <QPoint>
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+
+namespace memoryrules {
+
+constexpr int cardcount = 16, paircount = 8;
+
+// The place (left, top, in twips) of each card, by card index.
+using places = std::array<QPoint, cardcount>;
+using dealt = std::array<QString, paircount>;
+
+// Words in the two left columns, each meaning two columns to the right of its word.
+places designplaces();
+
+// The arrangement number, Int(rnd * 14 + 1): 1 to 14.
+int arrangementnumber(float rnd);
+// The places for an arrangement number; none for 5 and 10, where the cards stay put.
+std::optional<places> arrangement(int number);
+
+// A dealt position, Int((n - 1) * rnd + 1): the review range 1..n-1, never the first entry.
+int dealposition(float rnd, int n);
+
+// The first position holding the text, else -1 (findword) or -2 (findmeaning): the two
+// "not found" values differ so that a text found in neither list never makes a pair.
+qint16 findword(const dealt &words, const QString &text);
+qint16 findmeaning(const dealt &meanings, const QString &text);
+
+// The two lowest face-up cards, as the pair check looks at them.
+struct faceuppair
+{
+    std::optional<int> first, second;
+};
+faceuppair lowestfaceup(const std::array<bool, cardcount> &faceup);
+
+// Whether the two face-up cards pair: a word card whose meaning card is the other one, found
+// by text, so that an entry dealt twice pairs either way.
+bool ispair(const faceuppair &cards, const std::array<QString, cardcount> &captions,
+            const dealt &words, const dealt &meanings);
+
+// Counts stop at the largest 16-bit number rather than wrapping to a negative one.
+qint16 countup(qint16 value);
+
+} // namespace memoryrules

@@ -1,0 +1,30 @@
+#pragma once
+
+// Small helpers the study windows share to build their controls at fixed places.
+
+#include <QString>
+#include <QStyle>
+#include <QtGlobal>
+
+class QAbstractButton;
+class QWidget;
+
+namespace studycontrols {
+
+// "Label1(3)": the name of a member of a control array.
+QString indexed(const char *name, int index);
+
+// Places a control at a position and size given in twips, relative to its container.
+void placetwips(QWidget *control, int left, int top, int width, int height);
+
+void setbackcolor(QWidget *control, qint32 color);
+void settextcolor(QWidget *control, qint32 color);
+void setfontname(QWidget *control, const QString &name);
+void setfontsize(QWidget *control, float size);
+
+// A button of the study windows: the caption under a small picture, so that both fit the
+// narrow buttons, on a face of the given colour.
+QAbstractButton *picturebutton(QWidget *parent, const QString &name, const QString &caption,
+                               QStyle::StandardPixmap picture, qint32 color);
+
+} // namespace studycontrols
