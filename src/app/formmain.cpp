@@ -112,11 +112,8 @@ void FormMain::loaddata(const QString &path)
 {
     using namespace modglobal;
     readxml &reader = xmlreader();
-    const qint16 n = reader.nodecount(QStringLiteral("//word"), path);
+    const qint16 n = reader.loadxmlall(path);
     wordcount = n;
-    reader.loadxmlword(QStringLiteral("//word"), path);
-    reader.loadxmlmeaning(QStringLiteral("//meaning"), path);
-    reader.loadxmlusage(QStringLiteral("//usage"), path);
     if (n == 0) {
         clearquiz();
         throw vocabrix::error(vocabrix::error::parse,
