@@ -60,6 +60,7 @@ void FormMain::connectsignals()
 {
     connect(Command8, &QPushButton::clicked, this, &FormMain::Command8_Click);
     connect(mnuexit, &QAction::triggered, this, &FormMain::unloadprogram);
+    connecthelpandoptions();
 }
 
 void FormMain::start()

@@ -78,6 +78,8 @@ private:
     QWidget *createdescription();
     void createmenus();
     void connectsignals();
+    // Tool > Options and the Help menu's contents and About.
+    void connecthelpandoptions();
     void clearquiz();
 
     bool ending = false;
