@@ -110,6 +110,7 @@ void FormAbout::open()
 {
     if (!isVisible()) {
         formload();
+        adjustSize();
         show();
     }
     raise();

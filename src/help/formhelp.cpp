@@ -70,6 +70,8 @@ void FormHelp::createcontrols()
     contents = new QListWidget;
     contents->setObjectName(QStringLiteral("contents"));
     contents->setAccessibleName(QStringLiteral("Topics"));
+    contents->setWordWrap(true);
+    contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("browser"));
     // Links to other pages of the help open here; links to the web go to the browser.
@@ -77,7 +79,7 @@ void FormHelp::createcontrols()
     split->addWidget(contents);
     split->addWidget(browser);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 680});
+    split->setSizes({240, 660});
     layout->addWidget(split, 1);
 }
 
@@ -114,11 +116,20 @@ void FormHelp::filltopics()
         // The page itself then shows what is wrong; the list keeps its first entry.
         return;
     }
+    // Only the contents list counts, not the links in the page's other text.
+    const qsizetype from = page.indexOf(QStringLiteral("<ul class=\"contents\">"));
+    if (from >= 0)
+        page = page.mid(from, page.indexOf(QStringLiteral("</ul>"), from) - from);
     static const QRegularExpression link(
         QStringLiteral(R"re(<a\s+href="([^":#]+\.html)">([^<]+)</a>)re"));
+    QList<QUrl> listed{start};
     for (const auto &match : link.globalMatch(page)) {
+        const QUrl target = start.resolved(QUrl(match.captured(1)));
+        if (listed.contains(target))
+            continue;
+        listed << target;
         auto *item = new QListWidgetItem(match.captured(2).simplified(), contents);
-        item->setData(Qt::UserRole, start.resolved(QUrl(match.captured(1))));
+        item->setData(Qt::UserRole, target);
     }
 }
 

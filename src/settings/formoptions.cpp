@@ -44,6 +44,17 @@ const std::array<QString, 4> framecaptions{
 const std::array<QColor, 4> groundcolors{QColor(Qt::white), QColor(128, 128, 255), QColor(),
                                          QColor(224, 224, 224)};
 
+// A font that does not take the frame caption's weight: every attribute is set, so none is
+// inherited.
+QFont plain(QFont font)
+{
+    font.setFamily(font.family());
+    font.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() : 10);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
 QString indexed(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -102,6 +113,11 @@ QGroupBox *FormOptions::createframe(int group)
 {
     QGroupBox *frame = Frame1[group] = new QGroupBox(framecaptions[group]);
     frame->setObjectName(indexed("Frame1", group));
+    // Frame captions in Arial Black, as in the main window; the buttons keep the plain font.
+    QFont title(QStringLiteral("Arial Black"));
+    title.setPointSizeF(QApplication::font().pointSizeF());
+    title.setWeight(QFont::Black);
+    frame->setFont(title);
     auto *layout = new QGridLayout(frame);
     QFont labelfont(QStringLiteral("Book Antiqua"));
     labelfont.setPointSizeF(QApplication::font().pointSizeF() + 1);
@@ -113,11 +129,12 @@ QGroupBox *FormOptions::createframe(int group)
         const int label = 2 * group + r, index = buttonfor(group, rows[r].first);
         Label1[label] = new QLabel(rows[r].second);
         Label1[label]->setObjectName(indexed("Label1", label));
-        Label1[label]->setFont(labelfont);
+        Label1[label]->setFont(plain(labelfont));
         const bool font = rows[r].first == pick::font;
         Command1[index] = new QPushButton(font ? QStringLiteral("&Select Font")
                                                : QStringLiteral("Select &Color"));
         Command1[index]->setObjectName(indexed("Command1", index));
+        Command1[index]->setFont(plain(QApplication::font()));
         Command1[index]->setToolTip(font ? QStringLiteral("Sets font of Main Window")
                                          : QStringLiteral("Sets Color of Main window Word"));
         Label1[label]->setBuddy(Command1[index]);
@@ -218,6 +235,7 @@ void FormOptions::showpreview(int group)
     QFont font(current.fontname);
     // Big sizes would stretch the dialog; the sample only has to show the face.
     font.setPointSizeF(std::clamp(double(current.fontsize), 6.0, 20.0));
+    font = plain(font);
     QLabel *sample = preview[group];
     sample->setFont(font);
     sample->setText(QStringLiteral("%1, %2 pt")

@@ -37,9 +37,12 @@ protected:
     void pages()
     {
         QDir(fakes.path("")).mkpath("help");
-        fakes.write("help/index.html", "<html><body><h1>Contents</h1><ul>"
+        // Links outside the contents list, and a second link to a listed page, are no topics.
+        fakes.write("help/index.html", "<html><body><p><a href=\"keys.html\">see the keys</a></p>"
+                                       "<h1>Contents</h1><ul class=\"contents\">"
                                        "<li><a href=\"start.html\">Getting started</a></li>"
-                                       "<li><a href=\"keys.html\">The keys</a></li></ul>"
+                                       "<li><a href=\"keys.html\">The keys</a></li>"
+                                       "<li><a href=\"start.html\">Starting again</a></li></ul>"
                                        "<a href=\"https://example.org/\">web</a></body></html>");
         fakes.write("help/start.html", "<html><body><h1>Start</h1>"
                                        "<a href=\"keys.html#ctrl\">keys</a></body></html>");
