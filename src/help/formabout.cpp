@@ -110,7 +110,9 @@ void FormAbout::open()
 {
     if (!isVisible()) {
         formload();
-        adjustSize();
+        // Wrapped labels ask for their height at the window's width, not at their narrowest.
+        const int width = std::max(minimumWidth(), sizeHint().width());
+        resize(width, layout()->totalHeightForWidth(width));
         show();
     }
     raise();
