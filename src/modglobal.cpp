@@ -1,5 +1,9 @@
 #include "modglobal.h"
 
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
 namespace modglobal {
 
 QStringList wordlist;
@@ -14,8 +18,30 @@ QString memoryfontname, memoryfontcolor, memoryfontsize;
 QString answerfontname, answercolor, answerfontsize;
 QString flashfontname, flashfontcolor, flashfontsize;
 
+namespace {
+std::vector<QPointer<QWidget>> &keptwindows()
+{
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
+} // namespace
+
+void keepwindow(QWidget *window)
+{
+    keptwindows().emplace_back(window);
+}
+
+void releasewindows()
+{
+    std::vector<QPointer<QWidget>> windows;
+    windows.swap(keptwindows());
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+}
+
 void reset()
 {
+    releasewindows();
     wordlist.clear();
     meaninglist.clear();
     usagelist.clear();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
 class readxml;
 
 namespace modglobal {
@@ -29,7 +30,12 @@ readxml &xmlreader();
 void releasexmlreader();
 bool hasxmlreader();
 
-// Empties everything (tests start from here).
+// Windows other than the main one are created on first use and live until the program ends;
+// they are handed over here so that they go before the application object does.
+void keepwindow(QWidget *window);
+void releasewindows();
+
+// Empties everything and closes the kept windows (tests start from here).
 void reset();
 
 } // namespace modglobal

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace {
@@ -54,12 +55,17 @@ FormMain::FormMain(QWidget *parent) : QMainWindow(parent)
     connectsignals();
 }
 
-FormMain::~FormMain() = default;
+FormMain::~FormMain()
+{
+    modglobal::releasewindows();
+}
 
 void FormMain::connectsignals()
 {
     connect(Command8, &QPushButton::clicked, this, &FormMain::Command8_Click);
     connect(mnuexit, &QAction::triggered, this, &FormMain::unloadprogram);
+    connectreview();
+    connectdescription();
     connecthelpandoptions();
 }
 
@@ -75,6 +81,8 @@ void FormMain::start()
         loaded = false;
     }
     show();
+    // Keys 1 to 5 answer at once; in the word box they would type instead.
+    Command2[1]->setFocus();
     // The window opens empty rather than the program ending; the user can pick another file.
     if (!loaded)
         platform::services().dialogs->message(loadfailure, platform::icon::critical,

@@ -4,6 +4,7 @@
 #include <array>
 
 class QAction;
+class QUrl;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -35,7 +36,25 @@ public:
     // Reads the settings file (or takes the defaults) and applies the main window's part.
     void setfontcolor();
 
+    // Flash, Next, Previous move and show; index 3 looks the word up online.
+    void Command2_Click(int index);
+    // Shuffles the answer buttons into one of five layouts.
+    void randomize_button_positions();
+    void Command1_Click(int index);
+    // Answers with the button standing in slot 1..5.
+    void answerslot(int slot);
+    void Command3_Click();
+    void Command9_Click();
+    void Timer1_Timer();
+    void Command10_Click();
     void Command8_Click();
+    // The description toolbar: what a button does is decided by its key.
+    void Toolbar1_ButtonClick(const QString &key);
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    // Stores the description, asks, then writes the whole dictionary with its style marker.
+    void Command7_Click();
     // Ends the program: no question, nothing saved, other windows closed without their handlers.
     void unloadprogram();
 
@@ -81,6 +100,12 @@ private:
     // Tool > Options and the Help menu's contents and About.
     void connecthelpandoptions();
     void clearquiz();
+    void connectreview();
+    void connectdescription();
+    void createtoolbar();
+    void showword();
+    void netsearch();
+    void lookup(const QUrl &address);
 
     bool ending = false;
 };

@@ -14,10 +14,4 @@ void FormMain::connecthelpandoptions()
     connect(mnuOptions, &QAction::triggered, this, [] { forms::options().open(); });
     connect(mnucontents, &QAction::triggered, this, [] { help::showcontents(); });
     connect(mnuabout, &QAction::triggered, this, [] { forms::about().open(); });
-    // These windows belong to the run of the program, which the main window's life spans.
-    connect(this, &QObject::destroyed, [] {
-        forms::releaseoptions();
-        forms::releasehelp();
-        forms::releaseabout();
-    });
 }

@@ -80,8 +80,8 @@ void FormMain::createcontrols()
 {
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
-    layout->addWidget(createquiz());
-    layout->addWidget(createdescription(), 1);
+    layout->addWidget(createquiz(), 1);
+    layout->addWidget(createdescription());
 
     auto *bottom = new QHBoxLayout;
     Command8 = button("Command8", QStringLiteral("&Exit"), QStringLiteral("Exit from Program"));
@@ -220,18 +220,25 @@ QWidget *FormMain::createdescription()
     Frame6 = frame("Frame6", QStringLiteral("Description"));
     auto *layout = new QVBoxLayout(Frame6);
     Toolbar1 = named(new QToolBar, QStringLiteral("Toolbar1"));
+    Toolbar1->setIconSize(QSize(20, 20));
     layout->addWidget(Toolbar1);
 
     RichTextBox1 = named(new QTextEdit, QStringLiteral("RichTextBox1"));
     RichTextBox1->setAccessibleName(QStringLiteral("Description"));
     RichTextBox1->setAcceptRichText(false);
     RichTextBox1->setMinimumHeight(twips(1200));
+    RichTextBox1->setMaximumHeight(twips(2100));
+    RichTextBox1->setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Normal));
     // Locked until Edit, yet as readable as an unlocked box.
     QPalette colors = RichTextBox1->palette();
     for (const auto role : {QPalette::Text, QPalette::Base, QPalette::Window})
         colors.setColor(QPalette::Disabled, role, colors.color(QPalette::Active, role));
     RichTextBox1->setPalette(colors);
     RichTextBox1->setEnabled(false);
+    // Hiding the description must not make the window jump.
+    QSizePolicy policy = RichTextBox1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    RichTextBox1->setSizePolicy(policy);
     layout->addWidget(RichTextBox1, 1);
 
     auto *buttons = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "formabout.h"
 
+#include "../modglobal.h"
 #include "../platform/appicon.h"
 #include "../platform/services.h"
 
@@ -138,14 +139,11 @@ namespace forms {
 
 FormAbout &about()
 {
-    if (!instance())
+    if (!instance()) {
         instance() = new FormAbout;
+        modglobal::keepwindow(instance());
+    }
     return *instance();
-}
-
-void releaseabout()
-{
-    delete instance().data();
 }
 
 } // namespace forms

@@ -35,9 +35,7 @@ private:
 
 namespace forms {
 
-// The one About window, created on first use.
+// The one About window, created on first use and kept until the program ends.
 FormAbout &about();
-// Destroys it (the end of the program, the end of a test).
-void releaseabout();
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "formhelp.h"
 
+#include "../modglobal.h"
 #include "../platform/error.h"
 #include "../platform/services.h"
 #include "../platform/textfile.h"
@@ -151,14 +152,11 @@ namespace forms {
 
 FormHelp &help()
 {
-    if (!instance())
+    if (!instance()) {
         instance() = new FormHelp;
+        modglobal::keepwindow(instance());
+    }
     return *instance();
-}
-
-void releasehelp()
-{
-    delete instance().data();
 }
 
 } // namespace forms

@@ -33,9 +33,7 @@ private:
 
 namespace forms {
 
-// The one help window, created on first use.
+// The one help window, created on first use and kept until the program ends.
 FormHelp &help();
-// Destroys it (the end of the program, the end of a test).
-void releasehelp();
 
 } // namespace forms

@@ -17,8 +17,10 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 #include <chrono>
+#include <memory>
 #include <random>
 
 namespace platform {
@@ -136,31 +138,49 @@ public:
 class qthttp : public http
 {
 public:
-    httpresponse get(const QUrl &address, int timeoutms) override
+    httpresponse get(const QUrl &address, int timeoutms, qint64 maxbytes) override
     {
-        QNetworkRequest request(address);
-        request.setTransferTimeout(timeoutms);
-        QNetworkReply *reply = manager().get(request);
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        // The transfer time-out covers a stalled transfer; this covers the whole request.
-        QTimer::singleShot(timeoutms, reply, &QNetworkReply::abort);
-        if (!reply->isFinished())
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // The request runs on a thread of its own while this one waits, so that no click or
+        // timer of the program is handled in between.
         httpresponse response;
-        response.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        response.body = reply->readAll();
-        if (reply->error() != QNetworkReply::NoError)
-            response.error = reply->errorString();
-        reply->deleteLater();
+        std::unique_ptr<QThread> worker(
+            QThread::create([&] { response = fetch(address, timeoutms, maxbytes); }));
+        worker->start();
+        worker->wait();
         return response;
     }
 
 private:
-    static QNetworkAccessManager &manager()
+    static httpresponse fetch(const QUrl &address, int timeoutms, qint64 maxbytes)
     {
-        static QNetworkAccessManager instance;
-        return instance;
+        QNetworkAccessManager manager;
+        QNetworkRequest request(address);
+        request.setTransferTimeout(timeoutms);
+        request.setMaximumRedirectsAllowed(5);
+        QNetworkReply *reply = manager.get(request);
+        bool toolarge = false;
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                         [&](qint64 received, qint64 total) {
+                             if (received > maxbytes || total > maxbytes) {
+                                 toolarge = true;
+                                 reply->abort();
+                             }
+                         });
+        // The transfer time-out covers a stalled transfer; this covers a slow one.
+        QTimer::singleShot(timeoutms, reply, &QNetworkReply::abort);
+        if (!reply->isFinished())
+            loop.exec();
+        httpresponse response;
+        response.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        response.body = toolarge ? QByteArray() : reply->readAll();
+        if (toolarge)
+            response.error = QStringLiteral("The response is larger than %1 bytes.").arg(maxbytes);
+        else if (reply->error() != QNetworkReply::NoError)
+            response.error = reply->errorString();
+        delete reply;
+        return response;
     }
 };
 

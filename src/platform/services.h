@@ -67,8 +67,9 @@ class http
 {
 public:
     virtual ~http() = default;
-    // A GET that returns when the whole response is in, or when timeoutms has passed.
-    virtual httpresponse get(const QUrl &address, int timeoutms) = 0;
+    // A GET that returns when the whole response is in, after timeoutms, or once the body
+    // grows beyond maxbytes. Synchronous: no other event of the program is handled meanwhile.
+    virtual httpresponse get(const QUrl &address, int timeoutms, qint64 maxbytes) = 0;
 };
 
 class clock

@@ -83,8 +83,9 @@ QString readtext(const QString &path)
 void writetext(const QString &path, const QString &text)
 {
     // Replacing through a temporary file would silently overwrite a file marked read-only.
+    // The owner's write bit counts even for an administrator, who could write anyway.
     const QFileInfo info(path);
-    if (info.exists() && !info.isWritable())
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner)))
         throw vocabrix::error(vocabrix::error::io,
                               QStringLiteral("Cannot write %1: the file is read-only")
                                   .arg(QDir::toNativeSeparators(path)));

@@ -2,6 +2,7 @@
 
 #include "globalfileroutines.h"
 
+#include "../modglobal.h"
 #include "../platform/colors.h"
 #include "../platform/services.h"
 
@@ -253,14 +254,11 @@ namespace forms {
 
 FormOptions &options()
 {
-    if (!instance())
+    if (!instance()) {
         instance() = new FormOptions;
+        modglobal::keepwindow(instance());
+    }
     return *instance();
-}
-
-void releaseoptions()
-{
-    delete instance().data();
 }
 
 } // namespace forms

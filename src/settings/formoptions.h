@@ -48,9 +48,7 @@ private:
 
 namespace forms {
 
-// The one Options dialog, created on first use.
+// The one Options dialog, created on first use and kept until the program ends.
 FormOptions &options();
-// Destroys it (the end of the program, the end of a test).
-void releaseoptions();
 
 } // namespace forms

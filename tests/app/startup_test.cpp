@@ -7,6 +7,7 @@
 #include "support/fakes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -99,6 +100,7 @@ TEST_F(startuptest, ShowsTheDrawnWordItsDescriptionAndChoices)
     EXPECT_FALSE(window.ProgressBar1->isVisible());
     EXPECT_FALSE(window.Timer1->isActive());
     EXPECT_EQ(window.Timer1->interval(), 1000);
+    EXPECT_EQ(QApplication::focusWidget(), window.Command2[1]) << "keys answer from the start";
 }
 
 TEST_F(startuptest, StartPositionCoversTheReviewRangeOnly)

@@ -17,8 +17,6 @@ namespace {
 class abouttest : public ::testing::Test
 {
 protected:
-    ~abouttest() override { forms::releaseabout(); }
-
     FormAbout &window() { return forms::about(); }
 
     testsupport::fakeservices fakes;

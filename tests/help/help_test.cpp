@@ -32,8 +32,6 @@ TEST(helpviewer, CommandLineKeepsThePathUnquoted)
 class helptest : public ::testing::Test
 {
 protected:
-    ~helptest() override { forms::releasehelp(); }
-
     void pages()
     {
         QDir(fakes.path("")).mkpath("help");
@@ -84,7 +82,7 @@ TEST_F(helptest, OtherwiseTheOwnWindowOpensOnTheContents)
                                    {"Windows without hh.exe", {true, false}, true},
                                    {"hh.exe fails to start", {true, true}, false}};
     for (const route &each : table) {
-        forms::releasehelp();
+        window().close();
         fakes.launcher.starts = each.starts;
         help::showcontents(each.system);
         EXPECT_TRUE(window().isVisible()) << each.name;

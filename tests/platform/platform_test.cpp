@@ -6,7 +6,8 @@
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QTcpServer>
-#include <QTcpSocket>
+#include <QTimer>
+#include "support/httpserver.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,50 +69,31 @@ TEST(random, DrawsStayBelowOne)
     EXPECT_NEAR(sum / 100000, 0.5, 0.01);
 }
 
-// A loopback server that answers every request with a fixed response, or not at all.
-class loopback
-{
-public:
-    explicit loopback(QByteArray response) : reply(std::move(response))
-    {
-        server.listen(QHostAddress::LocalHost);
-        QObject::connect(&server, &QTcpServer::newConnection, [this] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                request += socket->readAll();
-                if (request.contains("\r\n\r\n") && !reply.isEmpty()) {
-                    socket->write(reply);
-                    socket->disconnectFromHost();
-                }
-            });
-        });
-    }
-    QUrl url(const char *path) const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2")
-                        .arg(server.serverPort())
-                        .arg(QLatin1String(path)));
-    }
-
-    QTcpServer server;
-    QByteArray reply, request;
-};
-
 TEST(http, GetsBodiesAndStatusFromARealServer)
 {
     auto &http = *platform::services().http;
-    loopback ok("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\n<GRE>");
-    const platform::httpresponse found = http.get(ok.url("/gre1.xml"), 5000);
+    testsupport::httpserver server;
+    server.respond("/gre1.xml", testsupport::httpserver::reply(200, "<GRE>"));
+    server.respond("/missing", testsupport::httpserver::reply(404, "nope"));
+    server.respond("/moved", testsupport::httpserver::reply(302, "", "Location: /gre1.xml\r\n"));
+
+    const platform::httpresponse found = http.get(server.url("/gre1.xml"), 5000, 1000);
     EXPECT_EQ(found.status, 200);
     EXPECT_EQ(found.body, "<GRE>");
     EXPECT_TRUE(found.error.isEmpty());
-    EXPECT_TRUE(ok.request.startsWith("GET /gre1.xml HTTP/1.1")) << ok.request.toStdString();
+    EXPECT_TRUE(server.requests().at(0).startsWith("GET /gre1.xml HTTP/1.1"));
 
-    loopback missing(
-        "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\nConnection: close\r\n\r\nnope");
-    const platform::httpresponse notfound = http.get(missing.url("/gre1.xml"), 5000);
+    const platform::httpresponse notfound = http.get(server.url("/missing"), 5000, 1000);
     EXPECT_EQ(notfound.status, 404);
     EXPECT_FALSE(notfound.error.isEmpty());
+
+    const platform::httpresponse moved = http.get(server.url("/moved"), 5000, 1000);
+    EXPECT_EQ(moved.status, 200) << "a redirect is followed";
+    EXPECT_EQ(moved.body, "<GRE>");
+
+    const platform::httpresponse large = http.get(server.url("/gre1.xml"), 5000, 3);
+    EXPECT_TRUE(large.body.isEmpty());
+    EXPECT_FALSE(large.error.isEmpty()) << "a body beyond the limit is refused";
 }
 
 TEST(http, UnreachableAndSilentServersEndWithAnError)
@@ -123,18 +105,31 @@ TEST(http, UnreachableAndSilentServersEndWithAnError)
         probe.listen(QHostAddress::LocalHost);
         closedport = probe.serverPort();
     }
-    const platform::httpresponse refused =
-        http.get(QUrl(QStringLiteral("http://127.0.0.1:%1/gre1.xml").arg(closedport)), 5000);
+    const platform::httpresponse refused = http.get(
+        QUrl(QStringLiteral("http://127.0.0.1:%1/gre1.xml").arg(closedport)), 5000, 1000);
     EXPECT_EQ(refused.status, 0);
     EXPECT_FALSE(refused.error.isEmpty());
 
-    loopback silent{QByteArray()};
+    testsupport::httpserver server;
+    server.respond("/gre1.xml", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n<GRE>", true);
     QElapsedTimer timer;
     timer.start();
-    const platform::httpresponse timedout = http.get(silent.url("/gre1.xml"), 500);
+    const platform::httpresponse timedout = http.get(server.url("/gre1.xml"), 500, 1000);
     EXPECT_LT(timer.elapsed(), 4000);
-    EXPECT_EQ(timedout.status, 0);
     EXPECT_FALSE(timedout.error.isEmpty());
+}
+
+TEST(http, NoOtherEventIsHandledWhileARequestWaits)
+{
+    testsupport::httpserver server;
+    server.respond("/slow", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n", true);
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    platform::services().http->get(server.url("/slow"), 400, 1000);
+    EXPECT_EQ(ticks, 0);
 }
 
 } // namespace

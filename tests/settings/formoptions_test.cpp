@@ -37,8 +37,6 @@ protected:
         EXPECT_TRUE(loadsettings());
         forms::options().open();
     }
-    ~optionstest() override { forms::releaseoptions(); }
-
     FormOptions &window() { return forms::options(); }
 
     void click(const char *name)

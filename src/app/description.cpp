@@ -1,0 +1,39 @@
+#include "description.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+QString markedusage(const QString &text, bool bold, bool italic)
+{
+    if (bold)
+        return text.startsWith(QStringLiteral("(b)"))
+                   ? text
+                   : QStringLiteral("(b)") + text + QStringLiteral("(b)");
+    if (italic && !text.startsWith(QStringLiteral("(I)")))
+        return QStringLiteral("(I)") + text + QStringLiteral("(I)");
+    return text;
+}
+
+bool selectionitalic(const QTextEdit &box)
+{
+    const bool boxitalic = box.font().italic();
+    const auto italicof = [boxitalic](const QTextCharFormat &format) {
+        return format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : boxitalic;
+    };
+    const QTextCursor cursor = box.textCursor();
+    if (!cursor.hasSelection())
+        return italicof(cursor.charFormat());
+    const int start = cursor.selectionStart(), end = cursor.selectionEnd();
+    for (QTextBlock block = box.document()->findBlock(start);
+         block.isValid() && block.position() < end; block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextFragment piece = fragment.fragment();
+            const bool overlaps =
+                piece.position() < end && piece.position() + piece.length() > start;
+            if (overlaps && !italicof(piece.charFormat()))
+                return false;
+        }
+    }
+    return true;
+}

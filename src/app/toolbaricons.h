@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The icon of a description toolbar button, by its key: the desktop theme's icon when there
+// is one, otherwise one drawn by the program.
+QIcon toolbaricon(const QString &key);

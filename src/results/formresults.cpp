@@ -1,0 +1,186 @@
+#include "formresults.h"
+
+#include "resultsrules.h"
+
+#include "../modglobal.h"
+#include "../platform/error.h"
+#include "../platform/paths.h"
+#include "../platform/services.h"
+#include "../platform/textfile.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace {
+const QColor lightgrey(192, 192, 192);
+}
+
+FormResults::FormResults(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormResults"));
+    setWindowTitle(QStringLiteral("Results"));
+    resize(680, 440);
+
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    Frame1 = new QGroupBox(QStringLiteral("Results "));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *framelayout = new QVBoxLayout(Frame1);
+    Label1 = new QLabel(QStringLiteral("Your attempts for each word are shown below"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Text1 = new QPlainTextEdit;
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(QFont(QStringLiteral("Arial"), 10));
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setAccessibleName(QStringLiteral("Answer log"));
+    Label1->setBuddy(Text1);
+    framelayout->addWidget(Label1);
+    framelayout->addWidget(Text1, 1);
+    layout->addWidget(Frame1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    Command2[0] = new QPushButton(QStringLiteral("&Print"));
+    Command2[1] = new QPushButton(QStringLiteral("&Save"));
+    Command1 = new QPushButton(QStringLiteral("&Cancel"));
+    Command2[0]->setObjectName(QStringLiteral("Command2(0)"));
+    Command2[1]->setObjectName(QStringLiteral("Command2(1)"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    buttons->addWidget(Command2[0]);
+    buttons->addWidget(Command2[1]);
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    layout->addLayout(buttons);
+    setCentralWidget(central);
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuSave = mnuFile->addAction(QStringLiteral("&Save"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuprint = mnuFile->addAction(QStringLiteral("&Print"));
+    mnuprint->setObjectName(QStringLiteral("mnuprint"));
+
+    for (int i = 0; i < 2; ++i)
+        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
+    connect(Command1, &QPushButton::clicked, this, &FormResults::Command1_Click);
+    connect(mnuSave, &QAction::triggered, this, &FormResults::mnuSave_Click);
+    connect(mnuprint, &QAction::triggered, this, &FormResults::mnuprint_Click);
+}
+
+void FormResults::appendlog(const QString &line)
+{
+    Text1->appendPlainText(line);
+}
+
+QString FormResults::logtext() const
+{
+    QString text;
+    const QTextDocument *document = Text1->document();
+    if (document->isEmpty())
+        return text;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        text += block.text() + QStringLiteral("\r\n");
+    return text;
+}
+
+void FormResults::Command1_Click()
+{
+    hide();
+}
+
+void FormResults::Command2_Click(int index)
+{
+    if (index == 0)
+        mnuprint_Click();
+    else
+        mnuSave_Click();
+}
+
+void FormResults::mnuprint_Click()
+{
+    if (!platform::services().printer->printimage(this))
+        platform::services().dialogs->message(QStringLiteral("Error in Printing"),
+                                              platform::icon::critical, platform::buttons::ok);
+}
+
+void FormResults::mnuSave_Click()
+{
+    auto &services = platform::services();
+    const QDateTime now = services.clock->now();
+    const QString chosen = services.dialogs->savefilename(
+        QStringLiteral("Save Log File"), QStringLiteral("Log Files (*.txt)"), logfilename(now),
+        platform::programpath(QStringLiteral("\\Logs")));
+    // A cancelled picker leaves no name: the user changed their mind, nothing to say.
+    if (chosen.isEmpty())
+        return;
+    if (chosen.trimmed().isEmpty()) {
+        services.dialogs->message(QStringLiteral("Please enter a valid filename"),
+                                  platform::icon::information, platform::buttons::ok);
+        return;
+    }
+    const QString path = withtextextension(chosen);
+    try {
+        platform::writetext(path, logfilecontent(datetimeline(now), logtext()));
+    } catch (const vocabrix::error &failure) {
+        services.dialogs->message(QStringLiteral("The log could not be saved. ") +
+                                      failure.message(),
+                                  platform::icon::critical, platform::buttons::ok);
+        return;
+    }
+    services.dialogs->message(QStringLiteral("Log File Saved !"), platform::icon::information,
+                              platform::buttons::ok);
+    setbackground(services.dialogs->pickcolor(lightgrey).value_or(lightgrey));
+}
+
+void FormResults::setbackground(const QColor &color)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, color);
+    setPalette(colors);
+    setAutoFillBackground(true);
+}
+
+void FormResults::unload()
+{
+    Text1->clear();
+    setPalette(QPalette());
+    setAutoFillBackground(false);
+}
+
+void FormResults::closeEvent(QCloseEvent *event)
+{
+    // Closing by the close box discards the log; the next use starts afresh.
+    unload();
+    event->accept();
+}
+
+namespace forms {
+
+namespace {
+QPointer<FormResults> resultswindow;
+}
+
+FormResults &results()
+{
+    if (!resultswindow) {
+        resultswindow = new FormResults;
+        modglobal::keepwindow(resultswindow);
+    }
+    return *resultswindow;
+}
+
+bool resultsexists()
+{
+    return !resultswindow.isNull();
+}
+
+} // namespace forms

@@ -1,0 +1,47 @@
+#pragma once
+
+// A real HTTP server on the loopback interface, answering on a thread of its own (the program
+// waits for its requests synchronously). Each path has a scripted raw response; a response
+// marked to hang is sent and then the connection stays open, sending nothing more.
+
+#include <QByteArray>
+#include <QUrl>
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace testsupport {
+
+class httpserver
+{
+public:
+    httpserver();
+    ~httpserver();
+
+    void respond(const QByteArray &path, const QByteArray &response, bool hang = false);
+    QUrl url(const QByteArray &path) const;
+    std::vector<QByteArray> requests() const;
+
+    // A complete response with a status line, the body's length and the body.
+    static QByteArray reply(int status, const QByteArray &body,
+                            const QByteArray &headers = QByteArray());
+
+private:
+    void serve();
+
+    struct script
+    {
+        QByteArray response;
+        bool hang = false;
+    };
+    std::map<QByteArray, script> scripts;
+    std::vector<QByteArray> received;
+    mutable std::mutex lock;
+    std::atomic<bool> stopping{false};
+    std::atomic<quint16> port{0};
+    std::thread worker;
+};
+
+} // namespace testsupport
