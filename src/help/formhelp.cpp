@@ -72,6 +72,7 @@ void FormHelp::createcontrols()
     contents->setObjectName(QStringLiteral("contents"));
     contents->setAccessibleName(QStringLiteral("Topics"));
     contents->setWordWrap(true);
+    contents->setSpacing(2);
     contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("browser"));
