@@ -69,6 +69,7 @@ void FormMain::connectsignals()
     connectdescription();
     connectstore();
     connectstudymodes();
+    connecthelpandoptions();
 }
 
 void FormMain::start()
