@@ -12,7 +12,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 FormList::FormList(QWidget *parent) : QMainWindow(parent)
@@ -22,10 +22,9 @@ FormList::FormList(QWidget *parent) : QMainWindow(parent)
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
-    Text1 = new QTextEdit;
+    Text1 = new QPlainTextEdit;
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAcceptRichText(false);
-    Text1->setLineWrapMode(QTextEdit::WidgetWidth);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setAccessibleName(QStringLiteral("Word list"));
     layout->addWidget(Text1, 1);
 

@@ -6,7 +6,7 @@
 class QAbstractButton;
 class QAction;
 class QMenu;
-class QTextEdit;
+class QPlainTextEdit;
 
 // The whole word list as text, one entry a line, ready to print.
 class FormList : public QMainWindow
@@ -22,7 +22,7 @@ public:
     void Command2_Click(int index);
     void mnuprint_Click();
 
-    QTextEdit *Text1;
+    QPlainTextEdit *Text1;
     std::array<QAbstractButton *, 2> Command2;
     QMenu *mnufile;
     QAction *mnuprint;

@@ -8,7 +8,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMenu>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "modglobal.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 using testsupport::fakerandom;
