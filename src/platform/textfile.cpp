@@ -82,6 +82,11 @@ QString readtext(const QString &path)
 
 void writetext(const QString &path, const QString &text)
 {
+    writebytes(path, text.toUtf8());
+}
+
+void writebytes(const QString &path, const QByteArray &bytes)
+{
     // Replacing through a temporary file would silently overwrite a file marked read-only.
     // The owner's write bit counts even for an administrator, who could write anyway.
     const QFileInfo info(path);
@@ -90,7 +95,6 @@ void writetext(const QString &path, const QString &text)
                               QStringLiteral("Cannot write %1: the file is read-only")
                                   .arg(QDir::toNativeSeparators(path)));
     QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
     bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     const QString reason =
         written && writefails ? QStringLiteral("No space left on device") : QString();

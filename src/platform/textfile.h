@@ -18,6 +18,8 @@ QString readtext(const QString &path);
 // written as given (callers end lines with CR LF). Written through a temporary file, so a
 // failure leaves the old file whole; throws vocabrix::error (io) naming the file.
 void writetext(const QString &path, const QString &text);
+// The same for text already encoded as UTF-8.
+void writebytes(const QString &path, const QByteArray &bytes);
 
 // For tests: while set, every write fails after its temporary file was written, as a full
 // disk would make it.

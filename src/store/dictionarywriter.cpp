@@ -2,51 +2,73 @@
 
 #include "../platform/textfile.h"
 
-QString escapexml(const QString &text)
+#include <array>
+
+namespace {
+
+// Appends the text as UTF-8, with the characters XML reserves as references. Runs without
+// them, nearly all of a dictionary, are copied whole.
+void appendescaped(QByteArray &out, const QString &text)
 {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            escaped += QStringLiteral("&amp;");
+    const QByteArray utf8 = text.toUtf8();
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char *reference = nullptr;
+        switch (utf8[i]) {
+        case '&':
+            reference = "&amp;";
             break;
-        case u'<':
-            escaped += QStringLiteral("&lt;");
+        case '<':
+            reference = "&lt;";
             break;
-        case u'>':
-            escaped += QStringLiteral("&gt;");
+        case '>':
+            reference = "&gt;";
             break;
-        case u'\r':
-            escaped += QStringLiteral("&#13;");
+        case '\r':
+            reference = "&#13;";
             break;
         default:
-            escaped += c;
+            continue;
+        }
+        out.append(utf8.constData() + run, i - run);
+        out.append(reference);
+        run = i + 1;
+    }
+    out.append(utf8.constData() + run, utf8.size() - run);
+}
+
+} // namespace
+
+QByteArray dictionarybytes(const QStringList &words, const QStringList &meanings,
+                           const QStringList &usages, int count, finalline ending)
+{
+    QByteArray out;
+    out.reserve(qsizetype(count) * 256 + 32);
+    out.append("<GRE>\r\n");
+    const std::array<std::pair<const QStringList *, const char *>, 3> kinds{
+        {{&words, "word"}, {&meanings, "meaning"}, {&usages, "usage"}}};
+    for (int i = 0; i < count; ++i) {
+        for (const auto &[list, name] : kinds) {
+            out.append('<').append(name).append('>');
+            if (i < list->size())
+                appendescaped(out, (*list)[i]);
+            out.append("</").append(name).append(">\r\n");
         }
     }
-    return escaped;
+    out.append("</GRE>\r\n");
+    if (ending == finalline::empty)
+        out.append("\r\n");
+    return out;
 }
 
 QString dictionarytext(const QStringList &words, const QStringList &meanings,
                        const QStringList &usages, int count, finalline ending)
 {
-    const auto at = [](const QStringList &list, int i) {
-        return i < list.size() ? escapexml(list[i]) : QString();
-    };
-    QString text = QStringLiteral("<GRE>\r\n");
-    for (int i = 0; i < count; ++i) {
-        text += QStringLiteral("<word>") + at(words, i) + QStringLiteral("</word>\r\n");
-        text += QStringLiteral("<meaning>") + at(meanings, i) + QStringLiteral("</meaning>\r\n");
-        text += QStringLiteral("<usage>") + at(usages, i) + QStringLiteral("</usage>\r\n");
-    }
-    text += QStringLiteral("</GRE>\r\n");
-    if (ending == finalline::empty)
-        text += QStringLiteral("\r\n");
-    return text;
+    return QString::fromUtf8(dictionarybytes(words, meanings, usages, count, ending));
 }
 
 void writedictionary(const QString &path, const QStringList &words, const QStringList &meanings,
                      const QStringList &usages, int count, finalline ending)
 {
-    platform::writetext(path, dictionarytext(words, meanings, usages, count, ending));
+    platform::writebytes(path, dictionarybytes(words, meanings, usages, count, ending));
 }
