@@ -141,7 +141,7 @@ class MakeDictionaryTest(unittest.TestCase):
             ("n", 4, "n", [("ballast", 0)], 'weight; "they added ballasting stones"'),
             ("a", 0, "s", [("wry", 0)], 'humorously sarcastic; "a wryly told story"'),
         ]
-        wordlist = ("slay\nabate\nabet\nglib\nally\ngloss over\n"
+        wordlist = ("slay\nabate\nabet\nglib | A glib answer hid the truth.\nally\ngloss over\n"
                     "ballast | The hold carried sand as ballast.\n"
                     "wry | She gave a wry smile.\n")
         self.assertEqual([(w, u) for w, _, u in self.words(
@@ -150,14 +150,16 @@ class MakeDictionaryTest(unittest.TestCase):
             # A bare sentence tells less than one with a few words of context.
             ("abate", "The storm was abating at last."),
             ("abet", "She abetted her brother."),
-            ("glib", "The glibbest salesman."),
+            # The list's own sentence says more than a fragment of three words.
+            ("glib", "A glib answer hid the truth."),
             ("ally", "Our allies came."),
             ("gloss over", "She glossed over the facts."),
             ("ballast", "The hold carried sand as ballast."),
             ("wry", "She gave a wry smile."),
         ])
-        self.assertEqual(self.words("glib\nwry | a wry smile\n", synsets)[1][1],
-                         "(adj.) humorously sarcastic")
+        self.assertEqual(self.words("glib\nwry | a wry smile\n", synsets),
+                         [("glib", "(adj.) fluent but shallow", "The glibbest salesman."),
+                          ("wry", "(adj.) humorously sarcastic", "A wry smile.")])
 
     def test_text_is_tidied_and_escaped(self):
         synsets = [
