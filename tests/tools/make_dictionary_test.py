@@ -15,18 +15,21 @@ LICENCE = "  1 This line stands for the licence at the top of every WordNet file
 
 
 def make_wordnet(folder, synsets, counts=(), exceptions=None):
-    """synsets: (pos, lexfile, ss_type, [(form, lexid)], gloss), listed in sense order.
+    """synsets: (pos, lexfile, ss_type, [(form, lexid)], gloss[, head]), listed in sense
+    order; head is the position in synsets of a satellite's head, which comes before it.
     counts: (sense key, tag count) lines of cntlist.rev.  exceptions: pos -> lines."""
     index = {pos: {} for pos in FILES}
+    placed = {}
     for pos in FILES:
         text = LICENCE
-        for spos, lexfile, ss_type, words, gloss in synsets:
+        for number, (spos, lexfile, ss_type, words, gloss, *head) in enumerate(synsets):
             if spos != pos:
                 continue
-            offset = len(text.encode("utf-8"))
+            offset = placed[number] = len(text.encode("utf-8"))
             members = " ".join(f"{form} {lexid:x}" for form, lexid in words)
+            pointers = f"001 & {placed[head[0]]:08d} a 0000" if head else "000"
             text += (f"{offset:08d} {lexfile:02d} {ss_type} {len(words):02x} {members} "
-                     f"000 | {gloss}  \n")
+                     f"{pointers} | {gloss}  \n")
             for form, _ in words:
                 lemma = re.sub(r"\(.*\)$", "", form).lower()
                 if offset not in index[pos].setdefault(lemma, []):
@@ -104,6 +107,22 @@ class MakeDictionaryTest(unittest.TestCase):
         counted = [("bolster%2:35:01::", 1)]
         self.assertEqual(self.words("bolster\n", self.BOLSTER, counted)[0][1],
                          "(v.) prop up with a pillow")
+
+    def test_satellites_are_counted_under_their_own_head(self):
+        # Both satellites are lexical id 0 in the same file; their sense keys differ only in
+        # the head word.
+        synsets = [
+            ("a", 0, "a", [("violent", 0)], "acting with force"),
+            ("a", 0, "a", [("sensational", 0)], "causing intense interest"),
+            ("a", 0, "s", [("lurid", 0)], 'horrible in savagery; "lurid crimes"', 0),
+            ("a", 0, "s", [("lurid", 0)], 'vivid and graphic; "the lurid details"', 1),
+        ]
+        counted = [("lurid%5:00:00:violent:00", 1), ("lurid%5:00:00:sensational:00", 4)]
+        self.assertEqual(self.words("lurid\n", synsets, counted)[0][1],
+                         "(adj.) vivid and graphic")
+        counted = [("lurid%5:00:00:violent:00", 4), ("lurid%5:00:00:sensational:00", 1)]
+        self.assertEqual(self.words("lurid\n", synsets, counted)[0][1],
+                         "(adj.) horrible in savagery")
 
     def test_a_pin_chooses_the_part_of_speech_and_sense(self):
         counted = [("bolster%2:31:00::", 5)]
