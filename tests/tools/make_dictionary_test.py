@@ -188,10 +188,14 @@ class MakeDictionaryTest(unittest.TestCase):
              'what you owe; "every right implies a duty"- John D.Rockefeller Jr; '
              '"the `duty\' to vote--a duty"--Thomas Paine'),
             ("a", 0, "a", [("bold", 0)], 'daring; "(b) bold claims abound"'),
+            ("a", 0, "a", [("wary", 0)], 'cautious; "a wary (or watchful) guard"; '
+                                         '"a wary...and watchful man..."'),
+            ("a", 0, "a", [("vague", 0)], 'unclear; "a hazy (or vague) memory of it"'),
             ("n", 4, "n", [("gist", 0)], ("the central meaning of a text; " * 8).strip()
                                          + ' "the gist was clear"'),
         ]
-        data = self.generate("r&d\nduty\nbold\ngist\n", synsets)
+        data = self.generate("r&d\nduty\nbold\ngist\nwary\nvague | A vague memory.\n",
+                             synsets)
         self.assertIn(b"<word>r&amp;d</word>\r\n<meaning>(n.) research &amp; development "
                       b"&lt;of products&gt;</meaning>\r\n"
                       b"<usage>The firm's r&amp;d budget.</usage>", data)
@@ -201,6 +205,9 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertLessEqual(len(found[3][1]), 160)
         self.assertTrue(found[3][1].startswith("(n.) the central meaning of a text; "))
         self.assertFalse(found[3][1].endswith(";"))
+        self.assertEqual(found[4][2], "A wary \u2026 and watchful man.")
+        # Once WordNet's synonym note is gone the example no longer shows the word.
+        self.assertEqual(found[5][2], "A vague memory.")
         data = self.generate("duty:n:1 | x\n", [synsets[1][:4] + (
             'what you owe; "the `duty\' to vote--a duty"--Thomas Paine',)])
         self.assertEqual(entries(data)[1][2], "The 'duty' to vote\u2014a duty.")
