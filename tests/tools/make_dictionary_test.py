@@ -212,6 +212,28 @@ class MakeDictionaryTest(unittest.TestCase):
             'what you owe; "the `duty\' to vote--a duty"--Thomas Paine',)])
         self.assertEqual(entries(data)[1][2], "The 'duty' to vote\u2014a duty.")
 
+    def test_meanings_do_not_give_the_word_away(self):
+        # The meaning is an answer to the question "which of these is <word>?".
+        synsets = [
+            ("v", 37, "v", [("exasperate", 0)], 'exasperate or irritate; "it exasperates me"'),
+            ("v", 32, "v", [("harangue", 0)],
+             'deliver a harangue to; address forcefully,as a crowd; "he harangued us"'),
+            ("a", 0, "a", [("ascetic", 0)], 'of an ascetic or the practice of self-denial; '
+                                            '"ascetic practices are severe"'),
+            ("v", 35, "v", [("fetter", 0)], 'restrain with fetters; "they fettered him"'),
+            ("a", 0, "a", [("chary", 0)], 'characterized by caution; "chary of risks"'),
+            ("r", 2, "r", [("ad_hoc", 0)], 'for one case; not an ad hoc rule; '
+                                           '"they were appointed ad hoc to decide"'),
+        ]
+        wordlist = "exasperate\nharangue\nascetic\nchary | Be chary of risks.\nad hoc\n"
+        self.assertEqual([m for _, m, _ in self.words(wordlist, synsets)], [
+            "(v.) irritate", "(v.) address forcefully, as a crowd",
+            "(adj.) of the practice of self-denial", "(adj.) characterized by caution",
+            "(adv.) for one case"])
+        result = self.run_tool("fetter | He fettered the goat.\n", synsets)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("'fetter': the meaning names the word itself", result.stderr)
+
     def test_a_word_without_meaning_or_usage_fails_and_writes_nothing(self):
         synsets = [("a", 0, "a", [("laconic", 0)], "using few words"),
                    ("a", 0, "a", [("terse", 0)], 'brief; "a terse reply"'),
