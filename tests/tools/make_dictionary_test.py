@@ -254,6 +254,10 @@ class MakeDictionaryTest(unittest.TestCase):
                    ("a", 0, "s", [("laconic", 0)], "using few words")]
         wordlist = "# exam words\n\nterse\n  laconic |  Laconic   answers. \n"
         first = self.generate(wordlist, synsets)
+        result = self.run_tool("terse\nlaconic | Lacnoic answers.\n", synsets)
+        self.assertEqual(result.returncode, 0)
+        self.assertIn("'laconic': the list's sentence does not show the word", result.stderr)
+        self.assertNotIn("terse", result.stderr)
         self.assertEqual(self.generate(wordlist, synsets), first)
         self.assertTrue(first.startswith(b"<GRE>\r\n<word>"))
         self.assertTrue(first.endswith(b"</usage>\r\n</GRE>\r\n\r\n"))
