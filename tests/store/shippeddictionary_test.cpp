@@ -52,11 +52,9 @@ TEST(shippeddictionary, LoadsWithEveryEntryFitForTheQuiz)
         EXPECT_EQ(word, word.trimmed());
         // An answer button shows about 160 characters.
         EXPECT_LE(meaning.size(), 160);
-        EXPECT_TRUE(std::any_of(prefixes.begin(), prefixes.end(),
-                                [&](const QString &p) {
-                                    return meaning.startsWith(p) && meaning.size() > p.size();
-                                }))
-            << meaning.toStdString();
+        EXPECT_TRUE(std::any_of(prefixes.begin(), prefixes.end(), [&](const QString &p) {
+            return meaning.startsWith(p) && meaning.size() > p.size();
+        })) << meaning.toStdString();
         EXPECT_FALSE(usage.trimmed().isEmpty());
         // These would show the usage in bold or italics.
         EXPECT_FALSE(usage.startsWith(QStringLiteral("(b)")) ||
