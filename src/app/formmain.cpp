@@ -7,6 +7,7 @@
 #include "../modglobal.h"
 #include "../platform/colors.h"
 #include "../platform/error.h"
+#include "../platform/paths.h"
 #include "../platform/services.h"
 #include "../settings/displaysettings.h"
 #include "../settings/globalfileroutines.h"
@@ -16,8 +17,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTextEdit>
+
+// Off unless asked for (QT_LOGGING_RULES="vocabrix.startup.info=true"): what start-up loaded.
+Q_LOGGING_CATEGORY(startuplog, "vocabrix.startup", QtWarningMsg)
 
 namespace {
 
@@ -69,6 +74,7 @@ void FormMain::connectsignals()
     connectdescription();
     connectstore();
     connectstudymodes();
+    connecthelpandoptions();
 }
 
 void FormMain::start()
@@ -79,8 +85,11 @@ void FormMain::start()
     bool loaded = true;
     try {
         loaddata(modglobal::xmlfilepath);
-    } catch (const vocabrix::error &) {
+        qCInfo(startuplog).noquote() << "loaded" << modglobal::wordcount << "words from"
+                                     << platform::programpath(modglobal::xmlfilepath);
+    } catch (const vocabrix::error &failure) {
         loaded = false;
+        qCInfo(startuplog).noquote() << "no dictionary:" << failure.message();
     }
     show();
     // Keys 1 to 5 answer at once; in the word box they would type instead.
@@ -112,11 +121,8 @@ void FormMain::loaddata(const QString &path)
 {
     using namespace modglobal;
     readxml &reader = xmlreader();
-    const qint16 n = reader.nodecount(QStringLiteral("//word"), path);
+    const qint16 n = reader.loadxmlall(path);
     wordcount = n;
-    reader.loadxmlword(QStringLiteral("//word"), path);
-    reader.loadxmlmeaning(QStringLiteral("//meaning"), path);
-    reader.loadxmlusage(QStringLiteral("//usage"), path);
     if (n == 0) {
         clearquiz();
         throw vocabrix::error(vocabrix::error::parse,

@@ -102,6 +102,8 @@ private:
     void createmenus();
     void connectsignals();
     void connectstudymodes();
+    // Tool > Options and the Help menu's contents and About.
+    void connecthelpandoptions();
     void clearquiz();
     void connectreview();
     void connectdescription();

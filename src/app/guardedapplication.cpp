@@ -1,5 +1,6 @@
 #include "guardedapplication.h"
 
+#include "../platform/appicon.h"
 #include "../platform/error.h"
 #include "../platform/services.h"
 #include "../platform/textlayout.h"
@@ -10,6 +11,7 @@ guardedapplication::guardedapplication(int &argc, char **argv) : QApplication(ar
     setApplicationDisplayName(QStringLiteral("Vocabrix"));
     setOrganizationName(QStringLiteral("vocabrix"));
     platform::addfontsubstitutes();
+    setWindowIcon(platform::applicationicon());
 }
 
 bool guardedapplication::notify(QObject *receiver, QEvent *event)

@@ -2,6 +2,8 @@
 
 #include "services.h"
 
+#include "programfolder.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -218,7 +220,7 @@ public:
     QString programfolder() override
     {
         if (folder.isEmpty())
-            folder = findprogramfolder();
+            folder = locate();
         return folder;
     }
 
@@ -230,17 +232,12 @@ public:
     }
 
 private:
-    // The executable's folder when it holds the dictionary folder (the build tree, a portable
-    // copy); otherwise the user's own data folder.
-    static QString findprogramfolder()
+    static QString locate()
     {
         const QString executablefolder = QCoreApplication::applicationDirPath();
-        if (QDir(executablefolder).exists(QStringLiteral("XML")))
-            return executablefolder;
-        const QString userfolder =
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(userfolder);
-        return userfolder;
+        return platform::findprogramfolder(
+            executablefolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+            QDir(executablefolder).filePath(QStringLiteral("../share/vocabrix")));
     }
 
     QString folder;

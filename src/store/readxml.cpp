@@ -7,6 +7,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -18,17 +19,20 @@ namespace {
 
 constexpr qsizetype maxelements = std::numeric_limits<qint16>::max();
 
-std::unique_ptr<pugi::xml_document> parsetext(const QString &text, QString *problem = nullptr)
+int parses = 0;
+
+std::unique_ptr<pugi::xml_document> parseutf8(const QByteArray &utf8, QString *problem = nullptr)
 {
-    const QByteArray utf8 = text.toUtf8();
+    ++parses;
     auto document = std::make_unique<pugi::xml_document>();
+    const qsizetype size = utf8.size();
     // Blanks between inline markup belong to the text ("a <i>b</i> <b>c</b>").
     const pugi::xml_parse_result result =
-        document->load_buffer(utf8.constData(), size_t(utf8.size()),
+        document->load_buffer(utf8.constData(), size_t(size),
                               pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
     if (!result) {
         if (problem) {
-            const qsizetype offset = std::clamp<qsizetype>(result.offset, 0, utf8.size());
+            const qsizetype offset = std::clamp<qsizetype>(result.offset, 0, size);
             *problem = QStringLiteral("%1 (line %2)")
                            .arg(QString::fromUtf8(result.description()))
                            .arg(utf8.left(offset).count('\n') + 1);
@@ -38,14 +42,30 @@ std::unique_ptr<pugi::xml_document> parsetext(const QString &text, QString *prob
     return document;
 }
 
+std::unique_ptr<pugi::xml_document> parsetext(const QString &text, QString *problem = nullptr)
+{
+    return parseutf8(text.toUtf8(), problem);
+}
+
+bool hasbyteordermark(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xef\xbb\xbf") || bytes.startsWith("\xff\xfe") ||
+           bytes.startsWith("\xfe\xff");
+}
+
 // Missing, unreadable and malformed files all read as "no document".
 std::unique_ptr<pugi::xml_document> parsefile(const QString &filename)
 {
+    QByteArray bytes;
     try {
-        return parsetext(platform::readtext(platform::programpath(filename)));
+        bytes = platform::readbytes(platform::programpath(filename));
     } catch (const error &) {
         return nullptr;
     }
+    // Plain UTF-8, the common case, goes to the parser as it is.
+    if (!hasbyteordermark(bytes) && platform::isutf8(bytes))
+        return parseutf8(bytes);
+    return parsetext(platform::decodetext(bytes));
 }
 
 pugi::xpath_node_set selectnodes(const pugi::xml_document &document, const QString &xmltreenode)
@@ -189,6 +209,29 @@ qint16 readxml::nodecount(const QString &xmltreenode, const QString &filename) c
     if (!document)
         return 0;
     return checkedcount(selectnodes(*document, xmltreenode).size());
+}
+
+qint16 readxml::loadxmlall(const QString &filename)
+{
+    const auto document = parsefile(filename);
+    std::array<QStringList, 3> found;
+    if (document) {
+        found = {texts(*document, QStringLiteral("//word")),
+                 texts(*document, QStringLiteral("//meaning")),
+                 texts(*document, QStringLiteral("//usage"))};
+    }
+    const std::array<QStringList *, 3> lists{&modglobal::wordlist, &modglobal::meaninglist,
+                                             &modglobal::usagelist};
+    for (size_t kind = 0; kind < lists.size(); ++kind) {
+        found[kind].append(QString());
+        *lists[kind] = std::move(found[kind]);
+    }
+    return qint16(modglobal::wordlist.size() - 1);
+}
+
+int readxml::parsecount()
+{
+    return parses;
 }
 
 void readxml::loadxmlword(const QString &xmltreenode, const QString &filename)

@@ -28,6 +28,13 @@ public:
     void writemeaning(const QString &xmlnodecount, const QString &strtexttowrite);
     void writeusage(const QString &xmlnodecount, const QString &strtexttowrite);
 
+    // The three loads and the count of word elements from one parse of the file. Throws
+    // overflow before any list changes when a kind has more than 32767 elements.
+    qint16 loadxmlall(const QString &filename);
+
+    // How many times any file or text has been parsed (tests check loads parse once).
+    static int parsecount();
+
     // The number of elements xmltreenode selects; 0 when the file cannot be loaded.
     qint16 nodecount(const QString &xmltreenode, const QString &filename) const;
 };

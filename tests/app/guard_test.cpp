@@ -5,6 +5,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+// A failure thrown through Qt's event delivery strands the event being delivered: Qt is not
+// written to unwind. That is the guard's last resort, so this program does not count leaks.
+extern "C" const char *__asan_default_options()
+{
+    return "detect_leaks=0";
+}
+
 namespace {
 
 TEST(guard, AFailureEscapingAHandlerEndsInAMessageNotACrash)

@@ -4,6 +4,7 @@
 #include "platform/colors.h"
 #include "platform/error.h"
 #include "platform/twips.h"
+#include "store/readxml.h"
 #include "support/fakes.h"
 
 #include <QAction>
@@ -101,6 +102,13 @@ TEST_F(startuptest, ShowsTheDrawnWordItsDescriptionAndChoices)
     EXPECT_FALSE(window.Timer1->isActive());
     EXPECT_EQ(window.Timer1->interval(), 1000);
     EXPECT_EQ(QApplication::focusWidget(), window.Command2[1]) << "keys answer from the start";
+}
+
+TEST_F(startuptest, ALoadReadsTheFileOnce)
+{
+    const int before = readxml::parsecount();
+    window.loaddata(QStringLiteral("\\XML\\gre.xml"));
+    EXPECT_EQ(readxml::parsecount() - before, 1);
 }
 
 TEST_F(startuptest, StartPositionCoversTheReviewRangeOnly)

@@ -3,11 +3,11 @@
 #include "platform/textlayout.h"
 #include "platform/twips.h"
 
+#include "support/httpserver.h"
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QTcpServer>
 #include <QTimer>
-#include "support/httpserver.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,8 +105,8 @@ TEST(http, UnreachableAndSilentServersEndWithAnError)
         probe.listen(QHostAddress::LocalHost);
         closedport = probe.serverPort();
     }
-    const platform::httpresponse refused = http.get(
-        QUrl(QStringLiteral("http://127.0.0.1:%1/gre1.xml").arg(closedport)), 5000, 1000);
+    const platform::httpresponse refused =
+        http.get(QUrl(QStringLiteral("http://127.0.0.1:%1/gre1.xml").arg(closedport)), 5000, 1000);
     EXPECT_EQ(refused.status, 0);
     EXPECT_FALSE(refused.error.isEmpty());
 

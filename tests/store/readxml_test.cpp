@@ -217,3 +217,43 @@ TEST_F(readxmltest, SelectTextsParsesATextDirectly)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(readxmltest, OneParseLoadsWhatTheCountAndTheThreeLoadsWould)
+{
+    const std::vector<QByteArray> files{
+        testsupport::flatxml(three),
+        "<GRE><word>a</word><meaning>ma</meaning><word>b</word></GRE>",
+        "<x><usage>u</usage><y><word>w</word></y></x>",
+        "<GRE><word>broken</GRE>",
+        "caf\xe9 is not xml",
+        "<GRE><word>caf\xe9</word></GRE>",
+        "\xef\xbb\xbf<GRE><word>bom</word></GRE>"};
+    for (const QByteArray &content : files) {
+        file(content);
+        const qint16 count = reader.nodecount("//word", "\\XML\\gre.xml");
+        loadall();
+        const QStringList words = modglobal::wordlist, meanings = modglobal::meaninglist,
+                          usages = modglobal::usagelist;
+        modglobal::wordlist = modglobal::meaninglist = modglobal::usagelist = {"stale"};
+        const int before = readxml::parsecount();
+        EXPECT_EQ(reader.loadxmlall("\\XML\\gre.xml"), count) << content.toStdString();
+        EXPECT_EQ(readxml::parsecount() - before, 1) << "one parse: " << content.toStdString();
+        EXPECT_EQ(modglobal::wordlist, words);
+        EXPECT_EQ(modglobal::meaninglist, meanings);
+        EXPECT_EQ(modglobal::usagelist, usages);
+    }
+}
+
+TEST_F(readxmltest, OneParseLoadRefusesOversizedKindsBeforeChangingAnything)
+{
+    file("<GRE><word>w</word>" + QByteArray("<usage>u</usage>").repeated(32768) + "</GRE>");
+    modglobal::wordlist = {"kept", ""};
+    modglobal::usagelist = {"kept too", ""};
+    EXPECT_EQ(failure([&] { reader.loadxmlall("\\XML\\gre.xml"); }), error::overflow);
+    EXPECT_EQ(modglobal::wordlist, QStringList({"kept", ""}));
+    EXPECT_EQ(modglobal::usagelist, QStringList({"kept too", ""}));
+}
+
+} // namespace

@@ -38,9 +38,9 @@ std::vector<QByteArray> httpserver::requests() const
 
 QByteArray httpserver::reply(int status, const QByteArray &body, const QByteArray &headers)
 {
-    return "HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Length: " +
-           QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + headers + "\r\n" +
-           body;
+    return "HTTP/1.1 " + QByteArray::number(status) +
+           " Status\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n" + headers + "\r\n" + body;
 }
 
 void httpserver::serve()

@@ -1,13 +1,16 @@
-// Pictures of the program's windows for the README and for looking at changes:
+// Pictures of every window of the program, for the README and for looking at changes:
 //   vocabrix_screenshots <folder>
-// Runs on the shipped data beside the executable, with a fixed sequence of random draws.
+// Runs on the shipped data beside the executable. Message boxes are answered without being
+// shown, so that nothing waits for a click.
 
 #include "app/answerbutton.h"
 #include "app/formmain.h"
 #include "app/guardedapplication.h"
 #include "modglobal.h"
+#include "platform/services.h"
 #include "results/formresults.h"
 
+#include <QAction>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -15,14 +18,55 @@
 
 namespace {
 
-void save(QWidget *window, const QString &folder, const char *name)
+class quietdialogs : public platform::dialogs
+{
+public:
+    platform::answer message(const QString &, platform::icon, platform::buttons set) override
+    {
+        return set == platform::buttons::yesno ? platform::answer::yes : platform::answer::ok;
+    }
+    std::optional<platform::fontchoice> pickfont(const platform::fontchoice &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QColor> pickcolor(const QColor &) override { return std::nullopt; }
+    QString savefilename(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return QString();
+    }
+};
+
+QString folder;
+
+void save(QWidget *window, const char *name)
 {
     if (!QTest::qWaitForWindowExposed(window))
-        std::fprintf(stderr, "window not shown\n");
-    QApplication::processEvents();
+        std::fprintf(stderr, "%s was not shown\n", name);
+    QTest::qWait(100);
     const QString path = QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png"));
     if (!window->grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// Opens a window from a menu entry and pictures the top-level window that came up.
+void fromentry(QAction *entry, const char *name)
+{
+    const QWidgetList before = QApplication::topLevelWidgets();
+    QList<QWidget *> visiblebefore;
+    for (QWidget *window : before)
+        if (window->isVisible())
+            visiblebefore << window;
+    entry->trigger();
+    QApplication::processEvents();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !visiblebefore.contains(window) && window->isWindow()) {
+            save(window, name);
+            window->close();
+            return;
+        }
+    }
+    std::fprintf(stderr, "no window came up for %s\n", name);
 }
 
 } // namespace
@@ -30,13 +74,16 @@ void save(QWidget *window, const QString &folder, const char *name)
 int main(int argc, char **argv)
 {
     guardedapplication application(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
+    quietdialogs dialogs;
+    platform::serviceset services = platform::services();
+    services.dialogs = &dialogs;
+    platform::install(services);
 
     FormMain window;
     window.start();
-    window.resize(window.sizeHint());
-    save(&window, folder, "main-window");
+    save(&window, "main-window");
 
     // Ten answers over a few words, then the score and the log.
     for (int i = 0; i < 10; ++i) {
@@ -44,8 +91,18 @@ int main(int argc, char **argv)
         if (i % 2)
             window.Command2_Click(1);
     }
-    save(&window, folder, "main-window-answered");
+    save(&window, "main-window-answered");
     window.Command3_Click();
-    save(&forms::results(), folder, "results");
+    save(&forms::results(), "results");
+    forms::results().hide();
+
+    fromentry(window.mnuFlash, "flash-cards");
+    fromentry(window.mnumemory, "memory-game");
+    fromentry(window.mnuList, "list-mode");
+    fromentry(window.mnuOptions, "options");
+    fromentry(window.mnuOpen, "chooser");
+    fromentry(window.mnueditxml, "editor");
+    fromentry(window.mnucontents, "help");
+    fromentry(window.mnuabout, "about");
     return 0;
 }

@@ -1,0 +1,113 @@
+#include "benchservices.h"
+
+#include "modglobal.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <random>
+
+namespace {
+
+class yesdialogs : public platform::dialogs
+{
+public:
+    platform::answer message(const QString &, platform::icon, platform::buttons set) override
+    {
+        return set == platform::buttons::yesno ? platform::answer::yes : platform::answer::ok;
+    }
+    std::optional<platform::fontchoice> pickfont(const platform::fontchoice &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QColor> pickcolor(const QColor &) override { return std::nullopt; }
+    QString savefilename(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return QString();
+    }
+};
+
+class nolauncher : public platform::launcher
+{
+public:
+    bool start(const QString &, const QStringList &) override { return true; }
+    bool openurl(const QUrl &) override { return true; }
+};
+
+class noprinter : public platform::printer
+{
+public:
+    bool printimage(QWidget *) override { return true; }
+};
+
+class folderinfo : public platform::appinfo
+{
+public:
+    QString programfolder() override { return folder; }
+    QString title() override { return QStringLiteral("Vocabrix"); }
+    platform::version version() override { return {1, 0, 0}; }
+    QString folder;
+};
+
+yesdialogs dialogs;
+nolauncher launcher;
+noprinter printer;
+folderinfo info;
+
+QString text(std::mt19937 &random, int length)
+{
+    static const QString letters = QString::fromUtf8("abcdefghijklmnopqrstuvwxyz     éü");
+    QString result;
+    result.reserve(length);
+    for (int i = 0; i < length; ++i)
+        result += letters[int(random() % letters.size())];
+    return result;
+}
+
+} // namespace
+
+benchservices::benchservices()
+{
+    info.folder = root.path();
+    for (const char *folder : {"XML", "settings", "Logs"})
+        QDir(root.path()).mkpath(QLatin1String(folder));
+    previous = platform::services();
+    platform::install(
+        {&dialogs, &launcher, &printer, previous.http, previous.clock, previous.random, &info});
+    modglobal::reset();
+}
+
+benchservices::~benchservices()
+{
+    modglobal::reset();
+    platform::install(previous);
+}
+
+QString benchservices::folder() const
+{
+    return root.path();
+}
+
+void benchservices::writedictionary(const QString &relative, int count) const
+{
+    std::mt19937 random(1500);
+    QString xml = QStringLiteral("<GRE>\r\n");
+    for (int i = 0; i < count; ++i) {
+        xml += QStringLiteral("<word>") + text(random, 10) + QStringLiteral("</word>\r\n");
+        xml += QStringLiteral("<meaning>(adj.) ") + text(random, 74) +
+               QStringLiteral("</meaning>\r\n");
+        xml += QStringLiteral("<usage>") + text(random, 120) + QStringLiteral("</usage>\r\n");
+    }
+    xml += QStringLiteral("</GRE>\r\n\r\n");
+    platform::writetext(QDir(root.path()).filePath(relative), xml);
+}
+
+void benchservices::copyshippeddata() const
+{
+    for (const char *file : {"XML/gre.xml", "settings/settings.ini"}) {
+        const QString target = QDir(root.path()).filePath(QLatin1String(file));
+        QFile::remove(target);
+        QFile::copy(QStringLiteral(VOCABRIX_DATA_DIR "/") + QLatin1String(file), target);
+    }
+}

@@ -1,0 +1,28 @@
+#include "app/guardedapplication.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+QtMessageHandler standard = nullptr;
+
+// The offscreen platform says at every window that it cannot do what only a screen can.
+void quietoffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (standard)
+        standard(type, context, message);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    standard = qInstallMessageHandler(quietoffscreen);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    guardedapplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

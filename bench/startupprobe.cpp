@@ -1,0 +1,56 @@
+// Starts the program as its own main() does and quits at the main window's first paint,
+// printing the wall-clock time of that paint in nanoseconds since the epoch. With
+// "--bare" it starts a bare Qt window (a QMainWindow with one QLabel) the same way, for
+// comparison. Used by tools/startup-bench.
+
+#include "app/formmain.h"
+#include "app/guardedapplication.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+class firstpaint : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::printf("%lld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+    bool seen = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    firstpaint watch;
+    if (bare) {
+        QApplication application(argc, argv);
+        QMainWindow window;
+        window.setCentralWidget(new QLabel(QStringLiteral("Hello")));
+        window.installEventFilter(&watch);
+        window.show();
+        return application.exec();
+    }
+    guardedapplication application(argc, argv);
+    FormMain window;
+    window.installEventFilter(&watch);
+    window.start();
+    return application.exec();
+}

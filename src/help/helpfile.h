@@ -1,0 +1,36 @@
+#pragma once
+
+// Opening the help: the system's HTML Help viewer with the compiled help file on Windows,
+// otherwise the program's own help window on the HTML pages in the help folder.
+
+#include <QString>
+#include <QStringList>
+
+namespace help {
+
+struct command
+{
+    QString program;
+    QStringList arguments;
+    // The program, a blank and the arguments as they stand, unquoted.
+    QString commandline() const;
+};
+
+// hh.exe with the program folder's Vocabrix.chm, written with Windows separators.
+command viewercommand(const QString &programfolder);
+
+// What the system offers: the HTML Help viewer exists only on Windows.
+struct host
+{
+    bool windows = false;
+    bool viewerfound = false;
+};
+host currenthost();
+
+// The contents page of the help pages, in the help folder below the program folder.
+QString contentspage();
+
+// Opens the help at its contents. Tells the user when there is no help to show.
+void showcontents(const host &system = currenthost());
+
+} // namespace help

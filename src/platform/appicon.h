@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace platform {
+
+// The program's icon, drawn from its built-in SVG at the sizes window managers ask for.
+QIcon applicationicon();
+// The icon at a size in device-independent pixels, sharp on high-DPI screens.
+QPixmap applicationpixmap(int size, qreal devicepixelratio);
+
+} // namespace platform
