@@ -53,6 +53,16 @@ class ExamWordsTest(unittest.TestCase):
         self.assertIn("WordNet 3.0", about[2])
         self.assertEqual([w for w, _, _ in entries], listed_words())
 
+    def test_wordnet_licence_ships_beside_the_dictionary(self):
+        # WordNet's licence asks for its notice and disclaimer on every copy.
+        with open(os.path.join(ROOT, "data", "XML", "WORDNET-LICENSE.txt"),
+                  encoding="utf-8") as f:
+            notice = " ".join(f.read().split())
+        self.assertIn("WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved.",
+                      notice)
+        self.assertIn('THIS SOFTWARE AND DATABASE IS PROVIDED "AS IS"', notice)
+        self.assertIn("WORDNET-LICENSE.txt", dictionary_entries()[0][2])
+
     def test_usages_show_the_word(self):
         _, *entries = dictionary_entries()
         missing = [w for w, _, u in entries if not shows_word(w, u)]
