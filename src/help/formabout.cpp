@@ -21,9 +21,12 @@ const QString description = QStringLiteral(
 
 const QString notices = QStringLiteral(
     "<b>Notices</b><br>"
-    "Word list: the words, meanings and usage sentences of the dictionary that comes with the "
-    "program (XML/gre.xml) were written for the Vocabrix project and ship with it under the "
-    "program's own terms. Dictionaries you open or edit are your own.<br>"
+    "Word list: the meanings and many usage examples of the dictionary that comes with the "
+    "program (XML/gre.xml) come from WordNet 3.0, Princeton University; the word list and the "
+    "other examples were written for Vocabrix. WordNet 3.0 Copyright 2006 by Princeton "
+    "University. All rights reserved. WordNet is provided \"as is\" and Princeton University "
+    "makes no representations or warranties, express or implied; the full licence is in "
+    "XML/WORDNET-LICENSE.txt. Dictionaries you open or edit are your own.<br>"
     "Icon and help pages: made for the Vocabrix project.<br>"
     "Built with Qt %1 (GNU LGPL version 3) and pugixml (MIT licence).");
 
