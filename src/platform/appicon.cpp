@@ -9,14 +9,11 @@ namespace {
 
 const QString iconresource = QStringLiteral(":/icons/vocabrix.svg");
 
-} // namespace
-
-QPixmap applicationpixmap(int size, qreal devicepixelratio)
+QPixmap render(QSvgRenderer &renderer, int size, qreal devicepixelratio)
 {
     const int pixels = qMax(1, qRound(size * devicepixelratio));
     QPixmap image(pixels, pixels);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(iconresource);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
@@ -25,12 +22,22 @@ QPixmap applicationpixmap(int size, qreal devicepixelratio)
     return image;
 }
 
+} // namespace
+
+QPixmap applicationpixmap(int size, qreal devicepixelratio)
+{
+    QSvgRenderer renderer(iconresource);
+    return render(renderer, size, devicepixelratio);
+}
+
 QIcon applicationicon()
 {
-    // Rendered here rather than through Qt's SVG icon plug-in, which a system may lack.
+    // Rendered here rather than through Qt's SVG icon plug-in, which a system may lack. Window
+    // decorations and task bars use small sizes; the large ones would only slow the start.
+    QSvgRenderer renderer(iconresource);
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(applicationpixmap(size, 1.0));
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(render(renderer, size, 1.0));
     return icon;
 }
 
