@@ -5,12 +5,18 @@
 #include "../platform/services.h"
 #include "../platform/textlayout.h"
 
+#include <QIcon>
+
 guardedapplication::guardedapplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("vocabrix"));
     setApplicationDisplayName(QStringLiteral("Vocabrix"));
     setOrganizationName(QStringLiteral("vocabrix"));
     platform::addfontsubstitutes();
+    // Outside a desktop session the icon theme is only the hicolor fallback, which has no
+    // button pictures; reading its large index would only delay the first window.
+    if (QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeSearchPaths({QStringLiteral(":/icons")});
     setWindowIcon(platform::applicationicon());
 }
 

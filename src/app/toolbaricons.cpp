@@ -102,6 +102,11 @@ QIcon toolbaricon(const QString &key)
     const auto found = icons.find(key);
     if (found == icons.end())
         return QIcon();
+    // Without a desktop icon theme (hicolor is only the fallback, with no editing icons) the
+    // search through the icon folders would only cost time at start-up.
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QLatin1String("hicolor"))
+        return found->second.second();
     const QIcon themed = QIcon::fromTheme(QLatin1String(found->second.first));
     return themed.isNull() ? found->second.second() : themed;
 }

@@ -54,13 +54,38 @@ void setfontsize(QWidget *control, float size)
     control->setFont(font);
 }
 
+namespace {
+
+// Takes its picture when first shown: the flash card window is built hidden at start-up, and
+// loading pictures there would only delay the main window.
+class picturetoolbutton : public QToolButton
+{
+public:
+    picturetoolbutton(QWidget *parent, QStyle::StandardPixmap picture)
+        : QToolButton(parent), picture(picture)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        if (icon().isNull())
+            setIcon(style()->standardIcon(picture));
+        QToolButton::showEvent(event);
+    }
+
+private:
+    QStyle::StandardPixmap picture;
+};
+
+} // namespace
+
 QAbstractButton *picturebutton(QWidget *parent, const QString &name, const QString &caption,
                                QStyle::StandardPixmap picture, qint32 color)
 {
-    auto *button = new QToolButton(parent);
+    auto *button = new picturetoolbutton(parent, picture);
     button->setObjectName(name);
     button->setText(caption);
-    button->setIcon(button->style()->standardIcon(picture));
     button->setIconSize(QSize(16, 16));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::StrongFocus);
