@@ -159,6 +159,19 @@ void loadlist(QStringList &list, const readxml &reader, const QString &xmltreeno
         list[i] = found[i];
 }
 
+std::optional<int> plaindigits(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
 qsizetype checkedposition(const QStringList &list, const QString &xmlnodecount)
 {
     const int position = toposition(xmlnodecount);
@@ -174,6 +187,9 @@ qsizetype checkedposition(const QStringList &list, const QString &xmlnodecount)
 
 int toposition(const QString &text)
 {
+    // Plain whole numbers, what every caller passes, need no general number parsing.
+    if (const std::optional<int> plain = plaindigits(text))
+        return *plain;
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
