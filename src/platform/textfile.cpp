@@ -46,9 +46,38 @@ void injectwritefailure(bool on)
 
 bool isutf8(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString ignored = decoder.decode(bytes);
-    return !decoder.hasError();
+    // Checked in place: decoding a whole dictionary only to look for errors would cost a copy.
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        int following = 0;
+        char32_t code = 0, smallest = 0;
+        if ((*p & 0xe0) == 0xc0) {
+            following = 1, code = *p & 0x1f, smallest = 0x80;
+        } else if ((*p & 0xf0) == 0xe0) {
+            following = 2, code = *p & 0x0f, smallest = 0x800;
+        } else if ((*p & 0xf8) == 0xf0) {
+            following = 3, code = *p & 0x07, smallest = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p <= following)
+            return false;
+        for (int i = 1; i <= following; ++i) {
+            if ((p[i] & 0xc0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3f);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
+        if (code < smallest || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+            return false;
+        p += following + 1;
+    }
+    return true;
 }
 
 QString decodetext(const QByteArray &bytes)

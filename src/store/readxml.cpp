@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <pugixml.hpp>
@@ -92,34 +93,45 @@ qint16 checkedcount(size_t count)
     return qint16(count);
 }
 
-bool isxmlspace(QChar c)
+bool isxmlspace(char c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-QString trimxmlspace(const QString &text)
+// White space at both ends is layout, not content, and is dropped.
+QString trimmedtext(const char *begin, const char *end)
 {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && isxmlspace(text[begin]))
+    while (begin < end && isxmlspace(*begin))
         ++begin;
-    while (end > begin && isxmlspace(text[end - 1]))
+    while (end > begin && isxmlspace(end[-1]))
         --end;
-    return text.mid(begin, end - begin);
+    return QString::fromUtf8(begin, end - begin);
+}
+
+QString trimmedtext(const char *text)
+{
+    return trimmedtext(text, text + std::strlen(text));
+}
+
+bool istext(const pugi::xml_node &node)
+{
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
 // The text of an element and everything inside it, markup removed. Walks the subtree without
-// recursion so that deeply nested input cannot exhaust the stack. White space at both ends is
-// dropped: it is layout, not content.
-QString textcontent(const pugi::xpath_node &selected)
+// recursion so that deeply nested input cannot exhaust the stack.
+QString textcontent(const pugi::xml_node &top)
 {
-    if (selected.attribute())
-        return trimxmlspace(QString::fromUtf8(selected.attribute().value()));
-    const pugi::xml_node top = selected.node();
+    if (istext(top))
+        return trimmedtext(top.value());
+    const pugi::xml_node first = top.first_child();
+    if (!first)
+        return QString();
+    if (istext(first) && !first.next_sibling())
+        return trimmedtext(first.value());
     std::string text;
-    if (top.type() == pugi::node_pcdata || top.type() == pugi::node_cdata)
-        text = top.value();
-    for (pugi::xml_node node = top.first_child(); node;) {
-        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+    for (pugi::xml_node node = first; node;) {
+        if (istext(node))
             text += node.value();
         if (node.first_child()) {
             node = node.first_child();
@@ -131,7 +143,14 @@ QString textcontent(const pugi::xpath_node &selected)
             break;
         node = node.next_sibling();
     }
-    return trimxmlspace(QString::fromStdString(text));
+    return trimmedtext(text.data(), text.data() + text.size());
+}
+
+QString textcontent(const pugi::xpath_node &selected)
+{
+    if (selected.attribute())
+        return trimmedtext(selected.attribute().value());
+    return textcontent(selected.node());
 }
 
 QStringList texts(const pugi::xml_document &document, const QString &xmltreenode)
@@ -143,6 +162,33 @@ QStringList texts(const pugi::xml_document &document, const QString &xmltreenode
     for (const pugi::xpath_node &node : nodes)
         result.append(textcontent(node));
     return result;
+}
+
+// The texts of the word, meaning and usage elements at any depth, in document order, from one
+// walk through the document: what "//word", "//meaning" and "//usage" select.
+std::array<QStringList, 3> entrytexts(const pugi::xml_document &document)
+{
+    static constexpr std::array<const char *, 3> names{"word", "meaning", "usage"};
+    std::array<QStringList, 3> found;
+    for (pugi::xml_node node = document.first_child(); node;) {
+        if (node.type() == pugi::node_element) {
+            for (size_t kind = 0; kind < names.size(); ++kind) {
+                if (std::strcmp(node.name(), names[kind]) == 0) {
+                    checkedcount(size_t(found[kind].size()) + 1);
+                    found[kind].append(textcontent(node));
+                }
+            }
+        }
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node && !node.next_sibling())
+            node = node.parent();
+        if (node)
+            node = node.next_sibling();
+    }
+    return found;
 }
 
 void loadlist(QStringList &list, const readxml &reader, const QString &xmltreenode,
@@ -231,11 +277,8 @@ qint16 readxml::loadxmlall(const QString &filename)
 {
     const auto document = parsefile(filename);
     std::array<QStringList, 3> found;
-    if (document) {
-        found = {texts(*document, QStringLiteral("//word")),
-                 texts(*document, QStringLiteral("//meaning")),
-                 texts(*document, QStringLiteral("//usage"))};
-    }
+    if (document)
+        found = entrytexts(*document);
     const std::array<QStringList *, 3> lists{&modglobal::wordlist, &modglobal::meaninglist,
                                              &modglobal::usagelist};
     for (size_t kind = 0; kind < lists.size(); ++kind) {

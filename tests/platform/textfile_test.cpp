@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -21,6 +22,31 @@ TEST(textfile, DecodesUtf8Windows1252AndByteOrderMarks)
         {"", ""}};
     for (const auto &[bytes, text] : table)
         EXPECT_EQ(platform::decodetext(bytes), text) << bytes.toHex().toStdString();
+}
+
+TEST(textfile, RecognisesUtf8ExactlyAsItsDecoderDoes)
+{
+    const std::vector<QByteArray> samples{"",
+                                          "plain",
+                                          "caf\xc3\xa9",
+                                          "\xe2\x80\x94",
+                                          "\xf0\x9f\x98\x80",
+                                          "\xef\xbf\xbf",
+                                          "caf\xe9",
+                                          "\xc3",
+                                          "\xe2\x80",
+                                          "\xc0\xaf",
+                                          "\xe0\x80\xaf",
+                                          "\xed\xa0\x80",
+                                          "\xf4\x90\x80\x80",
+                                          "\xf8\x88\x80\x80\x80",
+                                          "\x80",
+                                          "a\xc3\xa9\xc3"};
+    for (const QByteArray &bytes : samples) {
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(bytes);
+        EXPECT_EQ(platform::isutf8(bytes), !decoder.hasError()) << bytes.toHex().toStdString();
+    }
 }
 
 TEST(textfile, WritesUtf8WithoutMarkAndReplacesWhole)
