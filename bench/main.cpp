@@ -1,6 +1,7 @@
 #include "app/guardedapplication.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 namespace {
 QtMessageHandler standard = nullptr;
@@ -17,6 +18,10 @@ void quietoffscreen(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int main(int argc, char **argv)
 {
+    // The allocator otherwise hands freed megabytes back to the system after one benchmark and
+    // faults them in again in the next, and the order of the benchmarks decides who pays.
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
     standard = qInstallMessageHandler(quietoffscreen);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
