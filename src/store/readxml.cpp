@@ -6,12 +6,14 @@
 #include "../platform/textfile.h"
 
 #include <QLocale>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <pugixml.hpp>
+#include <string_view>
 
 using vocabrix::error;
 
@@ -92,6 +94,15 @@ qint16 checkedcount(size_t count)
     return qint16(count);
 }
 
+// A zero-width no-break space (U+FEFF) that begins an element's text is part of the text, not a
+// byte order mark; QString::fromUtf8 would drop it, and a save would lose it for good.
+QString fromelementtext(std::string_view utf8)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
+}
+
 bool isxmlspace(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
@@ -113,7 +124,7 @@ QString trimxmlspace(const QString &text)
 QString textcontent(const pugi::xpath_node &selected)
 {
     if (selected.attribute())
-        return trimxmlspace(QString::fromUtf8(selected.attribute().value()));
+        return trimxmlspace(fromelementtext(selected.attribute().value()));
     const pugi::xml_node top = selected.node();
     std::string text;
     if (top.type() == pugi::node_pcdata || top.type() == pugi::node_cdata)
@@ -131,7 +142,7 @@ QString textcontent(const pugi::xpath_node &selected)
             break;
         node = node.next_sibling();
     }
-    return trimxmlspace(QString::fromStdString(text));
+    return trimxmlspace(fromelementtext(text));
 }
 
 QStringList texts(const pugi::xml_document &document, const QString &xmltreenode)
