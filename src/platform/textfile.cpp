@@ -36,12 +36,18 @@ QString decodewith(QStringConverter::Encoding encoding, QByteArrayView bytes)
 }
 
 bool writefails = false;
+std::function<void()> beforecommit;
 
 } // namespace
 
 void injectwritefailure(bool on)
 {
     writefails = on;
+}
+
+void setbeforecommit(std::function<void()> hook)
+{
+    beforecommit = std::move(hook);
 }
 
 bool isutf8(const QByteArray &bytes)
@@ -91,7 +97,10 @@ void writetext(const QString &path, const QString &text)
                                   .arg(QDir::toNativeSeparators(path)));
     QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
-    bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    if (written && beforecommit)
+        beforecommit();
     const QString reason =
         written && writefails ? QStringLiteral("No space left on device") : QString();
     written = written && !writefails && file.commit();
