@@ -261,7 +261,7 @@ QWidget *FormMain::createdescription()
 
 void FormMain::createmenus()
 {
-    auto entry = [this](QMenu *menu, const char *name, const QString &caption) {
+    auto entry = [](QMenu *menu, const char *name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;

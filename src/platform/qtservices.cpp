@@ -163,20 +163,23 @@ private:
         bool toolarge = false;
         QEventLoop loop;
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                         [&](qint64 received, qint64 total) {
-                             if (received > maxbytes || total > maxbytes) {
-                                 toolarge = true;
-                                 reply->abort();
-                             }
-                         });
+        QObject::connect(
+            reply, &QNetworkReply::downloadProgress, reply, [&](qint64 received, qint64 total) {
+                // A compressed body is counted as it arrives; what it unpacks to is what takes
+                // the memory.
+                if (received > maxbytes || total > maxbytes || reply->bytesAvailable() > maxbytes) {
+                    toolarge = true;
+                    reply->abort();
+                }
+            });
         // The transfer time-out covers a stalled transfer; this covers a slow one.
         QTimer::singleShot(timeoutms, reply, &QNetworkReply::abort);
         if (!reply->isFinished())
             loop.exec();
         httpresponse response;
         response.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        response.body = toolarge ? QByteArray() : reply->readAll();
+        // An aborted reply is closed: it has no body to give.
+        response.body = toolarge || !reply->isOpen() ? QByteArray() : reply->readAll();
         if (toolarge)
             response.error = QStringLiteral("The response is larger than %1 bytes.").arg(maxbytes);
         else if (reply->error() != QNetworkReply::NoError)

@@ -36,12 +36,18 @@ QString decodewith(QStringConverter::Encoding encoding, QByteArrayView bytes)
 }
 
 bool writefails = false;
+std::function<void()> beforecommit;
 
 } // namespace
 
 void injectwritefailure(bool on)
 {
     writefails = on;
+}
+
+void setbeforecommit(std::function<void()> hook)
+{
+    beforecommit = std::move(hook);
 }
 
 bool isutf8(const QByteArray &bytes)
@@ -124,7 +130,10 @@ void writebytes(const QString &path, const QByteArray &bytes)
                               QStringLiteral("Cannot write %1: the file is read-only")
                                   .arg(QDir::toNativeSeparators(path)));
     QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    if (written && beforecommit)
+        beforecommit();
     const QString reason =
         written && writefails ? QStringLiteral("No space left on device") : QString();
     written = written && !writefails && file.commit();

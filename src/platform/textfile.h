@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace platform {
 
@@ -24,5 +25,9 @@ void writebytes(const QString &path, const QByteArray &bytes);
 // For tests: while set, every write fails after its temporary file was written, as a full
 // disk would make it.
 void injectwritefailure(bool on);
+
+// For tests: called once the new text is in the temporary file and before it replaces the
+// file, the moment at which a crash or a power cut would interrupt a write.
+void setbeforecommit(std::function<void()> hook);
 
 } // namespace platform

@@ -7,13 +7,36 @@
 #include "displaysettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
+// Twelve lines of font names and numbers fit many times over; a larger file is read only this
+// far, so that a huge or damaged file costs neither the memory nor the time of reading it.
+constexpr qint64 settingsreadlimit = 64 * 1024;
+
 QString settingspath(const QString &name)
 {
     return platform::programpath(QStringLiteral("\\settings\\") + name);
+}
+
+// The start of the file up to its last complete line within the limit; the whole file when it
+// is smaller. A line cut by the limit would be a wrong value, so it is left out altogether.
+QString readsettingshead(const QString &name)
+{
+    const QString path = settingspath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw vocabrix::error(vocabrix::error::io,
+                              QStringLiteral("Cannot read %1: %2")
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QByteArray head = file.read(settingsreadlimit);
+    if (!file.atEnd()) {
+        const qsizetype lastline = head.lastIndexOf("\r\n");
+        head.truncate(lastline < 0 ? 0 : lastline + 2);
+    }
+    return platform::decodetext(head);
 }
 
 } // namespace
@@ -27,7 +50,7 @@ bool loadsettings()
 {
     QStringList lines;
     try {
-        lines = readsettingsfile(QStringLiteral("settings.ini")).split(QStringLiteral("\r\n"));
+        lines = readsettingshead(QStringLiteral("settings.ini")).split(QStringLiteral("\r\n"));
     } catch (const vocabrix::error &) {
         return false;
     }

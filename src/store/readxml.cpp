@@ -6,6 +6,7 @@
 #include "../platform/textfile.h"
 
 #include <QLocale>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -13,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <pugixml.hpp>
+#include <string_view>
 
 using vocabrix::error;
 
@@ -93,6 +95,17 @@ qint16 checkedcount(size_t count)
     return qint16(count);
 }
 
+// A zero-width no-break space (U+FEFF) that begins an element's text is part of the text, not a
+// byte order mark; QString::fromUtf8 would drop it, and a save would lose it for good.
+QString fromelementtext(const char *utf8, qsizetype size)
+{
+    if (size < 3 || std::memcmp(utf8, "\xef\xbb\xbf", 3) != 0)
+        return QString::fromUtf8(utf8, size);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(utf8, size));
+}
+
 bool isxmlspace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -105,7 +118,7 @@ QString trimmedtext(const char *begin, const char *end)
         ++begin;
     while (end > begin && isxmlspace(end[-1]))
         --end;
-    return QString::fromUtf8(begin, end - begin);
+    return fromelementtext(begin, end - begin);
 }
 
 QString trimmedtext(const char *text)

@@ -16,7 +16,12 @@ fakedialogs::~fakedialogs()
 
 void fakedialogs::expect(const QString &text, platform::answer reply)
 {
-    script.emplace_back(text, reply);
+    script.push_back({text, reply, false});
+}
+
+void fakedialogs::expectstart(const QString &start, platform::answer reply)
+{
+    script.push_back({start, reply, true});
 }
 
 void fakedialogs::expectfont(std::optional<platform::fontchoice> reply)
@@ -36,8 +41,8 @@ void fakedialogs::expectsavename(const QString &reply)
 
 void fakedialogs::verify()
 {
-    for (const auto &[text, reply] : script)
-        ADD_FAILURE() << "expected message box never shown: \"" << text.toStdString() << "\"";
+    for (const scripted &each : script)
+        ADD_FAILURE() << "expected message box never shown: \"" << each.text.toStdString() << "\"";
     script.clear();
     if (!fonts.empty() || !colors.empty() || !savenames.empty())
         ADD_FAILURE() << "a scripted picker was never opened";
@@ -52,14 +57,17 @@ platform::answer fakedialogs::message(const QString &text, platform::icon kind,
     shown.push_back({text, kind, set});
     if (onshow)
         onshow(shown.back());
-    if (script.empty() || script.front().first != text) {
+    const bool matches =
+        !script.empty() &&
+        (script.front().start ? text.startsWith(script.front().text) : text == script.front().text);
+    if (!matches) {
         ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\""
                       << (script.empty()
                               ? std::string()
-                              : " (expected \"" + script.front().first.toStdString() + "\")");
+                              : " (expected \"" + script.front().text.toStdString() + "\")");
         return set == platform::buttons::yesno ? platform::answer::no : platform::answer::cancel;
     }
-    const platform::answer reply = script.front().second;
+    const platform::answer reply = script.front().reply;
     script.pop_front();
     return reply;
 }

@@ -28,6 +28,8 @@ public:
 
     // The next box must have this text; it is answered with reply.
     void expect(const QString &text, platform::answer reply = platform::answer::ok);
+    // The next box must begin with this text (for messages that name a system error).
+    void expectstart(const QString &start, platform::answer reply = platform::answer::ok);
     void expectfont(std::optional<platform::fontchoice> reply);
     void expectcolor(std::optional<QColor> reply);
     void expectsavename(const QString &reply);
@@ -53,7 +55,13 @@ public:
     std::vector<saverequest> saverequests;
 
 private:
-    std::deque<std::pair<QString, platform::answer>> script;
+    struct scripted
+    {
+        QString text;
+        platform::answer reply;
+        bool start;
+    };
+    std::deque<scripted> script;
     std::deque<std::optional<platform::fontchoice>> fonts;
     std::deque<std::optional<QColor>> colors;
     std::deque<QString> savenames;

@@ -22,7 +22,25 @@ httpserver::~httpserver()
 void httpserver::respond(const QByteArray &path, const QByteArray &response, bool hang)
 {
     std::lock_guard guard(lock);
-    scripts[path] = {response, hang};
+    scripts[path] = {response, hang, 0};
+}
+
+void httpserver::trickle(const QByteArray &path, const QByteArray &response, int pausems)
+{
+    std::lock_guard guard(lock);
+    scripts[path] = {response, false, pausems};
+}
+
+void httpserver::sendslowly(QTcpSocket &socket, const QByteArray &response, int pausems)
+{
+    for (const char byte : response) {
+        if (stopping || socket.state() != QAbstractSocket::ConnectedState)
+            return;
+        socket.write(&byte, 1);
+        socket.waitForBytesWritten(pausems);
+        // Doubles as the pause; it also notices the client closing the connection.
+        socket.waitForReadyRead(pausems);
+    }
 }
 
 QUrl httpserver::url(const QByteArray &path) const
@@ -57,15 +75,20 @@ void httpserver::serve()
         while (!request.contains("\r\n\r\n") && socket->waitForReadyRead(2000))
             request += socket->readAll();
         const QByteArray path = request.split(' ').value(1);
-        script answer{reply(404, "not here"), false};
+        script answer{reply(404, "not here"), false, 0};
         {
             std::lock_guard guard(lock);
             received.push_back(request);
             if (const auto found = scripts.find(path); found != scripts.end())
                 answer = found->second;
         }
-        socket->write(answer.response);
-        socket->waitForBytesWritten(2000);
+        if (answer.pausems > 0)
+            sendslowly(*socket, answer.response, answer.pausems);
+        else
+            socket->write(answer.response);
+        // A large response takes many writes; stop when the client stops taking it.
+        while (socket->bytesToWrite() > 0 && socket->waitForBytesWritten(2000))
+            ;
         if (answer.hang) {
             hanging.push_back(std::move(socket));
             continue;

@@ -2,7 +2,8 @@
 
 // A real HTTP server on the loopback interface, answering on a thread of its own (the program
 // waits for its requests synchronously). Each path has a scripted raw response; a response
-// marked to hang is sent and then the connection stays open, sending nothing more.
+// marked to hang is sent and then the connection stays open, sending nothing more; a trickled
+// one is sent a byte at a time with a pause between, until the client gives up.
 
 #include <QByteArray>
 #include <QUrl>
@@ -11,6 +12,8 @@
 #include <mutex>
 #include <thread>
 #include <vector>
+
+class QTcpSocket;
 
 namespace testsupport {
 
@@ -21,6 +24,7 @@ public:
     ~httpserver();
 
     void respond(const QByteArray &path, const QByteArray &response, bool hang = false);
+    void trickle(const QByteArray &path, const QByteArray &response, int pausems);
     QUrl url(const QByteArray &path) const;
     std::vector<QByteArray> requests() const;
 
@@ -30,11 +34,13 @@ public:
 
 private:
     void serve();
+    void sendslowly(QTcpSocket &socket, const QByteArray &response, int pausems);
 
     struct script
     {
         QByteArray response;
         bool hang = false;
+        int pausems = 0;
     };
     std::map<QByteArray, script> scripts;
     std::vector<QByteArray> received;

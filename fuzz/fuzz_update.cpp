@@ -1,0 +1,25 @@
+// Bytes as the body of the update's answer: a body the update accepts, stored as the update
+// stores it, always loads as a dictionary with at least one word.
+
+#include "fuzzsupport.h"
+
+#include "platform/textfile.h"
+#include "store/readxml.h"
+#include "store/wordlistupdate.h"
+
+#include "modglobal.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzzing::setup();
+    platform::httpresponse response;
+    response.status = 200;
+    response.body = fuzzing::bytes(data, size);
+    if (!updateproblem(response).isEmpty())
+        return 0;
+    const QString stored = platform::decodetext(response.body) + QStringLiteral("\r\n");
+    fuzzing::writefile(QStringLiteral("XML/gre.xml"), stored.toUtf8());
+    fuzzing::require(modglobal::xmlreader().loadxmlall(QStringLiteral("\\XML\\gre.xml")) > 0,
+                     "an accepted body loads with a word");
+    return 0;
+}

@@ -1,0 +1,62 @@
+#include "fuzzsupport.h"
+
+#include "platform/services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuzzing {
+
+namespace {
+
+class folderinfo : public platform::appinfo
+{
+public:
+    QString programfolder() override { return folder.path(); }
+    QString title() override { return QStringLiteral("Vocabrix"); }
+    platform::version version() override { return {1, 0, 0}; }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+void setup()
+{
+    static folderinfo *info = [] {
+        auto *created = new folderinfo;
+        if (!created->folder.isValid())
+            violated("a temporary program folder can be made");
+        QDir(created->folder.path()).mkpath(QStringLiteral("XML"));
+        QDir(created->folder.path()).mkpath(QStringLiteral("settings"));
+        platform::serviceset set;
+        set.appinfo = created;
+        platform::install(set);
+        return created;
+    }();
+    (void)info;
+}
+
+void writefile(const QString &relative, const QByteArray &content)
+{
+    QFile file(QDir(platform::services().appinfo->programfolder()).filePath(relative));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(content) != content.size())
+        violated("the input can be written to the program folder");
+}
+
+QByteArray bytes(const uint8_t *data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+void violated(const char *property)
+{
+    std::fprintf(stderr, "property violated: %s\n", property);
+    std::abort();
+}
+
+} // namespace fuzzing
