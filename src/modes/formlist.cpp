@@ -10,9 +10,9 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 FormList::FormList(QWidget *parent) : QMainWindow(parent)
