@@ -4,6 +4,7 @@
 #include "review.h"
 
 #include "../modes/formflash.h"
+#include "../modes/studycontrols.h"
 #include "../modglobal.h"
 #include "../platform/colors.h"
 #include "../platform/error.h"
@@ -27,28 +28,6 @@ Q_LOGGING_CATEGORY(startuplog, "vocabrix.startup", QtWarningMsg)
 namespace {
 
 const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
-
-void setfamily(QWidget *widget, const QString &family)
-{
-    QFont font = widget->font();
-    font.setFamily(family);
-    widget->setFont(font);
-}
-
-void setpointsize(QWidget *widget, float size)
-{
-    QFont font = widget->font();
-    // Sizes outside what a screen font can take would only produce warnings.
-    font.setPointSizeF(std::clamp(double(size), 1.0, 500.0));
-    widget->setFont(font);
-}
-
-void settextcolor(QWidget *widget, qint32 color)
-{
-    QPalette colors = widget->palette();
-    colors.setColor(QPalette::Text, platform::colorfromcode(color));
-    widget->setPalette(colors);
-}
 
 } // namespace
 
@@ -105,15 +84,15 @@ void FormMain::setfontcolor()
     using namespace modglobal;
     if (!loadsettings())
         displaysettings::applydefaults();
-    setfamily(Text1, mainfontname);
-    setpointsize(Text1, displaysettings::sizevalue(mainfontsize, 36));
-    settextcolor(Text1, displaysettings::colorvalue(mainfontcolor));
+    studycontrols::setfontname(Text1, mainfontname);
+    studycontrols::setfontsize(Text1, displaysettings::sizevalue(mainfontsize, 36));
+    studycontrols::settextcolor(Text1, displaysettings::colorvalue(mainfontcolor));
     for (answerbutton *each : Command1)
-        setfamily(each, answerfontname);
+        studycontrols::setfontname(each, answerfontname);
     // Reaching the flash card boxes creates that window, hidden, with its own settings.
     for (QWidget *box : forms::flash().Text1) {
-        setfamily(box, flashfontname);
-        settextcolor(box, displaysettings::colorvalue(flashfontcolor));
+        studycontrols::setfontname(box, flashfontname);
+        studycontrols::settextcolor(box, displaysettings::colorvalue(flashfontcolor));
     }
 }
 
@@ -136,9 +115,9 @@ void FormMain::loaddata(const QString &path)
     const QColor background = platform::colorfromcode(displaysettings::colorvalue(answercolor));
     const float size = displaysettings::sizevalue(answerfontsize, 12);
     for (answerbutton *each : Command1) {
-        setfamily(each, answerfontname);
+        studycontrols::setfontname(each, answerfontname);
         each->setbackcolor(background);
-        setpointsize(each, size);
+        studycontrols::setfontsize(each, size);
     }
     fillchoices(start);
     currentword = qint16(start);
