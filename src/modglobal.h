@@ -3,6 +3,7 @@
 // The state every window shares: the loaded word list, the current dictionary path and the
 // twelve display settings.
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,16 @@ bool hasxmlreader();
 // they are handed over here so that they go before the application object does.
 void keepwindow(QWidget *window);
 void releasewindows();
+
+// The window in slot, created and kept on first use.
+template <typename Window> Window &kept(QPointer<Window> &slot)
+{
+    if (!slot) {
+        slot = new Window;
+        keepwindow(slot);
+    }
+    return *slot;
+}
 
 // Empties everything and closes the kept windows (tests start from here).
 void reset();

@@ -142,11 +142,7 @@ namespace forms {
 
 FormAbout &about()
 {
-    if (!instance()) {
-        instance() = new FormAbout;
-        modglobal::keepwindow(instance());
-    }
-    return *instance();
+    return modglobal::kept(instance());
 }
 
 } // namespace forms

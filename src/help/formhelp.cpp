@@ -153,11 +153,7 @@ namespace forms {
 
 FormHelp &help()
 {
-    if (!instance()) {
-        instance() = new FormHelp;
-        modglobal::keepwindow(instance());
-    }
-    return *instance();
+    return modglobal::kept(instance());
 }
 
 } // namespace forms

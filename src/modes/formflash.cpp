@@ -225,11 +225,7 @@ QPointer<FormFlash> flashwindow;
 
 FormFlash &flash()
 {
-    if (!flashwindow) {
-        flashwindow = new FormFlash;
-        modglobal::keepwindow(flashwindow);
-    }
-    return *flashwindow;
+    return modglobal::kept(flashwindow);
 }
 
 } // namespace forms

@@ -91,11 +91,7 @@ QPointer<FormList> listwindow;
 
 FormList &list()
 {
-    if (!listwindow) {
-        listwindow = new FormList;
-        modglobal::keepwindow(listwindow);
-    }
-    return *listwindow;
+    return modglobal::kept(listwindow);
 }
 
 } // namespace forms

@@ -214,11 +214,7 @@ QPointer<FormMemory> memorywindow;
 
 FormMemory &memory()
 {
-    if (!memorywindow) {
-        memorywindow = new FormMemory;
-        modglobal::keepwindow(memorywindow);
-    }
-    return *memorywindow;
+    return modglobal::kept(memorywindow);
 }
 
 } // namespace forms

@@ -171,11 +171,7 @@ QPointer<FormResults> resultswindow;
 
 FormResults &results()
 {
-    if (!resultswindow) {
-        resultswindow = new FormResults;
-        modglobal::keepwindow(resultswindow);
-    }
-    return *resultswindow;
+    return modglobal::kept(resultswindow);
 }
 
 bool resultsexists()

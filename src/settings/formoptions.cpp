@@ -254,11 +254,7 @@ namespace forms {
 
 FormOptions &options()
 {
-    if (!instance()) {
-        instance() = new FormOptions;
-        modglobal::keepwindow(instance());
-    }
-    return *instance();
+    return modglobal::kept(instance());
 }
 
 } // namespace forms

@@ -152,11 +152,7 @@ QPointer<FormEdit> editwindow;
 
 FormEdit &edit()
 {
-    if (!editwindow) {
-        editwindow = new FormEdit;
-        modglobal::keepwindow(editwindow);
-    }
-    return *editwindow;
+    return modglobal::kept(editwindow);
 }
 
 } // namespace forms

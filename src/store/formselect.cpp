@@ -155,11 +155,7 @@ QPointer<FormSelect> selectwindow;
 
 FormSelect &select()
 {
-    if (!selectwindow) {
-        selectwindow = new FormSelect;
-        modglobal::keepwindow(selectwindow);
-    }
-    return *selectwindow;
+    return modglobal::kept(selectwindow);
 }
 
 } // namespace forms
