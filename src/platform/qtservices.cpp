@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The production implementations of the platform interfaces.
 
 #include "services.h"
@@ -159,6 +160,10 @@ private:
         QNetworkRequest request(address);
         request.setTransferTimeout(timeoutms);
         request.setMaximumRedirectsAllowed(5);
+        // An HTTPS address is never followed to plain HTTP; certificate errors are never
+        // ignored, so they end the request with an error.
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::NoLessSafeRedirectPolicy);
         QNetworkReply *reply = manager.get(request);
         bool toolarge = false;
         QEventLoop loop;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/colors.h"
 #include "platform/services.h"
 #include "platform/textlayout.h"
@@ -94,6 +95,36 @@ TEST(http, GetsBodiesAndStatusFromARealServer)
     const platform::httpresponse large = http.get(server.url("/gre1.xml"), 5000, 3);
     EXPECT_TRUE(large.body.isEmpty());
     EXPECT_FALSE(large.error.isEmpty()) << "a body beyond the limit is refused";
+}
+
+TEST(http, HttpsIsNeverDowngradedAndNeedsATrustedCertificate)
+{
+    auto &http = *platform::services().http;
+    testsupport::httpserver plain;
+    plain.respond("/gre1.xml", testsupport::httpserver::reply(200, "<GRE>plain"));
+    testsupport::httpserver secure(testsupport::httpserver::tls::on);
+    secure.respond("/gre1.xml", testsupport::httpserver::reply(200, "<GRE>"));
+    secure.respond("/moved", testsupport::httpserver::reply(
+                                 302, "", "Location: " + secure.url("/gre1.xml").toEncoded() +
+                                              "\r\n"));
+    secure.respond("/downgrade", testsupport::httpserver::reply(
+                                     302, "", "Location: " + plain.url("/gre1.xml").toEncoded() +
+                                                  "\r\n"));
+
+    const platform::httpresponse untrusted = http.get(secure.url("/gre1.xml"), 5000, 1000);
+    EXPECT_TRUE(untrusted.body.isEmpty());
+    EXPECT_FALSE(untrusted.error.isEmpty()) << "a certificate error ends the request";
+
+    testsupport::httpserver::trustloopback();
+    const platform::httpresponse found = http.get(secure.url("/gre1.xml"), 5000, 1000);
+    EXPECT_EQ(found.body, "<GRE>") << found.error.toStdString();
+    EXPECT_TRUE(found.error.isEmpty());
+    EXPECT_EQ(http.get(secure.url("/moved"), 5000, 1000).body, "<GRE>");
+
+    const platform::httpresponse downgraded = http.get(secure.url("/downgrade"), 5000, 1000);
+    EXPECT_FALSE(downgraded.error.isEmpty());
+    EXPECT_NE(downgraded.body, "<GRE>plain");
+    EXPECT_TRUE(plain.requests().empty()) << "the plain server is never asked";
 }
 
 TEST(http, UnreachableAndSilentServersEndWithAnError)

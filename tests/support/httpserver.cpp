@@ -1,12 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "httpserver.h"
 
+#include <QFile>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <memory>
 
 namespace testsupport {
 
-httpserver::httpserver()
+namespace {
+
+QByteArray supportfile(const char *name)
+{
+    QFile file(QStringLiteral(VOCABRIX_TEST_SUPPORT_DIR "/") + QLatin1String(name));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Wraps every accepted connection in TLS before the server reads the request.
+class tlsserver : public QTcpServer
+{
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        socket->setLocalCertificate(QSslCertificate(supportfile("loopbackcert.pem")));
+        socket->setPrivateKey(QSslKey(supportfile("loopbackkey.pem"), QSsl::Ec));
+        socket->startServerEncryption();
+        addPendingConnection(socket);
+    }
+};
+
+} // namespace
+
+httpserver::httpserver(tls mode) : mode(mode)
 {
     worker = std::thread([this] { serve(); });
     while (port == 0)
@@ -45,7 +75,17 @@ void httpserver::sendslowly(QTcpSocket &socket, const QByteArray &response, int 
 
 QUrl httpserver::url(const QByteArray &path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(QLatin1String(path)));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
+                    .arg(mode == tls::on ? QLatin1String("https") : QLatin1String("http"))
+                    .arg(port)
+                    .arg(QLatin1String(path)));
+}
+
+void httpserver::trustloopback()
+{
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.addCaCertificate(QSslCertificate(supportfile("loopbackcert.pem")));
+    QSslConfiguration::setDefaultConfiguration(configuration);
 }
 
 std::vector<QByteArray> httpserver::requests() const
@@ -63,7 +103,8 @@ QByteArray httpserver::reply(int status, const QByteArray &body, const QByteArra
 
 void httpserver::serve()
 {
-    QTcpServer server;
+    std::unique_ptr<QTcpServer> listener(mode == tls::on ? new tlsserver : new QTcpServer);
+    QTcpServer &server = *listener;
     server.listen(QHostAddress::LocalHost);
     port = server.serverPort();
     std::vector<std::unique_ptr<QTcpSocket>> hanging;

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A real HTTP server on the loopback interface, answering on a thread of its own (the program
 // waits for its requests synchronously). Each path has a scripted raw response; a response
 // marked to hang is sent and then the connection stays open, sending nothing more; a trickled
-// one is sent a byte at a time with a pause between, until the client gives up.
+// one is sent a byte at a time with a pause between, until the client gives up. A server made
+// with tls::on speaks HTTPS with a self-signed certificate for 127.0.0.1 (trustloopback() makes
+// this process trust it).
 
 #include <QByteArray>
 #include <QUrl>
@@ -20,7 +23,8 @@ namespace testsupport {
 class httpserver
 {
 public:
-    httpserver();
+    enum class tls { off, on };
+    explicit httpserver(tls mode = tls::off);
     ~httpserver();
 
     void respond(const QByteArray &path, const QByteArray &response, bool hang = false);
@@ -31,6 +35,8 @@ public:
     // A complete response with a status line, the body's length and the body.
     static QByteArray reply(int status, const QByteArray &body,
                             const QByteArray &headers = QByteArray());
+    // Adds the loopback certificate to the authorities every later connection trusts.
+    static void trustloopback();
 
 private:
     void serve();
@@ -45,6 +51,7 @@ private:
     std::map<QByteArray, script> scripts;
     std::vector<QByteArray> received;
     mutable std::mutex lock;
+    const tls mode;
     std::atomic<bool> stopping{false};
     std::atomic<quint16> port{0};
     std::thread worker;
