@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the paths a learner waits on. Run with tools/dev bench.
 
 #include "benchservices.h"

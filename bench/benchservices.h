@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Platform services for benchmarks: every question is answered yes, nothing is printed or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program as its own main() does and quits at the main window's first paint,
 // printing the wall-clock time of that paint in nanoseconds since the epoch. With
 // "--bare" it starts a bare Qt window (a QMainWindow with one QLabel) the same way, for

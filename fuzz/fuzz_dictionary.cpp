@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as a dictionary file, through the count, the three loads, the one-parse load and the
 // reads. When the file has words, the writer's file loads back to the same lists.
 

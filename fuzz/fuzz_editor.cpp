@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as the raw editor's text through its check: a refused text says why; an accepted one,
 // written as the editor writes it, loads back to the same entries.
 

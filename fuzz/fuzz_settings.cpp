@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as settings.ini through loadsettings: every setting ends as the file's line or, when
 // the file is refused, as its default; a file taken as usable converts everywhere.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as the body of the update's answer: a body the update accepts, stored as the update
 // stores it, always loads as a dictionary with at least one word.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description area: the formatting toolbar, Show, Hide, Edit and Save.
 
 #include "description.h"

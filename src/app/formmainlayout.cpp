@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the main window's controls and menus.
 
 #include "answerbutton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review quiz: moving through the words, shuffling and checking the answers, auto mode
 // and the online look-ups.
 

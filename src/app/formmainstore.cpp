@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary menu entries: another dictionary, the raw editor and the word-list update.
 
 #include "formmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "guardedapplication.h"
 
 #include "../platform/appicon.h"
@@ -5,13 +6,35 @@
 #include "../platform/services.h"
 #include "../platform/textlayout.h"
 
+#include <QAccessibleWidget>
+#include <QDialog>
 #include <QIcon>
+#include <QMainWindow>
+
+namespace {
+
+// Qt exposes a top-level plain QWidget with the role of a client area ("filler" to AT-SPI), so
+// a screen reader would not announce it as a window; this gives such windows the window role,
+// and with it their title as their name.
+QAccessibleInterface *plainwindowaccessibility(const QString &classname, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget || widget->windowType() != Qt::Window ||
+        classname != QLatin1String(object->metaObject()->className()) ||
+        qobject_cast<QMainWindow *>(widget) || qobject_cast<QDialog *>(widget))
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+} // namespace
 
 guardedapplication::guardedapplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("vocabrix"));
-    setApplicationDisplayName(QStringLiteral("Vocabrix"));
+    // No display name: with one, X11 and Wayland would add " — Vocabrix" to every window's
+    // title, and the titles are the windows' captions exactly.
     setOrganizationName(QStringLiteral("vocabrix"));
+    QAccessible::installFactory(plainwindowaccessibility);
     platform::addfontsubstitutes();
     // Outside a desktop session the icon theme is only the hicolor fallback, which has no
     // button pictures; reading its large index would only delay the first window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formabout.h"
 
 #include "../modglobal.h"
@@ -21,6 +22,9 @@ const QString description = QStringLiteral(
 
 const QString notices = QStringLiteral(
     "<b>Notices</b><br>"
+    "Vocabrix is free software: you can redistribute it and/or modify it under the terms of "
+    "the GNU General Public License, version 3 or (at your option) any later version. It comes "
+    "with no warranty. The licence is in the file COPYING.<br>"
     "Word list: the meanings and many usage examples of the dictionary that comes with the "
     "program (XML/gre.xml) come from WordNet 3.0, Princeton University; the word list and the "
     "other examples were written for Vocabrix. WordNet 3.0 Copyright 2006 by Princeton "

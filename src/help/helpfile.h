@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Opening the help: the system's HTML Help viewer with the compiled help file on Windows,

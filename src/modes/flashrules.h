@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Which word the flash card window shows next. n is the word count: the list's entries stand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play of the memory game: turning cards, the pair check, the clock and the buttons.
 
 #include "formmemory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Every facility of the desktop the program uses goes through these small interfaces, so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes a word list as a dictionary file in the program's own flat layout: "<GRE>", three

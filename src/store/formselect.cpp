@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formselect.h"
 
 #include "../modglobal.h"
@@ -126,6 +127,22 @@ void FormSelect::Dir1_Change()
     filldirectories();
     File1->clear();
     File1->addItems(QDir(folder).entryList({pattern}, QDir::Files, QDir::Name));
+    if (File1->count() == 0)
+        shownodictionaryhint();
+}
+
+// An empty list would leave a first-time user guessing where the dictionaries are.
+void FormSelect::shownodictionaryhint()
+{
+    const QString xmlfolder = QDir::toNativeSeparators(
+        QDir(platform::services().appinfo->programfolder()).filePath(QStringLiteral("XML")));
+    auto *hint = new QListWidgetItem(
+        tr("No dictionary in this folder. The dictionaries are in the XML folder: %1")
+            .arg(xmlfolder),
+        File1);
+    hint->setFlags(Qt::NoItemFlags);
+    hint->setData(Qt::UserRole, true);
+    File1->setWordWrap(true);
 }
 
 void FormSelect::File1_Click() {}
@@ -133,6 +150,8 @@ void FormSelect::File1_Click() {}
 void FormSelect::Command1_Click()
 {
     const QListWidgetItem *chosen = File1->currentItem();
+    if (chosen && chosen->data(Qt::UserRole).toBool())
+        chosen = nullptr;
     // Only the name counts: the file is always read from the XML folder.
     modglobal::xmlfilepath = QStringLiteral("/XML/") + (chosen ? chosen->text() : QString());
     try {

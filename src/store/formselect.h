@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
@@ -36,6 +37,7 @@ public:
 private:
     void filldirectories();
     void enterfolder(QListWidgetItem *item);
+    void shownodictionaryhint();
 
     QString folder;
     QString pattern = QStringLiteral("*.xml*");

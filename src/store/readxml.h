@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Access to the dictionary file: loads the texts of its word, meaning and usage elements into

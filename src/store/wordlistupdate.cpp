@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlistupdate.h"
 
 #include "readxml.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real faults under each of the five places that replace a file: the description save, the
 // editor save, the word-list update, the settings save and the log save. Whatever happens, the
 // old file stays byte for byte or the new one is complete, and a failure is told.

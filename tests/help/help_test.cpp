@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/formmain.h"
 #include "help/formhelp.h"
 #include "help/helpfile.h"

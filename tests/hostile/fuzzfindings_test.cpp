@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs the fuzz targets in fuzz/ found, kept as regular tests once mended.
 
 #include "modglobal.h"

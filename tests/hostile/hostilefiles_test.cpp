@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files a user or an attacker controls: each either loads or is refused with a message, quickly
 // and in bounded memory.
 

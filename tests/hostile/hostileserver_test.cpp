@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Servers that misbehave on purpose: every request ends, within its time-out, in a refusal the
 // update reports, and the dictionary stays as it was.
 

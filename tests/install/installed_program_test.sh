@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix, starts the installed program as a new user and
 # checks that the user's folder is seeded and the dictionary loads; a second start keeps the
 # user's changed settings. Usage: installed_program_test.sh <build folder>
@@ -12,6 +13,7 @@ test -x "$root/prefix/bin/vocabrix"
 test -f "$root/prefix/share/vocabrix/XML/gre.xml"
 test -f "$root/prefix/share/applications/io.sourceforge.vocabrix.desktop"
 test -f "$root/prefix/share/icons/hicolor/scalable/apps/vocabrix.svg"
+grep -q "License: GPL-3.0+" "$root/prefix/share/doc/vocabrix/copyright"
 sleep 1
 touch "$root/installed"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/formmain.h"
 #include "modglobal.h"
 #include "store/formedit.h"
@@ -59,7 +60,14 @@ TEST_F(selecttest, OpensInTheProgramFolderWithLightGreyLists)
     EXPECT_TRUE(chooser().isVisible());
     EXPECT_EQ(chooser().windowTitle(), "Select");
     EXPECT_EQ(QDir(chooser().dirpath()), QDir(fakes.path("")));
-    EXPECT_TRUE(files().isEmpty()) << "no dictionary lies in the program folder itself";
+    // No dictionary lies in the program folder itself: the list says where they are.
+    ASSERT_EQ(files().size(), 1);
+    EXPECT_TRUE(files().front().contains(QDir::toNativeSeparators(fakes.path("XML"))));
+    EXPECT_FALSE(chooser().File1->item(0)->flags() & Qt::ItemIsSelectable);
+    fakes.dialogs.expect(loadfailure);
+    chooser().File1->setCurrentRow(0);
+    QTest::mouseClick(chooser().Command1, Qt::LeftButton);
+    EXPECT_EQ(modglobal::xmlfilepath, "/XML/") << "the hint is not taken for a file name";
     for (QWidget *list :
          {static_cast<QWidget *>(chooser().Dir1), static_cast<QWidget *>(chooser().File1)})
         EXPECT_EQ(list->palette().color(QPalette::Base), QColor(192, 192, 192));
@@ -151,11 +159,16 @@ TEST_F(selecttest, TheFolderListWalksUpAndDown)
         if (folders->item(i)->text().trimmed() == "XML")
             xml = folders->item(i);
     ASSERT_TRUE(xml);
-    emit folders->itemActivated(xml);
+    folders->setCurrentItem(xml);
+    QTest::keyClick(folders, Qt::Key_Return);
     EXPECT_EQ(QDir(chooser().dirpath()), QDir(fakes.path("XML")));
     EXPECT_TRUE(files().contains("gre.xml"));
-    emit folders->itemActivated(folders->item(0));
+    QTest::keyClick(folders, Qt::Key_Home);
+    QTest::keyClick(folders, Qt::Key_Return);
     EXPECT_EQ(chooser().dirpath(), QDir::rootPath());
+    folders->setCurrentRow(folders->count() - 1);
+    QTest::keyClick(folders, Qt::Key_Enter);
+    EXPECT_NE(chooser().dirpath(), QDir::rootPath()) << "Enter on the keypad enters too";
 }
 
 } // namespace

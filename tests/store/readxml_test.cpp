@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "modglobal.h"
 #include "platform/error.h"
 #include "store/readxml.h"

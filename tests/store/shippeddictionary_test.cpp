@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary that ships with the program, read the way the program reads it.
 
 #include "modglobal.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """tools/make-dictionary on a small database in WordNet's own file layout."""
 
 import os

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every window of the program, for the README and for looking at changes:
 //   vocabrix_screenshots <folder>
 // Runs on the shipped data beside the executable. Message boxes are answered without being
