@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/formmain.h"
-#include "app/guardedapplication.h"
+#include "platform/widgets/desktopservices.h"
+#include "widgets/main/formmain.h"
+#include "widgets/main/guardedapplication.h"
 
 int main(int argc, char *argv[])
 {
-    guardedapplication application(argc, argv);
-    FormMain window;
+    GuardedApplication application(argc, argv);
+    platform::DesktopServices desktop;
+    application.setDialogs(desktop.services().dialogs);
+    FormMain window(desktop.services());
     window.start();
-    return application.exec();
+    const int status = application.exec();
+    application.setDialogs(nullptr);
+    return status;
 }

@@ -14,14 +14,14 @@ QUrl lookupaddress(const lookupservice &service, const QString &word)
                 QUrl::StrictMode);
 }
 
-bool browse(const QUrl &address)
+bool browse(launcher &launcher, const QUrl &address)
 {
 #ifdef Q_OS_WIN
     const QString classic = QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe");
     if (QFileInfo::exists(classic))
-        return services().launcher->start(classic, {address.toString(QUrl::FullyEncoded)});
+        return launcher.start(classic, {address.toString(QUrl::FullyEncoded)});
 #endif
-    return services().launcher->openurl(address);
+    return launcher.openurl(address);
 }
 
 } // namespace platform

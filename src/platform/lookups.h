@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QUrl>
+
+#include "services.h"
 #include <array>
 
 namespace platform {
@@ -46,6 +48,6 @@ QUrl lookupaddress(const lookupservice &service, const QString &word);
 
 // Opens an address in the web browser: on Windows the classic browser when it is installed,
 // elsewhere the system's default browser. False when no browser could be started.
-bool browse(const QUrl &address);
+bool browse(launcher &launcher, const QUrl &address);
 
 } // namespace platform

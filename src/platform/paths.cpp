@@ -21,9 +21,9 @@ QString joinpath(const QString &folder, const QString &stored)
     return result;
 }
 
-QString programpath(const QString &stored)
+QString Services::programPath(const QString &stored) const
 {
-    return joinpath(services().appinfo->programfolder(), stored);
+    return joinpath(appinfo->programfolder(), stored);
 }
 
 } // namespace platform

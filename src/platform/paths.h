@@ -9,7 +9,4 @@ namespace platform {
 // Both "\" and "/" separate, and doubled separators count as one.
 QString joinpath(const QString &folder, const QString &stored);
 
-// The program folder followed by a stored relative path.
-QString programpath(const QString &stored);
-
 } // namespace platform

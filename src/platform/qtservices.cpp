@@ -1,23 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The production implementations of the platform interfaces.
+// The implementations of the platform interfaces that need no window: processes, the network,
+// the clock, random numbers and the program folder.
 
-#include "services.h"
+#include "qtservices.h"
 
 #include "programfolder.h"
+#include "textfile.h"
 
-#include <QApplication>
-#include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileDialog>
-#include <QFontDialog>
-#include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -30,90 +25,6 @@ namespace platform {
 
 namespace {
 
-QWidget *dialogparent()
-{
-    return QApplication::activeWindow();
-}
-
-class qtdialogs : public dialogs
-{
-public:
-    answer message(const QString &text, icon kind, buttons set) override
-    {
-        QMessageBox box(dialogparent());
-        box.setWindowTitle(services().appinfo->title());
-        box.setText(text);
-        box.setIcon(toqt(kind));
-        switch (set) {
-        case buttons::ok:
-            box.setStandardButtons(QMessageBox::Ok);
-            break;
-        case buttons::okcancel:
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-            break;
-        case buttons::yesno:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            break;
-        }
-        switch (box.exec()) {
-        case QMessageBox::Ok:
-            return answer::ok;
-        case QMessageBox::Yes:
-            return answer::yes;
-        case QMessageBox::No:
-            return answer::no;
-        default:
-            return set == buttons::yesno ? answer::no : answer::cancel;
-        }
-    }
-
-    std::optional<fontchoice> pickfont(const fontchoice &start) override
-    {
-        bool ok = false;
-        QFont initial(start.name);
-        if (start.size > 0)
-            initial.setPointSizeF(start.size);
-        const QFont chosen = QFontDialog::getFont(&ok, initial, dialogparent(), QString(),
-                                                  QFontDialog::ScalableFonts);
-        if (!ok)
-            return std::nullopt;
-        return fontchoice{chosen.family(), chosen.pointSizeF()};
-    }
-
-    std::optional<QColor> pickcolor(const QColor &start) override
-    {
-        const QColor chosen = QColorDialog::getColor(start, dialogparent());
-        if (!chosen.isValid())
-            return std::nullopt;
-        return chosen;
-    }
-
-    QString savefilename(const QString &title, const QString &filter, const QString &filename,
-                         const QString &folder) override
-    {
-        return QFileDialog::getSaveFileName(dialogparent(), title, QDir(folder).filePath(filename),
-                                            filter);
-    }
-
-private:
-    static QMessageBox::Icon toqt(icon kind)
-    {
-        switch (kind) {
-        case icon::critical:
-            return QMessageBox::Critical;
-        case icon::question:
-            return QMessageBox::Question;
-        case icon::exclamation:
-            return QMessageBox::Warning;
-        case icon::information:
-            return QMessageBox::Information;
-        case icon::none:
-            break;
-        }
-        return QMessageBox::NoIcon;
-    }
-};
-
 class qtlauncher : public launcher
 {
 public:
@@ -123,19 +34,6 @@ public:
     }
 
     bool openurl(const QUrl &address) override { return QDesktopServices::openUrl(address); }
-};
-
-class qtprinter : public printer
-{
-public:
-    bool printimage(QWidget *window) override
-    {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull() || !window)
-            return false;
-        QPrinter device(info, QPrinter::HighResolution);
-        return paintwindowimage(window, device);
-    }
 };
 
 class qthttp : public http
@@ -251,44 +149,42 @@ private:
     QString folder;
 };
 
-serviceset &current()
+class qtfiles : public files
 {
-    static qtdialogs dialogs;
-    static qtlauncher launcher;
-    static qtprinter printer;
-    static qthttp http;
-    static qtclock clock;
-    static qtrandom random;
-    static qtappinfo appinfo;
-    static serviceset set{&dialogs, &launcher, &printer, &http, &clock, &random, &appinfo};
-    return set;
-}
+public:
+    void write(const QString &path, const QByteArray &bytes) override { writebytes(path, bytes); }
+};
 
 } // namespace
 
-bool paintwindowimage(QWidget *window, QPrinter &device)
+std::unique_ptr<files> makeQtFiles()
 {
-    const QPixmap image = window->grab();
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
-    return painter.end();
+    return std::make_unique<qtfiles>();
 }
 
-serviceset &services()
+std::unique_ptr<launcher> makeQtLauncher()
 {
-    return current();
+    return std::make_unique<qtlauncher>();
 }
 
-serviceset install(const serviceset &replacement)
+std::unique_ptr<http> makeQtHttp()
 {
-    const serviceset previous = current();
-    current() = replacement;
-    return previous;
+    return std::make_unique<qthttp>();
+}
+
+std::unique_ptr<clock> makeQtClock()
+{
+    return std::make_unique<qtclock>();
+}
+
+std::unique_ptr<random> makeQtRandom()
+{
+    return std::make_unique<qtrandom>();
+}
+
+std::unique_ptr<appinfo> makeQtAppInfo()
+{
+    return std::make_unique<qtappinfo>();
 }
 
 } // namespace platform

@@ -2,7 +2,8 @@
 #pragma once
 
 // Every facility of the desktop the program uses goes through these small interfaces, so that
-// tests can replace them. platform::services() returns the set in use.
+// tests can replace them. The program makes one set at start (DesktopServices) and hands it to
+// each object that needs it.
 
 #include <QByteArray>
 #include <QColor>
@@ -90,6 +91,16 @@ public:
     virtual float rnd() = 0;
 };
 
+class files
+{
+public:
+    virtual ~files() = default;
+    // Replaces a file's content whole through a temporary file, or leaves the old file as it
+    // was and throws vocabrix::error (io) naming the file.
+    virtual void write(const QString &path, const QByteArray &bytes) = 0;
+    void writeText(const QString &path, const QString &text) { write(path, text.toUtf8()); }
+};
+
 struct version
 {
     int major = 0, minor = 0, revision = 0;
@@ -104,7 +115,7 @@ public:
     virtual platform::version version() = 0;
 };
 
-struct serviceset
+struct Services
 {
     platform::dialogs *dialogs = nullptr;
     platform::launcher *launcher = nullptr;
@@ -113,14 +124,10 @@ struct serviceset
     platform::clock *clock = nullptr;
     platform::random *random = nullptr;
     platform::appinfo *appinfo = nullptr;
+    platform::files *files = nullptr;
+
+    // The program folder followed by a stored relative path such as "\XML\gre.xml".
+    QString programPath(const QString &stored) const;
 };
-
-// Paints the window's on-screen image, scaled to the page, onto a printer.
-bool paintwindowimage(QWidget *window, QPrinter &device);
-
-// The set in use: the Qt implementations unless a test installed others.
-serviceset &services();
-// Installs a set (tests); returns the previous one.
-serviceset install(const serviceset &replacement);
 
 } // namespace platform

@@ -36,20 +36,7 @@ QString decodewith(QStringConverter::Encoding encoding, QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
-bool writefails = false;
-std::function<void()> beforecommit;
-
 } // namespace
-
-void injectwritefailure(bool on)
-{
-    writefails = on;
-}
-
-void setbeforecommit(std::function<void()> hook)
-{
-    beforecommit = std::move(hook);
-}
 
 bool isutf8(const QByteArray &bytes)
 {
@@ -116,12 +103,7 @@ QString readtext(const QString &path)
     return decodetext(readbytes(path));
 }
 
-void writetext(const QString &path, const QString &text)
-{
-    writebytes(path, text.toUtf8());
-}
-
-void writebytes(const QString &path, const QByteArray &bytes)
+void writebytes(const QString &path, const QByteArray &bytes, const writefault &fault)
 {
     // Replacing through a temporary file would silently overwrite a file marked read-only.
     // The owner's write bit counts even for an administrator, who could write anyway.
@@ -133,11 +115,11 @@ void writebytes(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     bool written =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    if (written && beforecommit)
-        beforecommit();
+    if (written && fault.beforecommit)
+        fault.beforecommit();
     const QString reason =
-        written && writefails ? QStringLiteral("No space left on device") : QString();
-    written = written && !writefails && file.commit();
+        written && fault.fails ? QStringLiteral("No space left on device") : QString();
+    written = written && !fault.fails && file.commit();
     if (!written) {
         file.cancelWriting();
         throw vocabrix::error(vocabrix::error::io,

@@ -16,19 +16,17 @@ bool isutf8(const QByteArray &bytes);
 QByteArray readbytes(const QString &path);
 QString readtext(const QString &path);
 
-// Replaces a file's content with the text as UTF-8 without a byte order mark. The text is
-// written as given (callers end lines with CR LF). Written through a temporary file, so a
-// failure leaves the old file whole; throws vocabrix::error (io) naming the file.
-void writetext(const QString &path, const QString &text);
-// The same for text already encoded as UTF-8.
-void writebytes(const QString &path, const QByteArray &bytes);
+// What a test makes of a write: a hook at the moment a crash or a power cut would interrupt it
+// (the new bytes are in the temporary file, the old file still stands), and a failure after
+// the temporary file was written, as a full disk would make it.
+struct writefault
+{
+    std::function<void()> beforecommit;
+    bool fails = false;
+};
 
-// For tests: while set, every write fails after its temporary file was written, as a full
-// disk would make it.
-void injectwritefailure(bool on);
-
-// For tests: called once the new text is in the temporary file and before it replaces the
-// file, the moment at which a crash or a power cut would interrupt a write.
-void setbeforecommit(std::function<void()> hook);
+// Replaces a file's content with the bytes, written as given. Written through a temporary file,
+// so a failure leaves the old file whole; throws vocabrix::error (io) naming the file.
+void writebytes(const QString &path, const QByteArray &bytes, const writefault &fault = {});
 
 } // namespace platform

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "answerlog.h"
+
+#include "reviewrules.h"
+
+#include <QRegularExpression>
+
+QString AnswerLog::Entry::line() const
+{
+    return logline(right, chosenMeaning, word);
+}
+
+void AnswerLog::append(const Entry &entry)
+{
+    all.append(entry);
+    emit appended(entry);
+}
+
+void AnswerLog::clear()
+{
+    all.clear();
+    emit cleared();
+}
+
+QString AnswerLog::text() const
+{
+    static const QRegularExpression lineends(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+    QString text;
+    for (const Entry &entry : all) {
+        text += entry.line().replace(lineends, QStringLiteral("\r\n"));
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}

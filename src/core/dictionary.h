@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The loaded dictionary: which file it is, its three lists and its word count. Every window
+// reads the entries from here; only the load, the editor's save and the description change
+// them.
+
+#include "dictionarywriter.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace platform {
+class files;
+}
+
+class Dictionary : public QObject
+{
+    Q_OBJECT
+public:
+    enum Kind { Words, Meanings, Usages };
+
+    explicit Dictionary(QString programFolder, QObject *parent = nullptr);
+
+    // The file, relative to the program folder, as it is stored ("\XML\gre.xml").
+    QString path() const { return storedPath; }
+    QString filePath() const;
+    QString programFolder() const { return folder; }
+
+    // Makes the file at a stored path the current dictionary and reads its word, meaning and
+    // usage elements in one parse. A file that is missing or malformed leaves one empty
+    // position and a count of 0; more than 32767 elements of a kind throws overflow before
+    // anything changes. Returns the number of words.
+    qint16 load(const QString &stored);
+
+    // Each list holds the texts of its elements in document order plus one empty end position.
+    const QStringList &list(Kind kind) const { return lists[kind]; }
+    QStringList &list(Kind kind) { return lists[kind]; }
+    const QStringList &words() const { return lists[Words]; }
+    const QStringList &meanings() const { return lists[Meanings]; }
+    const QStringList &usages() const { return lists[Usages]; }
+    qint16 count() const { return wordCount; }
+
+    // The text at a position, or the empty text where the list does not reach: windows show
+    // what there is and go on.
+    QString word(int position) const { return at(Words, position); }
+    QString meaning(int position) const { return at(Meanings, position); }
+    QString usage(int position) const { return at(Usages, position); }
+
+    // Writes the whole dictionary, entries 0 to count - 1, over its file. Throws
+    // vocabrix::error (io) and leaves the file as it was when it cannot be written.
+    void save(platform::files &files, finalline ending) const;
+
+    // How many times a file was parsed by load (a load parses once).
+    int parseCount() const { return parses; }
+
+signals:
+    // The lists were replaced by a load.
+    void loaded();
+
+private:
+    QString at(Kind kind, int position) const;
+
+    QString folder;
+    QString storedPath;
+    std::array<QStringList, 3> lists{QStringList(1), QStringList(1), QStringList(1)};
+    qint16 wordCount = 0;
+    int parses = 0;
+};

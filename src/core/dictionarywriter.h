@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Writes a word list as a dictionary file in the program's own flat layout: "<GRE>", three
+// lines per entry, "</GRE>", CR LF line ends, UTF-8 without a byte order mark.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+enum class finalline { empty, none };
+
+// Entries 0..count-1; a list shorter than count gives empty elements, never a short file.
+// "&", "<" and ">" are written as entity references, and a lone carriage return as a character
+// reference so that it survives the reader's line-end handling.
+QByteArray dictionarybytes(const QStringList &words, const QStringList &meanings,
+                           const QStringList &usages, int count, finalline ending);
+QString dictionarytext(const QStringList &words, const QStringList &meanings,
+                       const QStringList &usages, int count, finalline ending);

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "displaysettings.h"
+
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Twelve lines of font names and numbers fit many times over; a larger file is read only this
+// far, so that a huge or damaged file costs neither the memory nor the time of reading it.
+constexpr qint64 settingsreadlimit = 64 * 1024;
+
+// The start of the file up to its last complete line within the limit; the whole file when it
+// is smaller. A line cut by the limit would be a wrong value, so it is left out altogether.
+std::optional<QString> readhead(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray head = file.read(settingsreadlimit);
+    if (!file.atEnd()) {
+        const qsizetype lastline = head.lastIndexOf("\r\n");
+        head.truncate(lastline < 0 ? 0 : lastline + 2);
+    }
+    return platform::decodetext(head);
+}
+
+} // namespace
+
+QFont TextStyle::font() const
+{
+    QFont result(fontName);
+    if (fontSize > 0)
+        result.setPointSizeF(fontSize);
+    return result;
+}
+
+QColor TextStyle::color() const
+{
+    return QColor(colorCode & 0xff, (colorCode >> 8) & 0xff, (colorCode >> 16) & 0xff);
+}
+
+DisplaySettings::DisplaySettings()
+    : styles{{{QStringLiteral("Arial"), 36, 0},
+              {QStringLiteral("Arial"), 14, 0},
+              {QStringLiteral("Book Antiqua"), 12, 0},
+              {QStringLiteral("Arial"), 24, 0}}}
+{
+}
+
+std::optional<DisplaySettings> DisplaySettings::fromLines(const QStringList &lines)
+{
+    if (!displaysettings::usable(lines))
+        return std::nullopt;
+    DisplaySettings result;
+    for (int g = 0; g < groupCount; ++g)
+        result.styles[g] = {lines[3 * g + 1], *displaysettings::tosize(lines[3 * g + 2]),
+                            *displaysettings::tocolor(lines[3 * g])};
+    return result;
+}
+
+QString DisplaySettings::fileText() const
+{
+    QStringList lines;
+    for (const TextStyle &style : styles)
+        lines << displaysettings::colortext(style.colorCode) << style.fontName
+              << displaysettings::sizetext(style.fontSize);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+QString DisplaySettings::filePath(const QString &programFolder)
+{
+    return platform::joinpath(programFolder, QStringLiteral("\\settings\\settings.ini"));
+}
+
+bool DisplaySettings::load(const QString &programFolder)
+{
+    const std::optional<QString> text = readhead(filePath(programFolder));
+    const std::optional<DisplaySettings> read =
+        text ? fromLines(text->split(QStringLiteral("\r\n"))) : std::nullopt;
+    *this = read.value_or(DisplaySettings());
+    return read.has_value();
+}
+
+namespace displaysettings {
+
+std::optional<qint32> tocolor(const QString &text)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<qint32>::min() ||
+        rounded > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return qint32(rounded);
+}
+
+std::optional<float> tosize(const QString &text)
+{
+    bool ok = false;
+    float value = QLocale::system().toFloat(text.trimmed(), &ok);
+    // A file written under another number format still reads.
+    if (!ok)
+        value = QLocale::c().toFloat(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value) || value <= 0)
+        return std::nullopt;
+    return value;
+}
+
+QString colortext(qint32 color)
+{
+    return QString::number(color);
+}
+
+QString sizetext(float size)
+{
+    QLocale format = QLocale::system();
+    format.setNumberOptions(QLocale::OmitGroupSeparator);
+    return format.toString(double(size), 'g', 7);
+}
+
+bool usable(const QStringList &lines)
+{
+    if (lines.size() < 12)
+        return false;
+    for (qsizetype i = 0; i < 12; ++i) {
+        if (lines[i].isEmpty())
+            return false;
+        const bool colorline = i % 3 == 0, sizeline = i % 3 == 2;
+        if (colorline && !tocolor(lines[i]))
+            return false;
+        if (sizeline && !tosize(lines[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace displaysettings

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reviewsession.h"
+
+#include "dictionary.h"
+
+#include "platform/error.h"
+#include "platform/services.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+ReviewSession::ReviewSession(const Dictionary &dictionary, platform::random &random,
+                             QObject *parent)
+    : QObject(parent), dictionary(dictionary), random(random)
+{
+}
+
+void ReviewSession::begin()
+{
+    const int n = dictionary.count();
+    if (n == 0) {
+        shownWord.clear();
+        shownUsage.text.clear();
+        shownChoices = {};
+        emit cardChanged();
+        throw vocabrix::error(vocabrix::error::parse,
+                              QCoreApplication::translate("ReviewSession",
+                                                          "The dictionary %1 holds no word.")
+                                  .arg(dictionary.path()));
+    }
+    position = drawposition(random.rnd(), n);
+    shownWord = dictionary.word(position);
+    // The first card shows the usage as stored; its style stays as the last card left it.
+    shownUsage.text = dictionary.usage(position);
+    fillChoices();
+    emit cardChanged();
+}
+
+void ReviewSession::flash()
+{
+    show(drawposition(random.rnd(), dictionary.count()));
+}
+
+void ReviewSession::next()
+{
+    show(nextposition(position, dictionary.count()));
+}
+
+void ReviewSession::previous()
+{
+    show(previousposition(position, dictionary.count()));
+}
+
+void ReviewSession::show(int newPosition)
+{
+    position = newPosition;
+    if (!inreviewrange(position, dictionary.count()))
+        return;
+    shownWord = dictionary.word(position);
+    shownUsage = styleusage(dictionary.usage(position));
+    fillChoices();
+    shuffleLayout();
+    emit cardChanged();
+}
+
+void ReviewSession::fillChoices()
+{
+    shownChoices[rightChoice] = dictionary.meaning(position);
+    for (int i = 1; i < choiceCount; ++i)
+        shownChoices[i] = dictionary.meaning(drawposition(random.rnd(), dictionary.count()));
+}
+
+void ReviewSession::shuffleLayout()
+{
+    random.randomize();
+    tops = layouttops(drawlayout(random.rnd()));
+}
+
+int ReviewSession::slotOf(int choice) const
+{
+    const auto found = std::find(slottops.begin(), slottops.end(), tops[choice]);
+    return int(found - slottops.begin());
+}
+
+int ReviewSession::choiceInSlot(int slot) const
+{
+    const auto found = std::find(tops.begin(), tops.end(), slottops[slot]);
+    return int(found - tops.begin());
+}
+
+void ReviewSession::answer(int choice)
+{
+    const bool right = choice == rightChoice;
+    if (right)
+        rights = countup(rights);
+    else
+        wrongs = countup(wrongs);
+    answeredOnce = true;
+    emit answered(shownWord, shownChoices[choice], right);
+    emit scoreChanged();
+}
+
+void ReviewSession::answerSlot(int slot)
+{
+    if (slot < 0 || slot >= choiceCount)
+        return;
+    const int choice = choiceInSlot(slot);
+    if (choice < choiceCount)
+        answer(choice);
+}

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The review quiz: the word on show, its five choices and where each stands, the score. The
+// right meaning is always choice 0; the layout decides which slot (1 to 5, top to bottom) each
+// choice stands in.
+
+#include "reviewrules.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class Dictionary;
+namespace platform {
+class random;
+}
+
+class ReviewSession : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int choiceCount = 5;
+    static constexpr int rightChoice = 0;
+
+    ReviewSession(const Dictionary &dictionary, platform::random &random,
+                  QObject *parent = nullptr);
+
+    // After a load: a random word of the review range with its choices, the usage as the file
+    // has it. Throws vocabrix::error (parse) and clears the card when the dictionary holds no
+    // word.
+    void begin();
+    // Flash draws a random word, Next and Previous step and wrap; each shows the word with its
+    // usage styled, fresh choices and a new layout. Outside the review range the position
+    // moves but the card stays.
+    void flash();
+    void next();
+    void previous();
+
+    int currentPosition() const { return position; }
+    QString word() const { return shownWord; }
+    const styledusage &usage() const { return shownUsage; }
+    const std::array<QString, choiceCount> &choices() const { return shownChoices; }
+    // The slot (0 = top) of a choice, and the choice standing in a slot.
+    int slotOf(int choice) const;
+    int choiceInSlot(int slot) const;
+
+    // Answers with a choice; every answer counts, also a second one to the same word.
+    void answer(int choice);
+    void answerSlot(int slot);
+
+    qint16 rightCount() const { return rights; }
+    qint16 wrongCount() const { return wrongs; }
+    bool hasAnswers() const { return answeredOnce; }
+    QString percentText() const { return percenttext(rights, wrongs); }
+
+signals:
+    // The word, the usage, the choices or their layout changed.
+    void cardChanged();
+    void answered(const QString &word, const QString &chosenMeaning, bool right);
+    void scoreChanged();
+
+private:
+    void show(int newPosition);
+    void fillChoices();
+    void shuffleLayout();
+
+    const Dictionary &dictionary;
+    platform::random &random;
+    int position = 0;
+    QString shownWord;
+    styledusage shownUsage;
+    std::array<QString, choiceCount> shownChoices;
+    // The top of each choice's button in twips, as the layouts give them.
+    std::array<int, choiceCount> tops = slottops;
+    qint16 rights = 0, wrongs = 0;
+    bool answeredOnce = false;
+};

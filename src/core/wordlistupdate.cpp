@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordlistupdate.h"
+
+#include "readxml.h"
+
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+QUrl WordListUpdate::defaultAddress()
+{
+    return QUrl(QStringLiteral(VOCABRIX_UPDATE_URL));
+}
+
+void WordListUpdate::replaceDefaultDictionary(platform::http &http, platform::files &files,
+                                              const QString &programFolder) const
+{
+    const platform::httpresponse response = http.get(source, updatetimeoutms, updatemaxbytes);
+    // Only a whole, loadable word list may replace the dictionary.
+    const QString problem = updateproblem(response);
+    if (!problem.isEmpty())
+        throw vocabrix::error(vocabrix::error::io, problem);
+    files.writeText(platform::joinpath(programFolder, QStringLiteral("\\XML\\gre.xml")),
+                    platform::decodetext(response.body) + QStringLiteral("\r\n"));
+}
+
+QString updateproblem(const platform::httpresponse &response)
+{
+    if (!response.error.isEmpty())
+        return response.error;
+    if (response.status < 200 || response.status > 299)
+        return QStringLiteral("The server answered with status %1.").arg(response.status);
+    if (response.body.isEmpty())
+        return QStringLiteral("The server sent nothing.");
+    try {
+        const auto lists = parsewordlists(platform::decodetext(response.body));
+        if (!lists || lists->words.isEmpty())
+            return QStringLiteral("The server did not send a word list.");
+    } catch (const vocabrix::error &failure) {
+        return failure.message();
+    }
+    return QString();
+}

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The platform as a desktop program has it: message boxes, pickers and printing, beside the
+// implementations that need no window.
+
+#include "desktopservices.h"
+
+#include "platform/qtservices.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace platform {
+
+namespace {
+
+QWidget *dialogparent()
+{
+    return QApplication::activeWindow();
+}
+
+class qtdialogs : public dialogs
+{
+public:
+    explicit qtdialogs(QString title) : title(std::move(title)) {}
+
+    answer message(const QString &text, icon kind, buttons set) override
+    {
+        QMessageBox box(dialogparent());
+        box.setWindowTitle(title);
+        box.setText(text);
+        box.setIcon(toqt(kind));
+        switch (set) {
+        case buttons::ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case buttons::okcancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case buttons::yesno:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Ok:
+            return answer::ok;
+        case QMessageBox::Yes:
+            return answer::yes;
+        case QMessageBox::No:
+            return answer::no;
+        default:
+            return set == buttons::yesno ? answer::no : answer::cancel;
+        }
+    }
+
+    std::optional<fontchoice> pickfont(const fontchoice &start) override
+    {
+        bool ok = false;
+        QFont initial(start.name);
+        if (start.size > 0)
+            initial.setPointSizeF(start.size);
+        const QFont chosen = QFontDialog::getFont(&ok, initial, dialogparent(), QString(),
+                                                  QFontDialog::ScalableFonts);
+        if (!ok)
+            return std::nullopt;
+        return fontchoice{chosen.family(), chosen.pointSizeF()};
+    }
+
+    std::optional<QColor> pickcolor(const QColor &start) override
+    {
+        const QColor chosen = QColorDialog::getColor(start, dialogparent());
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    }
+
+    QString savefilename(const QString &title, const QString &filter, const QString &filename,
+                         const QString &folder) override
+    {
+        return QFileDialog::getSaveFileName(dialogparent(), title, QDir(folder).filePath(filename),
+                                            filter);
+    }
+
+private:
+    static QMessageBox::Icon toqt(icon kind)
+    {
+        switch (kind) {
+        case icon::critical:
+            return QMessageBox::Critical;
+        case icon::question:
+            return QMessageBox::Question;
+        case icon::exclamation:
+            return QMessageBox::Warning;
+        case icon::information:
+            return QMessageBox::Information;
+        case icon::none:
+            break;
+        }
+        return QMessageBox::NoIcon;
+    }
+
+    QString title;
+};
+
+class qtprinter : public printer
+{
+public:
+    bool printimage(QWidget *window) override
+    {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull() || !window)
+            return false;
+        QPrinter device(info, QPrinter::HighResolution);
+        return paintwindowimage(window, device);
+    }
+};
+
+} // namespace
+
+bool paintwindowimage(QWidget *window, QPrinter &device)
+{
+    const QPixmap image = window->grab();
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    return painter.end();
+}
+
+DesktopServices::DesktopServices()
+    : launcherService(makeQtLauncher()), httpService(makeQtHttp()), clockService(makeQtClock()),
+      randomService(makeQtRandom()), appInfoService(makeQtAppInfo()), filesService(makeQtFiles()),
+      dialogsService(std::make_unique<qtdialogs>(appInfoService->title())),
+      printerService(std::make_unique<qtprinter>())
+{
+    set = {dialogsService.get(), launcherService.get(), printerService.get(), httpService.get(),
+           clockService.get(),   randomService.get(),   appInfoService.get(), filesService.get()};
+}
+
+DesktopServices::~DesktopServices() = default;
+
+} // namespace platform

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The whole set of platform services of the desktop program, owned here for the run.
+
+#include "platform/services.h"
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+class DesktopServices
+{
+public:
+    DesktopServices();
+    ~DesktopServices();
+    DesktopServices(const DesktopServices &) = delete;
+    DesktopServices &operator=(const DesktopServices &) = delete;
+
+    Services &services() { return set; }
+
+private:
+    std::unique_ptr<launcher> launcherService;
+    std::unique_ptr<http> httpService;
+    std::unique_ptr<clock> clockService;
+    std::unique_ptr<random> randomService;
+    std::unique_ptr<appinfo> appInfoService;
+    std::unique_ptr<files> filesService;
+    std::unique_ptr<dialogs> dialogsService;
+    std::unique_ptr<printer> printerService;
+    Services set;
+};
+
+// Paints the window's on-screen image, scaled to the page, onto a printer.
+bool paintwindowimage(QWidget *window, QPrinter &device);
+
+} // namespace platform

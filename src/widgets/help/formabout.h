@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace platform {
+struct version;
+struct Services;
+}
+
+// "Version " and the three numbers of the version, in plain decimal.
+QString versionline(const platform::version &number);
+
+// The About window: the program's name, version, purpose and the notices of the data it ships.
+class FormAbout : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FormAbout(platform::Services &services, QWidget *parent = nullptr);
+
+    // Shows the window; one that is not open is loaded afresh, an open one comes to the front.
+    void open();
+    void formload();
+    void Command1_Click();
+
+    QLabel *picIcon, *lblTitle, *lblVersion, *lblDescription, *lblNotices;
+    QFrame *Line1;
+    QPushButton *Command1;
+
+private:
+    void createcontrols();
+
+    platform::Services &services;
+};
+

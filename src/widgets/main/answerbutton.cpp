@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "answerbutton.h"
+
+#include "platform/colors.h"
+#include "platform/widgets/textlayout.h"
+
+#include <QKeySequence>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+constexpr int margin = 6;
+}
+
+answerbutton::answerbutton(QWidget *parent) : QPushButton(parent) {}
+
+void answerbutton::setText(const QString &caption)
+{
+    QPushButton::setText(caption);
+    setShortcut(QKeySequence());
+    setAccessibleName(caption);
+    setToolTip(caption);
+    update();
+}
+
+void answerbutton::setbackcolor(const QColor &color)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Button, color);
+    colors.setColor(QPalette::ButtonText, platform::readabletext(color));
+    setPalette(colors);
+}
+
+QColor answerbutton::backcolor() const
+{
+    return palette().color(QPalette::Button);
+}
+
+void answerbutton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect box = rect().adjusted(margin, margin / 3, -margin, -margin / 3);
+    const platform::fittedtext fitted =
+        platform::fittext(text(), font(), box.width(), box.height());
+    const int lineheight = QFontMetrics(fitted.font).lineSpacing();
+    const int top = box.top() + (box.height() - int(fitted.lines.size()) * lineheight) / 2;
+    painter.setFont(fitted.font);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    for (qsizetype i = 0; i < fitted.lines.size(); ++i)
+        painter.drawText(QRect(box.left(), top + int(i) * lineheight, box.width(), lineheight),
+                         Qt::AlignHCenter | Qt::AlignVCenter, fitted.lines[i]);
+}

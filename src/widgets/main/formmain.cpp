@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formmain.h"
+
+#include "answerbutton.h"
+
+#include "platform/error.h"
+#include "platform/services.h"
+#include "widgets/help/formabout.h"
+#include "widgets/help/formhelp.h"
+#include "widgets/help/helpfile.h"
+#include "widgets/modes/formflash.h"
+#include "widgets/modes/formlist.h"
+#include "widgets/modes/formmemory.h"
+#include "widgets/modes/studycontrols.h"
+#include "widgets/results/formresults.h"
+#include "widgets/settings/formoptions.h"
+#include "widgets/store/formedit.h"
+#include "widgets/store/formselect.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+
+// Off unless asked for (QT_LOGGING_RULES="vocabrix.startup.info=true"): what start-up loaded.
+Q_LOGGING_CATEGORY(startuplog, "vocabrix.startup", QtWarningMsg)
+
+namespace {
+
+const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
+
+// A window kept for the whole run, made the first time it is needed.
+template <typename Window, typename Make> Window &kept(std::unique_ptr<Window> &slot, Make make)
+{
+    if (!slot)
+        slot = make();
+    return *slot;
+}
+
+} // namespace
+
+FormMain::FormMain(platform::Services &services, QWidget *parent)
+    : QMainWindow(parent), services(services), words(services.appinfo->programfolder()),
+      review(words, *services.random)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
+    createActions();
+    createMenus();
+    createControls();
+    connectReview();
+    connectDescription();
+    connect(exitButton, &QPushButton::clicked, this, &FormMain::askToExit);
+}
+
+FormMain::~FormMain() = default;
+
+void FormMain::createActions()
+{
+    auto action = [this](const char *name, const QString &caption, void (FormMain::*slot)()) {
+        auto *result = new QAction(caption, this);
+        result->setObjectName(QLatin1String(name));
+        connect(result, &QAction::triggered, this, slot);
+        return result;
+    };
+    auto window = [this](const char *name, const QString &caption, auto show) {
+        auto *result = new QAction(caption, this);
+        result->setObjectName(QLatin1String(name));
+        connect(result, &QAction::triggered, this, show);
+        return result;
+    };
+    openAction = window("mnuOpen", tr("&Open Custom XML Dictionary"), [this] {
+        chooserWindow().open([this](const QString &path) { loadDictionary(path); });
+    });
+    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    editXmlAction = window("mnueditxml", tr("Edit &XML Dictionary"),
+                           [this] { editorWindow().Form_Load(); });
+    exitAction = action("mnuexit", tr("E&xit"), &FormMain::unloadProgram);
+    optionsAction = window("mnuOptions", tr("&Options"), [this] { optionsWindow().open(); });
+    listAction = window("mnuList", tr("&List Mode"), [this] { listWindow().showwordlist(); });
+    flashAction = window("mnuFlash", tr("&Flash Card Mode"),
+                         [this] { flashWindow().formload(words.path()); });
+    memoryAction = window("mnumemory", tr("&Memory Game"),
+                          [this] { memoryWindow().formload(words.path()); });
+    contentsAction = window("mnucontents", tr("&Contents"), [this] {
+        help::showcontents(services, [this](const QString &page) { helpWindow().open(page); });
+    });
+    updateAction = action("mnuxml", tr("Update XML wordlist"), &FormMain::updateWordList);
+    aboutAction = window("mnuabout", tr("&About"), [this] { aboutWindow().open(); });
+}
+
+void FormMain::start()
+{
+    services.random->randomize();
+    settings.load(services.appinfo->programfolder());
+    applyDisplaySettings();
+    const QString path = QStringLiteral("\\XML\\gre.xml");
+    bool loaded = true;
+    try {
+        loadDictionary(path);
+        qCInfo(startuplog).noquote() << "loaded" << words.count() << "words from"
+                                     << words.filePath();
+    } catch (const vocabrix::error &failure) {
+        loaded = false;
+        qCInfo(startuplog).noquote() << "no dictionary:" << failure.message();
+    }
+    show();
+    // Keys 1 to 5 answer at once; in the word box they would type instead.
+    nextButton->setFocus();
+    // The window opens empty rather than the program ending; the user can pick another file.
+    if (!loaded)
+        services.dialogs->message(loadfailure, platform::icon::critical, platform::buttons::ok);
+}
+
+void FormMain::applyDisplaySettings()
+{
+    const TextStyle &word = settings.style(DisplaySettings::MainWord);
+    studycontrols::setfontname(wordBox, word.fontName);
+    studycontrols::setfontsize(wordBox, word.fontSize);
+    studycontrols::settextcolor(wordBox, word.colorCode);
+    for (answerbutton *each : answerButtons)
+        studycontrols::setfontname(each, settings.style(DisplaySettings::AnswerButtons).fontName);
+}
+
+void FormMain::loadDictionary(const QString &path)
+{
+    words.load(path);
+    if (words.count() > 0) {
+        const TextStyle &answers = settings.style(DisplaySettings::AnswerButtons);
+        for (answerbutton *each : answerButtons) {
+            studycontrols::setfontname(each, answers.fontName);
+            each->setbackcolor(answers.color());
+            studycontrols::setfontsize(each, answers.fontSize);
+        }
+    }
+    review.begin();
+}
+
+void FormMain::updateWordList()
+{
+    try {
+        updateProgress->setVisible(true);
+        updateProgress->setValue(45);
+        updateProgress->setValue(60);
+        services.dialogs->message(QStringLiteral(" Please Wait ... Updating.."),
+                                  platform::icon::exclamation, platform::buttons::ok);
+        update.replaceDefaultDictionary(*services.http, *services.files,
+                                        services.appinfo->programfolder());
+        updateProgress->setValue(100);
+        services.dialogs->message(QStringLiteral("Update Successful "), platform::icon::information,
+                                  platform::buttons::ok);
+    } catch (const vocabrix::error &) {
+        services.dialogs->message(QStringLiteral("Error during update , Please try later"),
+                                  platform::icon::exclamation, platform::buttons::ok);
+    }
+    updateProgress->setVisible(false);
+}
+
+void FormMain::askToExit()
+{
+    if (services.dialogs->message(QStringLiteral("Do you want to Exit ? "),
+                                  platform::icon::question,
+                                  platform::buttons::yesno) == platform::answer::yes)
+        unloadProgram();
+}
+
+void FormMain::unloadProgram()
+{
+    if (ending)
+        return;
+    ending = true;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this)
+            window->hide();
+    }
+    hide();
+    emit ended();
+    QCoreApplication::exit(0);
+}
+
+void FormMain::closeEvent(QCloseEvent *event)
+{
+    unloadProgram();
+    event->accept();
+}
+
+FormResults &FormMain::resultsWindow()
+{
+    return kept(results, [this] { return std::make_unique<FormResults>(log, services); });
+}
+
+FormFlash &FormMain::flashWindow()
+{
+    return kept(flash, [this] { return std::make_unique<FormFlash>(words, settings, services); });
+}
+
+FormMemory &FormMain::memoryWindow()
+{
+    return kept(memory,
+                [this] { return std::make_unique<FormMemory>(words, settings, services); });
+}
+
+FormList &FormMain::listWindow()
+{
+    return kept(list, [this] { return std::make_unique<FormList>(words, services); });
+}
+
+FormOptions &FormMain::optionsWindow()
+{
+    return kept(options, [this] { return std::make_unique<FormOptions>(settings, services); });
+}
+
+FormSelect &FormMain::chooserWindow()
+{
+    return kept(chooser, [this] { return std::make_unique<FormSelect>(services); });
+}
+
+FormEdit &FormMain::editorWindow()
+{
+    return kept(editor, [this] { return std::make_unique<FormEdit>(words, services); });
+}
+
+FormHelp &FormMain::helpWindow()
+{
+    return kept(help, [this] { return std::make_unique<FormHelp>(services); });
+}
+
+FormAbout &FormMain::aboutWindow()
+{
+    return kept(about, [this] { return std::make_unique<FormAbout>(services); });
+}

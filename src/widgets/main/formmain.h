@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The main window: starts and ends the program, owns the loaded dictionary, the display
+// settings, the review quiz and its answer log, and the other windows, each created when it is
+// first needed and kept for the run.
+
+#include "core/answerlog.h"
+#include "core/dictionary.h"
+#include "core/displaysettings.h"
+#include "core/reviewsession.h"
+#include "core/wordlistupdate.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+class QToolBar;
+class QUrl;
+class answerbutton;
+class FormAbout;
+class FormEdit;
+class FormFlash;
+class FormHelp;
+class FormList;
+class FormMemory;
+class FormOptions;
+class FormResults;
+class FormSelect;
+namespace platform {
+struct Services;
+}
+
+class FormMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit FormMain(platform::Services &services, QWidget *parent = nullptr);
+    ~FormMain() override;
+
+    // The start-up: seed, display settings, the default dictionary, then the window is shown.
+    void start();
+
+    // Makes a dictionary (relative to the program folder) the current one and shows a first
+    // word with its choices. Throws vocabrix::error when the file holds no word.
+    void loadDictionary(const QString &path);
+
+    const Dictionary &dictionary() const { return words; }
+    const DisplaySettings &displaySettings() const { return settings; }
+    const ReviewSession &reviewSession() const { return review; }
+    const AnswerLog &answerLog() const { return log; }
+    WordListUpdate &wordListUpdate() { return update; }
+
+signals:
+    // The program is ending (the unload routine ran).
+    void ended();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createControls();
+    QWidget *createQuiz();
+    QWidget *createAnswerWindow();
+    QWidget *createControlPanel();
+    QWidget *createScore();
+    QWidget *createDescription();
+    void createFormatToolbar();
+    void connectReview();
+    void connectDescription();
+
+    void applyDisplaySettings();
+    void showCard();
+    void showScore();
+    void toggleAutoMode();
+    void netSearch();
+    void imageSearch();
+    void lookup(const QUrl &address);
+    void formatDescription(const QString &key);
+    void saveDescription();
+    void updateWordList();
+    void askToExit();
+    // Ends the program: no question, nothing saved, other windows closed without their handlers.
+    void unloadProgram();
+
+    FormResults &resultsWindow();
+    FormFlash &flashWindow();
+    FormMemory &memoryWindow();
+    FormList &listWindow();
+    FormOptions &optionsWindow();
+    FormSelect &chooserWindow();
+    FormEdit &editorWindow();
+    FormHelp &helpWindow();
+    FormAbout &aboutWindow();
+
+    platform::Services &services;
+    Dictionary words;
+    DisplaySettings settings;
+    ReviewSession review;
+    AnswerLog log;
+    WordListUpdate update;
+
+    std::unique_ptr<FormResults> results;
+    std::unique_ptr<FormFlash> flash;
+    std::unique_ptr<FormMemory> memory;
+    std::unique_ptr<FormList> list;
+    std::unique_ptr<FormOptions> options;
+    std::unique_ptr<FormSelect> chooser;
+    std::unique_ptr<FormEdit> editor;
+    std::unique_ptr<FormHelp> help;
+    std::unique_ptr<FormAbout> about;
+
+    QAction *openAction, *editXmlAction, *exitAction, *optionsAction, *listAction,
+        *flashAction, *memoryAction, *contentsAction, *updateAction, *aboutAction;
+
+    QLineEdit *wordBox;
+    QTextEdit *descriptionBox;
+    QToolBar *formatToolbar;
+    QTimer *autoTimer;
+    QProgressBar *updateProgress;
+    QComboBox *dictionaryChoice;
+    std::array<answerbutton *, ReviewSession::choiceCount> answerButtons;
+    QPushButton *flashButton, *nextButton, *previousButton, *netSearchButton, *viewLogButton,
+        *showButton, *hideButton, *editButton, *saveButton, *exitButton, *autoButton,
+        *imageSearchButton;
+    QLabel *rightCountLabel, *wrongCountLabel, *percentLabel;
+
+    bool ending = false;
+};

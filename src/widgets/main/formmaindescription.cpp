@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The description area: the formatting toolbar, Show, Hide, Edit and Save.
+
+#include "description.h"
+#include "formmain.h"
+#include "toolbaricons.h"
+
+#include "core/readxml.h"
+#include "platform/error.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolBar>
+
+namespace {
+const std::array<const char *, 8> toolbarkeys{"Align Left", "Center", "Align Right", "Copy",
+                                              "Cut",        "Paste",  "Italic",      "Bold"};
+}
+
+void FormMain::createFormatToolbar()
+{
+    for (const char *each : toolbarkeys) {
+        const QString key = QLatin1String(each);
+        QAction *button = formatToolbar->addAction(toolbaricon(key), key);
+        button->setObjectName(QStringLiteral("Toolbar1.") + key);
+        button->setToolTip(key);
+        button->setData(key);
+        connect(button, &QAction::triggered, this, [this, key] { formatDescription(key); });
+        if (key == QLatin1String("Align Right") || key == QLatin1String("Paste"))
+            formatToolbar->addSeparator();
+    }
+}
+
+void FormMain::connectDescription()
+{
+    createFormatToolbar();
+    connect(showButton, &QPushButton::clicked, this, [this] { descriptionBox->setVisible(true); });
+    connect(hideButton, &QPushButton::clicked, this, [this] { descriptionBox->setVisible(false); });
+    connect(editButton, &QPushButton::clicked, this, [this] { descriptionBox->setEnabled(true); });
+    connect(saveButton, &QPushButton::clicked, this, &FormMain::saveDescription);
+}
+
+void FormMain::formatDescription(const QString &key)
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    if (key == QLatin1String("Align Left")) {
+        descriptionBox->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    } else if (key == QLatin1String("Center")) {
+        descriptionBox->setAlignment(Qt::AlignHCenter);
+    } else if (key == QLatin1String("Align Right")) {
+        descriptionBox->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    } else if (key == QLatin1String("Copy")) {
+        clipboard->setText(descriptionBox->toPlainText());
+    } else if (key == QLatin1String("Cut")) {
+        QTextCursor cursor = descriptionBox->textCursor();
+        clipboard->setText(cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+        cursor.removeSelectedText();
+    } else if (key == QLatin1String("Paste")) {
+        // Pasted text goes to the very end, whatever the caret or the selection.
+        QTextCursor end(descriptionBox->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(clipboard->text());
+    } else if (key == QLatin1String("Italic")) {
+        QTextCharFormat format;
+        format.setFontItalic(!selectionitalic(*descriptionBox));
+        descriptionBox->mergeCurrentCharFormat(format);
+    } else if (key == QLatin1String("Bold")) {
+        QFont font = descriptionBox->font();
+        font.setBold(!font.bold());
+        descriptionBox->setFont(font);
+    }
+}
+
+void FormMain::saveDescription()
+{
+    auto &dialogs = *services.dialogs;
+    const int wordcount = words.count();
+    const int currentword = review.currentPosition();
+    // Saving without an entry to save into would write a dictionary short of that entry, or
+    // an empty one.
+    if (wordcount <= 0 || currentword < 0 || currentword >= wordcount) {
+        dialogs.message(wordcount <= 0
+                            ? QStringLiteral("There is no dictionary loaded, so there is no "
+                                             "description to save.")
+                            : QStringLiteral("The word on show is not an entry of the "
+                                             "dictionary, so its description cannot be saved."),
+                        platform::icon::critical, platform::buttons::ok);
+        return;
+    }
+    readxml reader(words);
+    const QString position = QString::number(currentword);
+    const QString text = descriptionBox->toPlainText();
+    reader.writeusage(position, text);
+    if (dialogs.message(QStringLiteral("Do you want to Save ? "), platform::icon::question,
+                        platform::buttons::yesno) != platform::answer::yes)
+        return;
+    reader.writeusage(
+        position, markedusage(text, descriptionBox->font().bold(), selectionitalic(*descriptionBox)));
+    try {
+        words.save(*services.files, finalline::empty);
+    } catch (const vocabrix::error &failure) {
+        dialogs.message(QStringLiteral("The description could not be saved; the dictionary "
+                                       "file is unchanged. ") +
+                            failure.message(),
+                        platform::icon::critical, platform::buttons::ok);
+    }
+}

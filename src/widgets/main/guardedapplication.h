@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QApplication>
+
+namespace platform {
+class dialogs;
+}
+
+// The application object. A failure that escapes an event handler ends in a message box
+// naming it instead of ending the program.
+class GuardedApplication : public QApplication
+{
+public:
+    GuardedApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Where the guard tells the user about an escaped failure; none means the error output.
+    void setDialogs(platform::dialogs *dialogs) { reportTo = dialogs; }
+    void reportUnexpected(const QString &what);
+
+private:
+    platform::dialogs *reportTo = nullptr;
+};

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "studycontrols.h"
+
+#include "platform/colors.h"
+#include "platform/widgets/twips.h"
+
+#include <QToolButton>
+#include <algorithm>
+
+namespace studycontrols {
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+void placetwips(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(platform::twips(left), platform::twips(top), platform::twips(width),
+                         platform::twips(height));
+}
+
+void setbackcolor(QWidget *control, qint32 color)
+{
+    QPalette colors = control->palette();
+    const QColor face = platform::colorfromcode(color);
+    colors.setColor(QPalette::Window, face);
+    colors.setColor(QPalette::Button, face);
+    colors.setColor(QPalette::Base, face);
+    control->setPalette(colors);
+    control->setAutoFillBackground(true);
+}
+
+void settextcolor(QWidget *control, qint32 color)
+{
+    QPalette colors = control->palette();
+    const QColor text = platform::colorfromcode(color);
+    colors.setColor(QPalette::Text, text);
+    colors.setColor(QPalette::WindowText, text);
+    control->setPalette(colors);
+}
+
+void setfontname(QWidget *control, const QString &name)
+{
+    QFont font = control->font();
+    font.setFamily(name);
+    control->setFont(font);
+}
+
+void setfontsize(QWidget *control, float size)
+{
+    QFont font = control->font();
+    // A size no screen font can take would only bring warnings.
+    font.setPointSizeF(std::clamp(double(size), 1.0, 500.0));
+    control->setFont(font);
+}
+
+namespace {
+
+// Takes its picture when first shown: the flash card window is built hidden at start-up, and
+// loading pictures there would only delay the main window.
+class picturetoolbutton : public QToolButton
+{
+public:
+    picturetoolbutton(QWidget *parent, QStyle::StandardPixmap picture)
+        : QToolButton(parent), picture(picture)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        if (icon().isNull())
+            setIcon(style()->standardIcon(picture));
+        QToolButton::showEvent(event);
+    }
+
+private:
+    QStyle::StandardPixmap picture;
+};
+
+} // namespace
+
+QAbstractButton *picturebutton(QWidget *parent, const QString &name, const QString &caption,
+                               QStyle::StandardPixmap picture, qint32 color)
+{
+    auto *button = new picturetoolbutton(parent, picture);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setIconSize(QSize(16, 16));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFocusPolicy(Qt::StrongFocus);
+    setbackcolor(button, color);
+    button->setAutoFillBackground(false);
+    return button;
+}
+
+} // namespace studycontrols

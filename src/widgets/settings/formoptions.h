@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/displaysettings.h"
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+namespace platform {
+struct Services;
+}
+
+// The Options dialog: a font and a colour for each of the four groups of display settings,
+// kept here as choices until Ok writes them to the settings file and hands them to the
+// program.
+class FormOptions : public QWidget
+{
+    Q_OBJECT
+public:
+    FormOptions(DisplaySettings &settings, platform::Services &services,
+                QWidget *parent = nullptr);
+
+    // Shows the dialog; a dialog that is not open is loaded afresh from the display settings,
+    // an open one only comes to the front.
+    void open();
+    // Fills the pickers from the display settings.
+    void formload();
+
+    void Command1_Click(int index);
+    void Command2_Click(int index);
+
+
+    std::array<QGroupBox *, 4> Frame1;
+    std::array<QPushButton *, 8> Command1;
+    std::array<QLabel *, 8> Label1;
+    std::array<QPushButton *, 2> Command2;
+    // A sample of each group's font and colour, so a choice can be seen before it is saved.
+    std::array<QLabel *, 4> preview;
+
+private:
+    void createcontrols();
+    QGroupBox *createframe(int group);
+    TextStyle picker(int group) const;
+    void writesettings();
+    void selectfont(int group);
+    void selectcolor(int group);
+    void showpreview(int group);
+
+    DisplaySettings &settings;
+    platform::Services &services;
+    DisplaySettings choices;
+};
+
