@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes.h"
 
-#include "modglobal.h"
+#include "platform/qtservices.h"
+#include "platform/widgets/desktopservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -166,15 +167,16 @@ fakeservices::fakeservices()
     printer.folder = root.path() + QStringLiteral("/printed");
     for (const char *folder : {"program/XML", "program/settings", "program/Logs", "printed"})
         QDir(root.path()).mkpath(QLatin1String(folder));
-    previous = platform::services();
-    platform::install({&dialogs, &launcher, &printer, previous.http, &clock, &random, &appinfo});
-    modglobal::reset();
+    http = platform::makeQtHttp();
+    set = {&dialogs, &launcher, &printer, http.get(), &clock, &random, &appinfo, &files};
 }
 
-fakeservices::~fakeservices()
+fakeservices::~fakeservices() = default;
+
+void fakefiles::write(const QString &path, const QByteArray &bytes)
 {
-    platform::install(previous);
-    modglobal::reset();
+    ++writes;
+    platform::writebytes(path, bytes, fault);
 }
 
 QString fakeservices::path(const QString &relative) const

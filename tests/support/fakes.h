@@ -5,10 +5,12 @@
 // random values are scripted, the clock is fixed and each test has its own program folder.
 
 #include "platform/services.h"
+#include "platform/textfile.h"
 
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -131,13 +133,26 @@ public:
     platform::version current{1, 0, 0};
 };
 
-// Installs the fakes (with the real HTTP client) and a fresh program folder with XML/,
-// settings/ and Logs/; puts the previous services and an empty shared state back at the end.
+// Writes real files through the program's one writer, with the faults a test asks for: a
+// write that fails as a full disk would make it, or a hook at the moment before it commits.
+class fakefiles : public platform::files
+{
+public:
+    void write(const QString &path, const QByteArray &bytes) override;
+    platform::writefault fault;
+    int writes = 0;
+};
+
+// The fakes (with the real HTTP client) and a fresh program folder with XML/, settings/ and
+// Logs/, as the set of services the program's objects are handed.
 class fakeservices
 {
 public:
     fakeservices();
     ~fakeservices();
+
+    platform::Services &services() { return set; }
+    operator platform::Services &() { return set; }
 
     QString path(const QString &relative) const;
     void write(const QString &relative, const QByteArray &bytes) const;
@@ -150,9 +165,11 @@ public:
     fakeclock clock;
     fakerandom random;
     fakeappinfo appinfo;
+    fakefiles files;
+    std::unique_ptr<platform::http> http;
 
 private:
-    platform::serviceset previous;
+    platform::Services set;
 };
 
 struct entry

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/guardedapplication.h"
+#include "widgets/main/guardedapplication.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ int main(int argc, char **argv)
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
-    guardedapplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
