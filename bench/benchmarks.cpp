@@ -3,20 +3,28 @@
 
 #include "benchservices.h"
 
-#include "app/formmain.h"
-#include "modes/formlist.h"
-#include "modes/formmemory.h"
-#include "modglobal.h"
 #include "platform/textfile.h"
-#include "results/formresults.h"
+#include "widgets/main/formmain.h"
 
+#include <QAction>
 #include <QDir>
+#include <QPushButton>
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
 namespace {
 
 constexpr const char *dictionary = "\\XML\\bench.xml";
+
+void click(FormMain &window, const char *name)
+{
+    window.findChild<QPushButton *>(QLatin1String(name))->click();
+}
+
+void trigger(FormMain &window, const char *name)
+{
+    window.findChild<QAction *>(QLatin1String(name))->trigger();
+}
 
 void sizes(benchmark::internal::Benchmark *benchmark)
 {
@@ -48,9 +56,9 @@ void loaddata(benchmark::State &state)
 {
     benchservices services;
     services.writedictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window;
+    FormMain window(services.services());
     for (auto _ : state)
-        window.loaddata(dictionary);
+        window.loadDictionary(dictionary);
 }
 BENCHMARK(loaddata)->Apply(sizes);
 
@@ -58,10 +66,10 @@ void next(benchmark::State &state)
 {
     benchservices services;
     services.writedictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window;
-    window.loaddata(dictionary);
+    FormMain window(services.services());
+    window.loadDictionary(dictionary);
     for (auto _ : state)
-        window.Command2_Click(1);
+        click(window, "Command2(1)");
 }
 BENCHMARK(next)->Arg(1500)->Arg(10000)->Arg(32767)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -69,12 +77,13 @@ void answer_log(benchmark::State &state)
 {
     benchservices services;
     services.writedictionary("XML/bench.xml", 1500);
-    FormMain window;
-    window.loaddata(dictionary);
+    FormMain window(services.services());
+    window.loadDictionary(dictionary);
     for (int i = 0; i < state.range(0); ++i)
-        forms::results().appendlog(QStringLiteral(" CORRECT :a meaning of some length:word"));
+        click(window, "Command1(0)");
+    click(window, "Command3"); // the log on show grows with every answer
     for (auto _ : state)
-        window.Command1_Click(0);
+        click(window, "Command1(0)");
 }
 BENCHMARK(answer_log)->Arg(30000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -82,10 +91,10 @@ void listmode(benchmark::State &state)
 {
     benchservices services;
     services.writedictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window;
-    window.loaddata(dictionary);
+    FormMain window(services.services());
+    window.loadDictionary(dictionary);
     for (auto _ : state)
-        forms::list().showwordlist();
+        trigger(window, "mnuList");
 }
 BENCHMARK(listmode)->Apply(sizes);
 
@@ -93,11 +102,10 @@ void save(benchmark::State &state)
 {
     benchservices services;
     services.writedictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window;
-    modglobal::xmlfilepath = dictionary;
-    window.loaddata(dictionary);
+    FormMain window(services.services());
+    window.loadDictionary(dictionary);
     for (auto _ : state)
-        window.Command7_Click();
+        click(window, "Command7");
 }
 BENCHMARK(save)->Apply(sizes);
 
@@ -105,10 +113,10 @@ void memory_deal(benchmark::State &state)
 {
     benchservices services;
     services.writedictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window;
-    window.loaddata(dictionary);
+    FormMain window(services.services());
+    window.loadDictionary(dictionary);
     for (auto _ : state)
-        forms::memory().formload(dictionary);
+        trigger(window, "mnumemory");
 }
 BENCHMARK(memory_deal)
     ->Arg(1500)
@@ -123,11 +131,10 @@ void startup(benchmark::State &state)
     benchservices services;
     services.copyshippeddata();
     for (auto _ : state) {
-        FormMain window;
+        FormMain window(services.services());
         window.start();
         state.PauseTiming();
         window.hide();
-        modglobal::releasewindows();
         state.ResumeTiming();
     }
 }

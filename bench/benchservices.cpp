@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchservices.h"
 
-#include "modglobal.h"
+#include "platform/qtservices.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -51,11 +51,6 @@ public:
     QString folder;
 };
 
-yesdialogs dialogs;
-nolauncher launcher;
-noprinter printer;
-folderinfo info;
-
 QString text(std::mt19937 &random, int length)
 {
     static const QString letters = QString::fromUtf8("abcdefghijklmnopqrstuvwxyz     éü");
@@ -68,22 +63,28 @@ QString text(std::mt19937 &random, int length)
 
 } // namespace
 
-benchservices::benchservices()
+struct benchservices::fakes
 {
-    info.folder = root.path();
+    yesdialogs dialogs;
+    nolauncher launcher;
+    noprinter printer;
+    folderinfo info;
+    std::unique_ptr<platform::http> http = platform::makeQtHttp();
+    std::unique_ptr<platform::clock> clock = platform::makeQtClock();
+    std::unique_ptr<platform::random> random = platform::makeQtRandom();
+    std::unique_ptr<platform::files> files = platform::makeQtFiles();
+};
+
+benchservices::benchservices() : own(std::make_unique<fakes>())
+{
+    own->info.folder = root.path();
     for (const char *folder : {"XML", "settings", "Logs"})
         QDir(root.path()).mkpath(QLatin1String(folder));
-    previous = platform::services();
-    platform::install(
-        {&dialogs, &launcher, &printer, previous.http, previous.clock, previous.random, &info});
-    modglobal::reset();
+    set = {&own->dialogs,     &own->launcher,    &own->printer, own->http.get(),
+           own->clock.get(), own->random.get(), &own->info,     own->files.get()};
 }
 
-benchservices::~benchservices()
-{
-    modglobal::reset();
-    platform::install(previous);
-}
+benchservices::~benchservices() = default;
 
 QString benchservices::folder() const
 {
@@ -101,7 +102,7 @@ void benchservices::writedictionary(const QString &relative, int count) const
         xml += QStringLiteral("<usage>") + text(random, 120) + QStringLiteral("</usage>\r\n");
     }
     xml += QStringLiteral("</GRE>\r\n\r\n");
-    platform::writetext(QDir(root.path()).filePath(relative), xml);
+    platform::writebytes(QDir(root.path()).filePath(relative), xml.toUtf8());
 }
 
 void benchservices::copyshippeddata() const

@@ -7,6 +7,7 @@
 #include "platform/services.h"
 
 #include <QTemporaryDir>
+#include <memory>
 
 class benchservices
 {
@@ -14,12 +15,15 @@ public:
     benchservices();
     ~benchservices();
 
+    platform::Services &services() { return set; }
     QString folder() const;
     // A dictionary of count entries with lengths like real ones, some letters beyond ASCII.
     void writedictionary(const QString &relative, int count) const;
     void copyshippeddata() const;
 
 private:
+    struct fakes;
     QTemporaryDir root;
-    platform::serviceset previous;
+    std::unique_ptr<fakes> own;
+    platform::Services set;
 };

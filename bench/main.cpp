@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/guardedapplication.h"
+#include "widgets/main/guardedapplication.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     standard = qInstallMessageHandler(quietoffscreen);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    guardedapplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

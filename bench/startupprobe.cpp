@@ -4,8 +4,9 @@
 // "--bare" it starts a bare Qt window (a QMainWindow with one QLabel) the same way, for
 // comparison. Used by tools/startup-bench.
 
-#include "app/formmain.h"
-#include "app/guardedapplication.h"
+#include "platform/widgets/desktopservices.h"
+#include "widgets/main/formmain.h"
+#include "widgets/main/guardedapplication.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -49,8 +50,10 @@ int main(int argc, char *argv[])
         window.show();
         return application.exec();
     }
-    guardedapplication application(argc, argv);
-    FormMain window;
+    GuardedApplication application(argc, argv);
+    platform::DesktopServices desktop;
+    application.setDialogs(desktop.services().dialogs);
+    FormMain window(desktop.services());
     window.installEventFilter(&watch);
     window.start();
     return application.exec();

@@ -4,10 +4,9 @@
 
 #include "fuzzsupport.h"
 
-#include "modglobal.h"
 #include "platform/error.h"
-#include "store/dictionarywriter.h"
-#include "store/readxml.h"
+#include "core/dictionarywriter.h"
+#include "core/readxml.h"
 
 namespace {
 
@@ -42,10 +41,12 @@ void readeverywhere(const readxml &reader, qint16 count)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    using namespace modglobal;
-    fuzzing::setup();
+    Dictionary dictionary(fuzzing::setup());
     fuzzing::writefile(QStringLiteral("XML/fuzz.xml"), fuzzing::bytes(data, size));
-    readxml &reader = xmlreader();
+    readxml reader(dictionary);
+    const QStringList &wordlist = dictionary.words();
+    const QStringList &meaninglist = dictionary.meanings();
+    const QStringList &usagelist = dictionary.usages();
     qint16 count = 0;
     try {
         count = reader.nodecount(QStringLiteral("//word"), filename);

@@ -4,14 +4,13 @@
 
 #include "fuzzsupport.h"
 
-#include "modglobal.h"
-#include "store/dictionarywriter.h"
-#include "store/editorrules.h"
-#include "store/readxml.h"
+#include "core/dictionary.h"
+#include "core/dictionarywriter.h"
+#include "core/editorrules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    fuzzing::setup();
+    Dictionary dictionary(fuzzing::setup());
     const editorcheck checked = checkeditortext(QString::fromUtf8(fuzzing::bytes(data, size)));
     if (!checked.problem.isEmpty())
         return 0;
@@ -22,12 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text =
         dictionarytext(lists.words, lists.meanings, lists.usages, count, finalline::none);
     fuzzing::writefile(QStringLiteral("XML/edited.xml"), text.toUtf8());
-    fuzzing::require(modglobal::xmlreader().loadxmlall(QStringLiteral("\\XML\\edited.xml")) ==
-                         count,
+    fuzzing::require(dictionary.load(QStringLiteral("\\XML\\edited.xml")) == count,
                      "the saved file has every word");
-    fuzzing::require(modglobal::wordlist.mid(0, count) == lists.words &&
-                         modglobal::meaninglist.mid(0, count) == lists.meanings &&
-                         modglobal::usagelist.mid(0, count) == lists.usages,
+    fuzzing::require(dictionary.words().mid(0, count) == lists.words &&
+                         dictionary.meanings().mid(0, count) == lists.meanings &&
+                         dictionary.usages().mid(0, count) == lists.usages,
                      "the saved file loads to the checked entries");
     return 0;
 }

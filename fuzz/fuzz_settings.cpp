@@ -1,40 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Bytes as settings.ini through loadsettings: every setting ends as the file's line or, when
-// the file is refused, as its default; a file taken as usable converts everywhere.
+// Bytes as settings.ini through DisplaySettings::load: a file taken as usable gives back its
+// own twelve values, written again the same way; a refused one leaves the defaults.
 
 #include "fuzzsupport.h"
 
-#include "modglobal.h"
+#include "core/displaysettings.h"
 #include "platform/textfile.h"
-#include "settings/displaysettings.h"
-#include "settings/globalfileroutines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    fuzzing::setup();
+    const QString folder = fuzzing::setup();
     const QByteArray bytes = fuzzing::bytes(data, size);
     fuzzing::writefile(QStringLiteral("settings/settings.ini"), bytes);
-    const bool usable = loadsettings();
+    DisplaySettings settings;
+    const bool usable = settings.load(folder);
     // Inputs stay far below the read limit, so the whole text is what counts.
     const QStringList lines = platform::decodetext(bytes).split(QStringLiteral("\r\n"));
-    const auto settings = displaysettings::fileorder();
-    for (size_t i = 0; i < settings.size(); ++i) {
-        const QString line = qsizetype(i) < lines.size() ? lines[qsizetype(i)] : QString();
-        fuzzing::require(*settings[i] == line, "each setting is its line of the file");
-        fuzzing::require(!usable || !line.isEmpty(), "a usable file has no empty line");
+    fuzzing::require(usable == displaysettings::usable(lines), "the file is judged by its lines");
+    if (!usable) {
+        fuzzing::require(settings == DisplaySettings(), "a refused file leaves the defaults");
+        return 0;
     }
-    if (usable) {
-        for (size_t i = 0; i < settings.size(); i += 3) {
-            fuzzing::require(displaysettings::tocolor(*settings[i]).has_value(),
-                             "a usable colour converts");
-            fuzzing::require(displaysettings::tosize(*settings[i + 2]).has_value(),
-                             "a usable size converts");
-        }
-    } else {
-        displaysettings::applydefaults();
-        for (size_t i = 0; i < settings.size(); ++i)
-            fuzzing::require(*settings[i] == displaysettings::defaults()[i],
-                             "a refused file leaves the defaults");
-    }
+    for (int g = 0; g < DisplaySettings::groupCount; ++g)
+        fuzzing::require(settings.style(DisplaySettings::Group(g)).fontName == lines[3 * g + 1],
+                         "each font name is its line of the file");
+    const auto again = DisplaySettings::fromLines(settings.fileText().split(QStringLiteral("\r\n")));
+    fuzzing::require(again && *again == settings, "what is written reads back the same");
     return 0;
 }

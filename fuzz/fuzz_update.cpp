@@ -5,14 +5,13 @@
 #include "fuzzsupport.h"
 
 #include "platform/textfile.h"
-#include "store/readxml.h"
-#include "store/wordlistupdate.h"
+#include "core/dictionary.h"
+#include "core/wordlistupdate.h"
 
-#include "modglobal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    fuzzing::setup();
+    Dictionary dictionary(fuzzing::setup());
     platform::httpresponse response;
     response.status = 200;
     response.body = fuzzing::bytes(data, size);
@@ -20,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const QString stored = platform::decodetext(response.body) + QStringLiteral("\r\n");
     fuzzing::writefile(QStringLiteral("XML/gre.xml"), stored.toUtf8());
-    fuzzing::require(modglobal::xmlreader().loadxmlall(QStringLiteral("\\XML\\gre.xml")) > 0,
+    fuzzing::require(dictionary.load(QStringLiteral("\\XML\\gre.xml")) > 0,
                      "an accepted body loads with a word");
     return 0;
 }

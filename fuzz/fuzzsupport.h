@@ -11,7 +11,7 @@
 namespace fuzzing {
 
 // Installs the services and a temporary program folder with XML/ and settings/ on first use.
-void setup();
+QString setup();
 
 void writefile(const QString &relative, const QByteArray &bytes);
 
