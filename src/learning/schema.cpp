@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "schema.h"
+
+#include "sql.h"
+
+#include <QVariant>
+
+namespace learning::schema {
+
+namespace {
+
+// migrations[i] brings version i to version i + 1. Add a version by appending its statements;
+// a change to the cards table may simply drop it, as replay rebuilds it.
+const std::initializer_list<const char *> toVersion1 = {
+    // One row per answer: the truth everything else is computed from.
+    R"(CREATE TABLE reviews (
+        id INTEGER PRIMARY KEY,
+        word TEXT NOT NULL,
+        reviewed_at TEXT NOT NULL,
+        rating INTEGER NOT NULL CHECK (rating BETWEEN 1 AND 4),
+        source TEXT NOT NULL,
+        dictionary TEXT NOT NULL DEFAULT '',
+        duration_ms INTEGER NOT NULL DEFAULT 0))",
+    // Also what makes a merged row a duplicate, and the order replay reads a word's answers in.
+    "CREATE UNIQUE INDEX reviews_by_word ON reviews (word, reviewed_at, rating, source)",
+    "CREATE INDEX reviews_by_time ON reviews (reviewed_at)",
+    // Each word's state after its reviews: a cache that replay rebuilds.
+    R"(CREATE TABLE cards (
+        word TEXT PRIMARY KEY,
+        state TEXT NOT NULL,
+        step INTEGER NOT NULL,
+        stability REAL NOT NULL,
+        difficulty REAL NOT NULL,
+        due TEXT NOT NULL,
+        last_review TEXT NOT NULL,
+        lapses INTEGER NOT NULL,
+        reps INTEGER NOT NULL) WITHOUT ROWID)",
+    // What the cards were computed from; a mismatch means they are stale.
+    R"(CREATE TABLE cards_basis (
+        id INTEGER PRIMARY KEY CHECK (id = 1),
+        reviews INTEGER NOT NULL,
+        last_id INTEGER NOT NULL,
+        scheduler TEXT NOT NULL))",
+};
+
+const std::initializer_list<const char *> migrations[] = {toVersion1};
+
+int currentVersion(const QSqlDatabase &db)
+{
+    return sql::value(db, QStringLiteral("PRAGMA user_version")).toInt();
+}
+
+} // namespace
+
+int latestVersion()
+{
+    return int(std::size(migrations));
+}
+
+int migrate(const QSqlDatabase &db)
+{
+    if (currentVersion(db) == latestVersion())
+        return latestVersion();
+    sql::WriteTransaction transaction(db);
+    // Read again under the lock: another program may have migrated meanwhile.
+    int version = currentVersion(db);
+    for (; version < latestVersion(); ++version) {
+        for (const char *statement : migrations[version])
+            sql::exec(db, QString::fromLatin1(statement));
+        sql::exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
+    }
+    transaction.commit();
+    return version;
+}
+
+} // namespace learning::schema
