@@ -28,6 +28,20 @@ QString tr(const char *text)
     return QCoreApplication::translate("learning", text);
 }
 
+// Qt binds a null string as NULL; the log's text columns hold empty text instead.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+void bindReview(QSqlQuery &insert, const Review &review)
+{
+    for (const QVariant &value :
+         {QVariant(review.word), QVariant(timeText(review.time)), QVariant(int(review.rating)),
+          text(review.source), text(review.dictionary), QVariant(review.durationMs)})
+        insert.addBindValue(value);
+}
+
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -138,7 +152,8 @@ struct ProgressStore::Statements
                                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                          .arg(cardColumns))),
           countAnswer(sql::prepare(db, QStringLiteral("UPDATE cards_basis SET reviews = "
-                                                      "reviews + 1, last_id = max(last_id, ?)")))
+                                                      "reviews + 1, last_id = max(last_id, ?), "
+                                                      "cards = cards + ?")))
     {
     }
     QSqlQuery selectCard, wordReviews, insertReview, writeCard, countAnswer;
@@ -199,6 +214,8 @@ void ProgressStore::open()
             stopSaving(tr("%1 was written by a newer version of Vocabrix").arg(native(path)));
         return;
     }
+    if (writable)
+        schema::ensureCache(db);
     statements = std::make_unique<Statements>(db);
     ensureFreshCache();
 }
@@ -292,7 +309,8 @@ bool ProgressStore::cacheIsFresh()
 {
     QSqlQuery basis = sql::prepare(
         db, QStringLiteral("SELECT reviews = (SELECT count(*) FROM reviews) AND last_id = "
-                           "(SELECT coalesce(max(id), 0) FROM reviews) AND scheduler = ? "
+                           "(SELECT coalesce(max(id), 0) FROM reviews) AND cards = "
+                           "(SELECT count(*) FROM cards) AND scheduler = ? "
                            "FROM cards_basis WHERE id = 1"));
     basis.addBindValue(fsrs.fingerprint());
     sql::exec(basis);
@@ -342,8 +360,9 @@ void ProgressStore::replayAll()
     sql::exec(db, QStringLiteral("DELETE FROM cards"));
     forEachReplayedCard([this](const QString &key, const Card &card) { writeCard(key, card); });
     QSqlQuery basis = sql::prepare(
-        db, QStringLiteral("INSERT OR REPLACE INTO cards_basis (id, reviews, last_id, scheduler) "
-                           "SELECT 1, count(*), coalesce(max(id), 0), ? FROM reviews"));
+        db, QStringLiteral("INSERT OR REPLACE INTO cards_basis (id, reviews, last_id, cards, "
+                           "scheduler) SELECT 1, count(*), coalesce(max(id), 0), (SELECT "
+                           "count(*) FROM cards), ? FROM reviews"));
     basis.addBindValue(fsrs.fingerprint());
     sql::exec(basis);
 }
@@ -392,21 +411,20 @@ qint64 ProgressStore::recordAnswer(const QString &word, Rating rating, const QSt
     try {
         sql::WriteTransaction transaction(db);
         QSqlQuery &insert = statements->insertReview;
-        for (const QVariant &value :
-             {QVariant(key), QVariant(timeText(when)), QVariant(int(rating)), QVariant(source),
-              QVariant(dictionary), QVariant(durationMs)})
-            insert.addBindValue(value);
+        bindReview(insert, Review{key, when, rating, source, dictionary, durationMs});
         sql::exec(insert);
         if (insert.numRowsAffected() != 1)
             return -1; // this very answer is there already
         const qint64 id = insert.lastInsertId().toLongLong();
         Card card = readCard(key);
+        const bool newCard = card.state == CardState::New;
         // An answer dated before the word's last one (a clock set back) goes into its place.
         card = card.state == CardState::New || when > card.lastReview
                    ? fsrs.review(card, rating, when, fuzzSeed(key, when))
                    : replayWord(key);
         writeCard(key, card);
         statements->countAnswer.addBindValue(id);
+        statements->countAnswer.addBindValue(newCard ? 1 : 0);
         sql::exec(statements->countAnswer);
         transaction.commit();
         recorded << id;
@@ -442,7 +460,8 @@ bool ProgressStore::deleteReview(qint64 id)
             writeCard(key, card);
         }
         sql::exec(db, QStringLiteral("UPDATE cards_basis SET reviews = reviews - 1, last_id = "
-                                     "(SELECT coalesce(max(id), 0) FROM reviews)"));
+                                     "(SELECT coalesce(max(id), 0) FROM reviews), cards = "
+                                     "(SELECT count(*) FROM cards)"));
         transaction.commit();
         recorded.removeAll(id);
         return true;
@@ -548,10 +567,9 @@ qsizetype ProgressStore::addReviews(const QList<Review> &added)
             const QString key = wordKey(review.word);
             if (key.isEmpty())
                 continue;
-            for (const QVariant &value : {QVariant(key), QVariant(timeText(review.time)),
-                                          QVariant(int(review.rating)), QVariant(review.source),
-                                          QVariant(review.dictionary), QVariant(review.durationMs)})
-                insert.addBindValue(value);
+            Review keyed = review;
+            keyed.word = key;
+            bindReview(insert, keyed);
             sql::exec(insert);
             count += insert.numRowsAffected();
         }

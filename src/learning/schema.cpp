@@ -9,6 +9,28 @@ namespace learning::schema {
 
 namespace {
 
+// Each word's state after its reviews: a cache that replay rebuilds, so it may be dropped
+// by a migration or by hand, and what the cards were computed from: a mismatch means they are
+// stale.
+const std::initializer_list<const char *> cache = {
+    R"(CREATE TABLE IF NOT EXISTS cards (
+        word TEXT PRIMARY KEY,
+        state TEXT NOT NULL,
+        step INTEGER NOT NULL,
+        stability REAL NOT NULL,
+        difficulty REAL NOT NULL,
+        due TEXT NOT NULL,
+        last_review TEXT NOT NULL,
+        lapses INTEGER NOT NULL,
+        reps INTEGER NOT NULL) WITHOUT ROWID)",
+    R"(CREATE TABLE IF NOT EXISTS cards_basis (
+        id INTEGER PRIMARY KEY CHECK (id = 1),
+        reviews INTEGER NOT NULL,
+        last_id INTEGER NOT NULL,
+        cards INTEGER NOT NULL,
+        scheduler TEXT NOT NULL))",
+};
+
 // migrations[i] brings version i to version i + 1. Add a version by appending its statements;
 // a change to the cards table may simply drop it, as replay rebuilds it.
 const std::initializer_list<const char *> toVersion1 = {
@@ -24,23 +46,6 @@ const std::initializer_list<const char *> toVersion1 = {
     // Also what makes a merged row a duplicate, and the order replay reads a word's answers in.
     "CREATE UNIQUE INDEX reviews_by_word ON reviews (word, reviewed_at, rating, source)",
     "CREATE INDEX reviews_by_time ON reviews (reviewed_at)",
-    // Each word's state after its reviews: a cache that replay rebuilds.
-    R"(CREATE TABLE cards (
-        word TEXT PRIMARY KEY,
-        state TEXT NOT NULL,
-        step INTEGER NOT NULL,
-        stability REAL NOT NULL,
-        difficulty REAL NOT NULL,
-        due TEXT NOT NULL,
-        last_review TEXT NOT NULL,
-        lapses INTEGER NOT NULL,
-        reps INTEGER NOT NULL) WITHOUT ROWID)",
-    // What the cards were computed from; a mismatch means they are stale.
-    R"(CREATE TABLE cards_basis (
-        id INTEGER PRIMARY KEY CHECK (id = 1),
-        reviews INTEGER NOT NULL,
-        last_id INTEGER NOT NULL,
-        scheduler TEXT NOT NULL))",
 };
 
 const std::initializer_list<const char *> migrations[] = {toVersion1};
@@ -55,6 +60,12 @@ int currentVersion(const QSqlDatabase &db)
 int latestVersion()
 {
     return int(std::size(migrations));
+}
+
+void ensureCache(const QSqlDatabase &db)
+{
+    for (const char *statement : cache)
+        sql::exec(db, QString::fromLatin1(statement));
 }
 
 int migrate(const QSqlDatabase &db)

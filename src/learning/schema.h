@@ -12,4 +12,7 @@ int latestVersion();
 // transaction. A database of a newer version is left alone; returns the version it has now.
 int migrate(const QSqlDatabase &db);
 
+// Makes the tables of the word states that are missing, empty (and so stale).
+void ensureCache(const QSqlDatabase &db);
+
 } // namespace learning::schema
