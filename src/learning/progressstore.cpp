@@ -16,6 +16,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <functional>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -126,6 +127,8 @@ FileKind fileKind(const QString &path)
     QFile file(path);
     if (!file.exists() || file.size() == 0)
         return FileKind::Empty;
+    if (file.size() < 100) // shorter than SQLite's own header
+        return FileKind::Other;
     if (!file.open(QIODevice::ReadOnly))
         return FileKind::Unreadable;
     static const QByteArray header("SQLite format 3\0", 16);
@@ -167,7 +170,17 @@ ProgressStore::ProgressStore(const QString &file, SchedulerOptions options)
         open();
     } catch (const sql::Failure &failure) {
         disconnect();
-        stopSaving(failure.text());
+        // Damage that the quick check let through shows itself on first use.
+        if (!failure.damaged() || !movedAside.isEmpty() || !writable() || !moveAside()) {
+            stopSaving(failure.text());
+            return;
+        }
+        try {
+            open();
+        } catch (const sql::Failure &again) {
+            disconnect();
+            stopSaving(again.text());
+        }
     }
 }
 
@@ -188,25 +201,34 @@ void ProgressStore::open()
         stopSaving(tr("the folder %1 cannot be made").arg(native(info.absolutePath())));
         return;
     }
-    const bool writable =
-        QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable());
+    const bool canWrite = writable();
     const FileKind kind = fileKind(path);
     if (kind == FileKind::Unreadable) {
         stopSaving(tr("%1 cannot be read").arg(native(path)));
         return;
     }
-    if (kind == FileKind::Other && (!writable || !moveAside()))
-        return stopSaving(tr("%1 is not a progress file").arg(native(path)));
-    connect(!writable);
+    if (kind == FileKind::Other && (!canWrite || !moveAside())) {
+        stopSaving(tr("%1 is not a progress file").arg(native(path)));
+        return;
+    }
+    connect(!canWrite);
     if (!healthy()) {
         disconnect();
-        if (!writable || !moveAside())
-            return stopSaving(tr("%1 is damaged").arg(native(path)));
+        if (!canWrite || !moveAside()) {
+            stopSaving(tr("%1 is damaged").arg(native(path)));
+            return;
+        }
         connect(false);
     }
-    if (!writable)
+    if (canWrite) {
+        // An answer is on disk before the next word shows: WAL commits without rewriting the
+        // file, and a commit survives a killed program.
+        sql::exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+        sql::exec(db, QStringLiteral("PRAGMA synchronous = FULL"));
+    } else {
         stopSaving(tr("%1 cannot be written").arg(native(path)));
-    const int version = writable ? schema::migrate(db)
+    }
+    const int version = canWrite ? schema::migrate(db)
                                  : sql::value(db, QStringLiteral("PRAGMA user_version")).toInt();
     if (version != schema::latestVersion()) {
         readable = false;
@@ -214,7 +236,7 @@ void ProgressStore::open()
             stopSaving(tr("%1 was written by a newer version of Vocabrix").arg(native(path)));
         return;
     }
-    if (writable)
+    if (canWrite)
         schema::ensureCache(db);
     statements = std::make_unique<Statements>(db);
     ensureFreshCache();
@@ -230,12 +252,18 @@ void ProgressStore::connect(bool readOnly)
     if (!db.open())
         throw sql::Failure(db.lastError());
     readable = true;
-    if (!readOnly) {
-        // An answer is on disk before the next word shows: WAL commits without rewriting the
-        // file, and a commit survives a killed program.
-        sql::exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
-        sql::exec(db, QStringLiteral("PRAGMA synchronous = FULL"));
-    }
+}
+
+// The learner's wish counts for the administrator too, who could write anyway: a file or
+// folder of ours without write permission stays as it is.
+bool ProgressStore::writable() const
+{
+    const auto ours = [](const QFileInfo &info) {
+        return info.isWritable() &&
+               (info.ownerId() != geteuid() || info.permissions().testFlag(QFile::WriteOwner));
+    };
+    const QFileInfo file(path);
+    return ours(QFileInfo(file.absolutePath())) && (!file.exists() || ours(file));
 }
 
 void ProgressStore::disconnect()

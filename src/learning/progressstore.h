@@ -82,6 +82,7 @@ private:
     struct Statements;
 
     void open();
+    bool writable() const;
     void connect(bool readOnly);
     void disconnect();
     bool healthy();
