@@ -3,6 +3,7 @@
 // every state rebuilt from the log.
 
 #include "learning/progressstore.h"
+#include "learning/timetext.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -34,7 +35,8 @@ QString fixture(qint64 count, qint64 words)
     reviews.reserve(count);
     for (qint64 i = 0; i < count; ++i) {
         const qint64 round = i / words;
-        const Time time = toTime(start.addDays(round).addSecs(i % words));
+        const Time time =
+            toTime(start) + std::chrono::days(round) + std::chrono::seconds(i % words);
         const Rating rating = (i * 2654435761LL) % 8 == 0 ? Rating::Again : Rating::Good;
         reviews << Review{word(i % words),
                           time,

@@ -15,7 +15,7 @@ using Time = std::chrono::sys_time<std::chrono::milliseconds>;
 
 enum class Rating { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
-enum class CardState { New, Learning, Review, Relearning };
+enum class CardState { New = 0, Learning = 1, Review = 2, Relearning = 3 };
 
 // A word's memory after the answers so far. A new card has no stability, difficulty or last
 // review yet and is due at once.

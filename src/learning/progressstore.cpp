@@ -61,29 +61,6 @@ quint64 fuzzSeed(const QString &key, Time time)
     return hash ^ quint64(time.time_since_epoch().count());
 }
 
-QString stateText(CardState state)
-{
-    switch (state) {
-    case CardState::New:
-        break;
-    case CardState::Learning:
-        return QStringLiteral("learning");
-    case CardState::Review:
-        return QStringLiteral("review");
-    case CardState::Relearning:
-        return QStringLiteral("relearning");
-    }
-    return QStringLiteral("new");
-}
-
-CardState stateFrom(const QString &text)
-{
-    for (CardState state : {CardState::Learning, CardState::Review, CardState::Relearning})
-        if (text == stateText(state))
-            return state;
-    return CardState::New;
-}
-
 Time timeFrom(const QVariant &value)
 {
     const QString text = value.toString();
@@ -96,12 +73,12 @@ Time timeFrom(const QVariant &value)
 Card cardFrom(const QSqlQuery &row, int first)
 {
     Card card;
-    card.state = stateFrom(row.value(first).toString());
+    card.state = CardState(std::clamp(row.value(first).toInt(), 0, 3));
     card.step = row.value(first + 1).toInt();
     card.stability = row.value(first + 2).toDouble();
     card.difficulty = row.value(first + 3).toDouble();
-    card.due = timeFrom(row.value(first + 4));
-    card.lastReview = timeFrom(row.value(first + 5));
+    card.due = Time(std::chrono::milliseconds(row.value(first + 4).toLongLong()));
+    card.lastReview = Time(std::chrono::milliseconds(row.value(first + 5).toLongLong()));
     card.lapses = row.value(first + 6).toInt();
     card.reps = row.value(first + 7).toInt();
     return card;
@@ -211,8 +188,12 @@ void ProgressStore::open()
         stopSaving(tr("%1 is not a progress file").arg(native(path)));
         return;
     }
+    // The full check reads the whole file, so it runs when the last program did not close the
+    // file (its journal is still there: killed, crashed, or running now). Damage elsewhere
+    // shows as an error on first use, which sets the file aside all the same.
+    const bool unclean = QFileInfo::exists(path + QStringLiteral("-wal"));
     connect(!canWrite);
-    if (!healthy()) {
+    if (unclean && !healthy()) {
         disconnect();
         if (!canWrite || !moveAside()) {
             stopSaving(tr("%1 is damaged").arg(native(path)));
@@ -421,9 +402,10 @@ void ProgressStore::writeCard(const QString &key, const Card &card)
 {
     QSqlQuery &row = statements->writeCard;
     for (const QVariant &value :
-         {QVariant(key), QVariant(stateText(card.state)), QVariant(card.step),
-          QVariant(card.stability), QVariant(card.difficulty), QVariant(timeText(card.due)),
-          QVariant(timeText(card.lastReview)), QVariant(card.lapses), QVariant(card.reps)})
+         {QVariant(key), QVariant(int(card.state)), QVariant(card.step), QVariant(card.stability),
+          QVariant(card.difficulty), QVariant(qint64(card.due.time_since_epoch().count())),
+          QVariant(qint64(card.lastReview.time_since_epoch().count())), QVariant(card.lapses),
+          QVariant(card.reps)})
         row.addBindValue(value);
     sql::exec(row);
 }

@@ -10,17 +10,19 @@ namespace learning::schema {
 namespace {
 
 // Each word's state after its reviews: a cache that replay rebuilds, so it may be dropped
-// by a migration or by hand, and what the cards were computed from: a mismatch means they are
-// stale.
+// by a migration or by hand. Read at every start, so in numbers: state 1 learning, 2 review,
+// 3 relearning; due and last_review in milliseconds since 1970 UTC
+// (datetime(due / 1000, 'unixepoch') in the shell). And what the cards were computed from:
+// a mismatch means they are stale.
 const std::initializer_list<const char *> cache = {
     R"(CREATE TABLE IF NOT EXISTS cards (
         word TEXT PRIMARY KEY,
-        state TEXT NOT NULL,
+        state INTEGER NOT NULL,
         step INTEGER NOT NULL,
         stability REAL NOT NULL,
         difficulty REAL NOT NULL,
-        due TEXT NOT NULL,
-        last_review TEXT NOT NULL,
+        due INTEGER NOT NULL,
+        last_review INTEGER NOT NULL,
         lapses INTEGER NOT NULL,
         reps INTEGER NOT NULL) WITHOUT ROWID)",
     R"(CREATE TABLE IF NOT EXISTS cards_basis (

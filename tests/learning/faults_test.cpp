@@ -48,6 +48,26 @@ void fill(const QString &path)
     store.addReviews(reviews);
 }
 
+// Records answers 0, 1, ... in a child process, which reports each on a pipe once recorded
+// and ends without closing the file. Returns the child and the reading end.
+std::pair<pid_t, int> recordInChild(const QString &path, int count)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {-1, -1};
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        ProgressStore store(path);
+        for (int n = 0; n < count; ++n)
+            if (answer(store, n) > 0 && write(pipeEnds[1], &n, sizeof n) != sizeof n)
+                break;
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    return {child, pipeEnds[0]};
+}
+
 TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
 {
     const std::pair<const char *, std::function<void(const QString &)>> damages[] = {
@@ -56,8 +76,11 @@ TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
          [](const QString &path) { overwrite(path, 0, QByteArray("SQLite format 3\0\x12", 17)); }},
         {"a corrupt page",
          [](const QString &path) {
-             fill(path);
-             overwrite(path, 3 * 4096 + 8, QByteArray(3000, '\xff'));
+             fill(path); // then a program ends without closing the file
+             const auto [child, reading] = recordInChild(path, 5);
+             waitpid(child, nullptr, 0);
+             close(reading);
+             overwrite(path, QFileInfo(path).size() / 2, QByteArray(20000, '\xff'));
          }},
     };
     for (const auto &[name, damage] : damages) {
@@ -103,26 +126,6 @@ TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
         QFile::setPermissions(locked, permissions);
         EXPECT_EQ(contents(folder.file()), before);
     }
-}
-
-// Runs record(n) for n = 0, 1, ... in a child process, which reports each n on a pipe once
-// it returns. Returns the child and the reading end.
-std::pair<pid_t, int> recordInChild(const QString &path, int count)
-{
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return {-1, -1};
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        ProgressStore store(path);
-        for (int n = 0; n < count; ++n)
-            if (answer(store, n) > 0 && write(pipeEnds[1], &n, sizeof n) != sizeof n)
-                break;
-        _exit(0);
-    }
-    close(pipeEnds[1]);
-    return {child, pipeEnds[0]};
 }
 
 TEST(Faults, AProgramKilledBetweenAnswersKeepsEveryCommittedOne)
