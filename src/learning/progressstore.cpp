@@ -299,7 +299,7 @@ void ProgressStore::stopSaving(const QString &why)
     notice = tr("Progress is not being saved: %1.").arg(why);
 }
 
-void ProgressStore::writeFailed(const sql::Failure &failure)
+void ProgressStore::failed(const sql::Failure &failure)
 {
     if (failure.busy())
         notice = tr("Progress is in use by another Vocabrix; an answer was not saved.");
@@ -440,7 +440,7 @@ qint64 ProgressStore::recordAnswer(const QString &word, Rating rating, const QSt
         recorded << id;
         return id;
     } catch (const sql::Failure &failure) {
-        writeFailed(failure);
+        failed(failure);
         return -1;
     }
 }
@@ -476,7 +476,7 @@ bool ProgressStore::deleteReview(qint64 id)
         recorded.removeAll(id);
         return true;
     } catch (const sql::Failure &failure) {
-        writeFailed(failure);
+        failed(failure);
         return false;
     }
 }
@@ -502,8 +502,9 @@ QHash<QString, Card> ProgressStore::loadCards()
         sql::exec(rows);
         while (rows.next())
             cards.insert(rows.value(0).toString(), cardFrom(rows, 1));
-    } catch (const sql::Failure &) {
+    } catch (const sql::Failure &failure) {
         cards.clear();
+        failed(failure);
     }
     return cards;
 }
@@ -515,7 +516,8 @@ Card ProgressStore::cardFor(const QString &word)
     try {
         const QString key = wordKey(word);
         return cacheFresh ? readCard(key) : replayWord(key);
-    } catch (const sql::Failure &) {
+    } catch (const sql::Failure &failure) {
+        failed(failure);
         return {};
     }
 }
@@ -562,7 +564,7 @@ void ProgressStore::replay()
         transaction.commit();
         cacheFresh = true;
     } catch (const sql::Failure &failure) {
-        writeFailed(failure);
+        failed(failure);
     }
 }
 

@@ -94,7 +94,7 @@ private:
     Card replayWord(const QString &key);
     Card readCard(const QString &key);
     void writeCard(const QString &key, const Card &card);
-    void writeFailed(const sql::Failure &failure);
+    void failed(const sql::Failure &failure);
     void stopSaving(const QString &why);
     void requireSaving() const;
 

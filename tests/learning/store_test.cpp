@@ -48,6 +48,8 @@ TEST(Store, ReplayGivesWhatEachAnswerGave)
     // A cache that lost its rows is rebuilt on the next start.
     folder.sqlite(QStringLiteral("DELETE FROM cards"));
     EXPECT_EQ(ProgressStore(folder.file()).loadCards(), incremental);
+    folder.sqlite(QStringLiteral("DELETE FROM reviews WHERE word = 'cogent'"));
+    EXPECT_EQ(ProgressStore(folder.file()).loadCards().size(), 2);
 }
 
 TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
