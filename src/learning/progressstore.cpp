@@ -1,0 +1,631 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progressstore.h"
+
+#include "platform/error.h"
+#include "reviewcsv.h"
+#include "schema.h"
+#include "sql.h"
+#include "timetext.h"
+#include "wordkey.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QVariant>
+#include <algorithm>
+#include <functional>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace learning {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("learning", text);
+}
+
+// Qt binds a null string as NULL; the log's text columns hold empty text instead.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+void bindReview(QSqlQuery &insert, const Review &review)
+{
+    for (const QVariant &value :
+         {QVariant(review.word), QVariant(timeText(review.time)), QVariant(int(review.rating)),
+          text(review.source), text(review.dictionary), QVariant(review.durationMs)})
+        insert.addBindValue(value);
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The fuzz of a review depends on nothing but the word and the time, so that replay, another
+// computer and a merge all draw the same. (qHash is seeded per process and may differ between
+// machines, hence a hash of our own.)
+quint64 fuzzSeed(const QString &key, Time time)
+{
+    quint64 hash = 0xcbf29ce484222325ULL;
+    for (QChar c : key) {
+        hash ^= c.unicode();
+        hash *= 0x100000001b3ULL;
+    }
+    return hash ^ quint64(time.time_since_epoch().count());
+}
+
+Time timeFrom(const QVariant &value)
+{
+    const QString text = value.toString();
+    if (auto time = parseTimeText(text))
+        return *time;
+    return parseAnyTimeText(text).value_or(Time{});
+}
+
+// A card from the columns state .. reps starting at column first.
+Card cardFrom(const QSqlQuery &row, int first)
+{
+    Card card;
+    card.state = CardState(std::clamp(row.value(first).toInt(), 0, 3));
+    card.step = row.value(first + 1).toInt();
+    card.stability = row.value(first + 2).toDouble();
+    card.difficulty = row.value(first + 3).toDouble();
+    card.due = Time(std::chrono::milliseconds(row.value(first + 4).toLongLong()));
+    card.lastReview = Time(std::chrono::milliseconds(row.value(first + 5).toLongLong()));
+    card.lapses = row.value(first + 6).toInt();
+    card.reps = row.value(first + 7).toInt();
+    return card;
+}
+
+using History = std::vector<std::pair<Time, Rating>>;
+
+Card replayHistory(const Scheduler &scheduler, const QString &key, History &history)
+{
+    // The database gives time order already, unless someone wrote times of another form.
+    std::stable_sort(history.begin(), history.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    Card card;
+    for (const auto &[time, rating] : history)
+        card = scheduler.review(card, rating, time, fuzzSeed(key, time));
+    return card;
+}
+
+enum class FileKind { Empty, SQLite, Other, Unreadable };
+
+FileKind fileKind(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists() || file.size() == 0)
+        return FileKind::Empty;
+    if (file.size() < 100) // shorter than SQLite's own header
+        return FileKind::Other;
+    if (!file.open(QIODevice::ReadOnly))
+        return FileKind::Unreadable;
+    static const QByteArray header("SQLite format 3\0", 16);
+    return file.read(header.size()) == header ? FileKind::SQLite : FileKind::Other;
+}
+
+const QString cardColumns =
+    QStringLiteral("state, step, stability, difficulty, due, last_review, lapses, reps");
+
+} // namespace
+
+struct ProgressStore::Statements
+{
+    explicit Statements(const QSqlDatabase &db)
+        : selectCard(sql::prepare(
+              db, QStringLiteral("SELECT %1 FROM cards WHERE word = ?").arg(cardColumns))),
+          wordReviews(sql::prepare(db, QStringLiteral("SELECT reviewed_at, rating FROM reviews "
+                                                      "WHERE word = ? ORDER BY reviewed_at, "
+                                                      "rating, source"))),
+          insertReview(sql::prepare(
+              db, QStringLiteral("INSERT OR IGNORE INTO reviews (word, reviewed_at, rating, "
+                                 "source, dictionary, duration_ms) VALUES (?, ?, ?, ?, ?, ?)"))),
+          writeCard(sql::prepare(db, QStringLiteral("INSERT OR REPLACE INTO cards (word, %1) "
+                                                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                         .arg(cardColumns))),
+          countAnswer(sql::prepare(db, QStringLiteral("UPDATE cards_basis SET reviews = "
+                                                      "reviews + 1, last_id = max(last_id, ?), "
+                                                      "cards = cards + ?")))
+    {
+    }
+    QSqlQuery selectCard, wordReviews, insertReview, writeCard, countAnswer;
+};
+
+ProgressStore::ProgressStore(const QString &file, SchedulerOptions options)
+    : path(file), fsrs(std::move(options)),
+      connectionName(QStringLiteral("vocabrix-progress-%1").arg(quintptr(this), 0, 16))
+{
+    try {
+        open();
+    } catch (const sql::Failure &failure) {
+        disconnect();
+        // Damage that the quick check let through shows itself on first use.
+        if (!failure.damaged() || !movedAside.isEmpty() || !writable() || !moveAside()) {
+            stopSaving(failure.text());
+            return;
+        }
+        try {
+            open();
+        } catch (const sql::Failure &again) {
+            disconnect();
+            stopSaving(again.text());
+        }
+    }
+}
+
+ProgressStore::~ProgressStore()
+{
+    disconnect();
+}
+
+QString ProgressStore::takeNotice()
+{
+    return std::exchange(notice, QString());
+}
+
+void ProgressStore::open()
+{
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        stopSaving(tr("the folder %1 cannot be made").arg(native(info.absolutePath())));
+        return;
+    }
+    const bool canWrite = writable();
+    const FileKind kind = fileKind(path);
+    if (kind == FileKind::Unreadable) {
+        stopSaving(tr("%1 cannot be read").arg(native(path)));
+        return;
+    }
+    if (kind == FileKind::Other && (!canWrite || !moveAside())) {
+        stopSaving(tr("%1 is not a progress file").arg(native(path)));
+        return;
+    }
+    // The full check reads the whole file, so it runs when the last program did not close the
+    // file (its journal is still there: killed, crashed, or running now). Damage elsewhere
+    // shows as an error on first use, which sets the file aside all the same.
+    const bool unclean = QFileInfo::exists(path + QStringLiteral("-wal"));
+    connect(!canWrite);
+    if (unclean && !healthy()) {
+        disconnect();
+        if (!canWrite || !moveAside()) {
+            stopSaving(tr("%1 is damaged").arg(native(path)));
+            return;
+        }
+        connect(false);
+    }
+    if (canWrite) {
+        // An answer is on disk before the next word shows: WAL commits without rewriting the
+        // file, and a commit survives a killed program.
+        sql::exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+        sql::exec(db, QStringLiteral("PRAGMA synchronous = FULL"));
+    } else {
+        stopSaving(tr("%1 cannot be written").arg(native(path)));
+    }
+    const int version = canWrite ? schema::migrate(db)
+                                 : sql::value(db, QStringLiteral("PRAGMA user_version")).toInt();
+    if (version != schema::latestVersion()) {
+        readable = false;
+        if (version > schema::latestVersion())
+            stopSaving(tr("%1 was written by a newer version of Vocabrix").arg(native(path)));
+        return;
+    }
+    if (canWrite)
+        schema::ensureCache(db);
+    statements = std::make_unique<Statements>(db);
+    ensureFreshCache();
+}
+
+void ProgressStore::connect(bool readOnly)
+{
+    db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(readOnly
+                             ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY")
+                             : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        throw sql::Failure(db.lastError());
+    readable = true;
+}
+
+// The learner's wish counts for the administrator too, who could write anyway: a file or
+// folder of ours without write permission stays as it is.
+bool ProgressStore::writable() const
+{
+    const auto ours = [](const QFileInfo &info) {
+        return info.isWritable() &&
+               (info.ownerId() != geteuid() || info.permissions().testFlag(QFile::WriteOwner));
+    };
+    const QFileInfo file(path);
+    return ours(QFileInfo(file.absolutePath())) && (!file.exists() || ours(file));
+}
+
+void ProgressStore::disconnect()
+{
+    statements.reset();
+    readable = false;
+    if (!db.isValid())
+        return;
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool ProgressStore::healthy()
+{
+    try {
+        return sql::value(db, QStringLiteral("PRAGMA quick_check")).toString() ==
+               QLatin1String("ok");
+    } catch (const sql::Failure &failure) {
+        if (failure.damaged())
+            return false;
+        throw;
+    }
+}
+
+// Keeps a damaged file for whoever may rescue it, and makes room for a new one.
+bool ProgressStore::moveAside()
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString target = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    if (!QFile::rename(path, target))
+        return false;
+    // The journal belongs to the damaged file; a new file must not pick it up.
+    const QString wal = path + QStringLiteral("-wal");
+    if (QFileInfo::exists(wal) && !QFile::rename(wal, target + QStringLiteral("-wal")))
+        QFile::remove(wal);
+    QFile::remove(path + QStringLiteral("-shm"));
+    movedAside = target;
+    currentStatus = Status::StartedAfresh;
+    notice = tr("The progress file was damaged. It was kept as %1 and a new one was started.")
+                 .arg(native(target));
+    return true;
+}
+
+void ProgressStore::stopSaving(const QString &why)
+{
+    if (currentStatus == Status::NotSaving)
+        return;
+    currentStatus = Status::NotSaving;
+    notice = tr("Progress is not being saved: %1.").arg(why);
+}
+
+void ProgressStore::failed(const sql::Failure &failure)
+{
+    if (failure.busy())
+        notice = tr("Progress is in use by another Vocabrix; an answer was not saved.");
+    else
+        stopSaving(failure.text());
+}
+
+void ProgressStore::requireSaving() const
+{
+    if (currentStatus == Status::NotSaving || !statements)
+        throw vocabrix::error(vocabrix::error::io,
+                              notice.isEmpty() ? tr("Progress is not being saved.") : notice);
+}
+
+bool ProgressStore::cacheIsFresh()
+{
+    QSqlQuery basis = sql::prepare(
+        db, QStringLiteral("SELECT reviews = (SELECT count(*) FROM reviews) AND last_id = "
+                           "(SELECT coalesce(max(id), 0) FROM reviews) AND cards = "
+                           "(SELECT count(*) FROM cards) AND scheduler = ? "
+                           "FROM cards_basis WHERE id = 1"));
+    basis.addBindValue(fsrs.fingerprint());
+    sql::exec(basis);
+    return basis.next() && basis.value(0).toBool();
+}
+
+void ProgressStore::ensureFreshCache()
+{
+    cacheFresh = cacheIsFresh();
+    if (cacheFresh || currentStatus == Status::NotSaving)
+        return;
+    sql::WriteTransaction transaction(db);
+    if (!cacheIsFresh())
+        replayAll();
+    transaction.commit();
+    cacheFresh = true;
+}
+
+void ProgressStore::forEachReplayedCard(
+    const std::function<void(const QString &, const Card &)> &use)
+{
+    QSqlQuery rows = sql::prepare(db, QStringLiteral("SELECT word, reviewed_at, rating FROM "
+                                                     "reviews ORDER BY word, reviewed_at, "
+                                                     "rating, source"));
+    sql::exec(rows);
+    QString key;
+    bool haveKey = false;
+    History history;
+    while (rows.next()) {
+        QString word = rows.value(0).toString();
+        if (!haveKey || word != key) {
+            if (haveKey)
+                use(key, replayHistory(fsrs, key, history));
+            key = std::move(word);
+            haveKey = true;
+            history.clear();
+        }
+        history.emplace_back(timeFrom(rows.value(1)), Rating(rows.value(2).toInt()));
+    }
+    if (haveKey)
+        use(key, replayHistory(fsrs, key, history));
+}
+
+// Inside a write transaction.
+void ProgressStore::replayAll()
+{
+    sql::exec(db, QStringLiteral("DELETE FROM cards"));
+    forEachReplayedCard([this](const QString &key, const Card &card) { writeCard(key, card); });
+    QSqlQuery basis = sql::prepare(
+        db, QStringLiteral("INSERT OR REPLACE INTO cards_basis (id, reviews, last_id, cards, "
+                           "scheduler) SELECT 1, count(*), coalesce(max(id), 0), (SELECT "
+                           "count(*) FROM cards), ? FROM reviews"));
+    basis.addBindValue(fsrs.fingerprint());
+    sql::exec(basis);
+}
+
+Card ProgressStore::replayWord(const QString &key)
+{
+    QSqlQuery &rows = statements->wordReviews;
+    rows.addBindValue(key);
+    sql::exec(rows);
+    History history;
+    while (rows.next())
+        history.emplace_back(timeFrom(rows.value(0)), Rating(rows.value(1).toInt()));
+    rows.finish();
+    return replayHistory(fsrs, key, history);
+}
+
+Card ProgressStore::readCard(const QString &key)
+{
+    QSqlQuery &row = statements->selectCard;
+    row.addBindValue(key);
+    sql::exec(row);
+    const Card card = row.next() ? cardFrom(row, 0) : Card();
+    row.finish();
+    return card;
+}
+
+void ProgressStore::writeCard(const QString &key, const Card &card)
+{
+    QSqlQuery &row = statements->writeCard;
+    for (const QVariant &value :
+         {QVariant(key), QVariant(int(card.state)), QVariant(card.step), QVariant(card.stability),
+          QVariant(card.difficulty), QVariant(qint64(card.due.time_since_epoch().count())),
+          QVariant(qint64(card.lastReview.time_since_epoch().count())), QVariant(card.lapses),
+          QVariant(card.reps)})
+        row.addBindValue(value);
+    sql::exec(row);
+}
+
+qint64 ProgressStore::recordAnswer(const QString &word, Rating rating, const QString &source,
+                                   const QString &dictionary, qint64 durationMs,
+                                   const QDateTime &time)
+{
+    const QString key = wordKey(word);
+    if (currentStatus == Status::NotSaving || !statements || key.isEmpty() || !time.isValid())
+        return -1;
+    const Time when = toTime(time);
+    try {
+        sql::WriteTransaction transaction(db);
+        QSqlQuery &insert = statements->insertReview;
+        bindReview(insert, Review{key, when, rating, source, dictionary, durationMs});
+        sql::exec(insert);
+        if (insert.numRowsAffected() != 1)
+            return -1; // this very answer is there already
+        const qint64 id = insert.lastInsertId().toLongLong();
+        Card card = readCard(key);
+        const bool newCard = card.state == CardState::New;
+        // An answer dated before the word's last one (a clock set back) goes into its place.
+        card = card.state == CardState::New || when > card.lastReview
+                   ? fsrs.review(card, rating, when, fuzzSeed(key, when))
+                   : replayWord(key);
+        writeCard(key, card);
+        statements->countAnswer.addBindValue(id);
+        statements->countAnswer.addBindValue(newCard ? 1 : 0);
+        sql::exec(statements->countAnswer);
+        transaction.commit();
+        recorded << id;
+        return id;
+    } catch (const sql::Failure &failure) {
+        failed(failure);
+        return -1;
+    }
+}
+
+bool ProgressStore::deleteReview(qint64 id)
+{
+    if (currentStatus == Status::NotSaving || !statements)
+        return false;
+    try {
+        sql::WriteTransaction transaction(db);
+        QSqlQuery find = sql::prepare(db, QStringLiteral("SELECT word FROM reviews WHERE id = ?"));
+        find.addBindValue(id);
+        sql::exec(find);
+        if (!find.next())
+            return false;
+        const QString key = find.value(0).toString();
+        find.finish();
+        QSqlQuery remove = sql::prepare(db, QStringLiteral("DELETE FROM reviews WHERE id = ?"));
+        remove.addBindValue(id);
+        sql::exec(remove);
+        const Card card = replayWord(key);
+        if (card.state == CardState::New) {
+            QSqlQuery forget = sql::prepare(db, QStringLiteral("DELETE FROM cards WHERE word = ?"));
+            forget.addBindValue(key);
+            sql::exec(forget);
+        } else {
+            writeCard(key, card);
+        }
+        sql::exec(db, QStringLiteral("UPDATE cards_basis SET reviews = reviews - 1, last_id = "
+                                     "(SELECT coalesce(max(id), 0) FROM reviews), cards = "
+                                     "(SELECT count(*) FROM cards)"));
+        transaction.commit();
+        recorded.removeAll(id);
+        return true;
+    } catch (const sql::Failure &failure) {
+        failed(failure);
+        return false;
+    }
+}
+
+bool ProgressStore::undoLast()
+{
+    return !recorded.isEmpty() && deleteReview(recorded.last());
+}
+
+QHash<QString, Card> ProgressStore::loadCards()
+{
+    QHash<QString, Card> cards;
+    if (!statements)
+        return cards;
+    try {
+        if (!cacheFresh) { // a stale cache in a file that cannot be written
+            forEachReplayedCard(
+                [&cards](const QString &key, const Card &card) { cards.insert(key, card); });
+            return cards;
+        }
+        QSqlQuery rows =
+            sql::prepare(db, QStringLiteral("SELECT word, %1 FROM cards").arg(cardColumns));
+        sql::exec(rows);
+        while (rows.next())
+            cards.insert(rows.value(0).toString(), cardFrom(rows, 1));
+    } catch (const sql::Failure &failure) {
+        cards.clear();
+        failed(failure);
+    }
+    return cards;
+}
+
+Card ProgressStore::cardFor(const QString &word)
+{
+    if (!statements)
+        return {};
+    try {
+        const QString key = wordKey(word);
+        return cacheFresh ? readCard(key) : replayWord(key);
+    } catch (const sql::Failure &failure) {
+        failed(failure);
+        return {};
+    }
+}
+
+QList<Review> ProgressStore::reviews()
+{
+    QList<Review> all;
+    if (!statements)
+        return all;
+    try {
+        QSqlQuery rows = sql::prepare(
+            db, QStringLiteral("SELECT word, reviewed_at, rating, source, dictionary, duration_ms "
+                               "FROM reviews ORDER BY reviewed_at, word, rating, source"));
+        sql::exec(rows);
+        while (rows.next())
+            all << Review{rows.value(0).toString(),      timeFrom(rows.value(1)),
+                          Rating(rows.value(2).toInt()), rows.value(3).toString(),
+                          rows.value(4).toString(),      rows.value(5).toLongLong()};
+    } catch (const sql::Failure &failure) {
+        throw vocabrix::error(vocabrix::error::io,
+                              tr("The progress cannot be read: %1").arg(failure.text()));
+    }
+    return all;
+}
+
+qint64 ProgressStore::reviewCount()
+{
+    try {
+        return statements
+                   ? sql::value(db, QStringLiteral("SELECT count(*) FROM reviews")).toLongLong()
+                   : 0;
+    } catch (const sql::Failure &) {
+        return 0;
+    }
+}
+
+void ProgressStore::replay()
+{
+    if (currentStatus == Status::NotSaving || !statements)
+        return;
+    try {
+        sql::WriteTransaction transaction(db);
+        replayAll();
+        transaction.commit();
+        cacheFresh = true;
+    } catch (const sql::Failure &failure) {
+        failed(failure);
+    }
+}
+
+qsizetype ProgressStore::addReviews(const QList<Review> &added)
+{
+    requireSaving();
+    try {
+        sql::WriteTransaction transaction(db);
+        qsizetype count = 0;
+        QSqlQuery &insert = statements->insertReview;
+        for (const Review &review : added) {
+            const QString key = wordKey(review.word);
+            if (key.isEmpty())
+                continue;
+            Review keyed = review;
+            keyed.word = key;
+            bindReview(insert, keyed);
+            sql::exec(insert);
+            count += insert.numRowsAffected();
+        }
+        replayAll();
+        transaction.commit();
+        cacheFresh = true;
+        return count;
+    } catch (const sql::Failure &failure) {
+        throw vocabrix::error(vocabrix::error::io,
+                              tr("The progress could not be saved: %1").arg(failure.text()));
+    }
+}
+
+void ProgressStore::exportCsv(const QString &target)
+{
+    if (!statements)
+        throw vocabrix::error(vocabrix::error::io, tr("There is no progress to export."));
+    const QByteArray data = reviewsToCsv(reviews());
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        throw vocabrix::error(vocabrix::error::io,
+                              tr("Cannot write %1: %2").arg(native(target), file.errorString()));
+}
+
+ProgressStore::ImportResult ProgressStore::importCsv(const QString &source)
+{
+    requireSaving();
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        throw vocabrix::error(vocabrix::error::io,
+                              tr("Cannot read %1: %2").arg(native(source), file.errorString()));
+    const QList<Review> rows = reviewsFromCsv(file.readAll());
+    const qsizetype added = addReviews(rows);
+    return {added, rows.size() - added};
+}
+
+bool ProgressStore::checkIntegrity()
+{
+    try {
+        return readable && sql::value(db, QStringLiteral("PRAGMA integrity_check")).toString() ==
+                               QLatin1String("ok");
+    } catch (const sql::Failure &) {
+        return false;
+    }
+}
+
+} // namespace learning

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "fsrs.h"
+#include "review.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace learning {
+
+namespace sql {
+class Failure;
+}
+
+// The learner's memory on disk: every answer in the table `reviews` of one SQLite database
+// and each word's scheduling state in `cards`, a cache rebuilt from the reviews whenever it is
+// missing or stale. Use it from one thread; several stores, in this program or another, may
+// share a file.
+//
+// Nothing here throws into an answer: a file that cannot be written turns recording into a
+// no-op and status() into NotSaving, and takeNotice() says so once. Export and import, which
+// the learner starts, throw vocabrix::error with a message.
+class ProgressStore
+{
+public:
+    enum class Status {
+        Saving,
+        StartedAfresh, // the old file was damaged, moved aside, and a new one started
+        NotSaving,
+    };
+
+    struct ImportResult
+    {
+        qsizetype added = 0;
+        qsizetype skipped = 0; // already present
+    };
+
+    explicit ProgressStore(const QString &path, SchedulerOptions options = {});
+    ~ProgressStore();
+    ProgressStore(const ProgressStore &) = delete;
+    ProgressStore &operator=(const ProgressStore &) = delete;
+
+    Status status() const { return currentStatus; }
+    // What the learner should be told about their progress, once; empty when nothing.
+    QString takeNotice();
+    // Where a damaged file was moved; empty when none was.
+    QString damagedCopy() const { return movedAside; }
+    const Scheduler &scheduler() const { return fsrs; }
+
+    // Records one answer and updates the word's card in one transaction, committed before this
+    // returns. Returns the review's id, or -1 when nothing was recorded.
+    qint64 recordAnswer(const QString &word, Rating rating, const QString &source,
+                        const QString &dictionary, qint64 durationMs, const QDateTime &time);
+    // Removes the last answer this store recorded (again for the one before, and so on).
+    bool undoLast();
+    bool deleteReview(qint64 id);
+
+    QHash<QString, Card> loadCards();
+    Card cardFor(const QString &word);
+    // Every review, oldest first (ties in word order).
+    QList<Review> reviews();
+    qint64 reviewCount();
+
+    // Rebuilds every card from the reviews.
+    void replay();
+    // Adds reviews not yet present (same word, time, rating and source) and rebuilds the cards.
+    qsizetype addReviews(const QList<Review> &added);
+
+    void exportCsv(const QString &path);
+    ImportResult importCsv(const QString &path);
+
+    // SQLite's full integrity check passes.
+    bool checkIntegrity();
+
+private:
+    struct Statements;
+
+    void open();
+    bool writable() const;
+    void connect(bool readOnly);
+    void disconnect();
+    bool healthy();
+    bool moveAside();
+    bool cacheIsFresh();
+    void ensureFreshCache();
+    void replayAll();
+    void forEachReplayedCard(const std::function<void(const QString &, const Card &)> &use);
+    Card replayWord(const QString &key);
+    Card readCard(const QString &key);
+    void writeCard(const QString &key, const Card &card);
+    void failed(const sql::Failure &failure);
+    void stopSaving(const QString &why);
+    void requireSaving() const;
+
+    QString path;
+    Scheduler fsrs;
+    QString connectionName;
+    QSqlDatabase db;
+    std::unique_ptr<Statements> statements;
+    Status currentStatus = Status::Saving;
+    bool readable = false;
+    bool cacheFresh = false;
+    QString notice;
+    QString movedAside;
+    QList<qint64> recorded;
+};
+
+} // namespace learning

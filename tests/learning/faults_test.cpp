@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Real faults under the progress file: garbage and corrupt files, read-only files and folders,
+// a program killed between answers, two programs writing at once.
+
+#include "learning/timetext.h"
+#include "learningtest.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace learning;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void overwrite(const QString &path, qint64 at, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(at);
+    file.write(bytes);
+}
+
+qint64 answer(ProgressStore &store, int n)
+{
+    return store.recordAnswer(QStringLiteral("word%1").arg(n), Rating::Good, QStringLiteral("quiz"),
+                              QStringLiteral("gre1.xml"), 900, minute(n));
+}
+
+// A progress file of some hundred answers, closed.
+void fill(const QString &path)
+{
+    ProgressStore store(path);
+    QList<Review> reviews;
+    for (int n = 0; n < 500; ++n)
+        reviews << Review{QStringLiteral("word%1").arg(n), toTime(minute(n)),          Rating::Good,
+                          QStringLiteral("quiz"),          QStringLiteral("gre1.xml"), 900};
+    store.addReviews(reviews);
+}
+
+// Records answers 0, 1, ... in a child process, which reports each on a pipe once recorded
+// and ends without closing the file. Returns the child and the reading end.
+std::pair<pid_t, int> recordInChild(const QString &path, int count)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {-1, -1};
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        ProgressStore store(path);
+        for (int n = 0; n < count; ++n)
+            if (answer(store, n) > 0 && write(pipeEnds[1], &n, sizeof n) != sizeof n)
+                break;
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    return {child, pipeEnds[0]};
+}
+
+TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
+{
+    const std::pair<const char *, std::function<void(const QString &)>> damages[] = {
+        {"garbage", [](const QString &path) { overwrite(path, 0, QByteArray(70000, '\x5a')); }},
+        {"a torn header",
+         [](const QString &path) { overwrite(path, 0, QByteArray("SQLite format 3\0\x12", 17)); }},
+        {"a corrupt page",
+         [](const QString &path) {
+             fill(path); // then a program ends without closing the file
+             const auto [child, reading] = recordInChild(path, 5);
+             waitpid(child, nullptr, 0);
+             close(reading);
+             overwrite(path, QFileInfo(path).size() / 2, QByteArray(20000, '\xff'));
+         }},
+    };
+    for (const auto &[name, damage] : damages) {
+        SCOPED_TRACE(name);
+        ProgressFolder folder;
+        QDir().mkpath(folder.file(QStringLiteral("progress")));
+        damage(folder.file());
+        const QByteArray before = contents(folder.file());
+        ProgressStore store(folder.file());
+        EXPECT_EQ(store.status(), ProgressStore::Status::StartedAfresh);
+        EXPECT_TRUE(store.takeNotice().contains(QFileInfo(store.damagedCopy()).fileName()));
+        EXPECT_TRUE(store.takeNotice().isEmpty());
+        EXPECT_TRUE(QFileInfo(store.damagedCopy())
+                        .fileName()
+                        .startsWith(QStringLiteral("progress.sqlite.damaged-")));
+        EXPECT_EQ(contents(store.damagedCopy()), before);
+        EXPECT_GT(answer(store, 1), 0);
+        EXPECT_TRUE(store.checkIntegrity());
+    }
+}
+
+TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
+{
+    const std::pair<const char *, const char *> places[] = {
+        {"read-only file", "progress/progress.sqlite"}, {"read-only folder", "progress"}};
+    for (const auto &[name, place] : places) {
+        SCOPED_TRACE(name);
+        ProgressFolder folder;
+        answer(*std::make_unique<ProgressStore>(folder.file()), 1);
+        const QByteArray before = contents(folder.file());
+        const QString locked = folder.file(QString::fromLatin1(place));
+        const auto permissions = QFile::permissions(locked);
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        {
+            ProgressStore store(folder.file());
+            EXPECT_EQ(store.status(), ProgressStore::Status::NotSaving);
+            EXPECT_FALSE(store.takeNotice().isEmpty());
+            EXPECT_EQ(answer(store, 2), -1);
+            EXPECT_FALSE(store.undoLast());
+            EXPECT_TRUE(store.loadCards().contains(QStringLiteral("word1")));
+            EXPECT_TRUE(store.takeNotice().isEmpty());
+        }
+        QFile::setPermissions(locked, permissions);
+        EXPECT_EQ(contents(folder.file()), before);
+    }
+}
+
+TEST(Faults, AProgramKilledBetweenAnswersKeepsEveryCommittedOne)
+{
+    ProgressFolder folder;
+    const auto [child, reading] = recordInChild(folder.file(), 100000);
+    ASSERT_GT(child, 0);
+    int last = -1;
+    while (last < 60 && read(reading, &last, sizeof last) == sizeof last) {
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    close(reading);
+    ProgressStore store(folder.file());
+    EXPECT_EQ(store.status(), ProgressStore::Status::Saving);
+    EXPECT_TRUE(store.checkIntegrity());
+    const auto cards = store.loadCards();
+    for (int n = 0; n <= last; ++n)
+        EXPECT_TRUE(cards.contains(QStringLiteral("word%1").arg(n))) << n;
+    EXPECT_EQ(store.reviewCount(), cards.size());
+}
+
+TEST(Faults, TwoProgramsAnswerAtOnce)
+{
+    ProgressFolder folder;
+    ProgressStore here(folder.file());
+    const auto [child, reading] = recordInChild(folder.file(), 100);
+    ASSERT_GT(child, 0);
+    for (int n = 1000; n < 1100; ++n)
+        EXPECT_GT(answer(here, n), 0);
+    int childAnswers = 0;
+    for (int n; read(reading, &n, sizeof n) == sizeof n;)
+        ++childAnswers;
+    waitpid(child, nullptr, 0);
+    close(reading);
+    EXPECT_EQ(childAnswers, 100);
+    EXPECT_EQ(here.reviewCount(), 200);
+    EXPECT_EQ(here.loadCards().size(), 200);
+    EXPECT_TRUE(here.checkIntegrity());
+}
+
+} // namespace
