@@ -5,6 +5,7 @@
 import html
 import os
 import re
+import runpy
 import subprocess
 import sys
 import tempfile
@@ -13,7 +14,13 @@ import unittest
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 LIST = os.path.join(ROOT, "data", "wordlist", "exam-words.txt")
 DICTIONARY = os.path.join(ROOT, "data", "XML", "gre.xml")
+CONFUSABLES = os.path.join(ROOT, "data", "XML", "gre.confusables.tsv")
+TOOL = os.path.join(ROOT, "tools", "make-dictionary")
 WORDNET = "/usr/share/wordnet"
+# Well-known look-alikes of one part of speech, both in the list, in pairs.
+LOOKALIKES = """eminent imminent complacent complaisant discrete discreet venal venial ingenious
+ingenuous flout flaunt adverse averse elude allude exalt exult abrogate arrogate appraise apprise
+turbid turgid militate mitigate""".split()
 
 
 def listed_words():
@@ -78,15 +85,44 @@ class ExamWordsTest(unittest.TestCase):
 
     @unittest.skipUnless(os.path.exists(os.path.join(WORDNET, "index.noun")),
                          "WordNet is not installed (package wordnet-base)")
+    def test_wrong_choices_are_of_the_words_kind_and_differ_in_meaning(self):
+        tool = runpy.run_path(TOOL)
+        wordnet = tool["WordNet"](WORDNET)
+        synonyms = {e.word: {f.lower().replace("_", " ") for f, _ in
+                             tool["choose_sense"](wordnet, e)["synset"]["words"]}
+                    for e in tool["read_list"](LIST)}
+        meaning = {w: m for w, m, _ in dictionary_entries()[1:]}
+        with open(CONFUSABLES, "rb") as f:
+            header, *lines = f.read().decode("utf-8").split("\r\n")
+        self.assertTrue(header.startswith("# ") and lines.pop() == "")
+        rows = [line.split("\t") for line in lines]
+        self.assertEqual([word for word, *_ in rows], list(meaning))
+        for word, *choices in rows:
+            shown = [meaning[word]] + [meaning[c] for c in choices]
+            # One part of speech; no meaning twice, so none is the word's own; no synonym.
+            self.assertEqual({m.split(")")[0] for m in shown}, {shown[0].split(")")[0]}, word)
+            self.assertEqual(len(set(shown)), len(shown), word)
+            self.assertGreaterEqual(len(choices), 4, word)
+            self.assertFalse([c for c in choices if c.lower() in synonyms[word]
+                              or word.lower() in synonyms[c]], word)
+        self.assertGreaterEqual(sum(len(row) > 8 for row in rows), 0.95 * len(rows))
+        first = {word: choices[:8] for word, *choices in rows}
+        for a, b in zip(LOOKALIKES[::2], LOOKALIKES[1::2]):
+            self.assertTrue(b in first[a] and a in first[b], (a, b))
+
+    @unittest.skipUnless(os.path.exists(os.path.join(WORDNET, "index.noun")),
+                         "WordNet is not installed (package wordnet-base)")
     def test_dictionary_is_what_the_generator_makes(self):
         with tempfile.TemporaryDirectory() as folder:
             output = os.path.join(folder, "gre.xml")
-            result = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "make-dictionary"),
-                                     "--output", output], capture_output=True, text=True)
+            result = subprocess.run([sys.executable, TOOL, "--output", output],
+                                    capture_output=True, text=True)
             self.assertEqual(result.returncode, 0, result.stderr)
-            with open(output, "rb") as made, open(DICTIONARY, "rb") as shipped:
-                self.assertTrue(made.read() == shipped.read(),
-                                "data/XML/gre.xml differs from what tools/make-dictionary makes")
+            for made, shipped in [(output, DICTIONARY),
+                                  (os.path.join(folder, "gre.confusables.tsv"), CONFUSABLES)]:
+                with open(made, "rb") as made_file, open(shipped, "rb") as shipped_file:
+                    self.assertTrue(made_file.read() == shipped_file.read(),
+                                    f"{shipped} differs from what tools/make-dictionary makes")
 
 
 if __name__ == "__main__":

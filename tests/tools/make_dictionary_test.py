@@ -16,27 +16,34 @@ LICENCE = "  1 This line stands for the licence at the top of every WordNet file
 
 
 def make_wordnet(folder, synsets, counts=(), exceptions=None):
-    """synsets: (pos, lexfile, ss_type, [(form, lexid)], gloss[, head]), listed in sense
-    order; head is the position in synsets of a satellite's head, which comes before it.
-    counts: (sense key, tag count) lines of cntlist.rev.  exceptions: pos -> lines."""
+    """synsets: (pos, lexfile, ss_type, [(form, lexid)], gloss, *links), listed in sense
+    order; a link is a pointer (symbol, position in synsets), or the position of a satellite's
+    head.  counts: (sense key, tag count) lines of cntlist.rev.  exceptions: pos -> lines."""
     index = {pos: {} for pos in FILES}
     placed = {}
+    # Pointers have a fixed width: the first pass places the synsets, the second points.
+    for _ in range(2):
+        texts = {}
+        for pos in FILES:
+            text = LICENCE
+            for number, (spos, lexfile, ss_type, words, gloss, *links) in enumerate(synsets):
+                if spos != pos:
+                    continue
+                offset = placed[number] = len(text.encode("utf-8"))
+                members = " ".join(f"{form} {lexid:x}" for form, lexid in words)
+                links = [("&", link) if isinstance(link, int) else link for link in links]
+                pointers = "".join(f" {symbol} {placed.get(to, 0):08d} {synsets[to][0]} 0000"
+                                   for symbol, to in links)
+                text += (f"{offset:08d} {lexfile:02d} {ss_type} {len(words):02x} {members} "
+                         f"{len(links):03d}{pointers} | {gloss}  \n")
+                for form, _ in words:
+                    lemma = re.sub(r"\(.*\)$", "", form).lower()
+                    if offset not in index[pos].setdefault(lemma, []):
+                        index[pos][lemma].append(offset)
+            texts[pos] = text
     for pos in FILES:
-        text = LICENCE
-        for number, (spos, lexfile, ss_type, words, gloss, *head) in enumerate(synsets):
-            if spos != pos:
-                continue
-            offset = placed[number] = len(text.encode("utf-8"))
-            members = " ".join(f"{form} {lexid:x}" for form, lexid in words)
-            pointers = f"001 & {placed[head[0]]:08d} a 0000" if head else "000"
-            text += (f"{offset:08d} {lexfile:02d} {ss_type} {len(words):02x} {members} "
-                     f"{pointers} | {gloss}  \n")
-            for form, _ in words:
-                lemma = re.sub(r"\(.*\)$", "", form).lower()
-                if offset not in index[pos].setdefault(lemma, []):
-                    index[pos][lemma].append(offset)
         with open(os.path.join(folder, "data." + FILES[pos]), "w", encoding="utf-8") as f:
-            f.write(text)
+            f.write(texts[pos])
         with open(os.path.join(folder, "index." + FILES[pos]), "w", encoding="utf-8") as f:
             f.write(LICENCE)
             for lemma in sorted(index[pos]):
@@ -247,6 +254,7 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertIn("'screed': the meaning is longer than 160", result.stderr)
         self.assertNotIn("terse", result.stderr)
         self.assertFalse(os.path.exists(self.output))
+        self.assertFalse(os.path.exists(os.path.join(self.folder, "out.confusables.tsv")))
         result = self.run_tool("terse\nterse\n", synsets)
         self.assertIn("listed twice", result.stderr)
 
@@ -269,6 +277,46 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertTrue(about[1].startswith("(n.) 2 words"))
         self.assertEqual(words, [("terse", "(adj.) brief", "A terse reply."),
                                  ("laconic", "(adj.) using few words", "Laconic answers.")])
+        with open(os.path.join(self.folder, "out.confusables.tsv"), "rb") as f:
+            self.assertEqual(f.read().split(b"\r\n")[1:],
+                             [b"terse\tlaconic", b"laconic\tterse", b""])
+
+    def test_wrong_choices_are_close_but_never_the_same_meaning(self):
+        synsets = [
+            ("v", 30, "v", [("change", 0)], 'make different; "change the plan"'),
+            ("v", 30, "v", [("abate", 0), ("slake", 0)], 'become less; "the storm abated"',
+             ("@", 0)),
+            ("v", 34, "v", [("slake", 1)], 'satisfy a thirst; "slake your thirst"', ("@", 0)),
+            ("v", 30, "v", [("temper", 0)], 'make milder; "temper the blow"', ("@", 0)),
+            ("v", 30, "v", [("mitigate", 0)], 'make less severe; "mitigate harm"', ("@", 0)),
+            ("v", 33, "v", [("abase", 0)], 'lower in esteem; "abase oneself"'),
+            ("v", 36, "v", [("yodel", 0)], 'sing in a warbling way; "they yodel"'),
+            ("a", 0, "a", [("brave", 0)], 'facing danger; "a brave man"', ("&", 9), ("!", 10)),
+            ("a", 0, "s", [("heroic", 0)], 'showing great courage; "heroic deeds"', 7),
+            ("a", 0, "s", [("bold", 0)], 'fearless and daring; "a bold knight"', 7),
+            ("a", 0, "a", [("cowardly", 0)], 'lacking courage; "a cowardly act"',
+             ("&", 11), ("!", 7)),
+            ("a", 0, "s", [("craven", 0)], 'lacking even basic courage; "a craven spy"', 10),
+            ("a", 0, "s", [("stale", 0)], 'no longer fresh; "stale bread"'),
+        ]
+        listed = "".join(f"{s[3][0][0]}\n" for s in synsets)
+        self.generate(listed, synsets, [("slake%2:34:01::", 3)])
+        with open(os.path.join(self.folder, "out.confusables.tsv"), "rb") as f:
+            lines = f.read().decode("utf-8").split("\r\n")
+        rows = {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
+        # Not its synonym (slake, in another sense) nor its kind (change); the kinds of change
+        # before the look-alike, and the others only to make up the number.
+        self.assertEqual(set(rows["abate"][:2]), {"temper", "mitigate"})
+        self.assertEqual(rows["abate"][2:], ["abase", "yodel"])
+        # An antonym first; satellites of one head before those of the opposite one.
+        self.assertEqual(rows["brave"][0], "cowardly")
+        self.assertEqual(set(rows["bold"][:2]), {"brave", "heroic"})
+        self.assertEqual([rows["brave"][-1], rows["bold"][-1]], ["stale", "stale"])
+        shown = subprocess.run([sys.executable, TOOL, "--list", os.path.join(self.folder,
+                                "words.txt"), "--wordnet", self.folder, "--confusables", "abate"],
+                               capture_output=True, text=True).stdout
+        self.assertIn("both kinds of 'change'", shown)
+        self.assertIn("3. abase: (v.) lower in esteem\n      3.6  spelt alike (1 edit", shown)
 
 
 if __name__ == "__main__":
