@@ -44,6 +44,8 @@ public:
                  tr("Cannot unpack the package into a temporary file: %1").arg(file.errorString()));
     }
 
+    qint64 limit() const { return cap; }
+
 private:
     QTemporaryFile &file;
     qint64 cap;
@@ -63,6 +65,13 @@ public:
 
     void write(QByteArrayView bytes)
     {
+        // The size a frame states refuses most bombs at once; the writer's count, the rest.
+        const unsigned long long stated =
+            ZSTD_getFrameContentSize(bytes.data(), size_t(bytes.size()));
+        if (!started && stated != ZSTD_CONTENTSIZE_UNKNOWN && stated != ZSTD_CONTENTSIZE_ERROR &&
+            stated > (unsigned long long)(out.limit()))
+            fail(vocabrix::error::overflow, unpackedTooMuch(out.limit()));
+        started = true;
         ZSTD_inBuffer in{bytes.data(), size_t(bytes.size()), 0};
         while (in.pos < in.size) {
             ZSTD_outBuffer output{buffer.data(), buffer.size(), 0};
@@ -103,6 +112,7 @@ private:
     std::unique_ptr<ZSTD_DStream, size_t (*)(ZSTD_DStream *)> stream;
     std::array<char, 1 << 17> buffer;
     bool frameEnded = false;
+    bool started = false;
 };
 
 // The newest collection the package holds: new packages keep a stub collection.anki2 for old

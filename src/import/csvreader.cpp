@@ -263,8 +263,10 @@ QStringList columnNames(const AnkiHeader &header, QChar separator, QList<QString
     tookRow = false;
     if (header.columns) {
         columns = header.columns->split(separator);
-    } else if (!rows.isEmpty() && (headerRow == HeaderRow::Present ||
-                                   (headerRow == HeaderRow::Guess && looksLikeHeader(rows[0])))) {
+    } else if (!rows.isEmpty() &&
+               (headerRow == HeaderRow::Present ||
+                // Anki's files name their columns in the header lines, never in a row.
+                (headerRow == HeaderRow::Guess && header.lines == 0 && looksLikeHeader(rows[0])))) {
         columns = rows.takeFirst();
         tookRow = true;
     }
@@ -277,6 +279,22 @@ QStringList columnNames(const AnkiHeader &header, QChar separator, QList<QString
     return columns;
 }
 
+// Control characters other than tabs and line ends do not occur in word lists; a NUL, or more
+// than one character in a hundred of them, marks a binary file (or UTF-16 without its mark).
+void requireText(QStringView text)
+{
+    const QStringView sample = text.first(std::min<qsizetype>(text.size(), 1 << 16));
+    qsizetype controls = 0;
+    for (const QChar c : sample) {
+        if (c.unicode() == 0)
+            controls = sample.size();
+        controls += c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+    }
+    if (controls * 100 > sample.size())
+        throw vocabrix::error(vocabrix::error::parse,
+                              tr("The file is not a text file: it holds binary data."));
+}
+
 } // namespace
 
 CsvTable readCsv(const QByteArray &bytes, const CsvOptions &options)
@@ -285,6 +303,7 @@ CsvTable readCsv(const QByteArray &bytes, const CsvOptions &options)
     DecodedText decoded = decodeText(bytes, options.encoding);
     result.encoding = decoded.encoding;
     const QStringView text(decoded.text);
+    requireText(text);
     const AnkiHeader header = readAnkiHeader(text);
     const QStringView body = text.sliced(header.bodyStart);
     result.separator = !options.separator.isNull()  ? options.separator
