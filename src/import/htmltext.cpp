@@ -103,12 +103,20 @@ qsizetype readEntity(QStringView html, qsizetype at, QString &out)
     return at;
 }
 
+// Control characters other than tabs and line ends mean nothing in a word list.
+bool isControl(QChar c)
+{
+    return (c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c.unicode() == 0x7f;
+}
+
 QString collapseSpaces(QStringView text)
 {
     QString result;
     result.reserve(text.size());
     bool space = false;
     for (const QChar c : text) {
+        if (isControl(c))
+            continue;
         if (c.isSpace()) {
             space = !result.isEmpty();
             continue;
@@ -163,7 +171,9 @@ QString htmlToText(QStringView html)
 
 QString plainText(QStringView text)
 {
-    return text.trimmed().toString();
+    QString result = text.trimmed().toString();
+    result.removeIf(isControl);
+    return result.trimmed();
 }
 
 } // namespace importer

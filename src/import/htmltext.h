@@ -10,6 +10,8 @@ namespace importer {
 // dropped, runs of white space made one space, trimmed.
 QString htmlToText(QStringView html);
 
+// Both drop control characters other than tabs and line breaks.
+
 // Trimmed, with line breaks kept: a field that is plain text.
 QString plainText(QStringView text);
 
