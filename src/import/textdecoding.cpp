@@ -24,13 +24,28 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
+// Qt's decoder passes unpaired surrogates through; they would not survive being written out.
+QString replaceLoneSurrogates(QString text)
+{
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const bool paired =
+            text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate();
+        if (paired)
+            ++at;
+        else if (text[at].isSurrogate())
+            text[at] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 QString decodeUtf16(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xfe\xff"))
-        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes.sliced(2));
-    if (bytes.startsWith("\xff\xfe"))
-        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes.sliced(2));
-    return QStringDecoder(QStringConverter::Utf16).decode(bytes);
+    const auto encoding = bytes.startsWith("\xfe\xff")   ? QStringConverter::Utf16BE
+                          : bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE
+                                                         : QStringConverter::Utf16;
+    if (encoding != QStringConverter::Utf16)
+        bytes = bytes.sliced(2);
+    return replaceLoneSurrogates(QStringDecoder(encoding).decode(bytes));
 }
 
 } // namespace

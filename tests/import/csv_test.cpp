@@ -68,10 +68,17 @@ TEST(csv, ReadsSpreadsheetAnkiAndQuizletFiles)
          "coffee\x94",
          {{u8("café"), u8("“coffee”"), ""}},
          u','},
+        {QByteArray("\xfe\xff\xd8\x00\x00"
+                    "a\x00,\x00"
+                    "b",
+                    10),
+         {{u8("\uFFFDa"), "b", ""}},
+         u','},
     };
     for (const Case &c : table) {
         const CsvTable read = readCsv(c.bytes);
         EXPECT_EQ(toEntries(read.table), c.entries) << c.bytes.toStdString();
+        EXPECT_EQ(toEntries(readCsv(csvBytes(c.entries)).table), c.entries);
         EXPECT_EQ(read.separator, c.separator) << c.bytes.toStdString();
         EXPECT_EQ(read.quoting, c.quoting) << c.bytes.toStdString();
     }
