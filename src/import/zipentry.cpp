@@ -78,14 +78,14 @@ void ZipArchive::unpack(const char *name, qint64 cap,
                                   .arg(QLatin1String(name), QString::fromLocal8Bit(reason)));
     };
     const zip_int64_t index = zip_name_locate(archive.get(), name, 0);
+    // The size the archive states refuses most bombs at once; the count below, the rest.
+    zip_stat_t stat;
+    if (index >= 0 && zip_stat_index(archive.get(), zip_uint64_t(index), 0, &stat) == 0 &&
+        (stat.valid & ZIP_STAT_SIZE) && stat.size > zip_uint64_t(cap))
+        throw vocabrix::error(vocabrix::error::overflow, unpackedTooMuch(cap));
     zip_file_t *file = index < 0 ? nullptr : zip_fopen_index(archive.get(), zip_uint64_t(index), 0);
     if (!file)
         cannotRead(zip_strerror(archive.get()));
-    // The size the archive states refuses most bombs at once; the count below, the rest.
-    zip_stat_t stat;
-    if (zip_stat_index(archive.get(), zip_uint64_t(index), 0, &stat) == 0 &&
-        (stat.valid & ZIP_STAT_SIZE) && stat.size > zip_uint64_t(cap))
-        throw vocabrix::error(vocabrix::error::overflow, unpackedTooMuch(cap));
     const std::unique_ptr<zip_file_t, int (*)(zip_file_t *)> closer(file, zip_fclose);
     std::array<char, 1 << 16> buffer;
     qint64 total = 0;
