@@ -159,21 +159,68 @@ void readReviews(const QSqlDatabase &database, const QHash<qint64, int> &rowOfNo
     }
 }
 
+// Where each field of a note type goes among the columns: to the column of the same name, else
+// to the first column left (a deck mixing "Word, Meaning" with "Meaning, Word" lines up).
+QList<int> placeFields(const QStringList &fields, const QStringList &columns)
+{
+    QList<int> place(fields.size(), -1);
+    QList<bool> used(std::max(columns.size(), fields.size()), false);
+    for (qsizetype field = 0; field < fields.size(); ++field) {
+        for (qsizetype column = 0; column < columns.size(); ++column) {
+            if (!used[column] && fields[field].compare(columns[column], Qt::CaseInsensitive) == 0) {
+                place[field] = int(column);
+                used[column] = true;
+                break;
+            }
+        }
+    }
+    for (qsizetype field = 0, column = 0; field < fields.size(); ++field) {
+        while (place[field] < 0 && used[column])
+            ++column;
+        if (place[field] < 0)
+            used[column] = true, place[field] = int(column);
+    }
+    return place;
+}
+
+QStringList placed(const QStringList &fields, const QList<int> &place)
+{
+    QStringList row(std::max(fields.size(), place.size()));
+    for (qsizetype field = 0; field < fields.size(); ++field) {
+        const qsizetype column = field < place.size() ? place[field] : field;
+        if (column >= row.size())
+            row.resize(column + 1);
+        row[column] = fields[field];
+    }
+    return row;
+}
+
 AnkiPackage readNotes(const QSqlDatabase &database, const FieldNames &fieldNames, bool withReviews)
 {
     AnkiPackage package;
     QHash<qint64, int> rowOfNote;
     std::map<qint64, int> notesOfType;
+    QList<qint64> typeOfRow;
     QSqlQuery query = run(database, QStringLiteral("SELECT id, mid, flds FROM notes ORDER BY id"));
     while (query.next()) {
         rowOfNote.insert(query.value(0).toLongLong(), int(package.table.rows.size()));
-        ++notesOfType[query.value(1).toLongLong()];
+        typeOfRow.append(query.value(1).toLongLong());
+        ++notesOfType[typeOfRow.back()];
         package.table.rows.append(query.value(2).toString().split(QChar(0x1f)));
     }
     const auto mostUsed = std::max_element(notesOfType.begin(), notesOfType.end(),
                                            [](auto a, auto b) { return a.second < b.second; });
     if (mostUsed != notesOfType.end() && fieldNames.count(mostUsed->first))
         package.table.columns = fieldNames.at(mostUsed->first);
+    std::map<qint64, QList<int>> places;
+    for (const auto &[type, names] : fieldNames)
+        if (mostUsed != notesOfType.end() && type != mostUsed->first)
+            places[type] = placeFields(names, package.table.columns);
+    for (qsizetype row = 0; row < package.table.rows.size(); ++row) {
+        const auto place = places.find(typeOfRow[row]);
+        if (place != places.end())
+            package.table.rows[row] = placed(package.table.rows[row], place->second);
+    }
     while (package.table.columns.size() < package.table.columnCount())
         package.table.columns.append(QString());
     package.table.html = true;

@@ -34,7 +34,8 @@ struct AnkiReview
 
 struct AnkiPackage
 {
-    // A row a note (its fields), columns named by the fields of the most used note type.
+    // A row a note (its fields), columns named by the fields of the most used note type; the
+    // fields of other note types go to the column of their name, else to the columns left.
     Table table;
     // Oldest first; empty unless asked for.
     QList<AnkiReview> reviews;

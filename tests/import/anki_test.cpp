@@ -30,10 +30,11 @@ QByteArray stub(const QString &folder)
 QByteArray v18(const QString &folder)
 {
     return collection(
-        folder, Schema::v18, {{5, {"Example", "Word", "Meaning"}}, {6, {"Text"}}},
+        folder, Schema::v18,
+        {{5, {"Example", "Word", "Meaning"}}, {6, {"meaning", "Word", "Extra"}}},
         {{20, 5, QStringList{"A <i>zealous</i> fan.", "zealous", "eager"}.join(separator)},
          {10, 5, QStringList{"", "abate", "to lessen"}.join(separator)},
-         {30, 6, "only text"}},
+         {30, 6, QStringList{"avid", "keen", "note"}.join(separator)}},
         {{1700000000000, 10, 3}, {1700000100000, 20, 1}, {1700000200000, 10, 0}});
 }
 
@@ -45,9 +46,10 @@ TEST(anki, ReadsEachSchemaAndPrefersTheNewestCollection)
         collection(f, Schema::legacy, {{1, {"Front", "Back"}}},
                    {{1, 1, "gregarious" + QString(separator) + "sociable<br>friendly"}});
     const QList<Entry> legacyEntries{{"gregarious", "sociable friendly", ""}};
-    // The note of another type has no field where the main type has its word.
+    // A note of another type lines up by field name, the rest in the columns left.
     const QList<Entry> v18Entries{{"abate", "to lessen", ""},
-                                  {"zealous", "eager", "A zealous fan."}};
+                                  {"zealous", "eager", "A zealous fan."},
+                                  {"keen", "avid", "note"}};
     const std::vector<std::pair<Members, QList<Entry>>> table{
         {{{"collection.anki2", legacy}}, legacyEntries},
         {{{"collection.anki2", stub(f)}, {"collection.anki21", legacy}}, legacyEntries},
