@@ -221,8 +221,8 @@ AnkiPackage readNotes(const QSqlDatabase &database, const FieldNames &fieldNames
         if (place != places.end())
             package.table.rows[row] = placed(package.table.rows[row], place->second);
     }
-    while (package.table.columns.size() < package.table.columnCount())
-        package.table.columns.append(QString());
+    package.table.columns.resize(
+        std::max<qsizetype>(package.table.columns.size(), package.table.columnCount()));
     package.table.html = true;
     package.table.mapping = guessMapping(package.table.columns);
     if (withReviews)

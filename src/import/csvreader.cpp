@@ -315,8 +315,8 @@ CsvTable readCsv(const QByteArray &bytes, const CsvOptions &options)
         columnNames(header, result.separator, rows, options.header, result.headerRow);
     result.table.rows = std::move(rows);
     result.table.html = header.html.value_or(true);
-    while (result.table.columns.size() < result.table.columnCount())
-        result.table.columns.append(QString());
+    result.table.columns.resize(
+        std::max<qsizetype>(result.table.columns.size(), result.table.columnCount()));
     result.table.mapping = guessMapping(result.table.columns);
     return result;
 }

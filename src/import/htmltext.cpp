@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "htmltext.h"
 
+#include <algorithm>
 #include <array>
 
 namespace importer {
@@ -34,14 +35,13 @@ bool breaksLine(QStringView name)
     return false;
 }
 
-// A '<' without a '>' after it is text ("a<b").
-bool startsTag(QStringView html, qsizetype at)
+// A '<' without a '>' after it is text ("a<b"); `lastClose` is the position of the last '>'.
+bool startsTag(QStringView html, qsizetype at, qsizetype lastClose)
 {
-    if (at + 1 >= html.size())
+    if (at + 1 >= html.size() || at > lastClose)
         return false;
     const QChar next = html[at + 1];
-    return (next.isLetter() || next == u'/' || next == u'!' || next == u'?') &&
-           html.indexOf(u'>', at + 1) > 0;
+    return next.isLetter() || next == u'/' || next == u'!' || next == u'?';
 }
 
 struct Tag
@@ -79,9 +79,13 @@ bool hidesContent(QStringView name)
 // it is no entity.
 qsizetype readEntity(QStringView html, qsizetype at, QString &out)
 {
-    const qsizetype semicolon = html.indexOf(u';', at + 1);
-    if (semicolon < 0 || semicolon - at > 12)
+    // Entities are short: a long search for the ';' of every '&' would make a field of
+    // ampersands quadratic.
+    const qsizetype found =
+        html.sliced(at + 1).first(std::min<qsizetype>(12, html.size() - at - 1)).indexOf(u';');
+    if (found < 0)
         return at;
+    const qsizetype semicolon = at + 1 + found;
     const QStringView body = html.sliced(at + 1, semicolon - at - 1);
     if (body.startsWith(u'#')) {
         const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
@@ -135,10 +139,11 @@ QString htmlToText(QStringView html)
 {
     QString text;
     text.reserve(html.size());
+    const qsizetype lastClose = html.lastIndexOf(u'>'), lastBracket = html.lastIndexOf(u']');
     qsizetype at = 0;
     while (at < html.size()) {
         const QChar c = html[at];
-        if (c == u'<' && startsTag(html, at)) {
+        if (c == u'<' && startsTag(html, at, lastClose)) {
             const Tag tag = readTag(html, at);
             if (breaksLine(tag.name))
                 text += u' ';
@@ -153,14 +158,8 @@ QString htmlToText(QStringView html)
             if (after == at)
                 text += c;
             at = after == at ? at + 1 : after;
-        } else if (c == u'[' && html.sliced(at).startsWith(u"[sound:")) {
-            const qsizetype close = html.indexOf(u']', at);
-            if (close < 0) {
-                text += c;
-                ++at;
-            } else {
-                at = close + 1;
-            }
+        } else if (c == u'[' && at < lastBracket && html.sliced(at).startsWith(u"[sound:")) {
+            at = html.indexOf(u']', at) + 1;
         } else {
             text += c;
             ++at;
