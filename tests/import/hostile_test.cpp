@@ -7,6 +7,7 @@
 #include "import/kvtmlreader.h"
 #include "platform/error.h"
 
+#include <QElapsedTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -36,6 +37,17 @@ TEST(hostile, GarbageGetsAMessageFromEveryReader)
                 EXPECT_FALSE(error.message().isEmpty());
             }
         }
+    }
+}
+
+TEST(hostile, LongFieldsOfMarkupReadInLinearTime)
+{
+    for (const QByteArray unit : {"<a", "&a", "[sound:", "\"\"", ",", "\n"}) {
+        const QByteArray field = unit.repeated(2 * 1024 * 1024 / unit.size());
+        QElapsedTimer timer;
+        timer.start();
+        (void)toEntries(readCsv("word,\"" + field + "\"\n").table);
+        EXPECT_LT(timer.elapsed(), 5000) << unit.toStdString();
     }
 }
 
