@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "kvtmlreader.h"
+
+#include "platform/error.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <pugixml.hpp>
+#include <vector>
+
+namespace importer {
+
+namespace {
+
+// Larger than any vocabulary file; refused before it is read.
+constexpr qint64 maxFileSize = 256 * 1024 * 1024;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("importer", text);
+}
+
+[[noreturn]] void notKvtml(const QString &reason)
+{
+    throw vocabrix::error(vocabrix::error::parse,
+                          tr("The file is not a KVTML vocabulary: %1.").arg(reason));
+}
+
+QString text(const pugi::xml_node &node)
+{
+    return QString::fromUtf8(node.text().get());
+}
+
+struct Language
+{
+    long long id;
+    QString name;
+};
+
+std::vector<Language> languages(const pugi::xml_node &root)
+{
+    std::vector<Language> found;
+    for (const pugi::xml_node &identifier : root.child("identifiers").children("identifier"))
+        found.push_back({identifier.attribute("id").as_llong(), text(identifier.child("name"))});
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Language &a, const Language &b) { return a.id < b.id; });
+    return found;
+}
+
+pugi::xml_node translation(const pugi::xml_node &entry, long long id)
+{
+    for (const pugi::xml_node &candidate : entry.children("translation"))
+        if (candidate.attribute("id").as_llong() == id)
+            return candidate;
+    return pugi::xml_node();
+}
+
+Table readVersion2(const pugi::xml_node &root)
+{
+    const std::vector<Language> found = languages(root);
+    if (found.empty())
+        notKvtml(tr("it names no languages"));
+    Table table;
+    table.html = false;
+    for (const Language &language : found)
+        table.columns.append(language.name);
+    table.columns.append(tr("Example"));
+    for (const pugi::xml_node &entry : root.child("entries").children("entry")) {
+        QStringList row;
+        for (const Language &language : found)
+            row.append(text(translation(entry, language.id).child("text")));
+        row.append(text(translation(entry, found.front().id).child("example")));
+        table.rows.append(std::move(row));
+    }
+    const int example = int(found.size());
+    table.mapping = {0, found.size() > 1 ? 1 : -1, example};
+    return table;
+}
+
+// The first version: <e><o>word</o><t>translation</t></e>.
+Table readVersion1(const pugi::xml_node &root)
+{
+    Table table;
+    table.html = false;
+    table.columns = QStringList{tr("Original"), tr("Translation")};
+    for (const pugi::xml_node &entry : root.children("e"))
+        table.rows.append(QStringList{text(entry.child("o")), text(entry.child("t"))});
+    table.mapping = {0, 1, -1};
+    return table;
+}
+
+} // namespace
+
+Table readKvtml(const QByteArray &bytes)
+{
+    pugi::xml_document document;
+    // The default parse leaves the document type alone: no DTD, no external entities.
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(bytes.constData(), size_t(bytes.size()), pugi::parse_default);
+    if (!parsed)
+        notKvtml(
+            tr("%1 at byte %2").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset));
+    const pugi::xml_node root = document.child("kvtml");
+    if (!root)
+        notKvtml(tr("its root element is not <kvtml>"));
+    if (root.child("identifiers") || root.child("entries"))
+        return readVersion2(root);
+    if (root.child("e"))
+        return readVersion1(root);
+    notKvtml(tr("it holds no entries"));
+}
+
+Table readKvtmlFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw vocabrix::error(
+            vocabrix::error::io,
+            tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (file.size() > maxFileSize)
+        throw vocabrix::error(
+            vocabrix::error::io,
+            tr("%1 is too large for a word list.").arg(QDir::toNativeSeparators(path)));
+    return readKvtml(file.readAll());
+}
+
+} // namespace importer

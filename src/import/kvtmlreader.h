@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// KDE's vocabulary files (KVTML 2, Parley and KWordQuiz): a column per language, in the order
+// of the identifiers, and the first language's example. The first two languages are the word
+// and the meaning, the example the usage.
+
+#include "import/table.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace importer {
+
+// Throws vocabrix::error (parse) when the bytes are no KVTML 2 document.
+Table readKvtml(const QByteArray &bytes);
+// Also throws vocabrix::error (io) when the file cannot be read.
+Table readKvtmlFile(const QString &path);
+
+} // namespace importer

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What every reader gives: the rows of a word list as they were in the file, the names of its
+// columns, and which column holds the word, the meaning and the usage. The caller shows the
+// table, lets the learner change the mapping, and then takes the entries.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace importer {
+
+// A dictionary holds at most this many entries (its counters are 16-bit).
+constexpr qsizetype maxEntries = 32767;
+
+struct Entry
+{
+    QString word;
+    QString meaning;
+    QString usage;
+
+    friend bool operator==(const Entry &, const Entry &) = default;
+};
+
+// Column indexes; -1 leaves the part empty.
+struct Mapping
+{
+    int word = -1;
+    int meaning = -1;
+    int usage = -1;
+
+    friend bool operator==(const Mapping &, const Mapping &) = default;
+};
+
+struct Table
+{
+    // One name a column; an empty name is a column the file did not name.
+    QStringList columns;
+    QList<QStringList> rows;
+    // Whether fields hold HTML (Anki's fields, CSV unless it says #html:false).
+    bool html = true;
+    Mapping mapping;
+
+    // The name to show: the file's, or "Column N".
+    QString columnName(int column) const;
+    int columnCount() const;
+};
+
+// The mapping the column names suggest: Front/Word/Term… for the word, Back/Meaning/
+// Definition… for the meaning, Example/Sentence/Usage… for the usage (case-insensitive).
+// Columns without a name are taken in order; named columns that say nothing are left alone.
+Mapping guessMapping(const QStringList &columns);
+
+// Whether a row of names reads as a header rather than as a word: at least two known names,
+// or the only field is one.
+bool looksLikeHeader(const QStringList &fields);
+
+// The entries of the table under its mapping: fields as plain text, trimmed; rows without a
+// word are skipped. Throws vocabrix::error (overflow) beyond maxEntries.
+QList<Entry> toEntries(const Table &table);
+QList<Entry> toEntries(const Table &table, const Mapping &mapping);
+
+} // namespace importer

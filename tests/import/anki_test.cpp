@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/ankipackage.h"
+#include "packages.h"
+#include "platform/error.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+using namespace importer;
+using namespace testpackages;
+
+namespace importer {
+void PrintTo(const Entry &e, std::ostream *out);
+}
+
+namespace {
+
+const QChar separator(0x1f);
+
+// Anki's own stub in new packages, for versions that cannot read the real collection.
+QByteArray stub(const QString &folder)
+{
+    return collection(folder, Schema::legacy, {{7, {"Front", "Back"}}},
+                      {{1, 7, "Please update to the latest Anki version" + QString(separator)}});
+}
+
+QByteArray v18(const QString &folder)
+{
+    return collection(
+        folder, Schema::v18,
+        {{5, {"Example", "Word", "Meaning"}}, {6, {"meaning", "Word", "Extra"}}},
+        {{20, 5, QStringList{"A <i>zealous</i> fan.", "zealous", "eager"}.join(separator)},
+         {10, 5, QStringList{"", "abate", "to lessen"}.join(separator)},
+         {30, 6, QStringList{"avid", "keen", "note"}.join(separator)}},
+        {{1700000000000, 10, 3}, {1700000100000, 20, 1}, {1700000200000, 10, 0}});
+}
+
+TEST(anki, ReadsEachSchemaAndPrefersTheNewestCollection)
+{
+    QTemporaryDir folder;
+    const QString f = folder.path();
+    const QByteArray legacy =
+        collection(f, Schema::legacy, {{1, {"Front", "Back"}}},
+                   {{1, 1, "gregarious" + QString(separator) + "sociable<br>friendly"}});
+    const QList<Entry> legacyEntries{{"gregarious", "sociable friendly", ""}};
+    // A note of another type lines up by field name, the rest in the columns left.
+    const QList<Entry> v18Entries{{"abate", "to lessen", ""},
+                                  {"zealous", "eager", "A zealous fan."},
+                                  {"keen", "avid", "note"}};
+    const std::vector<std::pair<Members, QList<Entry>>> table{
+        {{{"collection.anki2", legacy}}, legacyEntries},
+        {{{"collection.anki2", stub(f)}, {"collection.anki21", legacy}}, legacyEntries},
+        {{{"collection.anki2", stub(f)}, {"collection.anki21b", zstd(v18(f))}, {"media", "{}"}},
+         v18Entries},
+        {{{"collection.anki21", v18(f)}}, v18Entries},
+    };
+    for (const auto &[members, entries] : table) {
+        const AnkiPackage package = readAnkiPackage(zip(f, members));
+        EXPECT_EQ(toEntries(package.table), entries) << members.size();
+        EXPECT_TRUE(package.reviews.isEmpty());
+    }
+    zip(f, {{"collection.anki21b", zstd(v18(f))}});
+    const AnkiPackage package = readAnkiPackageFile(folder.filePath("built.zip"), {true});
+    EXPECT_EQ(package.table.columns, QStringList({"Example", "Word", "Meaning"}));
+    EXPECT_EQ(package.table.mapping, Mapping({1, 2, 0}));
+    const auto time = [](qint64 ms) {
+        return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
+    };
+    EXPECT_EQ(importedReviews(package, package.table.mapping),
+              QList<ImportedReview>(
+                  {{"abate", time(1700000000000), 3}, {"zealous", time(1700000100000), 1}}));
+}
+
+TEST(anki, TheBuiltSchema18HasAnkisCollation)
+{
+    QTemporaryDir folder;
+    v18(folder.path());
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+    db.setDatabaseName(folder.filePath("built.sqlite"));
+    ASSERT_TRUE(db.open());
+    EXPECT_FALSE(QSqlQuery(db).exec("SELECT name FROM fields ORDER BY name"));
+    EXPECT_TRUE(QSqlQuery(db).exec("SELECT name FROM fields NOT INDEXED"));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("check");
+}
+
+TEST(anki, RefusesWhatIsNoCollectionWithAMessage)
+{
+    QTemporaryDir folder;
+    const QString f = folder.path();
+    const QByteArray zeros(2 * 1024 * 1024, '\0');
+    const QByteArray whole = zip(f, {{"collection.anki2", stub(f)}});
+    const QByteArray emptyCollection = collection(f, Schema::legacy, {}, {});
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+    db.setDatabaseName(folder.filePath("other.sqlite"));
+    db.open();
+    QSqlQuery(db).exec("CREATE TABLE words (word text)");
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("other");
+    QFile otherFile(folder.filePath("other.sqlite"));
+    otherFile.open(QIODevice::ReadOnly);
+    const std::vector<std::pair<QByteArray, const char *>> table{
+        {zip(f, {{"collection.anki21", zeros}}), "zip bomb"},
+        {zip(f, {{"collection.anki21b", zstd(zeros)}}), "zip bomb"},
+        {zip(f, {{"collection.anki21b", zstd(zeros, false)}}), "zip bomb"},
+        {whole.first(whole.size() / 2), "not a complete zip"},
+        {whole.first(whole.size() - 10), "not a complete zip"},
+        {zip(f, {{"deck.txt", "word,meaning"}}), "holds no Anki collection"},
+        {zip(f, {{"collection.anki2", otherFile.readAll()}}), "no Anki collection: the database"},
+        {zip(f, {{"collection.anki2", "just text"}}), "not a SQLite database"},
+        {zip(f, {{"collection.anki21b", stub(f)}}), "not valid zstd"},
+        {zip(f, {{"collection.anki21b", zstd(stub(f)).chopped(5)}}), "not valid zstd"},
+    };
+    EXPECT_NO_THROW(readAnkiPackage(zip(f, {{"collection.anki2", emptyCollection}})));
+    for (const auto &[bytes, problem] : table) {
+        try {
+            readAnkiPackage(bytes, {false, 1024 * 1024});
+            ADD_FAILURE() << problem;
+        } catch (const vocabrix::error &error) {
+            EXPECT_TRUE(error.message().contains(QLatin1String(problem))) << error.what();
+        }
+    }
+    EXPECT_THROW(readAnkiPackageFile(folder.filePath("missing.apkg")), vocabrix::error);
+}
+
+} // namespace

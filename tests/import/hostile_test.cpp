@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Binary garbage, whole or after a format's first bytes, is refused by every reader with a
+// message; none crashes or hangs.
+
+#include "import/ankipackage.h"
+#include "import/csvreader.h"
+#include "import/kvtmlreader.h"
+#include "platform/error.h"
+
+#include <QElapsedTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace importer;
+
+namespace {
+
+TEST(hostile, GarbageGetsAMessageFromEveryReader)
+{
+    std::mt19937 generator(20261206);
+    const std::vector<std::pair<const char *, std::function<void(const QByteArray &)>>> readers{
+        {"", [](const QByteArray &bytes) { readCsv(bytes); }},
+        {"PK\x03\x04", [](const QByteArray &bytes) { readAnkiPackage(bytes); }},
+        {"<?xml version=\"1.0\"?><kvtml", [](const QByteArray &bytes) { readKvtml(bytes); }},
+    };
+    for (const auto &[prefix, read] : readers) {
+        for (const int size : {1, 100, 65536}) {
+            QByteArray bytes(prefix);
+            for (int i = 0; i < size; ++i)
+                bytes.append(char(generator()));
+            bytes.append('\0');
+            try {
+                read(bytes);
+                ADD_FAILURE() << prefix << size;
+            } catch (const vocabrix::error &error) {
+                EXPECT_FALSE(error.message().isEmpty());
+            }
+        }
+    }
+}
+
+TEST(hostile, LongFieldsOfMarkupReadInLinearTime)
+{
+    for (const QByteArray unit : {"<a", "&a", "[sound:", "\"\"", ",", "\n"}) {
+        const QByteArray field = unit.repeated(2 * 1024 * 1024 / unit.size());
+        QElapsedTimer timer;
+        timer.start();
+        (void)toEntries(readCsv("word,\"" + field + "\"\n").table);
+        EXPECT_LT(timer.elapsed(), 5000) << unit.toStdString();
+    }
+}
+
+} // namespace
