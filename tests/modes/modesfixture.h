@@ -9,30 +9,28 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-// A program folder with a dictionary of entries "w0".."w{n-1}" / "m0".. loaded.
+// A program folder with a dictionary loaded and the default display settings.
 class modesfixture : public ::testing::Test
 {
 protected:
-    void loadwords(int count)
+    void loadwords(int count) // entries "w0".."w{count-1}" with meanings "m0"..
     {
-        std::vector<testsupport::entry> entries;
+        QString xml;
         for (int i = 0; i < count; ++i)
-            entries.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("m%1").arg(i), {}});
-        loadxml(testsupport::flatxml(entries));
+            xml += QStringLiteral("<word>w%1</word><meaning>m%1</meaning>").arg(i);
+        loadxml("<GRE>" + xml.toUtf8() + "</GRE>");
     }
     void loadxml(const QByteArray &xml)
     {
         fakes.write(QStringLiteral("XML/gre.xml"), xml);
         words.load(QStringLiteral("\\XML\\gre.xml"));
     }
-    // A real click on a visible control of a window, found by its name.
-    void click(QWidget *window, const QString &name)
+    static void click(QWidget *window, const QString &name)
     {
         auto *control = window->findChild<QWidget *>(name);
         ASSERT_TRUE(control && control->isVisible()) << name.toStdString();
         QTest::mouseClick(control, Qt::LeftButton);
     }
-    // One tick of a running timer of a window, without waiting for it.
     static void tick(QWidget *window, const char *name)
     {
         auto *timer = window->findChild<QTimer *>(QLatin1String(name));

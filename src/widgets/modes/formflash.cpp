@@ -155,13 +155,13 @@ void FormFlash::closeEvent(QCloseEvent *event)
 void FormFlash::showWord()
 {
     setCentredText(wordBox, cards.word());
-    meaningBox->setVisible(false);
+    meaningBox->setVisible(cards.meaningShown());
 }
 
 void FormFlash::showMeaning()
 {
     setCentredText(meaningBox, cards.meaning());
-    meaningBox->setVisible(true);
+    meaningBox->setVisible(cards.meaningShown());
 }
 
 // Looks up what the word box holds: the word shown, or what the user typed over it.
