@@ -82,10 +82,10 @@ void FormMain::createActions()
     exitAction = action("mnuexit", tr("E&xit"), &FormMain::unloadProgram);
     optionsAction = window("mnuOptions", tr("&Options"), [this] { optionsWindow().open(); });
     listAction = window("mnuList", tr("&List Mode"), [this] { listWindow().showWordList(); });
-    flashAction = window("mnuFlash", tr("&Flash Card Mode"),
-                         [this] { flashWindow().load(words.path()); });
-    memoryAction = window("mnumemory", tr("&Memory Game"),
-                          [this] { memoryWindow().load(words.path()); });
+    flashAction =
+        window("mnuFlash", tr("&Flash Card Mode"), [this] { flashWindow().load(words.path()); });
+    memoryAction =
+        window("mnumemory", tr("&Memory Game"), [this] { memoryWindow().load(words.path()); });
     contentsAction = window("mnucontents", tr("&Contents"), [this] {
         help::showcontents(services, [this](const QString &page) { helpWindow().open(page); });
     });
