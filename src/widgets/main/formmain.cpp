@@ -81,11 +81,11 @@ void FormMain::createActions()
                            [this] { editorWindow().Form_Load(); });
     exitAction = action("mnuexit", tr("E&xit"), &FormMain::unloadProgram);
     optionsAction = window("mnuOptions", tr("&Options"), [this] { optionsWindow().open(); });
-    listAction = window("mnuList", tr("&List Mode"), [this] { listWindow().showwordlist(); });
-    flashAction = window("mnuFlash", tr("&Flash Card Mode"),
-                         [this] { flashWindow().formload(words.path()); });
-    memoryAction = window("mnumemory", tr("&Memory Game"),
-                          [this] { memoryWindow().formload(words.path()); });
+    listAction = window("mnuList", tr("&List Mode"), [this] { listWindow().showWordList(); });
+    flashAction =
+        window("mnuFlash", tr("&Flash Card Mode"), [this] { flashWindow().load(words.path()); });
+    memoryAction =
+        window("mnumemory", tr("&Memory Game"), [this] { memoryWindow().load(words.path()); });
     contentsAction = window("mnucontents", tr("&Contents"), [this] {
         help::showcontents(services, [this](const QString &page) { helpWindow().open(page); });
     });

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/flashcards.h"
+
 #include <QWidget>
-#include <array>
 
 class QAbstractButton;
 class QGroupBox;
@@ -14,8 +15,8 @@ namespace platform {
 struct Services;
 }
 
-// The flash card window: one word at a time, its meaning hidden until asked for, stepping
-// through the list by hand or every 1.5 seconds by itself.
+// The flash card window: shows the flash cards' word and, when revealed, its meaning, and
+// steps through the list by hand or every 1.5 seconds by itself.
 class FormFlash : public QWidget
 {
     Q_OBJECT
@@ -25,33 +26,29 @@ public:
     ~FormFlash() override;
 
     // Shows a random word of the review range and the window. The path is not used.
-    void formload(const QString &path);
+    void load(const QString &path);
 
-    void Command2_Click(int index);
-    void Timer1_Timer();
-
-    // The position of the word shown; it outlives closing the window.
-    int flashposition = 0;
-
-    QGroupBox *Frame1;
-    std::array<QTextEdit *, 2> Text1;
-    // Members 1 to 4 and 6 to 8; there is no member 0 or 5.
-    std::array<QAbstractButton *, 9> Command2{};
-    QTimer *Timer1;
+    const FlashCards &flashCards() const { return cards; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createcontrols();
-    void load();
-    void unload();
-    void showword();
-    void netsearch();
+    void createControls();
+    void createButtons();
+    void applyStyle();
+    void showWord();
+    void showMeaning();
+    void netSearch();
+    void toggleAutoMode();
 
-    bool loaded = false;
-    const Dictionary &dictionary;
     const DisplaySettings &settings;
     platform::Services &services;
-};
+    FlashCards cards;
+    bool styled = false;
 
+    QGroupBox *frame = nullptr;
+    QTextEdit *wordBox = nullptr, *meaningBox = nullptr;
+    QAbstractButton *autoButton = nullptr;
+    QTimer *timer = nullptr;
+};

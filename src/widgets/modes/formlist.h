@@ -2,12 +2,9 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 
-class QAbstractButton;
-class QAction;
-class QMenu;
 class QPlainTextEdit;
+class QVBoxLayout;
 class Dictionary;
 namespace platform {
 struct Services;
@@ -18,26 +15,20 @@ class FormList : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormList(const Dictionary &dictionary, platform::Services &services,
-             QWidget *parent = nullptr);
+    FormList(const Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
     ~FormList() override;
 
     // Builds the list from the word list now loaded, says so, then shows the window.
-    void showwordlist();
-
-    void Command2_Click(int index);
-    void mnuprint_Click();
-
-    QPlainTextEdit *Text1;
-    std::array<QAbstractButton *, 2> Command2;
-    QMenu *mnufile;
-    QAction *mnuprint;
+    void showWordList();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void createActions(QVBoxLayout *layout);
+    void print();
+
     const Dictionary &dictionary;
     platform::Services &services;
+    QPlainTextEdit *listBox = nullptr;
 };
-

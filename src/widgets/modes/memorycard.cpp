@@ -10,68 +10,78 @@
 #include <QPainter>
 
 namespace {
+constexpr qint32 cardColor = 16744576, black = 0;
 constexpr int padding = 4;
-constexpr double smallestfraction = 0.6;
+constexpr double smallestFraction = 0.6;
 } // namespace
 
-memorycard::memorycard(QWidget *parent) : QLabel(parent)
+MemoryCard::MemoryCard(QWidget *parent) : QLabel(parent)
 {
     // A raised edge marks out each card, also face down on a frame of the card's colour.
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setTextFormat(Qt::PlainText);
+    studycontrols::setbackcolor(this, cardColor);
     describe();
 }
 
-void memorycard::setcaption(const QString &caption)
+void MemoryCard::setCard(const QString &text, MemoryGame::Face newFace)
 {
-    setText(caption);
-    describe();
-    update();
-}
-
-void memorycard::setforecolor(qint32 color)
-{
-    fore = color;
-    studycontrols::settextcolor(this, color);
+    setText(text);
+    face = newFace;
     describe();
     update();
 }
 
-void memorycard::setbackcolor(qint32 color)
+void MemoryCard::setOpeningColor(qint32 colorCode)
 {
-    back = color;
-    studycontrols::setbackcolor(this, color);
+    openingColor = colorCode;
     describe();
     update();
 }
 
-void memorycard::describe()
+// The colour the text shows in; none when it blends into the card.
+std::optional<qint32> MemoryCard::textColor() const
 {
-    const bool readable = fore != back;
-    setAccessibleName(readable ? text() : QStringLiteral("Card, face down"));
-    setToolTip(readable ? text() : QString());
+    const qint32 color = face == MemoryGame::Face::Up             ? black
+                         : face == MemoryGame::Face::DownReadable ? openingColor
+                                                                  : cardColor;
+    if (color == cardColor)
+        return std::nullopt;
+    return color;
 }
 
-void memorycard::paintEvent(QPaintEvent *event)
+bool MemoryCard::isReadable() const
+{
+    return textColor().has_value();
+}
+
+void MemoryCard::describe()
+{
+    setAccessibleName(isReadable() ? text() : tr("Card, face down"));
+    setToolTip(isReadable() ? text() : QString());
+}
+
+void MemoryCard::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    if (fore == back || text().isEmpty())
+    const std::optional<qint32> color = textColor();
+    if (!color || text().isEmpty())
         return;
     const QRect box = contentsRect().adjusted(padding, padding, -padding, -padding);
     const platform::fittedtext fitted =
-        platform::fittext(text(), font(), box.width(), box.height(), smallestfraction);
-    const int lineheight = QFontMetrics(fitted.font).lineSpacing();
-    const int top = box.top() + (box.height() - int(fitted.lines.size()) * lineheight) / 2;
+        platform::fittext(text(), font(), box.width(), box.height(), smallestFraction);
+    const int lineHeight = QFontMetrics(fitted.font).lineSpacing();
+    const int top = box.top() + (box.height() - int(fitted.lines.size()) * lineHeight) / 2;
     QPainter painter(this);
     painter.setFont(fitted.font);
-    painter.setPen(platform::colorfromcode(fore));
+    painter.setPen(platform::colorfromcode(*color));
     for (qsizetype i = 0; i < fitted.lines.size(); ++i)
-        painter.drawText(QRect(box.left(), top + int(i) * lineheight, box.width(), lineheight),
+        painter.drawText(QRect(box.left(), top + int(i) * lineHeight, box.width(), lineHeight),
                          Qt::AlignHCenter | Qt::AlignVCenter, fitted.lines[i]);
 }
 
-void memorycard::mouseReleaseEvent(QMouseEvent *event)
+void MemoryCard::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();

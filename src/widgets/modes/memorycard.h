@@ -1,24 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/memorygame.h"
+
 #include <QLabel>
 
-// A memory game card. Its state is its text colour: the card colour hides the text (face
-// down), any other colour shows it. The text wraps inside the card, centred, and shrinks a
-// little before it is cut short. Only a readable text is told to screen readers and tooltips.
-class memorycard : public QLabel
+// A memory game card as the game says it lies: face up in black, face down blank, or, until
+// first turned, in the colour the window opened with. The text wraps inside the card, centred,
+// and shrinks a little before it is cut short. Only a readable text is told to screen readers
+// and tooltips.
+class MemoryCard : public QLabel
 {
     Q_OBJECT
 public:
-    explicit memorycard(QWidget *parent = nullptr);
+    explicit MemoryCard(QWidget *parent = nullptr);
 
-    void setcaption(const QString &caption);
-    QString caption() const { return text(); }
-
-    qint32 forecolor() const { return fore; }
-    void setforecolor(qint32 color);
-    qint32 backcolor() const { return back; }
-    void setbackcolor(qint32 color);
+    void setCard(const QString &text, MemoryGame::Face face);
+    // The colour of a card's text before it is first turned.
+    void setOpeningColor(qint32 colorCode);
+    bool isReadable() const;
 
 signals:
     void clicked();
@@ -28,7 +28,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    std::optional<qint32> textColor() const;
     void describe();
 
-    qint32 fore = 0, back = 0;
+    MemoryGame::Face face = MemoryGame::Face::Down;
+    qint32 openingColor = 0;
 };

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The flash cards: one word of the list at a time, its meaning hidden until asked for. The
+// position outlives the window that shows it. Positions are those of the dictionary: entries at
+// 0..count-1 and the empty end position at count.
+
+#include <QObject>
+#include <QString>
+
+class Dictionary;
+namespace platform {
+class random;
+}
+
+class FlashCards : public QObject
+{
+    Q_OBJECT
+public:
+    FlashCards(const Dictionary &dictionary, platform::random &random, QObject *parent = nullptr);
+
+    // Reseeds and shows a random word of the review range (1..count-1), its meaning hidden.
+    void open();
+    // Flash draws again (from outside the review range it goes to 1), Previous and Next step and
+    // stay within 0..count; each shows the word there with its meaning hidden.
+    void flash();
+    void previous();
+    void next();
+    // Shows the meaning at the current position.
+    void reveal();
+
+    int currentPosition() const { return position; }
+    // The word read at the last step and the meaning read at the last reveal: a dictionary
+    // loaded meanwhile changes neither until the next step or reveal.
+    QString word() const { return shownWord; }
+    QString meaning() const { return shownMeaning; }
+    bool meaningShown() const { return revealed; }
+
+signals:
+    // A word was shown and its meaning hidden.
+    void wordChanged();
+    void meaningRevealed();
+
+private:
+    void show(int newPosition);
+
+    const Dictionary &dictionary;
+    platform::random &random;
+    int position = 0;
+    QString shownWord, shownMeaning;
+    bool revealed = false;
+};

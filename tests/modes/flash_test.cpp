@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "modesfixture.h"
+
+#include "widgets/modes/formflash.h"
+
+#include <QAbstractButton>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QUrlQuery>
+
+namespace {
+
+class flashtest : public modesfixture
+{
+protected:
+    flashtest() { loadwords(6); }
+    void openAt(int position)
+    {
+        fakes.random.script({testsupport::fakerandom::forposition(position, 6)});
+        window.load(QString());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    QTextEdit *box(int index) const
+    {
+        return window.findChild<QTextEdit *>(QStringLiteral("Text1(%1)").arg(index));
+    }
+    void press(int index) { click(&window, QStringLiteral("Command2(%1)").arg(index)); }
+    int position() const { return window.flashCards().currentPosition(); }
+
+    FormFlash window{words, settings, fakes};
+};
+
+TEST_F(flashtest, ButtonsStepWithinTheListAndSolveShowsTheMeaning)
+{
+    openAt(1);
+    fakes.random.script({testsupport::fakerandom::forposition(4, 6)}); // a draw would give 4
+    // Buttons 1 Flash, 2 Previous, 3 Next. Previous reaches the first entry that a draw never
+    // gives; Next stops on the empty end; Flash from outside the review range goes to 1.
+    const std::vector<std::tuple<int, int, const char *>> steps{
+        {2, 0, "w0"}, {2, 1, "w1"}, {3, 2, "w2"}, {3, 3, "w3"}, {3, 4, "w4"}, {3, 5, "w5"},
+        {3, 6, ""},   {3, 6, ""},   {1, 1, "w1"}, {2, 0, "w0"}, {1, 1, "w1"}};
+    for (const auto &[button, expected, word] : steps) {
+        press(4);
+        EXPECT_TRUE(box(1)->isVisible() && box(1)->toPlainText() == words.meaning(position()));
+        press(button);
+        EXPECT_EQ(position(), expected) << "button " << button;
+        EXPECT_EQ(box(0)->toPlainText(), QLatin1String(word));
+        EXPECT_FALSE(box(1)->isVisible()) << "a new word hides the meaning";
+    }
+    fakes.random.script({testsupport::fakerandom::forposition(3, 6)});
+    press(1);
+    EXPECT_EQ(position(), 3) << "inside the review range Flash draws";
+    EXPECT_EQ(fakes.random.randomized, 1) << "without reseeding";
+    loadwords(2); // a shorter list loaded while the window is open
+    press(4);
+    EXPECT_EQ(window.flashCards().word() + box(1)->toPlainText(), "w3") << "read at each step";
+    press(2);
+    EXPECT_EQ(position(), 2) << "back at the new empty end";
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // An access key presses its button visibly, so the click comes a moment later.
+    QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return position() == 1; }, 2000)) << "Alt+P: Previous";
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box(1)->toPlainText() == "m1"; }, 2000));
+}
+
+TEST_F(flashtest, AutoModeStepsEveryOneAndAHalfSecondsUntilStoppedOrClosed)
+{
+    openAt(4);
+    press(7);
+    auto *autoButton = window.findChild<QAbstractButton *>(QStringLiteral("Command2(7)"));
+    EXPECT_EQ(autoButton->text(), "Stop");
+    QSignalSpy steps(&window.flashCards(), &FlashCards::wordChanged);
+    EXPECT_FALSE(steps.wait(1300));
+    ASSERT_TRUE(steps.wait(1000)) << "a step every 1.5 seconds";
+    press(4);
+    tick(&window, "Timer1");
+    EXPECT_EQ(position(), 6) << "a tick is Next";
+    EXPECT_FALSE(box(1)->isVisible()) << "the tick hides the meaning";
+    press(8);
+    EXPECT_FALSE(window.findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_EQ(autoButton->text(), "&Auto Mode");
+    EXPECT_EQ(position(), 6) << "the position outlives the window";
+    settings.setStyle(DisplaySettings::FlashCards, {QStringLiteral("DejaVu Serif"), 30, 255});
+    openAt(2);
+    EXPECT_EQ(box(1)->font().family(), "DejaVu Serif") << "the load step ran again";
+}
+
+TEST_F(flashtest, NetSearchLooksUpWhatTheWordBoxHolds)
+{
+    openAt(1);
+    box(0)->clear();
+    QTest::keyClicks(box(0), QStringLiteral("sang & froid"));
+    press(6);
+    ASSERT_EQ(fakes.launcher.opened.size(), 1u);
+    EXPECT_EQ(QUrlQuery(fakes.launcher.opened[0]).queryItemValue("va", QUrl::FullyDecoded),
+              "sang & froid");
+    fakes.launcher.starts = false;
+    fakes.dialogs.expect(QStringLiteral("Internet Explorer not found on your system"));
+    press(6);
+    EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::icon::critical);
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/dictionary.h"
+#include "core/displaysettings.h"
+#include "support/fakes.h"
+
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+// A program folder with a dictionary loaded and the default display settings.
+class modesfixture : public ::testing::Test
+{
+protected:
+    void loadwords(int count) // entries "w0".."w{count-1}" with meanings "m0"..
+    {
+        QString xml;
+        for (int i = 0; i < count; ++i)
+            xml += QStringLiteral("<word>w%1</word><meaning>m%1</meaning>").arg(i);
+        loadxml("<GRE>" + xml.toUtf8() + "</GRE>");
+    }
+    void loadxml(const QByteArray &xml)
+    {
+        fakes.write(QStringLiteral("XML/gre.xml"), xml);
+        words.load(QStringLiteral("\\XML\\gre.xml"));
+    }
+    static void click(QWidget *window, const QString &name)
+    {
+        auto *control = window->findChild<QWidget *>(name);
+        ASSERT_TRUE(control && control->isVisible()) << name.toStdString();
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+    static void tick(QWidget *window, const char *name)
+    {
+        auto *timer = window->findChild<QTimer *>(QLatin1String(name));
+        ASSERT_TRUE(timer && timer->isActive()) << name;
+        QMetaObject::invokeMethod(timer, "timeout");
+    }
+
+    testsupport::fakeservices fakes;
+    Dictionary words{fakes.appinfo.folder};
+    DisplaySettings settings;
+};
