@@ -5,7 +5,6 @@
 #include "core/memoryrules.h"
 #include "core/resultsrules.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,23 +14,14 @@ constexpr float largestbelowone = 0.99999994f;
 TEST(answerlog, EveryLineEndsInCrLfAlsoWithinAMeaning)
 {
     AnswerLog log;
-    QSignalSpy appended(&log, &AnswerLog::appended);
-    const std::vector<std::pair<AnswerLog::Entry, const char *>> table{
-        {{true, "(v.) lessen", "abate"}, " CORRECT :(v.) lessen:abate\r\n"},
-        {{false, "a\nb\rc\r\nd\u2028e", "w"}, " INCORRECT :a\r\nb\r\nc\r\nd\r\ne:w\r\n"},
-        {{false, "", ""}, " INCORRECT ::\r\n"}};
-    QString text;
-    for (const auto &[entry, line] : table) {
-        log.append(entry);
-        text += QString::fromUtf8(line);
-    }
-    EXPECT_EQ(log.text(), text);
-    EXPECT_EQ(appended.count(), 3);
+    log.append({true, "(v.) lessen", "abate"});
+    log.append({false, "a\nb\rc\r\nd\u2028e", "w"});
+    EXPECT_EQ(log.text(), " CORRECT :(v.) lessen:abate\r\n INCORRECT :a\r\nb\r\nc\r\nd\r\ne:w\r\n");
     log.clear();
     EXPECT_EQ(log.text(), QString());
 }
 
-TEST(resultsrules, TheFileIsNamedOnTheTwelveHourClock)
+TEST(resultsrules, TheLogFileIsNamedOnTheTwelveHourClock)
 {
     const std::vector<std::pair<QTime, const char *>> table{{QTime(16, 41), "12-04-2026 04 41  PM"},
                                                             {QTime(0, 5), "12-04-2026 12 05  AM"},
@@ -39,19 +29,14 @@ TEST(resultsrules, TheFileIsNamedOnTheTwelveHourClock)
                                                             {QTime(9, 59), "12-04-2026 09 59  AM"}};
     for (const auto &[time, name] : table)
         EXPECT_EQ(logfilename(QDateTime(QDate(2026, 12, 4), time)), QLatin1String(name));
-    EXPECT_EQ(logfilecontent("stamp", ""), "stamp\r\n\r\n");
     EXPECT_EQ(logfilecontent("stamp", " CORRECT :a:b\r\n"), "stamp\r\n CORRECT :a:b\r\n\r\n");
-    for (const char *name : {"/a/log", "/a/log.txt", "/a/log.old"})
-        EXPECT_TRUE(withtextextension(QLatin1String(name)).startsWith(QLatin1String(name)));
-    EXPECT_EQ(withtextextension("/a/log"), "/a/log.txt");
-    EXPECT_EQ(withtextextension("/a/log.old"), "/a/log.old");
+    EXPECT_EQ(withtextextension("/a/log") + withtextextension("/a/log.old"),
+              "/a/log.txt/a/log.old");
 }
 
 TEST(editorrules, OnlyTextsThatLoadBackWholeMaySave)
 {
     const std::vector<std::pair<QString, QString>> table{
-        {"<GRE><word>a</word><meaning>m</GRE>",
-         "The text is not well-formed XML: Start-end tags mismatch (line 1)."},
         {"<GRE>\n<word>a</word>\n<meaning>m\n</GRE>",
          "The text is not well-formed XML: Start-end tags mismatch (line 4)."},
         {"<GRE><word>a</word><word>b</word><meaning>m</meaning><usage>u</usage><usage>v</usage>"
@@ -79,12 +64,12 @@ TEST(flashrules, StepsAndDrawsStayWithinTheList)
                                                 {5, 1, 4, 5},
                                                 {9, 1, 5, 5}};
     for (const auto &[from, flash, previous, next] : table) {
-        EXPECT_EQ(flashrules::flash(from, 5, 0.5f), flash) << from;
-        EXPECT_EQ(flashrules::previous(from, 5), previous) << from;
-        EXPECT_EQ(flashrules::next(from, 5), next) << from;
+        EXPECT_EQ((std::array<int, 3>{flashrules::flash(from, 5, 0.5f),
+                                      flashrules::previous(from, 5), flashrules::next(from, 5)}),
+                  (std::array<int, 3>{flash, previous, next}))
+            << from;
     }
     EXPECT_EQ(flashrules::drawposition(largestbelowone, 32767), 32766);
-    EXPECT_EQ(flashrules::drawposition(0.0f, 5), 1);
 }
 
 TEST(memoryrules, ArrangementsDealsAndPairs)
@@ -94,17 +79,17 @@ TEST(memoryrules, ArrangementsDealsAndPairs)
     EXPECT_EQ(memoryrules::arrangementnumber(largestbelowone), 14);
     EXPECT_EQ(memoryrules::dealposition(0.0f, 6), 1) << "the first entry is never dealt";
     EXPECT_EQ(memoryrules::dealposition(largestbelowone, 32767), 32766);
+    EXPECT_EQ(memoryrules::countup(32767), 32767);
 
-    const memoryrules::dealt words{"w1", "w2", "w1", "w4", "w5", "w6", "w7", "w8"};
-    const memoryrules::dealt meanings{"m1", "m2", "m1", "m4", "m5", "m6", "m7", "m8"};
+    const memoryrules::dealt words{"w1", "w2", "w1", "w4", "w5", "w6", "w7", "x"},
+        meanings{"m1", "m2", "m1", "m4", "m5", "m6", "m7", "y"};
     std::array<QString, memoryrules::cardcount> captions;
     std::copy(words.begin(), words.end(), captions.begin());
     std::copy(meanings.begin(), meanings.end(), captions.begin() + 8);
-    captions[7] = captions[15] = "neither";
+    captions[7] = captions[15] = "in neither list";
     const std::vector<std::pair<std::vector<int>, bool>> table{
-        {{0, 8}, true},  {{2, 8}, true},  {{0, 10}, true},  {{1, 9}, true},
-        {{1, 8}, false}, {{0, 1}, false}, {{8, 9}, false},  {{7, 15}, false},
-        {{5}, false},    {{}, false},     {{0, 8, 9}, true}};
+        {{0, 8}, true},  {{2, 8}, true},  {{0, 10}, true},  {{1, 9}, true}, {{1, 8}, false},
+        {{0, 1}, false}, {{8, 9}, false}, {{7, 15}, false}, {{5}, false},   {{0, 8, 9}, true}};
     for (const auto &[up, pair] : table) {
         std::array<bool, memoryrules::cardcount> faceup{};
         for (int card : up)
@@ -113,7 +98,6 @@ TEST(memoryrules, ArrangementsDealsAndPairs)
                   pair)
             << ::testing::PrintToString(up);
     }
-    EXPECT_EQ(memoryrules::countup(32767), 32767);
 }
 
 } // namespace

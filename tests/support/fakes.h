@@ -124,9 +124,9 @@ class fakerandom : public platform::random
 public:
     void randomize() override { ++randomized; }
     float rnd() override;
-    void script(std::initializer_list<float> values);
-    // The value for which Int(rnd * (n - 1) + 1) draws position p.
-    static float forposition(int p, int n);
+    void script(std::initializer_list<float> list) { values.insert(values.end(), list); }
+    // The value for which Int(rnd * (n - 1) + 1) draws position p: the middle of its interval.
+    static float forposition(int p, int n) { return (float(p) - 0.5f) / float(n - 1); }
 
     int randomized = 0;
     int drawn = 0;
@@ -152,7 +152,11 @@ public:
 class fakefiles : public platform::files
 {
 public:
-    void write(const QString &path, const QByteArray &bytes) override;
+    void write(const QString &path, const QByteArray &bytes) override
+    {
+        ++writes;
+        platform::writebytes(path, bytes, fault);
+    }
     platform::writefault fault;
     int writes = 0;
 };
@@ -163,7 +167,6 @@ class fakeservices
 {
 public:
     fakeservices();
-    ~fakeservices();
 
     platform::Services &services() { return set; }
     operator platform::Services &() { return set; }
