@@ -18,8 +18,9 @@ QString Dictionary::filePath() const
 
 qint16 Dictionary::load(const QString &stored)
 {
+    // An oversized file throws before the path or the lists change.
+    std::array<QStringList, 3> found = readentries(platform::joinpath(folder, stored), parses);
     storedPath = stored;
-    std::array<QStringList, 3> found = readentries(filePath(), parses);
     for (size_t kind = 0; kind < lists.size(); ++kind) {
         found[kind].append(QString());
         lists[kind] = std::move(found[kind]);
@@ -37,6 +38,6 @@ QString Dictionary::at(Kind kind, int position) const
 
 void Dictionary::save(platform::files &files, finalline ending) const
 {
-    files.write(filePath(), dictionarybytes(lists[Words], lists[Meanings], lists[Usages],
-                                            wordCount, ending));
+    files.write(filePath(),
+                dictionarybytes(lists[Words], lists[Meanings], lists[Usages], wordCount, ending));
 }

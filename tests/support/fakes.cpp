@@ -16,31 +16,6 @@ fakedialogs::~fakedialogs()
     verify();
 }
 
-void fakedialogs::expect(const QString &text, platform::answer reply)
-{
-    script.push_back({text, reply, false});
-}
-
-void fakedialogs::expectstart(const QString &start, platform::answer reply)
-{
-    script.push_back({start, reply, true});
-}
-
-void fakedialogs::expectfont(std::optional<platform::fontchoice> reply)
-{
-    fonts.push_back(std::move(reply));
-}
-
-void fakedialogs::expectcolor(std::optional<QColor> reply)
-{
-    colors.push_back(reply);
-}
-
-void fakedialogs::expectsavename(const QString &reply)
-{
-    savenames.push_back(reply);
-}
-
 void fakedialogs::verify()
 {
     for (const scripted &each : script)
@@ -74,53 +49,39 @@ platform::answer fakedialogs::message(const QString &text, platform::icon kind,
     return reply;
 }
 
+namespace {
+
+// The next scripted reply of a picker; a picker nobody expected fails the test.
+template <typename T> T take(std::deque<T> &replies, const char *picker)
+{
+    if (replies.empty()) {
+        ADD_FAILURE() << "unexpected " << picker << " picker";
+        return T();
+    }
+    T reply = replies.front();
+    replies.pop_front();
+    return reply;
+}
+
+} // namespace
+
 std::optional<platform::fontchoice> fakedialogs::pickfont(const platform::fontchoice &start)
 {
     fontstarts.push_back(start);
-    if (fonts.empty()) {
-        ADD_FAILURE() << "unexpected font picker";
-        return std::nullopt;
-    }
-    auto reply = fonts.front();
-    fonts.pop_front();
-    return reply;
+    return take(fonts, "font");
 }
 
 std::optional<QColor> fakedialogs::pickcolor(const QColor &start)
 {
     colorstarts.push_back(start);
-    if (colors.empty()) {
-        ADD_FAILURE() << "unexpected colour picker";
-        return std::nullopt;
-    }
-    auto reply = colors.front();
-    colors.pop_front();
-    return reply;
+    return take(colors, "colour");
 }
 
 QString fakedialogs::savefilename(const QString &title, const QString &filter,
                                   const QString &filename, const QString &folder)
 {
     saverequests.push_back({title, filter, filename, folder});
-    if (savenames.empty()) {
-        ADD_FAILURE() << "unexpected save picker";
-        return QString();
-    }
-    const QString reply = savenames.front();
-    savenames.pop_front();
-    return reply;
-}
-
-bool fakelauncher::start(const QString &program, const QStringList &arguments)
-{
-    started.push_back({program, arguments});
-    return starts;
-}
-
-bool fakelauncher::openurl(const QUrl &address)
-{
-    opened.push_back(address);
-    return starts;
+    return take(savenames, "save");
 }
 
 bool fakeprinter::printimage(QWidget *window)
@@ -149,17 +110,6 @@ float fakerandom::rnd()
     return std::uniform_real_distribution<float>(0.0f, 0.999f)(fallback);
 }
 
-void fakerandom::script(std::initializer_list<float> list)
-{
-    values.insert(values.end(), list);
-}
-
-float fakerandom::forposition(int p, int n)
-{
-    // The middle of the interval that maps to p, clear of rounding at its edges.
-    return (float(p) - 0.5f) / float(n - 1);
-}
-
 fakeservices::fakeservices()
 {
     EXPECT_TRUE(root.isValid());
@@ -169,14 +119,6 @@ fakeservices::fakeservices()
         QDir(root.path()).mkpath(QLatin1String(folder));
     http = platform::makeQtHttp();
     set = {&dialogs, &launcher, &printer, http.get(), &clock, &random, &appinfo, &files};
-}
-
-fakeservices::~fakeservices() = default;
-
-void fakefiles::write(const QString &path, const QByteArray &bytes)
-{
-    ++writes;
-    platform::writebytes(path, bytes, fault);
 }
 
 QString fakeservices::path(const QString &relative) const

@@ -29,13 +29,19 @@ public:
 
     ~fakedialogs() override;
 
-    // The next box must have this text; it is answered with reply.
-    void expect(const QString &text, platform::answer reply = platform::answer::ok);
-    // The next box must begin with this text (for messages that name a system error).
-    void expectstart(const QString &start, platform::answer reply = platform::answer::ok);
-    void expectfont(std::optional<platform::fontchoice> reply);
-    void expectcolor(std::optional<QColor> reply);
-    void expectsavename(const QString &reply);
+    // The next box must have this text (or, expectstart, begin with it: for messages that name
+    // a system error); it is answered with reply.
+    void expect(const QString &text, platform::answer reply = platform::answer::ok)
+    {
+        script.push_back({text, reply, false});
+    }
+    void expectstart(const QString &start, platform::answer reply = platform::answer::ok)
+    {
+        script.push_back({start, reply, true});
+    }
+    void expectfont(std::optional<platform::fontchoice> reply) { fonts.push_back(reply); }
+    void expectcolor(std::optional<QColor> reply) { colors.push_back(reply); }
+    void expectsavename(const QString &reply) { savenames.push_back(reply); }
     // Fails the test for boxes that were expected but never shown.
     void verify();
 
@@ -73,8 +79,16 @@ private:
 class fakelauncher : public platform::launcher
 {
 public:
-    bool start(const QString &program, const QStringList &arguments) override;
-    bool openurl(const QUrl &address) override;
+    bool start(const QString &program, const QStringList &arguments) override
+    {
+        started.push_back({program, arguments});
+        return starts;
+    }
+    bool openurl(const QUrl &address) override
+    {
+        opened.push_back(address);
+        return starts;
+    }
 
     struct commandline
     {
@@ -110,9 +124,9 @@ class fakerandom : public platform::random
 public:
     void randomize() override { ++randomized; }
     float rnd() override;
-    void script(std::initializer_list<float> values);
-    // The value for which Int(rnd * (n - 1) + 1) draws position p.
-    static float forposition(int p, int n);
+    void script(std::initializer_list<float> list) { values.insert(values.end(), list); }
+    // The value for which Int(rnd * (n - 1) + 1) draws position p: the middle of its interval.
+    static float forposition(int p, int n) { return (float(p) - 0.5f) / float(n - 1); }
 
     int randomized = 0;
     int drawn = 0;
@@ -138,7 +152,11 @@ public:
 class fakefiles : public platform::files
 {
 public:
-    void write(const QString &path, const QByteArray &bytes) override;
+    void write(const QString &path, const QByteArray &bytes) override
+    {
+        ++writes;
+        platform::writebytes(path, bytes, fault);
+    }
     platform::writefault fault;
     int writes = 0;
 };
@@ -149,7 +167,6 @@ class fakeservices
 {
 public:
     fakeservices();
-    ~fakeservices();
 
     platform::Services &services() { return set; }
     operator platform::Services &() { return set; }

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/readxml.h"
+#include "platform/error.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using testsupport::flatxml;
+using vocabrix::error;
+
+namespace {
+
+const QString gre = QStringLiteral("\\XML\\gre.xml");
+
+error::kind failure(const std::function<void()> &operation)
+{
+    try {
+        operation();
+    } catch (const error &e) {
+        return e.message().isEmpty() ? error::database : e.what_kind();
+    }
+    return error::database;
+}
+
+// The three lists as "word/word|meaning|usage", each with its empty end position.
+QString lists(const Dictionary &dictionary)
+{
+    return dictionary.words().join('/') + '|' + dictionary.meanings().join('/') + '|' +
+           dictionary.usages().join('/');
+}
+
+TEST(dictionary, LoadsTheThreeKindsInOneParse)
+{
+    const std::vector<std::pair<QByteArray, QString>> table{
+        {flatxml({{"abate", "(v.) lessen", "It abated."}, {"belie", "m", "u"}}),
+         "abate/belie/|(v.) lessen/m/|It abated./u/"},
+        {"<?xml version=\"1.0\"?><l><s><e><word>one</word><meaning>a &amp; b</meaning></e></s>"
+         "<e><meaning>a <i>nested</i> <b>text</b> &lt;x&gt;</meaning><word><![CDATA[x < y]]>"
+         "</word><usage>\n  padded \n</usage></e><a><b><word>three</word></b></a></l>",
+         "one/x < y/three/|a & b/a nested text <x>/|padded/"},
+        {"\xef\xbb\xbf<GRE><word>caf\xc3\xa9</word></GRE>", "café/||"},
+        {"<GRE><word>caf\xe9</word><usage>\x93q\x94 \x80</usage></GRE>", "café/||“q” €/"},
+        {"<GRE><word>\xef\xbb\xbfw</word></GRE>", QStringLiteral("\ufeffw/||")},
+        {{}, "||"},
+        {"<GRE><word>a</word>", "||"},
+        {QByteArray("\x00\x01\xff\xfe<GRE>", 9), "||"}};
+    for (const auto &[bytes, expected] : table) {
+        testsupport::fakeservices fakes;
+        if (!bytes.isNull())
+            fakes.write("XML/gre.xml", bytes);
+        Dictionary dictionary(fakes.appinfo.folder);
+        QSignalSpy loaded(&dictionary, &Dictionary::loaded);
+        const qint16 count = dictionary.load(gre);
+        EXPECT_EQ(count, dictionary.words().size() - 1);
+        EXPECT_EQ(lists(dictionary), expected);
+        EXPECT_EQ(dictionary.parseCount() + loaded.count(), 2) << "one parse, one signal";
+    }
+}
+
+TEST(dictionary, MoreThan32767OfAKindThrowsBeforeAnythingChanges)
+{
+    testsupport::fakeservices fakes;
+    fakes.write("XML/mine.xml", flatxml({{"kept", "m", "u"}}));
+    fakes.write("XML/gre.xml",
+                "<GRE><word>w</word>" + QByteArray("<usage>u</usage>").repeated(32768) + "</GRE>");
+    Dictionary dictionary(fakes.appinfo.folder);
+    dictionary.load("/XML/mine.xml");
+    QSignalSpy loaded(&dictionary, &Dictionary::loaded);
+    EXPECT_EQ(failure([&] { dictionary.load(gre); }), error::overflow);
+    EXPECT_EQ(dictionary.path() + lists(dictionary), "/XML/mine.xmlkept/|m/|u/");
+    EXPECT_EQ(dictionary.count() + loaded.count(), 1);
+    fakes.write("XML/gre.xml", "<GRE>" + QByteArray("<word>w</word>").repeated(32767) + "</GRE>");
+    EXPECT_EQ(dictionary.load(gre), 32767);
+}
+
+TEST(readxml, PositionsAsTextRoundHalfToEvenAndAreChecked)
+{
+    testsupport::fakeservices fakes;
+    fakes.write("XML/gre.xml", flatxml({{"w0", "m0", ""}, {"w1", "", ""}, {"w2", "", ""}}));
+    Dictionary dictionary(fakes.appinfo.folder);
+    readxml reader(dictionary);
+    EXPECT_EQ(reader.loadxmlall(gre), 3);
+    const std::vector<std::pair<const char *, const char *>> found{
+        {"1.5", "w2"}, {"2.5", "w2"},  {"0.5", "w0"}, {"-0.4", "w0"},
+        {" 2 ", "w2"}, {"1.51", "w2"}, {"1e0", "w1"}, {"3", ""}};
+    for (const auto &[position, word] : found)
+        EXPECT_EQ(reader.readword(QLatin1String(position)), QLatin1String(word)) << position;
+    const std::vector<std::pair<const char *, error::kind>> refused{
+        {"", error::typemismatch}, {"x", error::typemismatch}, {"nan", error::typemismatch},
+        {"1e12", error::overflow}, {"3.5", error::outofrange}, {"-1", error::outofrange}};
+    for (const auto &[position, kind] : refused)
+        EXPECT_EQ(failure([&] { reader.readusage(QLatin1String(position)); }), kind) << position;
+    reader.writeusage("0.5", "new");
+    EXPECT_EQ(failure([&] { reader.writemeaning("4", "x"); }), error::outofrange);
+    reader.loadxmlmeaning("//meaning[. != '']", gre);
+    EXPECT_EQ(lists(dictionary), "w0/w1/w2/|m0/|new///");
+    fakes.write("XML/big.xml", "<GRE>" + QByteArray("<word>w</word>").repeated(32768) + "</GRE>");
+    EXPECT_EQ(failure([&] { reader.loadxmlword("//word", "/XML/big.xml"); }), error::overflow);
+    EXPECT_EQ(failure([&] { reader.nodecount("//[", gre); }), error::parse);
+    EXPECT_EQ(dictionary.words().size(), 4);
+}
+
+TEST(dictionary, SavesTheFlatLayoutAndLoadsBackEveryText)
+{
+    EXPECT_EQ(dictionarybytes({"a&b", "c"}, {"<m>"}, {"u\r\nv", "x\ry\nz"}, 2, finalline::empty),
+              "<GRE>\r\n<word>a&amp;b</word>\r\n<meaning>&lt;m&gt;</meaning>\r\n<usage>u&#13;\nv"
+              "</usage>\r\n<word>c</word>\r\n<meaning></meaning>\r\n<usage>x&#13;y\nz</usage>\r\n"
+              "</GRE>\r\n\r\n");
+    EXPECT_EQ(dictionarybytes({"w"}, {}, {}, 0, finalline::none), "<GRE>\r\n</GRE>\r\n");
+    testsupport::fakeservices fakes;
+    const QStringList texts{"fa\u00e7ade",   "a<b>c & d",     QStringLiteral("\ufeffz"),
+                            "tab\there",     "]]> <![CDATA[", "x &amp; y",
+                            "line\r\nbreak", "cr\ralone",     "\u2028\U0001F600'\""};
+    fakes.write("XML/gre.xml", flatxml(std::vector<testsupport::entry>(texts.size())));
+    Dictionary dictionary(fakes.appinfo.folder);
+    dictionary.load(gre);
+    for (auto kind : {Dictionary::Words, Dictionary::Meanings, Dictionary::Usages})
+        dictionary.list(kind) = texts + QStringList{""};
+    dictionary.save(fakes.files, finalline::empty);
+    Dictionary again(fakes.appinfo.folder);
+    EXPECT_EQ(again.load(gre), texts.size());
+    EXPECT_EQ(lists(again), lists(dictionary));
+}
+
+TEST(dictionary, TheShippedDictionarySavesToTheSameBytes)
+{
+    testsupport::fakeservices fakes;
+    QFile shipped(QStringLiteral(VOCABRIX_SOURCE_DATA "/XML/gre.xml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    fakes.write("XML/gre.xml", bytes);
+    Dictionary dictionary(fakes.appinfo.folder);
+    EXPECT_GT(dictionary.load(gre), 1500);
+    dictionary.save(fakes.files, finalline::empty);
+    EXPECT_EQ(fakes.read("XML/gre.xml"), bytes);
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/dictionary.h"
+#include "core/reviewsession.h"
+#include "platform/error.h"
+#include "support/fakes.h"
+
+#include <QLocale>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using testsupport::fakerandom;
+
+namespace {
+
+QString local(const char *figure)
+{
+    return QString::fromLatin1(figure).replace(u'.', QLocale::system().decimalPoint());
+}
+
+class reviewtest : public ::testing::Test
+{
+protected:
+    reviewtest()
+    {
+        fakes.write("XML/gre.xml", testsupport::flatxml({{"zero", "m0", "u0"},
+                                                         {"one", "m1", "(b)Bold (b)x.(b)"},
+                                                         {"two", "m2", "(I)It.(I)"},
+                                                         {"three", "m3", "(B)No.(B)"},
+                                                         {"four", "m4", "A (b) b."}}));
+        dictionary.load("/XML/gre.xml");
+    }
+    // The draws of the next card: its four other choices by position, then its layout.
+    void script(std::array<int, 4> choices = {1, 1, 1, 1}, int layout = 90)
+    {
+        for (int p : choices)
+            fakes.random.script({fakerandom::forposition(p, 5)});
+        fakes.random.script({(float(layout) - 0.5f) / 100});
+    }
+    void beginAt(int position)
+    {
+        fakes.random.script({fakerandom::forposition(position, 5), 0, 0, 0, 0});
+        session.begin();
+    }
+    // What the card shows: the word, the usage with its style, the choices.
+    QString card() const
+    {
+        const styledusage &usage = session.usage();
+        return session.word() + '|' + usage.text + (usage.bold ? "|b" : "") +
+               (usage.italic ? "|i" : "") + '|' +
+               QStringList(session.choices().begin(), session.choices().end()).join('/');
+    }
+
+    testsupport::fakeservices fakes;
+    Dictionary dictionary{fakes.appinfo.folder};
+    ReviewSession session{dictionary, fakes.random};
+};
+
+TEST_F(reviewtest, BeginShowsADrawnWordAsStoredAndAnEmptyDictionaryClearsIt)
+{
+    fakes.random.script({fakerandom::forposition(2, 5)});
+    script({3, 4, 1, 2});
+    session.begin();
+    EXPECT_EQ(card(), "two|(I)It.(I)|m2/m3/m4/m1/m2");
+    dictionary.load("/XML/missing.xml");
+    QSignalSpy changed(&session, &ReviewSession::cardChanged);
+    EXPECT_THROW(session.begin(), vocabrix::error);
+    EXPECT_EQ(card() + QString::number(changed.count()), "||////1");
+}
+
+TEST_F(reviewtest, StepsWrapWithinTheReviewRangeAndStyleTheUsage)
+{
+    using step = void (ReviewSession::*)();
+    const step next = &ReviewSession::next, previous = &ReviewSession::previous;
+    const std::vector<std::tuple<step, int, int, const char *>> table{
+        {next, 1, 2, "two|It.|i"},
+        {next, 4, 1, "one|Bold x.|b"},
+        {previous, 1, 4, "four|A (b) b."},
+        {previous, 3, 2, "two|It.|i"},
+        {&ReviewSession::flash, 1, 3, "three|(B)No.(B)"}};
+    for (const auto &[move, from, to, shown] : table) {
+        beginAt(from);
+        if (move == &ReviewSession::flash)
+            fakes.random.script({fakerandom::forposition(3, 5)});
+        script({2, 2, 2, 2});
+        (session.*move)();
+        EXPECT_EQ(session.currentPosition(), to);
+        EXPECT_EQ(card(), QString("%1|m%2/m2/m2/m2/m2").arg(QLatin1String(shown)).arg(to));
+    }
+}
+
+TEST_F(reviewtest, OutsideTheReviewRangeThePositionMovesButTheCardStays)
+{
+    beginAt(2);
+    const QString shown = card();
+    fakes.write("XML/one.xml", testsupport::flatxml({{"only", "m", "u"}}));
+    dictionary.load("/XML/one.xml");
+    QSignalSpy changed(&session, &ReviewSession::cardChanged);
+    for (const auto &[move, position] :
+         std::vector<std::pair<void (ReviewSession::*)(), int>>{{&ReviewSession::next, 1},
+                                                                {&ReviewSession::previous, 0},
+                                                                {&ReviewSession::flash, 1}}) {
+        (session.*move)();
+        EXPECT_EQ(session.currentPosition(), position);
+    }
+    EXPECT_EQ(card(), shown);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(reviewtest, EveryLayoutPutsEachChoiceInItsSlot)
+{
+    // The slot (1..5, top to bottom) of choices 0..4; the boundaries of the tests are strict.
+    const std::vector<std::pair<int, std::array<int, 5>>> table{
+        {1, {4, 1, 2, 5, 3}},  {19, {4, 1, 2, 5, 3}}, {20, {2, 1, 3, 4, 5}}, {21, {1, 4, 5, 3, 2}},
+        {44, {1, 4, 5, 3, 2}}, {45, {2, 1, 3, 4, 5}}, {46, {3, 2, 4, 5, 1}}, {64, {3, 2, 4, 5, 1}},
+        {65, {2, 1, 3, 4, 5}}, {66, {5, 3, 1, 2, 4}}, {84, {5, 3, 1, 2, 4}}, {85, {2, 1, 3, 4, 5}},
+        {100, {2, 1, 3, 4, 5}}};
+    beginAt(1);
+    for (const auto &[r, standing] : table) {
+        script({1, 1, 1, 1}, r);
+        session.next();
+        for (int choice = 0; choice < 5; ++choice) {
+            EXPECT_EQ(session.slotOf(choice) + 1, standing[size_t(choice)]) << "r = " << r;
+            EXPECT_EQ(session.choiceInSlot(session.slotOf(choice)), choice);
+        }
+    }
+    EXPECT_EQ(fakes.random.randomized, int(table.size())) << "each shuffle reseeds";
+    EXPECT_EQ(drawlayout(0.99999994f), 100);
+}
+
+TEST_F(reviewtest, EachAnswerCountsAndIsToldOnce)
+{
+    beginAt(1);
+    script({3, 4, 2, 1}, 10); // choices m2 m3 m4 m2 m1 stand in slots 4 1 2 5 3
+    session.next();
+    QSignalSpy answered(&session, &ReviewSession::answered);
+    session.answerSlot(3);
+    session.answerSlot(0);
+    session.answer(3); // the right meaning's text, but not the right choice
+    session.answerSlot(5);
+    session.answerSlot(-1);
+    QStringList told;
+    for (const QList<QVariant> &each : answered)
+        told << each[0].toString() + ':' + each[1].toString() + ':' + each[2].toString();
+    EXPECT_EQ(told, QStringList({"two:m2:true", "two:m3:false", "two:m2:false"}));
+    EXPECT_EQ(session.rightCount() * 10 + session.wrongCount(), 12);
+    EXPECT_EQ(session.percentText(), local("33.33"));
+    EXPECT_EQ(session.currentPosition(), 2) << "answering never moves on";
+}
+
+TEST_F(reviewtest, CountersStopAtTheLargestNumber)
+{
+    for (int i = 0; i < 32768; ++i) {
+        session.answer(0);
+        session.answer(1);
+    }
+    EXPECT_EQ(session.rightCount() + session.wrongCount(), 2 * 32767);
+    const std::vector<std::tuple<int, int, const char *>> table{
+        {1, 0, "100.00"}, {2, 1, "66.67"}, {1, 19, "05.00"}, {0, 1, "00.00"}, {0, 0, "00.00"}};
+    for (const auto &[right, wrong, text] : table)
+        EXPECT_EQ(percenttext(right, wrong), local(text));
+}
+
+} // namespace
