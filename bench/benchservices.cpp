@@ -80,8 +80,8 @@ benchservices::benchservices() : own(std::make_unique<fakes>())
     own->info.folder = root.path();
     for (const char *folder : {"XML", "settings", "Logs"})
         QDir(root.path()).mkpath(QLatin1String(folder));
-    set = {&own->dialogs,     &own->launcher,    &own->printer, own->http.get(),
-           own->clock.get(), own->random.get(), &own->info,     own->files.get()};
+    set = {&own->dialogs,    &own->launcher,    &own->printer, own->http.get(),
+           own->clock.get(), own->random.get(), &own->info,    own->files.get()};
 }
 
 benchservices::~benchservices() = default;

@@ -4,9 +4,9 @@
 
 #include "fuzzsupport.h"
 
-#include "platform/error.h"
 #include "core/dictionarywriter.h"
 #include "core/readxml.h"
+#include "platform/error.h"
 
 namespace {
 

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int g = 0; g < DisplaySettings::groupCount; ++g)
         fuzzing::require(settings.style(DisplaySettings::Group(g)).fontName == lines[3 * g + 1],
                          "each font name is its line of the file");
-    const auto again = DisplaySettings::fromLines(settings.fileText().split(QStringLiteral("\r\n")));
+    const auto again =
+        DisplaySettings::fromLines(settings.fileText().split(QStringLiteral("\r\n")));
     fuzzing::require(again && *again == settings, "what is written reads back the same");
     return 0;
 }

@@ -4,10 +4,9 @@
 
 #include "fuzzsupport.h"
 
-#include "platform/textfile.h"
 #include "core/dictionary.h"
 #include "core/wordlistupdate.h"
-
+#include "platform/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -3,7 +3,6 @@
 
 #include "platform/services.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

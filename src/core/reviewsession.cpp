@@ -23,10 +23,10 @@ void ReviewSession::begin()
         shownUsage.text.clear();
         shownChoices = {};
         emit cardChanged();
-        throw vocabrix::error(vocabrix::error::parse,
-                              QCoreApplication::translate("ReviewSession",
-                                                          "The dictionary %1 holds no word.")
-                                  .arg(dictionary.path()));
+        throw vocabrix::error(
+            vocabrix::error::parse,
+            QCoreApplication::translate("ReviewSession", "The dictionary %1 holds no word.")
+                .arg(dictionary.path()));
     }
     position = drawposition(random.rnd(), n);
     shownWord = dictionary.word(position);

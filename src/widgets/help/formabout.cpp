@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formabout.h"
 
-#include "platform/widgets/appicon.h"
 #include "platform/services.h"
+#include "platform/widgets/appicon.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -135,4 +135,3 @@ void FormAbout::Command1_Click()
 {
     close();
 }
-

@@ -10,7 +10,7 @@ class QPushButton;
 namespace platform {
 struct version;
 struct Services;
-}
+} // namespace platform
 
 // "Version " and the three numbers of the version, in plain decimal.
 QString versionline(const platform::version &number);
@@ -36,4 +36,3 @@ private:
 
     platform::Services &services;
 };
-

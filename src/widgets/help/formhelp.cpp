@@ -143,4 +143,3 @@ void FormHelp::marktopic(const QUrl &page)
     }
     contents->clearSelection();
 }
-

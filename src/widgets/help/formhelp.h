@@ -35,4 +35,3 @@ private:
     QUrl start;
     platform::Services &services;
 };
-

@@ -41,8 +41,7 @@ QString contentspage(const platform::Services &services)
 void showcontents(platform::Services &services, const std::function<void(const QString &)> &open,
                   const host &system)
 {
-    const bool compiled =
-        QFileInfo::exists(services.programPath(QStringLiteral("\\Vocabrix.chm")));
+    const bool compiled = QFileInfo::exists(services.programPath(QStringLiteral("\\Vocabrix.chm")));
     // The launcher passes the path as one argument, so a folder with blanks still opens.
     if (system.windows && system.viewerfound && compiled &&
         services.launcher->start(QStringLiteral("hh.exe"),

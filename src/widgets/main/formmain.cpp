@@ -77,8 +77,8 @@ void FormMain::createActions()
         chooserWindow().open([this](const QString &path) { loadDictionary(path); });
     });
     openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    editXmlAction = window("mnueditxml", tr("Edit &XML Dictionary"),
-                           [this] { editorWindow().Form_Load(); });
+    editXmlAction =
+        window("mnueditxml", tr("Edit &XML Dictionary"), [this] { editorWindow().Form_Load(); });
     exitAction = action("mnuexit", tr("E&xit"), &FormMain::unloadProgram);
     optionsAction = window("mnuOptions", tr("&Options"), [this] { optionsWindow().open(); });
     listAction = window("mnuList", tr("&List Mode"), [this] { listWindow().showWordList(); });
@@ -102,8 +102,8 @@ void FormMain::start()
     bool loaded = true;
     try {
         loadDictionary(path);
-        qCInfo(startuplog).noquote() << "loaded" << words.count() << "words from"
-                                     << words.filePath();
+        qCInfo(startuplog).noquote()
+            << "loaded" << words.count() << "words from" << words.filePath();
     } catch (const vocabrix::error &failure) {
         loaded = false;
         qCInfo(startuplog).noquote() << "no dictionary:" << failure.message();
@@ -200,8 +200,7 @@ FormFlash &FormMain::flashWindow()
 
 FormMemory &FormMain::memoryWindow()
 {
-    return kept(memory,
-                [this] { return std::make_unique<FormMemory>(words, settings, services); });
+    return kept(memory, [this] { return std::make_unique<FormMemory>(words, settings, services); });
 }
 
 FormList &FormMain::listWindow()

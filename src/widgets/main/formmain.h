@@ -120,8 +120,8 @@ private:
     std::unique_ptr<FormHelp> help;
     std::unique_ptr<FormAbout> about;
 
-    QAction *openAction, *editXmlAction, *exitAction, *optionsAction, *listAction,
-        *flashAction, *memoryAction, *contentsAction, *updateAction, *aboutAction;
+    QAction *openAction, *editXmlAction, *exitAction, *optionsAction, *listAction, *flashAction,
+        *memoryAction, *contentsAction, *updateAction, *aboutAction;
 
     QLineEdit *wordBox;
     QTextEdit *descriptionBox;

@@ -99,8 +99,8 @@ void FormMain::saveDescription()
     if (dialogs.message(QStringLiteral("Do you want to Save ? "), platform::icon::question,
                         platform::buttons::yesno) != platform::answer::yes)
         return;
-    reader.writeusage(
-        position, markedusage(text, descriptionBox->font().bold(), selectionitalic(*descriptionBox)));
+    reader.writeusage(position, markedusage(text, descriptionBox->font().bold(),
+                                            selectionitalic(*descriptionBox)));
     try {
         words.save(*services.files, finalline::empty);
     } catch (const vocabrix::error &failure) {

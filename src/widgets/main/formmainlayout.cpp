@@ -126,7 +126,7 @@ QWidget *FormMain::createAnswerWindow()
     QGroupBox *answers = frame("Frame2", tr("Answer Window"));
     // The answer buttons move between fixed slots, so this frame places its controls itself.
     answers->setFixedSize(twips(answerleft + answerwidth + 240),
-                         twips(slottops.back() + answerheight + 300));
+                          twips(slottops.back() + answerheight + 300));
     QFont slotfont(QStringLiteral("Arial"), 12);
     slotfont.setBold(true);
     for (int i = 0; i < ReviewSession::choiceCount; ++i) {
@@ -247,7 +247,8 @@ QWidget *FormMain::createDescription()
     showButton = button("Command4", tr("Sho&w "),
                         tr("Show description to help you grasp the contextual meaning of the "
                            "word."));
-    hideButton = button("Command5", tr("&Hide"), tr("Hide description to test your memory recall "));
+    hideButton =
+        button("Command5", tr("&Hide"), tr("Hide description to test your memory recall "));
     editButton =
         button("Command6", tr("&Edit"), tr("Add your own description by editing the text above"));
     saveButton = button("Command7", tr("S&ave"), tr("Save your description."));

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guardedapplication.h"
 
-#include "platform/widgets/appicon.h"
 #include "platform/error.h"
 #include "platform/services.h"
+#include "platform/widgets/appicon.h"
 #include "platform/widgets/textlayout.h"
 
 #include <QAccessibleWidget>

@@ -99,8 +99,8 @@ void FormResults::Command2_Click(int index)
 void FormResults::mnuprint_Click()
 {
     if (!services.printer->printimage(this))
-        services.dialogs->message(QStringLiteral("Error in Printing"),
-                                              platform::icon::critical, platform::buttons::ok);
+        services.dialogs->message(QStringLiteral("Error in Printing"), platform::icon::critical,
+                                  platform::buttons::ok);
 }
 
 void FormResults::mnuSave_Click()
@@ -152,4 +152,3 @@ void FormResults::closeEvent(QCloseEvent *event)
     unload();
     event->accept();
 }
-

@@ -46,4 +46,3 @@ private:
     AnswerLog &log;
     platform::Services &services;
 };
-

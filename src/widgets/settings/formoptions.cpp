@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formoptions.h"
 
-
 #include "core/displaysettings.h"
 #include "platform/colors.h"
 #include "platform/error.h"
@@ -263,4 +262,3 @@ void FormOptions::showpreview(int group)
     sample->setPalette(colors);
     sample->setAccessibleName(QStringLiteral("Sample of %1").arg(framecaptions[group].trimmed()));
 }
-

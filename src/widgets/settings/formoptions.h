@@ -20,8 +20,7 @@ class FormOptions : public QWidget
 {
     Q_OBJECT
 public:
-    FormOptions(DisplaySettings &settings, platform::Services &services,
-                QWidget *parent = nullptr);
+    FormOptions(DisplaySettings &settings, platform::Services &services, QWidget *parent = nullptr);
 
     // Shows the dialog; a dialog that is not open is loaded afresh from the display settings,
     // an open one only comes to the front.
@@ -31,7 +30,6 @@ public:
 
     void Command1_Click(int index);
     void Command2_Click(int index);
-
 
     std::array<QGroupBox *, 4> Frame1;
     std::array<QPushButton *, 8> Command1;
@@ -53,4 +51,3 @@ private:
     platform::Services &services;
     DisplaySettings choices;
 };
-

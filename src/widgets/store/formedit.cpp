@@ -118,9 +118,8 @@ void FormEdit::closeEvent(QCloseEvent *event)
 
 void FormEdit::savefile(QPlainTextEdit *passcomponent)
 {
-    if (services.dialogs->message(QStringLiteral("Update XML File ?"),
-                                              platform::icon::question,
-                                              platform::buttons::okcancel) != platform::answer::ok)
+    if (services.dialogs->message(QStringLiteral("Update XML File ?"), platform::icon::question,
+                                  platform::buttons::okcancel) != platform::answer::ok)
         return;
     // The text is checked before the file is touched, so a typing mistake cannot damage it.
     const editorcheck checked = checkeditortext(passcomponent->toPlainText());
@@ -142,4 +141,3 @@ void FormEdit::savefile(QPlainTextEdit *passcomponent)
     }
     tell(QStringLiteral("File Saved "), platform::icon::information);
 }
-

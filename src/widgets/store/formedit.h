@@ -17,8 +17,7 @@ class FormEdit : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormEdit(const Dictionary &dictionary, platform::Services &services,
-             QWidget *parent = nullptr);
+    FormEdit(const Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
 
     // Warns, reads the file and shows the window.
     void Form_Load();
@@ -42,4 +41,3 @@ private:
     const Dictionary &dictionary;
     platform::Services &services;
 };
-

@@ -165,4 +165,3 @@ void FormSelect::Command1_Click()
     }
     close();
 }
-

@@ -47,4 +47,3 @@ private:
     std::function<void(const QString &)> loaddata;
     platform::Services &services;
 };
-

@@ -25,8 +25,7 @@ TEST(windows, EveryWindowIsAWindowNamedByItsTitleForAssistiveTechnology)
     fakes.dialogs.expect(QStringLiteral("Word List Created"));
     fakes.dialogs.expectstart(QStringLiteral("WARNING: Be careful"));
     for (QAction *action : {window.mnuOptions, window.mnuList, window.mnuFlash, window.mnumemory,
-                            window.mnucontents, window.mnuabout, window.mnuOpen,
-                            window.mnueditxml})
+                            window.mnucontents, window.mnuabout, window.mnuOpen, window.mnueditxml})
         action->trigger();
     QTest::mouseClick(window.Command3, Qt::LeftButton);
 

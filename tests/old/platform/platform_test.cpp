@@ -104,12 +104,12 @@ TEST(http, HttpsIsNeverDowngradedAndNeedsATrustedCertificate)
     plain.respond("/gre1.xml", testsupport::httpserver::reply(200, "<GRE>plain"));
     testsupport::httpserver secure(testsupport::httpserver::tls::on);
     secure.respond("/gre1.xml", testsupport::httpserver::reply(200, "<GRE>"));
-    secure.respond("/moved", testsupport::httpserver::reply(
-                                 302, "", "Location: " + secure.url("/gre1.xml").toEncoded() +
-                                              "\r\n"));
-    secure.respond("/downgrade", testsupport::httpserver::reply(
-                                     302, "", "Location: " + plain.url("/gre1.xml").toEncoded() +
-                                                  "\r\n"));
+    secure.respond("/moved",
+                   testsupport::httpserver::reply(
+                       302, "", "Location: " + secure.url("/gre1.xml").toEncoded() + "\r\n"));
+    secure.respond("/downgrade",
+                   testsupport::httpserver::reply(
+                       302, "", "Location: " + plain.url("/gre1.xml").toEncoded() + "\r\n"));
 
     const platform::httpresponse untrusted = http.get(secure.url("/gre1.xml"), 5000, 1000);
     EXPECT_TRUE(untrusted.body.isEmpty());
