@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/answerlog.h"
+#include "core/displaysettings.h"
 #include "core/editorrules.h"
 #include "core/flashrules.h"
 #include "core/memoryrules.h"
 #include "core/resultsrules.h"
+#include "support/fakes.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,12 +26,11 @@ TEST(answerlog, EveryLineEndsInCrLfAlsoWithinAMeaning)
 
 TEST(resultsrules, TheLogFileIsNamedOnTheTwelveHourClock)
 {
-    const std::vector<std::pair<QTime, const char *>> table{{QTime(16, 41), "12-04-2026 04 41  PM"},
-                                                            {QTime(0, 5), "12-04-2026 12 05  AM"},
-                                                            {QTime(12, 0), "12-04-2026 12 00  PM"},
-                                                            {QTime(9, 59), "12-04-2026 09 59  AM"}};
-    for (const auto &[time, name] : table)
-        EXPECT_EQ(logfilename(QDateTime(QDate(2026, 12, 4), time)), QLatin1String(name));
+    QStringList names;
+    for (const QTime &time : {QTime(16, 41), QTime(0, 5), QTime(12, 0), QTime(9, 59)})
+        names << logfilename(QDateTime(QDate(2026, 12, 4), time));
+    EXPECT_EQ(names.join('/'), "12-04-2026 04 41  PM/12-04-2026 12 05  AM/12-04-2026 12 00  PM/"
+                               "12-04-2026 09 59  AM");
     EXPECT_EQ(logfilecontent("stamp", " CORRECT :a:b\r\n"), "stamp\r\n CORRECT :a:b\r\n\r\n");
     EXPECT_EQ(withtextextension("/a/log") + withtextextension("/a/log.old"),
               "/a/log.txt/a/log.old");
@@ -54,32 +56,23 @@ TEST(editorrules, OnlyTextsThatLoadBackWholeMaySave)
     EXPECT_EQ(lists.words + lists.meanings + lists.usages, QStringList({"x & y", "m", "u"}));
 }
 
-TEST(flashrules, StepsAndDrawsStayWithinTheList)
+TEST(flashandmemoryrules, PositionsStayWithinTheListAndOnlyAWordWithItsMeaningPairs)
 {
     // n = 5: entries at 0..4, the empty end position at 5; 0.5 draws position 3.
-    const std::vector<std::array<int, 4>> table{// from, flash, previous, next
-                                                {0, 1, 1, 1},
-                                                {1, 3, 0, 2},
-                                                {4, 3, 3, 5},
-                                                {5, 1, 4, 5},
-                                                {9, 1, 5, 5}};
-    for (const auto &[from, flash, previous, next] : table) {
-        EXPECT_EQ((std::array<int, 3>{flashrules::flash(from, 5, 0.5f),
-                                      flashrules::previous(from, 5), flashrules::next(from, 5)}),
-                  (std::array<int, 3>{flash, previous, next}))
-            << from;
-    }
+    QString steps;
+    for (int from : {0, 1, 4, 5, 9})
+        steps += QString("%1:%2%3%4 ")
+                     .arg(from)
+                     .arg(flashrules::flash(from, 5, 0.5f))
+                     .arg(flashrules::previous(from, 5))
+                     .arg(flashrules::next(from, 5));
+    EXPECT_EQ(steps, "0:111 1:302 4:335 5:145 9:155 ");
     EXPECT_EQ(flashrules::drawposition(largestbelowone, 32767), 32766);
-}
-
-TEST(memoryrules, ArrangementsDealsAndPairs)
-{
+    EXPECT_EQ(memoryrules::dealposition(largestbelowone, 32767), 32766);
+    EXPECT_EQ(memoryrules::dealposition(0.0f, 6), 1) << "the first entry is never dealt";
+    EXPECT_EQ(memoryrules::arrangementnumber(largestbelowone), 14);
     for (int number = 1; number <= 14; ++number)
         EXPECT_EQ(memoryrules::arrangement(number).has_value(), number != 5 && number != 10);
-    EXPECT_EQ(memoryrules::arrangementnumber(largestbelowone), 14);
-    EXPECT_EQ(memoryrules::dealposition(0.0f, 6), 1) << "the first entry is never dealt";
-    EXPECT_EQ(memoryrules::dealposition(largestbelowone, 32767), 32766);
-    EXPECT_EQ(memoryrules::countup(32767), 32767);
 
     const memoryrules::dealt words{"w1", "w2", "w1", "w4", "w5", "w6", "w7", "x"},
         meanings{"m1", "m2", "m1", "m4", "m5", "m6", "m7", "y"};
@@ -87,17 +80,65 @@ TEST(memoryrules, ArrangementsDealsAndPairs)
     std::copy(words.begin(), words.end(), captions.begin());
     std::copy(meanings.begin(), meanings.end(), captions.begin() + 8);
     captions[7] = captions[15] = "in neither list";
-    const std::vector<std::pair<std::vector<int>, bool>> table{
-        {{0, 8}, true},  {{2, 8}, true},  {{0, 10}, true},  {{1, 9}, true}, {{1, 8}, false},
-        {{0, 1}, false}, {{8, 9}, false}, {{7, 15}, false}, {{5}, false},   {{0, 8, 9}, true}};
-    for (const auto &[up, pair] : table) {
+    QString pairs;
+    for (const std::vector<int> &up : std::vector<std::vector<int>>{
+             {0, 8}, {2, 8}, {0, 10}, {1, 9}, {0, 8, 9}, {1, 8}, {0, 1}, {8, 9}, {7, 15}, {5}}) {
         std::array<bool, memoryrules::cardcount> faceup{};
         for (int card : up)
             faceup[size_t(card)] = true;
-        EXPECT_EQ(memoryrules::ispair(memoryrules::lowestfaceup(faceup), captions, words, meanings),
-                  pair)
-            << ::testing::PrintToString(up);
+        pairs += memoryrules::ispair(memoryrules::lowestfaceup(faceup), captions, words, meanings)
+                     ? '1'
+                     : '0';
     }
+    EXPECT_EQ(pairs, "1111100000");
+}
+
+const QByteArray custom = "255\r\nGaramond\r\n40\r\n16711680\r\n  \r\n15\r\n65280\r\nCourier "
+                          "New\r\n11\r\n-1\r\nVerdana\r\n20";
+
+TEST(displaysettings, TheFileTextReadsBackAndAnUnusableFileGivesTheDefaults)
+{
+    EXPECT_EQ(DisplaySettings().fileText().toUtf8(), testsupport::defaultsettings());
+    const auto read = DisplaySettings::fromLines(QString::fromUtf8(custom).split("\r\n"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->fileText().toUtf8(), custom);
+    EXPECT_EQ(read->style(DisplaySettings::MemoryCards), (TextStyle{"  ", 15, 16711680}));
+    EXPECT_EQ(read->style(DisplaySettings::MemoryCards).color(), QColor(0, 0, 255));
+    EXPECT_EQ(read->style(DisplaySettings::FlashCards).color(), QColor(255, 255, 255));
+    EXPECT_EQ(read->style(DisplaySettings::AnswerButtons).font().pointSizeF(), 11);
+
+    testsupport::fakeservices fakes;
+    const QByteArray good = testsupport::defaultsettings();
+    const std::vector<std::pair<QByteArray, bool>> table{
+        {custom + "\r\n", true},
+        {custom + "\r\nextra\r\n\r\nmore", true},
+        {QByteArray(good).replace("Book Antiqua", ""), false},
+        {good.left(good.lastIndexOf("\r\n")), false},
+        {QByteArray(good).replace(0, 1, "red"), false},
+        {QByteArray(good).replace(0, 1, "4294967296"), false},
+        {QByteArray(good).replace("36", "big"), false},
+        {QByteArray(good).replace("36", "0"), false},
+        {QByteArray(good).replace("\r\n", "\n"), false},
+        {{}, false}};
+    for (const auto &[bytes, usable] : table) {
+        QFile::remove(fakes.path("settings/settings.ini"));
+        if (!bytes.isNull())
+            fakes.write("settings/settings.ini", bytes);
+        DisplaySettings settings;
+        settings.setStyle(DisplaySettings::MainWord, {"Stale", 1, 1});
+        EXPECT_EQ(settings.load(fakes.appinfo.folder), usable) << bytes.toStdString();
+        EXPECT_EQ(settings.style(DisplaySettings::MainWord).fontName,
+                  usable ? "Garamond" : "Arial");
+    }
+}
+
+TEST(displaysettings, SizesReadInTheSystemAndTheCNumberFormat)
+{
+    using namespace displaysettings;
+    EXPECT_EQ(tosize("13.5"), 13.5f);
+    EXPECT_EQ(tosize(QLocale::system().toString(13.5)), 13.5f);
+    EXPECT_EQ(sizetext(13.5f), QLocale::system().toString(13.5));
+    EXPECT_EQ(sizetext(1234), "1234") << "no group separator";
 }
 
 } // namespace

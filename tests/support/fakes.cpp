@@ -101,7 +101,6 @@ bool fakeprinter::printimage(QWidget *window)
 
 float fakerandom::rnd()
 {
-    ++drawn;
     if (!values.empty()) {
         const float value = values.front();
         values.pop_front();

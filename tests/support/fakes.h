@@ -129,7 +129,6 @@ public:
     static float forposition(int p, int n) { return (float(p) - 0.5f) / float(n - 1); }
 
     int randomized = 0;
-    int drawn = 0;
 
 private:
     std::deque<float> values;

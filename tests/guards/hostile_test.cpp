@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Files and servers a user or an attacker controls: a file loads or counts no word, a server's
+// answer replaces the default dictionary only when it is a whole word list; each quickly, in
+// bounded memory, without reading another file, and leaving the old file whole.
+
+#include "core/dictionary.h"
+#include "core/displaysettings.h"
+#include "core/wordlistupdate.h"
+#include "platform/error.h"
+#include "support/fakes.h"
+#include "support/httpserver.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <random>
+
+using testsupport::httpserver;
+
+namespace {
+
+QByteArray entry(const QByteArray &word)
+{
+    return "<word>" + word + "</word><meaning>m</meaning><usage>u</usage>";
+}
+
+TEST(hostilefiles, EachDictionaryLoadsOrCountsNoWord)
+{
+    testsupport::fakeservices fakes;
+    fakes.write("secret.txt", "top secret");
+    // Each level of the bomb holds ten references to the one below: 10^9 "lol" in all.
+    QByteArray bomb = "<?xml version=\"1.0\"?>\n<!DOCTYPE GRE [\n<!ENTITY l0 \"lol\">\n";
+    for (int level = 1; level <= 9; ++level)
+        bomb += "<!ENTITY l" + QByteArray::number(level) + " \"" +
+                ("&l" + QByteArray::number(level - 1) + ";").repeated(10) + "\">\n";
+    std::mt19937 generator(20261206);
+    QByteArray garbage(1 << 20, Qt::Uninitialized);
+    for (char &byte : garbage)
+        byte = char(generator());
+    const QString naive = "<GRE>" + QString::fromUtf8(entry("na\xc3\xafve")) + "</GRE>";
+    const QByteArray nested = "<GRE>" + QByteArray("<a>").repeated(100000) + entry("deep");
+    const std::vector<std::pair<QByteArray, QString>> table{
+        {nested + QByteArray("</a>").repeated(100000) + "</GRE>", "deep"},
+        {nested, {}},
+        {bomb + "]>\n<GRE>" + entry("&l9;") + "</GRE>", "&l9;"},
+        {"<?xml version=\"1.0\"?>\n<!DOCTYPE GRE [<!ENTITY x SYSTEM \"file://" +
+             fakes.path("secret.txt").toUtf8() +
+             "\">]>\n<GRE><word>w</word><meaning>&x;</meaning></GRE>",
+         "w"},
+        {garbage, {}},
+        {"\xff\xfe" + QByteArray(reinterpret_cast<const char *>(naive.utf16()), naive.size() * 2),
+         "naïve"},
+        {"<GRE>" + entry(QByteArray("a\0b", 3)) + "</GRE>", {}},
+        {QByteArray(4096, '\0'), {}},
+        {"<GRE>" + entry(QByteArray(10 << 20, 'x')) + "</GRE>", QString(10 << 20, u'x')},
+        {"", {}}};
+    for (const auto &[bytes, first] : table) {
+        fakes.write("XML/hostile.xml", bytes);
+        Dictionary dictionary(fakes.appinfo.folder);
+        EXPECT_EQ(dictionary.load("/XML/hostile.xml"), first.isNull() ? 0 : 1)
+            << bytes.left(60).toStdString();
+        EXPECT_EQ(dictionary.word(0), first);
+        EXPECT_FALSE(dictionary.meaning(0).contains("secret"));
+    }
+}
+
+TEST(hostilefiles, AGigabyteSettingsFileIsReadOnlyAsFarAsItsLines)
+{
+    testsupport::fakeservices fakes;
+    QElapsedTimer clock;
+    clock.start();
+    // Sparse files: the gigabyte costs neither disk nor time to make. In the second the twelfth
+    // line runs on into the zeros: it is no size, and not taken for one.
+    const QByteArray good = testsupport::defaultsettings().replace("24", "25");
+    for (const QByteArray &start : {good + "\r\n", good, QByteArray()}) {
+        fakes.write("settings/settings.ini", start);
+        QFile(fakes.path("settings/settings.ini")).resize(qint64(1) << 30);
+        DisplaySettings settings;
+        EXPECT_EQ(settings.load(fakes.appinfo.folder), start.endsWith("\r\n"));
+        EXPECT_EQ(settings.style(DisplaySettings::FlashCards).fontSize,
+                  start.endsWith("\r\n") ? 25 : 24);
+    }
+    EXPECT_LT(clock.elapsed(), 5000) << "a file must not be read whole";
+}
+
+// The real client with a time-out a test can wait for.
+struct quickhttp : platform::http
+{
+    explicit quickhttp(platform::http &real) : real(real) {}
+    platform::httpresponse get(const QUrl &address, int, qint64 maxbytes) override
+    {
+        return real.get(address, 1500, maxbytes);
+    }
+    platform::http &real;
+};
+
+TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
+{
+    testsupport::fakeservices fakes;
+    fakes.write("secret.xml", "<GRE><word>secret</word></GRE>");
+    const QByteArray fresh = "<GRE>\r\n<word>new</word>\r\n</GRE>", ok = "HTTP/1.1 200 OK\r\n";
+    // A word list padded past the size limit: only the size can stop it.
+    const QByteArray sixty = fresh + QByteArray(60 << 20, ' ');
+    httpserver server;
+    server.trickle("/trickle", httpserver::reply(200, fresh), 100);
+    const std::vector<std::tuple<const char *, QByteArray, QByteArray>> table{
+        {"/good", httpserver::reply(200, fresh), fresh + "\r\n"},
+        {"/latin", httpserver::reply(200, "<GRE><word>caf\xe9</word></GRE>"),
+         "<GRE><word>caf\xc3\xa9</word></GRE>\r\n"},
+        {"/missing", httpserver::reply(404, fresh), {}},
+        {"/broken", httpserver::reply(500, "<html><body>error</body></html>"), {}},
+        {"/empty", httpserver::reply(200, ""), {}},
+        {"/nowords", httpserver::reply(200, "<html><p>Maintenance</p></html>"), {}},
+        {"/malformed", httpserver::reply(200, "<GRE><word>half"), {}},
+        {"/trickle", {}, {}},
+        {"/hang", ok + "Content-Length: 100000\r\n\r\n" + fresh, {}},
+        {"/shorter", ok + "Content-Length: 20\r\nConnection: close\r\n\r\n" + fresh, {}},
+        {"/loop", httpserver::reply(302, "", "Location: /loop\r\n"), {}},
+        {"/local",
+         httpserver::reply(302, "",
+                           "Location: file://" + fakes.path("secret.xml").toUtf8() + "\r\n"),
+         {}},
+        {"/sixty", httpserver::reply(200, sixty), {}},
+        {"/sixtyunsized", ok + "Connection: close\r\n\r\n" + sixty, {}},
+        // A few hundred kilobytes on the wire that unpack to 60 MB.
+        {"/bomb",
+         httpserver::reply(200, qCompress(sixty, 9).mid(4), "Content-Encoding: deflate\r\n"),
+         {}}};
+    quickhttp http(*fakes.http);
+    const QByteArray before = testsupport::flatxml({{"old", "m", "u"}});
+    for (const auto &[path, response, written] : table) {
+        if (!response.isEmpty())
+            server.respond(path, response, path == QByteArray("/hang"));
+        fakes.write("XML/gre.xml", before);
+        WordListUpdate update;
+        update.setAddress(server.url(path));
+        QElapsedTimer clock;
+        clock.start();
+        bool refused = false;
+        try {
+            update.replaceDefaultDictionary(http, fakes.files, fakes.appinfo.folder);
+        } catch (const vocabrix::error &failure) {
+            refused = !failure.message().isEmpty();
+        }
+        EXPECT_LT(clock.elapsed(), 6500) << path;
+        EXPECT_EQ(refused, written.isEmpty()) << path;
+        EXPECT_EQ(fakes.read("XML/gre.xml"), refused ? before : written) << path;
+    }
+}
+
+} // namespace

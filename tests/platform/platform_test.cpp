@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/programfolder.h"
+#include "platform/qtservices.h"
+#include "platform/textfile.h"
+#include "support/httpserver.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using testsupport::httpserver;
+
+namespace {
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    platform::writebytes(path, bytes);
+}
+
+TEST(textfile, DecodesUtf8Windows1252AndByteOrderMarks)
+{
+    const std::vector<std::pair<QByteArray, QString>> table{
+        {"caf\xc3\xa9 \xe2\x80\x94", "café —"},  {"caf\xe9 \x93q\x94 \x80 \x9f", "café “q” € Ÿ"},
+        {"\xef\xbb\xbf<GRE/>", "<GRE/>"},        {QByteArray("\xff\xfe<\0a\0", 6), "<a"},
+        {QByteArray("\xfe\xff\0<\0a", 6), "<a"}, {"", ""}};
+    for (const auto &[bytes, text] : table)
+        EXPECT_EQ(platform::decodetext(bytes), text) << bytes.toHex().toStdString();
+    // Valid UTF-8 exactly as Qt's decoder sees it: truncated, overlong, surrogate, too large.
+    for (const char *bytes : {"\xf0\x9f\x98\x80", "\xef\xbf\xbf", "caf\xe9", "\xc3", "\xe2\x80",
+                              "\xc0\xaf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80",
+                              "\xf8\x88\x80\x80\x80", "\x80", "a\xc3\xa9\xc3"}) {
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(QByteArrayView(bytes));
+        EXPECT_EQ(platform::isutf8(bytes), !decoder.hasError()) << bytes;
+    }
+}
+
+TEST(textfile, WritesReplaceWholeOrLeaveTheOldFile)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("f.txt");
+    platform::writebytes(path, "old");
+    platform::writebytes(path, "caf\xc3\xa9\r\n");
+    EXPECT_EQ(platform::readtext(path), "café\r\n");
+    const auto refused = [&](const QString &target, const platform::writefault &fault) {
+        try {
+            platform::writebytes(target, "new", fault);
+        } catch (const vocabrix::error &failure) {
+            return failure.what_kind() == vocabrix::error::io &&
+                   failure.message().contains(QDir::toNativeSeparators(target));
+        }
+        return false;
+    };
+    EXPECT_TRUE(refused(path, {nullptr, true}));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+    EXPECT_TRUE(refused(path, {})) << "a read-only file is not replaced";
+    EXPECT_TRUE(refused(folder.filePath("missing/f.txt"), {}));
+    EXPECT_EQ(platform::readbytes(path), "caf\xc3\xa9\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"f.txt"}));
+    EXPECT_THROW(platform::readbytes(folder.filePath("absent.txt")), vocabrix::error);
+    EXPECT_EQ(platform::joinpath("/opt/my v/", "\\XML//gre.xml") + platform::joinpath("/", "/a"),
+              "/opt/my v/XML/gre.xml/a");
+}
+
+TEST(programfolder, APortableCopyStaysAndAnInstalledOneSeedsTheUsersFolderOnly)
+{
+    QTemporaryDir root;
+    const QString share = root.filePath("share"), user = root.filePath("user");
+    write(root.filePath("portable/XML/gre.xml"), "<GRE/>");
+    EXPECT_EQ(platform::findprogramfolder(root.filePath("portable"), user, share),
+              root.filePath("portable"));
+    EXPECT_FALSE(QDir(user).exists());
+    QDir().mkpath(root.filePath("bin"));
+    write(share + "/XML/gre.xml", "shipped dictionary");
+    write(share + "/settings/settings.ini", "shipped settings");
+    QFile::setPermissions(share + "/XML/gre.xml", QFile::ReadOwner | QFile::ReadOther);
+    EXPECT_EQ(platform::findprogramfolder(root.filePath("bin"), user, share), user);
+    EXPECT_TRUE(QFile::permissions(user + "/XML/gre.xml") & QFile::WriteOwner);
+    EXPECT_TRUE(QDir(user + "/Logs").exists());
+    write(user + "/settings/settings.ini", "my settings");
+    QFile::remove(user + "/XML/gre.xml");
+    write(share + "/XML/new.xml", "a new list");
+    write(share + "/settings/settings.ini", "upgraded settings");
+    EXPECT_EQ(platform::findprogramfolder(root.filePath("bin"), user, share), user);
+    EXPECT_EQ(platform::readbytes(user + "/settings/settings.ini") +
+                  platform::readbytes(user + "/XML/new.xml") +
+                  platform::readbytes(user + "/XML/gre.xml"),
+              "my settings"
+              "a new list"
+              "shipped dictionary")
+        << "seeded, never overwritten";
+}
+
+// A response as "status body ok" or "status body error".
+QString fetched(const QUrl &address, qint64 maxbytes = 1000, int timeoutms = 5000)
+{
+    const platform::httpresponse response =
+        platform::makeQtHttp()->get(address, timeoutms, maxbytes);
+    return QString("%1 %2 %3")
+        .arg(response.status)
+        .arg(QString::fromUtf8(response.body), response.error.isEmpty() ? "ok" : "error");
+}
+
+TEST(http, GetsBodiesAndStatusFromARealServer)
+{
+    httpserver server;
+    server.respond("/gre1.xml", httpserver::reply(200, "<GRE>"));
+    server.respond("/missing", httpserver::reply(404, "nope"));
+    server.respond("/moved", httpserver::reply(302, "", "Location: /gre1.xml\r\n"));
+    EXPECT_EQ(fetched(server.url("/gre1.xml")), "200 <GRE> ok");
+    EXPECT_TRUE(server.requests().at(0).startsWith("GET /gre1.xml HTTP/1.1"));
+    EXPECT_EQ(fetched(server.url("/missing")), "404 nope error");
+    EXPECT_EQ(fetched(server.url("/moved")), "200 <GRE> ok") << "redirects are followed";
+    EXPECT_EQ(fetched(server.url("/gre1.xml"), 3), "200  error") << "a body beyond the limit";
+}
+
+TEST(http, HttpsIsNeverDowngradedAndNeedsATrustedCertificate)
+{
+    httpserver plain, secure(httpserver::tls::on);
+    plain.respond("/gre1.xml", httpserver::reply(200, "<GRE>plain"));
+    secure.respond("/gre1.xml", httpserver::reply(200, "<GRE>"));
+    const auto to = [](const QUrl &address) {
+        return httpserver::reply(302, "", "Location: " + address.toEncoded() + "\r\n");
+    };
+    secure.respond("/moved", to(secure.url("/gre1.xml")));
+    secure.respond("/downgrade", to(plain.url("/gre1.xml")));
+    EXPECT_EQ(fetched(secure.url("/gre1.xml")), "0  error") << "an untrusted certificate";
+    httpserver::trustloopback();
+    EXPECT_EQ(fetched(secure.url("/gre1.xml")), "200 <GRE> ok");
+    EXPECT_EQ(fetched(secure.url("/moved")), "200 <GRE> ok");
+    // Qt at times notices the refused redirect only at the time-out.
+    EXPECT_TRUE(fetched(secure.url("/downgrade"), 1000, 1500).endsWith(" error"));
+    EXPECT_TRUE(plain.requests().empty()) << "the plain server is never asked";
+}
+
+TEST(http, UnreachableAndSilentServersEndWithAnErrorAndNoEventMeanwhile)
+{
+    quint16 closedport;
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        closedport = probe.serverPort();
+    }
+    EXPECT_EQ(fetched(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(closedport))), "0  error");
+    httpserver server;
+    server.respond("/slow", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n<GRE>", true);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(fetched(server.url("/slow"), 1000, 500).endsWith(" error"));
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_EQ(ticks, 0) << "no other event is handled while a request waits";
+}
+
+TEST(random, DrawsStayBelowOne)
+{
+    const auto random = platform::makeQtRandom();
+    double sum = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const float value = random->rnd();
+        sum += value >= 0 && value < 1 ? value : 1e9;
+    }
+    EXPECT_NEAR(sum / 100000, 0.5, 0.01) << "uniform in [0, 1)";
+}
+
+} // namespace
