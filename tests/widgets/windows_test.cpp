@@ -1,22 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows the main window opens: the log, the options, the dictionary chooser and editor,
-// the help and About.
+// The windows show their models and pass the user's clicks and keys on to them: the main
+// window's quiz, score, description and update, and the windows it opens.
 
 #include "core/displaysettings.h"
 #include "core/resultsrules.h"
-#include "mainwindowtest.h"
+#include "support/fakes.h"
+#include "support/httpserver.h"
+#include "support/windowdriver.h"
+#include "widgets/main/formmain.h"
 
 #include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace testsupport;
 using platform::answer;
 
 namespace {
+
+const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
+const QString savequestion = QStringLiteral("Do you want to Save ? ");
+const std::vector<entry> sample{{"w0", "m0", "u0"}, {"w1", "m1", "(b)u1(b)"}, {"w2", "m2", "u2"},
+                                {"w3", "m3", "u3"}, {"w4", "m4", "u4"},       {"w5", "m5", "u5"}};
 
 QStringList names(const QListWidget *list)
 {
@@ -26,69 +40,260 @@ QStringList names(const QListWidget *list)
     return result;
 }
 
-// Selects the entry of a list with that text and presses Enter on it.
-void enter(QWidget *window, const char *list, const QString &name)
-{
-    auto *items = control<QListWidget>(window, QLatin1String(list));
-    items->setCurrentRow(int(names(items).indexOf(name)));
-    ASSERT_GE(items->currentRow(), 0) << name.toStdString();
-    QTest::keyClick(items, Qt::Key_Return);
-}
-
-class windows : public mainwindow
+class windows : public ::testing::Test
 {
 protected:
-    // Two answers logged and the log window shown.
-    QWidget *results()
+    static float at(int p) { return fakerandom::forposition(p, int(sample.size())); }
+    static QString text(const QObject &in, const QString &name)
     {
-        start();
-        click(&window, "Command1(0)");
-        click(&window, "Command1(1)");
-        click(&window, "Command3");
-        return topwindow("FormResults");
+        return control<QObject>(&in, name)->property("text").toString();
     }
-    QWidget *opened(const char *entry, const char *name)
+
+    windows()
     {
-        choose(&window, entry);
+        fakes.write("XML/gre.xml", flatxml(sample));
+        fakes.write("settings/settings.ini", defaultsettings());
+    }
+    // Starts at a position, the other four choices drawn from positions 2 to 5.
+    void start(int position = 1)
+    {
+        fakes.random.script({at(position), at(2), at(3), at(4), at(5)});
+        window.start();
+    }
+    // Flash (0), Next (1) or Previous (2): Flash's own draw, four choices, then layout 10.
+    void move(int index, std::initializer_list<float> first = {})
+    {
+        fakes.random.script(first);
+        fakes.random.script({at(1), at(2), at(4), at(5), 0.095f});
+        click(&window, QStringLiteral("Command2(%1)").arg(index));
+    }
+    QStringList captions(const QObject &in)
+    {
+        QStringList result;
+        for (int i = 0; i < 5; ++i)
+            result << text(in, QStringLiteral("Command1(%1)").arg(i));
+        return result;
+    }
+    // Each answer button stands beside the number of the slot the quiz gives its choice.
+    void expectlayoutshown()
+    {
+        for (int i = 0; i < 5; ++i) {
+            const int slot = window.reviewSession().slotOf(i);
+            EXPECT_EQ(control<QWidget>(&window, QStringLiteral("Command1(%1)").arg(i))->y(),
+                      control<QWidget>(&window, QStringLiteral("Label1(%1)").arg(slot))->y());
+        }
+    }
+    QTextEdit *description() { return control<QTextEdit>(&window, "descriptionBox"); }
+    // The window a menu entry or a button of the main window opens.
+    QWidget *opened(const char *entryorbutton, const char *name)
+    {
+        if (auto *entry = window.findChild<QAction *>(QLatin1String(entryorbutton)))
+            entry->trigger();
+        else
+            click(&window, QLatin1String(entryorbutton));
         QWidget *shown = topwindow(name);
         EXPECT_TRUE(shown && shown->isVisible()) << name;
         return shown;
     }
+
+    fakeservices fakes;
+    FormMain window{fakes};
 };
 
-TEST_F(windows, ResultsSaveWritesTheStampedLogUnderTheChosenName)
+TEST_F(windows, TheCardShowsTheWordItsChoicesAndTheirSlotsAndMoves)
 {
-    QWidget *log = results();
+    start(1);
+    EXPECT_EQ(text(window, "Text1"), "w1");
+    EXPECT_EQ(captions(window), QStringList({"m1", "m2", "m3", "m4", "m5"}));
+    expectlayoutshown();
+    EXPECT_EQ(description()->toPlainText(), "(b)u1(b)") << "the first card shows what is stored";
+    // Next, Previous, Previous (wrapping past position 1), Next (wrapping), Flash to 3.
+    for (const auto &[index, position] :
+         std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {2, 5}, {1, 1}, {0, 3}}) {
+        move(index, index ? std::initializer_list<float>{} : std::initializer_list<float>{at(3)});
+        ASSERT_EQ(window.reviewSession().currentPosition(), position) << index;
+        EXPECT_EQ(text(window, "Text1"), sample[position].word);
+        EXPECT_EQ(captions(window)[0], sample[position].meaning);
+        expectlayoutshown();
+        EXPECT_EQ(description()->font().bold(), position == 1);
+    }
+    EXPECT_EQ(description()->toPlainText(), "u3");
+}
+
+TEST_F(windows, AMissingOrEmptyDictionaryOpensAnEmptyCardWithOneMessage)
+{
+    for (const QByteArray &content : {QByteArray(), QByteArray("<GRE></GRE>")}) {
+        QFile::remove(fakes.path("XML/gre.xml"));
+        if (!content.isEmpty())
+            fakes.write("XML/gre.xml", content);
+        FormMain empty(fakes);
+        fakes.dialogs.expect(loadfailure);
+        empty.start();
+        EXPECT_TRUE(empty.isVisible());
+        EXPECT_EQ(text(empty, "Text1") + captions(empty).join(""), "");
+        fakes.dialogs.expect("There is no dictionary loaded, so there is no description to save.");
+        click(&empty, "Command7");
+        EXPECT_EQ(fakes.files.writes, 0);
+    }
+}
+
+TEST_F(windows, KeysAnswerTheChoiceInTheirSlotAndDigitsTypeIntoTheWordBox)
+{
+    start(2);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    move(1); // the choices now stand in other slots than their buttons' numbers
+    for (int choice : {0, 1, 3}) {
+        QTest::keyClick(&window, Qt::Key(Qt::Key_1 + window.reviewSession().slotOf(choice)));
+        ASSERT_FALSE(window.answerLog().entries().isEmpty());
+        EXPECT_EQ(window.answerLog().entries().back().chosenMeaning, captions(window)[choice]);
+        EXPECT_EQ(window.answerLog().entries().back().right, choice == 0);
+    }
+    auto *word = control<QLineEdit>(&window, "Text1");
+    word->setFocus();
+    word->selectAll();
+    QTest::keyClick(word, Qt::Key_3);
+    EXPECT_EQ(word->text(), "3");
+    EXPECT_EQ(window.answerLog().entries().size(), 3);
+}
+
+TEST_F(windows, ClicksCountAndLogTheAnswersAndViewLogListsThem)
+{
+    start(1);
+    for (int i : {0, 0, 4, 1, 0})
+        click(&window, QStringLiteral("Command1(%1)").arg(i));
+    EXPECT_EQ(text(window, "Label5") + '/' + text(window, "Label6") + '/' + text(window, "Label7"),
+              QStringLiteral("3/2/60.00").replace('.', QLocale::system().decimalPoint()));
+    EXPECT_EQ(window.reviewSession().currentPosition(), 1) << "answering never moves on";
+    QWidget *results = opened("Command3", "FormResults");
+    EXPECT_EQ(control<QPlainTextEdit>(results, "Text1")->toPlainText(),
+              " CORRECT :m1:w1\n CORRECT :m1:w1\n INCORRECT :m5:w1\n INCORRECT :m2:w1\n"
+              " CORRECT :m1:w1");
+}
+
+TEST_F(windows, AutoModeMovesOnByItselfUntilStoppedAndExitAsks)
+{
+    start(1);
+    click(&window, "Command9");
+    EXPECT_EQ(text(window, "Command9"), "Stop");
+    fakes.random.script({at(1), at(2), at(3), at(4), 0.5f});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text(window, "Text1") == "w2"; }));
+    click(&window, "Command9");
+    EXPECT_EQ(text(window, "Command9"), "Auto Mode");
+    EXPECT_FALSE(control<QTimer>(&window, "Timer1")->isActive());
+
+    QSignalSpy ended(&window, &FormMain::ended);
+    for (answer reply : {answer::no, answer::yes}) {
+        fakes.dialogs.expect("Do you want to Exit ? ", reply);
+        click(&window, "Command8");
+        EXPECT_EQ(window.isVisible(), ended.isEmpty());
+    }
+    FormMain second(fakes);
+    second.start();
+    choose(&second, "mnuexit"); // without a question
+    EXPECT_FALSE(second.isVisible());
+}
+
+TEST_F(windows, EditAndSaveWriteTheUsageWithItsMarker)
+{
+    start(2);
+    std::vector<entry> expected = sample;
+    // Italic first: the box's bold, once on, wins over italic.
+    for (const QString style : {"Italic", "Bold"}) {
+        click(&window, "Command6");
+        description()->selectAll();
+        QTest::keyClicks(description(), style);
+        description()->selectAll();
+        choose(&window, "Toolbar1." + style);
+        fakes.dialogs.expect(savequestion, answer::yes);
+        click(&window, "Command7");
+        expected[2].usage = style == "Bold" ? "(b)Bold(b)" : "(I)Italic(I)";
+        EXPECT_EQ(fakes.read("XML/gre.xml"), flatxml(expected));
+        EXPECT_EQ(window.dictionary().usage(2), expected[2].usage);
+    }
+}
+
+TEST_F(windows, DescriptionRefusalsFailedWritesAndShowHide)
+{
+    start(2);
+    const QByteArray before = fakes.read("XML/gre.xml");
+    fakes.files.fault.fails = true;
+    fakes.dialogs.expect(savequestion, answer::yes);
+    fakes.dialogs.expectstart("The description could not be saved; the dictionary file is "
+                              "unchanged. Cannot write ");
+    click(&window, "Command7");
+    EXPECT_EQ(fakes.read("XML/gre.xml"), before);
+    click(&window, "Command5");
+    EXPECT_FALSE(description()->isVisible());
+    click(&window, "Command4");
+    EXPECT_TRUE(description()->isVisible());
+
+    fakes.write("XML/gre.xml", flatxml({{"only", "m", "u"}}));
+    FormMain single(fakes);
+    single.start();
+    fakes.dialogs.expect("The word on show is not an entry of the dictionary, so its "
+                         "description cannot be saved.");
+    click(&single, "Command7");
+    EXPECT_EQ(fakes.files.writes, 1);
+}
+
+TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
+{
+    start(1);
+    httpserver server;
+    const QByteArray before = fakes.read("XML/gre.xml"), fresh = flatxml({{"new", "m", "u"}});
+    server.respond("/good", httpserver::reply(200, fresh));
+    server.respond("/missing", httpserver::reply(404, fresh));
+    auto *progress = control<QProgressBar>(&window, "ProgressBar1");
+    std::vector<int> bar; // the progress at each message, 0 when hidden
+    fakes.dialogs.onshow = [&](auto &) {
+        bar.push_back(progress->isVisible() * progress->value());
+    };
+    // path, the write fails, the file is replaced
+    for (const auto &[path, fails, replaced] : std::vector<std::tuple<const char *, bool, bool>>{
+             {"/missing", false, false}, {"/good", true, false}, {"/good", false, true}}) {
+        bar.clear();
+        window.wordListUpdate().setAddress(server.url(path));
+        fakes.files.fault.fails = fails;
+        fakes.dialogs.expect(" Please Wait ... Updating..");
+        fakes.dialogs.expect(replaced ? "Update Successful "
+                                      : "Error during update , Please try later");
+        choose(&window, "mnuxml");
+        EXPECT_EQ(bar, std::vector<int>({60, replaced ? 100 : 60})) << path;
+        EXPECT_FALSE(progress->isVisible());
+        EXPECT_EQ(fakes.read("XML/gre.xml"), replaced ? fresh + "\r\n" : before) << path;
+    }
+    EXPECT_EQ(window.dictionary().word(0), "w0") << "the words in use stay until a load";
+}
+
+TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
+{
+    start();
+    click(&window, "Command1(0)");
+    click(&window, "Command1(1)");
+    QWidget *log = opened("Command3", "FormResults");
     fakes.dialogs.expectsavename(fakes.path("Logs/mine"));
     fakes.dialogs.expect("Log File Saved !");
     fakes.dialogs.expectcolor(std::nullopt);
     click(log, "Command2(1)");
     EXPECT_EQ(fakes.dialogs.saverequests.at(0).filename, "12-04-2026 04 41  PM");
     EXPECT_EQ(QDir(fakes.dialogs.saverequests[0].folder), QDir(fakes.path("Logs")));
-    const QByteArray saved = (datetimeline(fakes.clock.time) +
-                              "\r\n CORRECT :(v.) to contradict:belie\r\n INCORRECT :(adj.) "
-                              "convincing:belie\r\n\r\n")
-                                 .toUtf8();
+    const QByteArray saved =
+        (datetimeline(fakes.clock.time) + "\r\n CORRECT :m1:w1\r\n INCORRECT :m2:w1\r\n\r\n")
+            .toUtf8();
     EXPECT_EQ(fakes.read("Logs/mine.txt"), saved);
-
     // A cancelled picker, a blank name and a failed write leave the file as it was.
     fakes.dialogs.expectsavename(QString());
     fakes.dialogs.expectsavename("   ");
     fakes.dialogs.expect("Please enter a valid filename");
     fakes.dialogs.expectsavename(fakes.path("Logs/mine.txt"));
     fakes.dialogs.expectstart("The log could not be saved. Cannot write ");
-    click(&window, "Command1(0)");
     fakes.files.fault.fails = true;
     for (int i = 0; i < 3; ++i)
         click(log, "Command2(1)");
     EXPECT_EQ(fakes.read("Logs/mine.txt"), saved);
     EXPECT_EQ(fakes.files.writes, 2);
-    EXPECT_EQ(QDir(fakes.path("Logs")).entryList(QDir::Files), QStringList({"mine.txt"}));
-}
 
-TEST_F(windows, ResultsPrintAndCancelKeepTheLogTheCloseBoxDiscardsIt)
-{
-    QWidget *log = results();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(log));
     click(log, "Command2(0)");
     ASSERT_EQ(fakes.printer.printed.size(), 1u);
@@ -99,20 +304,17 @@ TEST_F(windows, ResultsPrintAndCancelKeepTheLogTheCloseBoxDiscardsIt)
     click(log, "Command1");
     EXPECT_FALSE(log->isVisible());
     EXPECT_EQ(window.answerLog().entries().size(), 2);
-    click(&window, "Command3");
-    log->close();
+    opened("Command3", "FormResults")->close();
     EXPECT_TRUE(window.answerLog().entries().isEmpty());
     EXPECT_EQ(control<QPlainTextEdit>(log, "Text1")->toPlainText(), "");
 }
 
-// The settings file the program starts with: no value a default, so a line read or written in
-// the wrong place shows.
-const QByteArray started = "255\r\nDejaVu Serif\r\n30\r\n65280\r\nDejaVu Sans\r\n15\r\n16711680\r\n"
-                           "Liberation Serif\r\n11\r\n8421504\r\nLiberation Sans\r\n20";
-const QString settingsquestion = QStringLiteral("Update Color and Font Settings ?");
-
-TEST_F(windows, OptionsPickersChangeTheSampleAndOkWritesTheSettings)
+TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
 {
+    // No value a default, so a line read or written in the wrong place shows.
+    const QByteArray started = "255\r\nDejaVu Serif\r\n30\r\n65280\r\nDejaVu Sans\r\n15\r\n"
+                               "16711680\r\nLiberation Serif\r\n11\r\n8421504\r\nLiberation Sans"
+                               "\r\n20";
     fakes.write("settings/settings.ini", started);
     start();
     QWidget *options = opened("mnuOptions", "FormOptions");
@@ -126,110 +328,84 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOkWritesTheSettings)
             fakes.dialogs.expectfont(platform::fontchoice{picks[i].first, 10.0 + i});
         click(options, QStringLiteral("Command1(%1)").arg(i));
     }
-    auto *sample = control<QLabel>(options, "preview(0)");
-    EXPECT_EQ(sample->text(), "Nimbus Roman, 10 pt");
-    EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(1, 2, 3));
+    EXPECT_EQ(text(*options, "preview(0)"), "Nimbus Roman, 10 pt");
+    EXPECT_EQ(control<QLabel>(options, "preview(0)")->palette().color(QPalette::WindowText),
+              QColor(1, 2, 3));
     EXPECT_EQ(fakes.dialogs.fontstarts.at(1).name, "DejaVu Sans") << "each opens on its own";
     EXPECT_EQ(fakes.dialogs.colorstarts.at(3), QColor(128, 128, 128));
 
-    fakes.dialogs.expect(settingsquestion, answer::ok);
+    const QString question = QStringLiteral("Update Color and Font Settings ?");
+    fakes.dialogs.expect(question, answer::cancel);
+    fakes.dialogs.expect(question, answer::ok);
+    fakes.dialogs.expectstart("The settings could not be saved. Cannot write ");
+    fakes.dialogs.expect(question, answer::ok);
     fakes.dialogs.expectstart("Settings have been saved , They will be loaded");
-    click(options, "Command2(1)");
+    for (bool fails : {false, true, false}) {
+        fakes.files.fault.fails = fails;
+        click(options, "Command2(1)");
+        EXPECT_EQ(fakes.read("settings/settings.ini") != started, fakes.files.writes == 2);
+    }
     EXPECT_EQ(fakes.read("settings/settings.ini"),
               "197121\r\nNimbus Roman\r\n10\r\n0\r\nP052\r\n13\r\n16777215\r\nComic Neue\r\n14\r\n"
               "16711680\r\nURW Gothic\r\n16");
-    EXPECT_EQ(window.displaySettings().style(DisplaySettings::FlashCards).fontName, "URW Gothic");
-}
-
-TEST_F(windows, OptionsCancelAndFailedWritesWriteNothing)
-{
-    fakes.write("settings/settings.ini", started);
-    start();
-    QWidget *options = opened("mnuOptions", "FormOptions");
-    fakes.dialogs.expectfont(platform::fontchoice{"P052", 22});
-    click(options, "Command1(3)");
-    fakes.dialogs.expect(settingsquestion, answer::cancel);
-    fakes.dialogs.expect(settingsquestion, answer::ok);
-    fakes.dialogs.expectstart("The settings could not be saved. Cannot write ");
-    click(options, "Command2(1)");
-    fakes.files.fault.fails = true;
-    click(options, "Command2(1)");
-    EXPECT_EQ(fakes.read("settings/settings.ini"), started);
-    EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "P052")
-        << "what Ok took is used from now on, saved or not";
+    EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "P052");
 
     fakes.dialogs.expectfont(platform::fontchoice{"Comic Neue", 9});
     click(options, "Command1(3)");
     click(options, "Command2(0)");
     EXPECT_FALSE(options->isVisible());
     EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "P052");
-    opened("mnuOptions", "FormOptions");
-    EXPECT_EQ(control<QLabel>(options, "preview(1)")->text(), "P052, 22 pt");
+    EXPECT_EQ(text(*opened("mnuOptions", "FormOptions"), "preview(1)"), "P052, 13 pt");
 }
 
-class chooser : public windows
+TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
 {
-protected:
-    chooser()
-    {
-        fakes.write("XML/mine.xml", flatxml({{"a", "ma", "ua"}, {"b", "mb", "ub"}}));
-        fakes.write("XML/empty.xml", "<GRE></GRE>");
-        QDir(fakes.path("")).mkpath("elsewhere");
-        fakes.write("elsewhere/lonely.xml", flatxml({{"x", "m", "u"}, {"y", "m", "u"}}));
-        fakes.write("elsewhere/mine.xml", flatxml({{"x", "m", "u"}, {"y", "m", "u"}}));
-        start();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-        select = topwindow("FormSelect");
-        files = control<QListWidget>(select, "File1");
-    }
-    // Chooses a file of a folder below the program folder and takes it with Ok.
-    void load(const char *folder, const QString &name, bool fails)
-    {
-        enter(select, "Dir1", "program");
-        enter(select, "Dir1", QLatin1String(folder));
-        if (fails)
-            fakes.dialogs.expect(loadfailure);
-        files->setCurrentRow(int(names(files).indexOf(name)));
-        click(select, "Command1");
-        EXPECT_EQ(select->isVisible(), fails) << name.toStdString();
-    }
-    QWidget *select;
-    QListWidget *files;
-};
-
-TEST_F(chooser, OpensInTheProgramFolderPointingToTheDictionaries)
-{
-    ASSERT_TRUE(select->isVisible());
+    fakes.write("XML/mine.xml", flatxml({{"a", "ma", "ua"}, {"b", "mb", "ub"}}));
+    fakes.write("XML/empty.xml", "<GRE></GRE>");
+    QDir(fakes.path("")).mkpath("elsewhere");
+    fakes.write("elsewhere/mine.xml", flatxml({{"x", "m", "u"}, {"y", "m", "u"}}));
+    start();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QWidget *select = topwindow("FormSelect");
+    auto *folders = control<QListWidget>(select, "Dir1");
+    auto *files = control<QListWidget>(select, "File1");
     ASSERT_EQ(files->count(), 1);
     EXPECT_TRUE(files->item(0)->text().contains(QDir::toNativeSeparators(fakes.path("XML"))));
     files->setCurrentRow(0);
     fakes.dialogs.expect(loadfailure);
     click(select, "Command1");
     EXPECT_EQ(window.dictionary().path(), "/XML/") << "the hint is no file name";
-    enter(select, "Dir1", "XML");
+    // Enters a folder below the program folder with Enter, selects a file, then Ok or close.
+    enum class outcome { loads, fails, closes };
+    auto take = [&](const QString &folder, const QString &name, outcome result) {
+        for (const QString &each : {QStringLiteral("program"), folder}) {
+            folders->setCurrentRow(int(names(folders).indexOf(each)));
+            QTest::keyClick(folders, Qt::Key_Return);
+        }
+        files->setCurrentRow(int(names(files).indexOf(name)));
+        if (result == outcome::fails)
+            fakes.dialogs.expect(loadfailure);
+        if (result == outcome::closes)
+            select->close();
+        else
+            click(select, "Command1");
+        EXPECT_EQ(select->isVisible(), result == outcome::fails) << name.toStdString();
+    };
+    take("XML", "empty.xml", outcome::fails);
     EXPECT_EQ(names(files), QStringList({"empty.xml", "gre.xml", "mine.xml"}));
-    load("XML", "empty.xml", true);
-    load("elsewhere", "lonely.xml", true);
-}
-
-TEST_F(chooser, OkLoadsTheChosenNameFromTheXmlFolderAndTheEditorOpensIt)
-{
-    load("elsewhere", "mine.xml", false);
-    EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml");
+    take("elsewhere", "mine.xml", outcome::loads);
+    EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml") << "the name counts, not the folder";
     EXPECT_EQ(text(window, "Text1"), "b");
-    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
-    QWidget *editor = opened("mnueditxml", "FormEdit");
-    EXPECT_EQ(control<QPlainTextEdit>(editor, "Text1")->toPlainText().toUtf8(),
-              fakes.read("XML/mine.xml").replace("\r\n", "\n"));
-
     choose(&window, "mnuOpen");
     EXPECT_EQ(files->count(), 1) << "a new opening starts in the program folder";
-    enter(select, "Dir1", "XML");
-    files->setCurrentRow(int(names(files).indexOf("gre.xml")));
-    select->close();
-    EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml") << "closing changes nothing";
+    take("XML", "gre.xml", outcome::closes);
+    EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml");
+    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
+    EXPECT_EQ(
+        control<QPlainTextEdit>(opened("mnueditxml", "FormEdit"), "Text1")->toPlainText().toUtf8(),
+        fakes.read("XML/mine.xml").replace("\r\n", "\n"));
 }
 
 TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
@@ -243,7 +419,6 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
     const QString good = "<list><entry><usage>u</usage><word>x &amp; y</word><meaning>m</meaning>"
                          "</entry></list>";
     const std::vector<std::tuple<QString, answer, QString>> table{
-        {"<GRE></GRE>", answer::ok, "The text holds no word element."},
         {"<GRE><word>a</word><meaning>m</GRE>", answer::ok,
          "The text is not well-formed XML: Start-end tags mismatch (line 1)."},
         {good, answer::cancel, ""},
@@ -264,14 +439,13 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
     EXPECT_EQ(text->toPlainText(), "");
 }
 
-TEST_F(windows, HelpOpensOnTheContentsAndFollowsLinks)
+TEST_F(windows, HelpOpensOnTheContentsAndFollowsLinksAboutShowsTheVersion)
 {
     fakes.dialogs.expectstart("The help cannot be shown: the file ");
     choose(&window, "mnucontents");
     QDir(fakes.path("")).mkpath("help");
-    fakes.write("help/index.html", "<h1>Contents</h1><ul class=\"contents\"><li><a "
-                                   "href=\"start.html\">Start</a></li><li><a "
-                                   "href=\"keys.html\">Keys</a></li></ul>");
+    fakes.write("help/index.html", "<ul class=\"contents\"><li><a href=\"start.html\">Start</a>"
+                                   "</li><li><a href=\"keys.html\">Keys</a></li></ul>");
     fakes.write("help/start.html", "<a href=\"https://example.org/\">web</a> <a "
                                    "href=\"keys.html#ctrl\">keys</a>");
     fakes.write("help/keys.html", "<h1 id=\"ctrl\">Keys</h1>");
@@ -280,7 +454,6 @@ TEST_F(windows, HelpOpensOnTheContentsAndFollowsLinks)
     auto *topics = control<QListWidget>(help, "contents");
     auto page = [&] { return browser->source().fileName(); };
     EXPECT_EQ(page(), "index.html");
-    EXPECT_EQ(names(topics), QStringList({"Contents", "Start", "Keys"}));
     QTest::mouseClick(topics->viewport(), Qt::LeftButton, {},
                       topics->visualItemRect(topics->item(1)).center());
     EXPECT_EQ(page(), "start.html");
@@ -295,16 +468,11 @@ TEST_F(windows, HelpOpensOnTheContentsAndFollowsLinks)
     EXPECT_EQ(page(), "start.html");
     click(help, "forward");
     EXPECT_EQ(page(), "keys.html");
-    click(help, "home");
-    EXPECT_EQ(page(), "index.html");
-}
 
-TEST_F(windows, AboutShowsTheVersionAndTheNotices)
-{
     fakes.appinfo.current = {2, 3, 10};
     QWidget *about = opened("mnuabout", "FormAbout");
-    EXPECT_EQ(control<QLabel>(about, "lblVersion")->text(), "Version 2.3.10");
-    EXPECT_TRUE(control<QLabel>(about, "lblNotices")->text().contains("GNU General Public"));
+    EXPECT_EQ(text(*about, "lblVersion"), "Version 2.3.10");
+    EXPECT_TRUE(text(*about, "lblNotices").contains("GNU General Public"));
     click(about, "Command1");
     EXPECT_FALSE(about->isVisible());
 }
@@ -326,7 +494,6 @@ TEST_F(windows, EveryWindowIsAnnouncedAsAWindowByItsTitle)
         if (!each->isVisible() || each->windowType() != Qt::Window)
             continue;
         QAccessibleInterface *exposed = QAccessible::queryAccessibleInterface(each);
-        ASSERT_TRUE(exposed);
         EXPECT_TRUE(exposed->role() == QAccessible::Window ||
                     exposed->role() == QAccessible::Dialog)
             << each->objectName().toStdString();
