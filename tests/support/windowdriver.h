@@ -30,17 +30,13 @@ template <typename Control = QWidget> Control *control(const QObject *window, co
     return found;
 }
 
+// Clicks a button, or chooses a menu entry, by its object name.
 inline void click(const QObject *window, const QString &name)
 {
-    if (auto *button = control<QAbstractButton>(window, name))
-        QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// A menu entry chosen.
-inline void choose(const QObject *window, const QString &name)
-{
-    if (auto *entry = control<QAction>(window, name))
+    if (auto *entry = window ? window->findChild<QAction *>(name) : nullptr)
         entry->trigger();
+    else if (auto *button = control<QAbstractButton>(window, name))
+        QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace testsupport
