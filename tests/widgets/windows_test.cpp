@@ -1,0 +1,446 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows show their models and pass the user's clicks and keys on to them: the main
+// window's quiz, score, description and update, and the windows it opens.
+
+#include "core/displaysettings.h"
+#include "core/resultsrules.h"
+#include "support/fakes.h"
+#include "support/httpserver.h"
+#include "support/windowdriver.h"
+#include "widgets/main/formmain.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace testsupport;
+using platform::answer;
+
+namespace {
+
+const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
+const QString savequestion = QStringLiteral("Do you want to Save ? ");
+const std::vector<entry> sample{{"w0", "m0", "u0"}, {"w1", "m1", "(b)u1(b)"}, {"w2", "m2", "u2"},
+                                {"w3", "m3", "u3"}, {"w4", "m4", "u4"},       {"w5", "m5", "u5"}};
+
+class windows : public ::testing::Test
+{
+protected:
+    static float at(int p) { return fakerandom::forposition(p, int(sample.size())); }
+    static QString text(const QObject &in, const QString &name)
+    {
+        return control<QObject>(&in, name)->property("text").toString();
+    }
+
+    windows() { fakes.write("XML/gre.xml", flatxml(sample)); }
+    // Starts at a position, the other four choices drawn from positions 2 to 5.
+    void start(int position = 1)
+    {
+        fakes.random.script({at(position), at(2), at(3), at(4), at(5)});
+        window.start();
+    }
+    // Flash (0), Next (1) or Previous (2): Flash's own draw, four choices, then layout 10.
+    void move(int index, std::initializer_list<float> first = {})
+    {
+        fakes.random.script(first);
+        fakes.random.script({at(1), at(2), at(4), at(5), 0.095f});
+        click(&window, QStringLiteral("Command2(%1)").arg(index));
+    }
+    QStringList captions(const QObject &in)
+    {
+        QStringList result;
+        for (int i = 0; i < 5; ++i)
+            result << text(in, QStringLiteral("Command1(%1)").arg(i));
+        return result;
+    }
+    // Each answer button stands beside the number of the slot the quiz gives its choice.
+    void expectlayoutshown()
+    {
+        for (int i = 0; i < 5; ++i) {
+            const int slot = window.reviewSession().slotOf(i);
+            EXPECT_EQ(control<QWidget>(&window, QStringLiteral("Command1(%1)").arg(i))->y(),
+                      control<QWidget>(&window, QStringLiteral("Label1(%1)").arg(slot))->y());
+        }
+    }
+    QTextEdit *description() { return control<QTextEdit>(&window, "descriptionBox"); }
+    // The window a button or a menu entry of the main window opens.
+    QWidget *opened(const char *button, const char *name)
+    {
+        click(&window, QLatin1String(button));
+        QWidget *shown = topwindow(name);
+        EXPECT_TRUE(shown && shown->isVisible()) << name;
+        return shown;
+    }
+
+    fakeservices fakes;
+    FormMain window{fakes};
+};
+
+TEST_F(windows, TheCardShowsTheWordItsChoicesAndTheirSlotsAndMoves)
+{
+    start(1);
+    EXPECT_EQ(text(window, "Text1"), "w1");
+    EXPECT_EQ(captions(window), QStringList({"m1", "m2", "m3", "m4", "m5"}));
+    expectlayoutshown();
+    EXPECT_EQ(description()->toPlainText(), "(b)u1(b)") << "the first card shows what is stored";
+    // Next, Previous, Previous (wrapping past position 1), Next (wrapping), Flash to 3.
+    for (const auto &[index, position] :
+         std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {2, 5}, {1, 1}, {0, 3}}) {
+        move(index, index ? std::initializer_list<float>{} : std::initializer_list<float>{at(3)});
+        ASSERT_EQ(window.reviewSession().currentPosition(), position) << index;
+        EXPECT_EQ(text(window, "Text1"), sample[position].word);
+        EXPECT_EQ(captions(window)[0], sample[position].meaning);
+        expectlayoutshown();
+        EXPECT_EQ(description()->font().bold(), position == 1);
+    }
+}
+
+TEST_F(windows, KeysAnswerTheChoiceInTheirSlotAndDigitsTypeIntoTheWordBox)
+{
+    start(2);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    move(1); // the choices now stand in other slots than their buttons' numbers
+    for (int choice : {0, 1, 3}) {
+        QTest::keyClick(&window, Qt::Key(Qt::Key_1 + window.reviewSession().slotOf(choice)));
+        EXPECT_EQ(window.answerLog().entries().back().chosenMeaning, captions(window)[choice]);
+        EXPECT_EQ(window.answerLog().entries().back().right, choice == 0);
+    }
+    auto *word = control<QLineEdit>(&window, "Text1");
+    word->setFocus();
+    QTest::keyClick(word, Qt::Key_3);
+    EXPECT_EQ(word->text(), "w33");
+    EXPECT_EQ(window.answerLog().entries().size(), 3);
+}
+
+TEST_F(windows, ClicksCountAndLogTheAnswersAndViewLogListsThem)
+{
+    start(1);
+    for (int i : {0, 0, 4, 1, 0})
+        click(&window, QStringLiteral("Command1(%1)").arg(i));
+    EXPECT_EQ(text(window, "Label5") + '/' + text(window, "Label6") + '/' + text(window, "Label7"),
+              QStringLiteral("3/2/60.00").replace('.', QLocale::system().decimalPoint()));
+    EXPECT_EQ(window.reviewSession().currentPosition(), 1) << "answering never moves on";
+    QWidget *results = opened("Command3", "FormResults");
+    EXPECT_EQ(control<QPlainTextEdit>(results, "Text1")->toPlainText(),
+              " CORRECT :m1:w1\n CORRECT :m1:w1\n INCORRECT :m5:w1\n INCORRECT :m2:w1\n"
+              " CORRECT :m1:w1");
+}
+
+TEST_F(windows, AutoModeMovesOnByItselfUntilStoppedAndExitAsks)
+{
+    start(1);
+    click(&window, "Command9");
+    EXPECT_EQ(text(window, "Command9"), "Stop");
+    fakes.random.script({at(1), at(2), at(3), at(4), 0.5f});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text(window, "Text1") == "w2"; }));
+    click(&window, "Command9");
+    EXPECT_EQ(text(window, "Command9"), "Auto Mode");
+    EXPECT_FALSE(control<QTimer>(&window, "Timer1")->isActive());
+
+    for (answer reply : {answer::no, answer::yes}) {
+        fakes.dialogs.expect("Do you want to Exit ? ", reply);
+        click(&window, "Command8");
+        EXPECT_EQ(window.isVisible(), reply == answer::no);
+    }
+    FormMain second(fakes);
+    second.start();
+    click(&second, "mnuexit"); // without a question
+    EXPECT_FALSE(second.isVisible());
+}
+
+TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
+{
+    start(2);
+    std::vector<entry> expected = sample;
+    // Italic first: the box's bold, once on, wins over italic.
+    for (const QString style : {"Italic", "Bold"}) {
+        click(&window, "Command6");
+        description()->selectAll();
+        QTest::keyClicks(description(), style);
+        description()->selectAll();
+        click(&window, "Toolbar1." + style);
+        fakes.dialogs.expect(savequestion, answer::yes);
+        click(&window, "Command7");
+        expected[2].usage = style == "Bold" ? "(b)Bold(b)" : "(I)Italic(I)";
+        EXPECT_EQ(fakes.read("XML/gre.xml"), flatxml(expected));
+    }
+    const QByteArray before = fakes.read("XML/gre.xml");
+    fakes.files.fault.fails = true;
+    fakes.dialogs.expect(savequestion, answer::yes);
+    fakes.dialogs.expectstart("The description could not be saved; the dictionary file is "
+                              "unchanged. Cannot write ");
+    click(&window, "Command7");
+    EXPECT_EQ(fakes.read("XML/gre.xml"), before);
+    click(&window, "Command5");
+    EXPECT_FALSE(description()->isVisible());
+    click(&window, "Command4");
+    EXPECT_TRUE(description()->isVisible());
+
+    fakes.write("XML/gre.xml", flatxml({{"only", "m", "u"}}));
+    FormMain single(fakes);
+    single.start();
+    fakes.dialogs.expect("The word on show is not an entry of the dictionary, so its "
+                         "description cannot be saved.");
+    click(&single, "Command7");
+    EXPECT_EQ(fakes.files.writes, 3);
+}
+
+TEST_F(windows, AMissingDictionaryOpensAnEmptyCardWithOneMessage)
+{
+    QFile::remove(fakes.path("XML/gre.xml"));
+    fakes.dialogs.expect(loadfailure);
+    window.start();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(text(window, "Text1") + captions(window).join(""), "");
+    fakes.dialogs.expect("There is no dictionary loaded, so there is no description to save.");
+    click(&window, "Command7");
+    EXPECT_EQ(fakes.files.writes, 0);
+}
+
+TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
+{
+    start(1);
+    httpserver server;
+    const QByteArray before = fakes.read("XML/gre.xml"), fresh = flatxml({{"new", "m", "u"}});
+    server.respond("/good", httpserver::reply(200, fresh));
+    server.respond("/missing", httpserver::reply(404, fresh));
+    auto *bar = control<QProgressBar>(&window, "ProgressBar1");
+    std::vector<int> seen; // the progress at each message, 0 when hidden
+    fakes.dialogs.onshow = [&](auto &) { seen.push_back(bar->isVisible() * bar->value()); };
+    for (const auto &[path, fails, replaced] : std::vector<std::tuple<const char *, bool, bool>>{
+             {"/missing", false, false}, {"/good", true, false}, {"/good", false, true}}) {
+        seen.clear();
+        window.wordListUpdate().setAddress(server.url(path));
+        fakes.files.fault.fails = fails;
+        fakes.dialogs.expect(" Please Wait ... Updating..");
+        fakes.dialogs.expect(replaced ? "Update Successful "
+                                      : "Error during update , Please try later");
+        click(&window, "mnuxml");
+        EXPECT_EQ(seen, std::vector<int>({60, replaced ? 100 : 60})) << path;
+        EXPECT_FALSE(bar->isVisible());
+        EXPECT_EQ(fakes.read("XML/gre.xml"), replaced ? fresh + "\r\n" : before) << path;
+    }
+}
+
+TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
+{
+    start();
+    click(&window, "Command1(0)");
+    click(&window, "Command1(1)");
+    QWidget *log = opened("Command3", "FormResults");
+    fakes.dialogs.expectsavename(fakes.path("Logs/mine"));
+    fakes.dialogs.expect("Log File Saved !");
+    fakes.dialogs.expectcolor(std::nullopt);
+    click(log, "Command2(1)");
+    EXPECT_EQ(fakes.dialogs.saverequests.at(0).filename, "12-04-2026 04 41  PM");
+    const QByteArray saved =
+        (datetimeline(fakes.clock.time) + "\r\n CORRECT :m1:w1\r\n INCORRECT :m2:w1\r\n\r\n")
+            .toUtf8();
+    EXPECT_EQ(fakes.read("Logs/mine.txt"), saved);
+    // A cancelled picker, a blank name and a failed write leave the file as it was.
+    fakes.dialogs.expectsavename(QString());
+    fakes.dialogs.expectsavename("   ");
+    fakes.dialogs.expect("Please enter a valid filename");
+    fakes.dialogs.expectsavename(fakes.path("Logs/mine.txt"));
+    fakes.dialogs.expectstart("The log could not be saved. Cannot write ");
+    fakes.files.fault.fails = true;
+    for (int i = 0; i < 3; ++i)
+        click(log, "Command2(1)");
+    EXPECT_EQ(fakes.read("Logs/mine.txt"), saved);
+    EXPECT_EQ(fakes.files.writes, 2);
+
+    click(log, "Command2(0)");
+    EXPECT_EQ(fakes.printer.printed.size(), 1u);
+    fakes.printer.works = false;
+    fakes.dialogs.expect("Error in Printing");
+    click(log, "Command2(0)");
+    click(log, "Command1");
+    EXPECT_FALSE(log->isVisible());
+    EXPECT_EQ(window.answerLog().entries().size(), 2);
+    opened("Command3", "FormResults")->close();
+    EXPECT_TRUE(window.answerLog().entries().isEmpty());
+    EXPECT_EQ(control<QPlainTextEdit>(log, "Text1")->toPlainText(), "");
+}
+
+TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
+{
+    // No value a default, so a line read or written in the wrong place shows.
+    const QByteArray started = "255\r\nA\r\n30\r\n65280\r\nB\r\n15\r\n16711680\r\nC\r\n11\r\n"
+                               "8421504\r\nD\r\n20";
+    fakes.write("settings/settings.ini", started);
+    start();
+    QWidget *options = opened("mnuOptions", "FormOptions");
+    const std::vector<std::pair<QString, QColor>> picks{
+        {"E", {}}, {{}, QColor(1, 2, 3)}, {{}, Qt::black}, {"F", {}},
+        {"G", {}}, {{}, Qt::white},       {"H", {}},       {{}, Qt::blue}};
+    for (size_t i = 0; i < picks.size(); ++i) {
+        if (picks[i].first.isEmpty())
+            fakes.dialogs.expectcolor(picks[i].second);
+        else
+            fakes.dialogs.expectfont(platform::fontchoice{picks[i].first, 10.0 + i});
+        click(options, QStringLiteral("Command1(%1)").arg(i));
+    }
+    EXPECT_EQ(text(*options, "preview(0)"), "E, 10 pt");
+    EXPECT_EQ(control<QLabel>(options, "preview(0)")->palette().color(QPalette::WindowText),
+              QColor(1, 2, 3));
+
+    const QString question = QStringLiteral("Update Color and Font Settings ?");
+    fakes.dialogs.expect(question, answer::cancel);
+    fakes.dialogs.expect(question, answer::ok);
+    fakes.dialogs.expectstart("The settings could not be saved. Cannot write ");
+    fakes.dialogs.expect(question, answer::ok);
+    fakes.dialogs.expectstart("Settings have been saved , They will be loaded");
+    for (bool fails : {false, true, false}) {
+        fakes.files.fault.fails = fails;
+        click(options, "Command2(1)");
+        EXPECT_EQ(fakes.read("settings/settings.ini") != started, fakes.files.writes == 2);
+    }
+    EXPECT_EQ(fakes.read("settings/settings.ini"),
+              "197121\r\nE\r\n10\r\n0\r\nF\r\n13\r\n16777215\r\nG\r\n14\r\n16711680\r\nH\r\n16");
+    EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "F");
+
+    fakes.dialogs.expectfont(platform::fontchoice{"G", 9});
+    click(options, "Command1(3)");
+    click(options, "Command2(0)");
+    EXPECT_FALSE(options->isVisible());
+    EXPECT_EQ(text(*opened("mnuOptions", "FormOptions"), "preview(1)"), "F, 13 pt");
+}
+
+TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
+{
+    fakes.write("XML/mine.xml", flatxml({{"a", "ma", "ua"}, {"b", "mb", "ub"}}));
+    fakes.write("XML/empty.xml", "<GRE></GRE>");
+    QDir(fakes.path("")).mkpath("elsewhere");
+    fakes.write("elsewhere/mine.xml", flatxml({{"x", "m", "u"}, {"y", "m", "u"}}));
+    start();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QWidget *select = topwindow("FormSelect");
+    auto *folders = control<QListWidget>(select, "Dir1");
+    auto *files = control<QListWidget>(select, "File1");
+    ASSERT_EQ(files->count(), 1);
+    EXPECT_TRUE(files->item(0)->text().contains(QDir::toNativeSeparators(fakes.path("XML"))));
+    // Enters a folder below the program folder with Enter and selects a file of it.
+    auto take = [&](const QString &folder, const QString &name) {
+        for (const QString &each : {QStringLiteral("program"), folder}) {
+            folders->setCurrentItem(folders->findItems(each, Qt::MatchEndsWith).value(0));
+            QTest::keyClick(folders, Qt::Key_Return);
+        }
+        files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
+    };
+    take("XML", "empty.xml");
+    fakes.dialogs.expect(loadfailure);
+    click(select, "Command1");
+    EXPECT_TRUE(select->isVisible());
+    EXPECT_EQ(files->count(), 3);
+    take("elsewhere", "mine.xml");
+    click(select, "Command1");
+    EXPECT_FALSE(select->isVisible());
+    EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml") << "the name counts, not the folder";
+    EXPECT_EQ(text(window, "Text1"), "b");
+    click(&window, "mnuOpen");
+    EXPECT_EQ(files->count(), 1) << "a new opening starts in the program folder";
+    take("XML", "gre.xml");
+    select->close();
+    EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml");
+    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
+    EXPECT_EQ(
+        control<QPlainTextEdit>(opened("mnueditxml", "FormEdit"), "Text1")->toPlainText().toUtf8(),
+        fakes.read("XML/mine.xml").replace("\r\n", "\n"));
+}
+
+TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
+{
+    start();
+    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
+    QWidget *editor = opened("mnueditxml", "FormEdit");
+    auto *text = control<QPlainTextEdit>(editor, "Text1");
+    const QByteArray before = fakes.read("XML/gre.xml");
+    const QString good = "<list><entry><usage>u</usage><word>x &amp; y</word><meaning>m</meaning>"
+                         "</entry></list>";
+    const std::vector<std::tuple<QString, answer, QString>> table{
+        {"<GRE><word>a</word><meaning>m</GRE>", answer::ok,
+         "The text is not well-formed XML: Start-end tags mismatch (line 1)."},
+        {good, answer::cancel, ""},
+        {good, answer::ok, ""}};
+    for (const auto &[typed, reply, problem] : table) {
+        text->setPlainText(typed);
+        fakes.dialogs.expect("Update XML File ?", reply);
+        if (reply == answer::ok)
+            fakes.dialogs.expect(problem.isEmpty() ? "File Saved "
+                                                   : problem + " The file was not changed.");
+        click(editor, "Command2");
+        EXPECT_EQ(text->toPlainText(), typed);
+        EXPECT_EQ(fakes.read("XML/gre.xml") == before, reply != answer::ok || !problem.isEmpty());
+    }
+    EXPECT_EQ(fakes.read("XML/gre.xml"), flatxml({{"x &amp; y", "m", "u"}}).chopped(2));
+    click(editor, "Command1");
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(text->toPlainText(), "");
+}
+
+TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
+{
+    start();
+    fakes.dialogs.expectstart("The help cannot be shown: the file ");
+    click(&window, "mnucontents");
+    QDir(fakes.path("")).mkpath("help");
+    fakes.write("help/index.html", "<ul class=\"contents\"><a href=\"start.html\">Start</a></ul>");
+    fakes.write("help/start.html",
+                "<a href=\"https://example.org/\">a</a><a href=\"keys.html\">b</a>");
+    fakes.write("help/keys.html", "Keys");
+    QWidget *help = opened("mnucontents", "FormHelp");
+    auto *browser = control<QTextBrowser>(help, "browser");
+    auto *topics = control<QListWidget>(help, "contents");
+    auto page = [&] { return browser->source().fileName(); };
+    EXPECT_EQ(page(), "index.html");
+    QTest::mouseClick(topics->viewport(), Qt::LeftButton, {},
+                      topics->visualItemRect(topics->item(1)).center());
+    EXPECT_EQ(page(), "start.html");
+    // The web link, then the page's link, chosen from the keyboard.
+    browser->setFocus();
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})
+        QTest::keyClick(browser, key);
+    EXPECT_EQ(fakes.launcher.opened, std::vector<QUrl>{QUrl("https://example.org/")});
+    EXPECT_EQ(page(), "keys.html");
+    click(help, "back");
+    EXPECT_EQ(page(), "start.html");
+
+    fakes.appinfo.current = {2, 3, 10};
+    QWidget *about = opened("mnuabout", "FormAbout");
+    EXPECT_EQ(text(*about, "lblVersion"), "Version 2.3.10");
+    EXPECT_TRUE(text(*about, "lblNotices").contains("GNU General Public"));
+    click(about, "Command1");
+    EXPECT_FALSE(about->isVisible());
+
+    // A screen reader announces a window only when it has the role of one, and reads its title.
+    fakes.dialogs.expect("Word List Created");
+    fakes.dialogs.expectstart("WARNING: Be careful");
+    for (const char *entry :
+         {"mnuOptions", "mnuList", "mnuFlash", "mnumemory", "mnuabout", "mnuOpen", "mnueditxml"})
+        click(&window, entry);
+    click(&window, "Command3");
+    QStringList titles;
+    for (QWidget *each : QApplication::topLevelWidgets()) {
+        if (!each->isVisible() || each->windowType() != Qt::Window)
+            continue;
+        QAccessibleInterface *exposed = QAccessible::queryAccessibleInterface(each);
+        EXPECT_TRUE(exposed->role() == QAccessible::Window ||
+                    exposed->role() == QAccessible::Dialog)
+            << each->objectName().toStdString();
+        EXPECT_EQ(exposed->text(QAccessible::Name), each->windowTitle());
+        titles << each->windowTitle();
+    }
+    EXPECT_EQ(titles.size(), 10) << titles.join(", ").toStdString();
+}
+
+} // namespace
