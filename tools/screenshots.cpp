@@ -4,14 +4,13 @@
 // Runs on the shipped data beside the executable. Message boxes are answered without being
 // shown, so that nothing waits for a click.
 
-#include "app/answerbutton.h"
-#include "app/formmain.h"
-#include "app/guardedapplication.h"
-#include "modglobal.h"
 #include "platform/services.h"
-#include "results/formresults.h"
+#include "platform/widgets/desktopservices.h"
+#include "widgets/main/formmain.h"
+#include "widgets/main/guardedapplication.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -70,40 +69,47 @@ void fromentry(QAction *entry, const char *name)
     std::fprintf(stderr, "no window came up for %s\n", name);
 }
 
+template <typename Control> Control *control(QWidget &window, const char *name)
+{
+    return window.findChild<Control *>(QLatin1String(name));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    guardedapplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
     quietdialogs dialogs;
-    platform::serviceset services = platform::services();
+    platform::DesktopServices desktop;
+    platform::Services services = desktop.services();
     services.dialogs = &dialogs;
-    platform::install(services);
 
-    FormMain window;
+    FormMain window(services);
     window.start();
     save(&window, "main-window");
 
     // Ten answers over a few words, then the score and the log.
     for (int i = 0; i < 10; ++i) {
-        window.Command1_Click(i % 3 == 2 ? 3 : 0);
+        control<QPushButton>(window, i % 3 == 2 ? "Command1(3)" : "Command1(0)")->click();
         if (i % 2)
-            window.Command2_Click(1);
+            control<QPushButton>(window, "Command2(1)")->click();
     }
     save(&window, "main-window-answered");
-    window.Command3_Click();
-    save(&forms::results(), "results");
-    forms::results().hide();
+    control<QPushButton>(window, "Command3")->click();
+    for (QWidget *each : QApplication::topLevelWidgets()) {
+        if (each->objectName() == QLatin1String("FormResults")) {
+            save(each, "results");
+            each->hide();
+        }
+    }
 
-    fromentry(window.mnuFlash, "flash-cards");
-    fromentry(window.mnumemory, "memory-game");
-    fromentry(window.mnuList, "list-mode");
-    fromentry(window.mnuOptions, "options");
-    fromentry(window.mnuOpen, "chooser");
-    fromentry(window.mnueditxml, "editor");
-    fromentry(window.mnucontents, "help");
-    fromentry(window.mnuabout, "about");
+    for (const auto &[entry, name] :
+         {std::pair{"mnuFlash", "flash-cards"}, std::pair{"mnumemory", "memory-game"},
+          std::pair{"mnuList", "list-mode"}, std::pair{"mnuOptions", "options"},
+          std::pair{"mnuOpen", "chooser"}, std::pair{"mnueditxml", "editor"},
+          std::pair{"mnucontents", "help"}, std::pair{"mnuabout", "about"}})
+        fromentry(control<QAction>(window, entry), name);
     return 0;
 }
