@@ -109,7 +109,8 @@ void httpserver::serve()
     port = server.serverPort();
     std::vector<std::unique_ptr<QTcpSocket>> hanging;
     while (!stopping) {
-        if (!server.waitForNewConnection(50))
+        // Connections that arrived together wait in the queue; waiting would not see them.
+        if (!server.hasPendingConnections() && !server.waitForNewConnection(50))
             continue;
         std::unique_ptr<QTcpSocket> socket(server.nextPendingConnection());
         QByteArray request;
