@@ -63,7 +63,10 @@ void httpserver::trickle(const QByteArray &path, const QByteArray &response, int
 
 void httpserver::sendslowly(QTcpSocket &socket, const QByteArray &response, int pausems)
 {
-    for (const char byte : response) {
+    // The status line and headers at once, so that only the body is slow.
+    const qsizetype head = response.indexOf("\r\n\r\n") + 4;
+    socket.write(response.left(head));
+    for (const char byte : response.mid(head)) {
         if (stopping || socket.state() != QAbstractSocket::ConnectedState)
             return;
         socket.write(&byte, 1);
