@@ -108,28 +108,30 @@ TEST(displaysettings, TheFileTextReadsBackAndAnUnusableFileGivesTheDefaults)
     EXPECT_EQ(read->style(DisplaySettings::AnswerButtons).font().pointSizeF(), 11);
 
     testsupport::fakeservices fakes;
-    const QByteArray good = testsupport::defaultsettings();
-    const std::vector<std::pair<QByteArray, bool>> table{
-        {custom + "\r\n", true},
-        {custom + "\r\nextra\r\n\r\nmore", true},
-        {QByteArray(good).replace("Book Antiqua", ""), false},
-        {good.left(good.lastIndexOf("\r\n")), false},
-        {QByteArray(good).replace(0, 1, "red"), false},
-        {QByteArray(good).replace(0, 1, "4294967296"), false},
-        {QByteArray(good).replace("36", "big"), false},
-        {QByteArray(good).replace("36", "0"), false},
-        {QByteArray(good).replace("\r\n", "\n"), false},
-        {{}, false}};
-    for (const auto &[bytes, usable] : table) {
+    // What a load of the bytes (none: no file) gives: a font name read, the defaults or neither.
+    const auto loaded = [&](const QByteArray &bytes) {
         QFile::remove(fakes.path("settings/settings.ini"));
         if (!bytes.isNull())
             fakes.write("settings/settings.ini", bytes);
         DisplaySettings settings;
         settings.setStyle(DisplaySettings::MainWord, {"Stale", 1, 1});
-        EXPECT_EQ(settings.load(fakes.appinfo.folder), usable) << bytes.toStdString();
-        EXPECT_EQ(settings.style(DisplaySettings::MainWord).fontName,
-                  usable ? "Garamond" : "Arial");
-    }
+        if (settings.load(fakes.appinfo.folder))
+            return settings.style(DisplaySettings::MainWord).fontName;
+        return QString(settings == DisplaySettings() ? "defaults" : "neither");
+    };
+    EXPECT_EQ(loaded(custom + "\r\n") + loaded(custom + "\r\nextra\r\n\r\nmore"),
+              "GaramondGaramond");
+    EXPECT_EQ(loaded({}), "defaults");
+    // An empty line, eleven lines, colours and sizes that are none, LF line ends.
+    for (const auto &[from, to] : std::vector<std::pair<const char *, const char *>>{
+             {"Book Antiqua", ""},
+             {"\r\n24", ""},
+             {"0\r\nArial\r\n36", "red\r\nArial\r\n36"},
+             {"0\r\nArial\r\n36", "4294967296\r\nArial\r\n36"},
+             {"36", "big"},
+             {"36", "0"},
+             {"\r\n", "\n"}})
+        EXPECT_EQ(loaded(testsupport::defaultsettings().replace(from, to)), "defaults") << from;
 }
 
 TEST(displaysettings, SizesReadInTheSystemAndTheCNumberFormat)

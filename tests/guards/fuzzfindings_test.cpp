@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the fuzz targets in fuzz/ check, replayed on the inputs they found and on their corpus:
-// an editor text that is accepted, or a dictionary that loads, saves and loads back unchanged.
+// What the fuzz targets in fuzz/ check, replayed on the inputs they found: an editor text that
+// is accepted, or a dictionary that loads, saves and loads back unchanged.
 
 #include "core/editorrules.h"
 #include "support/fakes.h"
 
-#include <QDirIterator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,7 +40,7 @@ bool replay(const QByteArray &bytes)
     return checked.problem.isEmpty();
 }
 
-TEST(fuzzfindings, FoundInputsAndTheCorpusSaveAndLoadBackUnchanged)
+TEST(fuzzfindings, FoundInputsSaveAndLoadBackUnchanged)
 {
     // A usage that begins, once its blanks are dropped, with U+FEFF: the load took it for a byte
     // order mark and lost it (fuzz_editor crash-9e154438).
@@ -52,15 +51,6 @@ TEST(fuzzfindings, FoundInputsAndTheCorpusSaveAndLoadBackUnchanged)
                        "<usage>\xef\xbb\xbf</usage></GRE>"));
     EXPECT_EQ(selecttexts(QStringLiteral("<a b=\"\ufeffv\"/>"), "//@b").value_or(QStringList()),
               QStringList({QStringLiteral("\ufeffv")}));
-    QDirIterator files(QStringLiteral(VOCABRIX_SOURCE_DATA "/../fuzz/corpus"), QDir::Files,
-                       QDirIterator::Subdirectories);
-    int replayed = 0;
-    for (; files.hasNext(); ++replayed) {
-        QFile file(files.next());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-        replay(file.readAll());
-    }
-    EXPECT_GE(replayed, 10);
 }
 
 } // namespace

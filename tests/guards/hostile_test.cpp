@@ -70,9 +70,10 @@ TEST(hostilefiles, AGigabyteSettingsFileIsReadOnlyAsFarAsItsLines)
     QElapsedTimer clock;
     clock.start();
     // Sparse files: the gigabyte costs neither disk nor time to make. In the second the twelfth
-    // line runs on into the zeros: it is no size, and not taken for one.
+    // line runs on past the limit: cut there, it would read as a size; it is left out.
     const QByteArray good = testsupport::defaultsettings().replace("24", "25");
-    for (const QByteArray &start : {good + "\r\n", good, QByteArray()}) {
+    for (const QByteArray &start :
+         {good + "\r\n", good + QByteArray(70 << 10, ' '), QByteArray()}) {
         fakes.write("settings/settings.ini", start);
         QFile(fakes.path("settings/settings.ini")).resize(qint64(1) << 30);
         DisplaySettings settings;
@@ -98,16 +99,18 @@ TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
 {
     testsupport::fakeservices fakes;
     fakes.write("secret.xml", "<GRE><word>secret</word></GRE>");
-    const QByteArray fresh = "<GRE>\r\n<word>new</word>\r\n</GRE>", ok = "HTTP/1.1 200 OK\r\n";
+    const QByteArray fresh = "<GRE>\r\n<word>caf\xc3\xa9</word>\r\n</GRE>",
+                     ok = "HTTP/1.1 200 OK\r\n";
     // A word list padded past the size limit: only the size can stop it.
     const QByteArray sixty = fresh + QByteArray(60 << 20, ' ');
     httpserver server;
-    server.trickle("/trickle", httpserver::reply(200, fresh), 100);
+    server.trickle("/trickle", httpserver::reply(200, fresh + QByteArray(100, ' ')), 100);
     const std::vector<std::tuple<const char *, QByteArray, QByteArray>> table{
         {"/good", httpserver::reply(200, fresh), fresh + "\r\n"},
         {"/latin", httpserver::reply(200, "<GRE><word>caf\xe9</word></GRE>"),
          "<GRE><word>caf\xc3\xa9</word></GRE>\r\n"},
         {"/missing", httpserver::reply(404, fresh), {}},
+        {"/choices", httpserver::reply(300, fresh), {}},
         {"/broken", httpserver::reply(500, "<html><body>error</body></html>"), {}},
         {"/empty", httpserver::reply(200, ""), {}},
         {"/nowords", httpserver::reply(200, "<html><p>Maintenance</p></html>"), {}},
@@ -146,6 +149,8 @@ TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
         EXPECT_EQ(refused, written.isEmpty()) << path;
         EXPECT_EQ(fakes.read("XML/gre.xml"), refused ? before : written) << path;
     }
+    EXPECT_FALSE(updateproblem({200, fresh, "Operation canceled"}).isEmpty())
+        << "a failed transfer";
 }
 
 } // namespace

@@ -63,7 +63,10 @@ void httpserver::trickle(const QByteArray &path, const QByteArray &response, int
 
 void httpserver::sendslowly(QTcpSocket &socket, const QByteArray &response, int pausems)
 {
-    for (const char byte : response) {
+    // The status line and headers at once, so that only the body is slow.
+    const qsizetype head = response.indexOf("\r\n\r\n") + 4;
+    socket.write(response.left(head));
+    for (const char byte : response.mid(head)) {
         if (stopping || socket.state() != QAbstractSocket::ConnectedState)
             return;
         socket.write(&byte, 1);
@@ -109,7 +112,8 @@ void httpserver::serve()
     port = server.serverPort();
     std::vector<std::unique_ptr<QTcpSocket>> hanging;
     while (!stopping) {
-        if (!server.waitForNewConnection(50))
+        // Connections that arrived together wait in the queue; waiting would not see them.
+        if (!server.hasPendingConnections() && !server.waitForNewConnection(50))
             continue;
         std::unique_ptr<QTcpSocket> socket(server.nextPendingConnection());
         QByteArray request;

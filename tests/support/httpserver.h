@@ -4,9 +4,9 @@
 // A real HTTP server on the loopback interface, answering on a thread of its own (the program
 // waits for its requests synchronously). Each path has a scripted raw response; a response
 // marked to hang is sent and then the connection stays open, sending nothing more; a trickled
-// one is sent a byte at a time with a pause between, until the client gives up. A server made
-// with tls::on speaks HTTPS with a self-signed certificate for 127.0.0.1 (trustloopback() makes
-// this process trust it).
+// one sends its headers and then its body a byte at a time with a pause between, until the
+// client gives up. A server made with tls::on speaks HTTPS with a self-signed certificate for
+// 127.0.0.1 (trustloopback() makes this process trust it).
 
 #include <QByteArray>
 #include <QUrl>
