@@ -110,6 +110,7 @@ TEST_F(windows, KeysAnswerTheChoiceInTheirSlotAndDigitsTypeIntoTheWordBox)
     for (int choice : {0, 1, 3}) {
         QTest::keyClick(QApplication::focusWidget(),
                         Qt::Key(Qt::Key_1 + window.reviewSession().slotOf(choice)));
+        ASSERT_FALSE(window.answerLog().entries().isEmpty()) << "a digit was typed, not answered";
         EXPECT_EQ(window.answerLog().entries().back().chosenMeaning, captions(window)[choice]);
         EXPECT_EQ(window.answerLog().entries().back().right, choice == 0);
         if (choice == 0)
