@@ -4,14 +4,13 @@
 // Runs on the shipped data beside the executable. Message boxes are answered without being
 // shown, so that nothing waits for a click.
 
-#include "app/answerbutton.h"
-#include "app/formmain.h"
-#include "app/guardedapplication.h"
-#include "modglobal.h"
 #include "platform/services.h"
-#include "results/formresults.h"
+#include "platform/widgets/desktopservices.h"
+#include "widgets/main/formmain.h"
+#include "widgets/main/guardedapplication.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -72,38 +71,56 @@ void fromentry(QAction *entry, const char *name)
 
 } // namespace
 
+QWidget *topwindow(const char *name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
+}
+
+void click(QWidget *window, const QString &name)
+{
+    if (auto *button = window->findChild<QPushButton *>(name))
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
 int main(int argc, char **argv)
 {
-    guardedapplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
+    platform::DesktopServices desktop;
     quietdialogs dialogs;
-    platform::serviceset services = platform::services();
+    platform::Services services = desktop.services();
     services.dialogs = &dialogs;
-    platform::install(services);
 
-    FormMain window;
+    FormMain window(services);
     window.start();
     save(&window, "main-window");
 
     // Ten answers over a few words, then the score and the log.
     for (int i = 0; i < 10; ++i) {
-        window.Command1_Click(i % 3 == 2 ? 3 : 0);
+        click(&window, QStringLiteral("Command1(%1)").arg(i % 3 == 2 ? 3 : 0));
         if (i % 2)
-            window.Command2_Click(1);
+            click(&window, QStringLiteral("Command2(1)"));
     }
     save(&window, "main-window-answered");
-    window.Command3_Click();
-    save(&forms::results(), "results");
-    forms::results().hide();
+    click(&window, QStringLiteral("Command3"));
+    QWidget *results = topwindow("FormResults");
+    save(results, "results");
+    results->hide();
 
-    fromentry(window.mnuFlash, "flash-cards");
-    fromentry(window.mnumemory, "memory-game");
-    fromentry(window.mnuList, "list-mode");
-    fromentry(window.mnuOptions, "options");
-    fromentry(window.mnuOpen, "chooser");
-    fromentry(window.mnueditxml, "editor");
-    fromentry(window.mnucontents, "help");
-    fromentry(window.mnuabout, "about");
+    for (const auto &[entry, name] :
+         std::initializer_list<std::pair<const char *, const char *>>{{"mnuFlash", "flash-cards"},
+                                                                      {"mnumemory", "memory-game"},
+                                                                      {"mnuList", "list-mode"},
+                                                                      {"mnuOptions", "options"},
+                                                                      {"mnuOpen", "chooser"},
+                                                                      {"mnueditxml", "editor"},
+                                                                      {"mnucontents", "help"},
+                                                                      {"mnuabout", "about"}})
+        fromentry(window.findChild<QAction *>(QLatin1String(entry)), name);
     return 0;
 }
