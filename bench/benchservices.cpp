@@ -10,25 +10,6 @@
 
 namespace {
 
-class yesdialogs : public platform::dialogs
-{
-public:
-    platform::answer message(const QString &, platform::icon, platform::buttons set) override
-    {
-        return set == platform::buttons::yesno ? platform::answer::yes : platform::answer::ok;
-    }
-    std::optional<platform::fontchoice> pickfont(const platform::fontchoice &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QColor> pickcolor(const QColor &) override { return std::nullopt; }
-    QString savefilename(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return QString();
-    }
-};
-
 class nolauncher : public platform::launcher
 {
 public:
@@ -65,7 +46,7 @@ QString text(std::mt19937 &random, int length)
 
 struct benchservices::fakes
 {
-    yesdialogs dialogs;
+    platform::unattendeddialogs dialogs;
     nolauncher launcher;
     noprinter printer;
     folderinfo info;

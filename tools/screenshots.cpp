@@ -18,25 +18,6 @@
 
 namespace {
 
-class quietdialogs : public platform::dialogs
-{
-public:
-    platform::answer message(const QString &, platform::icon, platform::buttons set) override
-    {
-        return set == platform::buttons::yesno ? platform::answer::yes : platform::answer::ok;
-    }
-    std::optional<platform::fontchoice> pickfont(const platform::fontchoice &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QColor> pickcolor(const QColor &) override { return std::nullopt; }
-    QString savefilename(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return QString();
-    }
-};
-
 QString folder;
 
 void save(QWidget *window, const char *name)
@@ -81,7 +62,7 @@ int main(int argc, char **argv)
     GuardedApplication application(argc, argv);
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
-    quietdialogs dialogs;
+    platform::unattendeddialogs dialogs;
     platform::DesktopServices desktop;
     platform::Services services = desktop.services();
     services.dialogs = &dialogs;

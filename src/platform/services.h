@@ -39,6 +39,31 @@ public:
     // The chosen file name, or the empty text when the picker was cancelled.
     virtual QString savefilename(const QString &title, const QString &filter,
                                  const QString &filename, const QString &folder) = 0;
+    // The chosen existing file, or the empty text when the picker was cancelled.
+    virtual QString openfilename(const QString &title, const QString &filter,
+                                 const QString &folder) = 0;
+};
+
+// Answers every question yes and every picker with nothing, without showing anything: for
+// programs that drive the windows unattended (benchmarks, screenshots).
+class unattendeddialogs : public dialogs
+{
+public:
+    answer message(const QString &, icon, buttons set) override
+    {
+        return set == buttons::yesno ? answer::yes : answer::ok;
+    }
+    std::optional<fontchoice> pickfont(const fontchoice &) override { return std::nullopt; }
+    std::optional<QColor> pickcolor(const QColor &) override { return std::nullopt; }
+    QString savefilename(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return QString();
+    }
+    QString openfilename(const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
 };
 
 class launcher

@@ -84,6 +84,11 @@ QString fakedialogs::savefilename(const QString &title, const QString &filter,
     return take(savenames, "save");
 }
 
+QString fakedialogs::openfilename(const QString &, const QString &, const QString &)
+{
+    return take(opennames, "open");
+}
+
 bool fakeprinter::printimage(QWidget *window)
 {
     if (!works || !window)

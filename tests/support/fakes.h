@@ -42,6 +42,7 @@ public:
     void expectfont(std::optional<platform::fontchoice> reply) { fonts.push_back(reply); }
     void expectcolor(std::optional<QColor> reply) { colors.push_back(reply); }
     void expectsavename(const QString &reply) { savenames.push_back(reply); }
+    void expectopenname(const QString &reply) { opennames.push_back(reply); }
     // Fails the test for boxes that were expected but never shown.
     void verify();
 
@@ -50,6 +51,8 @@ public:
     std::optional<platform::fontchoice> pickfont(const platform::fontchoice &start) override;
     std::optional<QColor> pickcolor(const QColor &start) override;
     QString savefilename(const QString &title, const QString &filter, const QString &filename,
+                         const QString &folder) override;
+    QString openfilename(const QString &title, const QString &filter,
                          const QString &folder) override;
 
     std::vector<box> shown;
@@ -74,6 +77,7 @@ private:
     std::deque<std::optional<platform::fontchoice>> fonts;
     std::deque<std::optional<QColor>> colors;
     std::deque<QString> savenames;
+    std::deque<QString> opennames;
 };
 
 class fakelauncher : public platform::launcher

@@ -87,6 +87,12 @@ public:
                                             filter);
     }
 
+    QString openfilename(const QString &title, const QString &filter,
+                         const QString &folder) override
+    {
+        return QFileDialog::getOpenFileName(dialogparent(), title, folder, filter);
+    }
+
 private:
     static QMessageBox::Icon toqt(icon kind)
     {

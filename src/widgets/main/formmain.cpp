@@ -3,6 +3,7 @@
 
 #include "answerbutton.h"
 
+#include "learning/progressstore.h"
 #include "platform/error.h"
 #include "platform/services.h"
 #include "widgets/help/formabout.h"
@@ -54,6 +55,7 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     createControls();
     connectReview();
     connectDescription();
+    connectProgress();
     connect(exitButton, &QPushButton::clicked, this, &FormMain::askToExit);
 }
 
@@ -79,6 +81,10 @@ void FormMain::createActions()
     openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     editXmlAction =
         window("mnueditxml", tr("Edit &XML Dictionary"), [this] { editorWindow().Form_Load(); });
+    importProgressAction =
+        action("mnuImportProgress", tr("&Import Progress..."), &FormMain::importProgress);
+    exportProgressAction =
+        action("mnuExportProgress", tr("Ex&port Progress..."), &FormMain::exportProgress);
     exitAction = action("mnuexit", tr("E&xit"), &FormMain::unloadProgram);
     optionsAction = window("mnuOptions", tr("&Options"), [this] { optionsWindow().open(); });
     listAction = window("mnuList", tr("&List Mode"), [this] { listWindow().showWordList(); });

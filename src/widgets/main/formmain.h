@@ -35,6 +35,10 @@ class FormMemory;
 class FormOptions;
 class FormResults;
 class FormSelect;
+namespace learning {
+class ProgressStore;
+class QuizRecorder;
+} // namespace learning
 namespace platform {
 struct Services;
 }
@@ -58,6 +62,8 @@ public:
     const ReviewSession &reviewSession() const { return review; }
     const AnswerLog &answerLog() const { return log; }
     WordListUpdate &wordListUpdate() { return update; }
+    // The learner's memory, opened when it is first needed.
+    learning::ProgressStore &progressStore();
 
 signals:
     // The program is ending (the unload routine ran).
@@ -78,6 +84,7 @@ private:
     void createFormatToolbar();
     void connectReview();
     void connectDescription();
+    void connectProgress();
 
     void applyDisplaySettings();
     void showCard();
@@ -90,6 +97,9 @@ private:
     void saveDescription();
     void updateWordList();
     void askToExit();
+    void exportProgress();
+    void importProgress();
+    void tellAboutProgress(const QString &notice);
     // Ends the program: no question, nothing saved, other windows closed without their handlers.
     void unloadProgram();
 
@@ -109,6 +119,8 @@ private:
     ReviewSession review;
     AnswerLog log;
     WordListUpdate update;
+    std::unique_ptr<learning::ProgressStore> progress;
+    learning::QuizRecorder *quizRecorder;
 
     std::unique_ptr<FormResults> results;
     std::unique_ptr<FormFlash> flash;
@@ -120,8 +132,9 @@ private:
     std::unique_ptr<FormHelp> help;
     std::unique_ptr<FormAbout> about;
 
-    QAction *openAction, *editXmlAction, *exitAction, *optionsAction, *listAction, *flashAction,
-        *memoryAction, *contentsAction, *updateAction, *aboutAction;
+    QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
+        *optionsAction, *listAction, *flashAction, *memoryAction, *contentsAction, *updateAction,
+        *aboutAction;
 
     QLineEdit *wordBox;
     QTextEdit *descriptionBox;

@@ -266,9 +266,16 @@ void FormMain::createMenus()
                        std::initializer_list<QAction *> actions) {
         QMenu *result = menuBar()->addMenu(caption);
         result->setObjectName(QLatin1String(name));
-        result->addActions(actions);
+        for (QAction *action : actions) {
+            if (action)
+                result->addAction(action);
+            else
+                result->addSeparator();
+        }
     };
-    menu("mnuFile", tr("&File"), {openAction, editXmlAction, exitAction});
+    menu("mnuFile", tr("&File"),
+         {openAction, editXmlAction, nullptr, importProgressAction, exportProgressAction, nullptr,
+          exitAction});
     menu("mnuTool", tr("&Tool"), {optionsAction});
     menu("mnuView", tr("&View"), {listAction, flashAction, memoryAction});
     menu("mnuhelp", tr("&Help"), {contentsAction, updateAction, aboutAction});

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The quiz's answers reach the learner's memory, which outlives the window and travels through
+// an exported file.
+
+#include "learning/progressstore.h"
+#include "support/fakes.h"
+#include "support/windowdriver.h"
+#include "widgets/main/formmain.h"
+
+using namespace testsupport;
+using learning::Rating;
+
+namespace {
+
+const std::vector<entry> sample{{"w0", "m0", "u0"}, {"w1", "m1", "u1"}, {"w2", "m2", "u2"},
+                                {"w3", "m3", "u3"}, {"w4", "m4", "u4"}, {"w5", "m5", "u5"}};
+
+struct program
+{
+    explicit program(fakeservices &fakes) : fakes(fakes)
+    {
+        fakes.write("XML/gre.xml", flatxml(sample));
+        start();
+    }
+    void start()
+    {
+        window = std::make_unique<FormMain>(fakes);
+        fakes.random.script({0.2f, 0.3f, 0.5f, 0.6f, 0.8f});
+        window->start();
+    }
+    // Answers with a choice after some seconds on the card.
+    void answer(int choice, int seconds = 2)
+    {
+        fakes.clock.time = fakes.clock.time.addSecs(seconds);
+        click(window.get(), QStringLiteral("Command1(%1)").arg(choice));
+    }
+    learning::ProgressStore &store() { return window->progressStore(); }
+
+    fakeservices &fakes;
+    std::unique_ptr<FormMain> window;
+};
+
+} // namespace
+
+TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindow)
+{
+    fakeservices fakes;
+    program vocabrix(fakes);
+    const QString first = vocabrix.window->reviewSession().word();
+    vocabrix.answer(0, 3);
+    vocabrix.answer(1); // the same showing again: a score, not a review
+    click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
+    const QString second = vocabrix.window->reviewSession().word();
+    vocabrix.answer(2);
+    EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 1);
+    EXPECT_EQ(vocabrix.window->reviewSession().wrongCount(), 2);
+
+    vocabrix.start();
+    const QList<learning::Review> reviews = vocabrix.store().reviews();
+    ASSERT_EQ(reviews.size(), 2);
+    EXPECT_EQ(reviews[0].word, first);
+    EXPECT_EQ(reviews[0].rating, Rating::Good);
+    EXPECT_EQ(reviews[0].durationMs, 3000);
+    EXPECT_EQ(reviews[0].source, "quiz");
+    EXPECT_EQ(reviews[0].dictionary, "gre.xml");
+    EXPECT_EQ(reviews[1].word, second);
+    EXPECT_EQ(reviews[1].rating, Rating::Again);
+    EXPECT_EQ(vocabrix.store().cardFor(first.toUpper() + QStringLiteral(" ")).reps, 1);
+}
+
+TEST(Progress, ExportedProgressGivesAnotherFolderTheSameScheduleOnce)
+{
+    fakeservices fakes, elsewhere;
+    program vocabrix(fakes), other(elsewhere);
+    for (int i = 0; i < 4; ++i) {
+        vocabrix.answer(i % 2);
+        click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
+    }
+    const QString file = elsewhere.path("progress.csv");
+    fakes.dialogs.expectsavename(file);
+    click(vocabrix.window.get(), QStringLiteral("mnuExportProgress"));
+
+    for (const char *added : {"4", "0"}) {
+        elsewhere.dialogs.expectopenname(file);
+        elsewhere.dialogs.expectstart(
+            QStringLiteral("Answers added to your progress: %1.").arg(QLatin1String(added)));
+        click(other.window.get(), QStringLiteral("mnuImportProgress"));
+    }
+    EXPECT_EQ(other.store().loadCards(), vocabrix.store().loadCards());
+}
+
+TEST(Progress, ADamagedFileCostsOneMessageAndTheQuizGoesOn)
+{
+    fakeservices fakes;
+    QDir(fakes.path(".")).mkpath("progress");
+    fakes.write("progress/progress.sqlite", QByteArray(4096, 'x'));
+    program vocabrix(fakes);
+    fakes.dialogs.expectstart(QStringLiteral("The progress file was damaged."));
+    vocabrix.answer(0);
+    click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
+    vocabrix.answer(0);
+    EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 2);
+    EXPECT_EQ(vocabrix.store().reviewCount(), 2);
+    EXPECT_EQ(QDir(fakes.path("progress")).entryList({"progress.sqlite.damaged-*"}).size(), 1);
+}
