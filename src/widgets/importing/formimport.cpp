@@ -70,6 +70,22 @@ QString kindName(importer::FileKind kind)
     return FormImport::tr("Text file");
 }
 
+// A column's name and, said in words so that it does not rest on a colour, the part it fills.
+QString columnCaption(const QString &name, int column, const importer::Mapping &mapping)
+{
+    const std::array<std::pair<int, QString>, 3> parts{
+        {{mapping.word, FormImport::tr("word")},
+         {mapping.meaning, FormImport::tr("meaning")},
+         {mapping.usage, FormImport::tr("usage")}}};
+    for (const auto &[chosen, part] : parts) {
+        if (chosen == column)
+            return name.compare(part, Qt::CaseInsensitive) == 0
+                       ? name
+                       : FormImport::tr("%1 \u2192 %2").arg(name, part);
+    }
+    return name;
+}
+
 learning::Review toReview(const importer::ImportedReview &imported, const QString &dictionary)
 {
     learning::Review review;
@@ -114,14 +130,14 @@ void FormImport::createControls()
     dictionaryNameBox = named(new QLineEdit, "dictionaryNameBox", tr("Name of the new dictionary"));
     dictionaryNameBox->setMaxLength(64);
 
-    buttons = new QDialogButtonBox;
+    buttons = named(new QDialogButtonBox, "dialogButtons", tr("Import or cancel"));
     importButton = named(buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole),
                          "importButton", tr("Import"));
     importButton->setDefault(true);
     named(buttons->addButton(QDialogButtonBox::Cancel), "cancelButton", tr("Cancel"));
 
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(buddyLabel(tr("New dictionary &name:"), dictionaryNameBox));
+    nameRow->addWidget(buddyLabel(tr("New &dictionary name:"), dictionaryNameBox));
     nameRow->addWidget(dictionaryNameBox, 1);
     nameRow->addWidget(new QLabel(tr(".xml in the XML folder")));
 
@@ -143,6 +159,7 @@ QWidget *FormImport::createTextOptions()
     for (const SeparatorName &each : separatorNames)
         separatorChoice->addItem(tr(each.name), QChar(each.character));
     encodingChoice = named(new QComboBox, "encodingChoice", tr("Encoding"));
+    encodingChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     encodingChoice->addItem(QStringLiteral("UTF-8"), int(importer::TextEncoding::Utf8));
     encodingChoice->addItem(QStringLiteral("UTF-16"), int(importer::TextEncoding::Utf16));
     encodingChoice->addItem(tr("Windows-1252 (Western)"), int(importer::TextEncoding::Windows1252));
@@ -294,15 +311,8 @@ void FormImport::showRows()
     previewTable->setColumnCount(columns);
     previewTable->setRowCount(rows);
     for (int column = 0; column < columns; ++column) {
-        QString caption = table.columnName(column);
-        // Said in words as well as shown, so that the mapping does not rest on a colour.
-        if (column == mapping.word)
-            caption = tr("%1 (word)").arg(caption);
-        else if (column == mapping.meaning)
-            caption = tr("%1 (meaning)").arg(caption);
-        else if (column == mapping.usage)
-            caption = tr("%1 (usage)").arg(caption);
-        previewTable->setHorizontalHeaderItem(column, new QTableWidgetItem(caption));
+        previewTable->setHorizontalHeaderItem(
+            column, new QTableWidgetItem(columnCaption(table.columnName(column), column, mapping)));
     }
     for (int row = 0; row < rows; ++row) {
         const QStringList &fields = table.rows[row];
