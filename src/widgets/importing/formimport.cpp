@@ -50,6 +50,13 @@ Control *named(Control *control, const char *name, const QString &spoken)
     return control;
 }
 
+// A label that tells something: a screen reader reads what it shows.
+void tell(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
 QLabel *buddyLabel(const QString &caption, QWidget *buddy)
 {
     auto *label = new QLabel(caption);
@@ -242,6 +249,7 @@ void FormImport::showFile()
     const QFileInfo info(sourcePath);
     fileLabel->setText(
         tr("<b>%1</b> (%2)").arg(info.fileName().toHtmlEscaped(), kindName(file.kind)));
+    fileLabel->setAccessibleName(tr("%1 (%2)").arg(info.fileName(), kindName(file.kind)));
     const bool text = file.kind == importer::FileKind::Text;
     textOptionsBox->setVisible(text);
     if (text) {
@@ -274,7 +282,7 @@ void FormImport::rereadText()
         showColumns();
         showRows();
         entries.clear();
-        entryCountLabel->setText(tr("The file cannot be read this way: %1").arg(failure.message()));
+        tell(entryCountLabel, tr("The file cannot be read this way: %1").arg(failure.message()));
         importButton->setEnabled(false);
     }
 }
@@ -337,11 +345,11 @@ void FormImport::showEntries()
         problem = failure.message();
     }
     if (!problem.isEmpty())
-        entryCountLabel->setText(problem);
+        tell(entryCountLabel, problem);
     else if (entries.isEmpty())
-        entryCountLabel->setText(tr("No entries: choose the column that holds the words."));
+        tell(entryCountLabel, tr("No entries: choose the column that holds the words."));
     else
-        entryCountLabel->setText(tr("Entries to import: %1").arg(entries.size()));
+        tell(entryCountLabel, tr("Entries to import: %1").arg(entries.size()));
     importButton->setEnabled(!entries.isEmpty() &&
                              !importer::dictionaryName(dictionaryNameBox->text()).isEmpty());
 }
