@@ -112,6 +112,9 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
         ASSERT_TRUE(dialog);
         if (consent)
             click(dialog, QStringLiteral("reviewHistoryCheck"));
+        // A free name is offered; the taken one is only replaced after a question.
+        EXPECT_EQ(control<QLineEdit>(dialog, "dictionaryNameBox")->text(),
+                  consent ? "deck 2" : "deck");
         if (QFile::exists(fakes.path("XML/deck.xml")))
             fakes.dialogs.expectstart("A dictionary named deck.xml", platform::answer::yes);
         vocabrix.confirm(dialog, QStringLiteral("deck"));

@@ -237,11 +237,26 @@ void FormImport::preview(const QString &path)
     file = importer::readWordListFile(path);
     sourcePath = path;
     textOptions = {};
-    dictionaryNameBox->setText(importer::dictionaryName(QFileInfo(path).completeBaseName()));
+    dictionaryNameBox->setText(
+        freeName(importer::dictionaryName(QFileInfo(path).completeBaseName())));
     reviewHistoryCheck->setChecked(false);
     showFile();
     dictionaryNameBox->setFocus();
     dictionaryNameBox->selectAll();
+}
+
+QString FormImport::storedPath(const QString &name)
+{
+    return QStringLiteral("\\XML\\%1.xml").arg(name);
+}
+
+QString FormImport::freeName(const QString &wanted) const
+{
+    const QString base = wanted.isEmpty() ? tr("Imported words") : wanted;
+    QString name = base;
+    for (int number = 2; QFileInfo::exists(services.programPath(storedPath(name))); ++number)
+        name = QStringLiteral("%1 %2").arg(base).arg(number);
+    return name;
 }
 
 void FormImport::showFile()
@@ -359,8 +374,8 @@ void FormImport::confirm()
     const QString name = importer::dictionaryName(dictionaryNameBox->text());
     if (entries.isEmpty() || name.isEmpty())
         return;
-    const QString storedPath = QStringLiteral("\\XML\\%1.xml").arg(name);
-    if (QFileInfo::exists(services.programPath(storedPath)) &&
+    const QString target = storedPath(name);
+    if (QFileInfo::exists(services.programPath(target)) &&
         services.dialogs->message(
             tr("A dictionary named %1.xml exists already. Replace it with the imported words?")
                 .arg(name),
@@ -369,15 +384,15 @@ void FormImport::confirm()
         dictionaryNameBox->selectAll();
         return;
     }
-    if (!writeDictionary(storedPath))
+    if (!writeDictionary(target))
         return;
     if (!file.reviews.isEmpty() && reviewHistoryCheck->isChecked())
         importReviews(name + QStringLiteral(".xml"));
     hide();
-    emit imported(storedPath);
+    emit imported(target);
 }
 
-bool FormImport::writeDictionary(const QString &storedPath)
+bool FormImport::writeDictionary(const QString &target)
 {
     QStringList words, meanings, usages;
     for (const importer::Entry &entry : std::as_const(entries)) {
@@ -387,7 +402,7 @@ bool FormImport::writeDictionary(const QString &storedPath)
     }
     try {
         services.files->write(
-            services.programPath(storedPath),
+            services.programPath(target),
             dictionarybytes(words, meanings, usages, int(entries.size()), finalline::empty));
         return true;
     } catch (const vocabrix::error &failure) {

@@ -47,6 +47,9 @@ private:
     QWidget *createTextOptions();
     QWidget *createColumnChoices();
     void connectControls();
+    static QString storedPath(const QString &name);
+    // The name, or with a number after it when a dictionary of that name exists.
+    QString freeName(const QString &wanted) const;
     void showFile();
     void rereadText();
     void showColumns();
@@ -54,7 +57,7 @@ private:
     void showEntries();
     importer::Mapping chosenMapping() const;
     void confirm();
-    bool writeDictionary(const QString &storedPath);
+    bool writeDictionary(const QString &target);
     void importReviews(const QString &fileName);
 
     platform::Services &services;
