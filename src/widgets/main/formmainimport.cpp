@@ -10,6 +10,7 @@
 #include "widgets/importing/formimport.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 namespace {
@@ -47,9 +48,13 @@ void FormMain::importWordList()
     if (source.isEmpty())
         return;
     FormImport &dialog = importWindow();
+    // A large package takes a moment to unpack.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         dialog.preview(source);
+        QGuiApplication::restoreOverrideCursor();
     } catch (const vocabrix::error &failure) {
+        QGuiApplication::restoreOverrideCursor();
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
         return;
