@@ -12,7 +12,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -50,6 +52,27 @@ void fromentry(QAction *entry, const char *name)
     std::fprintf(stderr, "no window came up for %s\n", name);
 }
 
+// Answers the import's file picker with a short list made for the picture.
+class importpicker : public platform::unattendeddialogs
+{
+public:
+    importpicker()
+    {
+        QFile file(list);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("Word;Meaning;Example\r\nabate;to lessen;\"The storm abated.\"\r\n"
+                       "laconic;using few words;\"A laconic reply.\"\r\nzeal;great eagerness;\r\n");
+    }
+    QString openfilename(const QString &, const QString &, const QString &) override
+    {
+        return list;
+    }
+
+private:
+    QTemporaryDir scratch;
+    QString list = scratch.filePath(QStringLiteral("Spanish words.csv"));
+};
+
 template <typename Control> Control *control(QWidget &window, const char *name)
 {
     return window.findChild<Control *>(QLatin1String(name));
@@ -62,7 +85,7 @@ int main(int argc, char **argv)
     GuardedApplication application(argc, argv);
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
-    platform::unattendeddialogs dialogs;
+    importpicker dialogs;
     platform::DesktopServices desktop;
     platform::Services services = desktop.services();
     services.dialogs = &dialogs;
@@ -90,7 +113,8 @@ int main(int argc, char **argv)
          {std::pair{"mnuFlash", "flash-cards"}, std::pair{"mnumemory", "memory-game"},
           std::pair{"mnuList", "list-mode"}, std::pair{"mnuOptions", "options"},
           std::pair{"mnuOpen", "chooser"}, std::pair{"mnueditxml", "editor"},
-          std::pair{"mnucontents", "help"}, std::pair{"mnuabout", "about"}})
+          std::pair{"mnucontents", "help"}, std::pair{"mnuabout", "about"},
+          std::pair{"mnuImportWords", "import"}})
         fromentry(control<QAction>(window, entry), name);
     return 0;
 }

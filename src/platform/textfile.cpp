@@ -19,7 +19,15 @@ constexpr char16_t cp1252high[32] = {
     0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
     0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
 
-QString decodecp1252(const QByteArray &bytes)
+QString decodewith(QStringConverter::Encoding encoding, QByteArrayView bytes)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+} // namespace
+
+QString decodewindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -30,15 +38,7 @@ QString decodecp1252(const QByteArray &bytes)
     return text;
 }
 
-QString decodewith(QStringConverter::Encoding encoding, QByteArrayView bytes)
-{
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
-} // namespace
-
-bool isutf8(const QByteArray &bytes)
+bool isutf8(QByteArrayView bytes)
 {
     // Checked in place: decoding a whole dictionary only to look for errors would cost a copy.
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
@@ -85,7 +85,7 @@ QString decodetext(const QByteArray &bytes)
         return decodewith(QStringConverter::Utf16BE, view.sliced(2));
     if (isutf8(bytes))
         return QString::fromUtf8(bytes);
-    return decodecp1252(bytes);
+    return decodewindows1252(bytes);
 }
 
 QByteArray readbytes(const QString &path)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 
@@ -10,7 +11,9 @@ namespace platform {
 // Text files are read as UTF-8, or as Windows-1252 when the bytes are not valid UTF-8 (files
 // from older systems); a byte order mark, where there is one, decides instead.
 QString decodetext(const QByteArray &bytes);
-bool isutf8(const QByteArray &bytes);
+bool isutf8(QByteArrayView bytes);
+// Every byte is a character: Windows-1252 never fails.
+QString decodewindows1252(QByteArrayView bytes);
 
 // Reads a whole file; throws vocabrix::error (io) when it cannot be read.
 QByteArray readbytes(const QString &path);

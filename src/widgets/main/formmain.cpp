@@ -9,6 +9,7 @@
 #include "widgets/help/formabout.h"
 #include "widgets/help/formhelp.h"
 #include "widgets/help/helpfile.h"
+#include "widgets/importing/formimport.h"
 #include "widgets/modes/formflash.h"
 #include "widgets/modes/formlist.h"
 #include "widgets/modes/formmemory.h"
@@ -85,6 +86,10 @@ void FormMain::createActions()
         action("mnuImportProgress", tr("&Import Progress..."), &FormMain::importProgress);
     exportProgressAction =
         action("mnuExportProgress", tr("Ex&port Progress..."), &FormMain::exportProgress);
+    importWordsAction =
+        action("mnuImportWords", tr("Import &Word List..."), &FormMain::importWordList);
+    exportWordsAction =
+        action("mnuExportWords", tr("Export Wor&d List..."), &FormMain::exportWordList);
     exitAction = action("mnuexit", tr("E&xit"), &FormMain::unloadProgram);
     optionsAction = window("mnuOptions", tr("&Options"), [this] { optionsWindow().open(); });
     listAction = window("mnuList", tr("&List Mode"), [this] { listWindow().showWordList(); });

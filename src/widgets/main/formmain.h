@@ -30,6 +30,7 @@ class FormAbout;
 class FormEdit;
 class FormFlash;
 class FormHelp;
+class FormImport;
 class FormList;
 class FormMemory;
 class FormOptions;
@@ -99,6 +100,8 @@ private:
     void askToExit();
     void exportProgress();
     void importProgress();
+    void importWordList();
+    void exportWordList();
     void tellAboutProgress(const QString &notice);
     // Ends the program: no question, nothing saved, other windows closed without their handlers.
     void unloadProgram();
@@ -112,6 +115,7 @@ private:
     FormEdit &editorWindow();
     FormHelp &helpWindow();
     FormAbout &aboutWindow();
+    FormImport &importWindow();
 
     platform::Services &services;
     Dictionary words;
@@ -131,10 +135,12 @@ private:
     std::unique_ptr<FormEdit> editor;
     std::unique_ptr<FormHelp> help;
     std::unique_ptr<FormAbout> about;
+    std::unique_ptr<FormImport> importDialog;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
         *optionsAction, *listAction, *flashAction, *memoryAction, *contentsAction, *updateAction,
         *aboutAction;
+    QAction *importWordsAction, *exportWordsAction;
 
     QLineEdit *wordBox;
     QTextEdit *descriptionBox;

@@ -274,8 +274,8 @@ void FormMain::createMenus()
         }
     };
     menu("mnuFile", tr("&File"),
-         {openAction, editXmlAction, nullptr, importProgressAction, exportProgressAction, nullptr,
-          exitAction});
+         {openAction, editXmlAction, nullptr, importWordsAction, exportWordsAction, nullptr,
+          importProgressAction, exportProgressAction, nullptr, exitAction});
     menu("mnuTool", tr("&Tool"), {optionsAction});
     menu("mnuView", tr("&View"), {listAction, flashAction, memoryAction});
     menu("mnuhelp", tr("&Help"), {contentsAction, updateAction, aboutAction});

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The import dialog: a word list from elsewhere (CSV/TSV, an Anki package, KVTML) shown
+// before anything is written, its columns mapped to word, meaning and usage, and, once the
+// learner confirms, written as a new dictionary in the XML folder. An Anki package's review
+// history comes along only when the learner ticks the box for it.
+
+#include "import/wordlistfile.h"
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+namespace learning {
+class ProgressStore;
+}
+namespace platform {
+struct Services;
+}
+
+class FormImport : public QDialog
+{
+    Q_OBJECT
+public:
+    using StoreAccess = std::function<learning::ProgressStore &()>;
+
+    FormImport(platform::Services &services, StoreAccess progressStore, QWidget *parent = nullptr);
+
+    // Reads the file and shows its first rows; throws vocabrix::error, showing nothing, when
+    // it cannot be read.
+    void preview(const QString &path);
+
+signals:
+    // The new dictionary was written; its stored path ("\XML\name.xml").
+    void imported(const QString &storedPath);
+
+private:
+    void createControls();
+    QWidget *createTextOptions();
+    QWidget *createColumnChoices();
+    void connectControls();
+    static QString storedPath(const QString &name);
+    // The name, or with a number after it when a dictionary of that name exists.
+    QString freeName(const QString &wanted) const;
+    void showFile();
+    void rereadText();
+    void showColumns();
+    void showRows();
+    void showEntries();
+    importer::Mapping chosenMapping() const;
+    void confirm();
+    bool writeDictionary(const QString &target);
+    void importReviews(const QString &fileName);
+
+    platform::Services &services;
+    StoreAccess progressStore;
+    QString sourcePath;
+    importer::WordListFile file;
+    importer::CsvOptions textOptions;
+    QList<importer::Entry> entries;
+
+    QLabel *fileLabel;
+    QGroupBox *textOptionsBox;
+    QComboBox *separatorChoice, *encodingChoice;
+    QCheckBox *headerRowCheck;
+    QComboBox *wordColumnChoice, *meaningColumnChoice, *usageColumnChoice;
+    QTableWidget *previewTable;
+    QLabel *entryCountLabel;
+    QCheckBox *reviewHistoryCheck;
+    QLineEdit *dictionaryNameBox;
+    QDialogButtonBox *buttons;
+    QPushButton *importButton;
+};

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Word lists in and out of the main window: File › Import Word List opens the import dialog
+// on a chosen file, File › Export Word List writes the current dictionary as CSV.
+
+#include "formmain.h"
+
+#include "import/csvwriter.h"
+#include "platform/error.h"
+#include "platform/services.h"
+#include "widgets/importing/formimport.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+namespace {
+
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+FormImport &FormMain::importWindow()
+{
+    if (!importDialog) {
+        importDialog = std::make_unique<FormImport>(
+            services, [this]() -> learning::ProgressStore & { return progressStore(); }, this);
+        connect(importDialog.get(), &FormImport::imported, this, [this](const QString &storedPath) {
+            try {
+                loadDictionary(storedPath);
+            } catch (const vocabrix::error &failure) {
+                services.dialogs->message(failure.message(), platform::icon::critical,
+                                          platform::buttons::ok);
+            }
+        });
+    }
+    return *importDialog;
+}
+
+void FormMain::importWordList()
+{
+    const QString source = services.dialogs->openfilename(
+        tr("Import Word List"),
+        tr("Word lists (*.csv *.tsv *.txt *.apkg *.colpkg *.kvtml);;All files (*)"),
+        documentsFolder());
+    if (source.isEmpty())
+        return;
+    FormImport &dialog = importWindow();
+    // A large package takes a moment to unpack.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        dialog.preview(source);
+        QGuiApplication::restoreOverrideCursor();
+    } catch (const vocabrix::error &failure) {
+        QGuiApplication::restoreOverrideCursor();
+        services.dialogs->message(failure.message(), platform::icon::critical,
+                                  platform::buttons::ok);
+        return;
+    }
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void FormMain::exportWordList()
+{
+    if (words.count() == 0) {
+        services.dialogs->message(tr("There is no dictionary loaded to export."),
+                                  platform::icon::information, platform::buttons::ok);
+        return;
+    }
+    const QString name =
+        QFileInfo(QString(words.path()).replace(QLatin1Char('\\'), QLatin1Char('/')))
+            .completeBaseName();
+    const QString target = services.dialogs->savefilename(
+        tr("Export Word List"), tr("CSV files (*.csv);;All files (*)"),
+        name + QStringLiteral(".csv"), documentsFolder());
+    if (target.isEmpty())
+        return;
+    QList<importer::Entry> entries;
+    for (int position = 0; position < words.count(); ++position)
+        entries.append({words.word(position), words.meaning(position), words.usage(position)});
+    try {
+        services.files->write(target, importer::csvBytes(entries));
+    } catch (const vocabrix::error &failure) {
+        services.dialogs->message(failure.message(), platform::icon::critical,
+                                  platform::buttons::ok);
+    }
+}

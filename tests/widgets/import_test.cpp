@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Word lists from elsewhere become dictionaries through the import dialog, only once the
+// learner confirms; an Anki history joins the progress only with consent, and only once.
+
+#include "import/csvreader.h"
+#include "import/packages.h"
+#include "learning/progressstore.h"
+#include "support/fakes.h"
+#include "support/windowdriver.h"
+#include "widgets/main/formmain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+
+using namespace testsupport;
+
+namespace {
+
+struct program
+{
+    explicit program(fakeservices &fakes) : fakes(fakes), window(fakes)
+    {
+        fakes.write("XML/gre.xml", flatxml({{"w0", "m0", "u0"}, {"w1", "m1", "u1"}}));
+        window.start();
+    }
+    // File › Import Word List on a file; the dialog, once it shows.
+    QWidget *importing(const QString &file)
+    {
+        fakes.dialogs.expectopenname(fakes.path(file));
+        click(&window, QStringLiteral("mnuImportWords"));
+        QWidget *dialog = topwindow(QStringLiteral("FormImport"));
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    }
+    void confirm(QWidget *dialog, const QString &name)
+    {
+        auto *box = control<QLineEdit>(dialog, QStringLiteral("dictionaryNameBox"));
+        box->selectAll();
+        QTest::keyClicks(box, name);
+        click(dialog, QStringLiteral("importButton"));
+    }
+
+    fakeservices &fakes;
+    FormMain window;
+};
+
+} // namespace
+
+TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
+{
+    fakeservices fakes;
+    program vocabrix(fakes);
+    fakes.write("list.csv", "Term,Definition,Example\r\nabate,\"to lessen, reduce\",\"It abated.\n"
+                            "Then it stopped.\"\r\nzeal,eagerness,\r\n");
+    QWidget *dialog = vocabrix.importing(QStringLiteral("list.csv"));
+    ASSERT_TRUE(dialog);
+    auto *table = control<QTableWidget>(dialog, QStringLiteral("previewTable"));
+    EXPECT_EQ(table->item(0, 1)->text(), "to lessen, reduce");
+    auto *separator = control<QComboBox>(dialog, QStringLiteral("separatorChoice"));
+    QTest::keyClick(separator, Qt::Key_Down); // a semicolon: one column, the preview follows
+    EXPECT_EQ(table->columnCount(), 1);
+    QTest::keyClick(separator, Qt::Key_Up);
+    EXPECT_EQ(table->columnCount(), 3);
+    QTest::keyClick(control<QComboBox>(dialog, QStringLiteral("usageColumnChoice")), Qt::Key_Home);
+    EXPECT_TRUE(control<QLabel>(dialog, "entryCountLabel")->text().endsWith(": 2"));
+    EXPECT_EQ(fakes.files.writes, 0);
+
+    vocabrix.confirm(dialog, QStringLiteral("mine"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(vocabrix.window.dictionary().meanings().first(2),
+              QStringList({"to lessen, reduce", "eagerness"}));
+    EXPECT_EQ(vocabrix.window.dictionary().usage(0), "");
+
+    fakes.dialogs.expectsavename(fakes.path("out.csv"));
+    click(&vocabrix.window, QStringLiteral("mnuExportWords"));
+    const auto exported = importer::readCsvFile(fakes.path("out.csv"));
+    EXPECT_EQ(
+        importer::toEntries(exported.table),
+        QList<importer::Entry>({{"abate", "to lessen, reduce", ""}, {"zeal", "eagerness", ""}}));
+
+    // The same name again: asked first; "no" keeps the file and the dialog.
+    const QByteArray written = fakes.read("XML/mine.xml");
+    fakes.write("other.tsv", "x\ty\r\n");
+    dialog = vocabrix.importing(QStringLiteral("other.tsv"));
+    ASSERT_TRUE(dialog);
+    fakes.dialogs.expectstart("A dictionary named mine.xml exists already", platform::answer::no);
+    vocabrix.confirm(dialog, QStringLiteral("mine"));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(fakes.read("XML/mine.xml"), written);
+    fakes.dialogs.expectstart("A dictionary named mine.xml exists already", platform::answer::yes);
+    click(dialog, QStringLiteral("importButton"));
+    EXPECT_EQ(vocabrix.window.dictionary().words().first(1), QStringList({"x"}));
+}
+
+TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
+{
+    using namespace testpackages;
+    fakeservices fakes;
+    program vocabrix(fakes);
+    const QChar separator(0x1f);
+    fakes.write(
+        "deck.apkg",
+        zip(fakes.path(""), {{"collection.anki2",
+                              collection(fakes.path(""), Schema::legacy, {{1, {"Front", "Back"}}},
+                                         {{1, 1, "Gregarious" + QString(separator) + "sociable"},
+                                          {2, 1, "laconic" + QString(separator) + "terse"}},
+                                         {{1700000000000, 1, 1}, {1700000100000, 1, 3}})}}));
+    const std::vector<std::pair<bool, qint64>> table{{false, 0}, {true, 2}, {true, 2}};
+    for (const auto &[consent, reviews] : table) {
+        QWidget *dialog = vocabrix.importing(QStringLiteral("deck.apkg"));
+        ASSERT_TRUE(dialog);
+        if (consent)
+            click(dialog, QStringLiteral("reviewHistoryCheck"));
+        // A free name is offered; the taken one is only replaced after a question.
+        EXPECT_EQ(control<QLineEdit>(dialog, "dictionaryNameBox")->text(),
+                  consent ? "deck 2" : "deck");
+        if (QFile::exists(fakes.path("XML/deck.xml")))
+            fakes.dialogs.expectstart("A dictionary named deck.xml", platform::answer::yes);
+        vocabrix.confirm(dialog, QStringLiteral("deck"));
+        EXPECT_EQ(vocabrix.window.dictionary().count(), 2);
+        EXPECT_EQ(vocabrix.window.progressStore().reviewCount(), reviews);
+    }
+    const auto history = vocabrix.window.progressStore().reviews();
+    EXPECT_EQ(history[0].word, "gregarious");
+    EXPECT_EQ(history[0].rating, learning::Rating::Again);
+    EXPECT_EQ(history[1].source, "anki");
+}
+
+TEST(Import, ABadFileIsToldAndNothingIsWritten)
+{
+    fakeservices fakes;
+    program vocabrix(fakes);
+    fakes.write("broken.apkg", "PK\x03\x04 cut short");
+    fakes.write("binary.csv", QByteArray("\x00\x01\x02\x03word", 8));
+    fakes.dialogs.expectstart("The file is not a complete zip archive");
+    EXPECT_FALSE(vocabrix.importing(QStringLiteral("broken.apkg")));
+    fakes.dialogs.expectstart("The file is not a text file");
+    EXPECT_FALSE(vocabrix.importing(QStringLiteral("binary.csv")));
+    EXPECT_EQ(fakes.files.writes, 0);
+}
+
+TEST(Import, QuizletKvtmlAndNewAnkiGiveTheirEntries)
+{
+    using namespace testpackages;
+    fakeservices fakes;
+    program vocabrix(fakes);
+    const QString f = fakes.path(""), fields = "zeal\x1f<i>eagerness</i>";
+    const QByteArray v18 = collection(f, Schema::v18, {{5, {"Word", "Meaning"}}}, {{1, 5, fields}});
+    const std::vector<std::pair<QString, QByteArray>> table{
+        {"quizlet.txt", "zeal\tgreat \"eagerness\"\nabate\tlessen\n"},
+        {"parley.kvtml", "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/><identifier "
+                         "id=\"1\"/></identifiers><entries><entry id=\"0\"><translation id=\"0\">"
+                         "<text>zeal</text><example>Her zeal.</example></translation><translation "
+                         "id=\"1\"><text>Eifer</text></translation></entry></entries></kvtml>"},
+        {"new.apkg", zip(f, {{"collection.anki2", collection(f, Schema::legacy, {}, {})},
+                             {"collection.anki21b", zstd(v18)}})}};
+    const std::vector<std::pair<QString, QString>> expected{
+        {"great \"eagerness\"", ""}, {"Eifer", "Her zeal."}, {"eagerness", ""}};
+    for (size_t kind = 0; kind < table.size(); ++kind) {
+        fakes.write(table[kind].first, table[kind].second);
+        QWidget *dialog = vocabrix.importing(table[kind].first);
+        ASSERT_TRUE(dialog) << table[kind].first.toStdString();
+        vocabrix.confirm(dialog, QString::number(kind));
+        EXPECT_EQ(vocabrix.window.dictionary().word(0), "zeal");
+        EXPECT_EQ(vocabrix.window.dictionary().meaning(0), expected[kind].first);
+        EXPECT_EQ(vocabrix.window.dictionary().usage(0), expected[kind].second);
+    }
+}
