@@ -45,7 +45,9 @@ TEST(anki, ReadsEachSchemaAndPrefersTheNewestCollection)
     const std::vector<std::pair<Members, const char *>> table{
         {{{"collection.anki2", legacy}}, legacyEntries},
         {{{"collection.anki2", stub(f)}, {"collection.anki21", legacy}}, legacyEntries},
-        {{{"collection.anki2", stub(f)}, {"collection.anki21b", zstd(v18(f))}, {"media", "{}"}},
+        {{{"collection.anki2", stub(f)},
+          {"collection.anki21", stub(f)},
+          {"collection.anki21b", zstd(v18(f))}},
          v18Entries},
         {{{"collection.anki21", v18(f)}}, v18Entries},
     };
