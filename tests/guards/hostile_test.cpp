@@ -111,7 +111,6 @@ TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
          "<GRE><word>caf\xc3\xa9</word></GRE>\r\n"},
         {"/missing", httpserver::reply(404, fresh), {}},
         {"/choices", httpserver::reply(300, fresh), {}},
-        {"/broken", httpserver::reply(500, "<html><body>error</body></html>"), {}},
         {"/empty", httpserver::reply(200, ""), {}},
         {"/nowords", httpserver::reply(200, "<html><p>Maintenance</p></html>"), {}},
         {"/malformed", httpserver::reply(200, "<GRE><word>half"), {}},
