@@ -104,7 +104,7 @@ TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
     // A word list padded past the size limit: only the size can stop it.
     const QByteArray sixty = fresh + QByteArray(60 << 20, ' ');
     httpserver server;
-    server.trickle("/trickle", httpserver::reply(200, fresh + QByteArray(100, ' ')), 100);
+    server.respond("/trickle", httpserver::reply(200, fresh + QByteArray(100, ' ')), false, 100);
     const std::vector<std::tuple<const char *, QByteArray, QByteArray>> table{
         {"/good", httpserver::reply(200, fresh), fresh + "\r\n"},
         {"/latin", httpserver::reply(200, "<GRE><word>caf\xe9</word></GRE>"),

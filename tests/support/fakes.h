@@ -24,7 +24,6 @@ public:
     {
         QString text;
         platform::icon kind;
-        platform::buttons set;
     };
 
     // Fails the test for boxes and pickers that were expected but never shown.
