@@ -42,14 +42,11 @@ TEST(dictionary, LoadsTheThreeKindsInOneParse)
          "one/x < y/three/|a & b/a nested text <x>/|padded/"},
         {"\xef\xbb\xbf<GRE><word>caf\xc3\xa9</word></GRE>", "café/||"},
         {"<GRE><word>caf\xe9</word><usage>\x93q\x94 \x80</usage></GRE>", "café/||“q” €/"},
-        {"<GRE><word>\xef\xbb\xbfw</word></GRE>", QStringLiteral("\ufeffw/||")},
-        {{}, "||"},
-        {"<GRE><word>a</word>", "||"},
-        {QByteArray("\x00\x01\xff\xfe<GRE>", 9), "||"}};
+        {"<GRE><word>\xef\xbb\xbfw</word></GRE>", QStringLiteral("\ufeffw/||")}};
+    // Missing, malformed and binary files are the hostile files' suite (guards).
     for (const auto &[bytes, expected] : table) {
         testsupport::fakeservices fakes;
-        if (!bytes.isNull())
-            fakes.write("XML/gre.xml", bytes);
+        fakes.write("XML/gre.xml", bytes);
         Dictionary dictionary(fakes.appinfo.folder);
         QSignalSpy loaded(&dictionary, &Dictionary::loaded);
         const qint16 count = dictionary.load(gre);
@@ -101,27 +98,17 @@ TEST(readxml, PositionsAsTextRoundHalfToEvenAndAreChecked)
     EXPECT_EQ(lists(dictionary), "w0/w1/w2/|m0/|new///");
 }
 
-TEST(dictionary, SavesTheFlatLayoutAndLoadsBackEveryText)
+TEST(dictionary, SavesTheFlatLayoutAndTheShippedFileUnchanged)
 {
+    // Every kind of text loads back from the writer's file in the fuzz findings' suite.
     EXPECT_EQ(dictionarybytes({"a&b", "c"}, {"<m>"}, {"u\r\nv", "x\ry\nz"}, 2, finalline::empty),
               "<GRE>\r\n<word>a&amp;b</word>\r\n<meaning>&lt;m&gt;</meaning>\r\n<usage>u&#13;\nv"
               "</usage>\r\n<word>c</word>\r\n<meaning></meaning>\r\n<usage>x&#13;y\nz</usage>\r\n"
               "</GRE>\r\n\r\n");
     EXPECT_EQ(dictionarybytes({"w"}, {}, {}, 0, finalline::none), "<GRE>\r\n</GRE>\r\n");
-    testsupport::fakeservices fakes;
-    const QStringList texts{"fa\u00e7ade",   "a<b>c & d",     QStringLiteral("\ufeffz"),
-                            "tab\there",     "]]> <![CDATA[", "x &amp; y",
-                            "line\r\nbreak", "cr\ralone",     "\u2028\U0001F600'\""};
-    fakes.write("XML/gre.xml", flatxml(std::vector<testsupport::entry>(texts.size())));
-    Dictionary dictionary(fakes.appinfo.folder);
-    dictionary.load(gre);
-    for (auto kind : {Dictionary::Words, Dictionary::Meanings, Dictionary::Usages})
-        dictionary.list(kind) = texts + QStringList{""};
-    dictionary.save(fakes.files, finalline::empty);
-    Dictionary again(fakes.appinfo.folder);
-    EXPECT_EQ(again.load(gre), texts.size());
-    EXPECT_EQ(lists(again), lists(dictionary));
     // The shipped dictionary is in the writer's layout: saved unchanged, no byte changes.
+    testsupport::fakeservices fakes;
+    Dictionary dictionary(fakes.appinfo.folder);
     QFile shipped(QStringLiteral(VOCABRIX_SOURCE_DATA "/XML/gre.xml"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     fakes.write("XML/gre.xml", shipped.readAll());

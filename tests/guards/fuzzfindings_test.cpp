@@ -49,6 +49,11 @@ TEST(fuzzfindings, FoundInputsSaveAndLoadBackUnchanged)
                        "4;u&;</usage></e></GRE>"));
     EXPECT_TRUE(replay("<GRE><word>\xef\xbb\xbfw</word><meaning>\xef\xbb\xbfm</meaning>"
                        "<usage>\xef\xbb\xbf</usage></GRE>"));
+    // And texts no fuzzer needs to find: markup, CDATA's end, entities, line breaks, BOMs.
+    const QStringList texts{"fa\u00e7ade",   "a<b>c & d",     QStringLiteral("\ufeffz"),
+                            "tab\there",     "]]> <![CDATA[", "x &amp; y",
+                            "line\r\nbreak", "cr\ralone",     "\u2028\U0001F600'\""};
+    loadsbackunchanged({texts, texts, texts});
     EXPECT_EQ(selecttexts(QStringLiteral("<a b=\"\ufeffv\"/>"), "//@b").value_or(QStringList()),
               QStringList({QStringLiteral("\ufeffv")}));
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 // Anki collections and packages made on the spot: SQLite databases of the legacy schema and
-// of schema 18, zstd, zip.
+// of schema 18, zstd, zip. And entries as one text, for tables of cases.
+
+#include "import/table.h"
 
 #include <QByteArray>
 #include <QString>
@@ -41,3 +43,12 @@ using Members = std::vector<std::pair<const char *, QByteArray>>;
 QByteArray zip(const QString &folder, const Members &members);
 
 } // namespace testpackages
+
+// "word|meaning|usage/word|meaning|usage..."
+inline QString text(const QList<importer::Entry> &entries)
+{
+    QStringList each;
+    for (const importer::Entry &entry : entries)
+        each << entry.word + '|' + entry.meaning + '|' + entry.usage;
+    return each.join('/');
+}

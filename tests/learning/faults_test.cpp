@@ -4,6 +4,7 @@
 
 #include "learning/timetext.h"
 #include "learningtest.h"
+#include "platform/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,12 +17,6 @@
 using namespace learning;
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void overwrite(const QString &path, qint64 at, const QByteArray &bytes)
 {
@@ -88,15 +83,14 @@ TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
         ProgressFolder folder;
         QDir().mkpath(folder.file(QStringLiteral("progress")));
         damage(folder.file());
-        const QByteArray before = contents(folder.file());
+        const QByteArray before = platform::readbytes(folder.file());
         ProgressStore store(folder.file());
         EXPECT_EQ(store.status(), ProgressStore::Status::StartedAfresh);
-        EXPECT_TRUE(store.takeNotice().contains(QFileInfo(store.damagedCopy()).fileName()));
-        EXPECT_TRUE(store.takeNotice().isEmpty());
-        EXPECT_TRUE(QFileInfo(store.damagedCopy())
-                        .fileName()
-                        .startsWith(QStringLiteral("progress.sqlite.damaged-")));
-        EXPECT_EQ(contents(store.damagedCopy()), before);
+        const QString copy = QFileInfo(store.damagedCopy()).fileName();
+        EXPECT_TRUE(copy.startsWith("progress.sqlite.damaged-") &&
+                    store.takeNotice().contains(copy));
+        EXPECT_TRUE(store.takeNotice().isEmpty()) << "told once";
+        EXPECT_EQ(platform::readbytes(store.damagedCopy()), before);
         EXPECT_GT(answer(store, 1), 0);
         EXPECT_TRUE(store.checkIntegrity());
     }
@@ -110,7 +104,7 @@ TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
         SCOPED_TRACE(name);
         ProgressFolder folder;
         answer(*std::make_unique<ProgressStore>(folder.file()), 1);
-        const QByteArray before = contents(folder.file());
+        const QByteArray before = platform::readbytes(folder.file());
         const QString locked = folder.file(QString::fromLatin1(place));
         const auto permissions = QFile::permissions(locked);
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
@@ -124,7 +118,7 @@ TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
             EXPECT_TRUE(store.takeNotice().isEmpty());
         }
         QFile::setPermissions(locked, permissions);
-        EXPECT_EQ(contents(folder.file()), before);
+        EXPECT_EQ(platform::readbytes(folder.file()), before);
     }
 }
 

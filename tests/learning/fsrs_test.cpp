@@ -75,14 +75,12 @@ TEST(Fsrs, FuzzStaysNearTheIntervalAndRepeatsForASeed)
     EXPECT_GT(seen.size(), 5u);
 }
 
-TEST(Fsrs, TimesAndWordKeys)
+TEST(Fsrs, TimesWithOffsetsAndPhrasesAsKeys)
 {
-    EXPECT_EQ(timeText(start + 5ms), QStringLiteral("2022-11-29T12:30:00.005Z"));
+    // The store's tests read and write times and fold words; these are the cases they miss.
     EXPECT_EQ(parseTimeText(timeText(start + 5ms)), start + 5ms);
     EXPECT_EQ(parseAnyTimeText(u"2022-11-29T13:30:00+01:00"), start);
     EXPECT_FALSE(parseAnyTimeText(u"2022-02-30T12:00:00.000Z"));
-    for (const char *variant : {"Abate", " abate ", "ABATE\t", "abate"})
-        EXPECT_EQ(wordKey(QString::fromUtf8(variant)), QStringLiteral("abate"));
     EXPECT_EQ(wordKey(QStringLiteral(" in   Lieu\u00a0of ")), QStringLiteral("in lieu of"));
 }
 

@@ -43,28 +43,10 @@ TEST(textfile, DecodesUtf8Windows1252AndByteOrderMarks)
     }
 }
 
-TEST(textfile, WritesReplaceWholeOrLeaveTheOldFile)
+TEST(textfile, PathsJoinAndAMissingFileIsAnError)
 {
+    // Write faults have their own suite (guards/writefaults_test.cpp).
     QTemporaryDir folder;
-    const QString path = folder.filePath("f.txt");
-    platform::writebytes(path, "old");
-    platform::writebytes(path, "caf\xc3\xa9\r\n");
-    EXPECT_EQ(platform::readtext(path), "café\r\n");
-    const auto refused = [&](const QString &target, const platform::writefault &fault) {
-        try {
-            platform::writebytes(target, "new", fault);
-        } catch (const vocabrix::error &failure) {
-            return failure.what_kind() == vocabrix::error::io &&
-                   failure.message().contains(QDir::toNativeSeparators(target));
-        }
-        return false;
-    };
-    EXPECT_TRUE(refused(path, {nullptr, true}));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
-    EXPECT_TRUE(refused(path, {})) << "a read-only file is not replaced";
-    EXPECT_TRUE(refused(folder.filePath("missing/f.txt"), {}));
-    EXPECT_EQ(platform::readbytes(path), "caf\xc3\xa9\r\n");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"f.txt"}));
     EXPECT_THROW(platform::readbytes(folder.filePath("absent.txt")), vocabrix::error);
     EXPECT_EQ(platform::joinpath("/opt/my v/", "\\XML//gre.xml") + platform::joinpath("/", "/a"),
               "/opt/my v/XML/gre.xml/a");
@@ -109,19 +91,6 @@ QString fetched(const QUrl &address, qint64 maxbytes = 1000, int timeoutms = 500
         .arg(QString::fromUtf8(response.body), response.error.isEmpty() ? "ok" : "error");
 }
 
-TEST(http, GetsBodiesAndStatusFromARealServer)
-{
-    httpserver server;
-    server.respond("/gre1.xml", httpserver::reply(200, "<GRE>"));
-    server.respond("/missing", httpserver::reply(404, "nope"));
-    server.respond("/moved", httpserver::reply(302, "", "Location: /gre1.xml\r\n"));
-    EXPECT_EQ(fetched(server.url("/gre1.xml")), "200 <GRE> ok");
-    EXPECT_TRUE(server.requests().at(0).startsWith("GET /gre1.xml HTTP/1.1"));
-    EXPECT_EQ(fetched(server.url("/missing")), "404 nope error");
-    EXPECT_EQ(fetched(server.url("/moved")), "200 <GRE> ok") << "redirects are followed";
-    EXPECT_EQ(fetched(server.url("/gre1.xml"), 3), "200  error") << "a body beyond the limit";
-}
-
 TEST(http, HttpsIsNeverDowngradedAndNeedsATrustedCertificate)
 {
     httpserver plain, secure(httpserver::tls::on);
@@ -135,7 +104,7 @@ TEST(http, HttpsIsNeverDowngradedAndNeedsATrustedCertificate)
     EXPECT_EQ(fetched(secure.url("/gre1.xml")), "0  error") << "an untrusted certificate";
     httpserver::trustloopback();
     EXPECT_EQ(fetched(secure.url("/gre1.xml")), "200 <GRE> ok");
-    EXPECT_EQ(fetched(secure.url("/moved")), "200 <GRE> ok");
+    EXPECT_EQ(fetched(secure.url("/moved")), "200 <GRE> ok") << "redirects are followed";
     EXPECT_TRUE(fetched(secure.url("/downgrade")).endsWith(" error"));
     EXPECT_TRUE(plain.requests().empty()) << "the plain server is never asked";
 }
@@ -162,7 +131,7 @@ TEST(http, UnreachableAndSilentServersEndWithAnErrorAndNoEventMeanwhile)
     EXPECT_EQ(ticks, 0) << "no other event is handled while a request waits";
 }
 
-TEST(random, DrawsStayBelowOne)
+TEST(random, DrawsAreUniformBelowOne)
 {
     const auto random = platform::makeQtRandom();
     double sum = 0;
@@ -170,7 +139,7 @@ TEST(random, DrawsStayBelowOne)
         const float value = random->rnd();
         sum += value >= 0 && value < 1 ? value : 1e9;
     }
-    EXPECT_NEAR(sum / 100000, 0.5, 0.01) << "uniform in [0, 1)";
+    EXPECT_NEAR(sum / 100000, 0.5, 0.01);
 }
 
 } // namespace

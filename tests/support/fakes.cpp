@@ -13,25 +13,16 @@ namespace testsupport {
 
 fakedialogs::~fakedialogs()
 {
-    verify();
-}
-
-void fakedialogs::verify()
-{
     for (const scripted &each : script)
         ADD_FAILURE() << "expected message box never shown: \"" << each.text.toStdString() << "\"";
-    script.clear();
-    if (!fonts.empty() || !colors.empty() || !savenames.empty())
+    if (!fonts.empty() || !colors.empty() || !savenames.empty() || !opennames.empty())
         ADD_FAILURE() << "a scripted picker was never opened";
-    fonts.clear();
-    colors.clear();
-    savenames.clear();
 }
 
 platform::answer fakedialogs::message(const QString &text, platform::icon kind,
                                       platform::buttons set)
 {
-    shown.push_back({text, kind, set});
+    shown.push_back({text, kind});
     if (onshow)
         onshow(shown.back());
     const bool matches =
@@ -65,15 +56,13 @@ template <typename T> T take(std::deque<T> &replies, const char *picker)
 
 } // namespace
 
-std::optional<platform::fontchoice> fakedialogs::pickfont(const platform::fontchoice &start)
+std::optional<platform::fontchoice> fakedialogs::pickfont(const platform::fontchoice &)
 {
-    fontstarts.push_back(start);
     return take(fonts, "font");
 }
 
-std::optional<QColor> fakedialogs::pickcolor(const QColor &start)
+std::optional<QColor> fakedialogs::pickcolor(const QColor &)
 {
-    colorstarts.push_back(start);
     return take(colors, "colour");
 }
 

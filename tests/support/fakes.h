@@ -24,9 +24,9 @@ public:
     {
         QString text;
         platform::icon kind;
-        platform::buttons set;
     };
 
+    // Fails the test for boxes and pickers that were expected but never shown.
     ~fakedialogs() override;
 
     // The next box must have this text (or, expectstart, begin with it: for messages that name
@@ -43,8 +43,6 @@ public:
     void expectcolor(std::optional<QColor> reply) { colors.push_back(reply); }
     void expectsavename(const QString &reply) { savenames.push_back(reply); }
     void expectopenname(const QString &reply) { opennames.push_back(reply); }
-    // Fails the test for boxes that were expected but never shown.
-    void verify();
 
     platform::answer message(const QString &text, platform::icon kind,
                              platform::buttons set) override;
@@ -58,8 +56,6 @@ public:
     std::vector<box> shown;
     // Called as each box is shown, to look at the program's state at that moment.
     std::function<void(const box &)> onshow;
-    std::vector<platform::fontchoice> fontstarts;
-    std::vector<QColor> colorstarts;
     struct saverequest
     {
         QString title, filter, filename, folder;
@@ -83,23 +79,13 @@ private:
 class fakelauncher : public platform::launcher
 {
 public:
-    bool start(const QString &program, const QStringList &arguments) override
-    {
-        started.push_back({program, arguments});
-        return starts;
-    }
+    bool start(const QString &, const QStringList &) override { return starts; }
     bool openurl(const QUrl &address) override
     {
         opened.push_back(address);
         return starts;
     }
 
-    struct commandline
-    {
-        QString program;
-        QStringList arguments;
-    };
-    std::vector<commandline> started;
     std::vector<QUrl> opened;
     bool starts = true;
 };
@@ -171,7 +157,6 @@ class fakeservices
 public:
     fakeservices();
 
-    platform::Services &services() { return set; }
     operator platform::Services &() { return set; }
 
     QString path(const QString &relative) const;

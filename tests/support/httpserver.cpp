@@ -49,16 +49,10 @@ httpserver::~httpserver()
     worker.join();
 }
 
-void httpserver::respond(const QByteArray &path, const QByteArray &response, bool hang)
+void httpserver::respond(const QByteArray &path, const QByteArray &response, bool hang, int pausems)
 {
     std::lock_guard guard(lock);
-    scripts[path] = {response, hang, 0};
-}
-
-void httpserver::trickle(const QByteArray &path, const QByteArray &response, int pausems)
-{
-    std::lock_guard guard(lock);
-    scripts[path] = {response, false, pausems};
+    scripts[path] = {response, hang, pausems};
 }
 
 void httpserver::sendslowly(QTcpSocket &socket, const QByteArray &response, int pausems)

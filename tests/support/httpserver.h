@@ -3,8 +3,8 @@
 
 // A real HTTP server on the loopback interface, answering on a thread of its own (the program
 // waits for its requests synchronously). Each path has a scripted raw response; a response
-// marked to hang is sent and then the connection stays open, sending nothing more; a trickled
-// one sends its headers and then its body a byte at a time with a pause between, until the
+// marked to hang is sent and then the connection stays open, sending nothing more; one given a
+// pause sends its headers and then its body a byte at a time with a pause between, until the
 // client gives up. A server made with tls::on speaks HTTPS with a self-signed certificate for
 // 127.0.0.1 (trustloopback() makes this process trust it).
 
@@ -27,8 +27,8 @@ public:
     explicit httpserver(tls mode = tls::off);
     ~httpserver();
 
-    void respond(const QByteArray &path, const QByteArray &response, bool hang = false);
-    void trickle(const QByteArray &path, const QByteArray &response, int pausems);
+    void respond(const QByteArray &path, const QByteArray &response, bool hang = false,
+                 int pausems = 0);
     QUrl url(const QByteArray &path) const;
     std::vector<QByteArray> requests() const;
 
