@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long a learner waits for a word list to come in. Run with tools/dev bench.
 
+#include "import/ankipackage.h"
 #include "import/csvreader.h"
+#include "import/packages.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <random>
 
 namespace {
 
@@ -40,6 +43,53 @@ void import_csv(benchmark::State &state)
     }
 }
 BENCHMARK(import_csv)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A deck of long notes in letters a compressor cannot shrink much, with a review history, so
+// that the package itself is range(0) megabytes.
+QByteArray bigPackage(const QString &folder, int megabytes)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> letter('a', 'z');
+    auto text = [&](int length) {
+        QString result(length, QLatin1Char(' '));
+        for (int i = 0; i < length; i += 1 + i % 7)
+            result[i] = QLatin1Char(char(letter(random)));
+        return result;
+    };
+    const qint64 notetype = 1;
+    std::vector<testpackages::Note> notes;
+    std::vector<testpackages::Review> reviews;
+    const int count = megabytes * 840;
+    for (int i = 0; i < count; ++i) {
+        notes.push_back({i + 1, notetype, text(12) + QChar(0x1f) + text(3000)});
+        if (i % 4 == 0)
+            reviews.push_back({1700000000000 + i * 1000, i + 1, 1 + i % 4});
+    }
+    const QByteArray database = testpackages::collection(
+        folder, testpackages::Schema::v18, {{notetype, {"Front", "Back"}}}, notes, reviews);
+    return testpackages::zip(folder, {{"collection.anki21b", testpackages::zstd(database)},
+                                      {"collection.anki2", QByteArray("dummy")}});
+}
+
+void import_apkg(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("deck.apkg"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bigPackage(folder.path(), int(state.range(0)))) < 0)
+        state.SkipWithError("cannot write the package");
+    state.counters["megabytes"] = double(file.size()) / (1024 * 1024);
+    file.close();
+    for (auto _ : state) {
+        const importer::AnkiPackage package =
+            importer::readAnkiPackageFile(path, {.withReviews = true});
+        if (package.table.rows.isEmpty() || package.reviews.isEmpty())
+            state.SkipWithError("the package did not read");
+        benchmark::DoNotOptimize(package);
+    }
+}
+BENCHMARK(import_apkg)->Arg(50)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
 

@@ -104,7 +104,11 @@ QByteArray collection(const QString &folder, Schema schema, const std::vector<No
         db.setDatabaseName(path);
         EXPECT_TRUE(db.open());
         exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+        // A fixture, not the learner's data: one transaction, no waiting for the disk.
+        exec(db, QStringLiteral("PRAGMA synchronous = OFF"));
+        db.transaction();
         fill(db, schema, types, notes, reviews);
+        db.commit();
         db.close();
     }
     QSqlDatabase::removeDatabase(path);
