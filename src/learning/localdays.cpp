@@ -47,18 +47,16 @@ LocalDays::LocalDays(qint64 from, qint64 to)
 QString LocalDays::julianDay(const QString &seconds, QVariantList &values) const
 {
     // Latest change first: the first span that has begun decides.
-    QString expression = QStringLiteral("(CASE");
+    const QString days = QStringLiteral("(%1 + ?) / %2").arg(seconds).arg(secondsPerDay);
+    QString offsets;
     for (qsizetype i = spans.size() - 1; i > 0; --i) {
-        expression +=
-            QStringLiteral(" WHEN %1 >= ? THEN (%1 + ?) / %2").arg(seconds).arg(secondsPerDay);
+        offsets += QStringLiteral(" WHEN %1 >= ? THEN %2").arg(seconds, days);
         values << spans[i].from << spans[i].offset;
     }
-    expression += QStringLiteral(" ELSE (%1 + ?) / %2 END + %3)")
-                      .arg(seconds)
-                      .arg(secondsPerDay)
-                      .arg(unixEpochJulianDay);
     values << spans.first().offset;
-    return expression;
+    const QString day =
+        offsets.isEmpty() ? days : QStringLiteral("CASE%1 ELSE %2 END").arg(offsets, days);
+    return QStringLiteral("(%1 + %2)").arg(day).arg(unixEpochJulianDay);
 }
 
 qint64 LocalDays::startOf(const QDate &day)
