@@ -33,6 +33,7 @@ class FormHelp;
 class FormList;
 class FormMemory;
 class FormOptions;
+class FormProgress;
 class FormResults;
 class FormSelect;
 namespace learning {
@@ -112,6 +113,7 @@ private:
     FormEdit &editorWindow();
     FormHelp &helpWindow();
     FormAbout &aboutWindow();
+    FormProgress &progressWindow();
 
     platform::Services &services;
     Dictionary words;
@@ -131,10 +133,12 @@ private:
     std::unique_ptr<FormEdit> editor;
     std::unique_ptr<FormHelp> help;
     std::unique_ptr<FormAbout> about;
+    std::unique_ptr<FormProgress> progressForm;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
         *optionsAction, *listAction, *flashAction, *memoryAction, *contentsAction, *updateAction,
         *aboutAction;
+    QAction *progressAction;
 
     QLineEdit *wordBox;
     QTextEdit *descriptionBox;
