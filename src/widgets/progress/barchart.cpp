@@ -104,7 +104,7 @@ void BarChart::drawAxis(QPainter &painter, const QRect &plot) const
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
 }
 
-// As many category labels as fit without touching, evenly spaced, the last one always.
+// As many category labels as fit without touching, evenly spaced, the first one always.
 void BarChart::drawLabels(QPainter &painter, const QRect &plot) const
 {
     if (labels.isEmpty())
@@ -116,7 +116,7 @@ void BarChart::drawLabels(QPainter &painter, const QRect &plot) const
     const double slot = double(plot.width()) / labels.size();
     const int every = std::max(1, int(std::ceil((widest + 8) / slot)));
     painter.setPen(palette().color(QPalette::WindowText));
-    for (qsizetype i = labels.size() - 1; i >= 0; i -= every) {
+    for (qsizetype i = 0; i < labels.size(); i += every) {
         const int width = metrics.horizontalAdvance(labels[i]);
         const int centre = plot.left() + int((i + 0.5) * slot);
         const int x = std::clamp(centre - width / 2, 0, std::max(0, this->width() - width));

@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -37,6 +38,26 @@ QLabel *namedLabel(const char *name)
     label->setFocusPolicy(Qt::TabFocus);
     return label;
 }
+
+// Fills its view and scrolls only below the content's minimum size. (A resizable QScrollArea
+// gives content with wrapped labels its preferred height and would scroll at any size.)
+class FillingArea : public QScrollArea
+{
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        if (QWidget *content = widget()) {
+            const QSize least = content->minimumSizeHint();
+            const QSize view = maximumViewportSize();
+            const bool scrolls = least.height() > view.height();
+            const int width =
+                view.width() - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
+            content->resize(std::max(width, least.width()),
+                            std::max(view.height(), least.height()));
+        }
+    }
+};
 
 } // namespace
 
@@ -60,23 +81,21 @@ FormProgress::FormProgress(learning::ProgressStore &store, const Dictionary &wor
     auto *grid = new QGridLayout(content);
     grid->addWidget(createSummary(), 0, 0);
     grid->addWidget(createHardest(), 0, 1);
-    panels << new ChartPanel(tr("Due in the next 30 days"), QStringLiteral("forecastChart"),
-                             forecastChart, services)
-           << new ChartPanel(tr("Answers in the last 90 days"), QStringLiteral("activityChart"),
-                             activityChart, services)
-           << new ChartPanel(tr("Answers in the last 52 weeks"), QStringLiteral("calendarChart"),
-                             calendarChart, services);
-    grid->addWidget(panels[0], 1, 0);
-    grid->addWidget(panels[1], 1, 1);
-    grid->addWidget(panels[2], 2, 0, 1, 2);
+    const auto panel = [&](const QString &title, const char *name, Chart *chart) {
+        panels << new ChartPanel(title, QLatin1String(name), chart, services);
+        return panels.last();
+    };
+    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 1, 0);
+    grid->addWidget(panel(tr("Answers in the last 90 days"), "activityChart", activityChart), 1, 1);
+    grid->addWidget(panel(tr("Answers in the last 52 weeks"), "calendarChart", calendarChart), 2, 0,
+                    1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 3);
     grid->setRowStretch(2, 2);
 
-    auto *scroll = new QScrollArea;
+    auto *scroll = new FillingArea;
     scroll->setObjectName(QStringLiteral("progressArea"));
-    scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(content);
     setCentralWidget(scroll);
@@ -94,6 +113,7 @@ QWidget *FormProgress::createSummary()
     auto *layout = qobject_cast<QVBoxLayout *>(panel->layout());
     for (QLabel *label : {recallLabel, retentionLabel, streakLabel})
         layout->insertWidget(layout->count() - 1, label);
+    layout->insertStretch(layout->count() - 1);
     return panel;
 }
 
@@ -148,7 +168,7 @@ void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
 
 void FormProgress::showFigures(double desiredRetention)
 {
-    stateChart->setParts({{tr("New"), palette().color(QPalette::Mid), Qt::Dense4Pattern},
+    stateChart->setParts({{tr("New"), palette().color(QPalette::Mid), Qt::Dense6Pattern},
                           {tr("Learning"), QColor(244, 160, 0)},
                           {tr("Young"), QColor(120, 170, 240), Qt::BDiagPattern},
                           {tr("Mature"), QColor(30, 90, 200)}},
