@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 #include <QVariant>
 #include <algorithm>
 
@@ -139,8 +140,11 @@ ProgressFigures Statistics::figures(const QStringList &wordKeys, const QDateTime
     result.recallDay = today;
     result.calendarStart = today.addDays(1 - today.dayOfWeek() - 51 * 7);
     result.dueForecast.fill(0, ProgressFigures::forecastDays);
-    if (!db.isValid() || !db.isOpen())
+    if (!db.isValid() || !db.isOpen()) {
+        result.words = result.newWords =
+            int(QSet<QString>(wordKeys.begin(), wordKeys.end()).size());
         return result;
+    }
     try {
         const QString list = keysJson(wordKeys);
         wordFigures(result, list, now, examDate);
