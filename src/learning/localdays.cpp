@@ -35,7 +35,7 @@ LocalDays::LocalDays(qint64 from, qint64 to)
     // day finds every change.
     spans.append({from, offsetAt(from)});
     for (qint64 previous = from; previous < to;) {
-        const qint64 at = std::min(previous + secondsPerDay / 2, to);
+        const qint64 at = std::min(previous + secondsPerDay, to);
         if (offsetAt(at) != spans.last().offset) {
             const qint64 change = changeBetween(previous, at);
             spans.append({change, offsetAt(change)});

@@ -283,7 +283,12 @@ void Statistics::activity(ProgressFigures &result, const QDate &today) const
 void Statistics::streaks(ProgressFigures &result, const QDate &today) const
 {
     const qint64 to = LocalDays::startOf(today.addDays(1));
-    const qint64 from = LocalDays::startOf(today.addDays(-historyDays));
+    const qint64 firstAnswer =
+        sql::value(db, QStringLiteral("SELECT min(quarter) FROM %1").arg(activitySource()))
+            .toLongLong() *
+        quarterSeconds;
+    const qint64 from =
+        std::clamp(firstAnswer, LocalDays::startOf(today.addDays(-historyDays)), to);
     const LocalDays days(from, to);
     QVariantList values;
     const QString day = days.julianDay(QStringLiteral("(quarter * 900)"), values);

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QSqlQuery>
-#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace learning;
@@ -20,18 +19,9 @@ QDateTime local(int month, int day, int hour, int minute = 0)
     return QDateTime(QDate(2026, month, day), QTime(hour, minute), Qt::LocalTime);
 }
 
+// main() puts the tests in Europe/Berlin.
 struct StatisticsTest : ::testing::Test
 {
-    void SetUp() override
-    {
-        qputenv("TZ", "Europe/Berlin");
-        tzset();
-    }
-    void TearDown() override
-    {
-        qunsetenv("TZ");
-        tzset();
-    }
     void answer(const QString &word, const QDateTime &time, Rating rating = Rating::Good)
     {
         store.addReviews({Review{word, toTime(time), rating, QStringLiteral("quiz"), {}, 0}});
@@ -124,6 +114,7 @@ TEST_F(StatisticsTest, DaysStreaksAndRetention)
         answer(QStringLiteral("w%1").arg(day), local(6, day, 23, 50));
     answer(QStringLiteral("late"), local(6, 18, 0, 15), Rating::Again); // 22:15 UTC on the 17th
     answer(QStringLiteral("early"), local(5, 1, 12));                   // more than 30 days ago
+    answer(QStringLiteral("winter"), local(1, 14, 23, 30)); // summer time would say the 15th
 
     const ProgressFigures now = figures({}, local(6, 20, 23, 59));
     EXPECT_EQ(now.longestStreak, 5);
@@ -137,6 +128,8 @@ TEST_F(StatisticsTest, DaysStreaksAndRetention)
     EXPECT_EQ(now.calendarStart.dayOfWeek(), 1);
     EXPECT_EQ(now.calendar.size(), now.calendarStart.daysTo(QDate(2026, 6, 20)) + 1);
     EXPECT_EQ(now.calendar[now.calendarStart.daysTo(QDate(2026, 5, 1))], 1);
+    EXPECT_EQ(now.calendar.mid(now.calendarStart.daysTo(QDate(2026, 1, 14)), 2),
+              (QList<int>{1, 0}));
     EXPECT_EQ(now.retentionAnswers, 9);
     EXPECT_DOUBLE_EQ(*now.retention, 8.0 / 9);
 
