@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 using namespace learning;
 
@@ -61,6 +62,11 @@ BENCHMARK(progress_open)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTi
 
 int main(int argc, char **argv)
 {
+    // The offscreen platform says at every opening that it cannot raise a window.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+        if (!message.startsWith(QLatin1String("This plugin does not support")))
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     GuardedApplication application(argc, argv);
