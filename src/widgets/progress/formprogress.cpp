@@ -99,6 +99,12 @@ FormProgress::FormProgress(learning::ProgressStore &store, const Dictionary &wor
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(content);
     setCentralWidget(scroll);
+    content->setObjectName(QStringLiteral("progressContent"));
+
+    connect(&words, &Dictionary::loaded, this, [this] {
+        if (isVisible())
+            open(exam, retention);
+    });
 }
 
 QWidget *FormProgress::createSummary()
@@ -143,6 +149,8 @@ QWidget *FormProgress::createHardest()
 
 void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
 {
+    exam = examDate;
+    retention = desiredRetention;
     QStringList keys;
     spellings.clear();
     for (const QString &word : words.words()) {

@@ -31,7 +31,8 @@ public:
     FormProgress(learning::ProgressStore &store, const Dictionary &words,
                  platform::Services &services, QWidget *parent = nullptr);
 
-    // Reads the figures afresh and shows the window.
+    // Reads the figures afresh and shows the window; again whenever another dictionary is
+    // loaded while it is shown.
     void open(std::optional<QDate> examDate, double desiredRetention);
     const learning::ProgressFigures &figures() const { return shown; }
 
@@ -50,6 +51,8 @@ private:
     const Dictionary &words;
     platform::Services &services;
     learning::ProgressFigures shown;
+    std::optional<QDate> exam;
+    double retention = 0.9;
     QHash<QString, QString> spellings; // key -> the dictionary's spelling
 
     StackedBar *stateChart;
