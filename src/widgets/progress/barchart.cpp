@@ -124,6 +124,14 @@ void BarChart::drawLabels(QPainter &painter, const QRect &plot) const
     }
 }
 
+int BarChart::rowAt(QPoint point) const
+{
+    const QRect plot = plotArea();
+    if (values.isEmpty() || point.x() < plot.left() || point.x() > plot.right())
+        return -1;
+    return int((point.x() - plot.left()) * values.size() / std::max(1, plot.width()));
+}
+
 QStringList BarChart::headers() const
 {
     QStringList names{category};

@@ -25,6 +25,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    int rowAt(QPoint point) const override;
 
 private:
     int legendHeight() const;

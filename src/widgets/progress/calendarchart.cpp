@@ -128,6 +128,16 @@ void CalendarChart::paintEvent(QPaintEvent *)
     }
 }
 
+int CalendarChart::rowAt(QPoint point) const
+{
+    const int size = cellSize();
+    const QPoint at = point - origin();
+    if (at.x() < 0 || at.y() < 0 || at.y() >= 7 * size)
+        return -1;
+    const int index = at.x() / size * 7 + at.y() / size;
+    return index < counts.size() ? index : -1;
+}
+
 QStringList CalendarChart::headers() const
 {
     return {tr("Day"), tr("Answers")};

@@ -27,6 +27,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    int rowAt(QPoint point) const override;
 
 private:
     QColor shade(int level) const;

@@ -1,12 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 Chart::Chart(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+bool Chart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const int row = rowAt(help->pos());
+    const QList<QStringList> table = rows();
+    if (row < 0 || row >= table.size()) {
+        QToolTip::hideText();
+        return true;
+    }
+    QStringList lines;
+    for (qsizetype i = 0; i < table[row].size() && i < headers().size(); ++i)
+        lines << headers()[i] + QStringLiteral(": ") + table[row][i];
+    QToolTip::showText(help->globalPos(), lines.join(QLatin1Char('\n')), this);
+    return true;
 }
 
 void Chart::valuesChanged()

@@ -34,6 +34,9 @@ signals:
     void changed();
 
 protected:
+    // The row of the table under a point of the chart, or -1: its values show as a tool tip.
+    virtual int rowAt(QPoint) const { return -1; }
+    bool event(QEvent *event) override;
     // Call after the values changed.
     void valuesChanged();
     static void fillBar(QPainter &painter, const QRectF &bar, const Series &series);
