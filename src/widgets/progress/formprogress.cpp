@@ -86,9 +86,12 @@ FormProgress::FormProgress(learning::ProgressStore &store, const Dictionary &wor
         return panels.last();
     };
     grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 1, 0);
-    grid->addWidget(panel(tr("Answers in the last 90 days"), "activityChart", activityChart), 1, 1);
-    grid->addWidget(panel(tr("Answers in the last 52 weeks"), "calendarChart", calendarChart), 2, 0,
-                    1, 2);
+    grid->addWidget(
+        panel(tr("Your answers in the last 90 days, every list"), "activityChart", activityChart),
+        1, 1);
+    grid->addWidget(
+        panel(tr("Your answers in the last 52 weeks, every list"), "calendarChart", calendarChart),
+        2, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 3);
