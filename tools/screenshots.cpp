@@ -4,10 +4,14 @@
 // Runs on the shipped data beside the executable. Message boxes are answered without being
 // shown, so that nothing waits for a click.
 
+#include "learning/progressstore.h"
+#include "learning/timetext.h"
+#include "learning/wordkey.h"
 #include "platform/services.h"
 #include "platform/widgets/desktopservices.h"
 #include "widgets/main/formmain.h"
 #include "widgets/main/guardedapplication.h"
+#include "widgets/progress/formprogress.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <map>
+#include <random>
 
 namespace {
 
@@ -78,6 +84,64 @@ template <typename Control> Control *control(QWidget &window, const char *name)
     return window.findChild<Control *>(QLatin1String(name));
 }
 
+// Eight weeks of study of a list, 15 new words a day, about one answer in six wrong, with two
+// days missed: the reviews a learner would have, made by the scheduler without the store.
+QList<learning::Review> simulatedStudy(const QStringList &words, const QDateTime &now)
+{
+    using namespace learning;
+    const Scheduler scheduler;
+    std::map<QString, Card> cards;
+    std::mt19937 random(20261206);
+    QList<Review> reviews;
+    for (int day = 56; day >= 1; --day) {
+        if (day == 9 || day == 23)
+            continue;
+        QDateTime time(now.date().addDays(-day), QTime(19, 0));
+        for (int added = 0; added < 15 && int(cards.size()) < words.size() - 1; ++added)
+            cards[wordKey(words[int(cards.size()) + 1])];
+        for (int pass = 0; pass < 3; ++pass, time = time.addSecs(15 * 60)) {
+            for (auto &[key, card] : cards) {
+                if (card.reps > 0 && card.due > toTime(time))
+                    continue;
+                const Rating rating = random() % 6 == 0 ? Rating::Again : Rating::Good;
+                time = time.addSecs(6);
+                card = scheduler.review(card, rating, toTime(time), random());
+                reviews.append({key, toTime(time), rating, QStringLiteral("study"), {}, 4000});
+            }
+        }
+    }
+    return reviews;
+}
+
+// The Progress window over simulated study in a progress file of its own, at the smallest
+// size it is made for, at a large one, and in a dark palette.
+void progress(FormMain &window, platform::Services &services)
+{
+    QTemporaryDir folder;
+    learning::ProgressStore store(folder.filePath(QStringLiteral("progress.sqlite")));
+    const QDateTime now = services.clock->now();
+    store.addReviews(simulatedStudy(window.dictionary().words(), now));
+    FormProgress form(store, window.dictionary(), services);
+    form.open(now.date().addDays(24), 0.9);
+    form.resize(800, 600);
+    save(&form, "progress");
+    form.resize(1600, 1000);
+    save(&form, "progress-large");
+    QPalette dark;
+    for (auto [role, color] : {std::pair{QPalette::Window, QColor(45, 45, 48)},
+                               std::pair{QPalette::WindowText, QColor(230, 230, 230)},
+                               std::pair{QPalette::Base, QColor(30, 30, 30)},
+                               std::pair{QPalette::Text, QColor(230, 230, 230)},
+                               std::pair{QPalette::Button, QColor(60, 60, 64)},
+                               std::pair{QPalette::ButtonText, QColor(230, 230, 230)},
+                               std::pair{QPalette::Mid, QColor(90, 90, 90)}})
+        dark.setColor(role, color);
+    form.setPalette(dark);
+    form.resize(1000, 720);
+    save(&form, "progress-dark");
+    form.close();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -116,5 +180,6 @@ int main(int argc, char **argv)
           std::pair{"mnucontents", "help"}, std::pair{"mnuabout", "about"},
           std::pair{"mnuImportWords", "import"}})
         fromentry(control<QAction>(window, entry), name);
+    progress(window, services);
     return 0;
 }

@@ -52,6 +52,9 @@ public:
     // Where a damaged file was moved; empty when none was.
     QString damagedCopy() const { return movedAside; }
     const Scheduler &scheduler() const { return fsrs; }
+    // The open file, for the read-only queries of this library (statistics); invalid when the
+    // file could not be read.
+    QSqlDatabase database() const { return statements ? db : QSqlDatabase(); }
 
     // Records one answer and updates the word's card in one transaction, committed before this
     // returns. Returns the review's id, or -1 when nothing was recorded.

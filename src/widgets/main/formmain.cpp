@@ -14,6 +14,7 @@
 #include "widgets/modes/formlist.h"
 #include "widgets/modes/formmemory.h"
 #include "widgets/modes/studycontrols.h"
+#include "widgets/progress/formprogress.h"
 #include "widgets/results/formresults.h"
 #include "widgets/settings/formoptions.h"
 #include "widgets/store/formedit.h"
@@ -102,6 +103,10 @@ void FormMain::createActions()
     });
     updateAction = action("mnuxml", tr("Update XML wordlist"), &FormMain::updateWordList);
     aboutAction = window("mnuabout", tr("&About"), [this] { aboutWindow().open(); });
+    progressAction = window("mnuProgress", tr("&Progress"), [this] {
+        progressWindow().open(std::nullopt, progressStore().scheduler().options().desiredRetention);
+    });
+    progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 void FormMain::start()
@@ -242,4 +247,11 @@ FormHelp &FormMain::helpWindow()
 FormAbout &FormMain::aboutWindow()
 {
     return kept(about, [this] { return std::make_unique<FormAbout>(services); });
+}
+
+FormProgress &FormMain::progressWindow()
+{
+    return kept(progressForm, [this] {
+        return std::make_unique<FormProgress>(progressStore(), words, services);
+    });
 }

@@ -34,6 +34,7 @@ class FormImport;
 class FormList;
 class FormMemory;
 class FormOptions;
+class FormProgress;
 class FormResults;
 class FormSelect;
 namespace learning {
@@ -116,6 +117,7 @@ private:
     FormHelp &helpWindow();
     FormAbout &aboutWindow();
     FormImport &importWindow();
+    FormProgress &progressWindow();
 
     platform::Services &services;
     Dictionary words;
@@ -136,11 +138,13 @@ private:
     std::unique_ptr<FormHelp> help;
     std::unique_ptr<FormAbout> about;
     std::unique_ptr<FormImport> importDialog;
+    std::unique_ptr<FormProgress> progressForm;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
         *optionsAction, *listAction, *flashAction, *memoryAction, *contentsAction, *updateAction,
         *aboutAction;
     QAction *importWordsAction, *exportWordsAction;
+    QAction *progressAction;
 
     QLineEdit *wordBox;
     QTextEdit *descriptionBox;

@@ -277,6 +277,6 @@ void FormMain::createMenus()
          {openAction, editXmlAction, nullptr, importWordsAction, exportWordsAction, nullptr,
           importProgressAction, exportProgressAction, nullptr, exitAction});
     menu("mnuTool", tr("&Tool"), {optionsAction});
-    menu("mnuView", tr("&View"), {listAction, flashAction, memoryAction});
+    menu("mnuView", tr("&View"), {listAction, flashAction, memoryAction, nullptr, progressAction});
     menu("mnuhelp", tr("&Help"), {contentsAction, updateAction, aboutAction});
 }

@@ -1,0 +1,313 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "statistics.h"
+
+#include "localdays.h"
+#include "platform/error.h"
+#include "sql.h"
+#include "timetext.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+#include <QVariant>
+#include <algorithm>
+
+namespace learning {
+
+namespace {
+
+constexpr qint64 quarterSeconds = 900;
+constexpr qint64 msPerDay = 86400000;
+// The streaks look back this far; older answers keep today's rules of summer time.
+constexpr int historyDays = 3660;
+
+const char *const cacheStatements[] = {
+    // Answers right (rating above Again) and wrong per quarter hour since 1970 UTC: every
+    // time zone's midnight falls on a quarter hour.
+    R"(CREATE TABLE IF NOT EXISTS review_quarters (
+        quarter INTEGER PRIMARY KEY,
+        correct INTEGER NOT NULL,
+        wrong INTEGER NOT NULL))",
+    R"(CREATE TRIGGER IF NOT EXISTS review_quarters_insert AFTER INSERT ON reviews BEGIN
+        INSERT INTO review_quarters (quarter, correct, wrong)
+        VALUES (coalesce(CAST(strftime('%s', NEW.reviewed_at) AS INTEGER), 0) / 900,
+                NEW.rating > 1, NEW.rating = 1)
+        ON CONFLICT (quarter) DO UPDATE SET correct = correct + excluded.correct,
+                                            wrong = wrong + excluded.wrong;
+    END)",
+    R"(CREATE TRIGGER IF NOT EXISTS review_quarters_delete AFTER DELETE ON reviews BEGIN
+        UPDATE review_quarters SET correct = correct - (OLD.rating > 1),
+                                   wrong = wrong - (OLD.rating = 1)
+        WHERE quarter = coalesce(CAST(strftime('%s', OLD.reviewed_at) AS INTEGER), 0) / 900;
+    END)",
+    R"(CREATE TRIGGER IF NOT EXISTS review_quarters_update
+        AFTER UPDATE OF reviewed_at, rating ON reviews BEGIN
+        UPDATE review_quarters SET correct = correct - (OLD.rating > 1),
+                                   wrong = wrong - (OLD.rating = 1)
+        WHERE quarter = coalesce(CAST(strftime('%s', OLD.reviewed_at) AS INTEGER), 0) / 900;
+        INSERT INTO review_quarters (quarter, correct, wrong)
+        VALUES (coalesce(CAST(strftime('%s', NEW.reviewed_at) AS INTEGER), 0) / 900,
+                NEW.rating > 1, NEW.rating = 1)
+        ON CONFLICT (quarter) DO UPDATE SET correct = correct + excluded.correct,
+                                            wrong = wrong + excluded.wrong;
+    END)",
+};
+
+// The same figures straight from the log, for a file this program may not write.
+const QString quartersFromLog = QStringLiteral(
+    "(SELECT coalesce(CAST(strftime('%s', reviewed_at) AS INTEGER), 0) / 900 AS quarter, "
+    "sum(rating > 1) AS correct, sum(rating = 1) AS wrong FROM reviews GROUP BY 1)");
+
+const QString cacheIsWhole = QStringLiteral(
+    "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND name LIKE "
+    "'review_quarters_%') = 3 AND (SELECT total(correct + wrong) FROM review_quarters) = "
+    "(SELECT count(*) FROM reviews)");
+
+// The list's keys as one value, so that any number of them makes one statement.
+const QString listTable =
+    QStringLiteral("WITH list(word) AS (SELECT DISTINCT value FROM json_each(?)) ");
+
+QString keysJson(const QStringList &keys)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(keys)).toJson(QJsonDocument::Compact));
+}
+
+QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantList &values)
+{
+    QSqlQuery query = sql::prepare(db, statement);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    sql::exec(query);
+    return query;
+}
+
+qint64 julian(const QDate &day)
+{
+    return day.toJulianDay();
+}
+
+} // namespace
+
+Statistics::Statistics(const QSqlDatabase &database, const Scheduler &scheduler)
+    : db(database), fsrs(scheduler)
+{
+    if (!db.isValid() || !db.isOpen())
+        return;
+    try {
+        ensureCache();
+    } catch (const sql::Failure &) {
+        // A file opened for reading only: the figures come from the log itself.
+        cached = false;
+    }
+}
+
+void Statistics::ensureCache()
+{
+    const auto whole = [this] {
+        try {
+            return sql::value(db, cacheIsWhole).toBool();
+        } catch (const sql::Failure &) {
+            return false; // no table yet
+        }
+    };
+    if (!whole()) {
+        sql::WriteTransaction transaction(db);
+        if (!whole()) {
+            sql::exec(db, QStringLiteral("DROP TABLE IF EXISTS review_quarters"));
+            for (const char *statement : cacheStatements)
+                sql::exec(db, QString::fromLatin1(statement));
+            sql::exec(db, QStringLiteral("INSERT INTO review_quarters (quarter, correct, wrong) "
+                                         "SELECT * FROM %1")
+                              .arg(quartersFromLog));
+        }
+        transaction.commit();
+    }
+    cached = true;
+}
+
+QString Statistics::activitySource() const
+{
+    return cached ? QStringLiteral("review_quarters") : quartersFromLog;
+}
+
+ProgressFigures Statistics::figures(const QStringList &wordKeys, const QDateTime &now,
+                                    std::optional<QDate> examDate) const
+{
+    ProgressFigures result;
+    const QDate today = now.toLocalTime().date();
+    result.recallDay = today;
+    result.calendarStart = today.addDays(1 - today.dayOfWeek() - 51 * 7);
+    result.dueForecast.fill(0, ProgressFigures::forecastDays);
+    if (!db.isValid() || !db.isOpen()) {
+        result.words = result.newWords =
+            int(QSet<QString>(wordKeys.begin(), wordKeys.end()).size());
+        return result;
+    }
+    try {
+        const QString list = keysJson(wordKeys);
+        wordFigures(result, list, now, examDate);
+        forecast(result, list, today);
+        hardest(result, list);
+        activity(result, today);
+        streaks(result, today);
+    } catch (const sql::Failure &failure) {
+        throw vocabrix::error(
+            vocabrix::error::database,
+            QCoreApplication::translate("learning", "The progress could not be read: %1")
+                .arg(failure.text()));
+    }
+    return result;
+}
+
+void Statistics::wordFigures(ProgressFigures &result, const QString &list, const QDateTime &now,
+                             std::optional<QDate> examDate) const
+{
+    QSqlQuery states =
+        run(db,
+            listTable + QStringLiteral("SELECT count(*), count(c.word), total(c.state IN (1, 3)), "
+                                       "total(c.state = 2 AND c.due - c.last_review < ?) "
+                                       "FROM list LEFT JOIN cards c USING (word)"),
+            {list, ProgressFigures::young * msPerDay});
+    if (states.next()) {
+        result.words = states.value(0).toInt();
+        result.newWords = result.words - states.value(1).toInt();
+        result.learning = states.value(2).toInt();
+        result.youngWords = states.value(3).toInt();
+        result.matureWords = result.words - result.newWords - result.learning - result.youngWords;
+    }
+
+    QDateTime when = now;
+    if (examDate && *examDate < result.recallDay) {
+        result.examPassed = true;
+    } else if (examDate && *examDate > result.recallDay) {
+        result.recallDay = *examDate;
+        when = examDate->startOfDay(Qt::LocalTime);
+    }
+    // SQLite has no power function everywhere, so each studied word's memory is read once.
+    QSqlQuery memories =
+        run(db,
+            listTable + QStringLiteral("SELECT c.stability, c.last_review FROM list "
+                                       "JOIN cards c USING (word) WHERE c.stability > 0"),
+            {list});
+    const Time at = toTime(when);
+    double total = 0;
+    int above = 0;
+    Card card;
+    card.state = CardState::Review;
+    while (memories.next()) {
+        card.stability = memories.value(0).toDouble();
+        card.lastReview = Time(std::chrono::milliseconds(memories.value(1).toLongLong()));
+        const double recall = fsrs.retrievability(card, at);
+        total += recall;
+        above += recall > 0.9;
+    }
+    if (result.words > 0) {
+        result.meanRecall = total / result.words;
+        result.shareAbove90 = double(above) / result.words;
+    }
+}
+
+void Statistics::forecast(ProgressFigures &result, const QString &list, const QDate &today) const
+{
+    const qint64 from = LocalDays::startOf(today);
+    const qint64 to = LocalDays::startOf(today.addDays(ProgressFigures::forecastDays));
+    const LocalDays days(from, to);
+    QVariantList values{list};
+    const QString day = days.julianDay(QStringLiteral("(c.due / 1000)"), values);
+    values << julian(today) << to * 1000;
+    QSqlQuery due = run(db,
+                        listTable + QStringLiteral("SELECT max(%1, ?) AS day, count(*) FROM list "
+                                                   "JOIN cards c USING (word) WHERE c.due < ? "
+                                                   "GROUP BY day")
+                                        .arg(day),
+                        values);
+    while (due.next()) {
+        const qint64 index = due.value(0).toLongLong() - julian(today);
+        if (index >= 0 && index < ProgressFigures::forecastDays)
+            result.dueForecast[index] += due.value(1).toInt();
+    }
+}
+
+void Statistics::hardest(ProgressFigures &result, const QString &list) const
+{
+    QSqlQuery words = run(db,
+                          listTable + QStringLiteral("SELECT c.word, c.lapses, c.stability FROM "
+                                                     "list JOIN cards c USING (word) ORDER BY "
+                                                     "c.lapses DESC, c.stability, c.word "
+                                                     "LIMIT ?"),
+                          {list, ProgressFigures::hardestCount});
+    while (words.next())
+        result.hardest.append(
+            {words.value(0).toString(), words.value(1).toInt(), words.value(2).toDouble()});
+}
+
+void Statistics::activity(ProgressFigures &result, const QDate &today) const
+{
+    const QDate first =
+        std::min(result.calendarStart, today.addDays(1 - ProgressFigures::activityDays));
+    const qint64 from = LocalDays::startOf(first);
+    const qint64 to = LocalDays::startOf(today.addDays(1));
+    const LocalDays days(from, to);
+    QVariantList values;
+    const QString day = days.julianDay(QStringLiteral("(quarter * 900)"), values);
+    values << from / quarterSeconds << to / quarterSeconds;
+    QSqlQuery rows = run(db,
+                         QStringLiteral("SELECT %1 AS day, sum(correct), sum(wrong) FROM %2 "
+                                        "WHERE quarter >= ? AND quarter < ? GROUP BY day")
+                             .arg(day, activitySource()),
+                         values);
+    QList<ProgressFigures::Day> perDay(first.daysTo(today) + 1);
+    for (qsizetype i = 0; i < perDay.size(); ++i)
+        perDay[i].date = first.addDays(i);
+    while (rows.next()) {
+        const qint64 index = rows.value(0).toLongLong() - julian(first);
+        if (index >= 0 && index < perDay.size()) {
+            perDay[index].right += rows.value(1).toInt();
+            perDay[index].wrong += rows.value(2).toInt();
+        }
+    }
+    result.activity = perDay.mid(perDay.size() - ProgressFigures::activityDays);
+    for (qsizetype i = first.daysTo(result.calendarStart); i < perDay.size(); ++i)
+        result.calendar.append(perDay[i].total());
+    int right = 0;
+    for (const auto &entry : perDay.mid(perDay.size() - ProgressFigures::retentionDays)) {
+        right += entry.right;
+        result.retentionAnswers += entry.total();
+    }
+    if (result.retentionAnswers > 0)
+        result.retention = double(right) / result.retentionAnswers;
+}
+
+void Statistics::streaks(ProgressFigures &result, const QDate &today) const
+{
+    const qint64 to = LocalDays::startOf(today.addDays(1));
+    const qint64 firstAnswer =
+        sql::value(db, QStringLiteral("SELECT min(quarter) FROM %1").arg(activitySource()))
+            .toLongLong() *
+        quarterSeconds;
+    const qint64 from =
+        std::clamp(firstAnswer, LocalDays::startOf(today.addDays(-historyDays)), to);
+    const LocalDays days(from, to);
+    QVariantList values;
+    const QString day = days.julianDay(QStringLiteral("(quarter * 900)"), values);
+    values << to / quarterSeconds << julian(today) - 1;
+    // Days in a row share day - row number: each such value is one run.
+    QSqlQuery runs = run(
+        db,
+        QStringLiteral("WITH days AS (SELECT DISTINCT %1 AS day FROM %2 WHERE correct + wrong > 0 "
+                       "AND quarter < ?), "
+                       "runs AS (SELECT max(day) AS last, count(*) AS length FROM (SELECT day, "
+                       "day - row_number() OVER (ORDER BY day) AS run FROM days) GROUP BY run) "
+                       "SELECT coalesce(max(length), 0), "
+                       "coalesce(max(CASE WHEN last >= ? THEN length END), 0) FROM runs")
+            .arg(day, activitySource()),
+        values);
+    if (runs.next()) {
+        result.longestStreak = runs.value(0).toInt();
+        result.currentStreak = runs.value(1).toInt();
+    }
+}
+
+} // namespace learning

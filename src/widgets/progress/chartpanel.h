@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QGroupBox>
+
+class Chart;
+class QPushButton;
+class QTableWidget;
+namespace platform {
+struct Services;
+}
+
+// A chart with its title, a table of its values shown on demand (for the keyboard and screen
+// readers), and "Save as PNG".
+class ChartPanel : public QGroupBox
+{
+    Q_OBJECT
+public:
+    // name is the chart's objectName and the saved file's default name.
+    ChartPanel(const QString &title, const QString &name, Chart *chart,
+               platform::Services &services, QWidget *parent = nullptr);
+
+    Chart *chart() const { return shown; }
+    void savePicture();
+
+private:
+    void showValues(bool show);
+    void fillTable();
+
+    Chart *shown;
+    QTableWidget *table;
+    QPushButton *valuesButton, *saveButton;
+    platform::Services &services;
+};

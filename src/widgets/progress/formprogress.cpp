@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formprogress.h"
+
+#include "barchart.h"
+#include "calendarchart.h"
+#include "chartpanel.h"
+#include "core/dictionary.h"
+#include "learning/progressstore.h"
+#include "learning/wordkey.h"
+#include "platform/error.h"
+#include "platform/services.h"
+#include "stackedbar.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString percent(double share)
+{
+    return QLocale().toString(share * 100, 'f', 0) + QStringLiteral(" %");
+}
+
+QLabel *namedLabel(const char *name)
+{
+    auto *label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::TabFocus);
+    return label;
+}
+
+// Fills its view and scrolls only below the content's minimum size. (A resizable QScrollArea
+// gives content with wrapped labels its preferred height and would scroll at any size.)
+class FillingArea : public QScrollArea
+{
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        if (QWidget *content = widget()) {
+            const QSize least = content->minimumSizeHint();
+            const QSize view = maximumViewportSize();
+            const bool scrolls = least.height() > view.height();
+            const int width =
+                view.width() - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
+            content->resize(std::max(width, least.width()),
+                            std::max(view.height(), least.height()));
+        }
+    }
+};
+
+} // namespace
+
+FormProgress::FormProgress(learning::ProgressStore &store, const Dictionary &words,
+                           platform::Services &services, QWidget *parent)
+    : QMainWindow(parent), store(store), words(words), services(services)
+{
+    setObjectName(QStringLiteral("FormProgress"));
+    setWindowTitle(tr("Progress"));
+    setAccessibleName(tr("Progress"));
+    resize(1000, 720);
+
+    forecastChart = new BarChart(tr("Day"));
+    forecastChart->setSeries({{tr("Due"), QColor(66, 133, 244)}});
+    activityChart = new BarChart(tr("Day"));
+    activityChart->setSeries(
+        {{tr("Right"), QColor(38, 166, 65)}, {tr("Wrong"), QColor(219, 68, 55), Qt::BDiagPattern}});
+    calendarChart = new CalendarChart;
+
+    auto *content = new QWidget;
+    auto *grid = new QGridLayout(content);
+    grid->addWidget(createSummary(), 0, 0);
+    grid->addWidget(createHardest(), 0, 1);
+    const auto panel = [&](const QString &title, const char *name, Chart *chart) {
+        panels << new ChartPanel(title, QLatin1String(name), chart, services);
+        return panels.last();
+    };
+    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 1, 0);
+    grid->addWidget(
+        panel(tr("Your answers in the last 90 days, every list"), "activityChart", activityChart),
+        1, 1);
+    grid->addWidget(
+        panel(tr("Your answers in the last 52 weeks, every list"), "calendarChart", calendarChart),
+        2, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 3);
+    grid->setRowStretch(2, 2);
+
+    auto *scroll = new FillingArea;
+    scroll->setObjectName(QStringLiteral("progressArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    setCentralWidget(scroll);
+    content->setObjectName(QStringLiteral("progressContent"));
+
+    connect(&words, &Dictionary::loaded, this, [this] {
+        if (isVisible())
+            open(exam, retention);
+    });
+}
+
+QWidget *FormProgress::createSummary()
+{
+    stateChart = new StackedBar(tr("State"));
+    auto *panel = new ChartPanel(tr("Words of this list"), QStringLiteral("stateChart"), stateChart,
+                                 services);
+    panels << panel;
+    recallLabel = namedLabel("recallLabel");
+    retentionLabel = namedLabel("retentionLabel");
+    streakLabel = namedLabel("streakLabel");
+    auto *layout = qobject_cast<QVBoxLayout *>(panel->layout());
+    for (QLabel *label : {recallLabel, retentionLabel, streakLabel})
+        layout->insertWidget(layout->count() - 1, label);
+    layout->insertStretch(layout->count() - 1);
+    return panel;
+}
+
+QWidget *FormProgress::createHardest()
+{
+    auto *box = new QGroupBox(tr("Hardest words"));
+    box->setObjectName(QStringLiteral("hardestPanel"));
+    hardestWords = new QTableWidget(0, 3);
+    hardestWords->setObjectName(QStringLiteral("hardestWords"));
+    hardestWords->setAccessibleName(tr("Hardest words"));
+    hardestWords->setHorizontalHeaderLabels({tr("Word"), tr("Lapses"), tr("Stability")});
+    hardestWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    hardestWords->setSelectionBehavior(QAbstractItemView::SelectRows);
+    hardestWords->setSelectionMode(QAbstractItemView::SingleSelection);
+    hardestWords->verticalHeader()->hide();
+    hardestWords->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    studyButton = new QPushButton(tr("&Study this word"));
+    studyButton->setObjectName(QStringLiteral("studyButton"));
+    studyButton->setAccessibleName(tr("Study the selected word"));
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(hardestWords, 1);
+    layout->addWidget(studyButton, 0, Qt::AlignRight);
+    connect(hardestWords, &QTableWidget::itemActivated, this, &FormProgress::studySelected);
+    connect(studyButton, &QPushButton::clicked, this, &FormProgress::studySelected);
+    return box;
+}
+
+void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
+{
+    exam = examDate;
+    retention = desiredRetention;
+    QStringList keys;
+    spellings.clear();
+    for (const QString &word : words.words()) {
+        const QString key = learning::wordKey(word);
+        if (!key.isEmpty() && !spellings.contains(key)) {
+            spellings.insert(key, word.trimmed());
+            keys << key;
+        }
+    }
+    try {
+        const learning::Statistics statistics(store.database(), store.scheduler());
+        shown = statistics.figures(keys, services.clock->now(), examDate);
+    } catch (const vocabrix::error &failure) {
+        services.dialogs->message(failure.message(), platform::icon::critical,
+                                  platform::buttons::ok);
+        return;
+    }
+    showFigures(desiredRetention);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FormProgress::showFigures(double desiredRetention)
+{
+    stateChart->setParts({{tr("New"), palette().color(QPalette::Mid), Qt::Dense6Pattern},
+                          {tr("Learning"), QColor(244, 160, 0)},
+                          {tr("Young"), QColor(120, 170, 240), Qt::BDiagPattern},
+                          {tr("Mature"), QColor(30, 90, 200)}},
+                         {shown.newWords, shown.learning, shown.youngWords, shown.matureWords});
+    const QLocale locale;
+    const QString day = locale.toString(shown.recallDay, QLocale::ShortFormat);
+    recallLabel->setText(
+        shown.examPassed
+            ? tr("The exam date has passed. Recall today: %1, %2 of the words above 90 %.")
+                  .arg(percent(shown.meanRecall), percent(shown.shareAbove90))
+            : tr("Predicted recall on %1: %2, %3 of the words above 90 %.")
+                  .arg(day, percent(shown.meanRecall), percent(shown.shareAbove90)));
+    retentionLabel->setText(shown.retention
+                                ? tr("Right answers in the last 30 days: %1 of %2 (desired: %3).")
+                                      .arg(percent(*shown.retention))
+                                      .arg(shown.retentionAnswers)
+                                      .arg(percent(desiredRetention))
+                                : tr("No answers in the last 30 days (desired retention: %1).")
+                                      .arg(percent(desiredRetention)));
+    streakLabel->setText(
+        tr("Days in a row: %1 now, %2 at most.").arg(shown.currentStreak).arg(shown.longestStreak));
+
+    const QString dayFormat = QStringLiteral("d MMM");
+    const QDate today = shown.activity.isEmpty() ? QDate() : shown.activity.last().date;
+    QStringList labels;
+    QList<QList<int>> due;
+    for (int i = 0; i < shown.dueForecast.size(); ++i) {
+        labels << (i == 0 ? tr("today") : locale.toString(today.addDays(i), dayFormat));
+        due << QList<int>{shown.dueForecast[i]};
+    }
+    forecastChart->setValues(labels, due);
+    labels.clear();
+    QList<QList<int>> answers;
+    for (const auto &entry : shown.activity) {
+        labels << locale.toString(entry.date, dayFormat);
+        answers << QList<int>{entry.right, entry.wrong};
+    }
+    activityChart->setValues(labels, answers);
+    calendarChart->setDays(shown.calendarStart, shown.calendar);
+    showHardest();
+}
+
+void FormProgress::showHardest()
+{
+    hardestWords->setRowCount(int(shown.hardest.size()));
+    const QLocale locale;
+    for (int row = 0; row < shown.hardest.size(); ++row) {
+        const auto &word = shown.hardest[row];
+        const QString cells[] = {spellings.value(word.key, word.key), locale.toString(word.lapses),
+                                 tr("%1 days").arg(locale.toString(word.stability, 'f', 1))};
+        for (int column = 0; column < 3; ++column)
+            hardestWords->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    hardestWords->resizeColumnToContents(1);
+    hardestWords->resizeColumnToContents(2);
+    if (!shown.hardest.isEmpty())
+        hardestWords->selectRow(0);
+    studyButton->setEnabled(!shown.hardest.isEmpty());
+}
+
+void FormProgress::studySelected()
+{
+    const int row = hardestWords->currentRow();
+    if (row < 0 || row >= shown.hardest.size())
+        return;
+    const QString key = shown.hardest[row].key;
+    emit studyWordRequested(spellings.value(key, key));
+}

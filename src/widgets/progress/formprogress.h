@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "learning/statistics.h"
+
+#include <QMainWindow>
+#include <optional>
+
+class BarChart;
+class CalendarChart;
+class ChartPanel;
+class Dictionary;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class StackedBar;
+namespace learning {
+class ProgressStore;
+}
+namespace platform {
+struct Services;
+}
+
+// Where the learner stands with the current dictionary: its words by state, the recall to
+// expect on the exam date, what falls due, the answers of the past days and weeks, and the
+// hardest words, each a way into studying it.
+class FormProgress : public QMainWindow
+{
+    Q_OBJECT
+public:
+    FormProgress(learning::ProgressStore &store, const Dictionary &words,
+                 platform::Services &services, QWidget *parent = nullptr);
+
+    // Reads the figures afresh and shows the window; again whenever another dictionary is
+    // loaded while it is shown.
+    void open(std::optional<QDate> examDate, double desiredRetention);
+    const learning::ProgressFigures &figures() const { return shown; }
+
+signals:
+    // The learner asked to study a word (the dictionary's own spelling).
+    void studyWordRequested(const QString &word);
+
+private:
+    QWidget *createSummary();
+    QWidget *createHardest();
+    void showFigures(double desiredRetention);
+    void showHardest();
+    void studySelected();
+
+    learning::ProgressStore &store;
+    const Dictionary &words;
+    platform::Services &services;
+    learning::ProgressFigures shown;
+    std::optional<QDate> exam;
+    double retention = 0.9;
+    QHash<QString, QString> spellings; // key -> the dictionary's spelling
+
+    StackedBar *stateChart;
+    BarChart *forecastChart, *activityChart;
+    CalendarChart *calendarChart;
+    QList<ChartPanel *> panels;
+    QLabel *recallLabel, *retentionLabel, *streakLabel;
+    QTableWidget *hardestWords;
+    QPushButton *studyButton;
+};
