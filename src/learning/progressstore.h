@@ -78,6 +78,10 @@ public:
     // SQLite's full integrity check passes.
     bool checkIntegrity();
 
+    // The open file, for the queries of the learning library's other parts (study queue,
+    // statistics); not open when the file cannot be read.
+    QSqlDatabase connection() const { return statements ? db : QSqlDatabase(); }
+
 private:
     struct Statements;
 

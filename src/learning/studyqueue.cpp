@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "studyqueue.h"
+
+#include "sql.h"
+#include "studyplan.h"
+#include "timetext.h"
+
+#include <QSet>
+#include <QVariant>
+#include <algorithm>
+
+namespace learning {
+
+StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
+                           const QHash<QString, Card> &cards, const Scheduler &scheduler,
+                           const StudyDay &day)
+{
+    StudyQueue queue;
+    const Time tomorrow = startOfDay(day.today.addDays(1));
+    QSet<QString> seen;
+    seen.reserve(end - first);
+    QList<int> unstudied;
+    QList<std::pair<double, StudyItem>> reviews;
+    for (int position = first; position < end && position < keys.size(); ++position) {
+        const QString &key = keys[position];
+        if (key.isEmpty() || seen.contains(key))
+            continue;
+        seen.insert(key);
+        const auto card = cards.constFind(key);
+        if (card == cards.constEnd() || card->state == CardState::New) {
+            unstudied << position;
+            continue;
+        }
+        const Time due = studyDue(*card, day.examDate, day.today);
+        if (due >= tomorrow)
+            continue;
+        if (card->state == CardState::Review)
+            reviews.append({scheduler.retrievability(*card, day.now),
+                            StudyItem{position, StudyKind::Review, due}});
+        else
+            queue.learning << StudyItem{position, StudyKind::Learning, due};
+    }
+    std::stable_sort(queue.learning.begin(), queue.learning.end(),
+                     [](const StudyItem &a, const StudyItem &b) { return a.due < b.due; });
+    std::stable_sort(reviews.begin(), reviews.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &review : std::as_const(reviews))
+        queue.reviews << review.second;
+    queue.neverStudied = int(unstudied.size());
+    const int budget = newWordBudget(day.examDate, day.newWordsPerDay, queue.neverStudied,
+                                     day.startedToday, day.today);
+    for (int i = 0; i < budget && i < unstudied.size(); ++i)
+        queue.fresh << StudyItem{unstudied[i], StudyKind::New, day.now};
+    return queue;
+}
+
+int wordsStartedSince(const QSqlDatabase &db, Time since)
+{
+    if (!db.isOpen())
+        return 0;
+    QSqlQuery query = sql::prepare(
+        db, QStringLiteral("SELECT count(DISTINCT word) FROM reviews AS r WHERE reviewed_at >= "
+                           "? AND NOT EXISTS (SELECT 1 FROM reviews AS o WHERE o.word = r.word "
+                           "AND o.reviewed_at < ?)"));
+    query.addBindValue(timeText(since));
+    query.addBindValue(timeText(since));
+    sql::exec(query);
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
+int dayStreak(const QSqlDatabase &db, QDate today)
+{
+    if (!db.isOpen())
+        return 0;
+    // One look into the time index a day: quick for any streak a learner can have.
+    QSqlQuery any = sql::prepare(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM reviews WHERE "
+                                                    "reviewed_at >= ? AND reviewed_at < ?)"));
+    const auto answeredOn = [&any](QDate day) {
+        any.addBindValue(timeText(startOfDay(day)));
+        any.addBindValue(timeText(startOfDay(day.addDays(1))));
+        sql::exec(any);
+        const bool answered = any.next() && any.value(0).toBool();
+        any.finish();
+        return answered;
+    };
+    QDate day = answeredOn(today) ? today : today.addDays(-1);
+    int streak = 0;
+    while (streak < 36500 && answeredOn(day)) {
+        ++streak;
+        day = day.addDays(-1);
+    }
+    return streak;
+}
+
+} // namespace learning

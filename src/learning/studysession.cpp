@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "studysession.h"
+
+#include "core/dictionary.h"
+#include "core/reviewrules.h"
+#include "platform/services.h"
+#include "progressstore.h"
+#include "sql.h"
+#include "studycard.h"
+#include "studyplan.h"
+#include "timetext.h"
+#include "wordkey.h"
+
+#include <algorithm>
+
+namespace learning {
+
+namespace {
+
+QString fileName(const QString &storedPath)
+{
+    return QString(storedPath).replace(QLatin1Char('\\'), QLatin1Char('/')).section('/', -1);
+}
+
+// Keeps the learning steps in due order as words come back.
+void insertByDue(QList<StudyItem> &items, const StudyItem &item)
+{
+    const auto at = std::upper_bound(items.begin(), items.end(), item,
+                                     [](const auto &a, const auto &b) { return a.due < b.due; });
+    items.insert(at, item);
+}
+
+} // namespace
+
+StudySession::StudySession(const Dictionary &dictionary, std::function<ProgressStore &()> store,
+                           platform::clock &clock, platform::random &random, QObject *parent)
+    : QObject(parent), dictionary(dictionary), store(std::move(store)), clock(clock), random(random)
+{
+    connect(&dictionary, &Dictionary::loaded, this, [this] { indexed = false; });
+}
+
+void StudySession::setPlan(std::optional<QDate> date, int perDay)
+{
+    examDate = date;
+    newWordsPerDay = perDay;
+}
+
+void StudySession::index()
+{
+    if (indexed)
+        return;
+    const QStringList &words = dictionary.words();
+    keys.clear();
+    keys.reserve(words.size());
+    positionOf.clear();
+    byPartOfSpeech.clear();
+    for (int position = 0; position < words.size(); ++position) {
+        keys << wordKey(words[position]);
+        if (inreviewrange(position, dictionary.count()))
+            byPartOfSpeech[partOfSpeech(dictionary.meaning(position))] << position;
+    }
+    // The first position of each word is the one studied.
+    for (int position = dictionary.count() - 1; position >= 1; --position)
+        positionOf.insert(keys[position], position);
+    confusables = Confusables::read(dictionary.filePath());
+    indexed = true;
+}
+
+StudyDay StudySession::day() const
+{
+    const QDateTime now = clock.now();
+    return StudyDay{toTime(now), now.toLocalTime().date(), examDate, newWordsPerDay, 0};
+}
+
+void StudySession::start()
+{
+    index();
+    ProgressStore &memory = store();
+    StudyDay today = day();
+    try {
+        today.startedToday = wordsStartedSince(memory.connection(), startOfDay(today.today));
+    } catch (const sql::Failure &) {
+        // Without the count the day's budget is the whole budget; nothing else depends on it.
+    }
+    state = State{};
+    state.queue =
+        buildStudyQueue(keys, 1, dictionary.count(), memory.loadCards(), memory.scheduler(), today);
+    history.clear();
+    daySummary = Summary{};
+    takeNotice();
+    next();
+}
+
+int StudySession::draw(int count)
+{
+    return std::clamp(int(random.rnd() * float(count)), 0, count - 1);
+}
+
+void StudySession::show(const StudyItem &item)
+{
+    current = item;
+    QList<int> confusable;
+    for (const QString &other : confusables.of(dictionary.word(item.position))) {
+        const auto found = positionOf.constFind(wordKey(other));
+        if (found != positionOf.constEnd())
+            confusable << *found;
+    }
+    shownChoices =
+        chooseDistractors(dictionary.meanings(), item.position, confusable,
+                          byPartOfSpeech.value(partOfSpeech(dictionary.meaning(item.position))), 1,
+                          dictionary.count(), [this](int count) { return draw(count); });
+    shownChoices.insert(draw(int(shownChoices.size()) + 1), item.position);
+    chosenChoice = -1;
+    currentPhase = Phase::Question;
+    shownAt = clock.now();
+    emit changed();
+}
+
+QString StudySession::word() const
+{
+    return dictionary.word(current.position);
+}
+
+QString StudySession::meaning() const
+{
+    return dictionary.meaning(current.position);
+}
+
+QString StudySession::usage() const
+{
+    return styleusage(dictionary.usage(current.position)).text;
+}
+
+QString StudySession::hint() const
+{
+    return clozeHint(usage(), word());
+}
+
+QString StudySession::choiceText(int choice) const
+{
+    return dictionary.meaning(shownChoices.value(choice, -1));
+}
+
+void StudySession::answer(int choice)
+{
+    if (currentPhase != Phase::Question || choice < 0 || choice >= shownChoices.size())
+        return;
+    Taken taken{state, -1, clock.now(), 0};
+    taken.durationMs = std::max<qint64>(0, shownAt.msecsTo(taken.time));
+    chosenChoice = choice;
+    currentGrade = proposedRating(answeredRight(), taken.durationMs);
+    ++state.done;
+    state.right += answeredRight() ? 1 : 0;
+    state.learned += current.kind == StudyKind::New ? 1 : 0;
+    record(taken);
+    history << taken;
+    currentPhase = Phase::Feedback;
+    emit changed();
+}
+
+void StudySession::record(Taken &taken)
+{
+    ProgressStore &memory = store();
+    if (taken.reviewId >= 0)
+        memory.deleteReview(taken.reviewId);
+    taken.reviewId = memory.recordAnswer(word(), currentGrade, QStringLiteral("study"),
+                                         fileName(dictionary.path()), taken.durationMs, taken.time);
+    takeNotice();
+}
+
+void StudySession::setGrade(Rating rating)
+{
+    if (currentPhase != Phase::Feedback || rating == currentGrade || history.isEmpty())
+        return;
+    currentGrade = rating;
+    record(history.back());
+    emit changed();
+}
+
+void StudySession::next()
+{
+    if (currentPhase == Phase::Feedback) {
+        // The word comes back today when its step ends before tomorrow.
+        const Card card = store().cardFor(word());
+        const StudyDay today = day();
+        const Time due = studyDue(card, examDate, today.today);
+        if (card.state != CardState::New && due < startOfDay(today.today.addDays(1)))
+            insertByDue(state.queue.learning,
+                        StudyItem{current.position, StudyKind::Learning, due});
+    } else if (currentPhase == Phase::Question) {
+        return;
+    }
+    StudyQueue &queue = state.queue;
+    const Time now = day().now;
+    if (!queue.learning.isEmpty() && queue.learning.front().due <= now)
+        show(queue.learning.takeFirst());
+    else if (!queue.reviews.isEmpty())
+        show(queue.reviews.takeFirst());
+    else if (!queue.fresh.isEmpty())
+        show(queue.fresh.takeFirst());
+    else if (!queue.learning.isEmpty()) // nothing else is left: its step is shortened
+        show(queue.learning.takeFirst());
+    else
+        finish();
+}
+
+void StudySession::undo()
+{
+    if (history.isEmpty())
+        return;
+    const Taken taken = history.takeLast();
+    if (taken.reviewId >= 0)
+        store().deleteReview(taken.reviewId);
+    takeNotice();
+    state = taken.before;
+    chosenChoice = -1;
+    currentPhase = Phase::Question;
+    shownAt = clock.now();
+    emit changed();
+}
+
+void StudySession::finish()
+{
+    currentPhase = Phase::Finished;
+    daySummary.reviewed = state.done;
+    daySummary.right = state.right;
+    daySummary.learned = state.learned;
+    ProgressStore &memory = store();
+    const StudyDay today = day();
+    const Time dayAfter = startOfDay(today.today.addDays(2));
+    const QHash<QString, Card> cards = memory.loadCards();
+    daySummary.dueTomorrow = 0;
+    for (auto it = positionOf.cbegin(); it != positionOf.cend(); ++it) {
+        const auto card = cards.constFind(it.key());
+        if (card != cards.constEnd() && card->state != CardState::New &&
+            studyDue(*card, examDate, today.today) < dayAfter)
+            ++daySummary.dueTomorrow;
+    }
+    try {
+        daySummary.streak = dayStreak(memory.connection(), today.today);
+    } catch (const sql::Failure &) {
+        daySummary.streak = 0;
+    }
+    takeNotice();
+    emit changed();
+}
+
+StudySession::Progress StudySession::progress() const
+{
+    const int left = int(state.queue.size()) + (currentPhase == Phase::Question ? 1 : 0);
+    int fresh = int(state.queue.fresh.size()) + state.learned;
+    if (currentPhase == Phase::Question && current.kind == StudyKind::New)
+        ++fresh;
+    return Progress{state.done, state.done + left, fresh};
+}
+
+void StudySession::takeNotice()
+{
+    if (const QString text = store().takeNotice(); !text.isEmpty())
+        emit notice(text);
+}
+
+} // namespace learning
