@@ -8,6 +8,7 @@
 #include "platform/widgets/desktopservices.h"
 #include "widgets/main/formmain.h"
 #include "widgets/main/guardedapplication.h"
+#include "widgets/study/formstudy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,21 @@ int main(int argc, char **argv)
             save(each, "results");
             each->hide();
         }
+    }
+
+    // Study Today: a card with its hint, then the result of a wrong answer.
+    control<QAction>(window, "mnuStudy")->trigger();
+    for (QWidget *each : QApplication::topLevelWidgets()) {
+        auto *study = qobject_cast<FormStudy *>(each);
+        if (!study)
+            continue;
+        control<QPushButton>(*study, "hintButton")->click();
+        save(study, "study-today");
+        const int wrong = (study->session().rightChoice() + 2) % 5;
+        control<QPushButton>(*study, qPrintable(QStringLiteral("choice%1").arg(wrong + 1)))
+            ->click();
+        save(study, "study-today-feedback");
+        study->hide();
     }
 
     for (const auto &[entry, name] :

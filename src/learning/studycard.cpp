@@ -58,7 +58,7 @@ QList<std::pair<qsizetype, qsizetype>> wordForms(const QString &sentence, const 
         return found;
     }
     const QSet<QString> forms = regularForms(target);
-    static const QRegularExpression letters(QStringLiteral("[\\p{L}\\p{M}'-]+"));
+    static const QRegularExpression letters(QStringLiteral("[\\p{L}\\p{M}\\p{N}'-]+"));
     for (auto it = letters.globalMatch(sentence); it.hasNext();) {
         const auto match = it.next();
         QString token = match.captured().toCaseFolded();

@@ -72,7 +72,7 @@ StudyDay StudySession::day() const
     return StudyDay{toTime(now), now.toLocalTime().date(), examDate, newWordsPerDay, 0};
 }
 
-void StudySession::start()
+void StudySession::start(const QString &firstWord)
 {
     index();
     ProgressStore &memory = store();
@@ -88,7 +88,28 @@ void StudySession::start()
     history.clear();
     daySummary = Summary{};
     takeNotice();
+    bringForward(firstWord);
     next();
+}
+
+// The word asked for goes first, taken out of where it stood in the queue.
+void StudySession::bringForward(const QString &word)
+{
+    const auto found = positionOf.constFind(wordKey(word));
+    if (word.isEmpty() || found == positionOf.constEnd())
+        return;
+    StudyQueue &queue = state.queue;
+    StudyItem item{*found, StudyKind::Review, Time{}};
+    for (QList<StudyItem> *list : {&queue.learning, &queue.reviews, &queue.fresh}) {
+        for (qsizetype i = 0; i < list->size(); ++i) {
+            if ((*list)[i].position == item.position)
+                item = list->takeAt(i);
+        }
+    }
+    if (store().cardFor(word).state == CardState::New)
+        item.kind = StudyKind::New;
+    item.due = Time{};
+    queue.learning.prepend(item);
 }
 
 int StudySession::draw(int count)

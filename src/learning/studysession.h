@@ -52,8 +52,9 @@ public:
                  platform::clock &clock, platform::random &random, QObject *parent = nullptr);
 
     void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
-    // Builds today's queue afresh and shows its first card.
-    void start();
+    // Builds today's queue afresh and shows its first card: the given word's, when the
+    // dictionary has it.
+    void start(const QString &firstWord = QString());
 
     Phase phase() const { return currentPhase; }
     int position() const { return current.position; }
@@ -108,6 +109,7 @@ private:
     };
 
     void index();
+    void bringForward(const QString &word);
     void show(const StudyItem &item);
     void finish();
     void record(Taken &taken);

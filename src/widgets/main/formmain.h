@@ -10,6 +10,7 @@
 #include "core/displaysettings.h"
 #include "core/reviewsession.h"
 #include "core/wordlistupdate.h"
+#include "learning/studyplan.h"
 
 #include <QMainWindow>
 #include <array>
@@ -35,6 +36,7 @@ class FormMemory;
 class FormOptions;
 class FormResults;
 class FormSelect;
+class FormStudy;
 namespace learning {
 class ProgressStore;
 class QuizRecorder;
@@ -112,6 +114,8 @@ private:
     FormEdit &editorWindow();
     FormHelp &helpWindow();
     FormAbout &aboutWindow();
+    FormStudy &studyWindow();
+    void applyStudyPlan(double oldRetention);
 
     platform::Services &services;
     Dictionary words;
@@ -131,10 +135,14 @@ private:
     std::unique_ptr<FormEdit> editor;
     std::unique_ptr<FormHelp> help;
     std::unique_ptr<FormAbout> about;
+    std::unique_ptr<FormStudy> study;
+    learning::StudyPlan plan;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
         *optionsAction, *listAction, *flashAction, *memoryAction, *contentsAction, *updateAction,
         *aboutAction;
+    QAction *studyAction;
+    QPushButton *studyButton;
 
     QLineEdit *wordBox;
     QTextEdit *descriptionBox;
