@@ -99,6 +99,17 @@ int main(int argc, char **argv)
         control<QPushButton>(*study, qPrintable(QStringLiteral("choice%1").arg(wrong + 1)))
             ->click();
         save(study, "study-today-feedback");
+        for (int i = 0;
+             i < 200 && study->session().phase() != learning::StudySession::Phase::Finished; ++i) {
+            if (study->session().phase() == learning::StudySession::Phase::Question)
+                control<QPushButton>(
+                    *study,
+                    qPrintable(QStringLiteral("choice%1").arg(study->session().rightChoice() + 1)))
+                    ->click();
+            else
+                control<QPushButton>(*study, "continueButton")->click();
+        }
+        save(study, "study-summary");
         study->hide();
     }
 

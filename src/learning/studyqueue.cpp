@@ -13,7 +13,7 @@ namespace learning {
 
 StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
                            const QHash<QString, Card> &cards, const Scheduler &scheduler,
-                           const StudyDay &day)
+                           const StudyDay &day, const QSet<QString> *studied)
 {
     StudyQueue queue;
     const Time tomorrow = startOfDay(day.today.addDays(1));
@@ -27,10 +27,13 @@ StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
             continue;
         seen.insert(key);
         const auto card = cards.constFind(key);
-        if (card == cards.constEnd() || card->state == CardState::New) {
+        const bool known = studied ? studied->contains(key) : card != cards.constEnd();
+        if (!known || (card != cards.constEnd() && card->state == CardState::New)) {
             unstudied << position;
             continue;
         }
+        if (card == cards.constEnd())
+            continue;
         const Time due = studyDue(*card, day.examDate, day.today);
         if (due >= tomorrow)
             continue;
@@ -52,6 +55,36 @@ StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
     for (int i = 0; i < budget && i < unstudied.size(); ++i)
         queue.fresh << StudyItem{unstudied[i], StudyKind::New, day.now};
     return queue;
+}
+
+DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day)
+{
+    DueCards cards;
+    if (!db.isOpen())
+        return cards;
+    // Only what ordering needs: state, stability, due and last review.
+    QSqlQuery due = sql::prepare(
+        db, QStringLiteral("SELECT word, state, stability, due, last_review FROM cards WHERE "
+                           "state != 0 AND (due < ? OR (last_review < ? AND due >= ?))"));
+    const auto ms = [](Time time) { return qint64(time.time_since_epoch().count()); };
+    const bool capped = day.examDate && day.today < *day.examDate;
+    due.addBindValue(ms(startOfDay(day.today.addDays(1))));
+    due.addBindValue(capped ? ms(startOfDay(day.examDate->addDays(-1))) : qint64(0));
+    due.addBindValue(capped ? ms(startOfDay(*day.examDate)) : qint64(0));
+    sql::exec(due);
+    while (due.next()) {
+        Card card;
+        card.state = CardState(std::clamp(due.value(1).toInt(), 0, 3));
+        card.stability = due.value(2).toDouble();
+        card.due = Time(std::chrono::milliseconds(due.value(3).toLongLong()));
+        card.lastReview = Time(std::chrono::milliseconds(due.value(4).toLongLong()));
+        cards.due.insert(due.value(0).toString(), card);
+    }
+    QSqlQuery known = sql::prepare(db, QStringLiteral("SELECT word FROM cards WHERE state != 0"));
+    sql::exec(known);
+    while (known.next())
+        cards.studied.insert(known.value(0).toString());
+    return cards;
 }
 
 int wordsStartedSince(const QSqlDatabase &db, Time since)

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <optional>
@@ -44,10 +45,20 @@ struct StudyDay
 };
 
 // keys[i] is the memory's key of the dictionary's word at i; positions first to end - 1 are
-// studied, each key once, at its first position.
+// studied, each key once, at its first position. cards holds at least the cards due today;
+// studied, when given, the keys of every word answered before (else the keys of cards).
 StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
                            const QHash<QString, Card> &cards, const Scheduler &scheduler,
-                           const StudyDay &day);
+                           const StudyDay &day, const QSet<QString> *studied = nullptr);
+
+// What the queue needs of the memory, read in two queries: the cards due before the end of the
+// day (with the exam-date cap), and the keys of all words answered before.
+struct DueCards
+{
+    QHash<QString, Card> due;
+    QSet<QString> studied;
+};
+DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day);
 
 // How many words had their first answer at or after a time.
 int wordsStartedSince(const QSqlDatabase &db, Time since);

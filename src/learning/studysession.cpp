@@ -36,7 +36,12 @@ StudySession::StudySession(const Dictionary &dictionary, std::function<ProgressS
                            platform::clock &clock, platform::random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), store(std::move(store)), clock(clock), random(random)
 {
-    connect(&dictionary, &Dictionary::loaded, this, [this] { indexed = false; });
+    // A session's positions belong to the dictionary it began with: another load begins anew.
+    connect(&dictionary, &Dictionary::loaded, this, [this] {
+        indexed = false;
+        if (currentPhase != Phase::Finished)
+            start();
+    });
 }
 
 void StudySession::setPlan(std::optional<QDate> date, int perDay)
@@ -83,8 +88,20 @@ void StudySession::start(const QString &firstWord)
         // Without the count the day's budget is the whole budget; nothing else depends on it.
     }
     state = State{};
-    state.queue =
-        buildStudyQueue(keys, 1, dictionary.count(), memory.loadCards(), memory.scheduler(), today);
+    // The cards in the file are up to date unless it cannot be written; then they are replayed.
+    if (memory.status() == ProgressStore::Status::NotSaving) {
+        state.queue = buildStudyQueue(keys, 1, dictionary.count(), memory.loadCards(),
+                                      memory.scheduler(), today);
+    } else {
+        DueCards cards;
+        try {
+            cards = readDueCards(memory.connection(), today);
+        } catch (const sql::Failure &) {
+            cards = DueCards{memory.loadCards(), {}};
+        }
+        state.queue = buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(),
+                                      today, cards.studied.isEmpty() ? nullptr : &cards.studied);
+    }
     history.clear();
     daySummary = Summary{};
     takeNotice();

@@ -82,6 +82,18 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWordsInListOrder)
     EXPECT_TRUE(queue.fresh.isEmpty());
 }
 
+TEST(Study, DueCardsFromTheFileHonourTheExamCap)
+{
+    ProgressFolder folder;
+    ProgressStore store(folder.file());
+    store.recordAnswer("a", Rating::Easy, "study", "s.xml", 900, today.startOfDay().addDays(-1));
+    StudyDay day{startOfDay(today), today, std::nullopt, 20, 0};
+    EXPECT_TRUE(readDueCards(store.connection(), day).due.isEmpty());
+    EXPECT_EQ(readDueCards(store.connection(), day).studied, QSet<QString>{"a"});
+    day.examDate = today.addDays(1);
+    EXPECT_EQ(readDueCards(store.connection(), day).due.keys(), QStringList{"a"});
+}
+
 TEST(Study, HintBlanksTheWordAndItsRegularForms)
 {
     const struct

@@ -61,6 +61,8 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
         key(Qt::Key_Space);
     }
     EXPECT_EQ(store.reviews().back().rating, Rating::Easy);
-    EXPECT_TRUE(label("summaryLabel").contains("Reviewed: 2<br>Right: 2<br>New words learned: 2"));
+    EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
+                    ->accessibleName()
+                    .contains("Reviewed 2, right 2, new words learned 2"));
     EXPECT_EQ(store.reviewCount(), 2);
 }

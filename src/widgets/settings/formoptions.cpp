@@ -97,6 +97,12 @@ void FormOptions::createcontrols()
     for (int group = 0; group < 4; ++group)
         grid->addWidget(createframe(group), group / 2, group % 2);
     studyFrame = new StudyPlanFrame;
+    QFont title(QStringLiteral("Arial Black"));
+    title.setPointSizeF(QApplication::font().pointSizeF());
+    title.setWeight(QFont::Black);
+    for (QWidget *child : studyFrame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setFont(plain(QApplication::font()));
+    studyFrame->setFont(title);
     grid->addWidget(studyFrame, 2, 0, 1, 2);
     layout->addLayout(grid);
 

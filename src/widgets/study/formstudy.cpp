@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formstudy.h"
 
+#include "choicebutton.h"
+
 #include "learning/studycard.h"
 #include "platform/services.h"
 
@@ -39,9 +41,6 @@ QFont scaled(QFont font, double factor, bool bold = false)
     font.setBold(bold);
     return font;
 }
-
-const QString choiceStyle =
-    QStringLiteral("QPushButton { text-align: left; padding: 6px 12px; %1 }");
 
 const std::array<Rating, 4> ratings{Rating::Again, Rating::Hard, Rating::Good, Rating::Easy};
 
@@ -119,9 +118,8 @@ QWidget *FormStudy::createCard()
     connect(hintButton, &QPushButton::clicked, this, [this] { pressed(Qt::Key_H); });
 
     for (int i = 0; i < StudySession::choiceCount; ++i) {
-        choiceButtons[i] = named(new QPushButton, QStringLiteral("choice%1").arg(i + 1),
+        choiceButtons[i] = named(new ChoiceButton, QStringLiteral("choice%1").arg(i + 1),
                                  tr("Choice %1").arg(i + 1));
-        choiceButtons[i]->setMinimumHeight(40);
         choiceButtons[i]->setFont(scaled(font(), 1.1));
         layout->addWidget(choiceButtons[i]);
         connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { study.answer(i); });
@@ -290,25 +288,26 @@ void FormStudy::showQuestion()
     hintLabel->setVisible(hintShown);
     hintButton->setVisible(!hintShown && !study.usage().isEmpty());
     for (int i = 0; i < StudySession::choiceCount; ++i) {
-        QPushButton *button = choiceButtons[i];
-        const bool used = i < study.choices().size();
-        button->setVisible(used);
-        button->setText(used ? QStringLiteral("%1   %2").arg(i + 1).arg(study.choiceText(i))
-                             : QString());
-        button->setAccessibleName(button->text());
-        button->setStyleSheet(choiceStyle.arg(QString()));
+        choiceButtons[i]->setVisible(i < study.choices().size());
+        markChoice(i, QString(), QString());
     }
     feedback->setVisible(false);
 }
 
 void FormStudy::markChoice(int choice, const QString &mark, const QString &color)
 {
-    QPushButton *button = choiceButtons[choice];
-    button->setText(QStringLiteral("%1   %2      %3")
-                        .arg(QString::number(choice + 1), study.choiceText(choice), mark));
-    button->setAccessibleName(button->text());
-    button->setStyleSheet(choiceStyle.arg(
-        QStringLiteral("background: %1; color: black; font-weight: bold;").arg(color)));
+    ChoiceButton *button = choiceButtons[choice];
+    QString caption = QStringLiteral("%1.  %2").arg(choice + 1).arg(study.choiceText(choice));
+    if (!mark.isEmpty())
+        caption += QStringLiteral("   ") + mark;
+    button->setCaption(caption, !mark.isEmpty());
+    button->setAccessibleName(caption);
+    button->setStyleSheet(
+        color.isEmpty() ? QString()
+                        : QStringLiteral("QPushButton { background: %1; border: 1px solid "
+                                         "palette(mid); border-radius: 3px; } QLabel { color: "
+                                         "black; }")
+                              .arg(color));
 }
 
 void FormStudy::showFeedback()
@@ -342,14 +341,17 @@ void FormStudy::showFeedback()
 void FormStudy::showSummary()
 {
     const StudySession::Summary &summary = study.summary();
-    summaryLabel->setText(
-        tr("<p><b>Today's work is done.</b></p><p>Reviewed: %1<br>Right: %2<br>New words "
-           "learned: %3<br>Due tomorrow: %4<br>Day streak: %5</p>")
-            .arg(summary.reviewed)
-            .arg(summary.right)
-            .arg(summary.learned)
-            .arg(summary.dueTomorrow)
-            .arg(summary.streak));
+    summaryLabel->setText(tr("<p><b>Today's work is done.</b></p><table align=center cellpadding=3>"
+                             "<tr><td>Reviewed:</td><td align=right>%1</td></tr>"
+                             "<tr><td>Right:</td><td align=right>%2</td></tr>"
+                             "<tr><td>New words learned:</td><td align=right>%3</td></tr>"
+                             "<tr><td>Due tomorrow:</td><td align=right>%4</td></tr>"
+                             "<tr><td>Day streak:</td><td align=right>%5</td></tr></table>")
+                              .arg(summary.reviewed)
+                              .arg(summary.right)
+                              .arg(summary.learned)
+                              .arg(summary.dueTomorrow)
+                              .arg(summary.streak));
     summaryLabel->setAccessibleName(
         tr("Today's work is done. Reviewed %1, right %2, new words learned %3, due tomorrow "
            "%4, day streak %5.")

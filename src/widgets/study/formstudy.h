@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QShortcut;
 class QStackedWidget;
+class ChoiceButton;
 class Dictionary;
 namespace platform {
 struct Services;
@@ -60,7 +61,7 @@ private:
     QLabel *progressLabel, *wordLabel, *hintLabel, *resultLabel, *usageLabel, *meaningLabel,
         *summaryLabel;
     QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
-    std::array<QPushButton *, learning::StudySession::choiceCount> choiceButtons;
+    std::array<ChoiceButton *, learning::StudySession::choiceCount> choiceButtons;
     std::array<QPushButton *, 4> gradeButtons;
     QButtonGroup *grades;
     QWidget *feedback;
