@@ -92,6 +92,10 @@ TEST(Study, DueCardsFromTheFileHonourTheExamCap)
     EXPECT_EQ(readDueCards(store.connection(), day).studied, QSet<QString>{"a"});
     day.examDate = today.addDays(1);
     EXPECT_EQ(readDueCards(store.connection(), day).due.keys(), QStringList{"a"});
+    store.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-3));
+    EXPECT_EQ(dayStreak(store.connection(), today), 1); // yesterday, not the day before
+    store.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-2));
+    EXPECT_EQ(dayStreak(store.connection(), today), 3);
 }
 
 TEST(Study, HintBlanksTheWordAndItsRegularForms)

@@ -65,4 +65,6 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
                     ->accessibleName()
                     .contains("Reviewed 2, right 2, new words learned 2"));
     EXPECT_EQ(store.reviewCount(), 2);
+    study->studyWord("W5");
+    EXPECT_EQ(label("wordLabel"), "w5");
 }
