@@ -67,7 +67,9 @@ DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day)
         db, QStringLiteral("SELECT word, state, stability, due, last_review FROM cards WHERE "
                            "state != 0 AND (due < ? OR (last_review < ? AND due >= ?))"));
     const auto ms = [](Time time) { return qint64(time.time_since_epoch().count()); };
-    const bool capped = day.examDate && day.today < *day.examDate;
+    // Words due after the exam are brought to the day before it, so they are due today only
+    // when today is that day.
+    const bool capped = day.examDate && day.today.addDays(1) == *day.examDate;
     due.addBindValue(ms(startOfDay(day.today.addDays(1))));
     due.addBindValue(capped ? ms(startOfDay(day.examDate->addDays(-1))) : qint64(0));
     due.addBindValue(capped ? ms(startOfDay(*day.examDate)) : qint64(0));
@@ -85,6 +87,19 @@ DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day)
     while (known.next())
         cards.studied.insert(known.value(0).toString());
     return cards;
+}
+
+DayAnswers answersOn(const QSqlDatabase &db, QDate day)
+{
+    if (!db.isOpen())
+        return {};
+    QSqlQuery query = sql::prepare(db, QStringLiteral("SELECT count(*), coalesce(sum(rating > 1), "
+                                                      "0) FROM reviews WHERE reviewed_at >= ? "
+                                                      "AND reviewed_at < ?"));
+    query.addBindValue(timeText(startOfDay(day)));
+    query.addBindValue(timeText(startOfDay(day.addDays(1))));
+    sql::exec(query);
+    return query.next() ? DayAnswers{query.value(0).toInt(), query.value(1).toInt()} : DayAnswers{};
 }
 
 int wordsStartedSince(const QSqlDatabase &db, Time since)

@@ -60,6 +60,14 @@ struct DueCards
 };
 DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day);
 
+// A day's answers in the memory, from any window, and those not graded Again.
+struct DayAnswers
+{
+    int answers = 0;
+    int right = 0;
+};
+DayAnswers answersOn(const QSqlDatabase &db, QDate day);
+
 // How many words had their first answer at or after a time.
 int wordsStartedSince(const QSqlDatabase &db, Time since);
 // Days in a row with at least one answer, up to today (or up to yesterday while today has none).

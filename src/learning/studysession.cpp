@@ -257,27 +257,29 @@ void StudySession::undo()
     emit changed();
 }
 
+// The day's figures come from the memory, so that they are the same after a restart.
 void StudySession::finish()
 {
     currentPhase = Phase::Finished;
-    daySummary.reviewed = state.done;
-    daySummary.right = state.right;
-    daySummary.learned = state.learned;
+    daySummary = Summary{state.done, state.right, state.learned, 0, 0};
     ProgressStore &memory = store();
+    const QSqlDatabase db = memory.connection();
     const StudyDay today = day();
-    const Time dayAfter = startOfDay(today.today.addDays(2));
-    const QHash<QString, Card> cards = memory.loadCards();
-    daySummary.dueTomorrow = 0;
-    for (auto it = positionOf.cbegin(); it != positionOf.cend(); ++it) {
-        const auto card = cards.constFind(it.key());
-        if (card != cards.constEnd() && card->state != CardState::New &&
-            studyDue(*card, examDate, today.today) < dayAfter)
-            ++daySummary.dueTomorrow;
-    }
-    try {
-        daySummary.streak = dayStreak(memory.connection(), today.today);
-    } catch (const sql::Failure &) {
-        daySummary.streak = 0;
+    if (db.isOpen()) {
+        try {
+            const DayAnswers answers = answersOn(db, today.today);
+            daySummary.reviewed = answers.answers;
+            daySummary.right = answers.right;
+            daySummary.learned = wordsStartedSince(db, startOfDay(today.today));
+            StudyDay tomorrow = today;
+            tomorrow.today = today.today.addDays(1);
+            const DueCards due = readDueCards(db, tomorrow);
+            for (auto it = due.due.cbegin(); it != due.due.cend(); ++it)
+                daySummary.dueTomorrow += positionOf.contains(it.key()) ? 1 : 0;
+            daySummary.streak = dayStreak(db, today.today);
+        } catch (const sql::Failure &) {
+            // The session's own counts stand.
+        }
     }
     takeNotice();
     emit changed();

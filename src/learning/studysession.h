@@ -38,13 +38,15 @@ public:
         int fresh = 0; // new words in today's work
     };
 
+    // The day's figures as the memory holds them (answers from any window count), so a restart
+    // shows the same.
     struct Summary
     {
         int reviewed = 0;
-        int right = 0;
-        int learned = 0; // new words answered
-        int dueTomorrow = 0;
-        int streak = 0; // days in a row with answers
+        int right = 0;       // answers not graded Again
+        int learned = 0;     // words first answered today
+        int dueTomorrow = 0; // words of this dictionary
+        int streak = 0;      // days in a row with answers
     };
 
     // The store is asked for when a session starts, so that nothing opens it before.

@@ -238,6 +238,7 @@ TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
     EXPECT_EQ(summary.streak, 1);
     EXPECT_EQ(reviews.front().source, "study");
     EXPECT_EQ(reviews.front().dictionary, "s.xml");
-    f.session.start(); // the day's new words are spent
+    f.session.start(); // the day's new words are spent; the figures are the day's
     EXPECT_EQ(f.session.phase(), StudySession::Phase::Finished);
+    EXPECT_EQ(f.session.summary().reviewed, reviews.size());
 }
