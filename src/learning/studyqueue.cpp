@@ -82,10 +82,15 @@ DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day)
         card.lastReview = Time(std::chrono::milliseconds(due.value(4).toLongLong()));
         cards.due.insert(due.value(0).toString(), card);
     }
-    QSqlQuery known = sql::prepare(db, QStringLiteral("SELECT word FROM cards WHERE state != 0"));
-    sql::exec(known);
-    while (known.next())
-        cards.studied.insert(known.value(0).toString());
+    // In one text rather than a row each: reading rows one by one costs more than the rest of
+    // the queue. A key holds no line break (see wordKey).
+    const QString studied = sql::value(db, QStringLiteral("SELECT group_concat(word, char(10)) "
+                                                          "FROM cards WHERE state != 0"))
+                                .toString();
+    const auto keys = QStringView(studied).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    cards.studied.reserve(keys.size());
+    for (QStringView key : keys)
+        cards.studied.insert(key.toString());
     return cards;
 }
 
