@@ -173,7 +173,7 @@ void FormOptions::open()
 void FormOptions::formload()
 {
     choices = settings;
-    studyFrame->setPlan(plan);
+    studyFrame->setPlan(plan, services.clock->now().date());
     for (int group = 0; group < DisplaySettings::groupCount; ++group)
         showpreview(group);
 }

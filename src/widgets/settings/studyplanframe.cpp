@@ -35,10 +35,10 @@ StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
     connect(examBox, &QCheckBox::toggled, this, &StudyPlanFrame::showEnabled);
 }
 
-void StudyPlanFrame::setPlan(const learning::StudyPlan &plan)
+void StudyPlanFrame::setPlan(const learning::StudyPlan &plan, QDate today)
 {
     examBox->setChecked(plan.examDate.has_value());
-    examDate->setDate(plan.examDate.value_or(QDate::currentDate().addMonths(3)));
+    examDate->setDate(plan.examDate.value_or(today.addMonths(3)));
     retention->setValue(int(std::lround(plan.desiredRetention * 100)));
     perDay->setValue(plan.newWordsPerDay);
     showEnabled();

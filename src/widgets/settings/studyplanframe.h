@@ -17,7 +17,8 @@ class StudyPlanFrame : public QGroupBox
 public:
     explicit StudyPlanFrame(QWidget *parent = nullptr);
 
-    void setPlan(const learning::StudyPlan &plan);
+    // Without an exam date, the date box offers one three months from today.
+    void setPlan(const learning::StudyPlan &plan, QDate today);
     learning::StudyPlan plan() const;
 
 private:
