@@ -82,9 +82,12 @@ QString clozeHint(const QString &sentence, const QString &word)
 
 QString partOfSpeech(const QString &meaning)
 {
-    static const QRegularExpression prefix(QStringLiteral("^\\s*\\(([^)]{1,12})\\)"));
-    const auto match = prefix.match(meaning);
-    return match.hasMatch() ? match.captured(1).trimmed().toCaseFolded() : QString();
+    // By hand rather than by a pattern: every meaning of a dictionary goes through here.
+    const QStringView text = QStringView(meaning).trimmed();
+    const qsizetype close = text.indexOf(QLatin1Char(')'));
+    if (!text.startsWith(QLatin1Char('(')) || close < 2 || close > 13)
+        return QString();
+    return text.mid(1, close - 1).trimmed().toString().toCaseFolded();
 }
 
 bool sameMeaning(const QString &a, const QString &b)
