@@ -104,6 +104,7 @@ void StudySession::start(const QString &firstWord)
     }
     history.clear();
     daySummary = Summary{};
+    currentPhase = Phase::Finished; // nothing on show: next() takes the queue's first card
     takeNotice();
     bringForward(firstWord);
     next();

@@ -214,6 +214,7 @@ TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
 {
     StudyFixture f;
     f.session.start();
+    f.session.start(); // as a window opened again does
     EXPECT_EQ(f.session.progress().total, 3);
     const QString failed = f.session.word();
     QList<int> choices = f.session.choices(); // w1's confusable words
