@@ -278,6 +278,7 @@ void FormStudy::showProgress()
     const StudySession::Progress progress = study.progress();
     progressLabel->setText(
         tr("%1 of %2 · %3 new").arg(progress.done).arg(progress.total).arg(progress.fresh));
+    progressLabel->setAccessibleName(tr("Progress: %1").arg(progressLabel->text()));
 }
 
 void FormStudy::showQuestion()
@@ -285,6 +286,10 @@ void FormStudy::showQuestion()
     wordLabel->setText(study.word());
     wordLabel->setAccessibleName(tr("Word: %1").arg(study.word()));
     hintLabel->setText(hintShown ? study.hint() : QString());
+    // "____" would be read out as four underscores.
+    hintLabel->setAccessibleName(
+        tr("Hint: %1")
+            .arg(QString(hintLabel->text()).replace(QStringLiteral("____"), tr("blank"))));
     hintLabel->setVisible(hintShown);
     hintButton->setVisible(!hintShown && !study.usage().isEmpty());
     for (int i = 0; i < StudySession::choiceCount; ++i) {
@@ -328,6 +333,8 @@ void FormStudy::showFeedback()
     meaningLabel->setText(QStringLiteral("<b>%1</b> %2")
                               .arg(study.word().toHtmlEscaped(), study.meaning().toHtmlEscaped()));
     usageLabel->setText(highlighted(study.usage(), study.word()));
+    usageLabel->setAccessibleName(tr("Usage: %1").arg(study.usage()));
+    meaningLabel->setAccessibleName(tr("Meaning: %1 %2").arg(study.word(), study.meaning()));
     usageLabel->setVisible(!study.usage().isEmpty());
     hintLabel->setVisible(false);
     hintButton->setVisible(false);
