@@ -12,6 +12,7 @@
 #include "widgets/main/formmain.h"
 #include "widgets/main/guardedapplication.h"
 #include "widgets/progress/formprogress.h"
+#include "widgets/study/formstudy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -121,7 +122,8 @@ void progress(FormMain &window, platform::Services &services)
     learning::ProgressStore store(folder.filePath(QStringLiteral("progress.sqlite")));
     const QDateTime now = services.clock->now();
     store.addReviews(simulatedStudy(window.dictionary().words(), now));
-    FormProgress form(store, window.dictionary(), services);
+    FormProgress form([&store]() -> learning::ProgressStore & { return store; },
+                      window.dictionary(), services);
     form.open(now.date().addDays(24), 0.9);
     form.resize(800, 600);
     save(&form, "progress");
@@ -171,6 +173,32 @@ int main(int argc, char **argv)
             save(each, "results");
             each->hide();
         }
+    }
+
+    // Study Today: a card with its hint, then the result of a wrong answer.
+    control<QAction>(window, "mnuStudy")->trigger();
+    for (QWidget *each : QApplication::topLevelWidgets()) {
+        auto *study = qobject_cast<FormStudy *>(each);
+        if (!study)
+            continue;
+        control<QPushButton>(*study, "hintButton")->click();
+        save(study, "study-today");
+        const int wrong = (study->session().rightChoice() + 2) % 5;
+        control<QPushButton>(*study, qPrintable(QStringLiteral("choice%1").arg(wrong + 1)))
+            ->click();
+        save(study, "study-today-feedback");
+        for (int i = 0;
+             i < 200 && study->session().phase() != learning::StudySession::Phase::Finished; ++i) {
+            if (study->session().phase() == learning::StudySession::Phase::Question)
+                control<QPushButton>(
+                    *study,
+                    qPrintable(QStringLiteral("choice%1").arg(study->session().rightChoice() + 1)))
+                    ->click();
+            else
+                control<QPushButton>(*study, "continueButton")->click();
+        }
+        save(study, "study-summary");
+        study->hide();
     }
 
     for (const auto &[entry, name] :

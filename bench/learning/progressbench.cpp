@@ -48,7 +48,8 @@ void progress_open(benchmark::State &state)
     ProgressStore store(QDir(bench.folder()).filePath(QStringLiteral("progress/progress.sqlite")));
     const QDateTime now = bench.services().clock->now();
     fill(store, words.words().mid(0, listSize), state.range(0), now);
-    FormProgress window(store, words, bench.services());
+    FormProgress window([&store]() -> learning::ProgressStore & { return store; }, words,
+                        bench.services());
     for (auto _ : state) {
         window.open(now.date().addDays(30), 0.9);
         benchmark::DoNotOptimize(window.figures().meanRecall);

@@ -52,8 +52,8 @@ public:
     // Where a damaged file was moved; empty when none was.
     QString damagedCopy() const { return movedAside; }
     const Scheduler &scheduler() const { return fsrs; }
-    // The open file, for the read-only queries of this library (statistics); invalid when the
-    // file could not be read.
+    // The open file, for the queries of the learning library's other parts (study queue,
+    // statistics); invalid when the file could not be read.
     QSqlDatabase database() const { return statements ? db : QSqlDatabase(); }
 
     // Records one answer and updates the word's card in one transaction, committed before this

@@ -19,6 +19,7 @@
 #include "widgets/settings/formoptions.h"
 #include "widgets/store/formedit.h"
 #include "widgets/store/formselect.h"
+#include "widgets/study/formstudy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +59,8 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     connectReview();
     connectDescription();
     connectProgress();
+    plan = learning::readStudyPlan(services.programPath(QStringLiteral("\\settings\\study.txt")));
+    connect(studyButton, &QPushButton::clicked, studyAction, &QAction::trigger);
     connect(exitButton, &QPushButton::clicked, this, &FormMain::askToExit);
 }
 
@@ -104,9 +107,11 @@ void FormMain::createActions()
     updateAction = action("mnuxml", tr("Update XML wordlist"), &FormMain::updateWordList);
     aboutAction = window("mnuabout", tr("&About"), [this] { aboutWindow().open(); });
     progressAction = window("mnuProgress", tr("&Progress"), [this] {
-        progressWindow().open(std::nullopt, progressStore().scheduler().options().desiredRetention);
+        progressWindow().open(plan.examDate, plan.desiredRetention);
     });
     progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    studyAction = window("mnuStudy", tr("&Study Today"), [this] { studyWindow().open(); });
+    studyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 }
 
 void FormMain::start()
@@ -226,7 +231,15 @@ FormList &FormMain::listWindow()
 
 FormOptions &FormMain::optionsWindow()
 {
-    return kept(options, [this] { return std::make_unique<FormOptions>(settings, services); });
+    return kept(options, [this] {
+        auto made = std::make_unique<FormOptions>(settings, plan, services);
+        connect(made.get(), &FormOptions::studyPlanChanged, this,
+                [this, retention = plan.desiredRetention]() mutable {
+                    applyStudyPlan(retention);
+                    retention = plan.desiredRetention;
+                });
+        return made;
+    });
 }
 
 FormSelect &FormMain::chooserWindow()
@@ -252,6 +265,30 @@ FormAbout &FormMain::aboutWindow()
 FormProgress &FormMain::progressWindow()
 {
     return kept(progressForm, [this] {
-        return std::make_unique<FormProgress>(progressStore(), words, services);
+        auto made = std::make_unique<FormProgress>(
+            [this]() -> learning::ProgressStore & { return progressStore(); }, words, services);
+        connect(made.get(), &FormProgress::studyWordRequested, this,
+                [this](const QString &word) { studyWindow().studyWord(word); });
+        return made;
     });
+}
+
+FormStudy &FormMain::studyWindow()
+{
+    return kept(study, [this] {
+        auto made = std::make_unique<FormStudy>(
+            words, [this]() -> learning::ProgressStore & { return progressStore(); }, services);
+        made->setPlan(plan.examDate, plan.newWordsPerDay);
+        return made;
+    });
+}
+
+void FormMain::applyStudyPlan(double oldRetention)
+{
+    if (study)
+        study->setPlan(plan.examDate, plan.newWordsPerDay);
+    // The schedule follows the new retention from the next answer on: the store is opened
+    // again with it, and replays the log when its cards were made with another.
+    if (plan.desiredRetention != oldRetention)
+        progress.reset();
 }

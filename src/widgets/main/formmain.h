@@ -10,6 +10,7 @@
 #include "core/displaysettings.h"
 #include "core/reviewsession.h"
 #include "core/wordlistupdate.h"
+#include "learning/studyplan.h"
 
 #include <QMainWindow>
 #include <array>
@@ -37,6 +38,7 @@ class FormOptions;
 class FormProgress;
 class FormResults;
 class FormSelect;
+class FormStudy;
 namespace learning {
 class ProgressStore;
 class QuizRecorder;
@@ -118,6 +120,8 @@ private:
     FormAbout &aboutWindow();
     FormImport &importWindow();
     FormProgress &progressWindow();
+    FormStudy &studyWindow();
+    void applyStudyPlan(double oldRetention);
 
     platform::Services &services;
     Dictionary words;
@@ -139,12 +143,16 @@ private:
     std::unique_ptr<FormAbout> about;
     std::unique_ptr<FormImport> importDialog;
     std::unique_ptr<FormProgress> progressForm;
+    std::unique_ptr<FormStudy> study;
+    learning::StudyPlan plan;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
         *optionsAction, *listAction, *flashAction, *memoryAction, *contentsAction, *updateAction,
         *aboutAction;
     QAction *importWordsAction, *exportWordsAction;
     QAction *progressAction;
+    QAction *studyAction;
+    QPushButton *studyButton;
 
     QLineEdit *wordBox;
     QTextEdit *descriptionBox;

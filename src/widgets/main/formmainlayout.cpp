@@ -176,6 +176,9 @@ QWidget *FormMain::createControlPanel()
     autoButton = button("Command9", tr("&Auto Mode"),
                         tr("Set Program in Auto Mode to randomly display cards"));
     layout->addWidget(autoButton, 4, 0);
+    studyButton = button("studyButton", tr("Stud&y Today"),
+                         tr("Study the words due today and today's new words (Ctrl+T)"));
+    layout->addWidget(studyButton, 5, 0, 1, 3, Qt::AlignBottom);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(5, 1);
     return panel;
@@ -277,6 +280,7 @@ void FormMain::createMenus()
          {openAction, editXmlAction, nullptr, importWordsAction, exportWordsAction, nullptr,
           importProgressAction, exportProgressAction, nullptr, exitAction});
     menu("mnuTool", tr("&Tool"), {optionsAction});
-    menu("mnuView", tr("&View"), {listAction, flashAction, memoryAction, nullptr, progressAction});
+    menu("mnuView", tr("&View"),
+         {studyAction, nullptr, listAction, flashAction, memoryAction, nullptr, progressAction});
     menu("mnuhelp", tr("&Help"), {contentsAction, updateAction, aboutAction});
 }

@@ -45,7 +45,8 @@ learning::ProgressStore &FormMain::progressStore()
 {
     if (!progress) {
         progress = std::make_unique<learning::ProgressStore>(
-            services.programPath(QStringLiteral("\\progress\\progress.sqlite")));
+            services.programPath(QStringLiteral("\\progress\\progress.sqlite")),
+            learning::SchedulerOptions{.desiredRetention = plan.desiredRetention});
     }
     return *progress;
 }

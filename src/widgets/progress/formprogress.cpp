@@ -61,9 +61,9 @@ protected:
 
 } // namespace
 
-FormProgress::FormProgress(learning::ProgressStore &store, const Dictionary &words,
-                           platform::Services &services, QWidget *parent)
-    : QMainWindow(parent), store(store), words(words), services(services)
+FormProgress::FormProgress(std::function<learning::ProgressStore &()> store,
+                           const Dictionary &words, platform::Services &services, QWidget *parent)
+    : QMainWindow(parent), store(std::move(store)), words(words), services(services)
 {
     setObjectName(QStringLiteral("FormProgress"));
     setWindowTitle(tr("Progress"));
@@ -164,7 +164,8 @@ void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
         }
     }
     try {
-        const learning::Statistics statistics(store.database(), store.scheduler());
+        learning::ProgressStore &memory = store();
+        const learning::Statistics statistics(memory.database(), memory.scheduler());
         shown = statistics.figures(keys, services.clock->now(), examDate);
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,

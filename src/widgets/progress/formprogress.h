@@ -4,6 +4,7 @@
 #include "learning/statistics.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 
 class BarChart;
@@ -28,7 +29,9 @@ class FormProgress : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormProgress(learning::ProgressStore &store, const Dictionary &words,
+    // The store is asked for at each opening: the main window opens it afresh when the desired
+    // retention changes.
+    FormProgress(std::function<learning::ProgressStore &()> store, const Dictionary &words,
                  platform::Services &services, QWidget *parent = nullptr);
 
     // Reads the figures afresh and shows the window; again whenever another dictionary is
@@ -47,7 +50,7 @@ private:
     void showHardest();
     void studySelected();
 
-    learning::ProgressStore &store;
+    std::function<learning::ProgressStore &()> store;
     const Dictionary &words;
     platform::Services &services;
     learning::ProgressFigures shown;

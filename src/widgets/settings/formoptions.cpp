@@ -5,6 +5,7 @@
 #include "platform/colors.h"
 #include "platform/error.h"
 #include "platform/services.h"
+#include "studyplanframe.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,8 +76,9 @@ int buttonfor(int group, pick kind)
 
 } // namespace
 
-FormOptions::FormOptions(DisplaySettings &settings, platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), settings(settings), services(services)
+FormOptions::FormOptions(DisplaySettings &settings, learning::StudyPlan &plan,
+                         platform::Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window), settings(settings), services(services), plan(plan)
 {
     setObjectName(QStringLiteral("FormOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -94,6 +96,14 @@ void FormOptions::createcontrols()
     auto *grid = new QGridLayout;
     for (int group = 0; group < 4; ++group)
         grid->addWidget(createframe(group), group / 2, group % 2);
+    studyFrame = new StudyPlanFrame;
+    QFont title(QStringLiteral("Arial Black"));
+    title.setPointSizeF(QApplication::font().pointSizeF());
+    title.setWeight(QFont::Black);
+    for (QWidget *child : studyFrame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setFont(plain(QApplication::font()));
+    studyFrame->setFont(title);
+    grid->addWidget(studyFrame, 2, 0, 1, 2);
     layout->addLayout(grid);
 
     auto *row = new QHBoxLayout;
@@ -163,6 +173,7 @@ void FormOptions::open()
 void FormOptions::formload()
 {
     choices = settings;
+    studyFrame->setPlan(plan, services.clock->now().date());
     for (int group = 0; group < DisplaySettings::groupCount; ++group)
         showpreview(group);
 }
@@ -183,6 +194,7 @@ void FormOptions::Command2_Click(int index)
         close();
         return;
     }
+    writestudyplan();
     writesettings();
     // Whatever the answer was, windows loaded from now on use the new choices.
     settings = choices;
@@ -211,6 +223,25 @@ void FormOptions::writesettings()
     dialogs.message(QStringLiteral("Settings have been saved , They will be loaded the next "
                                    "time you start your program "),
                     platform::icon::information, platform::buttons::ok);
+}
+
+// The study plan is saved at Ok without a question, when it changed.
+void FormOptions::writestudyplan()
+{
+    const learning::StudyPlan chosen = studyFrame->plan();
+    if (chosen == plan)
+        return;
+    const QString path = services.programPath(QStringLiteral("\\settings\\study.txt"));
+    try {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        learning::writeStudyPlan(*services.files, path, chosen);
+    } catch (const vocabrix::error &failure) {
+        services.dialogs->message(tr("The study settings could not be saved. ") + failure.message(),
+                                  platform::icon::critical, platform::buttons::ok);
+        return;
+    }
+    plan = chosen;
+    emit studyPlanChanged();
 }
 
 TextStyle FormOptions::picker(int group) const

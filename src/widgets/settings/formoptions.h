@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/displaysettings.h"
+#include "learning/studyplan.h"
 
 #include <QWidget>
 #include <array>
@@ -9,6 +10,7 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class StudyPlanFrame;
 namespace platform {
 struct Services;
 }
@@ -20,7 +22,8 @@ class FormOptions : public QWidget
 {
     Q_OBJECT
 public:
-    FormOptions(DisplaySettings &settings, platform::Services &services, QWidget *parent = nullptr);
+    FormOptions(DisplaySettings &settings, learning::StudyPlan &plan, platform::Services &services,
+                QWidget *parent = nullptr);
 
     // Shows the dialog; a dialog that is not open is loaded afresh from the display settings,
     // an open one only comes to the front.
@@ -38,11 +41,16 @@ public:
     // A sample of each group's font and colour, so a choice can be seen before it is saved.
     std::array<QLabel *, 4> preview;
 
+signals:
+    // Ok saved a changed study plan.
+    void studyPlanChanged();
+
 private:
     void createcontrols();
     QGroupBox *createframe(int group);
     TextStyle picker(int group) const;
     void writesettings();
+    void writestudyplan();
     void selectfont(int group);
     void selectcolor(int group);
     void showpreview(int group);
@@ -50,4 +58,6 @@ private:
     DisplaySettings &settings;
     platform::Services &services;
     DisplaySettings choices;
+    learning::StudyPlan &plan;
+    StudyPlanFrame *studyFrame;
 };

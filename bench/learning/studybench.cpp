@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Study Today's timings with a full dictionary and a million stored reviews: the day's queue
+// built when the window opens, and the next card after an answer.
+
+#include "core/dictionary.h"
+#include "learning/progressstore.h"
+#include "learning/studysession.h"
+#include "learning/timetext.h"
+#include "platform/services.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace learning;
+
+namespace {
+
+const QDateTime firstDay(QDate(2024, 1, 1), QTime(8, 0));
+
+class steadyclock : public platform::clock
+{
+public:
+    QDateTime now() override { return time = time.addMSecs(1500); }
+    QDateTime time = firstDay.addDays(32);
+};
+
+class cyclingrandom : public platform::random
+{
+public:
+    void randomize() override {}
+    float rnd() override { return float((n = (n * 1103515245u + 12345u)) >> 8) / 16777216.0f; }
+    quint32 n = 7;
+};
+
+// A program folder with a dictionary of count words of four parts of speech and a progress file
+// of reviews answers over them, a day apart for each word, about one in eight wrong.
+struct StudyFolder
+{
+    StudyFolder(int count, qint64 reviews)
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("XML"));
+        QByteArray xml = "<GRE>\r\n";
+        const char *parts[] = {"v.", "n.", "adj.", "adv."};
+        for (int i = 0; i < count; ++i)
+            xml += QStringLiteral("<word>word%1</word><meaning>(%2) meaning %1</meaning><usage>"
+                                  "They word%1ed it twice.</usage>\r\n")
+                       .arg(i)
+                       .arg(QLatin1String(parts[i % 4]))
+                       .toUtf8();
+        platform::writebytes(folder.filePath(QStringLiteral("XML/big.xml")), xml + "</GRE>\r\n");
+        QList<Review> log;
+        log.reserve(reviews);
+        for (qint64 i = 0; i < reviews; ++i) {
+            const Time time =
+                toTime(firstDay) + std::chrono::days(i / count) + std::chrono::seconds(i % count);
+            log << Review{QStringLiteral("word%1").arg(i % count),
+                          time,
+                          (i * 2654435761LL) % 8 == 0 ? Rating::Again : Rating::Good,
+                          QStringLiteral("quiz"),
+                          QStringLiteral("big.xml"),
+                          2500};
+        }
+        ProgressStore(progressFile()).addReviews(log);
+    }
+    QString progressFile() const { return folder.filePath(QStringLiteral("progress.sqlite")); }
+
+    QTemporaryDir folder;
+};
+
+StudyFolder &studyFolder(int count)
+{
+    static StudyFolder made(count, 1000000);
+    return made;
+}
+
+struct Study
+{
+    explicit Study(int count) : words(studyFolder(count).folder.path())
+    {
+        words.load(QStringLiteral("\\XML\\big.xml"));
+    }
+    Dictionary words;
+    ProgressStore store{studyFolder(32767).progressFile()};
+    steadyclock clock;
+    cyclingrandom random;
+    StudySession session{words, [this]() -> ProgressStore & { return store; }, clock, random};
+};
+
+void study_queue(benchmark::State &state)
+{
+    Study study(int(state.range(0)));
+    study.session.start(); // reads the dictionary's index once
+    for (auto _ : state)
+        study.session.start();
+    state.counters["queue"] = double(study.session.queue().size());
+}
+
+void study_next(benchmark::State &state)
+{
+    Study study(int(state.range(0)));
+    study.session.start();
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (study.session.phase() == StudySession::Phase::Finished)
+            study.session.start();
+        study.session.answer(study.session.rightChoice());
+        state.ResumeTiming();
+        study.session.next();
+    }
+}
+
+} // namespace
+
+BENCHMARK(study_queue)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(study_next)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime();

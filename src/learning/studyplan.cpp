@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "studyplan.h"
+
+#include "platform/services.h"
+#include "platform/textfile.h"
+#include "timetext.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace learning {
+
+namespace {
+
+const QString examKey = QStringLiteral("exam_date");
+const QString retentionKey = QStringLiteral("desired_retention");
+const QString perDayKey = QStringLiteral("new_words_per_day");
+
+// FSRS is not meant for retention outside this range: below it words are left to be forgotten,
+// above it the reviews pile up.
+constexpr double lowestRetention = 0.7, highestRetention = 0.97;
+
+} // namespace
+
+StudyPlan studyPlanFromText(const QString &text)
+{
+    StudyPlan plan;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        bool ok = false;
+        if (key == examKey) {
+            const QDate date = QDate::fromString(value, Qt::ISODate);
+            if (date.isValid())
+                plan.examDate = date;
+        } else if (key == retentionKey) {
+            const double retention = value.toDouble(&ok);
+            if (ok && retention >= lowestRetention && retention <= highestRetention)
+                plan.desiredRetention = retention;
+        } else if (key == perDayKey) {
+            const int perDay = value.toInt(&ok);
+            if (ok && perDay >= 0 && perDay <= mostNewWordsPerDay)
+                plan.newWordsPerDay = perDay;
+        }
+    }
+    return plan;
+}
+
+StudyPlan readStudyPlan(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    try {
+        return studyPlanFromText(platform::readtext(path));
+    } catch (const std::exception &) {
+        return {};
+    }
+}
+
+QString studyPlanText(const StudyPlan &plan)
+{
+    QStringList lines;
+    lines << examKey + QLatin1Char('=') +
+                 (plan.examDate ? plan.examDate->toString(Qt::ISODate) : QString());
+    lines << retentionKey + QLatin1Char('=') + QString::number(plan.desiredRetention, 'g', 4);
+    lines << perDayKey + QLatin1Char('=') + QString::number(plan.newWordsPerDay);
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+void writeStudyPlan(platform::files &files, const QString &path, const StudyPlan &plan)
+{
+    files.writeText(path, studyPlanText(plan));
+}
+
+int newWordBudget(std::optional<QDate> examDate, int newWordsPerDay, int neverStudied,
+                  int startedToday, QDate today)
+{
+    int budget = newWordsPerDay;
+    if (examDate) {
+        const qint64 newWordDays = today.daysTo(*examDate) - reviewOnlyDays;
+        const int unstudied = neverStudied + startedToday;
+        if (newWordDays <= 0 || unstudied <= 0)
+            return 0;
+        budget = int(
+            std::clamp<qint64>((unstudied + newWordDays - 1) / newWordDays, 1, mostNewWordsPerDay));
+    }
+    return std::clamp(budget - startedToday, 0, neverStudied);
+}
+
+Time startOfDay(QDate day)
+{
+    return toTime(day.startOfDay());
+}
+
+Time studyDue(const Card &card, std::optional<QDate> examDate, QDate today)
+{
+    if (!examDate || today >= *examDate || card.state == CardState::New)
+        return card.due;
+    const Time dayBefore = startOfDay(examDate->addDays(-1));
+    if (card.due >= startOfDay(*examDate) && card.lastReview < dayBefore)
+        return dayBefore;
+    return card.due;
+}
+
+} // namespace learning

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "fsrs.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace platform {
+class files;
+}
+
+namespace learning {
+
+// What the learner set for Study Today: the exam to be ready for, how sure of each word they
+// want to be, and how many new words a day when no exam is set.
+struct StudyPlan
+{
+    std::optional<QDate> examDate;
+    double desiredRetention = 0.9;
+    int newWordsPerDay = 20;
+
+    bool operator==(const StudyPlan &) const = default;
+};
+
+// Lines "key=value" (exam_date, desired_retention, new_words_per_day). A missing or damaged
+// file, or a damaged value, gives the defaults for what cannot be read.
+StudyPlan readStudyPlan(const QString &path);
+StudyPlan studyPlanFromText(const QString &text);
+QString studyPlanText(const StudyPlan &plan);
+// Throws vocabrix::error (io) and leaves the old file whole when it cannot be written.
+void writeStudyPlan(platform::files &files, const QString &path, const StudyPlan &plan);
+
+// The last week before an exam is for review only.
+constexpr int reviewOnlyDays = 7;
+constexpr int mostNewWordsPerDay = 100;
+
+// Today's new words: with an exam date, the words not yet studied at the start of the day spread
+// over the days left before the review-only week (at least 1, at most 100; none in that week or
+// after the exam); without one, the learner's number. Words already started today count against
+// it.
+int newWordBudget(std::optional<QDate> examDate, int newWordsPerDay, int neverStudied,
+                  int startedToday, QDate today);
+
+// When the word is due for study. While the exam lies ahead, a word that would come back on the
+// exam day or later comes back the day before instead, unless it was reviewed that day already.
+Time studyDue(const Card &card, std::optional<QDate> examDate, QDate today);
+
+// The start of a local calendar day, as a time.
+Time startOfDay(QDate day);
+
+} // namespace learning

@@ -1,0 +1,380 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formstudy.h"
+
+#include "choicebutton.h"
+
+#include "learning/studycard.h"
+#include "platform/services.h"
+
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using learning::Rating;
+using learning::StudySession;
+
+namespace {
+
+template <typename Widget> Widget *named(Widget *widget, const QString &name, const QString &spoken)
+{
+    widget->setObjectName(name);
+    widget->setAccessibleName(spoken);
+    return widget;
+}
+
+QLabel *wrapped(QLabel *label)
+{
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QFont scaled(QFont font, double factor, bool bold = false)
+{
+    font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(bold);
+    return font;
+}
+
+const std::array<Rating, 4> ratings{Rating::Again, Rating::Hard, Rating::Good, Rating::Easy};
+
+// The usage with each form of the word in bold.
+QString highlighted(const QString &usage, const QString &word)
+{
+    QString html;
+    qsizetype from = 0;
+    for (const auto &[start, length] : learning::wordForms(usage, word)) {
+        html += usage.mid(from, start - from).toHtmlEscaped() + QStringLiteral("<b><u>") +
+                usage.mid(start, length).toHtmlEscaped() + QStringLiteral("</u></b>");
+        from = start + length;
+    }
+    return html + usage.mid(from).toHtmlEscaped();
+}
+
+} // namespace
+
+FormStudy::FormStudy(const Dictionary &dictionary, std::function<learning::ProgressStore &()> store,
+                     platform::Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window), services(services),
+      study(dictionary, std::move(store), *services.clock, *services.random)
+{
+    setObjectName(QStringLiteral("FormStudy"));
+    setWindowTitle(tr("Study Today"));
+    createControls();
+    createShortcuts();
+    connect(&study, &StudySession::changed, this, &FormStudy::showSession);
+    connect(&study, &StudySession::notice, this, [this](const QString &text) {
+        this->services.dialogs->message(text, platform::icon::exclamation, platform::buttons::ok);
+    });
+    resize(760, 600);
+}
+
+FormStudy::~FormStudy() = default;
+
+void FormStudy::createControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    progressLabel = named(new QLabel, QStringLiteral("progressLabel"), tr("Progress"));
+    undoButton = named(new QPushButton(tr("&Undo")), QStringLiteral("undoButton"),
+                       tr("Take the last answer back"));
+    undoButton->setToolTip(tr("Take the last answer back (Ctrl+Z)"));
+    top->addWidget(progressLabel, 1);
+    top->addWidget(undoButton);
+    layout->addLayout(top);
+
+    pages = named(new QStackedWidget, QStringLiteral("pages"), tr("Study"));
+    pages->addWidget(createCard());
+    pages->addWidget(createSummary());
+    layout->addWidget(pages, 1);
+    connect(undoButton, &QPushButton::clicked, &study, &StudySession::undo);
+}
+
+QWidget *FormStudy::createCard()
+{
+    auto *card = new QWidget;
+    auto *layout = new QVBoxLayout(card);
+    wordLabel = named(new QLabel, QStringLiteral("wordLabel"), tr("Word"));
+    wordLabel->setAlignment(Qt::AlignCenter);
+    wordLabel->setFont(scaled(font(), 3.2, true));
+    wordLabel->setMinimumHeight(90);
+    wordLabel->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(wordLabel);
+
+    auto *hintRow = new QHBoxLayout;
+    hintLabel = wrapped(named(new QLabel, QStringLiteral("hintLabel"), tr("Hint")));
+    hintLabel->setFont(scaled(font(), 1.1));
+    hintButton = named(new QPushButton(tr("Show &hint (H)")), QStringLiteral("hintButton"),
+                       tr("Show the usage sentence as a hint"));
+    hintRow->addWidget(hintLabel, 1);
+    hintRow->addWidget(hintButton, 0, Qt::AlignTop);
+    layout->addLayout(hintRow);
+    connect(hintButton, &QPushButton::clicked, this, [this] { pressed(Qt::Key_H); });
+
+    for (int i = 0; i < StudySession::choiceCount; ++i) {
+        choiceButtons[i] = named(new ChoiceButton, QStringLiteral("choice%1").arg(i + 1),
+                                 tr("Choice %1").arg(i + 1));
+        choiceButtons[i]->setFont(scaled(font(), 1.1));
+        layout->addWidget(choiceButtons[i]);
+        connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { study.answer(i); });
+    }
+    layout->addWidget(feedback = createFeedback());
+    layout->addStretch();
+    return card;
+}
+
+QWidget *FormStudy::createFeedback()
+{
+    auto *box = new QFrame;
+    box->setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QVBoxLayout(box);
+    resultLabel = wrapped(named(new QLabel, QStringLiteral("resultLabel"), tr("Result")));
+    resultLabel->setFont(scaled(font(), 1.3, true));
+    usageLabel = wrapped(named(new QLabel, QStringLiteral("usageLabel"), tr("Usage")));
+    meaningLabel = wrapped(named(new QLabel, QStringLiteral("meaningLabel"), tr("Meaning")));
+    for (QLabel *label : {usageLabel, meaningLabel})
+        label->setFont(scaled(font(), 1.15));
+    for (QLabel *label : {resultLabel, meaningLabel, usageLabel})
+        layout->addWidget(label);
+
+    auto *row = new QHBoxLayout;
+    grades = new QButtonGroup(this);
+    const std::array<QString, 4> captions{tr("&Again (A)"), tr("&Hard (H)"), tr("&Good (G)"),
+                                          tr("&Easy (E)")};
+    const std::array<const char *, 4> names{"gradeAgain", "gradeHard", "gradeGood", "gradeEasy"};
+    auto *gradeCaption = new QLabel(tr("Grade:"));
+    row->addWidget(gradeCaption);
+    for (int i = 0; i < 4; ++i) {
+        gradeButtons[i] = named(new QPushButton(captions[i]), QLatin1String(names[i]),
+                                tr("Grade %1").arg(QString(captions[i]).remove(QLatin1Char('&'))));
+        gradeButtons[i]->setCheckable(true);
+        gradeButtons[i]->setStyleSheet(QStringLiteral(
+            "QPushButton:checked { font-weight: bold; border: 2px solid palette(highlight); "
+            "border-radius: 3px; padding: 3px 8px; }"));
+        grades->addButton(gradeButtons[i], i);
+        row->addWidget(gradeButtons[i]);
+    }
+    row->addStretch();
+    continueButton = named(new QPushButton(tr("&Continue (Space)")),
+                           QStringLiteral("continueButton"), tr("Next card"));
+    continueButton->setDefault(true);
+    row->addWidget(continueButton);
+    layout->addLayout(row);
+    connect(grades, &QButtonGroup::idClicked, this,
+            [this](int id) { study.setGrade(ratings[id]); });
+    connect(continueButton, &QPushButton::clicked, &study, &StudySession::next);
+    return box;
+}
+
+QWidget *FormStudy::createSummary()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    summaryLabel = wrapped(named(new QLabel, QStringLiteral("summaryLabel"), tr("Summary")));
+    summaryLabel->setFont(scaled(font(), 1.3));
+    summaryLabel->setAlignment(Qt::AlignCenter);
+    summaryLabel->setFocusPolicy(Qt::StrongFocus);
+    closeButton = named(new QPushButton(tr("&Close")), QStringLiteral("closeButton"), tr("Close"));
+    layout->addStretch();
+    layout->addWidget(summaryLabel);
+    layout->addWidget(closeButton, 0, Qt::AlignCenter);
+    layout->addStretch();
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    return page;
+}
+
+void FormStudy::createShortcuts()
+{
+    const auto shortcut = [this](QKeySequence keys, int key) {
+        auto *result = new QShortcut(keys, this);
+        connect(result, &QShortcut::activated, this, [this, key] { pressed(key); });
+        return result;
+    };
+    for (int key = Qt::Key_1; key <= Qt::Key_5; ++key)
+        answerKeys << shortcut(QKeySequence(key), key);
+    for (int key : {Qt::Key_A, Qt::Key_G, Qt::Key_E, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        feedbackKeys << shortcut(QKeySequence(key), key);
+    // H is the hint before the answer and Hard after it.
+    shortcut(QKeySequence(Qt::Key_H), Qt::Key_H);
+    shortcut(QKeySequence::Undo, Qt::Key_Z);
+}
+
+void FormStudy::pressed(int key)
+{
+    const StudySession::Phase phase = study.phase();
+    if (key == Qt::Key_Z) {
+        study.undo();
+    } else if (phase == StudySession::Phase::Question && key >= Qt::Key_1 && key <= Qt::Key_5) {
+        study.answer(key - Qt::Key_1);
+    } else if (phase == StudySession::Phase::Question && key == Qt::Key_H) {
+        hintShown = true;
+        showQuestion();
+        announce(hintLabel);
+    } else if (phase == StudySession::Phase::Feedback) {
+        switch (key) {
+        case Qt::Key_A:
+            return study.setGrade(Rating::Again);
+        case Qt::Key_H:
+            return study.setGrade(Rating::Hard);
+        case Qt::Key_G:
+            return study.setGrade(Rating::Good);
+        case Qt::Key_E:
+            return study.setGrade(Rating::Easy);
+        default:
+            study.next();
+        }
+    }
+}
+
+void FormStudy::setPlan(std::optional<QDate> examDate, int newWordsPerDay)
+{
+    study.setPlan(examDate, newWordsPerDay);
+}
+
+void FormStudy::open()
+{
+    studyWord(QString());
+}
+
+void FormStudy::studyWord(const QString &word)
+{
+    // An answer on show is recorded already; the day's queue is built afresh.
+    study.start(word);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FormStudy::showSession()
+{
+    const StudySession::Phase phase = study.phase();
+    for (QShortcut *each : std::as_const(answerKeys))
+        each->setEnabled(phase == StudySession::Phase::Question);
+    // Space on a focused choice is that choice's own key while the question is open.
+    for (QShortcut *each : std::as_const(feedbackKeys))
+        each->setEnabled(phase == StudySession::Phase::Feedback);
+    undoButton->setEnabled(study.canUndo());
+    showProgress();
+    if (phase == StudySession::Phase::Finished)
+        return showSummary();
+    pages->setCurrentIndex(0);
+    if (phase == StudySession::Phase::Question) {
+        hintShown = false;
+        showQuestion();
+        wordLabel->setFocus();
+    } else {
+        showFeedback();
+    }
+}
+
+void FormStudy::showProgress()
+{
+    const StudySession::Progress progress = study.progress();
+    progressLabel->setText(
+        tr("%1 of %2 · %3 new").arg(progress.done).arg(progress.total).arg(progress.fresh));
+    progressLabel->setAccessibleName(tr("Progress: %1").arg(progressLabel->text()));
+}
+
+void FormStudy::showQuestion()
+{
+    wordLabel->setText(study.word());
+    wordLabel->setAccessibleName(tr("Word: %1").arg(study.word()));
+    hintLabel->setText(hintShown ? study.hint() : QString());
+    // "____" would be read out as four underscores.
+    hintLabel->setAccessibleName(
+        tr("Hint: %1")
+            .arg(QString(hintLabel->text()).replace(QStringLiteral("____"), tr("blank"))));
+    hintLabel->setVisible(hintShown);
+    hintButton->setVisible(!hintShown && !study.usage().isEmpty());
+    for (int i = 0; i < StudySession::choiceCount; ++i) {
+        choiceButtons[i]->setVisible(i < study.choices().size());
+        markChoice(i, QString(), QString());
+    }
+    feedback->setVisible(false);
+}
+
+void FormStudy::markChoice(int choice, const QString &mark, const QString &color)
+{
+    ChoiceButton *button = choiceButtons[choice];
+    QString caption = QStringLiteral("%1.  %2").arg(choice + 1).arg(study.choiceText(choice));
+    if (!mark.isEmpty())
+        caption += QStringLiteral("   ") + mark;
+    button->setCaption(caption, !mark.isEmpty());
+    button->setAccessibleName(caption);
+    button->setStyleSheet(
+        color.isEmpty() ? QString()
+                        : QStringLiteral("QPushButton { background: %1; border: 1px solid "
+                                         "palette(mid); border-radius: 3px; } QLabel { color: "
+                                         "black; }")
+                              .arg(color));
+}
+
+void FormStudy::showFeedback()
+{
+    showQuestion();
+    const int right = study.rightChoice();
+    markChoice(right, tr("✓ right"), QStringLiteral("#c8e6c9"));
+    if (!study.answeredRight())
+        markChoice(study.chosen(), tr("✗ your answer"), QStringLiteral("#ffcdd2"));
+    resultLabel->setText(study.answeredRight()
+                             ? tr("✓ Right: %1 is %2.").arg(study.word()).arg(right + 1)
+                             : tr("✗ Not this one: %1 is %2, not %3.")
+                                   .arg(study.word())
+                                   .arg(right + 1)
+                                   .arg(study.chosen() + 1));
+    resultLabel->setStyleSheet(study.answeredRight() ? QStringLiteral("color: #1b5e20")
+                                                     : QStringLiteral("color: #b71c1c"));
+    meaningLabel->setText(QStringLiteral("<b>%1</b> %2")
+                              .arg(study.word().toHtmlEscaped(), study.meaning().toHtmlEscaped()));
+    usageLabel->setText(highlighted(study.usage(), study.word()));
+    usageLabel->setAccessibleName(tr("Usage: %1").arg(study.usage()));
+    meaningLabel->setAccessibleName(tr("Meaning: %1 %2").arg(study.word(), study.meaning()));
+    usageLabel->setVisible(!study.usage().isEmpty());
+    hintLabel->setVisible(false);
+    hintButton->setVisible(false);
+    for (int i = 0; i < 4; ++i)
+        gradeButtons[i]->setChecked(ratings[i] == study.grade());
+    feedback->setVisible(true);
+    continueButton->setFocus();
+    announce(resultLabel);
+}
+
+void FormStudy::showSummary()
+{
+    const StudySession::Summary &summary = study.summary();
+    summaryLabel->setText(tr("<p><b>Today's work is done.</b></p><table align=center cellpadding=3>"
+                             "<tr><td>Reviewed:</td><td align=right>%1</td></tr>"
+                             "<tr><td>Right:</td><td align=right>%2</td></tr>"
+                             "<tr><td>New words learned:</td><td align=right>%3</td></tr>"
+                             "<tr><td>Due tomorrow:</td><td align=right>%4</td></tr>"
+                             "<tr><td>Day streak:</td><td align=right>%5</td></tr></table>")
+                              .arg(summary.reviewed)
+                              .arg(summary.right)
+                              .arg(summary.learned)
+                              .arg(summary.dueTomorrow)
+                              .arg(summary.streak));
+    summaryLabel->setAccessibleName(
+        tr("Today's work is done. Reviewed %1, right %2, new words learned %3, due tomorrow "
+           "%4, day streak %5.")
+            .arg(summary.reviewed)
+            .arg(summary.right)
+            .arg(summary.learned)
+            .arg(summary.dueTomorrow)
+            .arg(summary.streak));
+    pages->setCurrentIndex(1);
+    summaryLabel->setFocus();
+}
+
+// A screen reader speaks the result, not only the colour around it.
+void FormStudy::announce(QLabel *label)
+{
+    label->setAccessibleName(label->text());
+    QAccessibleEvent event(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "learning/studysession.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QShortcut;
+class QStackedWidget;
+class ChoiceButton;
+class Dictionary;
+namespace platform {
+struct Services;
+}
+
+// Study Today: one card at a time, the word large, five meanings to choose from (keys 1 to 5),
+// the hint on request (H), the result at once with the grade it proposes (A, H, G, E to change
+// it; Space or Enter to go on), Ctrl+Z to take an answer back, and the day's summary at the
+// end. A view of a learning::StudySession.
+class FormStudy : public QWidget
+{
+    Q_OBJECT
+public:
+    FormStudy(const Dictionary &dictionary, std::function<learning::ProgressStore &()> store,
+              platform::Services &services, QWidget *parent = nullptr);
+    ~FormStudy() override;
+
+    void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
+    // Builds today's queue and shows the window.
+    void open();
+    const learning::StudySession &session() const { return study; }
+
+public slots:
+    // Opens the window with that word's card first.
+    void studyWord(const QString &word);
+
+private:
+    void createControls();
+    QWidget *createCard();
+    QWidget *createFeedback();
+    QWidget *createSummary();
+    void createShortcuts();
+    void pressed(int key);
+    void showSession();
+    void showQuestion();
+    void showFeedback();
+    void showSummary();
+    void showProgress();
+    void markChoice(int choice, const QString &mark, const QString &color);
+    void announce(QLabel *label);
+
+    platform::Services &services;
+    learning::StudySession study;
+
+    QLabel *progressLabel, *wordLabel, *hintLabel, *resultLabel, *usageLabel, *meaningLabel,
+        *summaryLabel;
+    QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
+    std::array<ChoiceButton *, learning::StudySession::choiceCount> choiceButtons;
+    std::array<QPushButton *, 4> gradeButtons;
+    QButtonGroup *grades;
+    QWidget *feedback;
+    QStackedWidget *pages;
+    QList<QShortcut *> answerKeys, feedbackKeys;
+    bool hintShown = false;
+};

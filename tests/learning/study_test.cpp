@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Study Today: the day's budget and queue, the exam-date cap, the card's hint and choices, the
+// session's answers, undo and summary.
+
+#include "core/confusables.h"
+#include "core/dictionary.h"
+#include "learning/studycard.h"
+#include "learning/studyplan.h"
+#include "learning/studysession.h"
+#include "learningtest.h"
+#include "platform/services.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace learning;
+using std::chrono::days;
+
+namespace {
+
+const QDate today(2026, 12, 6);
+
+TEST(Study, NewWordBudgetFollowsTheExamDate)
+{
+    const struct
+    {
+        std::optional<QDate> exam;
+        int perDay, neverStudied, startedToday, budget;
+    } cases[] = {
+        {std::nullopt, 20, 500, 0, 20},     {std::nullopt, 20, 500, 15, 5},
+        {std::nullopt, 20, 3, 0, 3},        {today.addDays(30), 20, 230, 0, 10},
+        {today.addDays(30), 20, 221, 9, 1}, {today.addDays(30), 20, 9000, 0, 100},
+        {today.addDays(30), 20, 5, 0, 1},   {today.addDays(7), 20, 500, 0, 0},
+        {today.addDays(-1), 20, 500, 0, 0}, {today.addDays(30), 20, 0, 0, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(newWordBudget(c.exam, c.perDay, c.neverStudied, c.startedToday, today), c.budget)
+            << c.neverStudied << " " << c.startedToday;
+}
+
+TEST(Study, ReviewsDueAfterTheExamComeBackTheDayBefore)
+{
+    const QDate exam = today.addDays(10);
+    Card card{CardState::Review, 0, 30, 5, startOfDay(exam) + days(3), startOfDay(today), 0, 3};
+    EXPECT_EQ(studyDue(card, exam, today), startOfDay(exam.addDays(-1)));
+    EXPECT_EQ(studyDue(card, std::nullopt, today), card.due);
+    EXPECT_EQ(studyDue(card, exam, exam), card.due); // the exam is over
+    card.lastReview = startOfDay(exam.addDays(-1)) + std::chrono::hours(9);
+    EXPECT_EQ(studyDue(card, exam, exam.addDays(-1)), card.due); // reviewed that day already
+    card.due = startOfDay(exam) - days(2);
+    EXPECT_EQ(studyDue(card, exam, today), card.due);
+}
+
+TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWordsInListOrder)
+{
+    const Scheduler scheduler;
+    const Time now = startOfDay(today) + std::chrono::hours(10);
+    const auto reviewed = [&](double stability, int daysAgo, int dueIn) {
+        return Card{CardState::Review,   0, stability, 5, now + days(dueIn),
+                    now - days(daysAgo), 0, 2};
+    };
+    const QStringList keys{"", "a", "b", "c", "d", "e", "f", "g", "b", "h"};
+    const QHash<QString, Card> cards{
+        {"a", reviewed(10, 20, -1)},
+        {"b", Card{CardState::Relearning, 0, 1, 5, now + std::chrono::minutes(5), now, 1, 4}},
+        {"c", reviewed(3, 20, -10)},
+        {"d", reviewed(10, 2, 5)}, // due after the exam cap only
+        {"f", reviewed(50, 20, 0)}};
+    StudyDay day{now, today, std::nullopt, 2, 0};
+    StudyQueue queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day);
+    EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due}}));
+    QList<int> order;
+    for (const auto &list : {queue.reviews, queue.fresh})
+        for (const StudyItem &item : list)
+            order << item.position;
+    EXPECT_EQ(order, (QList<int>{3, 1, 6, 5, 7}));
+    EXPECT_EQ(queue.neverStudied, 3);
+    day.examDate = today.addDays(4); // d comes the day before; no new words in the last week
+    queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day);
+    EXPECT_EQ(queue.reviews.size(), 3);
+    EXPECT_TRUE(queue.fresh.isEmpty());
+}
+
+TEST(Study, DueCardsFromTheFileHonourTheExamCap)
+{
+    ProgressFolder folder;
+    ProgressStore store(folder.file());
+    store.recordAnswer("a", Rating::Easy, "study", "s.xml", 900, today.startOfDay().addDays(-1));
+    StudyDay day{startOfDay(today), today, std::nullopt, 20, 0};
+    EXPECT_TRUE(readDueCards(store.database(), day).due.isEmpty());
+    EXPECT_EQ(readDueCards(store.database(), day).studied, QSet<QString>{"a"});
+    day.examDate = today.addDays(1);
+    EXPECT_EQ(readDueCards(store.database(), day).due.keys(), QStringList{"a"});
+    store.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-3));
+    EXPECT_EQ(dayStreak(store.database(), today), 1); // yesterday, not the day before
+    store.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-2));
+    EXPECT_EQ(dayStreak(store.database(), today), 3);
+}
+
+TEST(Study, HintBlanksTheWordAndItsRegularForms)
+{
+    const struct
+    {
+        const char *word, *sentence, *hint;
+    } cases[] = {
+        {"abate", "The storm did not abate; it abated, abating slowly.",
+         "The storm did not ____; it ____, ____ slowly."},
+        {"ally", "Both allies signed; the ALLY's envoy too.",
+         "Both ____ signed; the ____'s envoy too."},
+        {"abet", "She abetted the thief by abetting him.", "She ____ the thief by ____ him."},
+        {"rise", "Prices rose all year.", "Prices rose all year."},
+        {"ad hoc", "An Ad Hoc committee met.", "An ____ committee met."},
+        {"tab", "The table had a tab.", "The table had a ____."},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(clozeHint(QString::fromUtf8(c.sentence), QString::fromUtf8(c.word)),
+                  QString::fromUtf8(c.hint));
+}
+
+TEST(Study, DistractorsNeverRepeatTheRightMeaning)
+{
+    const QStringList meanings{"",           "(v.) lessen", "(v.) Lessen ", "(v.) help",
+                               "(n.) a cat", "(v.) help",   "(v.) praise",  "(v.) scold",
+                               "(v.) hide",  "(adj.) red"};
+    const QList<int> verbs{1, 2, 3, 5, 6, 7, 8};
+    QSet<QList<int>> seen;
+    for (int seed = 0; seed < 20; ++seed) {
+        int next = seed;
+        const auto draw = [&next](int n) { return (next = (next * 7 + 3) % 101) % n; };
+        const QList<int> chosen =
+            chooseDistractors(meanings, 1, {2, 3, 5, 6, 7, 8}, verbs, 1, 10, draw);
+        ASSERT_EQ(chosen.size(), 4);
+        EXPECT_FALSE(chosen.contains(2));
+        EXPECT_FALSE(chosen.contains(3) && chosen.contains(5));
+        for (int each : chosen)
+            EXPECT_EQ(partOfSpeech(meanings[each]), "v.");
+        seen.insert(chosen);
+    }
+    EXPECT_GT(seen.size(), 1); // varied among the confusable ones
+    EXPECT_EQ(chooseDistractors(meanings, 9, {}, {9}, 1, 10, [](int) { return 0; }).size(), 4);
+}
+
+TEST(Study, GradeFollowsTheAnswerAndItsTime)
+{
+    EXPECT_EQ(proposedRating(false, 1000), Rating::Again);
+    EXPECT_EQ(proposedRating(true, 8000), Rating::Good);
+    EXPECT_EQ(proposedRating(true, 8001), Rating::Hard);
+}
+
+TEST(Study, PlanAndDistractorFilesSurviveDamage)
+{
+    StudyPlan plan{today, 0.85, 12};
+    EXPECT_EQ(studyPlanFromText(studyPlanText(plan)), plan);
+    EXPECT_EQ(studyPlanFromText("exam_date=2026-13-40\nnew_words_per_day=x\r\ndesired_retention=3"),
+              StudyPlan{});
+    EXPECT_EQ(Confusables::fromText("# c\nabate\tabet\tAbate\n", "t").of(" ABATE"),
+              QStringList{"abet"});
+    EXPECT_EQ(Confusables::fromText("abate\tabet\nabase\n", "t").size(), 0);
+    EXPECT_EQ(Confusables::fromText("abate\t\xff\xfe\n", "t").size(), 0);
+}
+
+class fixedclock : public platform::clock
+{
+public:
+    QDateTime now() override { return time; }
+    QDateTime time{today, QTime(9, 0)};
+};
+
+class countingrandom : public platform::random
+{
+public:
+    void randomize() override {}
+    float rnd() override { return float((n = (n * 37 + 11) % 97)) / 97.0f; }
+    int n = 5;
+};
+
+struct StudyFixture
+{
+    StudyFixture()
+    {
+        QDir(folder.dir.path()).mkpath("XML");
+        QByteArray xml = "<GRE><word>about</word><meaning>x</meaning><usage/>";
+        for (int i = 1; i <= 12; ++i)
+            xml +=
+                QStringLiteral("<word>w%1</word><meaning>(v.) m%1</meaning><usage>u w%1.</usage>")
+                    .arg(i)
+                    .toUtf8();
+        platform::writebytes(folder.file("XML/s.xml"), xml + "</GRE>");
+        platform::writebytes(folder.file("XML/s.confusables.tsv"), "# w\nw1\tw9\tw5\tw7\tw8\n");
+        words.load("\\XML\\s.xml");
+        session.setPlan(std::nullopt, 3);
+    }
+    // Answers right or wrong after some seconds, and goes on.
+    QString answer(bool right, int seconds = 2)
+    {
+        clock.time = clock.time.addSecs(seconds);
+        const QString word = session.word();
+        session.answer(right ? session.rightChoice() : (session.rightChoice() + 1) % 5);
+        session.next();
+        return word;
+    }
+    ProgressFolder folder;
+    Dictionary words{folder.dir.path()};
+    ProgressStore store{folder.file()};
+    fixedclock clock;
+    countingrandom random;
+    StudySession session{words, [this]() -> ProgressStore & { return store; }, clock, random};
+};
+
+} // namespace
+
+TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
+{
+    StudyFixture f;
+    f.session.start();
+    f.session.start(); // as a window opened again does
+    EXPECT_EQ(f.session.progress().total, 3);
+    const QString failed = f.session.word();
+    QList<int> choices = f.session.choices(); // w1's confusable words
+    std::sort(choices.begin(), choices.end());
+    EXPECT_EQ(choices, (QList<int>{1, 5, 7, 8, 9}));
+    f.answer(false);
+    f.answer(true, 20);
+    EXPECT_EQ(f.store.reviews().back().rating, Rating::Hard);
+    f.session.answer(f.session.rightChoice());
+    f.session.setGrade(Rating::Easy);
+    f.session.undo(); // the row goes, the card is asked again
+    EXPECT_EQ(f.store.reviewCount(), 2);
+    f.answer(true);
+    QStringList later;
+    while (f.session.phase() != StudySession::Phase::Finished && later.size() < 20)
+        later << f.answer(later.count(failed) > 0);
+    EXPECT_EQ(later.count(failed), 3) << later.join(" ").toStdString(); // wrong, then 2 steps
+    const QList<Review> reviews = f.store.reviews();
+    const auto &summary = f.session.summary();
+    EXPECT_EQ(summary.reviewed, reviews.size());
+    EXPECT_EQ(summary.learned, 3);
+    EXPECT_EQ(summary.streak, 1);
+    EXPECT_EQ(reviews.front().source, "study");
+    EXPECT_EQ(reviews.front().dictionary, "s.xml");
+    f.session.start(); // the day's new words are spent; the figures are the day's
+    EXPECT_EQ(f.session.phase(), StudySession::Phase::Finished);
+    EXPECT_EQ(f.session.summary().reviewed, reviews.size());
+}

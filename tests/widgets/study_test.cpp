@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Study Today as a learner drives it: the exam date set in Options paces the new words, keys
+// answer, grade, go on and undo, and the summary tells what the memory holds.
+
+#include "learning/progressstore.h"
+#include "support/fakes.h"
+#include "support/windowdriver.h"
+#include "widgets/main/formmain.h"
+#include "widgets/study/formstudy.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+
+using namespace testsupport;
+using learning::Rating;
+
+TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
+{
+    fakeservices fakes;
+    std::vector<entry> words;
+    for (int i = 0; i < 9; ++i)
+        words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i),
+                         QStringLiteral("They w%1ed.").arg(i)});
+    fakes.write("XML/gre.xml", flatxml(words));
+    FormMain window(fakes);
+    window.start();
+    click(&window, "mnuOptions");
+    QWidget *options = topwindow("FormOptions");
+    click(options, "examBox");
+    control<QDateEdit>(options, "examDate")->setDate(fakes.clock.time.date().addDays(12));
+    fakes.dialogs.expect("Update Color and Font Settings ?", platform::answer::cancel);
+    click(options, "Command2(1)");
+    EXPECT_TRUE(fakes.read("settings/study.txt").contains("exam_date="));
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    auto *study = qobject_cast<FormStudy *>(topwindow("FormStudy"));
+    ASSERT_TRUE(study);
+    study->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(study));
+    const auto label = [study](const char *name) { return control<QLabel>(study, name)->text(); };
+    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
+    };
+    // 8 words over 12 - 7 days: 2 a day.
+    EXPECT_EQ(label("progressLabel"), "0 of 2 · 2 new");
+    key(Qt::Key_H);
+    EXPECT_EQ(label("hintLabel"), "They ____.");
+    key(Qt::Key_1 + (study->session().rightChoice() + 1) % 5);
+    EXPECT_TRUE(label("resultLabel").startsWith("✗"));
+    EXPECT_TRUE(control<QAbstractButton>(study, "gradeAgain")->isChecked());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    learning::ProgressStore &store = window.progressStore();
+    EXPECT_EQ(store.reviewCount(), 0);
+    for (int i = 0; i < 2; ++i) {
+        key(Qt::Key_1 + study->session().rightChoice());
+        EXPECT_TRUE(label("resultLabel").startsWith("✓"));
+        key(Qt::Key_E);
+        key(Qt::Key_Space);
+    }
+    EXPECT_EQ(store.reviews().back().rating, Rating::Easy);
+    EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
+                    ->accessibleName()
+                    .contains("Reviewed 2, right 2, new words learned 2"));
+    EXPECT_EQ(store.reviewCount(), 2);
+    study->studyWord("W5");
+    EXPECT_EQ(label("wordLabel"), "w5");
+}
