@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QSpinBox>
 
 using namespace testsupport;
 using learning::Rating;
@@ -67,4 +68,14 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     EXPECT_EQ(store.reviewCount(), 2);
     study->studyWord("W5");
     EXPECT_EQ(label("wordLabel"), "w5");
+
+    // Another retention opens the store afresh; the windows that use it ask for the new one.
+    click(&window, "mnuProgress");
+    click(&window, "mnuOptions");
+    control<QSpinBox>(options, "retention")->setValue(85);
+    fakes.dialogs.expect("Update Color and Font Settings ?", platform::answer::cancel);
+    click(options, "Command2(1)");
+    click(&window, "mnuProgress");
+    EXPECT_EQ(window.progressStore().scheduler().options().desiredRetention, 0.85);
+    EXPECT_EQ(window.progressStore().reviewCount(), 2);
 }
