@@ -180,6 +180,11 @@ QString StudySession::choiceText(int choice) const
     return dictionary.meaning(shownChoices.value(choice, -1));
 }
 
+bool StudySession::hasWords() const
+{
+    return dictionary.count() > 1;
+}
+
 void StudySession::answer(int choice)
 {
     if (currentPhase != Phase::Question || choice < 0 || choice >= shownChoices.size())

@@ -87,6 +87,8 @@ public:
     Progress progress() const;
     // The day's figures, once the session is finished.
     const Summary &summary() const { return daySummary; }
+    // Whether the dictionary holds any word to study (its first entry is about the list).
+    bool hasWords() const;
     const StudyQueue &queue() const { return state.queue; }
 
 signals:

@@ -79,3 +79,14 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     EXPECT_EQ(window.progressStore().scheduler().options().desiredRetention, 0.85);
     EXPECT_EQ(window.progressStore().reviewCount(), 2);
 }
+
+TEST(StudyWindow, AListWithoutWordsSaysSo)
+{
+    fakeservices fakes;
+    fakes.write("XML/gre.xml", flatxml({{"About this list", "(n.) what it holds", ""}}));
+    FormMain window(fakes);
+    window.start();
+    click(&window, "mnuStudy");
+    EXPECT_EQ(control<QLabel>(topwindow("FormStudy"), "summaryLabel")->text(),
+              "This dictionary has no words to study.");
+}

@@ -347,6 +347,14 @@ void FormStudy::showFeedback()
 
 void FormStudy::showSummary()
 {
+    if (!study.hasWords()) {
+        const QString empty = tr("This dictionary has no words to study.");
+        summaryLabel->setText(empty);
+        summaryLabel->setAccessibleName(empty);
+        pages->setCurrentIndex(1);
+        summaryLabel->setFocus();
+        return;
+    }
     const StudySession::Summary &summary = study.summary();
     summaryLabel->setText(tr("<p><b>Today's work is done.</b></p><table align=center cellpadding=3>"
                              "<tr><td>Reviewed:</td><td align=right>%1</td></tr>"
