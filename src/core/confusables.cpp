@@ -2,6 +2,7 @@
 #include "confusables.h"
 
 #include "platform/textfile.h"
+#include "wordkey.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,6 @@ namespace {
 
 // Far above what a 32767-word list with a dozen distractors each needs.
 constexpr qint64 largestFile = 16 * 1024 * 1024;
-
-QString key(const QString &word)
-{
-    return word.simplified().toCaseFolded();
-}
 
 } // namespace
 
@@ -64,11 +60,11 @@ Confusables Confusables::fromText(const QByteArray &bytes, const QString &name)
                 << name << "line" << number + 1 << "has no tab; the file is ignored";
             return {};
         }
-        const QString word = key(fields.takeFirst());
+        const QString word = wordKey(fields.takeFirst());
         QStringList &distractors = result.lists[word];
         for (const QString &field : std::as_const(fields)) {
             const QString distractor = field.trimmed();
-            if (!distractor.isEmpty() && key(distractor) != word)
+            if (!distractor.isEmpty() && wordKey(distractor) != word)
                 distractors << distractor;
         }
     }
@@ -79,5 +75,5 @@ Confusables Confusables::fromText(const QByteArray &bytes, const QString &name)
 
 QStringList Confusables::of(const QString &word) const
 {
-    return lists.value(key(word));
+    return lists.value(wordKey(word));
 }

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordkey.h"
 
-namespace learning {
-
 QString wordKey(const QString &word)
 {
     return word.simplified().toCaseFolded();
 }
-
-} // namespace learning
