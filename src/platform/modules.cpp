@@ -66,10 +66,10 @@ QStringList moduleFolders()
             QDir::cleanPath(executable.filePath(QStringLiteral(VOCABRIX_MODULE_DIR)))};
 }
 
-QFunctionPointer moduleFunction(const QString &module, const char *function)
+QFunctionPointer moduleFunction(const QString &module, const char *function,
+                                const QStringList &folders)
 {
     QString why;
-    const QStringList folders = moduleFolders();
     for (const QString &folder : folders) {
         const QString path = QDir(folder).filePath(module + QStringLiteral(".so"));
         if (!QFileInfo::exists(path))

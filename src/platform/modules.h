@@ -16,9 +16,11 @@ namespace platform {
 // a portable copy), then the installed module folder relative to it.
 QStringList moduleFolders();
 
-// A function of a module, loading the module first; throws vocabrix::error (io) naming the
-// module and why when it cannot be loaded or lacks the function.
-QFunctionPointer moduleFunction(const QString &module, const char *function);
+// A function of a module found in the first of the folders that has it, loading the module
+// first; throws vocabrix::error (io) naming the module and why when it cannot be loaded or
+// lacks the function.
+QFunctionPointer moduleFunction(const QString &module, const char *function,
+                                const QStringList &folders = moduleFolders());
 
 // HTTP whose implementation is loaded on the first request; a module that cannot be loaded
 // is the request's error.
