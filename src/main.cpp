@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/widgets/desktopservices.h"
+#include "widgets/main/firstpaint.h"
 #include "widgets/main/formmain.h"
 #include "widgets/main/guardedapplication.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     platform::DesktopServices desktop;
     application.setDialogs(desktop.services().dialogs);
     FormMain window(desktop.services());
+    watchFirstPaint(window);
     window.start();
     const int status = application.exec();
     application.setDialogs(nullptr);

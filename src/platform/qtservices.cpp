@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The implementations of the platform interfaces that need no window: processes, the network,
-// the clock, random numbers and the program folder.
+// The implementations of the platform interfaces that need no window: processes, the clock, random
+// numbers and the program folder.
 
 #include "qtservices.h"
 
@@ -10,12 +10,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <memory>
@@ -34,62 +30,6 @@ public:
     }
 
     bool openurl(const QUrl &address) override { return QDesktopServices::openUrl(address); }
-};
-
-class qthttp : public http
-{
-public:
-    httpresponse get(const QUrl &address, int timeoutms, qint64 maxbytes) override
-    {
-        // The request runs on a thread of its own while this one waits, so that no click or
-        // timer of the program is handled in between.
-        httpresponse response;
-        std::unique_ptr<QThread> worker(
-            QThread::create([&] { response = fetch(address, timeoutms, maxbytes); }));
-        worker->start();
-        worker->wait();
-        return response;
-    }
-
-private:
-    static httpresponse fetch(const QUrl &address, int timeoutms, qint64 maxbytes)
-    {
-        QNetworkAccessManager manager;
-        QNetworkRequest request(address);
-        request.setTransferTimeout(timeoutms);
-        request.setMaximumRedirectsAllowed(5);
-        // An HTTPS address is never followed to plain HTTP; certificate errors are never
-        // ignored, so they end the request with an error.
-        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                             QNetworkRequest::NoLessSafeRedirectPolicy);
-        QNetworkReply *reply = manager.get(request);
-        bool toolarge = false;
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QObject::connect(
-            reply, &QNetworkReply::downloadProgress, reply, [&](qint64 received, qint64 total) {
-                // A compressed body is counted as it arrives; what it unpacks to is what takes
-                // the memory.
-                if (received > maxbytes || total > maxbytes || reply->bytesAvailable() > maxbytes) {
-                    toolarge = true;
-                    reply->abort();
-                }
-            });
-        // The transfer time-out covers a stalled transfer; this covers a slow one.
-        QTimer::singleShot(timeoutms, reply, &QNetworkReply::abort);
-        if (!reply->isFinished())
-            loop.exec();
-        httpresponse response;
-        response.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        // An aborted reply is closed: it has no body to give.
-        response.body = toolarge || !reply->isOpen() ? QByteArray() : reply->readAll();
-        if (toolarge)
-            response.error = QStringLiteral("The response is larger than %1 bytes.").arg(maxbytes);
-        else if (reply->error() != QNetworkReply::NoError)
-            response.error = reply->errorString();
-        delete reply;
-        return response;
-    }
 };
 
 class qtclock : public clock
@@ -165,11 +105,6 @@ std::unique_ptr<files> makeQtFiles()
 std::unique_ptr<launcher> makeQtLauncher()
 {
     return std::make_unique<qtlauncher>();
-}
-
-std::unique_ptr<http> makeQtHttp()
-{
-    return std::make_unique<qthttp>();
 }
 
 std::unique_ptr<clock> makeQtClock()

@@ -1,44 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appicon.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QFile>
+#include <QImage>
+#include <iterator>
 
 namespace platform {
 
 namespace {
 
-const QString iconresource = QStringLiteral(":/icons/vocabrix.svg");
+// The sizes the build renders the SVG icon at (vocabrix_rendericon), each a PNG resource.
+constexpr int renderedSizes[] = {16, 24, 32, 48, 64, 128};
 
-QPixmap render(QSvgRenderer &renderer, int size, qreal devicepixelratio)
+// The rendered image of the given size in pixels, or the nearest larger one scaled down. Raw
+// pixels, so that reading them asks no image plug-in (Qt loads every one to find a reader).
+QPixmap rendered(int pixels)
 {
-    const int pixels = qMax(1, qRound(size * devicepixelratio));
-    QPixmap image(pixels, pixels);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
-    image.setDevicePixelRatio(devicepixelratio);
-    return image;
+    int source = renderedSizes[std::size(renderedSizes) - 1];
+    for (int size : renderedSizes) {
+        if (size >= pixels) {
+            source = size;
+            break;
+        }
+    }
+    QFile file(QStringLiteral(":/icons/vocabrix-%1.argb").arg(source));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (bytes.size() != qsizetype(source) * source * 4)
+        return QPixmap();
+    QImage image(reinterpret_cast<const uchar *>(bytes.constData()), source, source,
+                 QImage::Format_ARGB32_Premultiplied);
+    if (source != pixels)
+        image = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QPixmap::fromImage(image);
 }
 
 } // namespace
 
 QPixmap applicationpixmap(int size, qreal devicepixelratio)
 {
-    QSvgRenderer renderer(iconresource);
-    return render(renderer, size, devicepixelratio);
+    QPixmap image = rendered(qMax(1, qRound(size * devicepixelratio)));
+    image.setDevicePixelRatio(devicepixelratio);
+    return image;
 }
 
 QIcon applicationicon()
 {
-    // Rendered here rather than through Qt's SVG icon plug-in, which a system may lack. Window
-    // decorations and task bars use small sizes; the large ones would only slow the start.
-    QSvgRenderer renderer(iconresource);
+    // Window decorations and task bars use small sizes; the large ones would only slow the start.
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(render(renderer, size, 1.0));
+        icon.addPixmap(rendered(size));
     return icon;
 }
 

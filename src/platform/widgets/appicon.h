@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// The program's icon, drawn from its built-in SVG at the sizes window managers ask for.
+// The program's icon at the sizes window managers ask for, from pixels the build renders
+// from data/icons/vocabrix.svg.
 QIcon applicationicon();
 // The icon at a size in device-independent pixels, sharp on high-DPI screens.
 QPixmap applicationpixmap(int size, qreal devicepixelratio);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform as a desktop program has it: message boxes, pickers and printing, beside the
-// implementations that need no window.
+// The platform as a desktop program has it: message boxes and pickers, HTTP and printing from
+// modules loaded when first used, and the implementations that need no window.
 
 #include "desktopservices.h"
 
+#include "platform/modules.h"
 #include "platform/qtservices.h"
 
 #include <QApplication>
@@ -12,9 +13,6 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace platform {
 
@@ -114,39 +112,14 @@ private:
     QString title;
 };
 
-class qtprinter : public printer
-{
-public:
-    bool printimage(QWidget *window) override
-    {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull() || !window)
-            return false;
-        QPrinter device(info, QPrinter::HighResolution);
-        return paintwindowimage(window, device);
-    }
-};
-
 } // namespace
 
-bool paintwindowimage(QWidget *window, QPrinter &device)
-{
-    const QPixmap image = window->grab();
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
-    return painter.end();
-}
-
 DesktopServices::DesktopServices()
-    : launcherService(makeQtLauncher()), httpService(makeQtHttp()), clockService(makeQtClock()),
-      randomService(makeQtRandom()), appInfoService(makeQtAppInfo()), filesService(makeQtFiles()),
+    : launcherService(makeQtLauncher()), httpService(makeDeferredHttp()),
+      clockService(makeQtClock()), randomService(makeQtRandom()), appInfoService(makeQtAppInfo()),
+      filesService(makeQtFiles()),
       dialogsService(std::make_unique<qtdialogs>(appInfoService->title())),
-      printerService(std::make_unique<qtprinter>())
+      printerService(makeDeferredPrinter())
 {
     set = {dialogsService.get(), launcherService.get(), printerService.get(), httpService.get(),
            clockService.get(),   randomService.get(),   appInfoService.get(), filesService.get()};

@@ -37,4 +37,7 @@ private:
 // Paints the window's on-screen image, scaled to the page, onto a printer.
 bool paintwindowimage(QWidget *window, QPrinter &device);
 
+// Printing on the default printer through Qt Print Support.
+std::unique_ptr<printer> makeQtPrinter();
+
 } // namespace platform

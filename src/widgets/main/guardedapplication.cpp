@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guardedapplication.h"
 
+#include "leanstyle.h"
 #include "platform/error.h"
 #include "platform/services.h"
 #include "platform/widgets/appicon.h"
@@ -41,6 +42,7 @@ GuardedApplication::GuardedApplication(int &argc, char **argv) : QApplication(ar
     if (QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeSearchPaths({QStringLiteral(":/icons")});
     setWindowIcon(platform::applicationicon());
+    setStyle(new LeanStyle(style()->name()));
 }
 
 bool GuardedApplication::notify(QObject *receiver, QEvent *event)

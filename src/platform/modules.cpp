@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "modules.h"
+
+#include "error.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace platform {
+
+namespace {
+
+class deferredhttp : public http
+{
+public:
+    httpresponse get(const QUrl &address, int timeoutms, qint64 maxbytes) override
+    {
+        if (!loaded) {
+            try {
+                using maker = http *(*)();
+                loaded.reset(reinterpret_cast<maker>(
+                    moduleFunction(QStringLiteral("vocabrix_http"), "vocabrixMakeHttp"))());
+            } catch (const vocabrix::error &failure) {
+                httpresponse response;
+                response.error = failure.message();
+                return response;
+            }
+        }
+        return loaded->get(address, timeoutms, maxbytes);
+    }
+
+private:
+    std::unique_ptr<http> loaded;
+};
+
+class deferredprinter : public printer
+{
+public:
+    bool printimage(QWidget *window) override
+    {
+        if (!loaded) {
+            try {
+                using maker = printer *(*)();
+                loaded.reset(reinterpret_cast<maker>(
+                    moduleFunction(QStringLiteral("vocabrix_print"), "vocabrixMakePrinter"))());
+            } catch (const vocabrix::error &failure) {
+                qWarning("%s", qPrintable(failure.message()));
+                return false;
+            }
+        }
+        return loaded->printimage(window);
+    }
+
+private:
+    std::unique_ptr<printer> loaded;
+};
+
+} // namespace
+
+QStringList moduleFolders()
+{
+    const QDir executable(QCoreApplication::applicationDirPath());
+    return {executable.filePath(QStringLiteral("lib")),
+            QDir::cleanPath(executable.filePath(QStringLiteral(VOCABRIX_MODULE_DIR)))};
+}
+
+QFunctionPointer moduleFunction(const QString &module, const char *function,
+                                const QStringList &folders)
+{
+    QString why;
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(module + QStringLiteral(".so"));
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary library(path);
+        if (library.load()) {
+            if (QFunctionPointer found = library.resolve(function))
+                return found;
+        }
+        why = library.errorString();
+    }
+    if (why.isEmpty())
+        why = QCoreApplication::translate("platform", "it is in none of %1")
+                  .arg(folders.join(QStringLiteral(", ")));
+    throw vocabrix::error(
+        vocabrix::error::io,
+        QCoreApplication::translate("platform", "The program's module %1 cannot be used: %2")
+            .arg(module, why));
+}
+
+std::unique_ptr<http> makeDeferredHttp()
+{
+    return std::make_unique<deferredhttp>();
+}
+
+std::unique_ptr<printer> makeDeferredPrinter()
+{
+    return std::make_unique<deferredprinter>();
+}
+
+} // namespace platform
