@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <array>
 #include <map>
@@ -14,10 +13,6 @@
 namespace importer {
 
 namespace {
-
-// A word list of this size is far beyond what a dictionary holds; larger files are refused
-// before they are read.
-constexpr qint64 maxFileSize = 256 * 1024 * 1024;
 
 QString tr(const char *text)
 {
@@ -323,16 +318,7 @@ CsvTable readCsv(const QByteArray &bytes, const CsvOptions &options)
 
 CsvTable readCsvFile(const QString &path, const CsvOptions &options)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw vocabrix::error(
-            vocabrix::error::io,
-            tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    if (file.size() > maxFileSize)
-        throw vocabrix::error(vocabrix::error::io, tr("%1 is too large for a word list (%2 MB).")
-                                                       .arg(QDir::toNativeSeparators(path))
-                                                       .arg(file.size() / (1024 * 1024)));
-    return readCsv(file.readAll(), options);
+    return readCsv(wordListBytes(path), options);
 }
 
 } // namespace importer

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <pugixml.hpp>
 #include <vector>
@@ -13,9 +12,6 @@
 namespace importer {
 
 namespace {
-
-// Larger than any vocabulary file; refused before it is read.
-constexpr qint64 maxFileSize = 256 * 1024 * 1024;
 
 QString tr(const char *text)
 {
@@ -114,16 +110,7 @@ Table readKvtml(const QByteArray &bytes)
 
 Table readKvtmlFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw vocabrix::error(
-            vocabrix::error::io,
-            tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    if (file.size() > maxFileSize)
-        throw vocabrix::error(
-            vocabrix::error::io,
-            tr("%1 is too large for a word list.").arg(QDir::toNativeSeparators(path)));
-    return readKvtml(file.readAll());
+    return readKvtml(wordListBytes(path));
 }
 
 } // namespace importer

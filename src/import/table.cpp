@@ -5,6 +5,8 @@
 #include "platform/error.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <array>
 #include <initializer_list>
@@ -113,6 +115,22 @@ QList<Entry> toEntries(const Table &table, const Mapping &mapping)
         entries.append(std::move(entry));
     }
     return entries;
+}
+
+QByteArray wordListBytes(const QString &path)
+{
+    constexpr qint64 largest = 256 * 1024 * 1024;
+    const auto tr = [](const char *text) { return QCoreApplication::translate("importer", text); };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw vocabrix::error(
+            vocabrix::error::io,
+            tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (file.size() > largest)
+        throw vocabrix::error(vocabrix::error::io, tr("%1 is too large for a word list (%2 MB).")
+                                                       .arg(QDir::toNativeSeparators(path))
+                                                       .arg(file.size() / (1024 * 1024)));
+    return file.readAll();
 }
 
 } // namespace importer

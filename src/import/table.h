@@ -61,4 +61,8 @@ bool looksLikeHeader(const QStringList &fields);
 QList<Entry> toEntries(const Table &table);
 QList<Entry> toEntries(const Table &table, const Mapping &mapping);
 
+// The bytes of a text word list on disk; throws vocabrix::error (io) naming the file when it
+// cannot be read or is too large to be a word list (256 MB).
+QByteArray wordListBytes(const QString &path);
+
 } // namespace importer
