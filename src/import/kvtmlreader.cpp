@@ -4,7 +4,6 @@
 #include "platform/error.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <algorithm>
 #include <pugixml.hpp>
 #include <vector>
