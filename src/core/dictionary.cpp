@@ -6,6 +6,8 @@
 #include "platform/paths.h"
 #include "platform/services.h"
 
+#include <utility>
+
 Dictionary::Dictionary(QString programFolder, QObject *parent)
     : QObject(parent), folder(std::move(programFolder))
 {
@@ -16,10 +18,44 @@ QString Dictionary::filePath() const
     return platform::joinpath(folder, storedPath);
 }
 
+void Dictionary::prefetch(const QString &stored)
+{
+    // The bytes are read here, the quick part, so that the prefetch is of the file as it is now.
+    std::optional<QByteArray> bytes = readdictionarybytes(platform::joinpath(folder, stored));
+    pending.stored = stored;
+    pending.result = std::async(std::launch::async, [bytes = std::move(bytes)] {
+        Prefetched early{bytes, {}, {}};
+        try {
+            early.entries = parseentries(early.bytes);
+        } catch (...) {
+            early.failure = std::current_exception();
+        }
+        return early;
+    });
+}
+
+Dictionary::Entries Dictionary::read(const QString &stored)
+{
+    Prefetch taken = std::exchange(pending, Prefetch());
+    const QString path = platform::joinpath(folder, stored);
+    if (!taken.result.valid() || taken.stored != stored)
+        return readentries(path, parses);
+    Prefetched early = taken.result.get();
+    // Reading the bytes again costs little beside parsing them, and tells a file written over
+    // since the prefetch, whatever its size and time stamp say.
+    const std::optional<QByteArray> now = readdictionarybytes(path);
+    ++parses;
+    if (now != early.bytes)
+        return parseentries(now);
+    if (early.failure)
+        std::rethrow_exception(early.failure);
+    return std::move(early.entries);
+}
+
 qint16 Dictionary::load(const QString &stored)
 {
     // An oversized file throws before the path or the lists change.
-    std::array<QStringList, 3> found = readentries(platform::joinpath(folder, stored), parses);
+    Entries found = read(stored);
     storedPath = stored;
     for (size_t kind = 0; kind < lists.size(); ++kind) {
         found[kind].append(QString());

@@ -11,6 +11,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <exception>
+#include <future>
+#include <optional>
 
 namespace platform {
 class files;
@@ -34,6 +37,10 @@ public:
     // position and a count of 0; more than 32767 elements of a kind throws overflow before
     // anything changes. Returns the number of words.
     qint16 load(const QString &stored);
+    // Reads the file at a stored path and starts parsing it on a worker thread, so that the next
+    // load of it takes the result: the program parses its first dictionary while its window is
+    // being built. A file written over in between is parsed again by the load.
+    void prefetch(const QString &stored);
 
     // Each list holds the texts of its elements in document order plus one empty end position.
     const QStringList &list(Kind kind) const { return lists[kind]; }
@@ -61,11 +68,26 @@ signals:
     void loaded();
 
 private:
+    using Entries = std::array<QStringList, 3>;
+    struct Prefetched
+    {
+        std::optional<QByteArray> bytes;
+        Entries entries;
+        std::exception_ptr failure;
+    };
+    struct Prefetch
+    {
+        QString stored;
+        std::future<Prefetched> result;
+    };
+
     QString at(Kind kind, int position) const;
+    Entries read(const QString &stored);
 
     QString folder;
     QString storedPath;
     std::array<QStringList, 3> lists{QStringList(1), QStringList(1), QStringList(1)};
     qint16 wordCount = 0;
     int parses = 0;
+    Prefetch pending;
 };

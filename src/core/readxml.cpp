@@ -57,18 +57,19 @@ bool hasbyteordermark(const QByteArray &bytes)
 }
 
 // Missing, unreadable and malformed files all read as "no document".
+std::unique_ptr<pugi::xml_document> parsebytes(const std::optional<QByteArray> &bytes)
+{
+    if (!bytes)
+        return nullptr;
+    // Plain UTF-8, the common case, goes to the parser as it is.
+    if (!hasbyteordermark(*bytes) && platform::isutf8(*bytes))
+        return parseutf8(*bytes);
+    return parsetext(platform::decodetext(*bytes));
+}
+
 std::unique_ptr<pugi::xml_document> parsefile(const QString &path)
 {
-    QByteArray bytes;
-    try {
-        bytes = platform::readbytes(path);
-    } catch (const error &) {
-        return nullptr;
-    }
-    // Plain UTF-8, the common case, goes to the parser as it is.
-    if (!hasbyteordermark(bytes) && platform::isutf8(bytes))
-        return parseutf8(bytes);
-    return parsetext(platform::decodetext(bytes));
+    return parsebytes(readdictionarybytes(path));
 }
 
 pugi::xpath_node_set selectnodes(const pugi::xml_document &document, const QString &xmltreenode)
@@ -278,14 +279,28 @@ std::optional<QStringList> selecttexts(const QString &xmltext, const QString &xm
     return texts(*document, xmltreenode);
 }
 
-std::array<QStringList, 3> readentries(const QString &path, int &parses)
+std::optional<QByteArray> readdictionarybytes(const QString &path)
 {
-    ++parses;
-    const auto document = parsefile(path);
+    try {
+        return platform::readbytes(path);
+    } catch (const error &) {
+        return std::nullopt;
+    }
+}
+
+std::array<QStringList, 3> parseentries(const std::optional<QByteArray> &bytes)
+{
+    const auto document = parsebytes(bytes);
     std::array<QStringList, 3> found;
     if (document)
         found = entrytexts(*document);
     return found;
+}
+
+std::array<QStringList, 3> readentries(const QString &path, int &parses)
+{
+    ++parses;
+    return parseentries(readdictionarybytes(path));
 }
 
 readxml::readxml(Dictionary &dictionary) : dictionary(dictionary) {}

@@ -54,6 +54,10 @@ int toposition(const QString &text);
 // The word, meaning and usage texts of a file, from one parse, counted in parses; empty lists
 // when the file is missing, unreadable or malformed. Throws overflow beyond 32767 elements.
 std::array<QStringList, 3> readentries(const QString &path, int &parses);
+// The two halves of readentries: the file's bytes (nothing when it is missing or unreadable),
+// and their entries.
+std::optional<QByteArray> readdictionarybytes(const QString &path);
+std::array<QStringList, 3> parseentries(const std::optional<QByteArray> &bytes);
 
 // The word, meaning and usage texts of a dictionary text, from one parse.
 struct wordlists

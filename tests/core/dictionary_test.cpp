@@ -56,6 +56,29 @@ TEST(dictionary, LoadsTheThreeKindsInOneParse)
     }
 }
 
+TEST(dictionary, APrefetchServesOnlyTheLoadOfTheSameUnchangedFile)
+{
+    testsupport::fakeservices fakes;
+    fakes.write("XML/gre.xml", flatxml({{"early", "m", "u"}}));
+    fakes.write("XML/mine.xml", flatxml({{"mine", "m", "u"}}));
+    Dictionary dictionary(fakes.appinfo.folder);
+    dictionary.prefetch(gre);
+    EXPECT_EQ(dictionary.load(gre), 1);
+    EXPECT_EQ(lists(dictionary) + QString::number(dictionary.parseCount()), "early/|m/|u/1");
+    // Written over with as many bytes: its size and time stamp may well be unchanged.
+    dictionary.prefetch(gre);
+    fakes.write("XML/gre.xml", flatxml({{"later", "m", "u"}}));
+    dictionary.load(gre);
+    EXPECT_EQ(lists(dictionary), "later/|m/|u/");
+    dictionary.prefetch(gre);
+    dictionary.load("\\XML\\mine.xml");
+    EXPECT_EQ(lists(dictionary) + QString::number(dictionary.parseCount()), "mine/|m/|u/3");
+    fakes.write("XML/gre.xml", "<GRE>" + QByteArray("<word>w</word>").repeated(32768) + "</GRE>");
+    dictionary.prefetch(gre);
+    EXPECT_EQ(failure([&] { dictionary.load(gre); }), error::overflow);
+    EXPECT_EQ(dictionary.path(), "\\XML\\mine.xml");
+}
+
 TEST(dictionary, MoreThan32767OfAKindThrowsBeforeAnythingChanges)
 {
     testsupport::fakeservices fakes;

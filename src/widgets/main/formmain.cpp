@@ -36,6 +36,7 @@ Q_LOGGING_CATEGORY(startuplog, "vocabrix.startup", QtWarningMsg)
 namespace {
 
 const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
+const QString firstdictionary = QStringLiteral("\\XML\\gre.xml");
 
 // A window kept for the whole run, made the first time it is needed.
 template <typename Window, typename Make> Window &kept(std::unique_ptr<Window> &slot, Make make)
@@ -51,6 +52,8 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     : QMainWindow(parent), services(services), words(services.appinfo->programfolder()),
       review(words, *services.random)
 {
+    // Read on a second core while this thread builds the window.
+    words.prefetch(firstdictionary);
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
     createActions();
@@ -119,10 +122,9 @@ void FormMain::start()
     services.random->randomize();
     settings.load(services.appinfo->programfolder());
     applyDisplaySettings();
-    const QString path = QStringLiteral("\\XML\\gre.xml");
     bool loaded = true;
     try {
-        loadDictionary(path);
+        loadDictionary(firstdictionary);
         qCInfo(startuplog).noquote()
             << "loaded" << words.count() << "words from" << words.filePath();
     } catch (const vocabrix::error &failure) {
