@@ -155,7 +155,7 @@ AnkiPackage readArchive(const ZipArchive &archive, const AnkiOptions &options)
 
 AnkiPackage readAnkiPackage(const QByteArray &bytes, const AnkiOptions &options)
 {
-    return readArchive(ZipArchive::fromBytes(bytes), options);
+    return readArchive(*ZipArchive::fromBytes(bytes), options);
 }
 
 AnkiPackage readAnkiPackageFile(const QString &path, const AnkiOptions &options)
@@ -163,7 +163,7 @@ AnkiPackage readAnkiPackageFile(const QString &path, const AnkiOptions &options)
     if (!QFileInfo(path).isFile())
         fail(vocabrix::error::io,
              tr("Cannot read %1: there is no such file.").arg(QDir::toNativeSeparators(path)));
-    return readArchive(ZipArchive::fromFile(path), options);
+    return readArchive(*ZipArchive::fromFile(path), options);
 }
 
 QList<ImportedReview> importedReviews(const AnkiPackage &package, const Mapping &mapping)

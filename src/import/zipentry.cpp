@@ -1,111 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zipentry.h"
 
-#include "platform/error.h"
+#include "platform/modules.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QLocale>
-#include <array>
-#include <zip.h>
+// Defined where libzip is linked in (the zip module, and the test programs, which read their
+// packages in-process); the program itself loads the module the first time.
+extern "C" importer::ZipArchive *vocabrixOpenZip(const QString *path, const QByteArray *bytes)
+    __attribute__((weak));
 
 namespace importer {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("importer", text);
-}
+using Opener = ZipArchive *(*)(const QString *path, const QByteArray *bytes);
 
-[[noreturn]] void notAZip(zip_error_t &error)
+Opener opener()
 {
-    const QString reason = QString::fromLocal8Bit(zip_error_strerror(&error));
-    zip_error_fini(&error);
-    throw vocabrix::error(
-        vocabrix::error::parse,
-        tr("The file is not a complete zip archive (it may be damaged or cut short): %1.")
-            .arg(reason));
-}
-
-zip *openSource(zip_source_t *source, zip_error_t &error)
-{
-    if (!source)
-        notAZip(error);
-    zip *archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-    if (!archive) {
-        zip_source_free(source);
-        notAZip(error);
-    }
-    zip_error_fini(&error);
-    return archive;
+    if (vocabrixOpenZip)
+        return vocabrixOpenZip;
+    // A module that cannot be loaded throws here, and the next package tries again.
+    static const Opener loaded = reinterpret_cast<Opener>(
+        platform::moduleFunction(QStringLiteral("vocabrix_zip"), "vocabrixOpenZip"));
+    return loaded;
 }
 
 } // namespace
 
-void ZipArchive::Discard::operator()(zip *archive) const
+std::unique_ptr<ZipArchive> ZipArchive::fromFile(const QString &path)
 {
-    zip_discard(archive);
+    return std::unique_ptr<ZipArchive>(opener()(&path, nullptr));
 }
 
-ZipArchive ZipArchive::fromFile(const QString &path)
+std::unique_ptr<ZipArchive> ZipArchive::fromBytes(const QByteArray &bytes)
 {
-    zip_error_t error;
-    zip_error_init(&error);
-    const QByteArray name = QFile::encodeName(path);
-    return ZipArchive(openSource(zip_source_file_create(name.constData(), 0, -1, &error), error));
-}
-
-ZipArchive ZipArchive::fromBytes(const QByteArray &bytes)
-{
-    zip_error_t error;
-    zip_error_init(&error);
-    return ZipArchive(openSource(
-        zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error), error));
-}
-
-bool ZipArchive::contains(const char *name) const
-{
-    return zip_name_locate(archive.get(), name, 0) >= 0;
-}
-
-void ZipArchive::unpack(const char *name, qint64 cap,
-                        const std::function<void(QByteArrayView)> &consume) const
-{
-    const auto cannotRead = [name](const char *reason) {
-        throw vocabrix::error(vocabrix::error::parse,
-                              tr("The package's %1 cannot be unpacked: %2.")
-                                  .arg(QLatin1String(name), QString::fromLocal8Bit(reason)));
-    };
-    const zip_int64_t index = zip_name_locate(archive.get(), name, 0);
-    // The size the archive states refuses most bombs at once; the count below, the rest.
-    zip_stat_t stat;
-    if (index >= 0 && zip_stat_index(archive.get(), zip_uint64_t(index), 0, &stat) == 0 &&
-        (stat.valid & ZIP_STAT_SIZE) && stat.size > zip_uint64_t(cap))
-        throw vocabrix::error(vocabrix::error::overflow, unpackedTooMuch(cap));
-    zip_file_t *file = index < 0 ? nullptr : zip_fopen_index(archive.get(), zip_uint64_t(index), 0);
-    if (!file)
-        cannotRead(zip_strerror(archive.get()));
-    const std::unique_ptr<zip_file_t, int (*)(zip_file_t *)> closer(file, zip_fclose);
-    std::array<char, 1 << 16> buffer;
-    qint64 total = 0;
-    for (;;) {
-        const zip_int64_t got = zip_fread(file, buffer.data(), buffer.size());
-        if (got < 0)
-            cannotRead(zip_file_strerror(file));
-        if (got == 0)
-            return;
-        total += got;
-        if (total > cap)
-            throw vocabrix::error(vocabrix::error::overflow, unpackedTooMuch(cap));
-        consume(QByteArrayView(buffer.data(), qsizetype(got)));
-    }
-}
-
-QString unpackedTooMuch(qint64 cap)
-{
-    return tr("The package unpacks to more than %1; it is refused as a possible zip bomb.")
-        .arg(QLocale::system().formattedDataSize(cap, 0, QLocale::DataSizeTraditionalFormat));
+    return std::unique_ptr<ZipArchive>(opener()(nullptr, &bytes));
 }
 
 } // namespace importer

@@ -11,7 +11,7 @@ trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/prefix" >/dev/null
 test -x "$root/prefix/bin/vocabrix"
 test -f "$root/prefix/share/vocabrix/XML/gre.xml"
-ls "$root"/prefix/lib*/vocabrix/vocabrix_http.so "$root"/prefix/lib*/vocabrix/vocabrix_print.so >/dev/null
+for module in http print zip; do ls "$root"/prefix/lib*/vocabrix/vocabrix_$module.so >/dev/null; done
 test -f "$root/prefix/share/applications/io.sourceforge.vocabrix.desktop"
 test -f "$root/prefix/share/icons/hicolor/scalable/apps/vocabrix.svg"
 grep -q "License: GPL-3.0+" "$root/prefix/share/doc/vocabrix/copyright"

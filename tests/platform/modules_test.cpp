@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/zipentry.h"
 #include "platform/error.h"
 #include "platform/modules.h"
 #include "support/httpserver.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-TEST(modules, TheHttpModuleFetchesAndAMissingModuleOrFunctionIsNamed)
+TEST(modules, TheHttpAndZipModulesWorkAndAMissingModuleOrFunctionIsNamed)
 {
     using maker = platform::http *(*)();
     const QStringList built{QStringLiteral(VOCABRIX_BUILT_MODULES)};
@@ -17,6 +18,14 @@ TEST(modules, TheHttpModuleFetchesAndAMissingModuleOrFunctionIsNamed)
     testsupport::httpserver server;
     server.respond("/gre1.xml", testsupport::httpserver::reply(200, "<GRE>"));
     EXPECT_EQ(http->get(server.url("/gre1.xml"), 5000, 1000).body, "<GRE>");
+
+    // The zip module's failures reach the program as its own errors.
+    const auto openZip = reinterpret_cast<decltype(&vocabrixOpenZip)>(
+        platform::moduleFunction(QStringLiteral("vocabrix_zip"), "vocabrixOpenZip", built));
+    const QByteArray emptyZip = "PK\x05\x06" + QByteArray(18, '\0');
+    EXPECT_FALSE(std::unique_ptr<importer::ZipArchive>(openZip(nullptr, &emptyZip))->contains("a"));
+    const QByteArray notZip = "PK not a zip";
+    EXPECT_THROW(openZip(nullptr, &notZip), vocabrix::error);
 
     QTemporaryDir empty;
     const std::vector<std::tuple<const char *, const char *, QStringList>> failures{
