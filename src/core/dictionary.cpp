@@ -20,11 +20,9 @@ QString Dictionary::filePath() const
 
 void Dictionary::prefetch(const QString &stored)
 {
-    // The bytes are read here, the quick part, so that the prefetch is of the file as it is now.
-    std::optional<QByteArray> bytes = readdictionarybytes(platform::joinpath(folder, stored));
     pending.stored = stored;
-    pending.result = std::async(std::launch::async, [bytes = std::move(bytes)] {
-        Prefetched early{bytes, {}, {}};
+    pending.result = std::async(std::launch::async, [path = platform::joinpath(folder, stored)] {
+        Prefetched early{readdictionarybytes(path), {}, {}};
         try {
             early.entries = parseentries(early.bytes);
         } catch (...) {
@@ -41,12 +39,10 @@ Dictionary::Entries Dictionary::read(const QString &stored)
     if (!taken.result.valid() || taken.stored != stored)
         return readentries(path, parses);
     Prefetched early = taken.result.get();
-    // Reading the bytes again costs little beside parsing them, and tells a file written over
-    // since the prefetch, whatever its size and time stamp say.
-    const std::optional<QByteArray> now = readdictionarybytes(path);
+    // The bytes, not the size and time stamp, tell a file written over since the prefetch.
+    if (!stillholds(path, early.bytes))
+        return readentries(path, parses);
     ++parses;
-    if (now != early.bytes)
-        return parseentries(now);
     if (early.failure)
         std::rethrow_exception(early.failure);
     return std::move(early.entries);

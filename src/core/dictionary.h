@@ -37,9 +37,9 @@ public:
     // position and a count of 0; more than 32767 elements of a kind throws overflow before
     // anything changes. Returns the number of words.
     qint16 load(const QString &stored);
-    // Reads the file at a stored path and starts parsing it on a worker thread, so that the next
-    // load of it takes the result: the program parses its first dictionary while its window is
-    // being built. A file written over in between is parsed again by the load.
+    // Starts reading and parsing the file at a stored path on a worker thread, so that the next
+    // load of it takes the result: the program reads its first dictionary while its window is
+    // being built. A file written over in between is read again by the load.
     void prefetch(const QString &stored);
 
     // Each list holds the texts of its elements in document order plus one empty end position.

@@ -8,6 +8,7 @@
 #include "platform/error.h"
 #include "platform/textfile.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
@@ -286,6 +287,23 @@ std::optional<QByteArray> readdictionarybytes(const QString &path)
     } catch (const error &) {
         return std::nullopt;
     }
+}
+
+bool stillholds(const QString &path, const std::optional<QByteArray> &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return !bytes;
+    if (!bytes || file.size() != bytes->size())
+        return false;
+    std::array<char, 1 << 16> piece;
+    for (qsizetype offset = 0; offset < bytes->size();) {
+        const qint64 got = file.read(piece.data(), qint64(piece.size()));
+        if (got <= 0 || std::memcmp(piece.data(), bytes->constData() + offset, size_t(got)) != 0)
+            return false;
+        offset += qsizetype(got);
+    }
+    return file.read(piece.data(), 1) == 0;
 }
 
 std::array<QStringList, 3> parseentries(const std::optional<QByteArray> &bytes)

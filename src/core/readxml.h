@@ -58,6 +58,9 @@ std::array<QStringList, 3> readentries(const QString &path, int &parses);
 // and their entries.
 std::optional<QByteArray> readdictionarybytes(const QString &path);
 std::array<QStringList, 3> parseentries(const std::optional<QByteArray> &bytes);
+// Whether the file holds these bytes now (or is still missing or unreadable), compared piece
+// by piece without reading the whole file into memory again.
+bool stillholds(const QString &path, const std::optional<QByteArray> &bytes);
 
 // The word, meaning and usage texts of a dictionary text, from one parse.
 struct wordlists
