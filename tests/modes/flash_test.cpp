@@ -2,6 +2,7 @@
 #include "modesfixture.h"
 
 #include "widgets/modes/formflash.h"
+#include "widgets/speech/speech.h"
 
 #include <QAbstractButton>
 #include <QSignalSpy>
@@ -27,7 +28,8 @@ protected:
     void press(int index) { click(&window, QStringLiteral("Command2(%1)").arg(index)); }
     int position() const { return window.flashCards().currentPosition(); }
 
-    FormFlash window{words, settings, fakes};
+    Speech speech{words, fakes};
+    FormFlash window{words, settings, fakes, speech};
 };
 
 TEST_F(flashtest, ButtonsStepWithinTheListAndSolveShowsTheMeaning)

@@ -5,6 +5,7 @@
 // random values are scripted, the clock is fixed and each test has its own program folder.
 
 #include "platform/services.h"
+#include "platform/speaker.h"
 #include "platform/textfile.h"
 
 #include <QTemporaryDir>
@@ -150,6 +151,59 @@ public:
     int writes = 0;
 };
 
+// Records what was said; ready with two voices until a test makes it unavailable.
+class fakespeaker : public platform::speaker
+{
+public:
+    struct utterance
+    {
+        QString text, voice;
+        double rate;
+        bool operator==(const utterance &) const = default;
+    };
+
+    state availability() override { return current; }
+    QString reason() override { return why; }
+    void prepare() override { ++prepared; }
+    QStringList voices() override { return current == state::ready ? names : QStringList(); }
+    QString defaultVoice() override { return names.value(0); }
+    void say(const QString &text, const QString &voice, double rate) override
+    {
+        if (current != state::unavailable)
+            said.push_back({text, voice, rate});
+    }
+    void stop() override { ++stops; }
+    // As the engine reports it, later than asked.
+    void become(state now, const QString &reason = QString())
+    {
+        current = now;
+        why = reason;
+        if (changed)
+            changed();
+    }
+
+    std::vector<utterance> said;
+    QStringList names{QStringLiteral("English (America)"), QStringLiteral("English (Scotland)")};
+    int prepared = 0, stops = 0;
+
+private:
+    state current = state::ready;
+    QString why;
+};
+
+// Answers from a table on the next turn of the event loop, as the process would.
+class fakephonetics : public platform::phonetics
+{
+public:
+    bool available() override { return installed; }
+    void transcribe(const QStringList &words,
+                    std::function<void(const QHash<QString, QString> &)> done) override;
+
+    QHash<QString, QString> known;
+    QStringList asked;
+    bool installed = true;
+};
+
 // The fakes (with the real HTTP client) and a fresh program folder with XML/, settings/ and
 // Logs/, as the set of services the program's objects are handed.
 class fakeservices
@@ -171,6 +225,8 @@ public:
     fakerandom random;
     fakeappinfo appinfo;
     fakefiles files;
+    fakespeaker speaker;
+    fakephonetics phonetics;
     std::unique_ptr<platform::http> http;
 
 private:

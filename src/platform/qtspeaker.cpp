@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Speech through Qt TextToSpeech. Built into the module the program loads the first time
+// something is to be said (deferredspeaker), so that the start does not pay for it. The engine
+// lives on a thread of its own: starting one can take seconds (speech-dispatcher is spawned on
+// demand), and the windows must not wait for it.
+
+#include "speaker.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTextToSpeech>
+#include <QThread>
+#include <QVoice>
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("platform", text);
+}
+
+// flite is quick to start, has English voices only and says when there is no sound device;
+// speech-dispatcher speaks every language but starts slowly.
+QString chooseEngine(const QStringList &engines)
+{
+    for (const char *preferred : {"flite", "speechd"}) {
+        if (engines.contains(QLatin1String(preferred)))
+            return QLatin1String(preferred);
+    }
+    return engines.value(0);
+}
+
+// The English locale closest to American English, or none.
+std::optional<QLocale> englishLocale(const QList<QLocale> &locales)
+{
+    std::optional<QLocale> best;
+    for (const QLocale &locale : locales) {
+        if (locale.language() != QLocale::English)
+            continue;
+        if (!best || locale.territory() == QLocale::UnitedStates)
+            best = locale;
+    }
+    return best;
+}
+
+class qtspeaker : public speaker
+{
+public:
+    qtspeaker() : home(std::make_unique<QObject>()) {}
+
+    ~qtspeaker() override
+    {
+        if (!worker)
+            return;
+        ending = true;
+        QMetaObject::invokeMethod(context, [this] {
+            engine.reset();
+            delete context;
+        });
+        worker->quit();
+        // An engine still starting is left to the end of the process rather than waited for.
+        if (!worker->wait(3000))
+            (void)worker.release();
+    }
+
+    state availability() override { return current; }
+    QString reason() override { return why; }
+    void prepare() override { start(); }
+    QStringList voices() override { return names; }
+    QString defaultVoice() override { return fallback; }
+
+    void say(const QString &text, const QString &voice, double rate) override
+    {
+        start();
+        if (current == state::unavailable)
+            return;
+        QMetaObject::invokeMethod(context, [this, text, voice, rate] { speak(text, voice, rate); });
+    }
+
+    void stop() override
+    {
+        if (worker)
+            QMetaObject::invokeMethod(context, [this] {
+                if (engine)
+                    engine->stop();
+            });
+    }
+
+private:
+    void start()
+    {
+        if (worker)
+            return;
+        worker.reset(new QThread);
+        worker->setObjectName(QStringLiteral("speech"));
+        context = new QObject;
+        context->moveToThread(worker.get());
+        worker->start();
+        QMetaObject::invokeMethod(context, [this] { startEngine(); });
+    }
+
+    // On the engine's thread.
+    void startEngine()
+    {
+        const QStringList engines = QTextToSpeech::availableEngines();
+        if (engines.isEmpty())
+            return report(state::unavailable, tr("No speech engine is installed.") +
+                                                  QLatin1Char(' ') + speechPackages());
+        const QString chosen = chooseEngine(engines);
+        engine = std::make_unique<QTextToSpeech>(chosen);
+        if (engine->state() == QTextToSpeech::Error)
+            return failed(engine->errorString());
+        if (const auto english = englishLocale(engine->availableLocales()))
+            engine->setLocale(*english);
+        QList<QVoice> found = engine->availableVoices();
+        std::stable_partition(found.begin(), found.end(), [](const QVoice &voice) {
+            return voice.locale().language() == QLocale::English;
+        });
+        if (found.isEmpty())
+            return report(state::unavailable, tr("The speech engine %1 has no voice.").arg(chosen) +
+                                                  QLatin1Char(' ') + speechPackages());
+        QStringList foundNames;
+        for (const QVoice &voice : std::as_const(found))
+            foundNames << voice.name();
+        const QString initial =
+            foundNames.contains(engine->voice().name()) ? engine->voice().name() : foundNames[0];
+        QObject::connect(engine.get(), &QTextToSpeech::errorOccurred, context,
+                         [this](QTextToSpeech::ErrorReason, const QString &text) { failed(text); });
+        report(state::ready, QString(), foundNames, initial);
+    }
+
+    void speak(const QString &text, const QString &voice, double rate)
+    {
+        if (!engine || engine->state() == QTextToSpeech::Error)
+            return;
+        const QString wanted = voice.isEmpty() ? engine->voice().name() : voice;
+        if (engine->voice().name() != wanted) {
+            for (const QVoice &each : engine->availableVoices()) {
+                if (each.name() == wanted)
+                    engine->setVoice(each);
+            }
+        }
+        engine->setRate(std::clamp(rate, -1.0, 1.0));
+        if (engine->state() == QTextToSpeech::Speaking)
+            engine->stop();
+        engine->say(text);
+    }
+
+    void failed(const QString &text)
+    {
+        report(state::unavailable, tr("Speech does not work here: %1.").arg(text.trimmed()) +
+                                       QLatin1Char(' ') + speechPackages());
+    }
+
+    // From the engine's thread to the thread that made the speaker.
+    void report(state now, const QString &text, const QStringList &list = {},
+                const QString &initial = {})
+    {
+        if (ending)
+            return;
+        QMetaObject::invokeMethod(home.get(), [this, now, text, list, initial] {
+            current = now;
+            why = text;
+            if (now == state::ready) {
+                names = list;
+                fallback = initial;
+            }
+            if (changed)
+                changed();
+        });
+    }
+
+    // On the thread that made the speaker.
+    std::unique_ptr<QObject> home;
+    state current = state::unknown;
+    QString why, fallback;
+    QStringList names;
+    std::unique_ptr<QThread> worker;
+    std::atomic<bool> ending = false;
+    // On the engine's thread.
+    QObject *context = nullptr;
+    std::unique_ptr<QTextToSpeech> engine;
+};
+
+} // namespace
+
+} // namespace platform
+
+// The entry point of the module.
+extern "C" Q_DECL_EXPORT platform::speaker *vocabrixMakeSpeaker()
+{
+    return new platform::qtspeaker;
+}
