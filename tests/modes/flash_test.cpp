@@ -5,6 +5,7 @@
 #include "widgets/speech/speech.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QUrlQuery>
@@ -102,6 +103,43 @@ TEST_F(flashtest, NetSearchLooksUpWhatTheWordBoxHolds)
     fakes.dialogs.expect(QStringLiteral("Internet Explorer not found on your system"));
     press(6);
     EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::icon::critical);
+}
+
+TEST_F(flashtest, ACardSaysItsWordWhenShownAndOnF5ItsUsageOnShiftF5UntilSpeechFails)
+{
+    using said = testsupport::fakespeaker::utterance;
+    loadxml("<GRE><word>about</word><meaning>m</meaning><usage></usage>"
+            "<word>laconic</word><meaning>terse</meaning><usage>A laconic reply.</usage>"
+            "<word>zeal</word><meaning>fervour</meaning><usage>With zeal.</usage></GRE>");
+    fakes.write(QStringLiteral("XML/gre.ipa.tsv"), "laconic\t/ləˈkɒnɪk/\n");
+    fakes.write(QStringLiteral("settings/speech.txt"), "speak_automatically=yes\r\nrate=-10\r\n");
+    fakes.phonetics.installed = false;
+    fakes.random.script({testsupport::fakerandom::forposition(1, 3)});
+    window.load(QString());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *ipa = window.findChild<QLabel *>(QStringLiteral("ipaLabel"));
+    EXPECT_EQ(ipa->text(), "/ləˈkɒnɪk/");
+    press(3);
+    EXPECT_TRUE(ipa->text().isEmpty() && !ipa->isVisible()) << "no IPA, no slashes";
+    QTest::keyClick(&window, Qt::Key_F5);
+    QTest::keyClick(&window, Qt::Key_F5, Qt::ShiftModifier);
+    press(4);
+    click(&window, QStringLiteral("speakButton"));
+    EXPECT_EQ(fakes.speaker.said, (std::vector<said>{{"laconic", "", -1},
+                                                     {"zeal", "", -1},
+                                                     {"zeal", "", -1},
+                                                     {"With zeal.", "", -1},
+                                                     {"zeal", "", -1}}))
+        << "said when shown, not when solved";
+    EXPECT_TRUE(fakes.phonetics.asked.isEmpty()) << "without espeak-ng nothing is asked";
+
+    fakes.speaker.become(platform::speaker::state::unavailable, QStringLiteral("No engine."));
+    auto *speak = window.findChild<QAbstractButton *>(QStringLiteral("speakButton"));
+    EXPECT_FALSE(speak->isEnabled());
+    EXPECT_EQ(speak->toolTip(), "No engine.");
+    press(3);
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_EQ(fakes.speaker.said.size(), 5u);
 }
 
 } // namespace
