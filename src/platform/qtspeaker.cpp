@@ -49,6 +49,15 @@ std::optional<QLocale> englishLocale(const QList<QLocale> &locales)
     return best;
 }
 
+// An engine's message without its full stop, to stand inside one of ours.
+QString sentence(QString text)
+{
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
 class qtspeaker : public speaker
 {
 public:
@@ -131,7 +140,16 @@ private:
         const QString initial =
             foundNames.contains(engine->voice().name()) ? engine->voice().name() : foundNames[0];
         QObject::connect(engine.get(), &QTextToSpeech::errorOccurred, context,
-                         [this](QTextToSpeech::ErrorReason, const QString &text) { failed(text); });
+                         [this](QTextToSpeech::ErrorReason, const QString &text) {
+                             // flite in Qt 6.4 fails to play some paces other than its own
+                             // ("Audio streaming error"): the word is said again at its own
+                             // pace, and so is every later one.
+                             if (!ownPaceOnly && engine->rate() != 0) {
+                                 ownPaceOnly = true;
+                                 return speak(spoken, QString(), 0);
+                             }
+                             failed(text);
+                         });
         report(state::ready, QString(), foundNames, initial);
     }
 
@@ -146,15 +164,16 @@ private:
                     engine->setVoice(each);
             }
         }
-        engine->setRate(std::clamp(rate, -1.0, 1.0));
+        engine->setRate(ownPaceOnly ? 0 : std::clamp(rate, -1.0, 1.0));
         if (engine->state() == QTextToSpeech::Speaking)
             engine->stop();
+        spoken = text;
         engine->say(text);
     }
 
     void failed(const QString &text)
     {
-        report(state::unavailable, tr("Speech does not work here: %1.").arg(text.trimmed()) +
+        report(state::unavailable, tr("Speech does not work here: %1.").arg(sentence(text)) +
                                        QLatin1Char(' ') + speechPackages());
     }
 
@@ -186,6 +205,8 @@ private:
     // On the engine's thread.
     QObject *context = nullptr;
     std::unique_ptr<QTextToSpeech> engine;
+    QString spoken;
+    bool ownPaceOnly = false;
 };
 
 } // namespace
