@@ -14,6 +14,7 @@
 #include <memory>
 #include <ostream>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace testsupport {
@@ -151,40 +152,33 @@ public:
     int writes = 0;
 };
 
-// Records what was said; ready with two voices until a test makes it unavailable.
+// Records what was said (text, voice, rate); ready with two voices until a test says otherwise.
 class fakespeaker : public platform::speaker
 {
 public:
-    struct utterance
-    {
-        QString text, voice;
-        double rate;
-        bool operator==(const utterance &) const = default;
-    };
-
+    using utterance = std::tuple<QString, QString, double>;
     state availability() override { return current; }
     QString reason() override { return why; }
     void prepare() override { ++prepared; }
-    QStringList voices() override { return current == state::ready ? names : QStringList(); }
+    QStringList voices() override { return names; }
     QString defaultVoice() override { return names.value(0); }
     void say(const QString &text, const QString &voice, double rate) override
     {
         if (current != state::unavailable)
-            said.push_back({text, voice, rate});
+            said.emplace_back(text, voice, rate);
     }
-    void stop() override { ++stops; }
+    void stop() override {}
     // As the engine reports it, later than asked.
-    void become(state now, const QString &reason = QString())
+    void become(state now, const QString &reason)
     {
         current = now;
         why = reason;
-        if (changed)
-            changed();
+        changed();
     }
 
     std::vector<utterance> said;
     QStringList names{QStringLiteral("English (America)"), QStringLiteral("English (Scotland)")};
-    int prepared = 0, stops = 0;
+    int prepared = 0;
 
 private:
     state current = state::ready;
