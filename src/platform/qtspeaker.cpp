@@ -13,6 +13,7 @@
 #include <QVoice>
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -58,69 +59,24 @@ QString sentence(QString text)
     return text;
 }
 
-class qtspeaker : public speaker
+// What the engine's thread works with. The work posted to that thread shares it, so that an
+// engine still starting when the speaker is destroyed (at the end of the run) finds it whole.
+struct enginestate
 {
-public:
-    qtspeaker() : home(std::make_unique<QObject>()) {}
+    std::unique_ptr<QTextToSpeech> engine;
+    QString spoken;
+    bool ownPaceOnly = false;
+    std::atomic<bool> ending = false;
+    // Hands a finding to the thread that made the speaker.
+    std::function<void(speaker::state, QString, QStringList, QString)> report;
 
-    ~qtspeaker() override
-    {
-        if (!worker)
-            return;
-        ending = true;
-        QMetaObject::invokeMethod(context, [this] {
-            engine.reset();
-            delete context;
-        });
-        worker->quit();
-        // An engine still starting is left to the end of the process rather than waited for.
-        if (!worker->wait(3000))
-            (void)worker.release();
-    }
-
-    state availability() override { return current; }
-    QString reason() override { return why; }
-    void prepare() override { start(); }
-    QStringList voices() override { return names; }
-    QString defaultVoice() override { return fallback; }
-
-    void say(const QString &text, const QString &voice, double rate) override
-    {
-        start();
-        if (current == state::unavailable)
-            return;
-        QMetaObject::invokeMethod(context, [this, text, voice, rate] { speak(text, voice, rate); });
-    }
-
-    void stop() override
-    {
-        if (worker)
-            QMetaObject::invokeMethod(context, [this] {
-                if (engine)
-                    engine->stop();
-            });
-    }
-
-private:
-    void start()
-    {
-        if (worker)
-            return;
-        worker.reset(new QThread);
-        worker->setObjectName(QStringLiteral("speech"));
-        context = new QObject;
-        context->moveToThread(worker.get());
-        worker->start();
-        QMetaObject::invokeMethod(context, [this] { startEngine(); });
-    }
-
-    // On the engine's thread.
-    void startEngine()
+    void start(QObject *context)
     {
         const QStringList engines = QTextToSpeech::availableEngines();
         if (engines.isEmpty())
-            return report(state::unavailable, tr("No speech engine is installed.") +
-                                                  QLatin1Char(' ') + speechPackages());
+            return report(
+                speaker::state::unavailable,
+                tr("No speech engine is installed.") + QLatin1Char(' ') + speechPackages(), {}, {});
         const QString chosen = chooseEngine(engines);
         engine = std::make_unique<QTextToSpeech>(chosen);
         if (engine->state() == QTextToSpeech::Error)
@@ -132,13 +88,15 @@ private:
             return voice.locale().language() == QLocale::English;
         });
         if (found.isEmpty())
-            return report(state::unavailable, tr("The speech engine %1 has no voice.").arg(chosen) +
-                                                  QLatin1Char(' ') + speechPackages());
-        QStringList foundNames;
+            return report(speaker::state::unavailable,
+                          tr("The speech engine %1 has no voice.").arg(chosen) + QLatin1Char(' ') +
+                              speechPackages(),
+                          {}, {});
+        QStringList names;
         for (const QVoice &voice : std::as_const(found))
-            foundNames << voice.name();
+            names << voice.name();
         const QString initial =
-            foundNames.contains(engine->voice().name()) ? engine->voice().name() : foundNames[0];
+            names.contains(engine->voice().name()) ? engine->voice().name() : names[0];
         QObject::connect(engine.get(), &QTextToSpeech::errorOccurred, context,
                          [this](QTextToSpeech::ErrorReason, const QString &text) {
                              // flite in Qt 6.4 fails to play some paces other than its own
@@ -150,7 +108,7 @@ private:
                              }
                              failed(text);
                          });
-        report(state::ready, QString(), foundNames, initial);
+        report(speaker::state::ready, QString(), names, initial);
     }
 
     void speak(const QString &text, const QString &voice, double rate)
@@ -173,26 +131,96 @@ private:
 
     void failed(const QString &text)
     {
-        report(state::unavailable, tr("Speech does not work here: %1.").arg(sentence(text)) +
-                                       QLatin1Char(' ') + speechPackages());
+        report(speaker::state::unavailable,
+               tr("Speech does not work here: %1.").arg(sentence(text)) + QLatin1Char(' ') +
+                   speechPackages(),
+               {}, {});
+    }
+};
+
+class qtspeaker : public speaker
+{
+public:
+    qtspeaker() : home(std::make_unique<QObject>()), shared(std::make_shared<enginestate>())
+    {
+        shared->report = [this, to = home.get(), weak = std::weak_ptr<enginestate>(shared)](
+                             state now, QString text, QStringList list, QString initial) {
+            const std::shared_ptr<enginestate> alive = weak.lock();
+            if (!alive || alive->ending)
+                return;
+            QMetaObject::invokeMethod(to, [this, alive, now, text, list, initial] {
+                if (alive->ending)
+                    return;
+                current = now;
+                why = text;
+                if (now == state::ready) {
+                    names = list;
+                    fallback = initial;
+                }
+                if (changed)
+                    changed();
+            });
+        };
     }
 
-    // From the engine's thread to the thread that made the speaker.
-    void report(state now, const QString &text, const QStringList &list = {},
-                const QString &initial = {})
+    ~qtspeaker() override
     {
-        if (ending)
+        if (!worker)
             return;
-        QMetaObject::invokeMethod(home.get(), [this, now, text, list, initial] {
-            current = now;
-            why = text;
-            if (now == state::ready) {
-                names = list;
-                fallback = initial;
-            }
-            if (changed)
-                changed();
+        shared->ending = true;
+        // The engine ends on its own thread, after what was asked of it before.
+        post([context = context](enginestate &engine) {
+            engine.engine.reset();
+            context->deleteLater();
+            QThread::currentThread()->quit();
         });
+        // An engine still starting is left to the end of the process rather than waited for;
+        // what its thread may still touch is left with it.
+        if (!worker->wait(3000)) {
+            (void)worker.release();
+            (void)home.release();
+        }
+    }
+
+    state availability() override { return current; }
+    QString reason() override { return why; }
+    void prepare() override { start(); }
+    QStringList voices() override { return names; }
+    QString defaultVoice() override { return fallback; }
+
+    void say(const QString &text, const QString &voice, double rate) override
+    {
+        start();
+        if (current != state::unavailable)
+            post([=](enginestate &engine) { engine.speak(text, voice, rate); });
+    }
+
+    void stop() override
+    {
+        if (worker)
+            post([](enginestate &engine) {
+                if (engine.engine)
+                    engine.engine->stop();
+            });
+    }
+
+private:
+    void start()
+    {
+        if (worker)
+            return;
+        worker.reset(new QThread);
+        worker->setObjectName(QStringLiteral("speech"));
+        context = new QObject;
+        context->moveToThread(worker.get());
+        worker->start();
+        post([context = context](enginestate &engine) { engine.start(context); });
+    }
+
+    // Runs work on the engine's thread.
+    template <typename Work> void post(Work work)
+    {
+        QMetaObject::invokeMethod(context, [shared = shared, work] { work(*shared); });
     }
 
     // On the thread that made the speaker.
@@ -201,12 +229,8 @@ private:
     QString why, fallback;
     QStringList names;
     std::unique_ptr<QThread> worker;
-    std::atomic<bool> ending = false;
-    // On the engine's thread.
-    QObject *context = nullptr;
-    std::unique_ptr<QTextToSpeech> engine;
-    QString spoken;
-    bool ownPaceOnly = false;
+    std::shared_ptr<enginestate> shared;
+    QObject *context = nullptr; // lives on the engine's thread
 };
 
 } // namespace
