@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -115,18 +114,6 @@ fakeservices::fakeservices()
     set = {&dialogs, &launcher, &printer, http.get(), &clock, &random, &appinfo, &files};
     set.speaker = &speaker;
     set.phonetics = &phonetics;
-}
-
-void fakephonetics::transcribe(const QStringList &words,
-                               std::function<void(const QHash<QString, QString> &)> done)
-{
-    asked << words;
-    QHash<QString, QString> found;
-    for (const QString &word : words) {
-        if (known.contains(word))
-            found.insert(word, known.value(word));
-    }
-    QTimer::singleShot(0, [done, found] { done(found); });
 }
 
 QString fakeservices::path(const QString &relative) const

@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -191,7 +192,16 @@ class fakephonetics : public platform::phonetics
 public:
     bool available() override { return installed; }
     void transcribe(const QStringList &words,
-                    std::function<void(const QHash<QString, QString> &)> done) override;
+                    std::function<void(const QHash<QString, QString> &)> done) override
+    {
+        asked << words;
+        QHash<QString, QString> found;
+        for (const QString &word : words) {
+            if (known.contains(word))
+                found.insert(word, known.value(word));
+        }
+        QTimer::singleShot(0, [done, found] { done(found); });
+    }
 
     QHash<QString, QString> known;
     QStringList asked;
