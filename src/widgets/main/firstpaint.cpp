@@ -59,10 +59,9 @@ void watchFirstPaint(QWidget &window)
 QStringList deferredLibrariesMapped()
 {
     // Qt Network, Print Support, TextToSpeech and SVG are loaded by the modules and actions that
-    // need them;
-    // an image plug-in would mean a picture was read by guessing its format. Qt SQL and libzip
-    // are still linked into the program with the learner's memory and the importers; libzstd
-    // cannot wait, as Qt Core itself needs it.
+    // need them; an image plug-in would mean a picture was read by guessing its format. Qt SQL
+    // and libzip are still linked into the program with the learner's memory and the importers;
+    // libzstd cannot wait, as Qt Core itself needs it.
     static const char *const deferred[] = {"libQt6Network", "libQt6PrintSupport", "libQt6Svg",
                                            "libQt6TextToSpeech"};
     QStringList found;

@@ -111,13 +111,13 @@ void FormFlash::createSpeech()
                                     tr("Say the word (F5; Shift+F5 the usage)"), frame);
     placetwips(speakButton, 8640, 2310, 735, 480);
     connect(speakButton, &QToolButton::clicked, this, [this] { speech.say(cards.word()); });
-    auto *wordKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(wordKey, &QShortcut::activated, this, [this] { speech.say(cards.word()); });
-    auto *usageKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5), this);
-    connect(usageKey, &QShortcut::activated, this,
+    auto *wordShortcut = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(wordShortcut, &QShortcut::activated, this, [this] { speech.say(cards.word()); });
+    auto *usageShortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5), this);
+    connect(usageShortcut, &QShortcut::activated, this,
             [this] { speech.say(dictionary.usage(cards.currentPosition())); });
     connect(&speech, &Speech::pronunciationFound, this, [this](const QString &word) {
-        if (::wordKey(word) == ::wordKey(cards.word()))
+        if (wordKey(word) == wordKey(cards.word()))
             speech.showPronunciation(ipaLabel, cards.word());
     });
 }
