@@ -23,7 +23,7 @@ class speaker;
 // The words heard and their IPA, for every window that shows a word: the learner's speech
 // settings, the engine's availability shown on the controls that speak, and the transcriptions
 // (the dictionary's own list, then the program's store of those espeak-ng made). Nothing here
-// starts before a window asks for it.
+// starts before a window asks for it. One a program: it takes the speaker's changed callback.
 class Speech : public QObject
 {
     Q_OBJECT
