@@ -2,6 +2,7 @@
 #include "modules.h"
 
 #include "error.h"
+#include "speaker.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,6 +58,61 @@ private:
     std::unique_ptr<printer> loaded;
 };
 
+// Speech whose engine is loaded with its module on the first use; a module that cannot be
+// loaded makes speech unavailable, with the reason.
+class deferredspeaker : public speaker
+{
+public:
+    state availability() override
+    {
+        if (loaded)
+            return loaded->availability();
+        return failure.isEmpty() ? state::unknown : state::unavailable;
+    }
+    QString reason() override { return loaded ? loaded->reason() : failure; }
+    void prepare() override
+    {
+        if (load())
+            loaded->prepare();
+    }
+    QStringList voices() override { return loaded ? loaded->voices() : QStringList(); }
+    QString defaultVoice() override { return loaded ? loaded->defaultVoice() : QString(); }
+    void say(const QString &text, const QString &voice, double rate) override
+    {
+        if (load())
+            loaded->say(text, voice, rate);
+    }
+    void stop() override
+    {
+        if (loaded)
+            loaded->stop();
+    }
+
+private:
+    bool load()
+    {
+        if (loaded || !failure.isEmpty())
+            return bool(loaded);
+        try {
+            using maker = speaker *(*)();
+            loaded.reset(reinterpret_cast<maker>(
+                moduleFunction(QStringLiteral("vocabrix_speech"), "vocabrixMakeSpeaker"))());
+            loaded->changed = [this] {
+                if (changed)
+                    changed();
+            };
+        } catch (const vocabrix::error &failed) {
+            failure = failed.message() + QLatin1Char(' ') + speechPackages();
+            if (changed)
+                changed();
+        }
+        return bool(loaded);
+    }
+
+    std::unique_ptr<speaker> loaded;
+    QString failure;
+};
+
 } // namespace
 
 QStringList moduleFolders()
@@ -93,6 +149,11 @@ QFunctionPointer moduleFunction(const QString &module, const char *function,
 std::unique_ptr<http> makeDeferredHttp()
 {
     return std::make_unique<deferredhttp>();
+}
+
+std::unique_ptr<speaker> makeDeferredSpeaker()
+{
+    return std::make_unique<deferredspeaker>();
 }
 
 std::unique_ptr<printer> makeDeferredPrinter()

@@ -2,10 +2,11 @@
 #pragma once
 
 // The program's modules: shared libraries beside it that hold what only some actions need
-// (HTTP, printing), so that the start does not load them and the libraries they bring. A
+// (HTTP, printing, speech), so that the start does not load them and the libraries they bring. A
 // module is loaded the first time one of its functions is asked for and stays for the run.
 
 #include "services.h"
+#include "speaker.h"
 
 #include <QString>
 #include <memory>
@@ -29,5 +30,9 @@ std::unique_ptr<http> makeDeferredHttp();
 // Printing whose implementation is loaded on the first print; a module that cannot be loaded
 // prints nothing and says why in the log.
 std::unique_ptr<printer> makeDeferredPrinter();
+
+// Speech whose engine is loaded on first use (say or prepare); a module that cannot be loaded
+// makes it unavailable with the reason.
+std::unique_ptr<speaker> makeDeferredSpeaker();
 
 } // namespace platform

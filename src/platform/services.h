@@ -18,6 +18,9 @@ class QWidget;
 
 namespace platform {
 
+class speaker;
+class phonetics;
+
 enum class icon { none, critical, question, exclamation, information };
 enum class buttons { ok, okcancel, yesno };
 enum class answer { ok, cancel, yes, no };
@@ -150,6 +153,8 @@ struct Services
     platform::random *random = nullptr;
     platform::appinfo *appinfo = nullptr;
     platform::files *files = nullptr;
+    platform::speaker *speaker = nullptr;
+    platform::phonetics *phonetics = nullptr;
 
     // The program folder followed by a stored relative path such as "\XML\gre.xml".
     QString programPath(const QString &stored) const;

@@ -2,8 +2,10 @@
 #include "modesfixture.h"
 
 #include "widgets/modes/formflash.h"
+#include "widgets/speech/speech.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QUrlQuery>
@@ -27,7 +29,8 @@ protected:
     void press(int index) { click(&window, QStringLiteral("Command2(%1)").arg(index)); }
     int position() const { return window.flashCards().currentPosition(); }
 
-    FormFlash window{words, settings, fakes};
+    Speech speech{words, fakes};
+    FormFlash window{words, settings, fakes, speech};
 };
 
 TEST_F(flashtest, ButtonsStepWithinTheListAndSolveShowsTheMeaning)
@@ -100,6 +103,32 @@ TEST_F(flashtest, NetSearchLooksUpWhatTheWordBoxHolds)
     fakes.dialogs.expect(QStringLiteral("Internet Explorer not found on your system"));
     press(6);
     EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::icon::critical);
+}
+
+TEST_F(flashtest, ACardSaysItsWordWhenShownAndOnF5ItsUsageOnShiftF5AndShowsItsIpa)
+{
+    using said = testsupport::fakespeaker::utterance;
+    loadxml("<GRE><word>about</word><meaning>m</meaning><usage></usage>"
+            "<word>laconic</word><meaning>terse</meaning><usage>A laconic reply.</usage>"
+            "<word>zeal</word><meaning>fervour</meaning><usage>With zeal.</usage></GRE>");
+    fakes.write(QStringLiteral("XML/gre.ipa.tsv"), "laconic\t/ləˈkɒnɪk/\n");
+    fakes.write(QStringLiteral("settings/speech.txt"), "speak_automatically=yes\r\nrate=-10\r\n");
+    fakes.random.script({testsupport::fakerandom::forposition(1, 3)});
+    window.load(QString());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *ipa = window.findChild<QLabel *>(QStringLiteral("ipaLabel"));
+    EXPECT_EQ(ipa->text(), "/ləˈkɒnɪk/");
+    press(3);
+    EXPECT_TRUE(ipa->text().isEmpty() && !ipa->isVisible()) << "no IPA, no slashes";
+    QTest::keyClick(&window, Qt::Key_F5);
+    QTest::keyClick(&window, Qt::Key_F5, Qt::ShiftModifier);
+    press(4);
+    click(&window, QStringLiteral("speakButton"));
+    const auto slowly = [](const char *text) { return said{text, "", -1}; };
+    EXPECT_EQ(fakes.speaker.said,
+              (std::vector<said>{slowly("laconic"), slowly("zeal"), slowly("zeal"),
+                                 slowly("With zeal."), slowly("zeal")}))
+        << "said when shown, not when solved";
 }
 
 } // namespace

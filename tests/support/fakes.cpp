@@ -112,6 +112,8 @@ fakeservices::fakeservices()
         QDir(root.path()).mkpath(QLatin1String(folder));
     http = platform::makeQtHttp();
     set = {&dialogs, &launcher, &printer, http.get(), &clock, &random, &appinfo, &files};
+    set.speaker = &speaker;
+    set.phonetics = &phonetics;
 }
 
 QString fakeservices::path(const QString &relative) const

@@ -5,14 +5,17 @@
 // random values are scripted, the clock is fixed and each test has its own program folder.
 
 #include "platform/services.h"
+#include "platform/speaker.h"
 #include "platform/textfile.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace testsupport {
@@ -150,6 +153,61 @@ public:
     int writes = 0;
 };
 
+// Records what was said (text, voice, rate); ready with two voices until a test says otherwise.
+class fakespeaker : public platform::speaker
+{
+public:
+    using utterance = std::tuple<QString, QString, double>;
+    state availability() override { return current; }
+    QString reason() override { return why; }
+    void prepare() override { ++prepared; }
+    QStringList voices() override { return names; }
+    QString defaultVoice() override { return names.value(0); }
+    void say(const QString &text, const QString &voice, double rate) override
+    {
+        if (current != state::unavailable)
+            said.emplace_back(text, voice, rate);
+    }
+    void stop() override {}
+    // As the engine reports it, later than asked.
+    void become(state now, const QString &reason)
+    {
+        current = now;
+        why = reason;
+        changed();
+    }
+
+    std::vector<utterance> said;
+    QStringList names{QStringLiteral("English (America)"), QStringLiteral("English (Scotland)")};
+    int prepared = 0;
+
+private:
+    state current = state::ready;
+    QString why;
+};
+
+// Answers from a table on the next turn of the event loop, as the process would.
+class fakephonetics : public platform::phonetics
+{
+public:
+    bool available() override { return installed; }
+    void transcribe(const QStringList &words,
+                    std::function<void(const QHash<QString, QString> &)> done) override
+    {
+        asked << words;
+        QHash<QString, QString> found;
+        for (const QString &word : words) {
+            if (known.contains(word))
+                found.insert(word, known.value(word));
+        }
+        QTimer::singleShot(0, [done, found] { done(found); });
+    }
+
+    QHash<QString, QString> known;
+    QStringList asked;
+    bool installed = true;
+};
+
 // The fakes (with the real HTTP client) and a fresh program folder with XML/, settings/ and
 // Logs/, as the set of services the program's objects are handed.
 class fakeservices
@@ -171,6 +229,8 @@ public:
     fakerandom random;
     fakeappinfo appinfo;
     fakefiles files;
+    fakespeaker speaker;
+    fakephonetics phonetics;
     std::unique_ptr<platform::http> http;
 
 private:

@@ -192,6 +192,27 @@ class MakeDictionaryTest(unittest.TestCase):
         # An antonym first; satellites of one head before those of the opposite one.
         self.assertEqual(rows["brave"][0], "cowardly")
         self.assertEqual(set(rows["bold"][:2]), {"brave", "heroic"})
+    def test_ipa_comes_from_one_espeak_process_and_a_misaligned_answer_writes_nothing(self):
+        # A stand-in espeak-ng that counts its runs, answers "mute" with nothing and "shift"
+        # with two lines.
+        with open(os.path.join(self.folder, "espeak-ng"), "w", encoding="utf-8") as f:
+            f.write(f"#!{sys.executable}\nimport sys\nopen({self.folder + '/runs'!r}, 'a').write('x')\n"
+                    "for w in sys.stdin.read().split('\\n')[:-1]:\n"
+                    "    print('' if w == 'mute' else 'ˈ' + w + ('\\nx' if w == 'shift' else ''))\n")
+        os.chmod(os.path.join(self.folder, "espeak-ng"), 0o755)
+        env = dict(os.environ, PATH=self.folder + os.pathsep + os.environ["PATH"])
+        for words, status in [(["zeal", "ad  hoc", "mute", "Abate"], 0), (["zeal", "shift"], 1)]:
+            with open(self.output, "w", encoding="utf-8") as f:
+                f.write("<GRE><word>about</word>" + "".join(f"<word>{w}</word>" for w in words))
+            made = subprocess.run([sys.executable, TOOL, "--ipa", "--output", self.output],
+                                  capture_output=True, text=True, env=env)
+            self.assertEqual(made.returncode, status, made.stderr)
+            # What a misaligned answer would have written is never written.
+            with open(os.path.join(self.folder, "out.ipa.tsv"), "rb") as f:
+                self.assertEqual(f.read().decode("utf-8").split("\r\n")[1:-1],
+                                 ["Abate\t/ˈAbate/", "ad hoc\t/ˈad hoc/", "zeal\t/ˈzeal/"])
+        with open(os.path.join(self.folder, "runs"), encoding="utf-8") as f:
+            self.assertEqual(f.read(), "xx")
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform as a desktop program has it: message boxes and pickers, HTTP and printing from
-// modules loaded when first used, and the implementations that need no window.
+// The platform as a desktop program has it: message boxes and pickers, HTTP, printing and speech
+// from modules loaded when first used, and the implementations that need no window.
 
 #include "desktopservices.h"
 
+#include "platform/espeakphonetics.h"
 #include "platform/modules.h"
 #include "platform/qtservices.h"
 
@@ -119,10 +120,13 @@ DesktopServices::DesktopServices()
       clockService(makeQtClock()), randomService(makeQtRandom()), appInfoService(makeQtAppInfo()),
       filesService(makeQtFiles()),
       dialogsService(std::make_unique<qtdialogs>(appInfoService->title())),
-      printerService(makeDeferredPrinter())
+      printerService(makeDeferredPrinter()), speakerService(makeDeferredSpeaker()),
+      phoneticsService(makeEspeakPhonetics())
 {
     set = {dialogsService.get(), launcherService.get(), printerService.get(), httpService.get(),
            clockService.get(),   randomService.get(),   appInfoService.get(), filesService.get()};
+    set.speaker = speakerService.get();
+    set.phonetics = phoneticsService.get();
 }
 
 DesktopServices::~DesktopServices() = default;

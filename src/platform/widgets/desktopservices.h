@@ -31,6 +31,8 @@ private:
     std::unique_ptr<files> filesService;
     std::unique_ptr<dialogs> dialogsService;
     std::unique_ptr<printer> printerService;
+    std::unique_ptr<speaker> speakerService;
+    std::unique_ptr<phonetics> phoneticsService;
     Services set;
 };
 

@@ -58,12 +58,13 @@ void watchFirstPaint(QWidget &window)
 
 QStringList deferredLibrariesMapped()
 {
-    // Qt Network, Print Support, SVG and libzip (with bz2 and OpenSSL's crypto) are loaded by
-    // the modules and actions that need them; an image plug-in would mean a picture was read by
-    // guessing its format. Qt SQL is still linked into the program with the learner's memory;
-    // libzstd cannot wait, as Qt Core itself needs it.
+    // Qt Network, Print Support, TextToSpeech, SVG and libzip (with bz2 and OpenSSL's crypto)
+    // are loaded by the modules and actions that need them; an image plug-in would mean a
+    // picture was read by guessing its format. Qt SQL is still linked into the program with the
+    // learner's memory; libzstd cannot wait, as Qt Core itself needs it.
     static const char *const deferred[] = {
-        "libQt6Network", "libQt6PrintSupport", "libQt6Svg", "libzip", "libbz2", "libcrypto"};
+        "libQt6Network", "libQt6PrintSupport", "libQt6TextToSpeech", "libQt6Svg", "libzip",
+        "libbz2",        "libcrypto"};
     QStringList found;
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly))

@@ -17,6 +17,7 @@
 #include "widgets/progress/formprogress.h"
 #include "widgets/results/formresults.h"
 #include "widgets/settings/formoptions.h"
+#include "widgets/speech/speech.h"
 #include "widgets/store/formedit.h"
 #include "widgets/store/formselect.h"
 #include "widgets/study/formstudy.h"
@@ -115,6 +116,12 @@ void FormMain::createActions()
     progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     studyAction = window("mnuStudy", tr("&Study Today"), [this] { studyWindow().open(); });
     studyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    speakWordAction =
+        window("mnuSpeakWord", tr("Spea&k Word"), [this] { speech().say(review.word()); });
+    speakWordAction->setShortcut(QKeySequence(Qt::Key_F5));
+    speakUsageAction = window("mnuSpeakUsage", tr("Speak &Usage"),
+                              [this] { speech().say(words.usage(review.currentPosition())); });
+    speakUsageAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
 }
 
 void FormMain::start()
@@ -218,7 +225,8 @@ FormResults &FormMain::resultsWindow()
 
 FormFlash &FormMain::flashWindow()
 {
-    return kept(flash, [this] { return std::make_unique<FormFlash>(words, settings, services); });
+    return kept(
+        flash, [this] { return std::make_unique<FormFlash>(words, settings, services, speech()); });
 }
 
 FormMemory &FormMain::memoryWindow()
@@ -234,7 +242,7 @@ FormList &FormMain::listWindow()
 FormOptions &FormMain::optionsWindow()
 {
     return kept(options, [this] {
-        auto made = std::make_unique<FormOptions>(settings, plan, services);
+        auto made = std::make_unique<FormOptions>(settings, plan, services, speech());
         connect(made.get(), &FormOptions::studyPlanChanged, this,
                 [this, retention = plan.desiredRetention]() mutable {
                     applyStudyPlan(retention);
@@ -279,8 +287,19 @@ FormStudy &FormMain::studyWindow()
 {
     return kept(study, [this] {
         auto made = std::make_unique<FormStudy>(
-            words, [this]() -> learning::ProgressStore & { return progressStore(); }, services);
+            words, [this]() -> learning::ProgressStore & { return progressStore(); }, services,
+            speech());
         made->setPlan(plan.examDate, plan.newWordsPerDay);
+        return made;
+    });
+}
+
+Speech &FormMain::speech()
+{
+    return kept(speechHub, [this] {
+        auto made = std::make_unique<Speech>(words, services);
+        made->follow(speakWordAction, tr("Say the word on show"));
+        made->follow(speakUsageAction, tr("Say the usage of the word on show"));
         return made;
     });
 }

@@ -39,6 +39,7 @@ class FormProgress;
 class FormResults;
 class FormSelect;
 class FormStudy;
+class Speech;
 namespace learning {
 class ProgressStore;
 class QuizRecorder;
@@ -121,6 +122,8 @@ private:
     FormImport &importWindow();
     FormProgress &progressWindow();
     FormStudy &studyWindow();
+    // The words heard and their IPA, made when a window first needs them.
+    Speech &speech();
     void applyStudyPlan(double oldRetention);
 
     platform::Services &services;
@@ -144,6 +147,7 @@ private:
     std::unique_ptr<FormImport> importDialog;
     std::unique_ptr<FormProgress> progressForm;
     std::unique_ptr<FormStudy> study;
+    std::unique_ptr<Speech> speechHub;
     learning::StudyPlan plan;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
@@ -152,6 +156,7 @@ private:
     QAction *importWordsAction, *exportWordsAction;
     QAction *progressAction;
     QAction *studyAction;
+    QAction *speakWordAction, *speakUsageAction;
     QPushButton *studyButton;
 
     QLineEdit *wordBox;

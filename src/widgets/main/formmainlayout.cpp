@@ -281,6 +281,7 @@ void FormMain::createMenus()
           importProgressAction, exportProgressAction, nullptr, exitAction});
     menu("mnuTool", tr("&Tool"), {optionsAction});
     menu("mnuView", tr("&View"),
-         {studyAction, nullptr, listAction, flashAction, memoryAction, nullptr, progressAction});
+         {studyAction, nullptr, listAction, flashAction, memoryAction, nullptr, progressAction,
+          nullptr, speakWordAction, speakUsageAction});
     menu("mnuhelp", tr("&Help"), {contentsAction, updateAction, aboutAction});
 }

@@ -3,17 +3,24 @@
 
 #include "studycontrols.h"
 
+#include "core/dictionary.h"
 #include "core/displaysettings.h"
+#include "core/wordkey.h"
 #include "platform/colors.h"
 #include "platform/lookups.h"
 #include "platform/services.h"
+#include "platform/speaker.h"
 #include "platform/widgets/twips.h"
+#include "widgets/speech/speech.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QLabel>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 
 using namespace studycontrols;
@@ -51,13 +58,15 @@ void setCentredText(QTextEdit *box, const QString &text)
 } // namespace
 
 FormFlash::FormFlash(const Dictionary &dictionary, const DisplaySettings &settings,
-                     platform::Services &services, QWidget *parent)
-    : QWidget(parent), settings(settings), services(services), cards(dictionary, *services.random)
+                     platform::Services &services, Speech &speech, QWidget *parent)
+    : QWidget(parent), dictionary(dictionary), settings(settings), services(services),
+      speech(speech), cards(dictionary, *services.random)
 {
     setObjectName(QStringLiteral("FormFlash"));
     setWindowTitle(tr("Flash Card Mode"));
     createControls();
     createButtons();
+    createSpeech();
     connect(&cards, &FlashCards::wordChanged, this, &FormFlash::showWord);
     connect(&cards, &FlashCards::meaningRevealed, this, &FormFlash::showMeaning);
     applyStyle();
@@ -76,7 +85,7 @@ void FormFlash::createControls()
     setbackcolor(frame, windowColor);
 
     wordBox = cardBox(frame, 0, tr("Word"));
-    placetwips(wordBox, 120, 240, 9255, 2500);
+    placetwips(wordBox, 120, 240, 9255, 2040);
     meaningBox = cardBox(frame, 1, tr("Meaning"));
     placetwips(meaningBox, 120, 2880, 9285, 2500);
 
@@ -84,6 +93,33 @@ void FormFlash::createControls()
     timer->setObjectName(QStringLiteral("Timer1"));
     timer->setInterval(autoModeInterval);
     connect(timer, &QTimer::timeout, &cards, &FlashCards::next);
+}
+
+// The IPA and the speaker button stand in a strip cut from the bottom of the word box.
+void FormFlash::createSpeech()
+{
+    ipaLabel = new QLabel(frame);
+    ipaLabel->setObjectName(QStringLiteral("ipaLabel"));
+    ipaLabel->setAccessibleName(tr("Pronunciation"));
+    ipaLabel->setAlignment(Qt::AlignCenter);
+    ipaLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont larger = ipaLabel->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.4);
+    ipaLabel->setFont(larger);
+    placetwips(ipaLabel, 120, 2310, 8400, 480);
+    speakButton = speech.makeButton(QStringLiteral("speakButton"),
+                                    tr("Say the word (F5; Shift+F5 the usage)"), frame);
+    placetwips(speakButton, 8640, 2310, 735, 480);
+    connect(speakButton, &QToolButton::clicked, this, [this] { speech.say(cards.word()); });
+    auto *wordShortcut = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(wordShortcut, &QShortcut::activated, this, [this] { speech.say(cards.word()); });
+    auto *usageShortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5), this);
+    connect(usageShortcut, &QShortcut::activated, this,
+            [this] { speech.say(dictionary.usage(cards.currentPosition())); });
+    connect(&speech, &Speech::pronunciationFound, this, [this](const QString &word) {
+        if (wordKey(word) == wordKey(cards.word()))
+            speech.showPronunciation(ipaLabel, cards.word());
+    });
 }
 
 void FormFlash::createButtons()
@@ -136,8 +172,13 @@ void FormFlash::load(const QString &)
 {
     if (!styled)
         applyStyle();
+    speech.prepare();
+    const bool wasVisible = isVisible();
     cards.open();
     show();
+    // The card was shown before the window was.
+    if (!wasVisible)
+        speech.cardShown(cards.word());
     raise();
 }
 
@@ -148,6 +189,8 @@ void FormFlash::closeEvent(QCloseEvent *event)
     autoButton->setText(tr("&Auto Mode"));
     setCentredText(wordBox, QString());
     setCentredText(meaningBox, QString());
+    ipaLabel->clear();
+    speech.speaker().stop();
     styled = false;
     event->accept();
 }
@@ -156,6 +199,9 @@ void FormFlash::showWord()
 {
     setCentredText(wordBox, cards.word());
     meaningBox->setVisible(cards.meaningShown());
+    speech.showPronunciation(ipaLabel, cards.word());
+    if (isVisible())
+        speech.cardShown(cards.word());
 }
 
 void FormFlash::showMeaning()

@@ -7,22 +7,26 @@
 
 class QAbstractButton;
 class QGroupBox;
+class QLabel;
+class QToolButton;
 class QTextEdit;
 class QTimer;
 class Dictionary;
 class DisplaySettings;
+class Speech;
 namespace platform {
 struct Services;
 }
 
 // The flash card window: shows the flash cards' word and, when revealed, its meaning, and
-// steps through the list by hand or every 1.5 seconds by itself.
+// steps through the list by hand or every 1.5 seconds by itself; the word's IPA under it, F5
+// says the word and Shift+F5 its usage.
 class FormFlash : public QWidget
 {
     Q_OBJECT
 public:
     FormFlash(const Dictionary &dictionary, const DisplaySettings &settings,
-              platform::Services &services, QWidget *parent = nullptr);
+              platform::Services &services, Speech &speech, QWidget *parent = nullptr);
     ~FormFlash() override;
 
     // Shows a random word of the review range and the window. The path is not used.
@@ -41,14 +45,19 @@ private:
     void showMeaning();
     void netSearch();
     void toggleAutoMode();
+    void createSpeech();
 
+    const Dictionary &dictionary;
     const DisplaySettings &settings;
     platform::Services &services;
+    Speech &speech;
     FlashCards cards;
     bool styled = false;
 
     QGroupBox *frame = nullptr;
     QTextEdit *wordBox = nullptr, *meaningBox = nullptr;
     QAbstractButton *autoButton = nullptr;
+    QLabel *ipaLabel = nullptr;
+    QToolButton *speakButton = nullptr;
     QTimer *timer = nullptr;
 };

@@ -5,7 +5,10 @@
 #include "platform/colors.h"
 #include "platform/error.h"
 #include "platform/services.h"
+#include "platform/speaker.h"
+#include "speechframe.h"
 #include "studyplanframe.h"
+#include "widgets/speech/speech.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,8 +80,9 @@ int buttonfor(int group, pick kind)
 } // namespace
 
 FormOptions::FormOptions(DisplaySettings &settings, learning::StudyPlan &plan,
-                         platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), settings(settings), services(services), plan(plan)
+                         platform::Services &services, Speech &speech, QWidget *parent)
+    : QWidget(parent, Qt::Window), settings(settings), services(services), plan(plan),
+      speech(speech)
 {
     setObjectName(QStringLiteral("FormOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -87,6 +91,7 @@ FormOptions::FormOptions(DisplaySettings &settings, learning::StudyPlan &plan,
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     for (int i = 0; i < int(Command2.size()); ++i)
         connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
+    connect(&speech, &Speech::availabilityChanged, this, &FormOptions::showvoices);
     formload();
 }
 
@@ -104,6 +109,11 @@ void FormOptions::createcontrols()
         child->setFont(plain(QApplication::font()));
     studyFrame->setFont(title);
     grid->addWidget(studyFrame, 2, 0, 1, 2);
+    speechFrame = new SpeechFrame;
+    for (QWidget *child : speechFrame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setFont(plain(QApplication::font()));
+    speechFrame->setFont(title);
+    grid->addWidget(speechFrame, 3, 0, 1, 2);
     layout->addLayout(grid);
 
     auto *row = new QHBoxLayout;
@@ -163,6 +173,7 @@ QGroupBox *FormOptions::createframe(int group)
 void FormOptions::open()
 {
     if (!isVisible()) {
+        speech.prepare();
         formload();
         show();
     }
@@ -174,6 +185,8 @@ void FormOptions::formload()
 {
     choices = settings;
     studyFrame->setPlan(plan, services.clock->now().date());
+    showvoices();
+    speechFrame->setSettings(speech.settings());
     for (int group = 0; group < DisplaySettings::groupCount; ++group)
         showpreview(group);
 }
@@ -195,6 +208,7 @@ void FormOptions::Command2_Click(int index)
         return;
     }
     writestudyplan();
+    writespeech();
     writesettings();
     // Whatever the answer was, windows loaded from now on use the new choices.
     settings = choices;
@@ -242,6 +256,26 @@ void FormOptions::writestudyplan()
     }
     plan = chosen;
     emit studyPlanChanged();
+}
+
+void FormOptions::showvoices()
+{
+    speechFrame->setVoices(speech.speaker().voices(), speech.speaker().reason());
+}
+
+// The speech settings are saved at Ok without a question, when they changed.
+void FormOptions::writespeech()
+{
+    const SpeechSettings chosen = speechFrame->settings();
+    if (chosen == speech.settings())
+        return;
+    try {
+        speech.saveSettings(chosen);
+    } catch (const vocabrix::error &failure) {
+        services.dialogs->message(tr("The speech settings could not be saved. ") +
+                                      failure.message(),
+                                  platform::icon::critical, platform::buttons::ok);
+    }
 }
 
 TextStyle FormOptions::picker(int group) const

@@ -10,6 +10,8 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class SpeechFrame;
+class Speech;
 class StudyPlanFrame;
 namespace platform {
 struct Services;
@@ -23,7 +25,7 @@ class FormOptions : public QWidget
     Q_OBJECT
 public:
     FormOptions(DisplaySettings &settings, learning::StudyPlan &plan, platform::Services &services,
-                QWidget *parent = nullptr);
+                Speech &speech, QWidget *parent = nullptr);
 
     // Shows the dialog; a dialog that is not open is loaded afresh from the display settings,
     // an open one only comes to the front.
@@ -51,6 +53,8 @@ private:
     TextStyle picker(int group) const;
     void writesettings();
     void writestudyplan();
+    void writespeech();
+    void showvoices();
     void selectfont(int group);
     void selectcolor(int group);
     void showpreview(int group);
@@ -60,4 +64,6 @@ private:
     DisplaySettings choices;
     learning::StudyPlan &plan;
     StudyPlanFrame *studyFrame;
+    Speech &speech;
+    SpeechFrame *speechFrame;
 };

@@ -3,8 +3,10 @@
 
 #include "choicebutton.h"
 
+#include "core/wordkey.h"
 #include "learning/studycard.h"
 #include "platform/services.h"
+#include "widgets/speech/speech.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using learning::Rating;
@@ -42,6 +45,9 @@ QFont scaled(QFont font, double factor, bool bold = false)
     return font;
 }
 
+// Shift+F5, as pressed() takes keys.
+const int usageKey = (Qt::SHIFT | Qt::Key_F5).toCombined();
+
 const std::array<Rating, 4> ratings{Rating::Again, Rating::Hard, Rating::Good, Rating::Easy};
 
 // The usage with each form of the word in bold.
@@ -60,8 +66,8 @@ QString highlighted(const QString &usage, const QString &word)
 } // namespace
 
 FormStudy::FormStudy(const Dictionary &dictionary, std::function<learning::ProgressStore &()> store,
-                     platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), services(services),
+                     platform::Services &services, Speech &speech, QWidget *parent)
+    : QWidget(parent, Qt::Window), services(services), speech(speech),
       study(dictionary, std::move(store), *services.clock, *services.random)
 {
     setObjectName(QStringLiteral("FormStudy"));
@@ -69,6 +75,10 @@ FormStudy::FormStudy(const Dictionary &dictionary, std::function<learning::Progr
     createControls();
     createShortcuts();
     connect(&study, &StudySession::changed, this, &FormStudy::showSession);
+    connect(&speech, &Speech::pronunciationFound, this, [this](const QString &word) {
+        if (wordKey(word) == wordKey(study.word()))
+            this->speech.showPronunciation(ipaLabel, study.word());
+    });
     connect(&study, &StudySession::notice, this, [this](const QString &text) {
         this->services.dialogs->message(text, platform::icon::exclamation, platform::buttons::ok);
     });
@@ -106,6 +116,19 @@ QWidget *FormStudy::createCard()
     wordLabel->setMinimumHeight(90);
     wordLabel->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(wordLabel);
+
+    auto *soundRow = new QHBoxLayout;
+    ipaLabel = named(new QLabel, QStringLiteral("ipaLabel"), tr("Pronunciation"));
+    ipaLabel->setFont(scaled(font(), 1.4));
+    ipaLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    speakButton = speech.makeButton(QStringLiteral("speakButton"),
+                                    tr("Say the word (F5; Shift+F5 the usage)"));
+    soundRow->addStretch();
+    soundRow->addWidget(ipaLabel);
+    soundRow->addWidget(speakButton);
+    soundRow->addStretch();
+    layout->addLayout(soundRow);
+    connect(speakButton, &QToolButton::clicked, this, [this] { pressed(Qt::Key_F5); });
 
     auto *hintRow = new QHBoxLayout;
     hintLabel = wrapped(named(new QLabel, QStringLiteral("hintLabel"), tr("Hint")));
@@ -203,6 +226,8 @@ void FormStudy::createShortcuts()
     // H is the hint before the answer and Hard after it.
     shortcut(QKeySequence(Qt::Key_H), Qt::Key_H);
     shortcut(QKeySequence::Undo, Qt::Key_Z);
+    shortcut(QKeySequence(Qt::Key_F5), Qt::Key_F5);
+    shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5), usageKey);
 }
 
 void FormStudy::pressed(int key)
@@ -210,6 +235,9 @@ void FormStudy::pressed(int key)
     const StudySession::Phase phase = study.phase();
     if (key == Qt::Key_Z) {
         study.undo();
+    } else if (phase != StudySession::Phase::Finished && (key == Qt::Key_F5 || key == usageKey)) {
+        // The usage holds the word, so it is said only when asked for.
+        speech.say(key == Qt::Key_F5 ? study.word() : study.usage());
     } else if (phase == StudySession::Phase::Question && key >= Qt::Key_1 && key <= Qt::Key_5) {
         study.answer(key - Qt::Key_1);
     } else if (phase == StudySession::Phase::Question && key == Qt::Key_H) {
@@ -245,7 +273,9 @@ void FormStudy::open()
 void FormStudy::studyWord(const QString &word)
 {
     // An answer on show is recorded already; the day's queue is built afresh.
+    spokenCard.reset();
     study.start(word);
+    speech.prepare();
     show();
     raise();
     activateWindow();
@@ -268,6 +298,10 @@ void FormStudy::showSession()
         hintShown = false;
         showQuestion();
         wordLabel->setFocus();
+        if (spokenCard != study.progress().done) {
+            spokenCard = study.progress().done;
+            speech.cardShown(study.word());
+        }
     } else {
         showFeedback();
     }
@@ -285,6 +319,7 @@ void FormStudy::showQuestion()
 {
     wordLabel->setText(study.word());
     wordLabel->setAccessibleName(tr("Word: %1").arg(study.word()));
+    speech.showPronunciation(ipaLabel, study.word());
     hintLabel->setText(hintShown ? study.hint() : QString());
     // "____" would be read out as four underscores.
     hintLabel->setAccessibleName(

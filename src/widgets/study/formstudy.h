@@ -13,7 +13,9 @@ class QLabel;
 class QPushButton;
 class QShortcut;
 class QStackedWidget;
+class QToolButton;
 class ChoiceButton;
+class Speech;
 class Dictionary;
 namespace platform {
 struct Services;
@@ -22,13 +24,14 @@ struct Services;
 // Study Today: one card at a time, the word large, five meanings to choose from (keys 1 to 5),
 // the hint on request (H), the result at once with the grade it proposes (A, H, G, E to change
 // it; Space or Enter to go on), Ctrl+Z to take an answer back, and the day's summary at the
-// end. A view of a learning::StudySession.
+// end; the word's IPA under it, F5 says the word and Shift+F5 the usage. A view of a
+// learning::StudySession.
 class FormStudy : public QWidget
 {
     Q_OBJECT
 public:
     FormStudy(const Dictionary &dictionary, std::function<learning::ProgressStore &()> store,
-              platform::Services &services, QWidget *parent = nullptr);
+              platform::Services &services, Speech &speech, QWidget *parent = nullptr);
     ~FormStudy() override;
 
     void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
@@ -56,11 +59,13 @@ private:
     void announce(QLabel *label);
 
     platform::Services &services;
+    Speech &speech;
     learning::StudySession study;
 
-    QLabel *progressLabel, *wordLabel, *hintLabel, *resultLabel, *usageLabel, *meaningLabel,
-        *summaryLabel;
+    QLabel *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel, *usageLabel,
+        *meaningLabel, *summaryLabel;
     QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
+    QToolButton *speakButton;
     std::array<ChoiceButton *, learning::StudySession::choiceCount> choiceButtons;
     std::array<QPushButton *, 4> gradeButtons;
     QButtonGroup *grades;
@@ -68,4 +73,6 @@ private:
     QStackedWidget *pages;
     QList<QShortcut *> answerKeys, feedbackKeys;
     bool hintShown = false;
+    // The card last said by itself, so that a grade or a hint does not say it again.
+    std::optional<int> spokenCard;
 };

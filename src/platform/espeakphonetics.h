@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "speaker.h"
+
+#include <memory>
+
+namespace platform {
+
+// IPA from espeak-ng (American English), run as a separate process with a time-out.
+std::unique_ptr<phonetics> makeEspeakPhonetics();
+
+} // namespace platform

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/espeakphonetics.h"
+#include "platform/modules.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(speech, WithoutItsModuleSpeechIsUnavailableAndSaysWhatToInstall)
+{
+    // The test program has no module folder beside it.
+    const std::unique_ptr<platform::speaker> speaker = platform::makeDeferredSpeaker();
+    EXPECT_EQ(speaker->availability(), platform::speaker::state::unknown);
+    for (int i = 0; i < 2; ++i)
+        speaker->say(QStringLiteral("laconic"), QString(), 0);
+    EXPECT_EQ(speaker->availability(), platform::speaker::state::unavailable);
+    EXPECT_TRUE(speaker->reason().contains("vocabrix_speech") &&
+                speaker->reason().contains("qt6-"));
+}
+
+// A sound server of the test's own, with a sink that plays into nothing; null without one.
+std::unique_ptr<QProcess> startSoundServer(const QString &folder)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+    if (program.isEmpty())
+        return nullptr;
+    auto server = std::make_unique<QProcess>();
+    const QString socket = folder + QStringLiteral("/native");
+    // The sink first: a client that finds the socket finds the sink.
+    server->start(program, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                            "-L", "module-null-sink", "-L",
+                            "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000))
+        return nullptr;
+    qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+    return server;
+}
+
+TEST(speech, TheRealEngineStartsInTheBackgroundAndSpeaksWithoutHanging)
+{
+    const QStringList built{QStringLiteral(VOCABRIX_BUILT_MODULES)};
+    if (!QFileInfo::exists(built[0] + QStringLiteral("/vocabrix_speech.so")))
+        GTEST_SKIP() << "built without Qt TextToSpeech (qt6-speech-dev)";
+    QTemporaryDir folder;
+    const std::unique_ptr<QProcess> server = startSoundServer(folder.path());
+    using maker = platform::speaker *(*)();
+    std::unique_ptr<platform::speaker> speaker(reinterpret_cast<maker>(platform::moduleFunction(
+        QStringLiteral("vocabrix_speech"), "vocabrixMakeSpeaker", built))());
+    speaker->prepare();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return speaker->availability() != platform::speaker::state::unknown; }, 20000));
+    if (speaker->availability() != platform::speaker::state::ready)
+        GTEST_SKIP() << speaker->reason().toStdString();
+    EXPECT_TRUE(speaker->voices().contains(speaker->defaultVoice()));
+    speaker->say(QStringLiteral("laconic"), QString(), 0.5);
+    QTest::qWait(1500);
+    // Without a sound server of its own the engine may have found none.
+    const bool spoke = speaker->availability() == platform::speaker::state::ready;
+    EXPECT_TRUE(spoke || !server) << speaker->reason().toStdString();
+    // The speaker ends before the server, which ends with the test.
+}
+
+TEST(speech, EspeakTranscribesInTheBackgroundWhenInstalled)
+{
+    const std::unique_ptr<platform::phonetics> phonetics = platform::makeEspeakPhonetics();
+    if (!phonetics->available())
+        GTEST_SKIP() << "espeak-ng is not installed";
+    std::optional<QHash<QString, QString>> found;
+    phonetics->transcribe({"abate", "ad hoc", "line\nbreak"},
+                          [&](const QHash<QString, QString> &answer) { found = answer; });
+    EXPECT_FALSE(found) << "not while the caller waits";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return found.has_value(); }, 20000));
+    EXPECT_EQ(*found, (QHash<QString, QString>{{"abate", "/ɐbˈeɪt/"}, {"ad hoc", "/ˈæd hˈɑːk/"}}));
+}
+
+} // namespace

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Hearing the word: what is said when in Study Today and the main window, with the voice and
+// pace chosen in Options; the IPA under the word; the controls when speech cannot work.
+
+#include "support/fakes.h"
+#include "support/windowdriver.h"
+#include "widgets/main/formmain.h"
+#include "widgets/study/formstudy.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QToolButton>
+
+using namespace testsupport;
+using said = fakespeaker::utterance;
+
+TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
+{
+    fakeservices fakes;
+    std::vector<entry> words{{"about", "the list", ""}};
+    for (const char *word : {"laconic", "abate", "zeal"})
+        words.push_back({word, QStringLiteral("(adj.) %1 meaning").arg(word),
+                         QStringLiteral("A %1 remark.").arg(word)});
+    fakes.write("XML/gre.xml", flatxml(words));
+    fakes.write("XML/gre.ipa.tsv", "# IPA\r\nlaconic\t/ləˈkɒnɪk/\r\n");
+    fakes.phonetics.known.insert("zeal", "/ziːl/");
+    FormMain window(fakes);
+    window.start();
+    EXPECT_EQ(fakes.speaker.prepared, 0) << "nothing of speech at start-up";
+
+    click(&window, "mnuOptions");
+    QWidget *options = topwindow("FormOptions");
+    click(options, "speakAutomatically");
+    auto *voices = control<QComboBox>(options, "voiceChoice");
+    voices->setCurrentIndex(voices->findText("English (Scotland)"));
+    control<QSlider>(options, "speechRate")->setValue(5);
+    fakes.dialogs.expect("Update Color and Font Settings ?", platform::answer::cancel);
+    click(options, "Command2(1)");
+    EXPECT_EQ(fakes.read("settings/speech.txt"),
+              "speak_automatically=yes\r\nvoice=English (Scotland)\r\nrate=5\r\n");
+
+    click(&window, "mnuStudy");
+    auto *study = qobject_cast<FormStudy *>(topwindow("FormStudy"));
+    study->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(study));
+    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
+    };
+    const auto scot = [](const QString &text) { return said{text, "English (Scotland)", 0.5}; };
+    const std::map<QString, QString> ipa{{"laconic", "/ləˈkɒnɪk/"}, {"abate", ""}, {"zeal", ""}};
+    for (int card = 0; card < 3; ++card) {
+        const QString word = study->session().word(), usage = study->session().usage();
+        auto *label = control<QLabel>(study, "ipaLabel");
+        EXPECT_EQ(label->text(), ipa.at(word)) << "a missing IPA shows nothing";
+        if (word == "zeal") {
+            EXPECT_TRUE(QTest::qWaitFor([label] { return label->text() == "/ziːl/"; }, 5000));
+            EXPECT_TRUE(fakes.read("progress/pronunciations.tsv").contains("zeal\t/ziːl/"));
+        }
+        key(Qt::Key_F5);
+        key(Qt::Key_F5, Qt::ShiftModifier);
+        click(study, "speakButton");
+        key(Qt::Key_1 + study->session().rightChoice());
+        key(Qt::Key_G);
+        EXPECT_EQ(fakes.speaker.said,
+                  (std::vector<said>{scot(word), scot(word), scot(usage), scot(word)}))
+            << "said once when the card shows, not again at its grade";
+        fakes.speaker.said.clear();
+        key(Qt::Key_Space);
+    }
+    fakes.phonetics.asked.sort();
+    EXPECT_EQ(fakes.phonetics.asked, QStringList({"abate", "zeal"})) << "each asked once";
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    fakes.speaker.said.clear();
+    QTest::keyClick(&window, Qt::Key_F5);
+    click(&window, "mnuSpeakUsage");
+    const int position = window.reviewSession().currentPosition();
+    EXPECT_EQ(fakes.speaker.said,
+              (std::vector<said>{scot(words[position].word), scot(words[position].usage)}));
+
+    fakes.speaker.become(platform::speaker::state::unavailable, "Install a speech engine.");
+    auto *speak = control<QToolButton>(study, "speakButton");
+    auto *action = control<QAction>(&window, "mnuSpeakWord");
+    EXPECT_FALSE(speak->isEnabled() || action->isEnabled());
+    EXPECT_EQ(speak->toolTip() + action->toolTip(),
+              "Install a speech engine.Install a speech engine.");
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_EQ(fakes.speaker.said.size(), 2u);
+}
