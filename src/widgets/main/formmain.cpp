@@ -57,6 +57,7 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     words.prefetch(firstdictionary);
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
+    settings.load(services.appinfo->programfolder());
     createActions();
     createMenus();
     createControls();
@@ -127,7 +128,6 @@ void FormMain::createActions()
 void FormMain::start()
 {
     services.random->randomize();
-    settings.load(services.appinfo->programfolder());
     applyDisplaySettings();
     bool loaded = true;
     try {

@@ -55,7 +55,8 @@ public:
     explicit FormMain(platform::Services &services, QWidget *parent = nullptr);
     ~FormMain() override;
 
-    // The start-up: seed, display settings, the default dictionary, then the window is shown.
+    // The start-up: seed, the display settings applied, the default dictionary, then the window
+    // is shown. The settings are read when the window is made.
     void start();
 
     // Makes a dictionary (relative to the program folder) the current one and shows a first

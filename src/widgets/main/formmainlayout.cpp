@@ -6,6 +6,7 @@
 
 #include "platform/lookups.h"
 #include "platform/widgets/twips.h"
+#include "widgets/modes/studycontrols.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,7 +108,11 @@ QWidget *FormMain::createQuiz()
 
     wordBox = named(new QLineEdit, QStringLiteral("Text1"));
     wordBox->setAlignment(Qt::AlignCenter);
-    QFont word(QStringLiteral("Times New Roman"), 36);
+    // In the display settings' font from the start: a text box lays its text out with every
+    // font it is given, and each new font is looked up among the system's.
+    const TextStyle &style = settings.style(DisplaySettings::MainWord);
+    QFont word(style.fontName);
+    word.setPointSizeF(studycontrols::fontpointsize(style.fontSize));
     word.setBold(true);
     wordBox->setFont(word);
     wordBox->setAccessibleName(tr("Word"));

@@ -2,37 +2,55 @@
 #include "leanstyle.h"
 
 #include <QGroupBox>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOption>
 
 namespace {
 
-// Two chevrons pointing right, or down when vertical, in the text colour.
-QIcon chevron(bool vertical, const QColor &colour)
+// Two chevrons pointing right, or down when vertical, in the text colour: drawn when shown, as
+// the extension buttons that ask for them seldom are.
+class Chevron : public QIconEngine
 {
-    QIcon icon;
-    for (int side : {16, 32}) {
-        QPixmap image(side, side);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(colour, side / 10.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+public:
+    Chevron(bool vertical, const QColor &colour) : vertical(vertical), colour(colour) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        const qreal side = qMin(rect.width(), rect.height());
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(colour, side / 10.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->translate(rect.topLeft());
         if (vertical) {
-            painter.translate(side, 0);
-            painter.rotate(90);
+            painter->translate(side, 0);
+            painter->rotate(90);
         }
         const qreal unit = side / 16.0;
         for (qreal x : {4.0, 8.5}) {
             const QPointF arrow[] = {
                 {x * unit, 4 * unit}, {(x + 3.5) * unit, 8 * unit}, {x * unit, 12 * unit}};
-            painter.drawPolyline(arrow, 3);
+            painter->drawPolyline(arrow, 3);
         }
-        painter.end();
-        icon.addPixmap(image);
+        painter->restore();
     }
-    return icon;
-}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap image(size);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paint(&painter, image.rect(), mode, state);
+        return image;
+    }
+
+    QIconEngine *clone() const override { return new Chevron(vertical, colour); }
+
+private:
+    bool vertical;
+    QColor colour;
+};
 
 } // namespace
 
@@ -43,8 +61,8 @@ QIcon LeanStyle::standardIcon(StandardPixmap picture, const QStyleOption *option
 {
     if (picture == SP_ToolBarHorizontalExtensionButton ||
         picture == SP_ToolBarVerticalExtensionButton)
-        return chevron(picture == SP_ToolBarVerticalExtensionButton,
-                       standardPalette().color(QPalette::ButtonText));
+        return QIcon(new Chevron(picture == SP_ToolBarVerticalExtensionButton,
+                                 standardPalette().color(QPalette::ButtonText)));
     return QProxyStyle::standardIcon(picture, option, widget);
 }
 

@@ -47,11 +47,16 @@ void setfontname(QWidget *control, const QString &name)
     control->setFont(font);
 }
 
+double fontpointsize(float size)
+{
+    // A size no screen font can take would only bring warnings.
+    return std::clamp(double(size), 1.0, 500.0);
+}
+
 void setfontsize(QWidget *control, float size)
 {
     QFont font = control->font();
-    // A size no screen font can take would only bring warnings.
-    font.setPointSizeF(std::clamp(double(size), 1.0, 500.0));
+    font.setPointSizeF(fontpointsize(size));
     control->setFont(font);
 }
 

@@ -22,6 +22,8 @@ void setbackcolor(QWidget *control, qint32 color);
 void settextcolor(QWidget *control, qint32 color);
 void setfontname(QWidget *control, const QString &name);
 void setfontsize(QWidget *control, float size);
+// A font size as the settings give it, kept to what a screen font can take.
+double fontpointsize(float size);
 
 // A button of the study windows: the caption under a small picture, so that both fit the
 // narrow buttons, on a face of the given colour.
