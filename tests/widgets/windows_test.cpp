@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 
 using namespace testsupport;
 using platform::answer;
@@ -158,6 +159,24 @@ TEST_F(windows, AutoModeMovesOnByItselfUntilStoppedAndExitAsks)
     second.start();
     click(&second, "mnuexit"); // without a question
     EXPECT_FALSE(second.isVisible());
+}
+
+TEST_F(windows, TheBuiltPicturesShowTheirOwnPixels)
+{
+    start();
+    const auto pixels = [](const QIcon &icon, int side) {
+        const QImage image =
+            icon.pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    };
+    const auto built = [](const QString &resource) {
+        QFile file(resource);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QToolBar *toolbar = control<QToolBar>(&window, "Toolbar1");
+    const QIcon bold = toolbar->actions().last()->icon();
+    EXPECT_EQ(pixels(bold, 24), built(":/toolbar/format-text-bold.argb"));
+    EXPECT_EQ(pixels(QApplication::windowIcon(), 32), built(":/icons/vocabrix-32.argb"));
 }
 
 TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)

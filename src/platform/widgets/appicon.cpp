@@ -23,18 +23,26 @@ QPixmap rendered(int pixels)
             break;
         }
     }
-    QFile file(QStringLiteral(":/icons/vocabrix-%1.argb").arg(source));
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (bytes.size() != qsizetype(source) * source * 4)
-        return QPixmap();
-    QImage image(reinterpret_cast<const uchar *>(bytes.constData()), source, source,
-                 QImage::Format_ARGB32_Premultiplied);
-    if (source != pixels)
-        image = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(image);
+    const QPixmap image =
+        renderedpixmap(QStringLiteral(":/icons/vocabrix-%1.argb").arg(source), source);
+    if (source == pixels || image.isNull())
+        return image;
+    return image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
+
+QPixmap renderedpixmap(const QString &resource, int side)
+{
+    QFile file(resource);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (bytes.size() != qsizetype(side) * side * 4)
+        return QPixmap();
+    // A copy: the pixmap may keep the image it is made from, and this one's pixels are borrowed.
+    const QImage borrowed(reinterpret_cast<const uchar *>(bytes.constData()), side, side,
+                          QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(borrowed.copy());
+}
 
 QPixmap applicationpixmap(int size, qreal devicepixelratio)
 {

@@ -12,4 +12,8 @@ QIcon applicationicon();
 // The icon at a size in device-independent pixels, sharp on high-DPI screens.
 QPixmap applicationpixmap(int size, qreal devicepixelratio);
 
+// A square picture the build rendered to raw pixels (32-bit premultiplied ARGB) as a
+// resource, or a null pixmap when the resource is not that size.
+QPixmap renderedpixmap(const QString &resource, int side);
+
 } // namespace platform
