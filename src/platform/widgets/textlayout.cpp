@@ -41,13 +41,35 @@ fittedtext fittext(const QString &text, const QFont &font, int width, int height
 {
     const double size = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
     const double smallest = std::max(6.0, size * smallestfraction);
-    QFont trial = font;
-    for (double candidate = size; candidate >= smallest; candidate -= 0.5) {
-        trial.setPointSizeF(candidate);
+    // The candidates go down from the font's size in half points. Most texts fit at the first;
+    // for the others the largest that fits is found by halving, as each size tried is a font
+    // looked up and a layout made.
+    const int candidates = size >= smallest ? int((size - smallest) / 0.5 + 1e-9) + 1 : 0;
+    const auto fits = [&](int candidate, QStringList &lines) {
+        QFont trial = font;
+        trial.setPointSizeF(size - 0.5 * candidate);
         const QFontMetrics metrics(trial);
-        const QStringList lines = wraptext(text, trial, width, 1 << 20);
-        if (lines.size() * metrics.lineSpacing() <= height + metrics.leading())
-            return {trial, lines};
+        lines = wraptext(text, trial, width, 1 << 20);
+        return lines.size() * metrics.lineSpacing() <= height + metrics.leading();
+    };
+    QStringList found;
+    int low = 1, high = candidates; // the answer lies in [low, high); high means none fits
+    if (candidates > 0 && fits(0, found))
+        high = 0;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        QStringList lines;
+        if (fits(middle, lines)) {
+            high = middle;
+            found = lines;
+        } else {
+            low = middle + 1;
+        }
+    }
+    QFont trial = font;
+    if (high < candidates) {
+        trial.setPointSizeF(size - 0.5 * high);
+        return {trial, found};
     }
     trial.setPointSizeF(smallest);
     return {trial, wraptext(text, trial, width, height)};
