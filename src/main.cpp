@@ -5,10 +5,14 @@
 #include "widgets/main/formmain.h"
 #include "widgets/main/guardedapplication.h"
 
+#include <optional>
+
 int main(int argc, char *argv[])
 {
-    const platform::FontConfigurationReader fonts;
+    auto fonts = std::make_optional<platform::FontConfigurationReader>();
     GuardedApplication application(argc, argv);
+    // Done before the window is made, which may fork a helper process (see FormMain).
+    fonts.reset();
     platform::DesktopServices desktop;
     application.setDialogs(desktop.services().dialogs);
     FormMain window(desktop.services());

@@ -53,13 +53,15 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     : QMainWindow(parent), services(services), words(services.appinfo->programfolder()),
       review(words, *services.random)
 {
-    // Read on a second core while this thread builds the window.
-    words.prefetch(firstdictionary);
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
     settings.load(services.appinfo->programfolder());
     createActions();
     createMenus();
+    // Read on a second core while this thread builds the rest of the window. Not before the
+    // menu bar: making it may start a helper process (D-Bus looking for a session bus), and a
+    // process forked while another thread holds a lock can hang on it before it runs.
+    words.prefetch(firstdictionary);
     createControls();
     connectReview();
     connectDescription();
