@@ -4,9 +4,6 @@
 #include "platform/services.h"
 #include "platform/textfile.h"
 
-#include <QFileInfo>
-#include <QStringList>
-
 namespace {
 
 const QString automaticKey = QStringLiteral("speak_automatically");
@@ -15,15 +12,12 @@ const QString rateKey = QStringLiteral("rate");
 
 } // namespace
 
-SpeechSettings speechSettingsFromText(const QString &text)
+namespace {
+
+SpeechSettings fromPairs(const platform::keyvalues &pairs)
 {
     SpeechSettings settings;
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        const QString value = line.mid(equals + 1).trimmed();
+    for (const auto &[key, value] : pairs) {
         bool ok = false;
         if (key == automaticKey) {
             if (value == QLatin1String("yes") || value == QLatin1String("no"))
@@ -39,15 +33,16 @@ SpeechSettings speechSettingsFromText(const QString &text)
     return settings;
 }
 
+} // namespace
+
+SpeechSettings speechSettingsFromText(const QString &text)
+{
+    return fromPairs(platform::keyvaluesfromtext(text));
+}
+
 SpeechSettings readSpeechSettings(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return {};
-    try {
-        return speechSettingsFromText(platform::readtext(path));
-    } catch (const std::exception &) {
-        return {};
-    }
+    return fromPairs(platform::readkeyvalues(path));
 }
 
 QString speechSettingsText(const SpeechSettings &settings)
@@ -57,11 +52,10 @@ QString speechSettingsText(const SpeechSettings &settings)
         settings.voice.contains(QLatin1Char('\n')) || settings.voice.contains(QLatin1Char('\r'))
             ? QString()
             : settings.voice.trimmed();
-    const QStringList lines{automaticKey + QLatin1Char('=') +
-                                QLatin1String(settings.speakAutomatically ? "yes" : "no"),
-                            voiceKey + QLatin1Char('=') + voice,
-                            rateKey + QLatin1Char('=') + QString::number(settings.rate)};
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return platform::keyvaluetext(
+        {{automaticKey, QLatin1String(settings.speakAutomatically ? "yes" : "no")},
+         {voiceKey, voice},
+         {rateKey, QString::number(settings.rate)}});
 }
 
 void writeSpeechSettings(platform::files &files, const QString &path,

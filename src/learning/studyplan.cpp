@@ -5,8 +5,6 @@
 #include "platform/textfile.h"
 #include "timetext.h"
 
-#include <QFileInfo>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -24,15 +22,12 @@ constexpr double lowestRetention = 0.7, highestRetention = 0.97;
 
 } // namespace
 
-StudyPlan studyPlanFromText(const QString &text)
+namespace {
+
+StudyPlan fromPairs(const platform::keyvalues &pairs)
 {
     StudyPlan plan;
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        const QString value = line.mid(equals + 1).trimmed();
+    for (const auto &[key, value] : pairs) {
         bool ok = false;
         if (key == examKey) {
             const QDate date = QDate::fromString(value, Qt::ISODate);
@@ -51,25 +46,24 @@ StudyPlan studyPlanFromText(const QString &text)
     return plan;
 }
 
+} // namespace
+
+StudyPlan studyPlanFromText(const QString &text)
+{
+    return fromPairs(platform::keyvaluesfromtext(text));
+}
+
 StudyPlan readStudyPlan(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return {};
-    try {
-        return studyPlanFromText(platform::readtext(path));
-    } catch (const std::exception &) {
-        return {};
-    }
+    return fromPairs(platform::readkeyvalues(path));
 }
 
 QString studyPlanText(const StudyPlan &plan)
 {
-    QStringList lines;
-    lines << examKey + QLatin1Char('=') +
-                 (plan.examDate ? plan.examDate->toString(Qt::ISODate) : QString());
-    lines << retentionKey + QLatin1Char('=') + QString::number(plan.desiredRetention, 'g', 4);
-    lines << perDayKey + QLatin1Char('=') + QString::number(plan.newWordsPerDay);
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return platform::keyvaluetext(
+        {{examKey, plan.examDate ? plan.examDate->toString(Qt::ISODate) : QString()},
+         {retentionKey, QString::number(plan.desiredRetention, 'g', 4)},
+         {perDayKey, QString::number(plan.newWordsPerDay)}});
 }
 
 void writeStudyPlan(platform::files &files, const QString &path, const StudyPlan &plan)

@@ -129,4 +129,34 @@ void writebytes(const QString &path, const QByteArray &bytes, const writefault &
     }
 }
 
+keyvalues keyvaluesfromtext(const QString &text)
+{
+    keyvalues pairs;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals >= 0)
+            pairs.append({line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+    }
+    return pairs;
+}
+
+keyvalues readkeyvalues(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    try {
+        return keyvaluesfromtext(readtext(path));
+    } catch (const std::exception &) {
+        return {};
+    }
+}
+
+QString keyvaluetext(const keyvalues &pairs)
+{
+    QString text;
+    for (const auto &[key, value] : pairs)
+        text += key + QLatin1Char('=') + value + QStringLiteral("\r\n");
+    return text;
+}
+
 } // namespace platform

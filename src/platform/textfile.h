@@ -3,8 +3,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <functional>
+#include <utility>
 
 namespace platform {
 
@@ -18,6 +20,15 @@ QString decodewindows1252(QByteArrayView bytes);
 // Reads a whole file; throws vocabrix::error (io) when it cannot be read.
 QByteArray readbytes(const QString &path);
 QString readtext(const QString &path);
+
+// The settings files of the program's own (settings/study.txt, settings/speech.txt): one
+// "key=value" a line, blanks around either ignored, lines without "=" skipped, CR LF written.
+using keyvalues = QList<std::pair<QString, QString>>;
+keyvalues keyvaluesfromtext(const QString &text);
+// The pairs of a file; none when it is missing or cannot be read, so that its owner's defaults
+// stand.
+keyvalues readkeyvalues(const QString &path);
+QString keyvaluetext(const keyvalues &pairs);
 
 // What a test makes of a write: a hook at the moment a crash or a power cut would interrupt it
 // (the new bytes are in the temporary file, the old file still stands), and a failure after
