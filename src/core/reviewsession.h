@@ -2,7 +2,8 @@
 #pragma once
 
 // The review quiz: the word on show, its five choices and where each stands, the score. The
-// right meaning is always choice 0; the layout decides which slot (1 to 5, top to bottom) each
+// right meaning is always choice 0, and no other choice reads as it or as another (the same
+// text but for case and spaces); the layout decides which slot (1 to 5, top to bottom) each
 // choice stands in.
 
 #include "reviewrules.h"
@@ -45,7 +46,8 @@ public:
     int slotOf(int choice) const;
     int choiceInSlot(int slot) const;
 
-    // Answers with a choice; every answer counts, also a second one to the same word.
+    // Answers with a choice; every answer counts, also a second one to the same word. A blank
+    // slot, where the list had no other meaning to show, is no answer.
     void answer(int choice);
     void answerSlot(int slot);
 
@@ -63,6 +65,8 @@ signals:
 private:
     void show(int newPosition);
     void fillChoices();
+    // The meaning for the wrong choice in slot `shown` from a drawn position.
+    QString distinctMeaning(int drawn, int shown) const;
     void shuffleLayout();
 
     const Dictionary &dictionary;

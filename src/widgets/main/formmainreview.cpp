@@ -59,6 +59,9 @@ void FormMain::showCard()
     for (int i = 0; i < ReviewSession::choiceCount; ++i) {
         answerbutton *button = answerButtons[i];
         button->setText(review.choices()[i]);
+        // A list with fewer than five meanings leaves a slot blank: nothing to choose there.
+        button->setEnabled(i == ReviewSession::rightChoice ||
+                           !review.choices()[i].trimmed().isEmpty());
         button->move(button->x(), platform::twips(slottops[review.slotOf(i)]));
     }
 }
