@@ -63,6 +63,27 @@ void ReviewSession::show(int newPosition)
     emit cardChanged();
 }
 
+void ReviewSession::follow()
+{
+    const int n = dictionary.count();
+    const QString key = shownWord.trimmed();
+    const auto showsWord = [&](int at) {
+        return !key.isEmpty() &&
+               dictionary.word(at).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+    };
+    int found = showsWord(position) ? position : -1;
+    for (int at = 1; found < 0 && at < n; ++at)
+        if (showsWord(at))
+            found = at;
+    if (found < 0)
+        found = inreviewrange(position, n) ? position : drawposition(random.rnd(), n);
+    position = found;
+    shownWord = dictionary.word(position);
+    shownUsage = styleusage(dictionary.usage(position));
+    fillChoices();
+    emit cardChanged();
+}
+
 void ReviewSession::fillChoices()
 {
     shownChoices = {};

@@ -37,6 +37,10 @@ public:
     void flash();
     void next();
     void previous();
+    // After the dictionary's entries changed under the card: the word on show stays where the
+    // list still holds it, as its entry now reads, with fresh choices in the same slots.
+    // Otherwise the position stays, or a word is drawn when the position left the range.
+    void follow();
 
     int currentPosition() const { return position; }
     QString word() const { return shownWord; }

@@ -21,6 +21,8 @@
 void FormMain::connectReview()
 {
     connect(&review, &ReviewSession::cardChanged, this, &FormMain::showCard);
+    // An edit saved in the XML editor: the quiz goes on with the entries as saved.
+    connect(&words, &Dictionary::entriesReplaced, &review, &ReviewSession::follow);
     connect(&review, &ReviewSession::scoreChanged, this, &FormMain::showScore);
     connect(&review, &ReviewSession::answered, this,
             [this](const QString &word, const QString &chosenMeaning, bool right) {
