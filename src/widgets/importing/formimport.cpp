@@ -355,6 +355,9 @@ void FormImport::showEntries()
     QString problem;
     try {
         entries = importer::toEntries(file.table, chosenMapping());
+        // A dictionary exported from here may bring its heading along; the new one has its own.
+        entries.removeIf(
+            [](const importer::Entry &entry) { return isDictionaryHeading(entry.word); });
     } catch (const vocabrix::error &failure) {
         entries.clear();
         problem = failure.message();
@@ -394,7 +397,11 @@ void FormImport::confirm()
 
 bool FormImport::writeDictionary(const QString &target)
 {
-    QStringList words, meanings, usages;
+    // The first entry of a dictionary is never asked: it is the list's heading.
+    QStringList words{dictionaryHeadingWord()};
+    QStringList meanings{tr("%n words imported from %1", nullptr, int(entries.size()))
+                             .arg(QFileInfo(sourcePath).fileName())};
+    QStringList usages{QString()};
     for (const importer::Entry &entry : std::as_const(entries)) {
         words.append(entry.word);
         meanings.append(entry.meaning);
@@ -403,7 +410,7 @@ bool FormImport::writeDictionary(const QString &target)
     try {
         services.files->write(
             services.programPath(target),
-            dictionarybytes(words, meanings, usages, int(entries.size()), finalline::empty));
+            dictionarybytes(words, meanings, usages, int(words.size()), finalline::empty));
         return true;
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
