@@ -188,3 +188,81 @@ TEST(Import, QuizletKvtmlAndNewAnkiGiveTheirEntries)
         EXPECT_EQ(vocabrix.window.dictionary().usage(1), expected[kind].second);
     }
 }
+
+TEST(Import, AOneLanguageKdeListBringsItsDefinitionsAndNoListComesWithoutMeanings)
+{
+    fakeservices fakes;
+    program vocabrix(fakes);
+    // As Parley saves a list in one language: each definition in the comment.
+    fakes.write("gre.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
+<kvtml version="2.0">
+  <information>
+    <generator>Parley 1.1</generator>
+    <title>GRE words</title>
+  </information>
+  <identifiers>
+    <identifier id="0">
+      <name>English</name>
+      <locale>en</locale>
+    </identifier>
+  </identifiers>
+  <entries>
+    <entry id="0">
+      <translation id="0">
+        <text>abate</text>
+        <comment>make less active or intense</comment>
+        <example>The storm did not abate until dawn.</example>
+      </translation>
+    </entry>
+    <entry id="1">
+      <translation id="0">
+        <text>laconic</text>
+        <comment>brief and to the point</comment>
+      </translation>
+    </entry>
+    <entry id="2">
+      <translation id="0">
+        <text>zeal</text>
+        <comment>eager interest</comment>
+      </translation>
+    </entry>
+  </entries>
+  <lessons>
+    <container>
+      <name>Lesson 1</name>
+      <entry id="0"/>
+      <entry id="1"/>
+      <entry id="2"/>
+    </container>
+  </lessons>
+</kvtml>
+)");
+    QWidget *dialog = vocabrix.importing(QStringLiteral("gre.kvtml"));
+    ASSERT_TRUE(dialog);
+    auto *meaning = control<QComboBox>(dialog, QStringLiteral("meaningColumnChoice"));
+    auto *count = control<QLabel>(dialog, QStringLiteral("entryCountLabel"));
+    auto *import = control<QWidget>(dialog, QStringLiteral("importButton"));
+    EXPECT_EQ(meaning->currentText(), "Comment");
+    // Each choice of the meaning column: what the dialog says, and whether it imports.
+    // (none), English, Example, Comment, Paraphrase (in no entry here).
+    const std::vector<std::tuple<Qt::Key, const char *, bool>> choices{
+        {Qt::Key_Home, "No meanings: choose the column that holds the meanings;", false},
+        {Qt::Key_End, "No meanings: the column Paraphrase is empty;", false},
+        {Qt::Key_Up, "Entries to import: 3", true},
+        {Qt::Key_Up, "Entries to import: 3 (2 without a meaning)", true},
+        {Qt::Key_Down, "Entries to import: 3", true}};
+    for (const auto &[key, told, imports] : choices) {
+        QTest::keyClick(meaning, key);
+        const QString shown = count->text();
+        EXPECT_TRUE(imports ? shown == told : shown.startsWith(told)) << shown.toStdString();
+        EXPECT_EQ(import->isEnabled(), imports) << told;
+    }
+    vocabrix.confirm(dialog, QStringLiteral("gre words"));
+    const Dictionary &words = vocabrix.window.dictionary();
+    EXPECT_EQ(
+        words.meanings().mid(1, 3),
+        QStringList({"make less active or intense", "brief and to the point", "eager interest"}));
+    EXPECT_EQ(words.usage(1), "The storm did not abate until dawn.");
+    EXPECT_EQ(vocabrix.askedWords(), QStringList({"abate", "laconic", "zeal"}));
+}
