@@ -53,13 +53,28 @@ qint16 Dictionary::load(const QString &stored)
     // An oversized file throws before the path or the lists change.
     Entries found = read(stored);
     storedPath = stored;
+    take(std::move(found));
+    emit loaded();
+    return wordCount;
+}
+
+void Dictionary::replaceEntries(platform::files &files, const QStringList &newWords,
+                                const QStringList &newMeanings, const QStringList &newUsages,
+                                finalline ending)
+{
+    files.write(filePath(),
+                dictionarybytes(newWords, newMeanings, newUsages, int(newWords.size()), ending));
+    take(readentries(filePath(), parses));
+    emit entriesReplaced();
+}
+
+void Dictionary::take(Entries found)
+{
     for (size_t kind = 0; kind < lists.size(); ++kind) {
         found[kind].append(QString());
         lists[kind] = std::move(found[kind]);
     }
     wordCount = qint16(lists[Words].size() - 1);
-    emit loaded();
-    return wordCount;
 }
 
 QString Dictionary::at(Kind kind, int position) const

@@ -3,7 +3,7 @@
 
 // The loaded dictionary: which file it is, its three lists and its word count. Every window
 // reads the entries from here; only the load, the editor's save and the description change
-// them.
+// them, and only the dictionary writes its file.
 
 #include "dictionarywriter.h"
 
@@ -60,12 +60,21 @@ public:
     // vocabrix::error (io) and leaves the file as it was when it cannot be written.
     void save(platform::files &files, finalline ending) const;
 
+    // Writes these entries over the file and reads them back from it, so the dictionary is what
+    // the file holds. Throws vocabrix::error (io) and leaves the file and the lists as they were
+    // when it cannot be written.
+    void replaceEntries(platform::files &files, const QStringList &newWords,
+                        const QStringList &newMeanings, const QStringList &newUsages,
+                        finalline ending);
+
     // How many times a file was parsed by load (a load parses once).
     int parseCount() const { return parses; }
 
 signals:
     // The lists were replaced by a load.
     void loaded();
+    // The same file holds other entries now, and so do the lists: positions may have moved.
+    void entriesReplaced();
 
 private:
     using Entries = std::array<QStringList, 3>;
@@ -83,6 +92,7 @@ private:
 
     QString at(Kind kind, int position) const;
     Entries read(const QString &stored);
+    void take(Entries found);
 
     QString folder;
     QString storedPath;

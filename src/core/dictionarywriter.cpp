@@ -65,3 +65,13 @@ QString dictionarytext(const QStringList &words, const QStringList &meanings,
 {
     return QString::fromUtf8(dictionarybytes(words, meanings, usages, count, ending));
 }
+
+QString dictionaryHeadingWord()
+{
+    return QStringLiteral("About this dictionary");
+}
+
+bool isDictionaryHeading(const QString &word)
+{
+    return word.simplified().compare(dictionaryHeadingWord(), Qt::CaseInsensitive) == 0;
+}

@@ -17,3 +17,8 @@ QByteArray dictionarybytes(const QStringList &words, const QStringList &meanings
                            const QStringList &usages, int count, finalline ending);
 QString dictionarytext(const QStringList &words, const QStringList &meanings,
                        const QStringList &usages, int count, finalline ending);
+
+// A dictionary's first entry is its heading: it describes the list, and the quiz and the other
+// modes never ask it. The program's own lists have this word there.
+QString dictionaryHeadingWord();
+bool isDictionaryHeading(const QString &word);

@@ -79,3 +79,8 @@ qint16 countup(qint16 count)
 {
     return count < std::numeric_limits<qint16>::max() ? qint16(count + 1) : count;
 }
+
+bool sameMeaning(const QString &a, const QString &b)
+{
+    return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
+}

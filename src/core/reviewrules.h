@@ -39,3 +39,6 @@ QString percenttext(int correct, int incorrect);
 QString logline(bool right, const QString &caption, const QString &word);
 // Counters stop at the largest value they can hold instead of wrapping.
 qint16 countup(qint16 count);
+
+// Two meanings a learner could not tell apart: the same text but for case and spaces.
+bool sameMeaning(const QString &a, const QString &b);

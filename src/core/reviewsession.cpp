@@ -63,11 +63,51 @@ void ReviewSession::show(int newPosition)
     emit cardChanged();
 }
 
+void ReviewSession::follow()
+{
+    const int n = dictionary.count();
+    const QString key = shownWord.trimmed();
+    const auto showsWord = [&](int at) {
+        return !key.isEmpty() &&
+               dictionary.word(at).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+    };
+    int found = showsWord(position) ? position : -1;
+    for (int at = 1; found < 0 && at < n; ++at)
+        if (showsWord(at))
+            found = at;
+    if (found < 0)
+        found = inreviewrange(position, n) ? position : drawposition(random.rnd(), n);
+    position = found;
+    shownWord = dictionary.word(position);
+    shownUsage = styleusage(dictionary.usage(position));
+    fillChoices();
+    emit cardChanged();
+}
+
 void ReviewSession::fillChoices()
 {
+    shownChoices = {};
     shownChoices[rightChoice] = dictionary.meaning(position);
     for (int i = 1; i < choiceCount; ++i)
-        shownChoices[i] = dictionary.meaning(drawposition(random.rnd(), dictionary.count()));
+        shownChoices[i] = distinctMeaning(drawposition(random.rnd(), dictionary.count()), i);
+}
+
+QString ReviewSession::distinctMeaning(int drawn, int shown) const
+{
+    // Two choices a learner cannot tell apart make one of them a wrong answer that is right, so
+    // a drawn meaning already on show gives way to the next one in the review range that is not.
+    // One draw a choice, as ever; a list with fewer distinct meanings leaves the rest blank.
+    const int n = dictionary.count();
+    int candidate = drawn;
+    for (int tried = 0; tried < n - 1; ++tried, candidate = nextposition(candidate, n)) {
+        const QString meaning = dictionary.meaning(candidate);
+        if (meaning.trimmed().isEmpty())
+            continue;
+        const auto same = [&](const QString &other) { return sameMeaning(meaning, other); };
+        if (std::none_of(shownChoices.begin(), shownChoices.begin() + shown, same))
+            return meaning;
+    }
+    return QString();
 }
 
 void ReviewSession::shuffleLayout()
@@ -90,6 +130,10 @@ int ReviewSession::choiceInSlot(int slot) const
 
 void ReviewSession::answer(int choice)
 {
+    // A blank slot offers nothing to choose.
+    if (choice != rightChoice && shownChoices[choice].trimmed().isEmpty())
+        return;
+    // No other choice reads as the right one (fillChoices), so only the right choice is right.
     const bool right = choice == rightChoice;
     if (right)
         rights = countup(rights);

@@ -2,7 +2,8 @@
 #pragma once
 
 // The review quiz: the word on show, its five choices and where each stands, the score. The
-// right meaning is always choice 0; the layout decides which slot (1 to 5, top to bottom) each
+// right meaning is always choice 0, and no other choice reads as it or as another (the same
+// text but for case and spaces); the layout decides which slot (1 to 5, top to bottom) each
 // choice stands in.
 
 #include "reviewrules.h"
@@ -36,6 +37,10 @@ public:
     void flash();
     void next();
     void previous();
+    // After the dictionary's entries changed under the card: the word on show stays where the
+    // list still holds it, as its entry now reads, with fresh choices in the same slots.
+    // Otherwise the position stays, or a word is drawn when the position left the range.
+    void follow();
 
     int currentPosition() const { return position; }
     QString word() const { return shownWord; }
@@ -45,7 +50,8 @@ public:
     int slotOf(int choice) const;
     int choiceInSlot(int slot) const;
 
-    // Answers with a choice; every answer counts, also a second one to the same word.
+    // Answers with a choice; every answer counts, also a second one to the same word. A blank
+    // slot, where the list had no other meaning to show, is no answer.
     void answer(int choice);
     void answerSlot(int slot);
 
@@ -63,6 +69,8 @@ signals:
 private:
     void show(int newPosition);
     void fillChoices();
+    // The meaning for the wrong choice in slot `shown` from a drawn position.
+    QString distinctMeaning(int drawn, int shown) const;
     void shuffleLayout();
 
     const Dictionary &dictionary;

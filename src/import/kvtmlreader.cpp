@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
 #include <pugixml.hpp>
 #include <vector>
 
@@ -52,6 +53,17 @@ pugi::xml_node translation(const pugi::xml_node &entry, long long id)
     return pugi::xml_node();
 }
 
+// What the first language's translation may say besides its text, as a column each. A list in
+// one language (Parley's own) keeps each definition in the comment or the paraphrase.
+struct Note
+{
+    const char *element;
+    const char *name;
+};
+constexpr std::array<Note, 3> notes{{{"example", QT_TRANSLATE_NOOP("importer", "Example")},
+                                     {"comment", QT_TRANSLATE_NOOP("importer", "Comment")},
+                                     {"paraphrase", QT_TRANSLATE_NOOP("importer", "Paraphrase")}}};
+
 Table readVersion2(const pugi::xml_node &root)
 {
     const std::vector<Language> found = languages(root);
@@ -61,16 +73,29 @@ Table readVersion2(const pugi::xml_node &root)
     table.html = false;
     for (const Language &language : found)
         table.columns.append(language.name);
-    table.columns.append(tr("Example"));
+    for (const Note &note : notes)
+        table.columns.append(tr(note.name));
+    std::array<bool, notes.size()> noted{};
     for (const pugi::xml_node &entry : root.child("entries").children("entry")) {
         QStringList row;
         for (const Language &language : found)
             row.append(text(translation(entry, language.id).child("text")));
-        row.append(text(translation(entry, found.front().id).child("example")));
+        const pugi::xml_node first = translation(entry, found.front().id);
+        for (size_t note = 0; note < notes.size(); ++note) {
+            row.append(text(first.child(notes[note].element)));
+            noted[note] = noted[note] || !row.back().trimmed().isEmpty();
+        }
         table.rows.append(std::move(row));
     }
-    const int example = int(found.size());
-    table.mapping = {0, found.size() > 1 ? 1 : -1, example};
+    const int example = int(found.size()), comment = example + 1, paraphrase = example + 2;
+    int meaning = -1;
+    if (found.size() > 1)
+        meaning = 1;
+    else if (noted[1])
+        meaning = comment;
+    else if (noted[2])
+        meaning = paraphrase;
+    table.mapping = {0, meaning, example};
     return table;
 }
 

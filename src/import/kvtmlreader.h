@@ -2,8 +2,9 @@
 #pragma once
 
 // KDE's vocabulary files (KVTML 2, Parley and KWordQuiz): a column per language, in the order
-// of the identifiers, and the first language's example. The first two languages are the word
-// and the meaning, the example the usage.
+// of the identifiers, then the first language's example, comment and paraphrase. The first
+// language is the word, the example the usage; the meaning is the second language, or in a
+// list of one language its comment (else its paraphrase), where definitions are kept.
 
 #include "import/table.h"
 

@@ -106,12 +106,12 @@ QList<Entry> toEntries(const Table &table, const Mapping &mapping)
                     fieldText(table, row, mapping.usage)};
         if (entry.word.isEmpty())
             continue;
-        if (entries.size() == maxEntries)
+        if (entries.size() == maxWords)
             throw vocabrix::error(vocabrix::error::overflow,
                                   QCoreApplication::translate(
                                       "importer", "The list has more than %1 words, more than a "
                                                   "dictionary can hold.")
-                                      .arg(maxEntries));
+                                      .arg(maxWords));
         entries.append(std::move(entry));
     }
     return entries;

@@ -11,8 +11,10 @@
 
 namespace importer {
 
-// A dictionary holds at most this many entries (its counters are 16-bit).
+// A dictionary holds at most this many entries (its counters are 16-bit); the first is its
+// heading, so a list brings at most maxWords words.
 constexpr qsizetype maxEntries = 32767;
+constexpr qsizetype maxWords = maxEntries - 1;
 
 struct Entry
 {
@@ -57,7 +59,7 @@ Mapping guessMapping(const QStringList &columns);
 bool looksLikeHeader(const QStringList &fields);
 
 // The entries of the table under its mapping: fields as plain text, trimmed; rows without a
-// word are skipped. Throws vocabrix::error (overflow) beyond maxEntries.
+// word are skipped. Throws vocabrix::error (overflow) beyond maxWords.
 QList<Entry> toEntries(const Table &table);
 QList<Entry> toEntries(const Table &table, const Mapping &mapping);
 

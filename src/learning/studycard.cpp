@@ -90,11 +90,6 @@ QString partOfSpeech(const QString &meaning)
     return text.mid(1, close - 1).trimmed().toString().toCaseFolded();
 }
 
-bool sameMeaning(const QString &a, const QString &b)
-{
-    return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
-}
-
 QList<int> chooseDistractors(const QStringList &meanings, int position,
                              const QList<int> &confusable, const QList<int> &samePartOfSpeech,
                              int first, int end, const std::function<int(int)> &draw)

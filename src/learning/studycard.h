@@ -3,6 +3,8 @@
 
 #include "fsrs.h"
 
+#include "core/reviewrules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,9 +25,6 @@ QString clozeHint(const QString &sentence, const QString &word);
 
 // The part of speech a meaning starts with: "v." for "(v.) make less active".
 QString partOfSpeech(const QString &meaning);
-
-// Two meanings a learner could not tell apart: the same text but for case and spaces.
-bool sameMeaning(const QString &a, const QString &b);
 
 // Four (or, in a tiny dictionary, fewer) wrong choices for the word at a position, as positions:
 // first from its confusable words present in the dictionary (drawn among the first eight, so

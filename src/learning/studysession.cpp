@@ -36,12 +36,15 @@ StudySession::StudySession(const Dictionary &dictionary, std::function<ProgressS
                            platform::clock &clock, platform::random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), store(std::move(store)), clock(clock), random(random)
 {
-    // A session's positions belong to the dictionary it began with: another load begins anew.
-    connect(&dictionary, &Dictionary::loaded, this, [this] {
+    // A session's positions belong to the entries it began with: another load, or an edit
+    // saved over them, begins anew.
+    const auto restart = [this] {
         indexed = false;
         if (currentPhase != Phase::Finished)
             start();
-    });
+    };
+    connect(&dictionary, &Dictionary::loaded, this, restart);
+    connect(&dictionary, &Dictionary::entriesReplaced, this, restart);
 }
 
 void StudySession::setPlan(std::optional<QDate> date, int perDay)

@@ -60,7 +60,7 @@ TEST_F(reviewtest, BeginShowsADrawnWordAsStoredAndAnEmptyDictionaryClearsIt)
     fakes.random.script({fakerandom::forposition(2, 5)});
     script({3, 4, 1, 2});
     session.begin();
-    EXPECT_EQ(card(), "two|(I)It.(I)|m2/m3/m4/m1/m2");
+    EXPECT_EQ(card(), "two|(I)It.(I)|m2/m3/m4/m1/") << "four meanings to draw from, one blank";
     dictionary.load("/XML/missing.xml");
     QSignalSpy changed(&session, &ReviewSession::cardChanged);
     EXPECT_THROW(session.begin(), vocabrix::error);
@@ -118,10 +118,12 @@ TEST_F(reviewtest, NoSlotIsNoAnswerCountersStopAndPercentagesHaveTwoDigitsEachSi
     session.answerSlot(5);
     session.answerSlot(-1);
     EXPECT_EQ(answered.count(), 0);
-    script({2, 2, 2, 2}); // every choice reads m2, the right meaning at position 2
+    script({2, 2, 2, 2}); // each draw of the right one gives way: m2/m3/m4/m1/(blank)
     session.next();
+    session.answer(4);
+    EXPECT_EQ(answered.count(), 0) << "a blank slot is no answer";
     session.answer(3);
-    EXPECT_EQ(session.wrongCount(), 1) << "the right text in another choice is wrong";
+    EXPECT_EQ(session.wrongCount(), 1);
     for (int i = 0; i < 32768; ++i) {
         session.answer(0);
         session.answer(1);
@@ -132,6 +134,53 @@ TEST_F(reviewtest, NoSlotIsNoAnswerCountersStopAndPercentagesHaveTwoDigitsEachSi
         {1, 0, "100.00"}, {2, 1, "66.67"}, {1, 19, "05.00"}, {0, 1, "00.00"}, {0, 0, "00.00"}};
     for (const auto &[right, wrong, text] : table)
         EXPECT_EQ(percenttext(right, wrong), local(text));
+}
+
+TEST(reviewchoices, NoTwoChoicesReadAlikeAndBlankMeaningsAreNeverOffered)
+{
+    // A list, the position shown, the draws of its four other choices: what the five read.
+    struct Case
+    {
+        std::vector<const char *> meanings; // entry 0 is the heading
+        int position;
+        std::array<int, 4> draws;
+        const char *choices;
+    };
+    const std::vector<Case> table{
+        // Ten words, the right meaning drawn again and again: never shown twice.
+        {{"h", "m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9"},
+         4,
+         {4, 4, 9, 4},
+         "m4/m5/m6/m9/m7"},
+        // Spelled alike but for case and spaces: one meaning to a learner.
+        {{"h", "lessen", " Lessen ", "help", "LESSEN", "praise", "hide", "scold"},
+         1,
+         {2, 4, 2, 7},
+         "lessen/help/praise/hide/scold"},
+        // Two wrong draws alike: the second gives way too.
+        {{"h", "a", "b", "b", "c", "d"}, 1, {2, 3, 3, 3}, "a/b/c/d/"},
+        // Fewer than five meanings, blanks among them: the rest stay blank.
+        {{"h", "x", "X", "", "y", "  ", "x "}, 1, {2, 3, 3, 6}, "x/y///"},
+        // The heading is no choice, wherever the draws fall.
+        {{"heading", "p", "q"}, 2, {1, 1, 2, 2}, "q/p///"},
+    };
+    for (const Case &each : table) {
+        testsupport::fakeservices fakes;
+        std::vector<testsupport::entry> entries;
+        for (const char *meaning : each.meanings)
+            entries.push_back({"w", meaning, "u"});
+        fakes.write("XML/list.xml", testsupport::flatxml(entries));
+        Dictionary dictionary(fakes.appinfo.folder);
+        const int n = dictionary.load("/XML/list.xml");
+        ReviewSession session(dictionary, fakes.random);
+        fakes.random.script({fakerandom::forposition(each.position, n)});
+        for (int draw : each.draws)
+            fakes.random.script({fakerandom::forposition(draw, n)});
+        session.begin();
+        EXPECT_EQ(QStringList(session.choices().begin(), session.choices().end()).join('/'),
+                  QLatin1String(each.choices))
+            << each.choices;
+    }
 }
 
 } // namespace

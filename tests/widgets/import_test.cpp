@@ -2,6 +2,7 @@
 // Word lists from elsewhere become dictionaries through the import dialog, only once the
 // learner confirms; an Anki history joins the progress only with consent, and only once.
 
+#include "core/dictionary.h"
 #include "import/csvreader.h"
 #include "import/packages.h"
 #include "learning/progressstore.h"
@@ -32,6 +33,17 @@ struct program
         click(&window, QStringLiteral("mnuImportWords"));
         QWidget *dialog = topwindow(QStringLiteral("FormImport"));
         return dialog && dialog->isVisible() ? dialog : nullptr;
+    }
+    // The words Next shows, once round the list.
+    QStringList askedWords()
+    {
+        QStringList asked;
+        for (int step = 1; step < window.dictionary().count(); ++step) {
+            click(&window, QStringLiteral("Command2(1)"));
+            asked << window.reviewSession().word();
+        }
+        asked.sort();
+        return asked;
     }
     void confirm(QWidget *dialog, const QString &name)
     {
@@ -68,16 +80,25 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
 
     vocabrix.confirm(dialog, QStringLiteral("mine"));
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(vocabrix.window.dictionary().meanings().first(2),
-              QStringList({"to lessen, reduce", "eagerness"}));
-    EXPECT_EQ(vocabrix.window.dictionary().usage(0), "");
+    const Dictionary &words = vocabrix.window.dictionary();
+    EXPECT_EQ(words.meanings().mid(1, 2), QStringList({"to lessen, reduce", "eagerness"}));
+    EXPECT_EQ(vocabrix.askedWords(), QStringList({"abate", "zeal"}));
 
+    // Out and in again: the same words, every one asked, the heading still once.
+    const QStringList imported = words.words();
     fakes.dialogs.expectsavename(fakes.path("out.csv"));
     click(&vocabrix.window, QStringLiteral("mnuExportWords"));
     const auto exported = importer::readCsvFile(fakes.path("out.csv"));
     EXPECT_EQ(
         importer::toEntries(exported.table),
         QList<importer::Entry>({{"abate", "to lessen, reduce", ""}, {"zeal", "eagerness", ""}}));
+    dialog = vocabrix.importing(QStringLiteral("out.csv"));
+    ASSERT_TRUE(dialog);
+    vocabrix.confirm(dialog, QStringLiteral("again"));
+    EXPECT_EQ(words.words(), imported);
+    fakes.dialogs.expectsavename(fakes.path("again.csv"));
+    click(&vocabrix.window, QStringLiteral("mnuExportWords"));
+    EXPECT_EQ(fakes.read("again.csv"), fakes.read("out.csv"));
 
     // The same name again: asked first; "no" keeps the file and the dialog.
     const QByteArray written = fakes.read("XML/mine.xml");
@@ -90,7 +111,7 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     EXPECT_EQ(fakes.read("XML/mine.xml"), written);
     fakes.dialogs.expectstart("A dictionary named mine.xml exists already", platform::answer::yes);
     click(dialog, QStringLiteral("importButton"));
-    EXPECT_EQ(vocabrix.window.dictionary().words().first(1), QStringList({"x"}));
+    EXPECT_EQ(vocabrix.window.dictionary().word(1), "x");
 }
 
 TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
@@ -118,7 +139,7 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
         if (QFile::exists(fakes.path("XML/deck.xml")))
             fakes.dialogs.expectstart("A dictionary named deck.xml", platform::answer::yes);
         vocabrix.confirm(dialog, QStringLiteral("deck"));
-        EXPECT_EQ(vocabrix.window.dictionary().count(), 2);
+        EXPECT_EQ(vocabrix.window.dictionary().count(), 3);
         EXPECT_EQ(vocabrix.window.progressStore().reviewCount(), reviews);
     }
     const auto history = vocabrix.window.progressStore().reviews();
@@ -162,8 +183,86 @@ TEST(Import, QuizletKvtmlAndNewAnkiGiveTheirEntries)
         QWidget *dialog = vocabrix.importing(table[kind].first);
         ASSERT_TRUE(dialog) << table[kind].first.toStdString();
         vocabrix.confirm(dialog, QString::number(kind));
-        EXPECT_EQ(vocabrix.window.dictionary().word(0), "zeal");
-        EXPECT_EQ(vocabrix.window.dictionary().meaning(0), expected[kind].first);
-        EXPECT_EQ(vocabrix.window.dictionary().usage(0), expected[kind].second);
+        EXPECT_EQ(vocabrix.window.dictionary().word(1), "zeal");
+        EXPECT_EQ(vocabrix.window.dictionary().meaning(1), expected[kind].first);
+        EXPECT_EQ(vocabrix.window.dictionary().usage(1), expected[kind].second);
     }
+}
+
+TEST(Import, AOneLanguageKdeListBringsItsDefinitionsAndNoListComesWithoutMeanings)
+{
+    fakeservices fakes;
+    program vocabrix(fakes);
+    // As Parley saves a list in one language: each definition in the comment.
+    fakes.write("gre.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
+<kvtml version="2.0">
+  <information>
+    <generator>Parley 1.1</generator>
+    <title>GRE words</title>
+  </information>
+  <identifiers>
+    <identifier id="0">
+      <name>English</name>
+      <locale>en</locale>
+    </identifier>
+  </identifiers>
+  <entries>
+    <entry id="0">
+      <translation id="0">
+        <text>abate</text>
+        <comment>make less active or intense</comment>
+        <example>The storm did not abate until dawn.</example>
+      </translation>
+    </entry>
+    <entry id="1">
+      <translation id="0">
+        <text>laconic</text>
+        <comment>brief and to the point</comment>
+      </translation>
+    </entry>
+    <entry id="2">
+      <translation id="0">
+        <text>zeal</text>
+        <comment>eager interest</comment>
+      </translation>
+    </entry>
+  </entries>
+  <lessons>
+    <container>
+      <name>Lesson 1</name>
+      <entry id="0"/>
+      <entry id="1"/>
+      <entry id="2"/>
+    </container>
+  </lessons>
+</kvtml>
+)");
+    QWidget *dialog = vocabrix.importing(QStringLiteral("gre.kvtml"));
+    ASSERT_TRUE(dialog);
+    auto *meaning = control<QComboBox>(dialog, QStringLiteral("meaningColumnChoice"));
+    auto *count = control<QLabel>(dialog, QStringLiteral("entryCountLabel"));
+    auto *import = control<QWidget>(dialog, QStringLiteral("importButton"));
+    EXPECT_EQ(meaning->currentText(), "Comment");
+    // Each choice of the meaning column: what the dialog says, and whether it imports.
+    // (none), English, Example, Comment, Paraphrase (in no entry here).
+    const std::vector<std::tuple<Qt::Key, const char *, bool>> choices{
+        {Qt::Key_Home, "No meanings: choose the column that holds the meanings;", false},
+        {Qt::Key_End, "No meanings: the column Paraphrase is empty;", false},
+        {Qt::Key_Up, "Entries to import: 3", true},
+        {Qt::Key_Up, "Entries to import: 3 (2 without a meaning)", true},
+        {Qt::Key_Down, "Entries to import: 3", true}};
+    for (const auto &[key, told, imports] : choices) {
+        QTest::keyClick(meaning, key);
+        const QString shown = count->text();
+        EXPECT_TRUE(imports ? shown == told : shown.startsWith(told)) << shown.toStdString();
+        EXPECT_EQ(import->isEnabled(), imports) << told;
+    }
+    vocabrix.confirm(dialog, QStringLiteral("gre words"));
+    const Dictionary &words = vocabrix.window.dictionary();
+    EXPECT_EQ(
+        words.meanings().mid(1, 3),
+        QStringList({"make less active or intense", "brief and to the point", "eager interest"}));
+    EXPECT_EQ(words.usage(1), "The storm did not abate until dawn.");
+    EXPECT_EQ(vocabrix.askedWords(), QStringList({"abate", "laconic", "zeal"}));
 }

@@ -410,6 +410,44 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
     EXPECT_EQ(text->toPlainText(), "");
 }
 
+TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesInto)
+{
+    start(3);
+    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
+    QWidget *editor = opened("mnueditxml", "FormEdit");
+    auto *xml = control<QPlainTextEdit>(editor, "Text1");
+    // A new word before the one on show, whose meaning is corrected.
+    const QString fresh = "<word>new</word><meaning>fresh</meaning><usage>n</usage><word>w2</word>";
+    xml->setPlainText(xml->toPlainText()
+                          .replace("<word>w2</word>", fresh)
+                          .replace("<meaning>m3</meaning>", "<meaning>m3, corrected</meaning>"));
+    const QByteArray before = fakes.read("XML/gre.xml");
+    for (const bool fails : {true, false}) {
+        fakes.files.fault.fails = fails;
+        fakes.dialogs.expect("Update XML File ?", answer::ok);
+        if (fails)
+            fakes.dialogs.expectstart("The dictionary could not be saved; the file is unchanged.");
+        else
+            fakes.dialogs.expect("File Saved ");
+        click(editor, "Command2");
+        EXPECT_EQ(window.dictionary().count(), fails ? 6 : 7);
+    }
+    EXPECT_NE(fakes.read("XML/gre.xml"), before);
+    EXPECT_EQ(window.reviewSession().currentPosition(), 4);
+    EXPECT_EQ(text(window, "Text1"), "w3");
+    EXPECT_EQ(captions(window)[0], "m3, corrected");
+
+    click(&window, "Command6");
+    description()->selectAll();
+    QTest::keyClicks(description(), "Described");
+    fakes.dialogs.expect(savequestion, answer::yes);
+    click(&window, "Command7");
+    std::vector<entry> expected = sample;
+    expected[3] = {"w3", "m3, corrected", "Described"};
+    expected.insert(expected.begin() + 2, {"new", "fresh", "n"});
+    EXPECT_EQ(fakes.read("XML/gre.xml"), flatxml(expected));
+}
+
 TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
 {
     start();

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -350,21 +351,49 @@ void FormImport::showRows()
         previewTable->setColumnWidth(column, std::min(previewTable->columnWidth(column), 260));
 }
 
+QString FormImport::refusal(qsizetype withMeaning) const
+{
+    if (entries.isEmpty())
+        return tr("No entries: choose the column that holds the words.");
+    // The quiz asks for the meanings: a list without them would show blank choices.
+    const int meaning = chosenMapping().meaning;
+    if (meaning < 0)
+        return tr("No meanings: choose the column that holds the meanings; the quiz asks for "
+                  "them.");
+    if (withMeaning == 0)
+        return tr("No meanings: the column %1 is empty; choose the column that holds the "
+                  "meanings.")
+            .arg(file.table.columnName(meaning));
+    return QString();
+}
+
 void FormImport::showEntries()
 {
     QString problem;
     try {
         entries = importer::toEntries(file.table, chosenMapping());
+        // A dictionary exported from here may bring its heading along; the new one has its own.
+        entries.removeIf(
+            [](const importer::Entry &entry) { return isDictionaryHeading(entry.word); });
     } catch (const vocabrix::error &failure) {
         entries.clear();
         problem = failure.message();
     }
-    if (!problem.isEmpty())
+    const auto withMeaning = std::count_if(entries.cbegin(), entries.cend(), [](const auto &entry) {
+        return !entry.meaning.trimmed().isEmpty();
+    });
+    if (problem.isEmpty())
+        problem = refusal(withMeaning);
+    if (!problem.isEmpty()) {
+        entries.clear();
         tell(entryCountLabel, problem);
-    else if (entries.isEmpty())
-        tell(entryCountLabel, tr("No entries: choose the column that holds the words."));
-    else
+    } else if (withMeaning < entries.size()) {
+        tell(entryCountLabel, tr("Entries to import: %1 (%2 without a meaning)")
+                                  .arg(entries.size())
+                                  .arg(entries.size() - withMeaning));
+    } else {
         tell(entryCountLabel, tr("Entries to import: %1").arg(entries.size()));
+    }
     importButton->setEnabled(!entries.isEmpty() &&
                              !importer::dictionaryName(dictionaryNameBox->text()).isEmpty());
 }
@@ -394,7 +423,11 @@ void FormImport::confirm()
 
 bool FormImport::writeDictionary(const QString &target)
 {
-    QStringList words, meanings, usages;
+    // The first entry of a dictionary is never asked: it is the list's heading.
+    QStringList words{dictionaryHeadingWord()};
+    QStringList meanings{tr("%n words imported from %1", nullptr, int(entries.size()))
+                             .arg(QFileInfo(sourcePath).fileName())};
+    QStringList usages{QString()};
     for (const importer::Entry &entry : std::as_const(entries)) {
         words.append(entry.word);
         meanings.append(entry.meaning);
@@ -403,7 +436,7 @@ bool FormImport::writeDictionary(const QString &target)
     try {
         services.files->write(
             services.programPath(target),
-            dictionarybytes(words, meanings, usages, int(entries.size()), finalline::empty));
+            dictionarybytes(words, meanings, usages, int(words.size()), finalline::empty));
         return true;
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,

@@ -55,6 +55,8 @@ private:
     void showColumns();
     void showRows();
     void showEntries();
+    // Why the entries cannot make a dictionary (no words, no meanings), or nothing.
+    QString refusal(qsizetype withMeaning) const;
     importer::Mapping chosenMapping() const;
     void confirm();
     bool writeDictionary(const QString &target);

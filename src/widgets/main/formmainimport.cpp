@@ -4,6 +4,7 @@
 
 #include "formmain.h"
 
+#include "core/dictionarywriter.h"
 #include "import/csvwriter.h"
 #include "platform/error.h"
 #include "platform/services.h"
@@ -79,8 +80,11 @@ void FormMain::exportWordList()
         name + QStringLiteral(".csv"), documentsFolder());
     if (target.isEmpty())
         return;
+    // The heading describes the list and is no word; a first entry that is a word (a list
+    // imported before lists had headings) goes along.
     QList<importer::Entry> entries;
-    for (int position = 0; position < words.count(); ++position)
+    for (int position = isDictionaryHeading(words.word(0)) ? 1 : 0; position < words.count();
+         ++position)
         entries.append({words.word(position), words.meaning(position), words.usage(position)});
     try {
         services.files->write(target, importer::csvBytes(entries));

@@ -21,6 +21,8 @@
 void FormMain::connectReview()
 {
     connect(&review, &ReviewSession::cardChanged, this, &FormMain::showCard);
+    // An edit saved in the XML editor: the quiz goes on with the entries as saved.
+    connect(&words, &Dictionary::entriesReplaced, &review, &ReviewSession::follow);
     connect(&review, &ReviewSession::scoreChanged, this, &FormMain::showScore);
     connect(&review, &ReviewSession::answered, this,
             [this](const QString &word, const QString &chosenMeaning, bool right) {
@@ -59,6 +61,9 @@ void FormMain::showCard()
     for (int i = 0; i < ReviewSession::choiceCount; ++i) {
         answerbutton *button = answerButtons[i];
         button->setText(review.choices()[i]);
+        // A list with fewer than five meanings leaves a slot blank: nothing to choose there.
+        button->setEnabled(i == ReviewSession::rightChoice ||
+                           !review.choices()[i].trimmed().isEmpty());
         button->move(button->x(), platform::twips(slottops[review.slotOf(i)]));
     }
 }

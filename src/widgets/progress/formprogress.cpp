@@ -104,10 +104,12 @@ FormProgress::FormProgress(std::function<learning::ProgressStore &()> store,
     setCentralWidget(scroll);
     content->setObjectName(QStringLiteral("progressContent"));
 
-    connect(&words, &Dictionary::loaded, this, [this] {
+    const auto refresh = [this] {
         if (isVisible())
             open(exam, retention);
-    });
+    };
+    connect(&words, &Dictionary::loaded, this, refresh);
+    connect(&words, &Dictionary::entriesReplaced, this, refresh);
 }
 
 QWidget *FormProgress::createSummary()

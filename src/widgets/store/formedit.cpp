@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formedit.h"
 
-#include "core/dictionarywriter.h"
-#include "core/editorrules.h"
-
 #include "core/dictionary.h"
+#include "core/editorrules.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -21,7 +19,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FormEdit::FormEdit(const Dictionary &dictionary, platform::Services &services, QWidget *parent)
+FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget *parent)
     : QMainWindow(parent), dictionary(dictionary), services(services)
 {
     setObjectName(QStringLiteral("FormEdit"));
@@ -130,9 +128,8 @@ void FormEdit::savefile(QPlainTextEdit *passcomponent)
     }
     const wordlists &lists = checked.lists;
     try {
-        services.files->write(dictionary.filePath(),
-                              dictionarybytes(lists.words, lists.meanings, lists.usages,
-                                              int(lists.words.size()), finalline::none));
+        dictionary.replaceEntries(*services.files, lists.words, lists.meanings, lists.usages,
+                                  finalline::none);
     } catch (const vocabrix::error &failure) {
         tell(QStringLiteral("The dictionary could not be saved; the file is unchanged. ") +
                  failure.message(),

@@ -11,13 +11,14 @@ class QPlainTextEdit;
 class QPushButton;
 class Dictionary;
 
-// The current dictionary file as raw XML. Saving rewrites it in the program's own layout from
-// the word, meaning and usage elements of the text, and only when the text can be read back.
+// The current dictionary file as raw XML. Saving hands the word, meaning and usage elements of
+// the text to the dictionary, which writes them in the program's own layout and holds them from
+// then on; only a text that can be read back is saved.
 class FormEdit : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormEdit(const Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
+    FormEdit(Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
 
     // Warns, reads the file and shows the window.
     void Form_Load();
@@ -38,6 +39,6 @@ protected:
 private:
     void tell(const QString &text, platform::icon kind);
 
-    const Dictionary &dictionary;
+    Dictionary &dictionary;
     platform::Services &services;
 };
