@@ -56,13 +56,16 @@ class MakeDictionaryTest(unittest.TestCase):
         self.output = os.path.join(self.folder, "out.xml")
         self.tsv = os.path.join(self.folder, "out.confusables.tsv")
 
-    def run_tool(self, wordlist, synsets, counts=(), exceptions=None):
+    def run_tool(self, wordlist, synsets, counts=(), exceptions=None, thesaurus="UTF-8\n"):
         make_wordnet(self.folder, synsets, counts, exceptions)
         listpath = os.path.join(self.folder, "words.txt")
         with open(listpath, "w", encoding="utf-8") as f:
             f.write(wordlist)
-        return subprocess.run([sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
-                               "--output", self.output], capture_output=True, text=True)
+        with open(os.path.join(self.folder, "th.dat"), "w", encoding="utf-8") as f:
+            f.write(thesaurus)
+        self.command = [sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
+                        "--thesaurus", os.path.join(self.folder, "th.dat"), "--output", self.output]
+        return subprocess.run(self.command, capture_output=True, text=True)
 
     def entries(self, *args):
         """(word, meaning, usage) of each entry but the first, in the program's file layout."""
@@ -163,35 +166,60 @@ class MakeDictionaryTest(unittest.TestCase):
             self.assertEqual((result.returncode, os.path.exists(self.output)), (1, False))
         self.assertFalse(os.path.exists(self.tsv))
 
-    def test_wrong_choices_are_close_but_never_the_same_meaning(self):
+    def test_no_wrong_choice_could_be_accepted_for_the_word(self):
         synsets = [
             one("v", 30, "change", 'make different; "change the plan"'),
             ("v", 30, "v", [("abate", 0), ("slake", 0)], 'become less; "the storm abated"',
              ("@", 0)),
             ("v", 34, "v", [("slake", 1)], 'satisfy a thirst; "slake your thirst"', ("@", 0)),
             one("v", 30, "temper", 'make milder; "temper the blow"', ("@", 0)),
-            one("v", 30, "mitigate", 'make less severe; "mitigate harm"', ("@", 0)),
+            one("v", 30, "diminish", 'make smaller; "diminish the risk"'),
+            one("v", 30, "wane", 'grow less; "the moon wanes"'),
             one("v", 33, "abase", 'lower in esteem; "abase oneself"'),
             one("v", 36, "yodel", 'sing in a warbling way; "they yodel"'),
             one("a", 0, "brave", 'facing danger; "a brave man"', ("&", 9), ("!", 10)),
-            one("as", 0, "heroic", 'showing great courage; "heroic deeds"', 7),
-            one("as", 0, "bold", 'fearless and daring; "a bold knight"', 7),
-            one("a", 0, "cowardly", 'lacking courage; "a cowardly act"', ("&", 11), ("!", 7)),
+            one("as", 0, "heroic", 'showing great courage; "heroic deeds"', 8),
+            one("a", 0, "cowardly", 'lacking courage; "a cowardly act"', ("&", 11), ("!", 8)),
             one("as", 0, "craven", 'lacking even basic courage; "a craven spy"', 10),
-            one("as", 0, "stale", 'no longer fresh; "stale bread"'),
+            one("a", 0, "eminent", 'of high rank; "an eminent judge"'),
+            one("a", 0, "imminent", 'close in time; "imminent danger"'),
+            one("a", 0, "plausible", 'apparently reasonable; "a plausible excuse"'),
+            one("a", 0, "implausible", 'provoking disbelief; "an implausible tale"'),
+            one("a", 0, "stale", 'no longer fresh; "stale bread"'),
         ]
+        thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n"
         listed = "".join(f"{s[3][0][0]}\n" for s in synsets)
-        self.entries(listed, synsets, [("slake%2:34:01::", 3)])
+        self.entries(listed, synsets, [("slake%2:34:01::", 3)], None, thesaurus)
+        cases = [  # word, candidate, why it is dropped (None: kept)
+            ("abate", "slake", "the same meaning"),  # of one synset in another sense
+            ("abate", "change", "the same meaning"),  # a broader term
+            ("abate", "temper", "abate \u2192 change (broader) and temper \u2192 change"),
+            ("abate", "diminish", "listed together in the thesaurus"),
+            ("abate", "wane", "'less'"),
+            ("abate", "abase", None),
+            ("brave", "heroic", "close in WordNet: brave \u2192 heroic (similar)"),
+            ("brave", "cowardly", None),  # an opposite is wrong for one who knows the word
+            ("brave", "craven", None),
+            ("plausible", "implausible", "of one family"),
+            ("eminent", "imminent", None),  # a look-alike of another meaning: the best kind
+        ]
+        for word, candidate, why in cases:
+            shown = subprocess.run(self.command + ["--confusables", word], capture_output=True,
+                                   text=True).stdout
+            kept = re.findall(r"^ +\d+\. (\w+):", shown, re.M)
+            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown, re.M))
+            if why is None:
+                self.assertIn(candidate, kept, (word, shown))
+            else:
+                self.assertNotIn(candidate, kept, (word, shown))
+                self.assertIn(why, dropped.get(candidate, "") , (word, shown))
         with open(self.tsv, "rb") as f:
             lines = f.read().decode("utf-8").split("\r\n")
         rows = {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
-        # Not its synonym (slake, in another sense) nor its kind (change); the kinds of change
-        # before the look-alike, and the others only to make up the number.
-        self.assertEqual(set(rows["abate"][:2]), {"temper", "mitigate"})
-        self.assertEqual(rows["abate"][2:], ["abase", "yodel"])
-        # An antonym first; satellites of one head before those of the opposite one.
+        # The antonym first; what is left of the part of speech makes up the rest.
         self.assertEqual(rows["brave"][0], "cowardly")
-        self.assertEqual(set(rows["bold"][:2]), {"brave", "heroic"})
+        self.assertEqual(set(rows["abate"]), {"abase", "yodel"})
+
     def test_ipa_comes_from_one_espeak_process_and_a_misaligned_answer_writes_nothing(self):
         # A stand-in espeak-ng that counts its runs, answers "mute" with nothing and "shift"
         # with two lines.
