@@ -56,7 +56,9 @@ class MakeDictionaryTest(unittest.TestCase):
         self.output = os.path.join(self.folder, "out.xml")
         self.tsv = os.path.join(self.folder, "out.confusables.tsv")
 
-    def run_tool(self, wordlist, synsets, counts=(), exceptions=None, thesaurus="UTF-8\n"):
+    def run_tool(self, wordlist, synsets, counts=(), exceptions=None, thesaurus="UTF-8\n",
+                 strict=False):
+        """Runs the generator; short examples (the tests' own) are only noted unless strict."""
         make_wordnet(self.folder, synsets, counts, exceptions)
         listpath = os.path.join(self.folder, "words.txt")
         with open(listpath, "w", encoding="utf-8") as f:
@@ -65,6 +67,7 @@ class MakeDictionaryTest(unittest.TestCase):
             f.write(thesaurus)
         self.command = [sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
                         "--thesaurus", os.path.join(self.folder, "th.dat"), "--output", self.output]
+        self.command += [] if strict else ["--usage-faults-as-notes"]
         return subprocess.run(self.command, capture_output=True, text=True)
 
     def entries(self, *args):
@@ -124,7 +127,7 @@ class MakeDictionaryTest(unittest.TestCase):
             ("mercury", "(n.) a metal", "The mercury rose."),
             # An example that shows the word in some form: a sentence, the list's, a phrase.
             ("slay", "(v.) kill", "He slew the beast."),
-            ("abate | It abated.", "(v.) become less", "The storm was abating."),
+            ("abate | It abated.", "(v.) become less", "It abated."),
             ("abet", "(v.) assist in wrongdoing", "She abetted her brother."),
             ("gloss over", "(v.) treat hastily", "She glossed over the facts."),
             ("glib", "(adj.) fluent but shallow", "The glibbest salesman."),
@@ -148,7 +151,7 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertEqual([(m, u) for _, m, u in found], [(m, u) for _, m, u in cases])
         self.assertEqual(found[12][0], "r&amp;d")
         self.assertEqual(self.made.stderr.count("does not show the word"), 1)
-        self.assertIn("'wry': the list's sentence does not show the word", self.made.stderr)
+        self.assertIn("'wry': the usage does not show the word", self.made.stderr)
         self.assertIn("(n.) 23 words", self.text)
         self.assertIn("WordNet 3.0, Copyright 2006 by Princeton University", self.text)
 
@@ -158,13 +161,35 @@ class MakeDictionaryTest(unittest.TestCase):
                    one("n", 4, "screed", "a long speech " + "x" * 160),
                    one("v", 35, "fetter", 'restrain with fetters; "they fettered him"')]
         result = self.run_tool("laconic\nterse\nzyzzyva | A weevil.\nscreed\nfetter\n", synsets)
-        self.assertEqual(re.findall(r"line \d: '(\w+)'", result.stderr),
+        self.assertEqual(re.findall(r"^make-dictionary: line \d: '(\w+)'", result.stderr, re.M),
                          ["laconic", "zyzzyva", "screed", "screed", "fetter"])
         for wordlist in ["terse\nterse\n", "terse:a:2\n", "terse:x\n", "terse:a:0\n",
                          "terse:a:1:2\n"]:
             result = self.run_tool(wordlist, synsets)
             self.assertEqual((result.returncode, os.path.exists(self.output)), (1, False))
         self.assertFalse(os.path.exists(self.tsv))
+
+    def test_every_usage_is_a_sentence_of_its_own_that_shows_the_word(self):
+        synsets = [one("a", 0, w, f'of few words {n}; "a {w} thing"') for n, w in
+                   enumerate(["laconic", "terse", "pithy", "curt", "wry", "glib"])]
+        sentence = "The {} reply of the glib old sailor told us all we needed to know."
+        cases = [  # the list's line, the fault reported (None: ships)
+            ("laconic | " + sentence.format("laconic"), None),
+            ("terse", "has 3 words, fewer than 8"),  # WordNet's phrase, where the list has none
+            ("pithy | A pithy reply.", "has 3 words, fewer than 8"),
+            ("curt | " + "Her curt answer " + "went on and on " * 7 + "forever.",
+             "has 32 words, more than 30"),
+            ("wry | " + sentence.format("dry"), "does not show the word"),
+            ("glib | " + sentence.format("laconic"), "is also the usage of 'laconic'")]
+        wordlist = "".join(line + "\n" for line, _ in cases)
+        result = self.run_tool(wordlist, synsets, strict=True)
+        self.assertEqual((result.returncode, os.path.exists(self.output)), (1, False))
+        for (line, fault), number in zip(cases, range(1, len(cases) + 1)):
+            reported = re.findall(f"line {number}: '\\w+': the usage (.*)", result.stderr)
+            self.assertEqual([r[:len(fault)] for r in reported], [fault] if fault else [], line)
+        # While the list's sentences are being written, they ship with a note each.
+        self.assertEqual(len(self.entries(wordlist, synsets)), len(cases))
+        self.assertEqual(self.made.stderr.count("note: line"), len(cases) - 1)
 
     def test_no_wrong_choice_could_be_accepted_for_the_word(self):
         synsets = [
