@@ -245,27 +245,49 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertEqual(rows["brave"][0], "cowardly")
         self.assertEqual(set(rows["abate"]), {"abase", "yodel"})
 
-    def test_ipa_comes_from_one_espeak_process_and_a_misaligned_answer_writes_nothing(self):
-        # A stand-in espeak-ng that counts its runs, answers "mute" with nothing and "shift"
-        # with two lines.
+    def test_ipa_is_written_as_learners_dictionaries_write_it(self):
+        cases = [  # word, what espeak-ng says, what ships
+            ("abase", "ɐbˈeɪs", "əˈbeɪs"),  # the mark before the onset, ə for ɐ
+            ("abstemious", "ɐbstˈiːmiəs", "əbˈstimiəs"),  # the longest onset English allows
+            ("aberration", "ˌæbɚɹˈeɪʃən", "ˌæbəˈreɪʃən"),
+            ("antagonistic", "æntˈæɡənˈɪstɪk", "ænˌtæɡəˈnɪstɪk"),  # one main stress
+            ("better", "bˈɛɾɚ", "ˈbɛtər"), ("ladder", "lˈædɚ", "ˈlædər"),  # the flap
+            ("bird", "bˈɜːd", "ˈbɜrd"), ("glutton", "ɡlˈʌʔn̩", "ˈɡlʌtən"),
+            ("mature", "mətʃˈʊɹ", "məˈtʃʊr"), ("Abate", "ɐbˈeɪt", "əˈbeɪt"),
+            ("ad  hoc", "ˈæd hˈɑːk", "ˈæd ˈhɑk"), ("mute", "", None)]  # nothing: no line
+        said = {" ".join(word.split()): ipa for word, ipa, _ in cases}
+        said["shift"] = "ʃˈɪft\nx"  # two lines for one word
+        said["chutzpah"] = "xˈʊtspə"  # a sound no learner's dictionary writes
+        # A stand-in espeak-ng that counts its runs and says what the table says.
         with open(os.path.join(self.folder, "espeak-ng"), "w", encoding="utf-8") as f:
-            f.write(f"#!{sys.executable}\nimport sys\nopen({self.folder + '/runs'!r}, 'a').write('x')\n"
-                    "for w in sys.stdin.read().split('\\n')[:-1]:\n"
-                    "    print('' if w == 'mute' else 'ˈ' + w + ('\\nx' if w == 'shift' else ''))\n")
+            f.write(f"#!{sys.executable}\nimport sys\nopen({self.folder + '/runs'!r}, 'a')"
+                    f".write('x')\nsaid = {said!r}\n"
+                    "for w in sys.stdin.read().split('\\n')[:-1]:\n    print(said[w])\n")
         os.chmod(os.path.join(self.folder, "espeak-ng"), 0o755)
         env = dict(os.environ, PATH=self.folder + os.pathsep + os.environ["PATH"])
-        for words, status in [(["zeal", "ad  hoc", "mute", "Abate"], 0), (["zeal", "shift"], 1)]:
+        expected = sorted(f"{' '.join(w.split())}\t/{ipa}/" for w, _, ipa in cases if ipa)
+        for words, status in [([w for w, *_ in cases], 0), (["abase", "shift"], 1),
+                              (["abase", "chutzpah"], 1)]:
             with open(self.output, "w", encoding="utf-8") as f:
                 f.write("<GRE><word>about</word>" + "".join(f"<word>{w}</word>" for w in words))
             made = subprocess.run([sys.executable, TOOL, "--ipa", "--output", self.output],
                                   capture_output=True, text=True, env=env)
             self.assertEqual(made.returncode, status, made.stderr)
-            # What a misaligned answer would have written is never written.
+            # What a misaligned or faulty answer would have written is never written.
             with open(os.path.join(self.folder, "out.ipa.tsv"), "rb") as f:
-                self.assertEqual(f.read().decode("utf-8").split("\r\n")[1:-1],
-                                 ["Abate\t/ˈAbate/", "ad hoc\t/ˈad hoc/", "zeal\t/ˈzeal/"])
+                self.assertEqual(sorted(f.read().decode("utf-8").split("\r\n")[1:-1]),
+                                 expected, made.stderr)
+        self.assertIn("/xˈʊtspə/, writes x", made.stderr)
         with open(os.path.join(self.folder, "runs"), encoding="utf-8") as f:
-            self.assertEqual(f.read(), "xx")
+            self.assertEqual(f.read(), "xxx")
+        # Without espeak-ng the dictionary is not half made.
+        os.remove(os.path.join(self.folder, "espeak-ng"))
+        env["PATH"] = self.folder
+        result = subprocess.run([sys.executable, TOOL, "--ipa", "--output", self.output],
+                                capture_output=True, text=True, env=env)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("install the package espeak-ng", result.stderr)
+
 
 if __name__ == "__main__":
     unittest.main()
