@@ -56,13 +56,19 @@ class MakeDictionaryTest(unittest.TestCase):
         self.output = os.path.join(self.folder, "out.xml")
         self.tsv = os.path.join(self.folder, "out.confusables.tsv")
 
-    def run_tool(self, wordlist, synsets, counts=(), exceptions=None):
+    def run_tool(self, wordlist, synsets, counts=(), exceptions=None, thesaurus="UTF-8\n",
+                 strict=False):
+        """Runs the generator; short examples (the tests' own) are only noted unless strict."""
         make_wordnet(self.folder, synsets, counts, exceptions)
         listpath = os.path.join(self.folder, "words.txt")
         with open(listpath, "w", encoding="utf-8") as f:
             f.write(wordlist)
-        return subprocess.run([sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
-                               "--output", self.output], capture_output=True, text=True)
+        with open(os.path.join(self.folder, "th.dat"), "w", encoding="utf-8") as f:
+            f.write(thesaurus)
+        self.command = [sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
+                        "--thesaurus", os.path.join(self.folder, "th.dat"), "--output", self.output]
+        self.command += [] if strict else ["--usage-faults-as-notes"]
+        return subprocess.run(self.command, capture_output=True, text=True)
 
     def entries(self, *args):
         """(word, meaning, usage) of each entry but the first, in the program's file layout."""
@@ -121,7 +127,7 @@ class MakeDictionaryTest(unittest.TestCase):
             ("mercury", "(n.) a metal", "The mercury rose."),
             # An example that shows the word in some form: a sentence, the list's, a phrase.
             ("slay", "(v.) kill", "He slew the beast."),
-            ("abate | It abated.", "(v.) become less", "The storm was abating."),
+            ("abate | It abated.", "(v.) become less", "It abated."),
             ("abet", "(v.) assist in wrongdoing", "She abetted her brother."),
             ("gloss over", "(v.) treat hastily", "She glossed over the facts."),
             ("glib", "(adj.) fluent but shallow", "The glibbest salesman."),
@@ -145,7 +151,7 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertEqual([(m, u) for _, m, u in found], [(m, u) for _, m, u in cases])
         self.assertEqual(found[12][0], "r&amp;d")
         self.assertEqual(self.made.stderr.count("does not show the word"), 1)
-        self.assertIn("'wry': the list's sentence does not show the word", self.made.stderr)
+        self.assertIn("'wry': the usage does not show the word", self.made.stderr)
         self.assertIn("(n.) 23 words", self.text)
         self.assertIn("WordNet 3.0, Copyright 2006 by Princeton University", self.text)
 
@@ -155,7 +161,7 @@ class MakeDictionaryTest(unittest.TestCase):
                    one("n", 4, "screed", "a long speech " + "x" * 160),
                    one("v", 35, "fetter", 'restrain with fetters; "they fettered him"')]
         result = self.run_tool("laconic\nterse\nzyzzyva | A weevil.\nscreed\nfetter\n", synsets)
-        self.assertEqual(re.findall(r"line \d: '(\w+)'", result.stderr),
+        self.assertEqual(re.findall(r"^make-dictionary: line \d: '(\w+)'", result.stderr, re.M),
                          ["laconic", "zyzzyva", "screed", "screed", "fetter"])
         for wordlist in ["terse\nterse\n", "terse:a:2\n", "terse:x\n", "terse:a:0\n",
                          "terse:a:1:2\n"]:
@@ -163,56 +169,125 @@ class MakeDictionaryTest(unittest.TestCase):
             self.assertEqual((result.returncode, os.path.exists(self.output)), (1, False))
         self.assertFalse(os.path.exists(self.tsv))
 
-    def test_wrong_choices_are_close_but_never_the_same_meaning(self):
+    def test_every_usage_is_a_sentence_of_its_own_that_shows_the_word(self):
+        synsets = [one("a", 0, w, f'of few words {n}; "a {w} thing"') for n, w in
+                   enumerate(["laconic", "terse", "pithy", "curt", "wry", "glib"])]
+        sentence = "The {} reply of the glib old sailor told us all we needed to know."
+        cases = [  # the list's line, the fault reported (None: ships)
+            ("laconic | " + sentence.format("laconic"), None),
+            ("terse", "has 3 words, fewer than 8"),  # WordNet's phrase, where the list has none
+            ("pithy | A pithy reply.", "has 3 words, fewer than 8"),
+            ("curt | " + "Her curt answer " + "went on and on " * 7 + "forever.",
+             "has 32 words, more than 30"),
+            ("wry | " + sentence.format("dry"), "does not show the word"),
+            ("glib | " + sentence.format("laconic"), "is also the usage of 'laconic'")]
+        wordlist = "".join(line + "\n" for line, _ in cases)
+        result = self.run_tool(wordlist, synsets, strict=True)
+        self.assertEqual((result.returncode, os.path.exists(self.output)), (1, False))
+        for (line, fault), number in zip(cases, range(1, len(cases) + 1)):
+            reported = re.findall(f"line {number}: '\\w+': the usage (.*)", result.stderr)
+            self.assertEqual([r[:len(fault)] for r in reported], [fault] if fault else [], line)
+        # While the list's sentences are being written, they ship with a note each.
+        self.assertEqual(len(self.entries(wordlist, synsets)), len(cases))
+        self.assertEqual(self.made.stderr.count("note: line"), len(cases) - 1)
+
+    def test_no_wrong_choice_could_be_accepted_for_the_word(self):
         synsets = [
             one("v", 30, "change", 'make different; "change the plan"'),
             ("v", 30, "v", [("abate", 0), ("slake", 0)], 'become less; "the storm abated"',
              ("@", 0)),
             ("v", 34, "v", [("slake", 1)], 'satisfy a thirst; "slake your thirst"', ("@", 0)),
             one("v", 30, "temper", 'make milder; "temper the blow"', ("@", 0)),
-            one("v", 30, "mitigate", 'make less severe; "mitigate harm"', ("@", 0)),
+            one("v", 30, "diminish", 'make smaller; "diminish the risk"'),
+            one("v", 30, "wane", 'grow less; "the moon wanes"'),
             one("v", 33, "abase", 'lower in esteem; "abase oneself"'),
             one("v", 36, "yodel", 'sing in a warbling way; "they yodel"'),
             one("a", 0, "brave", 'facing danger; "a brave man"', ("&", 9), ("!", 10)),
-            one("as", 0, "heroic", 'showing great courage; "heroic deeds"', 7),
-            one("as", 0, "bold", 'fearless and daring; "a bold knight"', 7),
-            one("a", 0, "cowardly", 'lacking courage; "a cowardly act"', ("&", 11), ("!", 7)),
+            one("as", 0, "heroic", 'showing great courage; "heroic deeds"', 8),
+            one("a", 0, "cowardly", 'lacking courage; "a cowardly act"', ("&", 11), ("!", 8)),
             one("as", 0, "craven", 'lacking even basic courage; "a craven spy"', 10),
-            one("as", 0, "stale", 'no longer fresh; "stale bread"'),
+            one("a", 0, "eminent", 'of high rank; "an eminent judge"'),
+            one("a", 0, "imminent", 'close in time; "imminent danger"'),
+            one("a", 0, "plausible", 'apparently reasonable; "a plausible excuse"'),
+            one("a", 0, "implausible", 'provoking disbelief; "an implausible tale"'),
+            one("a", 0, "stale", 'no longer fresh; "stale bread"'),
         ]
+        thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n"
         listed = "".join(f"{s[3][0][0]}\n" for s in synsets)
-        self.entries(listed, synsets, [("slake%2:34:01::", 3)])
+        self.entries(listed, synsets, [("slake%2:34:01::", 3)], None, thesaurus)
+        cases = [  # word, candidate, why it is dropped (None: kept)
+            ("abate", "slake", "the same meaning"),  # of one synset in another sense
+            ("abate", "change", "the same meaning"),  # a broader term
+            ("abate", "temper", "abate \u2192 change (broader) and temper \u2192 change"),
+            ("abate", "diminish", "listed together in the thesaurus"),
+            ("abate", "wane", "'less'"),
+            ("abate", "abase", None),
+            ("brave", "heroic", "close in WordNet: brave \u2192 heroic (similar)"),
+            ("brave", "cowardly", None),  # an opposite is wrong for one who knows the word
+            ("brave", "craven", None),
+            ("plausible", "implausible", "of one family"),
+            ("eminent", "imminent", None),  # a look-alike of another meaning: the best kind
+        ]
+        for word, candidate, why in cases:
+            shown = subprocess.run(self.command + ["--confusables", word], capture_output=True,
+                                   text=True).stdout
+            kept = re.findall(r"^ +\d+\. (\w+):", shown, re.M)
+            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown, re.M))
+            if why is None:
+                self.assertIn(candidate, kept, (word, shown))
+            else:
+                self.assertNotIn(candidate, kept, (word, shown))
+                self.assertIn(why, dropped.get(candidate, "") , (word, shown))
         with open(self.tsv, "rb") as f:
             lines = f.read().decode("utf-8").split("\r\n")
         rows = {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
-        # Not its synonym (slake, in another sense) nor its kind (change); the kinds of change
-        # before the look-alike, and the others only to make up the number.
-        self.assertEqual(set(rows["abate"][:2]), {"temper", "mitigate"})
-        self.assertEqual(rows["abate"][2:], ["abase", "yodel"])
-        # An antonym first; satellites of one head before those of the opposite one.
+        # The antonym first; what is left of the part of speech makes up the rest.
         self.assertEqual(rows["brave"][0], "cowardly")
-        self.assertEqual(set(rows["bold"][:2]), {"brave", "heroic"})
-    def test_ipa_comes_from_one_espeak_process_and_a_misaligned_answer_writes_nothing(self):
-        # A stand-in espeak-ng that counts its runs, answers "mute" with nothing and "shift"
-        # with two lines.
+        self.assertEqual(set(rows["abate"]), {"abase", "yodel"})
+
+    def test_ipa_is_written_as_learners_dictionaries_write_it(self):
+        cases = [  # word, what espeak-ng says, what ships
+            ("abase", "ɐbˈeɪs", "əˈbeɪs"),  # the mark before the onset, ə for ɐ
+            ("abstemious", "ɐbstˈiːmiəs", "əbˈstimiəs"),  # the longest onset English allows
+            ("aberration", "ˌæbɚɹˈeɪʃən", "ˌæbəˈreɪʃən"),
+            ("antagonistic", "æntˈæɡənˈɪstɪk", "ænˌtæɡəˈnɪstɪk"),  # one main stress
+            ("better", "bˈɛɾɚ", "ˈbɛtər"), ("ladder", "lˈædɚ", "ˈlædər"),  # the flap
+            ("bird", "bˈɜːd", "ˈbɜrd"), ("glutton", "ɡlˈʌʔn̩", "ˈɡlʌtən"),
+            ("mature", "mətʃˈʊɹ", "məˈtʃʊr"), ("Abate", "ɐbˈeɪt", "əˈbeɪt"),
+            ("ad  hoc", "ˈæd hˈɑːk", "ˈæd ˈhɑk"), ("mute", "", None)]  # nothing: no line
+        said = {" ".join(word.split()): ipa for word, ipa, _ in cases}
+        said["shift"] = "ʃˈɪft\nx"  # two lines for one word
+        said["chutzpah"] = "xˈʊtspə"  # a sound no learner's dictionary writes
+        # A stand-in espeak-ng that counts its runs and says what the table says.
         with open(os.path.join(self.folder, "espeak-ng"), "w", encoding="utf-8") as f:
-            f.write(f"#!{sys.executable}\nimport sys\nopen({self.folder + '/runs'!r}, 'a').write('x')\n"
-                    "for w in sys.stdin.read().split('\\n')[:-1]:\n"
-                    "    print('' if w == 'mute' else 'ˈ' + w + ('\\nx' if w == 'shift' else ''))\n")
+            f.write(f"#!{sys.executable}\nimport sys\nopen({self.folder + '/runs'!r}, 'a')"
+                    f".write('x')\nsaid = {said!r}\n"
+                    "for w in sys.stdin.read().split('\\n')[:-1]:\n    print(said[w])\n")
         os.chmod(os.path.join(self.folder, "espeak-ng"), 0o755)
         env = dict(os.environ, PATH=self.folder + os.pathsep + os.environ["PATH"])
-        for words, status in [(["zeal", "ad  hoc", "mute", "Abate"], 0), (["zeal", "shift"], 1)]:
+        expected = sorted(f"{' '.join(w.split())}\t/{ipa}/" for w, _, ipa in cases if ipa)
+        for words, status in [([w for w, *_ in cases], 0), (["abase", "shift"], 1),
+                              (["abase", "chutzpah"], 1)]:
             with open(self.output, "w", encoding="utf-8") as f:
                 f.write("<GRE><word>about</word>" + "".join(f"<word>{w}</word>" for w in words))
             made = subprocess.run([sys.executable, TOOL, "--ipa", "--output", self.output],
                                   capture_output=True, text=True, env=env)
             self.assertEqual(made.returncode, status, made.stderr)
-            # What a misaligned answer would have written is never written.
+            # What a misaligned or faulty answer would have written is never written.
             with open(os.path.join(self.folder, "out.ipa.tsv"), "rb") as f:
-                self.assertEqual(f.read().decode("utf-8").split("\r\n")[1:-1],
-                                 ["Abate\t/ˈAbate/", "ad hoc\t/ˈad hoc/", "zeal\t/ˈzeal/"])
+                self.assertEqual(sorted(f.read().decode("utf-8").split("\r\n")[1:-1]),
+                                 expected, made.stderr)
+        self.assertIn("/xˈʊtspə/, writes x", made.stderr)
         with open(os.path.join(self.folder, "runs"), encoding="utf-8") as f:
-            self.assertEqual(f.read(), "xx")
+            self.assertEqual(f.read(), "xxx")
+        # Without espeak-ng the dictionary is not half made.
+        os.remove(os.path.join(self.folder, "espeak-ng"))
+        env["PATH"] = self.folder
+        result = subprocess.run([sys.executable, TOOL, "--ipa", "--output", self.output],
+                                capture_output=True, text=True, env=env)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("install the package espeak-ng", result.stderr)
+
 
 if __name__ == "__main__":
     unittest.main()
