@@ -113,6 +113,7 @@ class MakeDictionaryTest(unittest.TestCase):
             one("v", 32, "harangue", 'deliver a harangue to; speak,as a crowd; "he harangued us"'),
             one("a", 0, "ascetic", 'of an ascetic or the denial; "ascetic ways are hard"'),
             one("a", 0, "chary", 'characterized by caution; "chary of risks"'),
+            one("a", 0, "grudging", "of especially an attitude"),
             one("r", 2, "ad_hoc", 'for one case; not an ad hoc rule; "they met ad hoc to go"'),
         ]
         counted = [("bolster%2:35:01::", 5), ("bolster%1:06:00::", 2), ("mercury%1:15:00::", 9),
@@ -145,6 +146,9 @@ class MakeDictionaryTest(unittest.TestCase):
             ("harangue", "(v.) speak, as a crowd", "He harangued us."),
             ("ascetic", "(adj.) of the denial", "Ascetic ways are hard."),
             ("chary | Be chary of risks.", "(adj.) characterized by caution", "Be chary of risks."),
+            # The list's own meaning where WordNet's says only half.
+            ("grudging | He gave grudging consent. | reluctant", "(adj.) reluctant",
+             "He gave grudging consent."),
             ("ad hoc", "(adv.) for one case", "They met ad hoc to go.")]
         wordlist = "# exam words\n\n" + "".join(f"  {line} \n" for line, *_ in cases)
         found = self.entries(wordlist, synsets, counted, {"v": ["slew slay"]})
@@ -152,7 +156,7 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertEqual(found[12][0], "r&amp;d")
         self.assertEqual(self.made.stderr.count("does not show the word"), 1)
         self.assertIn("'wry': the usage does not show the word", self.made.stderr)
-        self.assertIn("(n.) 23 words", self.text)
+        self.assertIn("(n.) 24 words", self.text)
         self.assertIn("WordNet 3.0, Copyright 2006 by Princeton University", self.text)
 
     def test_a_word_without_meaning_or_usage_fails_and_writes_nothing(self):
