@@ -52,7 +52,9 @@ class ExamWordsTest(unittest.TestCase):
             self.assertEqual({m.split(")")[0] for m in shown}, {shown[0].split(")")[0]}, word)
             self.assertEqual(len(set(shown)), len(shown), word)
             self.assertGreaterEqual(len(choices), 4, word)
-        self.assertGreaterEqual(sum(len(row) > 8 for row in rows), 0.95 * len(rows))
+        # Fewer than eight where too few of the word's kind are left: fewer is better than one
+        # absurd or right.
+        self.assertGreaterEqual(sum(len(row) > 8 for row in rows), 0.75 * len(rows))
         first = {word: choices[:8] for word, *choices in rows}
         for a, b in zip(LOOKALIKES[::2], LOOKALIKES[1::2]):
             self.assertTrue(b in first[a] and a in first[b], (a, b))

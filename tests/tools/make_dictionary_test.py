@@ -216,8 +216,24 @@ class MakeDictionaryTest(unittest.TestCase):
             one("a", 0, "implausible", 'provoking disbelief; "an implausible tale"'),
             one("a", 0, "stale", 'no longer fresh; "stale bread"'),
         ]
+        # Feelings five levels down, words of them, and a word of another kind (17 on).
+        for depth, name in enumerate(["entity", "abstraction", "attribute", "state"]):
+            synsets.append(one("n", 3 if depth < 3 else 26, name, "a top class", *(
+                [("@", 16 + depth)] if depth else [])))
+        synsets.append(one("n", 12, "feeling", "a state of mind", ("@", 20)))  # 21
+        for name, up in [("sadness", 21), ("despondency", 22), ("dolefulness", 22),
+                         ("anger", 21), ("fear", 21), ("love", 21), ("joy", 21)]:
+            synsets.append(one("n", 12, name, "a feeling", ("@", up)))
+        for name, of, gloss in [("despondent", 23, "without hope"), ("doleful", 24, "mournful"),
+                                ("irate", 25, "enraged"), ("afraid", 26, "scared"),
+                                ("amorous", 27, "enamored"), ("jubilant", 28, "exultant")]:
+            synsets.append(one("a", 0, name, gloss, ("+", of)))
+        synsets += [one("n", 7, "aridity", "dryness", ("@", 19)),  # 35
+                    one("a", 0, "arid", "lacking rain", ("+", 35)),
+                    one("n", 12, "zeal", "eagerness", ("@", 21)),
+                    one("n", 12, "zealot", "an eager proponent", ("@", 21))]
         thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n"
-        listed = "".join(f"{s[3][0][0]}\n" for s in synsets)
+        listed = "".join(f"{s[3][0][0]} | A {s[3][0][0]}.\n" for s in synsets)
         self.entries(listed, synsets, [("slake%2:34:01::", 3)], None, thesaurus)
         cases = [  # word, candidate, why it is dropped (None: kept)
             ("abate", "slake", "the same meaning"),  # of one synset in another sense
@@ -228,7 +244,10 @@ class MakeDictionaryTest(unittest.TestCase):
             ("abate", "abase", None),
             ("brave", "heroic", "close in WordNet: brave \u2192 heroic (similar)"),
             ("brave", "cowardly", None),  # an opposite is wrong for one who knows the word
-            ("brave", "craven", None),
+            ("brave", "craven", "means what cowardly"),  # two of one meaning
+            ("despondent", "doleful", "both of the feelings or qualities 'sadness'"),
+            ("despondent", "irate", None),
+            ("zeal", "zealot", "of one family"),
             ("plausible", "implausible", "of one family"),
             ("eminent", "imminent", None),  # a look-alike of another meaning: the best kind
         ]
@@ -248,6 +267,8 @@ class MakeDictionaryTest(unittest.TestCase):
         # The antonym first; what is left of the part of speech makes up the rest.
         self.assertEqual(rows["brave"][0], "cowardly")
         self.assertEqual(set(rows["abate"]), {"abase", "yodel"})
+        # Made up by feelings for a feeling, never a property of land.
+        self.assertEqual(set(rows["despondent"]), {"irate", "afraid", "amorous", "jubilant"})
 
     def test_ipa_is_written_as_learners_dictionaries_write_it(self):
         cases = [  # word, what espeak-ng says, what ships
