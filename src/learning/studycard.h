@@ -24,6 +24,10 @@ QString clozeHint(const QString &sentence, const QString &word);
 // The part of speech a meaning starts with: "v." for "(v.) make less active".
 QString partOfSpeech(const QString &meaning);
 
+// The meaning without the part of speech it starts with: "make less active" for
+// "(v.) make less active".
+QString withoutPartOfSpeech(const QString &meaning);
+
 // Two meanings a learner could not tell apart: the same text but for case and spaces.
 bool sameMeaning(const QString &a, const QString &b);
 

@@ -180,6 +180,11 @@ QString StudySession::choiceText(int choice) const
     return dictionary.meaning(shownChoices.value(choice, -1));
 }
 
+QString StudySession::choiceWord(int choice) const
+{
+    return dictionary.word(shownChoices.value(choice, -1));
+}
+
 bool StudySession::hasWords() const
 {
     return dictionary.count() > 1;

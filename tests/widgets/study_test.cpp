@@ -48,8 +48,15 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     EXPECT_EQ(label("progressLabel"), "0 of 2 · 2 new");
     key(Qt::Key_H);
     EXPECT_EQ(label("hintLabel"), "They ____.");
-    key(Qt::Key_1 + (study->session().rightChoice() + 1) % 5);
+    const int wrong = (study->session().rightChoice() + 1) % 5;
+    key(Qt::Key_1 + wrong);
     EXPECT_TRUE(label("resultLabel").startsWith("✗"));
+    // Whose meaning the wrong pick was, read off the button picked: "3.  (v.) m4" is w4's.
+    const QString picked = study->findChild<QWidget *>(QStringLiteral("choice%1").arg(wrong + 1))
+                               ->accessibleName()
+                               .section(QLatin1Char(' '), 3, 3);
+    EXPECT_EQ(label("pickedLabel"),
+              QStringLiteral("%1 is w%2: %3").arg(wrong + 1).arg(picked.mid(1), picked));
     EXPECT_TRUE(control<QAbstractButton>(study, "gradeAgain")->isChecked());
     key(Qt::Key_Z, Qt::ControlModifier);
     learning::ProgressStore &store = window.progressStore();
@@ -57,6 +64,7 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     for (int i = 0; i < 2; ++i) {
         key(Qt::Key_1 + study->session().rightChoice());
         EXPECT_TRUE(label("resultLabel").startsWith("✓"));
+        EXPECT_TRUE(control<QLabel>(study, "pickedLabel")->isHidden());
         key(Qt::Key_E);
         key(Qt::Key_Space);
     }
