@@ -12,6 +12,10 @@ namespace learning {
 
 namespace {
 
+// The letters words of one family always share (see sameFamily), so that only words that
+// begin alike are compared.
+constexpr qsizetype familyStart = 4;
+
 // FNV-1a over the UTF-16 text, then splitmix64's finaliser: the same on every machine and Qt
 // version, unlike qHash.
 quint64 stableHash(const QString &text, quint64 hash = 0xcbf29ce484222325ULL)
@@ -32,6 +36,7 @@ public:
     void add(const QString &key)
     {
         keys << key;
+        byStart.insert(key.left(familyStart), key);
         for (const QString &other : lookAlikesOf(key))
             theirLookAlikes << wordKey(other);
     }
@@ -43,7 +48,8 @@ public:
         for (const QString &other : lookAlikesOf(key))
             if (keys.contains(wordKey(other)))
                 return true;
-        return std::any_of(keys.cbegin(), keys.cend(),
+        const auto family = byStart.equal_range(key.left(familyStart));
+        return std::any_of(family.first, family.second,
                            [&key](const QString &other) { return sameFamily(key, other); });
     }
 
@@ -55,16 +61,17 @@ private:
 
     const Confusables *lookAlikes;
     QSet<QString> keys, theirLookAlikes;
+    QMultiHash<QString, QString> byStart;
 };
 
 // How many words of the list each word is related to, counting a look-alike named both ways
-// twice. Words of one family share their first four letters, so only those are compared.
+// twice.
 QHash<QString, int> relativesInList(const QStringList &keys, const Confusables *lookAlikes)
 {
     const QSet<QString> words(keys.cbegin(), keys.cend());
     QHash<QString, QStringList> byStart;
     for (const QString &key : words)
-        byStart[key.left(4)] << key;
+        byStart[key.left(familyStart)] << key;
     QHash<QString, int> relatives;
     for (const QStringList &group : std::as_const(byStart)) {
         for (qsizetype i = 0; i < group.size(); ++i) {
@@ -100,7 +107,7 @@ bool sameFamily(const QString &a, const QString &b)
     qsizetype common = 0;
     while (common < shorter && a[common] == b[common])
         ++common;
-    return common >= 4 && common >= shorter - 3;
+    return common >= familyStart && common >= shorter - 3;
 }
 
 QList<int> chooseNewWords(const QStringList &keys, const QList<int> &neverStudied, int budget,
