@@ -111,7 +111,9 @@ double Scheduler::shortTermStability(double stability, Rating rating) const
 {
     const auto &w = settings.parameters;
     double increase = std::exp(w[17] * (grade(rating) - 3 + w[18])) * std::pow(stability, -w[19]);
-    if (rating == Rating::Good || rating == Rating::Easy)
+    // Remembering, even with effort, never makes a memory weaker (fsrs-rs and ts-fsrs 5; the
+    // first FSRS-6 releases spared only Good and Easy).
+    if (rating != Rating::Again)
         increase = std::max(increase, 1.0);
     return std::max(stability * increase, minimumStability);
 }
@@ -218,7 +220,9 @@ Card Scheduler::review(const Card &card, Rating rating, Time time, quint64 fuzzS
 
 QString Scheduler::fingerprint() const
 {
-    QStringList parts{QStringLiteral("fsrs6")};
+    // The first part names the formulas' revision: a new one makes the store replay every
+    // memory the old formulas computed.
+    QStringList parts{QStringLiteral("fsrs6.2")};
     for (double w : settings.parameters)
         parts << QString::number(w, 'g', 17);
     parts << QString::number(settings.desiredRetention, 'g', 17);

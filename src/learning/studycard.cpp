@@ -90,6 +90,14 @@ QString partOfSpeech(const QString &meaning)
     return text.mid(1, close - 1).trimmed().toString().toCaseFolded();
 }
 
+QString withoutPartOfSpeech(const QString &meaning)
+{
+    const QStringView text = QStringView(meaning).trimmed();
+    if (partOfSpeech(meaning).isEmpty())
+        return text.toString();
+    return text.mid(text.indexOf(QLatin1Char(')')) + 1).trimmed().toString();
+}
+
 QList<int> chooseDistractors(const QStringList &meanings, int position,
                              const QList<int> &confusable, const QList<int> &samePartOfSpeech,
                              int first, int end, const std::function<int(int)> &draw)

@@ -26,6 +26,10 @@ QString clozeHint(const QString &sentence, const QString &word);
 // The part of speech a meaning starts with: "v." for "(v.) make less active".
 QString partOfSpeech(const QString &meaning);
 
+// The meaning without the part of speech it starts with: "make less active" for
+// "(v.) make less active".
+QString withoutPartOfSpeech(const QString &meaning);
+
 // Four (or, in a tiny dictionary, fewer) wrong choices for the word at a position, as positions:
 // first from its confusable words present in the dictionary (drawn among the first eight, so
 // the same four do not always come), then meanings of the same part of speech, then any. None

@@ -13,7 +13,8 @@ namespace learning {
 
 StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
                            const QHash<QString, Card> &cards, const Scheduler &scheduler,
-                           const StudyDay &day, const QSet<QString> *studied)
+                           const StudyDay &day, const NewWordRules &newWords,
+                           const QSet<QString> *studied)
 {
     StudyQueue queue;
     const Time tomorrow = startOfDay(day.today.addDays(1));
@@ -52,8 +53,8 @@ StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
     queue.neverStudied = int(unstudied.size());
     const int budget = newWordBudget(day.examDate, day.newWordsPerDay, queue.neverStudied,
                                      day.startedToday, day.today);
-    for (int i = 0; i < budget && i < unstudied.size(); ++i)
-        queue.fresh << StudyItem{unstudied[i], StudyKind::New, day.now};
+    for (int position : chooseNewWords(keys, unstudied, budget, newWords))
+        queue.fresh << StudyItem{position, StudyKind::New, day.now};
     return queue;
 }
 
@@ -107,18 +108,26 @@ DayAnswers answersOn(const QSqlDatabase &db, QDate day)
     return query.next() ? DayAnswers{query.value(0).toInt(), query.value(1).toInt()} : DayAnswers{};
 }
 
-int wordsStartedSince(const QSqlDatabase &db, Time since)
+QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since)
 {
+    QSet<QString> words;
     if (!db.isOpen())
-        return 0;
+        return words;
     QSqlQuery query = sql::prepare(
-        db, QStringLiteral("SELECT count(DISTINCT word) FROM reviews AS r WHERE reviewed_at >= "
-                           "? AND NOT EXISTS (SELECT 1 FROM reviews AS o WHERE o.word = r.word "
-                           "AND o.reviewed_at < ?)"));
+        db, QStringLiteral("SELECT DISTINCT word FROM reviews AS r WHERE reviewed_at >= ? AND "
+                           "NOT EXISTS (SELECT 1 FROM reviews AS o WHERE o.word = r.word AND "
+                           "o.reviewed_at < ?)"));
     query.addBindValue(timeText(since));
     query.addBindValue(timeText(since));
     sql::exec(query);
-    return query.next() ? query.value(0).toInt() : 0;
+    while (query.next())
+        words.insert(query.value(0).toString());
+    return words;
+}
+
+int wordsStartedSince(const QSqlDatabase &db, Time since)
+{
+    return int(wordsFirstAnsweredSince(db, since).size());
 }
 
 int dayStreak(const QSqlDatabase &db, QDate today)

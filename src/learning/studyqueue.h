@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fsrs.h"
+#include "newwords.h"
 
 #include <QDate>
 #include <QHash>
@@ -25,8 +26,8 @@ struct StudyItem
 };
 
 // Today's work, in the order it is studied: words in a learning or relearning step by due time,
-// review words due today with the least likely to be recalled first, then new words in list
-// order up to today's budget.
+// review words due today with the least likely to be recalled first, then new words up to today's
+// budget in the order chooseNewWords() gives.
 struct StudyQueue
 {
     QList<StudyItem> learning, reviews, fresh;
@@ -49,7 +50,8 @@ struct StudyDay
 // studied, when given, the keys of every word answered before (else the keys of cards).
 StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
                            const QHash<QString, Card> &cards, const Scheduler &scheduler,
-                           const StudyDay &day, const QSet<QString> *studied = nullptr);
+                           const StudyDay &day, const NewWordRules &newWords,
+                           const QSet<QString> *studied = nullptr);
 
 // What the queue needs of the memory, read in two queries: the cards due before the end of the
 // day (with the exam-date cap), and the keys of all words answered before.
@@ -68,7 +70,8 @@ struct DayAnswers
 };
 DayAnswers answersOn(const QSqlDatabase &db, QDate day);
 
-// How many words had their first answer at or after a time.
+// The keys of the words whose first answer was at or after a time, and how many they are.
+QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);
 int wordsStartedSince(const QSqlDatabase &db, Time since);
 // Days in a row with at least one answer, up to today (or up to yesterday while today has none).
 int dayStreak(const QSqlDatabase &db, QDate today);

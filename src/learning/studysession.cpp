@@ -85,16 +85,19 @@ void StudySession::start(const QString &firstWord)
     index();
     ProgressStore &memory = store();
     StudyDay today = day();
+    NewWordRules newWords{fileName(dictionary.path()), &confusables, {}};
     try {
+        const Time lately = startOfDay(today.today.addDays(1 - relatedWordsDaysApart));
+        newWords.introducedLately = wordsFirstAnsweredSince(memory.database(), lately);
         today.startedToday = wordsStartedSince(memory.database(), startOfDay(today.today));
     } catch (const sql::Failure &) {
-        // Without the count the day's budget is the whole budget; nothing else depends on it.
+        // Without them the day's budget is the whole budget and new words are only shuffled.
     }
     state = State{};
     // The cards in the file are up to date unless it cannot be written; then they are replayed.
     if (memory.status() == ProgressStore::Status::NotSaving) {
         state.queue = buildStudyQueue(keys, 1, dictionary.count(), memory.loadCards(),
-                                      memory.scheduler(), today);
+                                      memory.scheduler(), today, newWords);
     } else {
         DueCards cards;
         try {
@@ -102,8 +105,9 @@ void StudySession::start(const QString &firstWord)
         } catch (const sql::Failure &) {
             cards = DueCards{memory.loadCards(), {}};
         }
-        state.queue = buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(),
-                                      today, cards.studied.isEmpty() ? nullptr : &cards.studied);
+        state.queue =
+            buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(), today,
+                            newWords, cards.studied.isEmpty() ? nullptr : &cards.studied);
     }
     history.clear();
     daySummary = Summary{};
@@ -181,6 +185,11 @@ QString StudySession::hint() const
 QString StudySession::choiceText(int choice) const
 {
     return dictionary.meaning(shownChoices.value(choice, -1));
+}
+
+QString StudySession::choiceWord(int choice) const
+{
+    return dictionary.word(shownChoices.value(choice, -1));
 }
 
 bool StudySession::hasWords() const

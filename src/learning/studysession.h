@@ -68,6 +68,9 @@ public:
     // The five choices as dictionary positions; rightChoice() is the index of the word itself.
     const QList<int> &choices() const { return shownChoices; }
     QString choiceText(int choice) const;
+    // Whose meaning a choice is: the word itself for the right one, another word of the list
+    // for each wrong one.
+    QString choiceWord(int choice) const;
     int rightChoice() const { return shownChoices.indexOf(current.position); }
 
     // Question: answers with a choice (0 to 4), proposes a grade and records it.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scheduler against the published FSRS-6 reference results, and the fuzz that must stay
-// within its range and repeat for the same seed.
+// The scheduler against the published FSRS-6 reference results and a current reference
+// scheduler, and the fuzz that must stay within its range and repeat for the same seed.
 
 #include "learning/fsrs.h"
 #include "learning/timetext.h"
@@ -55,6 +55,59 @@ TEST(Fsrs, MemoryOfTheReferenceHistory)
     EXPECT_NEAR(card.difficulty, 6.3574871, 5e-8);
     // Recall falls to the desired retention when the card falls due.
     EXPECT_NEAR(scheduler.retrievability(card, now + days(int(card.stability))), 0.9, 0.01);
+}
+
+// Histories with Hard answers on the day of the answer before, and the memory after each answer
+// as ts-fsrs 5.4.2 computes it (default parameters, retention 0.9, no fuzz; its learning steps
+// set the due times, which differ in their own conventions, but not the memory). The answers
+// fall before midnight UTC or whole days apart, where its calendar days and our elapsed days
+// agree.
+TEST(Fsrs, SameDayHardKeepsStability)
+{
+    struct Answer
+    {
+        minutes wait;
+        Rating rating;
+        double stability, difficulty;
+    };
+    const Rating A = Rating::Again, H = Rating::Hard, G = Rating::Good, E = Rating::Easy;
+    const minutes day = days(1);
+    const std::vector<std::vector<Answer>> histories = {
+        {{0min, G, 2.3065, 2.11810397},
+         {10min, H, 2.3065, 4.75285849},
+         {10min, H, 2.3065, 6.50193132},
+         {day, G, 4.84311261, 6.49065776}},
+        {{0min, E, 8.2956, 1},
+         {8 * day, A, 1.38863246, 7.02698957},
+         {10min, H, 1.38863246, 8.01160551},
+         {10min, H, 1.38863246, 8.66523945},
+         {day, G, 2.68517961, 8.65180258}},
+        {{0min, A, 0.212, 6.4133},
+         {1min, H, 0.212, 7.60420977},
+         {6min, H, 0.212, 8.39479117},
+         {10min, G, 0.24668919, 8.38162475},
+         {day, G, 1.25738458, 8.36847149},
+         {3 * day, H, 3.05829205, 8.90214372},
+         {60min, H, 3.05829205, 9.25642021},
+         {2 * day, E, 6.30812481, 8.99317886}},
+        {{0min, H, 1.2931, 5.11217071},
+         {5min, H, 1.2931, 6.74045952},
+         {2 * day, H, 3.59102912, 7.8213935},
+         {30min, H, 3.59102912, 8.53896785}},
+    };
+    const Scheduler scheduler = exact();
+    for (const auto &history : histories) {
+        Card card;
+        Time now = start;
+        for (const Answer &answer : history) {
+            now += answer.wait;
+            card = scheduler.review(card, answer.rating, now);
+            SCOPED_TRACE(testing::Message() << "answer " << card.reps);
+            // The reference rounds each step to 8 decimals.
+            EXPECT_NEAR(card.stability, answer.stability, 1e-6);
+            EXPECT_NEAR(card.difficulty, answer.difficulty, 1e-6);
+        }
+    }
 }
 
 TEST(Fsrs, FuzzStaysNearTheIntervalAndRepeatsForASeed)

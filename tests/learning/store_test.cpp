@@ -46,6 +46,30 @@ TEST(Store, ReplayGivesWhatEachAnswerGave)
     EXPECT_EQ(ProgressStore(folder.file()).loadCards().size(), 2);
 }
 
+TEST(Store, MemoriesOfOlderFormulasAreReplayed)
+{
+    ProgressFolder folder;
+    Card now;
+    QString fingerprint;
+    {
+        ProgressStore store(folder.file());
+        store.recordAnswer(QStringLiteral("abate"), Rating::Good, {}, {}, 0, minute(0));
+        store.recordAnswer(QStringLiteral("abate"), Rating::Hard, {}, {}, 0, minute(10));
+        now = store.cardFor(QStringLiteral("abate"));
+        fingerprint = store.scheduler().fingerprint();
+    }
+    // The first FSRS-6 formulas lowered stability on a same-day Hard, under the name "fsrs6".
+    const QString older = QStringLiteral("fsrs6") + fingerprint.mid(fingerprint.indexOf(' '));
+    ASSERT_NE(older, fingerprint);
+    folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1.3363; UPDATE cards_basis SET "
+                                 "scheduler = '%1'")
+                      .arg(older));
+    EXPECT_EQ(ProgressStore(folder.file()).cardFor(QStringLiteral("abate")), now);
+    EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT stability || ' ' || scheduler FROM cards, "
+                                           "cards_basis")),
+              QStringLiteral("2.3065 ") + fingerprint);
+}
+
 TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
 {
     ProgressFolder folder;

@@ -52,7 +52,7 @@ TEST(Study, ReviewsDueAfterTheExamComeBackTheDayBefore)
     EXPECT_EQ(studyDue(card, exam, today), card.due);
 }
 
-TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWordsInListOrder)
+TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
 {
     const Scheduler scheduler;
     const Time now = startOfDay(today) + std::chrono::hours(10);
@@ -68,18 +68,103 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWordsInListOrder)
         {"d", reviewed(10, 2, 5)}, // due after the exam cap only
         {"f", reviewed(50, 20, 0)}};
     StudyDay day{now, today, std::nullopt, 2, 0};
-    StudyQueue queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day);
+    const NewWordRules newWords{"s.xml", nullptr, {}};
+    StudyQueue queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due}}));
     QList<int> order;
     for (const auto &list : {queue.reviews, queue.fresh})
         for (const StudyItem &item : list)
             order << item.position;
-    EXPECT_EQ(order, (QList<int>{3, 1, 6, 5, 7}));
+    EXPECT_EQ(order.mid(0, 3), (QList<int>{3, 1, 6}));
+    EXPECT_EQ(order.mid(3), chooseNewWords(keys, {5, 7, 9}, 2, newWords));
     EXPECT_EQ(queue.neverStudied, 3);
     day.examDate = today.addDays(4); // d comes the day before; no new words in the last week
-    queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day);
+    queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.reviews.size(), 3);
     EXPECT_TRUE(queue.fresh.isEmpty());
+}
+
+TEST(Study, WordsOfAFamilyShareAStem)
+{
+    const struct
+    {
+        const char *a, *b;
+        bool family;
+    } cases[] = {
+        {"abhor", "abhorrent", true},       {"aberrant", "aberration", true},
+        {"laud", "laudable", true},         {"equivocal", "equivocate", true},
+        {"abase", "abate", false},          {"intercede", "interdict", false},
+        {"mendacious", "mendicant", false}, {"abet", "abeyance", false},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(sameFamily(c.a, c.b), c.family) << c.a << " " << c.b;
+        EXPECT_EQ(sameFamily(c.b, c.a), c.family) << c.b << " " << c.a;
+    }
+}
+
+// New words as a learner meets them day after day, each day's taken from what the days before
+// left and kept apart from the last two days' words: a list in alphabetical order, with
+// families side by side and look-alikes the distractor file names.
+TEST(Study, NewWordsComeShuffledWithRelatedWordsDaysApart)
+{
+    QStringList keys{""};
+    for (const char *stem : {"aberra", "abhor", "abjur", "acerb", "adulat", "affab", "alacr",
+                             "ameliora", "anachron", "anomal"}) {
+        keys << QString::fromLatin1(stem) + "nt" << QString::fromLatin1(stem) + "tion";
+        for (int i = 0; i < 4; ++i) // unrelated words in between
+            keys << QStringLiteral("%1%2x%3").arg(QChar('b' + i)).arg(keys.size()).arg(stem);
+    }
+    const Confusables lookAlikes =
+        Confusables::fromText("b3xaberra\tc4xaberra\nd11xabhor\tb15xabjur\te6xaberra\n"
+                              "anomalnt\tabjurnt\n",
+                              "t");
+    const auto related = [&](const QString &a, const QString &b) {
+        return sameFamily(a, b) || lookAlikes.of(a).contains(b) || lookAlikes.of(b).contains(a);
+    };
+    QList<int> all;
+    for (int i = 1; i < keys.size(); ++i)
+        all << i;
+    const auto introduce = [&](int budget, const QString &listName) {
+        QList<int> left = all;
+        QList<QList<int>> days;
+        while (!left.isEmpty()) {
+            NewWordRules rules{listName, &lookAlikes, {}};
+            for (qsizetype day = std::max<qsizetype>(0, days.size() - 2); day < days.size(); ++day)
+                for (int position : days[day])
+                    rules.introducedLately << keys[position];
+            days << chooseNewWords(keys, left, budget, rules);
+            for (int position : days.back())
+                left.removeOne(position);
+        }
+        return days;
+    };
+    const struct
+    {
+        int budget;
+        qsizetype days, closestDays;      // how near two related words may come
+    } plans[] = {{6, 10, 3}, {20, 3, 2}}; // 3 days leave 2 days apart at best
+    for (const auto &plan : plans) {
+        const QList<QList<int>> days = introduce(plan.budget, "gre.xml");
+        EXPECT_EQ(days.size(), plan.days);
+        qsizetype closest = 1000;
+        for (qsizetype d = 0; d < days.size(); ++d)
+            for (qsizetype e = d; e < days.size(); ++e)
+                for (int a : days[d])
+                    for (int b : days[e])
+                        if (a != b && related(keys[a], keys[b]))
+                            closest = std::min(closest, e - d);
+        EXPECT_EQ(closest, plan.closestDays) << plan.budget;
+
+        EXPECT_EQ(days, introduce(plan.budget, "gre.xml")) << "the same every day";
+        EXPECT_NE(days, introduce(plan.budget, "toefl.xml"));
+        EXPECT_NE(days.front(), all.mid(0, plan.budget)) << "not the list's order";
+    }
+    // A word's place does not hang on which other words are still new.
+    const QList<int> shuffled = chooseNewWords(keys, all, 60, {"gre.xml", nullptr, {}});
+    const QList<int> fewer = chooseNewWords(keys, all.mid(10), 60, {"gre.xml", nullptr, {}});
+    QList<int> kept = shuffled;
+    kept.removeIf([](int position) { return position <= 10; });
+    EXPECT_EQ(kept, fewer);
 }
 
 TEST(Study, DueCardsFromTheFileHonourTheExamCap)
@@ -96,6 +181,8 @@ TEST(Study, DueCardsFromTheFileHonourTheExamCap)
     EXPECT_EQ(dayStreak(store.database(), today), 1); // yesterday, not the day before
     store.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-2));
     EXPECT_EQ(dayStreak(store.database(), today), 3);
+    EXPECT_EQ(wordsFirstAnsweredSince(store.database(), startOfDay(today.addDays(-2))),
+              QSet<QString>{"a"});
 }
 
 TEST(Study, HintBlanksTheWordAndItsRegularForms)

@@ -35,7 +35,6 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
     auto *voices = control<QComboBox>(options, "voiceChoice");
     voices->setCurrentIndex(voices->findText("English (Scotland)"));
     control<QSlider>(options, "speechRate")->setValue(5);
-    fakes.dialogs.expect("Update Color and Font Settings ?", platform::answer::cancel);
     click(options, "Command2(1)");
     EXPECT_EQ(fakes.read("settings/speech.txt"),
               "speak_automatically=yes\r\nvoice=English (Scotland)\r\nrate=5\r\n");

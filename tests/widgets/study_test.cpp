@@ -30,8 +30,7 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     QWidget *options = topwindow("FormOptions");
     click(options, "examBox");
     control<QDateEdit>(options, "examDate")->setDate(fakes.clock.time.date().addDays(12));
-    fakes.dialogs.expect("Update Color and Font Settings ?", platform::answer::cancel);
-    click(options, "Command2(1)");
+    click(options, "Command2(1)"); // no font or colour changed: no question about them
     EXPECT_TRUE(fakes.read("settings/study.txt").contains("exam_date="));
 
     window.activateWindow();
@@ -49,8 +48,15 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     EXPECT_EQ(label("progressLabel"), "0 of 2 · 2 new");
     key(Qt::Key_H);
     EXPECT_EQ(label("hintLabel"), "They ____.");
-    key(Qt::Key_1 + (study->session().rightChoice() + 1) % 5);
+    const int wrong = (study->session().rightChoice() + 1) % 5;
+    key(Qt::Key_1 + wrong);
     EXPECT_TRUE(label("resultLabel").startsWith("✗"));
+    // Whose meaning the wrong pick was, read off the button picked: "3.  (v.) m4" is w4's.
+    const QString picked = study->findChild<QWidget *>(QStringLiteral("choice%1").arg(wrong + 1))
+                               ->accessibleName()
+                               .section(QLatin1Char(' '), 3, 3);
+    EXPECT_EQ(label("pickedLabel"),
+              QStringLiteral("%1 is w%2: %3").arg(wrong + 1).arg(picked.mid(1), picked));
     EXPECT_TRUE(control<QAbstractButton>(study, "gradeAgain")->isChecked());
     key(Qt::Key_Z, Qt::ControlModifier);
     learning::ProgressStore &store = window.progressStore();
@@ -58,6 +64,7 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     for (int i = 0; i < 2; ++i) {
         key(Qt::Key_1 + study->session().rightChoice());
         EXPECT_TRUE(label("resultLabel").startsWith("✓"));
+        EXPECT_TRUE(control<QLabel>(study, "pickedLabel")->isHidden());
         key(Qt::Key_E);
         key(Qt::Key_Space);
     }
@@ -73,7 +80,6 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     click(&window, "mnuProgress");
     click(&window, "mnuOptions");
     control<QSpinBox>(options, "retention")->setValue(85);
-    fakes.dialogs.expect("Update Color and Font Settings ?", platform::answer::cancel);
     click(options, "Command2(1)");
     click(&window, "mnuProgress");
     EXPECT_EQ(window.progressStore().scheduler().options().desiredRetention, 0.85);

@@ -325,6 +325,8 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
         click(options, "Command2(1)");
         EXPECT_EQ(fakes.read("settings/settings.ini") != started, fakes.files.writes == 2);
     }
+    click(options, "Command2(1)"); // all saved: nothing to ask
+    EXPECT_EQ(fakes.files.writes, 2);
     EXPECT_EQ(fakes.read("settings/settings.ini"),
               "197121\r\nE\r\n10\r\n0\r\nF\r\n13\r\n16777215\r\nG\r\n14\r\n16711680\r\nH\r\n16");
     EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "F");

@@ -81,8 +81,8 @@ int buttonfor(int group, pick kind)
 
 FormOptions::FormOptions(DisplaySettings &settings, learning::StudyPlan &plan,
                          platform::Services &services, Speech &speech, QWidget *parent)
-    : QWidget(parent, Qt::Window), settings(settings), services(services), plan(plan),
-      speech(speech)
+    : QWidget(parent, Qt::Window), settings(settings), savedSettings(settings), services(services),
+      plan(plan), speech(speech)
 {
     setObjectName(QStringLiteral("FormOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -209,7 +209,10 @@ void FormOptions::Command2_Click(int index)
     }
     writestudyplan();
     writespeech();
-    writesettings();
+    // The question and its answer speak of fonts and colours only: the study plan and speech
+    // apply at once, and an Ok that changes neither font nor colour has nothing to ask.
+    if (choices != savedSettings)
+        writesettings();
     // Whatever the answer was, windows loaded from now on use the new choices.
     settings = choices;
 }
@@ -234,6 +237,7 @@ void FormOptions::writesettings()
                         platform::icon::critical, platform::buttons::ok);
         return;
     }
+    savedSettings = choices;
     dialogs.message(QStringLiteral("Settings have been saved , They will be loaded the next "
                                    "time you start your program "),
                     platform::icon::information, platform::buttons::ok);

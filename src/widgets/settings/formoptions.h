@@ -60,6 +60,8 @@ private:
     void showpreview(int group);
 
     DisplaySettings &settings;
+    // What the settings file holds: the program started with it, and Ok may write it.
+    DisplaySettings savedSettings;
     platform::Services &services;
     DisplaySettings choices;
     learning::StudyPlan &plan;

@@ -159,11 +159,13 @@ QWidget *FormStudy::createFeedback()
     auto *layout = new QVBoxLayout(box);
     resultLabel = wrapped(named(new QLabel, QStringLiteral("resultLabel"), tr("Result")));
     resultLabel->setFont(scaled(font(), 1.3, true));
+    // Whose meaning a wrong pick was, so that the confusion itself is learnt from.
+    pickedLabel = wrapped(named(new QLabel, QStringLiteral("pickedLabel"), tr("Your answer")));
     usageLabel = wrapped(named(new QLabel, QStringLiteral("usageLabel"), tr("Usage")));
     meaningLabel = wrapped(named(new QLabel, QStringLiteral("meaningLabel"), tr("Meaning")));
-    for (QLabel *label : {usageLabel, meaningLabel})
+    for (QLabel *label : {pickedLabel, usageLabel, meaningLabel})
         label->setFont(scaled(font(), 1.15));
-    for (QLabel *label : {resultLabel, meaningLabel, usageLabel})
+    for (QLabel *label : {resultLabel, pickedLabel, meaningLabel, usageLabel})
         layout->addWidget(label);
 
     auto *row = new QHBoxLayout;
@@ -365,6 +367,15 @@ void FormStudy::showFeedback()
                                    .arg(study.chosen() + 1));
     resultLabel->setStyleSheet(study.answeredRight() ? QStringLiteral("color: #1b5e20")
                                                      : QStringLiteral("color: #b71c1c"));
+    const int picked = study.chosen();
+    pickedLabel->setText(study.answeredRight()
+                             ? QString()
+                             : tr("%1 is %2: %3")
+                                   .arg(picked + 1)
+                                   .arg(study.choiceWord(picked),
+                                        learning::withoutPartOfSpeech(study.choiceText(picked))));
+    pickedLabel->setAccessibleName(pickedLabel->text());
+    pickedLabel->setVisible(!study.answeredRight());
     meaningLabel->setText(QStringLiteral("<b>%1</b> %2")
                               .arg(study.word().toHtmlEscaped(), study.meaning().toHtmlEscaped()));
     usageLabel->setText(highlighted(study.usage(), study.word()));

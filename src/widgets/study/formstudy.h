@@ -62,8 +62,8 @@ private:
     Speech &speech;
     learning::StudySession study;
 
-    QLabel *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel, *usageLabel,
-        *meaningLabel, *summaryLabel;
+    QLabel *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel, *pickedLabel,
+        *usageLabel, *meaningLabel, *summaryLabel;
     QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
     QToolButton *speakButton;
     std::array<ChoiceButton *, learning::StudySession::choiceCount> choiceButtons;
