@@ -51,7 +51,11 @@ QPushButton *button(const char *name, const QString &caption, const QString &too
 
 QGroupBox *frame(const char *name, const QString &caption)
 {
-    return named(new QGroupBox(caption), QLatin1String(name));
+    QGroupBox *result = named(new QGroupBox(caption), QLatin1String(name));
+    // Qt would name a frame inside another (the Answer Window, the Control Panel) by the outer
+    // frame's caption.
+    result->setAccessibleName(caption);
+    return result;
 }
 
 // Frames carry their captions in Arial Black; what they hold keeps the ordinary font unless it
