@@ -7,6 +7,7 @@
 #include "support/fakes.h"
 #include "support/httpserver.h"
 #include "support/windowdriver.h"
+#include "widgets/help/formabout.h"
 #include "widgets/main/formmain.h"
 
 #include <QAccessible>
@@ -17,9 +18,11 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 using namespace testsupport;
 using platform::answer;
@@ -502,6 +505,39 @@ TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
         titles << each->windowTitle();
     }
     EXPECT_EQ(titles.size(), 10) << titles.join(", ").toStdString();
+}
+
+TEST_F(windows, ControlsMadeBeforeTheirWindowReadAsWhatTheyAre)
+{
+    // A control made on its own is a window until it is placed; a screen reader that asks for it
+    // then (as the accessibility bus does when its text or tooltip is set) finds it again later.
+    auto *button = new QPushButton(QStringLiteral("&View Log"));
+    auto *label = new QLabel(QStringLiteral("Log:"));
+    auto *box = new QLineEdit(QStringLiteral("w1"));
+    auto *about = new FormAbout(fakes);
+    auto *line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    auto *panel = new QFrame;
+    panel->setFrameShape(QFrame::StyledPanel);
+    const std::initializer_list<QWidget *> made{button, label, box, about, line, panel};
+    for (QWidget *each : made)
+        ASSERT_TRUE(QAccessible::queryAccessibleInterface(each)) << each->metaObject()->className();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(about)->role(), QAccessible::Window);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    for (QWidget *each : made)
+        layout->addWidget(each);
+    const auto read = [](QWidget *each) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(each);
+        return std::make_pair(face->role(), face->text(QAccessible::Name));
+    };
+    EXPECT_EQ(read(button), std::make_pair(QAccessible::Button, QStringLiteral("View Log")));
+    EXPECT_EQ(read(label), std::make_pair(QAccessible::StaticText, QStringLiteral("Log:")));
+    EXPECT_EQ(read(box).first, QAccessible::EditableText);
+    EXPECT_EQ(read(about).first, QAccessible::Client) << "a window placed in another is not one";
+    // Not a border, which AT-SPI calls a frame as it calls a window.
+    EXPECT_EQ(read(line).first, QAccessible::Separator);
+    EXPECT_EQ(read(panel).first, QAccessible::Client);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "platform/services.h"
 #include "platform/widgets/appicon.h"
+#include "platform/widgets/escapekey.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -56,6 +57,7 @@ FormAbout::FormAbout(platform::Services &services, QWidget *parent)
     setObjectName(QStringLiteral("FormAbout"));
     createcontrols();
     connect(Command1, &QPushButton::clicked, this, &FormAbout::Command1_Click);
+    platform::cancelonescape(this, Command1);
     formload();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/services.h"
 #include "platform/textfile.h"
+#include "platform/widgets/escapekey.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -47,6 +48,7 @@ FormHelp::FormHelp(platform::Services &services, QWidget *parent)
         browser->setSource(item->data(Qt::UserRole).toUrl());
     });
     connect(contents, &QListWidget::itemClicked, contents, &QListWidget::itemActivated);
+    platform::cancelonescape(this);
     resize(900, 640);
 }
 
@@ -80,11 +82,11 @@ void FormHelp::createcontrols()
     layout->addWidget(split, 1);
 }
 
-void FormHelp::open(const QString &contentsfile)
+void FormHelp::open(const QString &contentsfile, const QString &page)
 {
     start = QUrl::fromLocalFile(contentsfile);
     filltopics();
-    browser->setSource(start);
+    browser->setSource(page.isEmpty() ? start : start.resolved(QUrl(page)));
     browser->clearHistory();
     show();
     raise();

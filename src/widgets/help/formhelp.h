@@ -19,8 +19,9 @@ class FormHelp : public QWidget
 public:
     explicit FormHelp(platform::Services &services, QWidget *parent = nullptr);
 
-    // Shows the window at the given contents page, forgetting the pages seen before.
-    void open(const QString &contentsfile);
+    // Shows the window at the given contents page, or at a page beside it ("keys.html",
+    // "study.html#progress"), forgetting the pages seen before.
+    void open(const QString &contentsfile, const QString &page = QString());
 
     QToolButton *back, *forward, *home;
     QListWidget *contents;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 
 namespace help {
@@ -38,8 +39,31 @@ QString contentspage(const platform::Services &services)
     return services.programPath(QStringLiteral("\\help\\index.html"));
 }
 
-void showcontents(platform::Services &services, const std::function<void(const QString &)> &open,
-                  const host &system)
+QString pagefor(const QString &windowname)
+{
+    static const QHash<QString, QString> pages{
+        {QStringLiteral("FormMain"), QStringLiteral("main.html")},
+        {QStringLiteral("FormStudy"), QStringLiteral("study.html#study")},
+        {QStringLiteral("FormProgress"), QStringLiteral("study.html#progress")},
+        {QStringLiteral("FormImport"), QStringLiteral("study.html#import")},
+        {QStringLiteral("FormFlash"), QStringLiteral("flashcards.html")},
+        {QStringLiteral("FormMemory"), QStringLiteral("memory.html")},
+        {QStringLiteral("FormList"), QStringLiteral("listmode.html")},
+        {QStringLiteral("FormResults"), QStringLiteral("results.html")},
+        {QStringLiteral("FormOptions"), QStringLiteral("options.html")},
+        {QStringLiteral("FormSelect"), QStringLiteral("dictionaries.html#open")},
+        {QStringLiteral("FormEdit"), QStringLiteral("dictionaries.html#edit")},
+    };
+    return pages.value(windowname);
+}
+
+void showcontents(platform::Services &services, const opener &open, const host &system)
+{
+    showpage(services, QString(), open, system);
+}
+
+void showpage(platform::Services &services, const QString &page, const opener &open,
+              const host &system)
 {
     const bool compiled = QFileInfo::exists(services.programPath(QStringLiteral("\\Vocabrix.chm")));
     // The launcher passes the path as one argument, so a folder with blanks still opens.
@@ -47,16 +71,19 @@ void showcontents(platform::Services &services, const std::function<void(const Q
         services.launcher->start(QStringLiteral("hh.exe"),
                                  viewercommand(services.appinfo->programfolder()).arguments))
         return;
-    const QString page = contentspage(services);
-    if (!QFileInfo::exists(page)) {
+    const QString contents = contentspage(services);
+    if (!QFileInfo::exists(contents)) {
         services.dialogs->message(
             QStringLiteral("The help cannot be shown: the file %1 is missing. Copy the help "
                            "folder back into the program folder or install Vocabrix again.")
-                .arg(QDir::toNativeSeparators(page)),
+                .arg(QDir::toNativeSeparators(contents)),
             platform::icon::critical, platform::buttons::ok);
         return;
     }
-    open(page);
+    const QString file = page.section(QLatin1Char('#'), 0, 0);
+    const bool there =
+        !page.isEmpty() && QFileInfo::exists(QFileInfo(contents).dir().filePath(file));
+    open(contents, there ? page : QString());
 }
 
 } // namespace help

@@ -35,9 +35,22 @@ host currenthost();
 
 // The contents page of the help pages, in the help folder below the program folder.
 QString contentspage(const platform::Services &services);
+
+// The help page that tells about a window, by the window's object name ("flashcards.html",
+// "study.html#progress"); empty for a window the contents page tells about.
+QString pagefor(const QString &windowname);
+
+// How the help pages are shown: the contents page (a file) and the page to show first (relative
+// to the contents page; empty for the contents page itself).
+using opener = std::function<void(const QString &contentsfile, const QString &page)>;
+
 // Opens the help at its contents: the compiled help where the system has a viewer for it,
 // otherwise the contents page through open. Tells the user when there is no help to show.
-void showcontents(platform::Services &services, const std::function<void(const QString &)> &open,
+void showcontents(platform::Services &services, const opener &open,
                   const host &system = currenthost());
+// The same at a page of the help pages (as pagefor names them); the compiled help opens at its
+// contents, and so do the pages when that page is missing.
+void showpage(platform::Services &services, const QString &page, const opener &open,
+              const host &system = currenthost());
 
 } // namespace help

@@ -29,6 +29,7 @@
 #include <QLoggingCategory>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextEdit>
 
 // Off unless asked for (QT_LOGGING_RULES="vocabrix.startup.info=true"): what start-up loaded.
@@ -69,6 +70,12 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     plan = learning::readStudyPlan(services.programPath(QStringLiteral("\\settings\\study.txt")));
     connect(studyButton, &QPushButton::clicked, studyAction, &QAction::trigger);
     connect(exitButton, &QPushButton::clicked, this, &FormMain::askToExit);
+    // F1 in any window of the program: the help at the page that tells about that window.
+    auto *helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    helpKey->setObjectName(QStringLiteral("helpkey"));
+    helpKey->setContext(Qt::ApplicationShortcut);
+    connect(helpKey, &QShortcut::activated, this,
+            [this] { showHelp(QApplication::activeWindow()); });
 }
 
 FormMain::~FormMain() = default;
@@ -92,7 +99,7 @@ void FormMain::createActions()
     });
     openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     editXmlAction =
-        window("mnueditxml", tr("Edit &XML Dictionary"), [this] { editorWindow().Form_Load(); });
+        window("mnueditxml", tr("&Edit XML Dictionary"), [this] { editorWindow().Form_Load(); });
     importProgressAction =
         action("mnuImportProgress", tr("&Import Progress..."), &FormMain::importProgress);
     exportProgressAction =
@@ -109,7 +116,9 @@ void FormMain::createActions()
     memoryAction =
         window("mnumemory", tr("&Memory Game"), [this] { memoryWindow().load(words.path()); });
     contentsAction = window("mnucontents", tr("&Contents"), [this] {
-        help::showcontents(services, [this](const QString &page) { helpWindow().open(page); });
+        help::showcontents(services, [this](const QString &contents, const QString &page) {
+            helpWindow().open(contents, page);
+        });
     });
     updateAction = action("mnuxml", tr("Update XML wordlist"), &FormMain::updateWordList);
     aboutAction = window("mnuabout", tr("&About"), [this] { aboutWindow().open(); });
@@ -170,6 +179,17 @@ void FormMain::loadDictionary(const QString &path)
         }
     }
     review.begin();
+}
+
+void FormMain::showHelp(QWidget *front)
+{
+    // In the help itself the page being read stays.
+    if (front && front == help.get())
+        return;
+    const QString page = help::pagefor(front ? front->objectName() : objectName());
+    help::showpage(services, page, [this](const QString &contents, const QString &shown) {
+        helpWindow().open(contents, shown);
+    });
 }
 
 void FormMain::updateWordList()

@@ -108,6 +108,8 @@ private:
     void importWordList();
     void exportWordList();
     void tellAboutProgress(const QString &notice);
+    // The help at the page that tells about a window of the program.
+    void showHelp(QWidget *front);
     // Ends the program: no question, nothing saved, other windows closed without their handlers.
     void unloadProgram();
 

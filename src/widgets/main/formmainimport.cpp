@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QStandardPaths>
 
 namespace {
@@ -28,6 +29,9 @@ FormImport &FormMain::importWindow()
     if (!importDialog) {
         importDialog = std::make_unique<FormImport>(
             services, [this]() -> learning::ProgressStore & { return progressStore(); }, this);
+        // The dialog is modal, so the main window's F1 does not reach it.
+        auto *helpKey = new QShortcut(QKeySequence::HelpContents, importDialog.get());
+        connect(helpKey, &QShortcut::activated, this, [this] { showHelp(importDialog.get()); });
         connect(importDialog.get(), &FormImport::imported, this, [this](const QString &storedPath) {
             try {
                 loadDictionary(storedPath);

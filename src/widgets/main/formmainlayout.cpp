@@ -51,7 +51,11 @@ QPushButton *button(const char *name, const QString &caption, const QString &too
 
 QGroupBox *frame(const char *name, const QString &caption)
 {
-    return named(new QGroupBox(caption), QLatin1String(name));
+    QGroupBox *result = named(new QGroupBox(caption), QLatin1String(name));
+    // Qt would name a frame inside another (the Answer Window, the Control Panel) by the outer
+    // frame's caption.
+    result->setAccessibleName(caption);
+    return result;
 }
 
 // Frames carry their captions in Arial Black; what they hold keeps the ordinary font unless it
@@ -77,6 +81,9 @@ void setframefonts(QWidget *window)
 
 } // namespace
 
+// Access keys: no two captions of the window share one. F, T, V and H open the menus, so Flash
+// has L, View Log O and Hide D; A is Save's and E Edit's, so Auto Mode has M and Exit X (as in
+// the File menu).
 void FormMain::createControls()
 {
     auto *central = new QWidget;
@@ -85,7 +92,7 @@ void FormMain::createControls()
     layout->addWidget(createDescription());
 
     auto *bottom = new QHBoxLayout;
-    exitButton = button("Command8", tr("&Exit"), tr("Exit from Program"));
+    exitButton = button("Command8", tr("E&xit"), tr("Exit from Program"));
     updateProgress = named(new QProgressBar, QStringLiteral("ProgressBar1"));
     updateProgress->setRange(0, 100);
     updateProgress->setVisible(false);
@@ -153,7 +160,7 @@ QWidget *FormMain::createControlPanel()
 {
     QGroupBox *panel = frame("Frame4", tr("Control Panel"));
     auto *layout = new QGridLayout(panel);
-    const std::array<QString, 4> captions{tr("&Flash "), tr("&Next"), tr("&Previous"),
+    const std::array<QString, 4> captions{tr("F&lash "), tr("&Next"), tr("&Previous"),
                                           tr("Net &Search")};
     const std::array<QString, 4> labels{tr("Flash Word:"), tr("Next Word:"), tr("Previous Word:"),
                                         tr("Online Dictionary:")};
@@ -178,7 +185,7 @@ QWidget *FormMain::createControlPanel()
     layout->addWidget(dictionaryChoice, 3, 1);
     imageSearchButton = button("Command10", tr("&Image Search"), tr("Google Image Search"));
     layout->addWidget(imageSearchButton, 4, 2);
-    autoButton = button("Command9", tr("&Auto Mode"),
+    autoButton = button("Command9", tr("Auto &Mode"),
                         tr("Set Program in Auto Mode to randomly display cards"));
     layout->addWidget(autoButton, 4, 0);
     studyButton = button("studyButton", tr("Stud&y Today"),
@@ -217,7 +224,7 @@ QWidget *FormMain::createScore()
     QGroupBox *resultsFrame = frame("Frame5", tr("Results"));
     auto *results = new QHBoxLayout(resultsFrame);
     auto *logLabel = named(new QLabel(tr("Log:")), QStringLiteral("Label10"));
-    viewLogButton = button("Command3", tr("&View Log"), tr("Score"));
+    viewLogButton = button("Command3", tr("View L&og"), tr("Score"));
     logLabel->setBuddy(viewLogButton);
     results->addWidget(logLabel);
     results->addWidget(viewLogButton);
@@ -256,7 +263,7 @@ QWidget *FormMain::createDescription()
                         tr("Show description to help you grasp the contextual meaning of the "
                            "word."));
     hideButton =
-        button("Command5", tr("&Hide"), tr("Hide description to test your memory recall "));
+        button("Command5", tr("Hi&de"), tr("Hide description to test your memory recall "));
     editButton =
         button("Command6", tr("&Edit"), tr("Add your own description by editing the text above"));
     saveButton = button("Command7", tr("S&ave"), tr("Save your description."));

@@ -8,23 +8,54 @@
 #include "platform/widgets/textlayout.h"
 
 #include <QAccessibleWidget>
-#include <QDialog>
+#include <QFrame>
 #include <QIcon>
-#include <QMainWindow>
+#include <QWidget>
 
 namespace {
 
-// Qt exposes a top-level plain QWidget with the role of a client area ("filler" to AT-SPI), so
-// a screen reader would not announce it as a window; this gives such windows the window role,
-// and with it their title as their name.
-QAccessibleInterface *plainwindowaccessibility(const QString &classname, QObject *object)
+// Qt exposes our own windows, plain QWidgets, with the role of a client area ("filler" to
+// AT-SPI), so a screen reader would not announce them as windows; and a plain QFrame, a line or
+// a box around controls, as a border, which AT-SPI calls a "frame" as it calls a window. This
+// interface gives such a widget the window role (and with it its title as its name) while it is
+// a window, the separator role to a line, and otherwise that of a client area.
+//
+// Qt makes a widget's interface once and keeps it for the widget's life, at times while the
+// widget has no parent yet (a control made on its own, then given a tooltip or a text before it
+// goes into a layout). So the role is worked out each time it is asked for, never fixed when the
+// interface is made.
+class PlainWidgetAccessibility : public QAccessibleWidget
 {
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget || widget->windowType() != Qt::Window ||
-        classname != QLatin1String(object->metaObject()->className()) ||
-        qobject_cast<QMainWindow *>(widget) || qobject_cast<QDialog *>(widget))
+public:
+    explicit PlainWidgetAccessibility(QWidget *widget) : QAccessibleWidget(widget) {}
+    QAccessible::Role role() const override
+    {
+        if (widget()->isWindow())
+            return QAccessible::Window;
+        const auto *frame = qobject_cast<const QFrame *>(widget());
+        if (frame && (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine))
+            return QAccessible::Separator;
+        return QAccessible::Client;
+    }
+};
+
+// Qt asks the factories with the name of each class of an object, the most derived first, and
+// this factory (installed last, so asked first) with every name. It answers only to "QWidget",
+// which Qt reaches only for classes it has no interface of its own for (buttons, labels, text
+// boxes and every other control stop earlier), and only for classes of ours: a bare QWidget,
+// like a widget whose own destructors have run, keeps Qt's interface. It answers to "QFrame" only
+// for a plain QFrame.
+QAccessibleInterface *plainwidgetaccessibility(const QString &classname, QObject *object)
+{
+    if (!object->isWidgetType())
         return nullptr;
-    return new QAccessibleWidget(widget, QAccessible::Window);
+    const QMetaObject *type = object->metaObject();
+    const bool ours = classname == QLatin1String("QWidget") && type != &QWidget::staticMetaObject;
+    const bool plainframe =
+        classname == QLatin1String("QFrame") && type == &QFrame::staticMetaObject;
+    if (!ours && !plainframe)
+        return nullptr;
+    return new PlainWidgetAccessibility(static_cast<QWidget *>(object));
 }
 
 } // namespace
@@ -35,7 +66,7 @@ GuardedApplication::GuardedApplication(int &argc, char **argv) : QApplication(ar
     // No display name: with one, X11 and Wayland would add " — Vocabrix" to every window's
     // title, and the titles are the windows' captions exactly.
     setOrganizationName(QStringLiteral("vocabrix"));
-    QAccessible::installFactory(plainwindowaccessibility);
+    QAccessible::installFactory(plainwidgetaccessibility);
     platform::addfontsubstitutes();
     // Outside a desktop session the icon theme is only the hicolor fallback, which has no
     // button pictures; reading its large index would only delay the first window.

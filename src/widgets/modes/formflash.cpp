@@ -10,6 +10,7 @@
 #include "platform/lookups.h"
 #include "platform/services.h"
 #include "platform/speaker.h"
+#include "platform/widgets/escapekey.h"
 #include "platform/widgets/twips.h"
 #include "widgets/speech/speech.h"
 
@@ -70,6 +71,7 @@ FormFlash::FormFlash(const Dictionary &dictionary, const DisplaySettings &settin
     connect(&cards, &FlashCards::wordChanged, this, &FormFlash::showWord);
     connect(&cards, &FlashCards::meaningRevealed, this, &FormFlash::showMeaning);
     applyStyle();
+    platform::cancelonescape(this); // as Cancel
 }
 
 FormFlash::~FormFlash() = default;
@@ -132,11 +134,12 @@ void FormFlash::createButtons()
         QStyle::StandardPixmap picture;
         std::function<void()> action;
     };
+    // N is Next's and S Solve's, so Net Search has R.
     const ButtonDesign designs[] = {
         {1, tr("&Flash "), 120, QStyle::SP_BrowserReload, [this] { cards.flash(); }},
         {2, tr("&Previous"), 1440, QStyle::SP_ArrowBack, [this] { cards.previous(); }},
         {3, tr("&Next"), 2760, QStyle::SP_ArrowForward, [this] { cards.next(); }},
-        {6, tr("&Net Search"), 4200, QStyle::SP_FileDialogContentsView, [this] { netSearch(); }},
+        {6, tr("Net Sea&rch"), 4200, QStyle::SP_FileDialogContentsView, [this] { netSearch(); }},
         {4, tr("&Solve"), 5520, QStyle::SP_DialogApplyButton, [this] { cards.reveal(); }},
         {7, tr("&Auto Mode"), 6840, QStyle::SP_MediaPlay, [this] { toggleAutoMode(); }},
         {8, tr("&Cancel"), 8160, QStyle::SP_DialogCancelButton, [this] { close(); }},

@@ -3,6 +3,7 @@
 
 #include "core/listtext.h"
 #include "platform/services.h"
+#include "platform/widgets/escapekey.h"
 #include "platform/widgets/twips.h"
 
 #include <QAction>
@@ -47,6 +48,7 @@ void FormList::createActions(QVBoxLayout *layout)
     auto *cancelButton = new QPushButton(tr("&Cancel"));
     cancelButton->setObjectName(QStringLiteral("Command2(1)"));
     connect(cancelButton, &QPushButton::clicked, this, &FormList::close);
+    platform::cancelonescape(this, cancelButton);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -6,6 +6,7 @@
 
 #include "core/displaysettings.h"
 #include "platform/services.h"
+#include "platform/widgets/escapekey.h"
 #include "platform/widgets/twips.h"
 
 #include <QAbstractButton>
@@ -55,6 +56,7 @@ FormMemory::FormMemory(const Dictionary &dictionary, const DisplaySettings &sett
     createTimers();
     connect(&game, &MemoryGame::changed, this, &FormMemory::showGame);
     showGame();
+    platform::cancelonescape(this); // as Cancel
 }
 
 FormMemory::~FormMemory() = default;

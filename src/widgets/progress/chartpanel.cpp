@@ -16,7 +16,8 @@
 ChartPanel::ChartPanel(const QString &title, const QString &name, Chart *chart,
                        platform::Services &services, QWidget *parent)
     : QGroupBox(title, parent), shown(chart), table(new QTableWidget),
-      valuesButton(new QPushButton(tr("&Values"))),
+      // No access key: the Progress window has four of these.
+      valuesButton(new QPushButton(tr("Values"))),
       saveButton(new QPushButton(tr("Save as PNG..."))), services(services)
 {
     setObjectName(name + QStringLiteral("Panel"));
@@ -26,6 +27,7 @@ ChartPanel::ChartPanel(const QString &title, const QString &name, Chart *chart,
     table->setAccessibleName(tr("%1, values").arg(title));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    table->setTabKeyNavigation(false);
     table->setVisible(false);
     valuesButton->setObjectName(name + QStringLiteral("ShowValues"));
     valuesButton->setCheckable(true);

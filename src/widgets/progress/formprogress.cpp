@@ -9,10 +9,12 @@
 #include "learning/wordkey.h"
 #include "platform/error.h"
 #include "platform/services.h"
+#include "platform/widgets/escapekey.h"
 #include "stackedbar.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -101,8 +103,19 @@ FormProgress::FormProgress(std::function<learning::ProgressStore &()> store,
     scroll->setObjectName(QStringLiteral("progressArea"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(content);
-    setCentralWidget(scroll);
     content->setObjectName(QStringLiteral("progressContent"));
+    closeButton = new QPushButton(tr("&Close"));
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    platform::cancelonescape(this, closeButton);
+    auto *window = new QWidget;
+    auto *column = new QVBoxLayout(window);
+    column->addWidget(scroll, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(closeButton);
+    column->addLayout(bottom);
+    setCentralWidget(window);
 
     const auto refresh = [this] {
         if (isVisible())
@@ -140,6 +153,8 @@ QWidget *FormProgress::createHardest()
     hardestWords->setSelectionBehavior(QAbstractItemView::SelectRows);
     hardestWords->setSelectionMode(QAbstractItemView::SingleSelection);
     hardestWords->verticalHeader()->hide();
+    // Tab goes on to the next control rather than from cell to cell (the arrows move there).
+    hardestWords->setTabKeyNavigation(false);
     hardestWords->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     studyButton = new QPushButton(tr("&Study this word"));
     studyButton->setObjectName(QStringLiteral("studyButton"));

@@ -64,5 +64,5 @@ private:
     QList<ChartPanel *> panels;
     QLabel *recallLabel, *retentionLabel, *streakLabel;
     QTableWidget *hardestWords;
-    QPushButton *studyButton;
+    QPushButton *studyButton, *closeButton;
 };

@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "platform/textfile.h"
+#include "platform/widgets/escapekey.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -74,6 +75,8 @@ FormResults::FormResults(AnswerLog &log, platform::Services &services, QWidget *
     for (int i = 0; i < 2; ++i)
         connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
     connect(Command1, &QPushButton::clicked, this, &FormResults::Command1_Click);
+    // As Cancel, which keeps the log; the close box discards it.
+    platform::cancelonescape(this, Command1);
     connect(mnuSave, &QAction::triggered, this, &FormResults::mnuSave_Click);
     connect(mnuprint, &QAction::triggered, this, &FormResults::mnuprint_Click);
     connect(&log, &AnswerLog::appended, this,

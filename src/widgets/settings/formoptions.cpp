@@ -6,6 +6,7 @@
 #include "platform/error.h"
 #include "platform/services.h"
 #include "platform/speaker.h"
+#include "platform/widgets/escapekey.h"
 #include "speechframe.h"
 #include "studyplanframe.h"
 #include "widgets/speech/speech.h"
@@ -93,6 +94,7 @@ FormOptions::FormOptions(DisplaySettings &settings, learning::StudyPlan &plan,
         connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
     connect(&speech, &Speech::availabilityChanged, this, &FormOptions::showvoices);
     formload();
+    platform::cancelonescape(this, Command2[0]);
 }
 
 void FormOptions::createcontrols()
@@ -149,8 +151,9 @@ QGroupBox *FormOptions::createframe(int group)
         Label1[label]->setObjectName(indexed("Label1", label));
         Label1[label]->setFont(plain(labelfont));
         const bool font = rows[r].first == pick::font;
-        Command1[index] = new QPushButton(font ? QStringLiteral("&Select Font")
-                                               : QStringLiteral("Select &Color"));
+        // Without access keys: each of the four frames has the two, and C is Cancel's.
+        Command1[index] =
+            new QPushButton(font ? QStringLiteral("Select Font") : QStringLiteral("Select Color"));
         Command1[index]->setObjectName(indexed("Command1", index));
         Command1[index]->setFont(plain(QApplication::font()));
         Command1[index]->setToolTip(font ? QStringLiteral("Sets font of Main Window")

@@ -30,7 +30,7 @@ SpeechFrame::SpeechFrame(QWidget *parent) : QGroupBox(tr("Speech"), parent)
     note->setVisible(false);
     layout->addRow(automatic);
     layout->addRow(tr("&Voice:"), voice);
-    layout->addRow(tr("&Rate:"), rate);
+    layout->addRow(tr("R&ate:"), rate); // R is the study frame's retention
     layout->addRow(note);
     setVoices({}, QString());
 }

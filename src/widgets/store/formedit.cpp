@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "platform/textfile.h"
+#include "platform/widgets/escapekey.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -55,6 +56,7 @@ FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget
 
     connect(Command2, &QPushButton::clicked, this, &FormEdit::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &FormEdit::Command1_Click);
+    platform::cancelonescape(this, Command1);
     connect(mnusave, &QAction::triggered, this, &FormEdit::mnusave_Click);
     connect(mnuexit, &QAction::triggered, this, &FormEdit::mnuexit_Click);
 }

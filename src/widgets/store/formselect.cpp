@@ -3,6 +3,7 @@
 
 #include "platform/error.h"
 #include "platform/services.h"
+#include "platform/widgets/escapekey.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -61,6 +62,7 @@ FormSelect::FormSelect(platform::Services &services, QWidget *parent)
     connect(File1, &QListWidget::itemClicked, this, &FormSelect::File1_Click);
     connect(File1, &QListWidget::itemActivated, this, &FormSelect::Command1_Click);
     connect(Command1, &QPushButton::clicked, this, &FormSelect::Command1_Click);
+    platform::cancelonescape(this);
 }
 
 void FormSelect::open(std::function<void(const QString &)> load)

@@ -6,6 +6,7 @@
 #include "core/wordkey.h"
 #include "learning/studycard.h"
 #include "platform/services.h"
+#include "platform/widgets/escapekey.h"
 #include "widgets/speech/speech.h"
 
 #include <QAccessible>
@@ -74,6 +75,7 @@ FormStudy::FormStudy(const Dictionary &dictionary, std::function<learning::Progr
     setWindowTitle(tr("Study Today"));
     createControls();
     createShortcuts();
+    platform::cancelonescape(this);
     connect(&study, &StudySession::changed, this, &FormStudy::showSession);
     connect(&speech, &Speech::pronunciationFound, this, [this](const QString &word) {
         if (wordKey(word) == wordKey(study.word()))
