@@ -38,7 +38,7 @@ start() { # runs the installed program until start-up has said what it loaded
 
 user="$root/home/.local/share/vocabrix/vocabrix"
 output=$(start)
-echo "$output" | grep -q "loaded [0-9]* words from $user/XML/gre.xml" ||
+grep -q "loaded [0-9]* words from $user/XML/gre.xml" <<<"$output" ||
     { echo "first start did not load the seeded dictionary: $output"; exit 1; }
 cmp "$user/XML/gre.xml" "$root/prefix/share/vocabrix/XML/gre.xml"
 test -f "$user/settings/settings.ini"
@@ -48,7 +48,7 @@ printf '255\r\nArial\r\n30\r\n0\r\nArial\r\n14\r\n0\r\nArial\r\n12\r\n0\r\nArial
     >"$user/settings/settings.ini"
 printf '<GRE><word>mine</word><meaning>m</meaning><usage>u</usage><word>own</word><meaning>m</meaning><usage>u</usage></GRE>' >"$user/XML/gre.xml"
 output=$(start)
-echo "$output" | grep -q "loaded 2 words" ||
+grep -q "loaded 2 words" <<<"$output" ||
     { echo "second start did not keep the user's dictionary: $output"; exit 1; }
 grep -q "^255" "$user/settings/settings.ini" || { echo "settings were replaced"; exit 1; }
 if [ -n "$(find "$root/prefix" -newer "$root/installed")" ]; then

@@ -13,5 +13,5 @@ mkdir -m 700 "$root/runtime"
 output=$(cd "$root" && env -i PATH=/usr/bin:/bin HOME="$root" XDG_RUNTIME_DIR="$root/runtime" \
     QT_QPA_PLATFORM=offscreen VOCABRIX_FIRST_PAINT=maps timeout 60 ./vocabrix 2>&1) ||
     { echo "$output"; exit 1; }
-echo "$output" | grep -qE '^[0-9]+$' || { echo "the window never painted: $output"; exit 1; }
+grep -qE '^[0-9]+$' <<<"$output" || { echo "the window never painted: $output"; exit 1; }
 echo "start-up loaded none of the deferred libraries"
