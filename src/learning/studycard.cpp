@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studycard.h"
 
+#include "newwords.h"
+#include "wordkey.h"
+
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -98,13 +101,17 @@ QString withoutPartOfSpeech(const QString &meaning)
     return text.mid(text.indexOf(QLatin1Char(')')) + 1).trimmed().toString();
 }
 
-QList<int> chooseDistractors(const QStringList &meanings, int position,
+QList<int> chooseDistractors(const QStringList &words, const QStringList &meanings, int position,
                              const QList<int> &confusable, const QList<int> &samePartOfSpeech,
                              int first, int end, const std::function<int(int)> &draw)
 {
     constexpr int wanted = 4, fromConfusable = 8;
     QList<int> chosen;
     QStringList taken{meanings.value(position)};
+    const QString key = wordKey(words.value(position));
+    const QRegularExpression naming(
+        QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(words.value(position).trimmed())),
+        QRegularExpression::CaseInsensitiveOption);
     const auto fits = [&](int candidate) {
         if (candidate < first || candidate >= end || candidate == position ||
             candidate >= meanings.size() || meanings[candidate].trimmed().isEmpty())
@@ -113,6 +120,12 @@ QList<int> chooseDistractors(const QStringList &meanings, int position,
             if (sameMeaning(meaning, meanings[candidate]))
                 return false;
         return true;
+    };
+    // The confusable words were chosen for this word (discreet for discrete); any other word of
+    // the list may be of its family, or have a meaning that names it.
+    const auto fitsAny = [&](int candidate) {
+        return fits(candidate) && !sameFamily(key, wordKey(words.value(candidate))) &&
+               (key.isEmpty() || !naming.match(meanings[candidate]).hasMatch());
     };
     const auto take = [&](int candidate) {
         chosen << candidate;
@@ -140,13 +153,13 @@ QList<int> chooseDistractors(const QStringList &meanings, int position,
             continue;
         for (int attempt = 0; attempt < 16 && chosen.size() < wanted; ++attempt) {
             const int candidate = at(draw(size));
-            if (fits(candidate))
+            if (fitsAny(candidate))
                 take(candidate);
         }
         const int start = draw(size);
         for (int i = 0; i < size && chosen.size() < wanted; ++i) {
             const int candidate = at((start + i) % size);
-            if (fits(candidate))
+            if (fitsAny(candidate))
                 take(candidate);
         }
     }

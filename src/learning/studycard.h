@@ -33,9 +33,11 @@ QString withoutPartOfSpeech(const QString &meaning);
 // Four (or, in a tiny dictionary, fewer) wrong choices for the word at a position, as positions:
 // first from its confusable words present in the dictionary (drawn among the first eight, so
 // the same four do not always come), then meanings of the same part of speech, then any. None
-// has the right meaning's text, and no two share one. draw(n) gives a number in [0, n).
-// confusable holds the positions of the word's confusable words in this dictionary, best first.
-QList<int> chooseDistractors(const QStringList &meanings, int position,
+// has the right meaning's text and no two share one. Beyond the confusable words, none is the
+// meaning of a word of the word's family or names the word: a learner who knows the word could
+// accept the first and rule out the second without knowing it. draw(n) gives a number in
+// [0, n). confusable holds the positions of the word's confusable words, best first.
+QList<int> chooseDistractors(const QStringList &words, const QStringList &meanings, int position,
                              const QList<int> &confusable, const QList<int> &samePartOfSpeech,
                              int first, int end, const std::function<int(int)> &draw);
 

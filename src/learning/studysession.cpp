@@ -152,7 +152,7 @@ void StudySession::show(const StudyItem &item)
             confusable << *found;
     }
     shownChoices =
-        chooseDistractors(dictionary.meanings(), item.position, confusable,
+        chooseDistractors(dictionary.words(), dictionary.meanings(), item.position, confusable,
                           byPartOfSpeech.value(partOfSpeech(dictionary.meaning(item.position))), 1,
                           dictionary.count(), [this](int count) { return draw(count); });
     shownChoices.insert(draw(int(shownChoices.size()) + 1), item.position);

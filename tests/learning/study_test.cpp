@@ -205,27 +205,34 @@ TEST(Study, HintBlanksTheWordAndItsRegularForms)
                   QString::fromUtf8(c.hint));
 }
 
-TEST(Study, DistractorsNeverRepeatTheRightMeaning)
+TEST(Study, DistractorsNeverRepeatTheRightMeaningNorGiveTheWordAway)
 {
-    const QStringList meanings{"",           "(v.) lessen", "(v.) Lessen ", "(v.) help",
-                               "(n.) a cat", "(v.) help",   "(v.) praise",  "(v.) scold",
-                               "(v.) hide",  "(adj.) red"};
-    const QList<int> verbs{1, 2, 3, 5, 6, 7, 8};
+    // abatement is abate's family; "abate gradually" names the word: a learner who knows abate
+    // could take the first for it, and one who does not could rule out the second.
+    const QStringList words{"",     "abate", "lessen", "aid", "cat",       "assist",
+                            "laud", "scold", "hide",   "red", "abatement", "wane"};
+    const QStringList meanings{
+        "",           "(v.) lessen", "(v.) Lessen ",   "(v.) help",
+        "(n.) a cat", "(v.) help",   "(v.) praise",    "(v.) scold",
+        "(v.) hide",  "(adj.) red",  "(v.) an ending", "(v.) abate gradually"};
+    const QList<int> verbs{1, 2, 3, 5, 6, 7, 8, 10, 11};
     QSet<QList<int>> seen;
     for (int seed = 0; seed < 20; ++seed) {
         int next = seed;
         const auto draw = [&next](int n) { return (next = (next * 7 + 3) % 101) % n; };
         const QList<int> chosen =
-            chooseDistractors(meanings, 1, {2, 3, 5, 6, 7, 8}, verbs, 1, 10, draw);
+            chooseDistractors(words, meanings, 1, {2, 3, 5, 6}, verbs, 1, 12, draw);
         ASSERT_EQ(chosen.size(), 4);
         EXPECT_FALSE(chosen.contains(2));
         EXPECT_FALSE(chosen.contains(3) && chosen.contains(5));
+        EXPECT_FALSE(chosen.contains(10) || chosen.contains(11));
         for (int each : chosen)
             EXPECT_EQ(partOfSpeech(meanings[each]), "v.");
         seen.insert(chosen);
     }
     EXPECT_GT(seen.size(), 1); // varied among the confusable ones
-    EXPECT_EQ(chooseDistractors(meanings, 9, {}, {9}, 1, 10, [](int) { return 0; }).size(), 4);
+    EXPECT_EQ(chooseDistractors(words, meanings, 9, {}, {9}, 1, 12, [](int) { return 0; }).size(),
+              4);
 }
 
 TEST(Study, GradeFollowsTheAnswerAndItsTime)
