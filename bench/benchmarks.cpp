@@ -34,11 +34,11 @@ void sizes(benchmark::internal::Benchmark *benchmark)
 // The least any loader must do: read the file, parse it once, fill three lists.
 void floor_parse(benchmark::State &state)
 {
-    benchservices services;
-    services.writedictionary("XML/bench.xml", int(state.range(0)));
+    BenchServices services;
+    services.writeDictionary("XML/bench.xml", int(state.range(0)));
     const QString path = QDir(services.folder()).filePath("XML/bench.xml");
     for (auto _ : state) {
-        const QByteArray bytes = platform::readbytes(path);
+        const QByteArray bytes = platform::readBytes(path);
         pugi::xml_document document;
         document.load_buffer(bytes.constData(), size_t(bytes.size()));
         std::array<QStringList, 3> lists;
@@ -52,20 +52,20 @@ void floor_parse(benchmark::State &state)
 }
 BENCHMARK(floor_parse)->Apply(sizes);
 
-void loaddata(benchmark::State &state)
+void loadData(benchmark::State &state)
 {
-    benchservices services;
-    services.writedictionary("XML/bench.xml", int(state.range(0)));
+    BenchServices services;
+    services.writeDictionary("XML/bench.xml", int(state.range(0)));
     FormMain window(services.services());
     for (auto _ : state)
         window.loadDictionary(dictionary);
 }
-BENCHMARK(loaddata)->Apply(sizes);
+BENCHMARK(loadData)->Apply(sizes);
 
 void next(benchmark::State &state)
 {
-    benchservices services;
-    services.writedictionary("XML/bench.xml", int(state.range(0)));
+    BenchServices services;
+    services.writeDictionary("XML/bench.xml", int(state.range(0)));
     FormMain window(services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
@@ -75,8 +75,8 @@ BENCHMARK(next)->Arg(1500)->Arg(10000)->Arg(32767)->Unit(benchmark::kMicrosecond
 
 void answer_log(benchmark::State &state)
 {
-    benchservices services;
-    services.writedictionary("XML/bench.xml", 1500);
+    BenchServices services;
+    services.writeDictionary("XML/bench.xml", 1500);
     FormMain window(services.services());
     window.loadDictionary(dictionary);
     for (int i = 0; i < state.range(0); ++i)
@@ -87,21 +87,21 @@ void answer_log(benchmark::State &state)
 }
 BENCHMARK(answer_log)->Arg(30000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-void listmode(benchmark::State &state)
+void listMode(benchmark::State &state)
 {
-    benchservices services;
-    services.writedictionary("XML/bench.xml", int(state.range(0)));
+    BenchServices services;
+    services.writeDictionary("XML/bench.xml", int(state.range(0)));
     FormMain window(services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
         trigger(window, "mnuList");
 }
-BENCHMARK(listmode)->Apply(sizes);
+BENCHMARK(listMode)->Apply(sizes);
 
 void save(benchmark::State &state)
 {
-    benchservices services;
-    services.writedictionary("XML/bench.xml", int(state.range(0)));
+    BenchServices services;
+    services.writeDictionary("XML/bench.xml", int(state.range(0)));
     FormMain window(services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
@@ -111,8 +111,8 @@ BENCHMARK(save)->Apply(sizes);
 
 void memory_deal(benchmark::State &state)
 {
-    benchservices services;
-    services.writedictionary("XML/bench.xml", int(state.range(0)));
+    BenchServices services;
+    services.writeDictionary("XML/bench.xml", int(state.range(0)));
     FormMain window(services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
@@ -128,8 +128,8 @@ BENCHMARK(memory_deal)
 // From creating the main window to the first word shown, with the shipped dictionary.
 void startup(benchmark::State &state)
 {
-    benchservices services;
-    services.copyshippeddata();
+    BenchServices services;
+    services.copyShippedData();
     for (auto _ : state) {
         FormMain window(services.services());
         window.start();

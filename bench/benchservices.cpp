@@ -10,23 +10,23 @@
 
 namespace {
 
-class nolauncher : public platform::launcher
+class NoLauncher : public platform::launcher
 {
 public:
     bool start(const QString &, const QStringList &) override { return true; }
-    bool openurl(const QUrl &) override { return true; }
+    bool openUrl(const QUrl &) override { return true; }
 };
 
-class noprinter : public platform::printer
+class NoPrinter : public platform::printer
 {
 public:
-    bool printimage(QWidget *) override { return true; }
+    bool printImage(QWidget *) override { return true; }
 };
 
-class folderinfo : public platform::appinfo
+class FolderInfo : public platform::AppInfo
 {
 public:
-    QString programfolder() override { return folder; }
+    QString programFolder() override { return folder; }
     QString title() override { return QStringLiteral("Vocabrix"); }
     platform::version version() override { return {1, 0, 0}; }
     QString folder;
@@ -44,19 +44,19 @@ QString text(std::mt19937 &random, int length)
 
 } // namespace
 
-struct benchservices::fakes
+struct BenchServices::fakes
 {
-    platform::unattendeddialogs dialogs;
-    nolauncher launcher;
-    noprinter printer;
-    folderinfo info;
+    platform::UnattendedDialogs dialogs;
+    NoLauncher launcher;
+    NoPrinter printer;
+    FolderInfo info;
     std::unique_ptr<platform::http> http = platform::makeQtHttp();
     std::unique_ptr<platform::clock> clock = platform::makeQtClock();
     std::unique_ptr<platform::random> random = platform::makeQtRandom();
     std::unique_ptr<platform::files> files = platform::makeQtFiles();
 };
 
-benchservices::benchservices() : own(std::make_unique<fakes>())
+BenchServices::BenchServices() : own(std::make_unique<fakes>())
 {
     own->info.folder = root.path();
     for (const char *folder : {"XML", "settings", "Logs"})
@@ -65,14 +65,14 @@ benchservices::benchservices() : own(std::make_unique<fakes>())
            own->clock.get(), own->random.get(), &own->info,    own->files.get()};
 }
 
-benchservices::~benchservices() = default;
+BenchServices::~BenchServices() = default;
 
-QString benchservices::folder() const
+QString BenchServices::folder() const
 {
     return root.path();
 }
 
-void benchservices::writedictionary(const QString &relative, int count) const
+void BenchServices::writeDictionary(const QString &relative, int count) const
 {
     std::mt19937 random(1500);
     QString xml = QStringLiteral("<GRE>\r\n");
@@ -83,10 +83,10 @@ void benchservices::writedictionary(const QString &relative, int count) const
         xml += QStringLiteral("<usage>") + text(random, 120) + QStringLiteral("</usage>\r\n");
     }
     xml += QStringLiteral("</GRE>\r\n\r\n");
-    platform::writebytes(QDir(root.path()).filePath(relative), xml.toUtf8());
+    platform::writeBytes(QDir(root.path()).filePath(relative), xml.toUtf8());
 }
 
-void benchservices::copyshippeddata() const
+void BenchServices::copyShippedData() const
 {
     for (const char *file : {"XML/gre.xml", "settings/settings.ini"}) {
         const QString target = QDir(root.path()).filePath(QLatin1String(file));

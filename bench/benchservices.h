@@ -9,17 +9,17 @@
 #include <QTemporaryDir>
 #include <memory>
 
-class benchservices
+class BenchServices
 {
 public:
-    benchservices();
-    ~benchservices();
+    BenchServices();
+    ~BenchServices();
 
     platform::Services &services() { return set; }
     QString folder() const;
     // A dictionary of count entries with lengths like real ones, some letters beyond ASCII.
-    void writedictionary(const QString &relative, int count) const;
-    void copyshippeddata() const;
+    void writeDictionary(const QString &relative, int count) const;
+    void copyShippedData() const;
 
 private:
     struct fakes;

@@ -8,7 +8,7 @@ namespace {
 QtMessageHandler standard = nullptr;
 
 // The offscreen platform says at every window that it cannot do what only a screen can.
-void quietoffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     // faults them in again in the next, and the order of the benchmarks decides who pays.
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    standard = qInstallMessageHandler(quietoffscreen);
+    standard = qInstallMessageHandler(quietOffscreen);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     GuardedApplication application(argc, argv);

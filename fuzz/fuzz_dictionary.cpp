@@ -22,16 +22,16 @@ QStringList entries(const QStringList &list, qsizetype count)
     return result;
 }
 
-void readeverywhere(const readxml &reader, qint16 count)
+void readEverywhere(const ReadXml &reader, qint16 count)
 {
     for (int position = -1; position <= count + 1; ++position) {
         const QString text = QString::number(position);
         try {
-            (void)reader.readword(text);
-            (void)reader.readmeaning(text);
-            (void)reader.readusage(text);
+            (void)reader.readWord(text);
+            (void)reader.readMeaning(text);
+            (void)reader.readUsage(text);
         } catch (const vocabrix::error &failure) {
-            fuzzing::require(failure.what_kind() == vocabrix::error::outofrange,
+            fuzzing::require(failure.what_kind() == vocabrix::error::outOfRange,
                              "a read fails only beyond the list");
         }
     }
@@ -42,20 +42,20 @@ void readeverywhere(const readxml &reader, qint16 count)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dictionary(fuzzing::setup());
-    fuzzing::writefile(QStringLiteral("XML/fuzz.xml"), fuzzing::bytes(data, size));
-    readxml reader(dictionary);
-    const QStringList &wordlist = dictionary.words();
-    const QStringList &meaninglist = dictionary.meanings();
-    const QStringList &usagelist = dictionary.usages();
+    fuzzing::writeFile(QStringLiteral("XML/fuzz.xml"), fuzzing::bytes(data, size));
+    ReadXml reader(dictionary);
+    const QStringList &wordList = dictionary.words();
+    const QStringList &meaningList = dictionary.meanings();
+    const QStringList &usageList = dictionary.usages();
     qint16 count = 0;
     try {
-        count = reader.nodecount(QStringLiteral("//word"), filename);
-        reader.loadxmlword(QStringLiteral("//word"), filename);
-        reader.loadxmlmeaning(QStringLiteral("//meaning"), filename);
-        reader.loadxmlusage(QStringLiteral("//usage"), filename);
-        readeverywhere(reader, count);
-        const QStringList words = wordlist;
-        fuzzing::require(reader.loadxmlall(filename) == count && wordlist == words,
+        count = reader.nodeCount(QStringLiteral("//word"), filename);
+        reader.loadXmlWord(QStringLiteral("//word"), filename);
+        reader.loadXmlMeaning(QStringLiteral("//meaning"), filename);
+        reader.loadXmlUsage(QStringLiteral("//usage"), filename);
+        readEverywhere(reader, count);
+        const QStringList words = wordList;
+        fuzzing::require(reader.loadXmlAll(filename) == count && wordList == words,
                          "the one-parse load finds what the count and the loads find");
     } catch (const vocabrix::error &failure) {
         fuzzing::require(failure.what_kind() == vocabrix::error::overflow,
@@ -64,15 +64,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (count == 0)
         return 0;
-    const QStringList words = wordlist.mid(0, count), meanings = entries(meaninglist, count),
-                      usages = entries(usagelist, count);
+    const QStringList words = wordList.mid(0, count), meanings = entries(meaningList, count),
+                      usages = entries(usageList, count);
     // The writer's text without its atomic replacement, whose sync to disk would slow the run
     // a hundredfold; the replacement has tests of its own.
-    fuzzing::writefile(QStringLiteral("XML/written.xml"),
-                       dictionarytext(words, meanings, usages, count, finalline::empty).toUtf8());
-    fuzzing::require(reader.loadxmlall(written) == count, "the written file has every word");
-    fuzzing::require(wordlist.mid(0, count) == words && meaninglist.mid(0, count) == meanings &&
-                         usagelist.mid(0, count) == usages,
+    fuzzing::writeFile(QStringLiteral("XML/written.xml"),
+                       dictionaryText(words, meanings, usages, count, FinalLine::empty).toUtf8());
+    fuzzing::require(reader.loadXmlAll(written) == count, "the written file has every word");
+    fuzzing::require(wordList.mid(0, count) == words && meaningList.mid(0, count) == meanings &&
+                         usageList.mid(0, count) == usages,
                      "the written file loads to the same lists");
     return 0;
 }

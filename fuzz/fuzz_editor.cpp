@@ -11,16 +11,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dictionary(fuzzing::setup());
-    const editorcheck checked = checkeditortext(QString::fromUtf8(fuzzing::bytes(data, size)));
+    const EditorCheck checked = checkEditorText(QString::fromUtf8(fuzzing::bytes(data, size)));
     if (!checked.problem.isEmpty())
         return 0;
-    const wordlists &lists = checked.lists;
+    const WordLists &lists = checked.lists;
     const auto count = int(lists.words.size());
     fuzzing::require(count > 0 && lists.meanings.size() == count && lists.usages.size() == count,
                      "an accepted text has whole entries");
     const QString text =
-        dictionarytext(lists.words, lists.meanings, lists.usages, count, finalline::none);
-    fuzzing::writefile(QStringLiteral("XML/edited.xml"), text.toUtf8());
+        dictionaryText(lists.words, lists.meanings, lists.usages, count, FinalLine::none);
+    fuzzing::writeFile(QStringLiteral("XML/edited.xml"), text.toUtf8());
     fuzzing::require(dictionary.load(QStringLiteral("\\XML\\edited.xml")) == count,
                      "the saved file has every word");
     fuzzing::require(dictionary.words().mid(0, count) == lists.words &&

@@ -11,11 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString folder = fuzzing::setup();
     const QByteArray bytes = fuzzing::bytes(data, size);
-    fuzzing::writefile(QStringLiteral("settings/settings.ini"), bytes);
+    fuzzing::writeFile(QStringLiteral("settings/settings.ini"), bytes);
     DisplaySettings settings;
     const bool usable = settings.load(folder);
     // Inputs stay far below the read limit, so the whole text is what counts.
-    const QStringList lines = platform::decodetext(bytes).split(QStringLiteral("\r\n"));
+    const QStringList lines = platform::decodeText(bytes).split(QStringLiteral("\r\n"));
     fuzzing::require(usable == displaysettings::usable(lines), "the file is judged by its lines");
     if (!usable) {
         fuzzing::require(settings == DisplaySettings(), "a refused file leaves the defaults");

@@ -11,13 +11,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dictionary(fuzzing::setup());
-    platform::httpresponse response;
+    platform::HttpResponse response;
     response.status = 200;
     response.body = fuzzing::bytes(data, size);
-    if (!updateproblem(response).isEmpty())
+    if (!updateProblem(response).isEmpty())
         return 0;
-    const QString stored = platform::decodetext(response.body) + QStringLiteral("\r\n");
-    fuzzing::writefile(QStringLiteral("XML/gre.xml"), stored.toUtf8());
+    const QString stored = platform::decodeText(response.body) + QStringLiteral("\r\n");
+    fuzzing::writeFile(QStringLiteral("XML/gre.xml"), stored.toUtf8());
     fuzzing::require(dictionary.load(QStringLiteral("\\XML\\gre.xml")) > 0,
                      "an accepted body loads with a word");
     return 0;

@@ -13,10 +13,10 @@ namespace fuzzing {
 
 namespace {
 
-class folderinfo : public platform::appinfo
+class FolderInfo : public platform::AppInfo
 {
 public:
-    QString programfolder() override { return folder.path(); }
+    QString programFolder() override { return folder.path(); }
     QString title() override { return QStringLiteral("Vocabrix"); }
     platform::version version() override { return {1, 0, 0}; }
 
@@ -28,18 +28,18 @@ public:
 QString setup()
 {
     // One folder for the whole run: a fuzzer calls the target millions of times.
-    static folderinfo *info = [] {
-        auto *created = new folderinfo;
+    static FolderInfo *info = [] {
+        auto *created = new FolderInfo;
         if (!created->folder.isValid())
             violated("a temporary program folder can be made");
         QDir(created->folder.path()).mkpath(QStringLiteral("XML"));
         QDir(created->folder.path()).mkpath(QStringLiteral("settings"));
         return created;
     }();
-    return info->programfolder();
+    return info->programFolder();
 }
 
-void writefile(const QString &relative, const QByteArray &content)
+void writeFile(const QString &relative, const QByteArray &content)
 {
     QFile file(QDir(setup()).filePath(relative));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

@@ -13,7 +13,7 @@ namespace fuzzing {
 // Installs the services and a temporary program folder with XML/ and settings/ on first use.
 QString setup();
 
-void writefile(const QString &relative, const QByteArray &bytes);
+void writeFile(const QString &relative, const QByteArray &bytes);
 
 QByteArray bytes(const uint8_t *data, size_t size);
 

@@ -40,17 +40,17 @@ void save(QWidget *window, const char *name)
 }
 
 // Opens a window from a menu entry and pictures the top-level window that came up.
-void fromentry(QAction *entry, const char *name)
+void fromEntry(QAction *entry, const char *name)
 {
     const QWidgetList before = QApplication::topLevelWidgets();
-    QList<QWidget *> visiblebefore;
+    QList<QWidget *> visibleBefore;
     for (QWidget *window : before)
         if (window->isVisible())
-            visiblebefore << window;
+            visibleBefore << window;
     entry->trigger();
     QApplication::processEvents();
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !visiblebefore.contains(window) && window->isWindow()) {
+        if (window->isVisible() && !visibleBefore.contains(window) && window->isWindow()) {
             save(window, name);
             window->close();
             return;
@@ -60,17 +60,17 @@ void fromentry(QAction *entry, const char *name)
 }
 
 // Answers the import's file picker with a short list made for the picture.
-class importpicker : public platform::unattendeddialogs
+class importPicker : public platform::UnattendedDialogs
 {
 public:
-    importpicker()
+    importPicker()
     {
         QFile file(list);
         if (file.open(QIODevice::WriteOnly))
             file.write("Word;Meaning;Example\r\nabate;to lessen;\"The storm abated.\"\r\n"
                        "laconic;using few words;\"A laconic reply.\"\r\nzeal;great eagerness;\r\n");
     }
-    QString openfilename(const QString &, const QString &, const QString &) override
+    QString openFileName(const QString &, const QString &, const QString &) override
     {
         return list;
     }
@@ -151,7 +151,7 @@ int main(int argc, char **argv)
     GuardedApplication application(argc, argv);
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
-    importpicker dialogs;
+    importPicker dialogs;
     platform::DesktopServices desktop;
     platform::Services services = desktop.services();
     services.dialogs = &dialogs;
@@ -207,7 +207,7 @@ int main(int argc, char **argv)
           std::pair{"mnuOpen", "chooser"}, std::pair{"mnueditxml", "editor"},
           std::pair{"mnucontents", "help"}, std::pair{"mnuabout", "about"},
           std::pair{"mnuImportWords", "import"}})
-        fromentry(control<QAction>(window, entry), name);
+        fromEntry(control<QAction>(window, entry), name);
     progress(window, services);
     return 0;
 }

@@ -56,18 +56,18 @@ QByteArray bigPackage(const QString &folder, int megabytes)
             result[i] = QLatin1Char(char(letter(random)));
         return result;
     };
-    const qint64 notetype = 1;
-    std::vector<testpackages::Note> notes;
-    std::vector<testpackages::Review> reviews;
+    const qint64 noteType = 1;
+    std::vector<testPackages::Note> notes;
+    std::vector<testPackages::Review> reviews;
     const int count = megabytes * 840;
     for (int i = 0; i < count; ++i) {
-        notes.push_back({i + 1, notetype, text(12) + QChar(0x1f) + text(3000)});
+        notes.push_back({i + 1, noteType, text(12) + QChar(0x1f) + text(3000)});
         if (i % 4 == 0)
             reviews.push_back({1700000000000 + i * 1000, i + 1, 1 + i % 4});
     }
-    const QByteArray database = testpackages::collection(
-        folder, testpackages::Schema::v18, {{notetype, {"Front", "Back"}}}, notes, reviews);
-    return testpackages::zip(folder, {{"collection.anki21b", testpackages::zstd(database)},
+    const QByteArray database = testPackages::collection(
+        folder, testPackages::Schema::v18, {{noteType, {"Front", "Back"}}}, notes, reviews);
+    return testPackages::zip(folder, {{"collection.anki21b", testPackages::zstd(database)},
                                       {"collection.anki2", QByteArray("dummy")}});
 }
 

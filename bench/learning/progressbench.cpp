@@ -41,8 +41,8 @@ void fill(ProgressStore &store, const QStringList &words, qint64 count, const QD
 
 void progress_open(benchmark::State &state)
 {
-    benchservices bench;
-    bench.writedictionary(QStringLiteral("XML/gre.xml"), listSize);
+    BenchServices bench;
+    bench.writeDictionary(QStringLiteral("XML/gre.xml"), listSize);
     Dictionary words(bench.folder());
     words.load(QStringLiteral("\\XML\\gre.xml"));
     ProgressStore store(QDir(bench.folder()).filePath(QStringLiteral("progress/progress.sqlite")));

@@ -19,14 +19,14 @@ namespace {
 
 const QDateTime firstDay(QDate(2024, 1, 1), QTime(8, 0));
 
-class steadyclock : public platform::clock
+class SteadyClock : public platform::clock
 {
 public:
     QDateTime now() override { return time = time.addMSecs(1500); }
     QDateTime time = firstDay.addDays(32);
 };
 
-class cyclingrandom : public platform::random
+class CyclingRandom : public platform::random
 {
 public:
     void randomize() override {}
@@ -49,7 +49,7 @@ struct StudyFolder
                        .arg(i)
                        .arg(QLatin1String(parts[i % 4]))
                        .toUtf8();
-        platform::writebytes(folder.filePath(QStringLiteral("XML/big.xml")), xml + "</GRE>\r\n");
+        platform::writeBytes(folder.filePath(QStringLiteral("XML/big.xml")), xml + "</GRE>\r\n");
         QList<Review> log;
         log.reserve(reviews);
         for (qint64 i = 0; i < reviews; ++i) {
@@ -83,8 +83,8 @@ struct Study
     }
     Dictionary words;
     ProgressStore store{studyFolder(32767).progressFile()};
-    steadyclock clock;
-    cyclingrandom random;
+    SteadyClock clock;
+    CyclingRandom random;
     StudySession session{words, [this]() -> ProgressStore & { return store; }, clock, random};
 };
 

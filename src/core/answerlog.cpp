@@ -7,7 +7,7 @@
 
 QString AnswerLog::Entry::line() const
 {
-    return logline(right, chosenMeaning, word);
+    return logLine(right, chosenMeaning, word);
 }
 
 void AnswerLog::append(const Entry &entry)
@@ -24,10 +24,10 @@ void AnswerLog::clear()
 
 QString AnswerLog::text() const
 {
-    static const QRegularExpression lineends(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+    static const QRegularExpression lineEnds(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
     QString text;
     for (const Entry &entry : all) {
-        text += entry.line().replace(lineends, QStringLiteral("\r\n"));
+        text += entry.line().replace(lineEnds, QStringLiteral("\r\n"));
         text += QStringLiteral("\r\n");
     }
     return text;

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(confusableslog, "vocabrix.confusables", QtWarningMsg)
+Q_LOGGING_CATEGORY(confusablesLog, "vocabrix.confusables", QtWarningMsg)
 
 QString Confusables::pathFor(const QString &dictionaryFile)
 {
@@ -18,20 +18,20 @@ Confusables Confusables::read(const QString &dictionaryFile)
 {
     const QString path = pathFor(dictionaryFile);
     const std::optional<QByteArray> bytes =
-        sidelist::read(path, confusableslog, "a distractor list");
+        sidelist::read(path, confusablesLog, "a distractor list");
     return bytes ? fromText(*bytes, QDir::toNativeSeparators(path)) : Confusables();
 }
 
 Confusables Confusables::fromText(const QByteArray &bytes, const QString &name)
 {
-    const std::optional<QList<sidelist::line>> lines = sidelist::lines(bytes, name, confusableslog);
+    const std::optional<QList<sidelist::line>> lines = sidelist::lines(bytes, name, confusablesLog);
     if (!lines)
         return {};
     Confusables result;
     for (const sidelist::line &line : *lines) {
         QStringList fields = line.text.split(QLatin1Char('\t'));
         if (fields.size() < 2) {
-            qCWarning(confusableslog).noquote()
+            qCWarning(confusablesLog).noquote()
                 << name << "line" << line.number << "has no tab; the file is ignored";
             return {};
         }
@@ -43,7 +43,7 @@ Confusables Confusables::fromText(const QByteArray &bytes, const QString &name)
                 distractors << distractor;
         }
     }
-    qCInfo(confusableslog).noquote()
+    qCInfo(confusablesLog).noquote()
         << "read distractors of" << result.lists.size() << "words from" << name;
     return result;
 }

@@ -15,16 +15,16 @@ Dictionary::Dictionary(QString programFolder, QObject *parent)
 
 QString Dictionary::filePath() const
 {
-    return platform::joinpath(folder, storedPath);
+    return platform::joinPath(folder, storedPath);
 }
 
 void Dictionary::prefetch(const QString &stored)
 {
     pending.stored = stored;
-    pending.result = std::async(std::launch::async, [path = platform::joinpath(folder, stored)] {
-        Prefetched early{readdictionarybytes(path), {}, {}};
+    pending.result = std::async(std::launch::async, [path = platform::joinPath(folder, stored)] {
+        Prefetched early{readDictionaryBytes(path), {}, {}};
         try {
-            early.entries = parseentries(early.bytes);
+            early.entries = parseEntries(early.bytes);
         } catch (...) {
             early.failure = std::current_exception();
         }
@@ -35,13 +35,13 @@ void Dictionary::prefetch(const QString &stored)
 Dictionary::Entries Dictionary::read(const QString &stored)
 {
     Prefetch taken = std::exchange(pending, Prefetch());
-    const QString path = platform::joinpath(folder, stored);
+    const QString path = platform::joinPath(folder, stored);
     if (!taken.result.valid() || taken.stored != stored)
-        return readentries(path, parses);
+        return readEntries(path, parses);
     Prefetched early = taken.result.get();
     // The bytes, not the size and time stamp, tell a file written over since the prefetch.
-    if (!stillholds(path, early.bytes))
-        return readentries(path, parses);
+    if (!stillHolds(path, early.bytes))
+        return readEntries(path, parses);
     ++parses;
     if (early.failure)
         std::rethrow_exception(early.failure);
@@ -60,11 +60,11 @@ qint16 Dictionary::load(const QString &stored)
 
 void Dictionary::replaceEntries(platform::files &files, const QStringList &newWords,
                                 const QStringList &newMeanings, const QStringList &newUsages,
-                                finalline ending)
+                                FinalLine ending)
 {
     files.write(filePath(),
-                dictionarybytes(newWords, newMeanings, newUsages, int(newWords.size()), ending));
-    take(readentries(filePath(), parses));
+                dictionaryBytes(newWords, newMeanings, newUsages, int(newWords.size()), ending));
+    take(readEntries(filePath(), parses));
     emit entriesReplaced();
 }
 
@@ -83,8 +83,8 @@ QString Dictionary::at(Kind kind, int position) const
     return position >= 0 && position < list.size() ? list[position] : QString();
 }
 
-void Dictionary::save(platform::files &files, finalline ending) const
+void Dictionary::save(platform::files &files, FinalLine ending) const
 {
     files.write(filePath(),
-                dictionarybytes(lists[Words], lists[Meanings], lists[Usages], wordCount, ending));
+                dictionaryBytes(lists[Words], lists[Meanings], lists[Usages], wordCount, ending));
 }

@@ -58,14 +58,14 @@ public:
 
     // Writes the whole dictionary, entries 0 to count - 1, over its file. Throws
     // vocabrix::error (io) and leaves the file as it was when it cannot be written.
-    void save(platform::files &files, finalline ending) const;
+    void save(platform::files &files, FinalLine ending) const;
 
     // Writes these entries over the file and reads them back from it, so the dictionary is what
     // the file holds. Throws vocabrix::error (io) and leaves the file and the lists as they were
     // when it cannot be written.
     void replaceEntries(platform::files &files, const QStringList &newWords,
                         const QStringList &newMeanings, const QStringList &newUsages,
-                        finalline ending);
+                        FinalLine ending);
 
     // How many times a file was parsed by load (a load parses once).
     int parseCount() const { return parses; }

@@ -7,7 +7,7 @@ namespace {
 
 // Appends the text as UTF-8, with the characters XML reserves as references. Runs without
 // them, nearly all of a dictionary, are copied whole.
-void appendescaped(QByteArray &out, const QString &text)
+void appendEscaped(QByteArray &out, const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
     qsizetype run = 0;
@@ -38,8 +38,8 @@ void appendescaped(QByteArray &out, const QString &text)
 
 } // namespace
 
-QByteArray dictionarybytes(const QStringList &words, const QStringList &meanings,
-                           const QStringList &usages, int count, finalline ending)
+QByteArray dictionaryBytes(const QStringList &words, const QStringList &meanings,
+                           const QStringList &usages, int count, FinalLine ending)
 {
     QByteArray out;
     out.reserve(qsizetype(count) * 256 + 32);
@@ -50,20 +50,20 @@ QByteArray dictionarybytes(const QStringList &words, const QStringList &meanings
         for (const auto &[list, name] : kinds) {
             out.append('<').append(name).append('>');
             if (i < list->size())
-                appendescaped(out, (*list)[i]);
+                appendEscaped(out, (*list)[i]);
             out.append("</").append(name).append(">\r\n");
         }
     }
     out.append("</GRE>\r\n");
-    if (ending == finalline::empty)
+    if (ending == FinalLine::empty)
         out.append("\r\n");
     return out;
 }
 
-QString dictionarytext(const QStringList &words, const QStringList &meanings,
-                       const QStringList &usages, int count, finalline ending)
+QString dictionaryText(const QStringList &words, const QStringList &meanings,
+                       const QStringList &usages, int count, FinalLine ending)
 {
-    return QString::fromUtf8(dictionarybytes(words, meanings, usages, count, ending));
+    return QString::fromUtf8(dictionaryBytes(words, meanings, usages, count, ending));
 }
 
 QString dictionaryHeadingWord()

@@ -8,15 +8,15 @@
 #include <QString>
 #include <QStringList>
 
-enum class finalline { empty, none };
+enum class FinalLine { empty, none };
 
 // Entries 0..count-1; a list shorter than count gives empty elements, never a short file.
 // "&", "<" and ">" are written as entity references, and a lone carriage return as a character
 // reference so that it survives the reader's line-end handling.
-QByteArray dictionarybytes(const QStringList &words, const QStringList &meanings,
-                           const QStringList &usages, int count, finalline ending);
-QString dictionarytext(const QStringList &words, const QStringList &meanings,
-                       const QStringList &usages, int count, finalline ending);
+QByteArray dictionaryBytes(const QStringList &words, const QStringList &meanings,
+                           const QStringList &usages, int count, FinalLine ending);
+QString dictionaryText(const QStringList &words, const QStringList &meanings,
+                       const QStringList &usages, int count, FinalLine ending);
 
 // A dictionary's first entry is its heading: it describes the list, and the quiz and the other
 // modes never ask it. The program's own lists have this word there.

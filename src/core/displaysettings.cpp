@@ -15,21 +15,21 @@ namespace {
 
 // Twelve lines of font names and numbers fit many times over; a larger file is read only this
 // far, so that a huge or damaged file costs neither the memory nor the time of reading it.
-constexpr qint64 settingsreadlimit = 64 * 1024;
+constexpr qint64 settingsReadLimit = 64 * 1024;
 
 // The start of the file up to its last complete line within the limit; the whole file when it
 // is smaller. A line cut by the limit would be a wrong value, so it is left out altogether.
-std::optional<QString> readhead(const QString &path)
+std::optional<QString> readHead(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray head = file.read(settingsreadlimit);
+    QByteArray head = file.read(settingsReadLimit);
     if (!file.atEnd()) {
-        const qsizetype lastline = head.lastIndexOf("\r\n");
-        head.truncate(lastline < 0 ? 0 : lastline + 2);
+        const qsizetype lastLine = head.lastIndexOf("\r\n");
+        head.truncate(lastLine < 0 ? 0 : lastLine + 2);
     }
-    return platform::decodetext(head);
+    return platform::decodeText(head);
 }
 
 } // namespace
@@ -61,8 +61,8 @@ std::optional<DisplaySettings> DisplaySettings::fromLines(const QStringList &lin
         return std::nullopt;
     DisplaySettings result;
     for (int g = 0; g < groupCount; ++g)
-        result.styles[g] = {lines[3 * g + 1], *displaysettings::tosize(lines[3 * g + 2]),
-                            *displaysettings::tocolor(lines[3 * g])};
+        result.styles[g] = {lines[3 * g + 1], *displaysettings::toSize(lines[3 * g + 2]),
+                            *displaysettings::toColor(lines[3 * g])};
     return result;
 }
 
@@ -70,19 +70,19 @@ QString DisplaySettings::fileText() const
 {
     QStringList lines;
     for (const TextStyle &style : styles)
-        lines << displaysettings::colortext(style.colorCode) << style.fontName
-              << displaysettings::sizetext(style.fontSize);
+        lines << displaysettings::colorText(style.colorCode) << style.fontName
+              << displaysettings::sizeText(style.fontSize);
     return lines.join(QStringLiteral("\r\n"));
 }
 
 QString DisplaySettings::filePath(const QString &programFolder)
 {
-    return platform::joinpath(programFolder, QStringLiteral("\\settings\\settings.ini"));
+    return platform::joinPath(programFolder, QStringLiteral("\\settings\\settings.ini"));
 }
 
 bool DisplaySettings::load(const QString &programFolder)
 {
-    const std::optional<QString> text = readhead(filePath(programFolder));
+    const std::optional<QString> text = readHead(filePath(programFolder));
     const std::optional<DisplaySettings> read =
         text ? fromLines(text->split(QStringLiteral("\r\n"))) : std::nullopt;
     *this = read.value_or(DisplaySettings());
@@ -91,7 +91,7 @@ bool DisplaySettings::load(const QString &programFolder)
 
 namespace displaysettings {
 
-std::optional<qint32> tocolor(const QString &text)
+std::optional<qint32> toColor(const QString &text)
 {
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
@@ -104,7 +104,7 @@ std::optional<qint32> tocolor(const QString &text)
     return qint32(rounded);
 }
 
-std::optional<float> tosize(const QString &text)
+std::optional<float> toSize(const QString &text)
 {
     bool ok = false;
     float value = QLocale::system().toFloat(text.trimmed(), &ok);
@@ -116,12 +116,12 @@ std::optional<float> tosize(const QString &text)
     return value;
 }
 
-QString colortext(qint32 color)
+QString colorText(qint32 color)
 {
     return QString::number(color);
 }
 
-QString sizetext(float size)
+QString sizeText(float size)
 {
     QLocale format = QLocale::system();
     format.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -135,10 +135,10 @@ bool usable(const QStringList &lines)
     for (qsizetype i = 0; i < 12; ++i) {
         if (lines[i].isEmpty())
             return false;
-        const bool colorline = i % 3 == 0, sizeline = i % 3 == 2;
-        if (colorline && !tocolor(lines[i]))
+        const bool colorLine = i % 3 == 0, sizeLine = i % 3 == 2;
+        if (colorLine && !toColor(lines[i]))
             return false;
-        if (sizeline && !tosize(lines[i]))
+        if (sizeLine && !toSize(lines[i]))
             return false;
     }
     return true;

@@ -57,10 +57,10 @@ namespace displaysettings {
 
 // A colour text is a whole number; a size text a positive number in the system's number
 // format (or, for a file written elsewhere, the C format).
-std::optional<qint32> tocolor(const QString &text);
-std::optional<float> tosize(const QString &text);
-QString colortext(qint32 color);
-QString sizetext(float size);
+std::optional<qint32> toColor(const QString &text);
+std::optional<float> toSize(const QString &text);
+QString colorText(qint32 color);
+QString sizeText(float size);
 
 // True when the twelve lines are all present, non-empty and the numbers are numbers.
 bool usable(const QStringList &lines);

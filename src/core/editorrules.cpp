@@ -3,19 +3,19 @@
 
 #include "platform/error.h"
 
-editorcheck checkeditortext(const QString &xmltext)
+EditorCheck checkEditorText(const QString &xmlText)
 {
-    editorcheck result;
-    QString parseproblem;
-    std::optional<wordlists> lists;
+    EditorCheck result;
+    QString parseProblem;
+    std::optional<WordLists> lists;
     try {
-        lists = parsewordlists(xmltext, &parseproblem);
+        lists = parseWordLists(xmlText, &parseProblem);
     } catch (const vocabrix::error &failure) {
         result.problem = failure.message();
         return result;
     }
     if (!lists) {
-        result.problem = QStringLiteral("The text is not well-formed XML: %1.").arg(parseproblem);
+        result.problem = QStringLiteral("The text is not well-formed XML: %1.").arg(parseProblem);
         return result;
     }
     const qsizetype words = lists->words.size(), meanings = lists->meanings.size(),

@@ -7,13 +7,13 @@
 
 #include <QString>
 
-struct editorcheck
+struct EditorCheck
 {
     // Empty when the text can be saved; otherwise what stops it, in a sentence.
     QString problem;
-    wordlists lists;
+    WordLists lists;
 };
 
 // The text must be well-formed, hold at least one word and as many meanings and usages as
 // words, and no more than 32767 of each.
-editorcheck checkeditortext(const QString &xmltext);
+EditorCheck checkEditorText(const QString &xmlText);

@@ -13,7 +13,7 @@ FlashCards::FlashCards(const Dictionary &dictionary, platform::random &random, Q
 void FlashCards::open()
 {
     random.randomize();
-    show(flashrules::drawposition(random.rnd(), dictionary.count()));
+    show(flashrules::drawPosition(random.rnd(), dictionary.count()));
 }
 
 void FlashCards::flash()

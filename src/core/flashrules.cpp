@@ -5,7 +5,7 @@
 
 namespace flashrules {
 
-int drawposition(float rnd, int n)
+int drawPosition(float rnd, int n)
 {
     // In double, so that the largest rnd below 1 cannot round up onto the end position.
     return int(std::floor((n - 1) * double(rnd) + 1));
@@ -15,7 +15,7 @@ int flash(int position, int n, float rnd)
 {
     if (position <= 0 || position >= n)
         return 1;
-    return drawposition(rnd, n);
+    return drawPosition(rnd, n);
 }
 
 int previous(int position, int n)

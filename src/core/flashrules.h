@@ -7,7 +7,7 @@
 namespace flashrules {
 
 // A random position of the review range 1..n-1: Int((n - 1) * rnd + 1).
-int drawposition(float rnd, int n);
+int drawPosition(float rnd, int n);
 
 // Flash: back to 1 from outside the review range, otherwise a fresh draw.
 int flash(int position, int n, float rnd);

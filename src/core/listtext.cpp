@@ -3,7 +3,7 @@
 
 #include "dictionary.h"
 
-QString listtext(const Dictionary &dictionary)
+QString listText(const Dictionary &dictionary)
 {
     const int n = dictionary.count();
     QString text;

@@ -7,4 +7,4 @@
 // Position 0 is left out, as everywhere the list is studied.
 class Dictionary;
 
-QString listtext(const Dictionary &dictionary);
+QString listText(const Dictionary &dictionary);

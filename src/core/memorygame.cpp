@@ -12,7 +12,7 @@ MemoryGame::MemoryGame(const Dictionary &dictionary, platform::random &random, Q
 void MemoryGame::open(qint32 textColorCode)
 {
     setAll(textColorCode == 0 ? Face::Up : Face::DownReadable);
-    cardPlaces = memoryrules::designplaces();
+    cardPlaces = memoryrules::designPlaces();
     attemptCount = 0;
     secondsShown.reset();
     clockOn = true;
@@ -31,10 +31,10 @@ void MemoryGame::deal()
 {
     random.randomize();
     if (const auto arranged =
-            memoryrules::arrangement(memoryrules::arrangementnumber(random.rnd())))
+            memoryrules::arrangement(memoryrules::arrangementNumber(random.rnd())))
         cardPlaces = *arranged;
     for (int i = 0; i < pairCount; ++i) {
-        const int position = memoryrules::dealposition(random.rnd(), dictionary.count());
+        const int position = memoryrules::dealPosition(random.rnd(), dictionary.count());
         words[size_t(i)] = dictionary.word(position);
         meanings[size_t(i)] = dictionary.meaning(position);
     }
@@ -62,7 +62,7 @@ void MemoryGame::turn(int card)
         }
         turned = 0;
     }
-    attemptCount = memoryrules::countup(attemptCount);
+    attemptCount = memoryrules::countUp(attemptCount);
     emit changed();
 }
 
@@ -76,8 +76,8 @@ void MemoryGame::checkPair()
         up[size_t(i)] = faces[size_t(i)] == Face::Up;
         texts[size_t(i)] = cardText(i);
     }
-    const memoryrules::faceuppair cards = memoryrules::lowestfaceup(up);
-    if (!memoryrules::ispair(cards, texts, words, meanings))
+    const memoryrules::FaceUpPair cards = memoryrules::lowestFaceUp(up);
+    if (!memoryrules::isPair(cards, texts, words, meanings))
         return;
     // Found cards stay face up, so the next click clears the table.
     found[size_t(*cards.first)] = found[size_t(*cards.second)] = true;
@@ -89,7 +89,7 @@ void MemoryGame::tick()
 {
     if (!clockOn)
         return;
-    secondCount = memoryrules::countup(secondCount);
+    secondCount = memoryrules::countUp(secondCount);
     secondsShown = secondCount;
     emit changed();
 }

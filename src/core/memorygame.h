@@ -21,8 +21,8 @@ class MemoryGame : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int cardCount = memoryrules::cardcount;
-    static constexpr int pairCount = memoryrules::paircount;
+    static constexpr int cardCount = memoryrules::cardCount;
+    static constexpr int pairCount = memoryrules::pairCount;
 
     // How a card lies. A card opened in a colour other than black shows its text but counts as
     // face down until it is first turned; black text counts as face up.
@@ -89,7 +89,7 @@ private:
     memoryrules::dealt words, meanings;
     std::array<Face, cardCount> faces{};
     std::array<bool, cardCount> found{};
-    memoryrules::places cardPlaces = memoryrules::designplaces();
+    memoryrules::places cardPlaces = memoryrules::designPlaces();
     qint16 attemptCount = 0, secondCount = 0, turned = 0;
     std::optional<qint16> secondsShown;
     bool opened = false, clockOn = false, pairCheckOn = false;

@@ -12,11 +12,11 @@ constexpr std::array<int, 4> columns{120, 2160, 4200, 6200};
 constexpr std::array<int, 4> rows{480, 2040, 3600, 5260};
 using cells = std::array<std::array<int, 4>, 4>; // card index by row, then column
 
-constexpr cells arrangementa{{{0, 4, 10, 3}, {1, 7, 5, 14}, {12, 6, 8, 13}, {2, 9, 11, 15}}};
-constexpr cells arrangementb{{{0, 4, 5, 10}, {3, 7, 2, 14}, {12, 9, 8, 13}, {1, 6, 11, 15}}};
-constexpr cells arrangementc{{{1, 3, 10, 7}, {15, 4, 6, 8}, {2, 14, 12, 0}, {11, 5, 13, 9}}};
+constexpr cells arrangementA{{{0, 4, 10, 3}, {1, 7, 5, 14}, {12, 6, 8, 13}, {2, 9, 11, 15}}};
+constexpr cells arrangementB{{{0, 4, 5, 10}, {3, 7, 2, 14}, {12, 9, 8, 13}, {1, 6, 11, 15}}};
+constexpr cells arrangementC{{{1, 3, 10, 7}, {15, 4, 6, 8}, {2, 14, 12, 0}, {11, 5, 13, 9}}};
 
-places placesof(const cells &table)
+places placesOf(const cells &table)
 {
     places result{};
     for (size_t row = 0; row < rows.size(); ++row) {
@@ -26,28 +26,28 @@ places placesof(const cells &table)
     return result;
 }
 
-qint16 find(const dealt &texts, const QString &text, qint16 notfound)
+qint16 find(const dealt &texts, const QString &text, qint16 notFound)
 {
     for (size_t i = 0; i < texts.size(); ++i) {
         if (texts[i] == text)
             return qint16(i);
     }
-    return notfound;
+    return notFound;
 }
 
 } // namespace
 
-places designplaces()
+places designPlaces()
 {
-    constexpr std::array<int, 4> designcolumns{120, 2160, 4200, 6240};
-    constexpr std::array<int, 4> designrows{480, 2040, 3600, 5160};
+    constexpr std::array<int, 4> designColumns{120, 2160, 4200, 6240};
+    constexpr std::array<int, 4> designRows{480, 2040, 3600, 5160};
     places result{};
-    for (int i = 0; i < cardcount; ++i)
-        result[size_t(i)] = QPoint(designcolumns[size_t(i / 4)], designrows[size_t(i % 4)]);
+    for (int i = 0; i < cardCount; ++i)
+        result[size_t(i)] = QPoint(designColumns[size_t(i / 4)], designRows[size_t(i % 4)]);
     return result;
 }
 
-int arrangementnumber(float rnd)
+int arrangementNumber(float rnd)
 {
     return int(std::floor(double(rnd) * 14 + 1));
 }
@@ -55,34 +55,34 @@ int arrangementnumber(float rnd)
 std::optional<places> arrangement(int number)
 {
     if (number > 10)
-        return placesof(arrangementa);
+        return placesOf(arrangementA);
     if (number > 5 && number < 10)
-        return placesof(arrangementb);
+        return placesOf(arrangementB);
     if (number < 5)
-        return placesof(arrangementc);
+        return placesOf(arrangementC);
     return std::nullopt;
 }
 
-int dealposition(float rnd, int n)
+int dealPosition(float rnd, int n)
 {
     return int(std::floor((n - 1) * double(rnd) + 1));
 }
 
-qint16 findword(const dealt &words, const QString &text)
+qint16 findWord(const dealt &words, const QString &text)
 {
     return find(words, text, -1);
 }
 
-qint16 findmeaning(const dealt &meanings, const QString &text)
+qint16 findMeaning(const dealt &meanings, const QString &text)
 {
     return find(meanings, text, -2);
 }
 
-faceuppair lowestfaceup(const std::array<bool, cardcount> &faceup)
+FaceUpPair lowestFaceUp(const std::array<bool, cardCount> &faceUp)
 {
-    faceuppair result;
-    for (int i = 0; i < cardcount; ++i) {
-        if (!faceup[size_t(i)])
+    FaceUpPair result;
+    for (int i = 0; i < cardCount; ++i) {
+        if (!faceUp[size_t(i)])
             continue;
         if (!result.first)
             result.first = i;
@@ -94,17 +94,17 @@ faceuppair lowestfaceup(const std::array<bool, cardcount> &faceup)
     return result;
 }
 
-bool ispair(const faceuppair &cards, const std::array<QString, cardcount> &captions,
+bool isPair(const FaceUpPair &cards, const std::array<QString, cardCount> &captions,
             const dealt &words, const dealt &meanings)
 {
     // Without two cards face up there is nothing to pair.
     if (!cards.first || !cards.second)
         return false;
-    return findword(words, captions[size_t(*cards.first)]) ==
-           findmeaning(meanings, captions[size_t(*cards.second)]);
+    return findWord(words, captions[size_t(*cards.first)]) ==
+           findMeaning(meanings, captions[size_t(*cards.second)]);
 }
 
-qint16 countup(qint16 value)
+qint16 countUp(qint16 value)
 {
     return value < std::numeric_limits<qint16>::max() ? qint16(value + 1) : value;
 }

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 
-Q_LOGGING_CATEGORY(pronunciationslog, "vocabrix.pronunciations", QtWarningMsg)
+Q_LOGGING_CATEGORY(pronunciationsLog, "vocabrix.pronunciations", QtWarningMsg)
 
 namespace {
 
@@ -30,21 +30,21 @@ QString Pronunciations::pathFor(const QString &dictionaryFile)
 Pronunciations Pronunciations::read(const QString &path)
 {
     const std::optional<QByteArray> bytes =
-        sidelist::read(path, pronunciationslog, "a list of IPA");
+        sidelist::read(path, pronunciationsLog, "a list of IPA");
     return bytes ? fromText(*bytes, QDir::toNativeSeparators(path)) : Pronunciations();
 }
 
 Pronunciations Pronunciations::fromText(const QByteArray &bytes, const QString &name)
 {
     const std::optional<QList<sidelist::line>> lines =
-        sidelist::lines(bytes, name, pronunciationslog);
+        sidelist::lines(bytes, name, pronunciationsLog);
     if (!lines)
         return {};
     Pronunciations result;
     for (const sidelist::line &line : *lines) {
         const QStringList fields = line.text.trimmed().split(QLatin1Char('\t'));
         if (fields.size() != 2 || !wellFormed(fields[1].trimmed())) {
-            qCWarning(pronunciationslog).noquote()
+            qCWarning(pronunciationsLog).noquote()
                 << name << "line" << line.number
                 << "is not a word and its IPA; the file is ignored";
             return {};

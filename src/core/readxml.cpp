@@ -24,9 +24,9 @@ using vocabrix::error;
 
 namespace {
 
-constexpr qsizetype maxelements = std::numeric_limits<qint16>::max();
+constexpr qsizetype maxElements = std::numeric_limits<qint16>::max();
 
-std::unique_ptr<pugi::xml_document> parseutf8(const QByteArray &utf8, QString *problem = nullptr)
+std::unique_ptr<pugi::xml_document> parseUtf8(const QByteArray &utf8, QString *problem = nullptr)
 {
     auto document = std::make_unique<pugi::xml_document>();
     const qsizetype size = utf8.size();
@@ -46,60 +46,60 @@ std::unique_ptr<pugi::xml_document> parseutf8(const QByteArray &utf8, QString *p
     return document;
 }
 
-std::unique_ptr<pugi::xml_document> parsetext(const QString &text, QString *problem = nullptr)
+std::unique_ptr<pugi::xml_document> parseText(const QString &text, QString *problem = nullptr)
 {
-    return parseutf8(text.toUtf8(), problem);
+    return parseUtf8(text.toUtf8(), problem);
 }
 
-bool hasbyteordermark(const QByteArray &bytes)
+bool hasByteOrderMark(const QByteArray &bytes)
 {
     return bytes.startsWith("\xef\xbb\xbf") || bytes.startsWith("\xff\xfe") ||
            bytes.startsWith("\xfe\xff");
 }
 
 // Missing, unreadable and malformed files all read as "no document".
-std::unique_ptr<pugi::xml_document> parsebytes(const std::optional<QByteArray> &bytes)
+std::unique_ptr<pugi::xml_document> parseBytes(const std::optional<QByteArray> &bytes)
 {
     if (!bytes)
         return nullptr;
     // Plain UTF-8, the common case, goes to the parser as it is.
-    if (!hasbyteordermark(*bytes) && platform::isutf8(*bytes))
-        return parseutf8(*bytes);
-    return parsetext(platform::decodetext(*bytes));
+    if (!hasByteOrderMark(*bytes) && platform::isUtf8(*bytes))
+        return parseUtf8(*bytes);
+    return parseText(platform::decodeText(*bytes));
 }
 
-std::unique_ptr<pugi::xml_document> parsefile(const QString &path)
+std::unique_ptr<pugi::xml_document> parseFile(const QString &path)
 {
-    return parsebytes(readdictionarybytes(path));
+    return parseBytes(readDictionaryBytes(path));
 }
 
-pugi::xpath_node_set selectnodes(const pugi::xml_document &document, const QString &xmltreenode)
+pugi::xpath_node_set selectNodes(const pugi::xml_document &document, const QString &xmlTreeNode)
 {
     try {
-        const pugi::xpath_query query(xmltreenode.toUtf8().constData());
+        const pugi::xpath_query query(xmlTreeNode.toUtf8().constData());
         pugi::xpath_node_set nodes = query.evaluate_node_set(document);
         nodes.sort();
         return nodes;
     } catch (const pugi::xpath_exception &failure) {
         throw error(error::parse, QStringLiteral("The selection \"%1\" is not valid: %2")
-                                      .arg(xmltreenode, QString::fromUtf8(failure.what())));
+                                      .arg(xmlTreeNode, QString::fromUtf8(failure.what())));
     }
 }
 
-qint16 checkedcount(size_t count)
+qint16 checkedCount(size_t count)
 {
-    if (count > size_t(maxelements))
+    if (count > size_t(maxElements))
         throw error(error::overflow,
                     QStringLiteral("The dictionary holds %1 elements of one kind; at most %2 "
                                    "are supported.")
                         .arg(count)
-                        .arg(maxelements));
+                        .arg(maxElements));
     return qint16(count);
 }
 
 // A zero-width no-break space (U+FEFF) that begins an element's text is part of the text, not a
 // byte order mark; QString::fromUtf8 would drop it, and a save would lose it for good.
-QString fromelementtext(const char *utf8, qsizetype size)
+QString fromElementText(const char *utf8, qsizetype size)
 {
     if (size < 3 || std::memcmp(utf8, "\xef\xbb\xbf", 3) != 0)
         return QString::fromUtf8(utf8, size);
@@ -108,45 +108,45 @@ QString fromelementtext(const char *utf8, qsizetype size)
     return decoder.decode(QByteArrayView(utf8, size));
 }
 
-bool isxmlspace(char c)
+bool isXmlSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 // White space at both ends is layout, not content, and is dropped.
-QString trimmedtext(const char *begin, const char *end)
+QString trimmedText(const char *begin, const char *end)
 {
-    while (begin < end && isxmlspace(*begin))
+    while (begin < end && isXmlSpace(*begin))
         ++begin;
-    while (end > begin && isxmlspace(end[-1]))
+    while (end > begin && isXmlSpace(end[-1]))
         --end;
-    return fromelementtext(begin, end - begin);
+    return fromElementText(begin, end - begin);
 }
 
-QString trimmedtext(const char *text)
+QString trimmedText(const char *text)
 {
-    return trimmedtext(text, text + std::strlen(text));
+    return trimmedText(text, text + std::strlen(text));
 }
 
-bool istext(const pugi::xml_node &node)
+bool isText(const pugi::xml_node &node)
 {
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
 // The text of an element and everything inside it, markup removed. Walks the subtree without
 // recursion so that deeply nested input cannot exhaust the stack.
-QString textcontent(const pugi::xml_node &top)
+QString textContent(const pugi::xml_node &top)
 {
-    if (istext(top))
-        return trimmedtext(top.value());
+    if (isText(top))
+        return trimmedText(top.value());
     const pugi::xml_node first = top.first_child();
     if (!first)
         return QString();
-    if (istext(first) && !first.next_sibling())
-        return trimmedtext(first.value());
+    if (isText(first) && !first.next_sibling())
+        return trimmedText(first.value());
     std::string text;
     for (pugi::xml_node node = first; node;) {
-        if (istext(node))
+        if (isText(node))
             text += node.value();
         if (node.first_child()) {
             node = node.first_child();
@@ -158,30 +158,30 @@ QString textcontent(const pugi::xml_node &top)
             break;
         node = node.next_sibling();
     }
-    return trimmedtext(text.data(), text.data() + text.size());
+    return trimmedText(text.data(), text.data() + text.size());
 }
 
-QString textcontent(const pugi::xpath_node &selected)
+QString textContent(const pugi::xpath_node &selected)
 {
     if (selected.attribute())
-        return trimmedtext(selected.attribute().value());
-    return textcontent(selected.node());
+        return trimmedText(selected.attribute().value());
+    return textContent(selected.node());
 }
 
-QStringList texts(const pugi::xml_document &document, const QString &xmltreenode)
+QStringList texts(const pugi::xml_document &document, const QString &xmlTreeNode)
 {
-    const pugi::xpath_node_set nodes = selectnodes(document, xmltreenode);
-    checkedcount(nodes.size());
+    const pugi::xpath_node_set nodes = selectNodes(document, xmlTreeNode);
+    checkedCount(nodes.size());
     QStringList result;
     result.reserve(qsizetype(nodes.size()));
     for (const pugi::xpath_node &node : nodes)
-        result.append(textcontent(node));
+        result.append(textContent(node));
     return result;
 }
 
 // The texts of the word, meaning and usage elements at any depth, in document order, from one
 // walk through the document: what "//word", "//meaning" and "//usage" select.
-std::array<QStringList, 3> entrytexts(const pugi::xml_document &document)
+std::array<QStringList, 3> entryTexts(const pugi::xml_document &document)
 {
     static constexpr std::array<const char *, 3> names{"word", "meaning", "usage"};
     std::array<QStringList, 3> found;
@@ -189,8 +189,8 @@ std::array<QStringList, 3> entrytexts(const pugi::xml_document &document)
         if (node.type() == pugi::node_element) {
             for (size_t kind = 0; kind < names.size(); ++kind) {
                 if (std::strcmp(node.name(), names[kind]) == 0) {
-                    checkedcount(size_t(found[kind].size()) + 1);
-                    found[kind].append(textcontent(node));
+                    checkedCount(size_t(found[kind].size()) + 1);
+                    found[kind].append(textContent(node));
                 }
             }
         }
@@ -206,21 +206,21 @@ std::array<QStringList, 3> entrytexts(const pugi::xml_document &document)
     return found;
 }
 
-void loadlist(QStringList &list, const readxml &reader, const QString &xmltreenode,
+void loadList(QStringList &list, const ReadXml &reader, const QString &xmlTreeNode,
               const QString &filename)
 {
-    const qint16 count = reader.nodecount(xmltreenode, filename);
+    const qint16 count = reader.nodeCount(xmlTreeNode, filename);
     list = QStringList(count + 1);
-    const auto document = parsefile(reader.filepath(filename));
+    const auto document = parseFile(reader.filePath(filename));
     if (!document)
         return;
-    const QStringList found = texts(*document, xmltreenode);
+    const QStringList found = texts(*document, xmlTreeNode);
     // The file may have changed between the count and this parse; the count sizes the list.
     for (qsizetype i = 0; i < found.size() && i < count; ++i)
         list[i] = found[i];
 }
 
-std::optional<int> plaindigits(const QString &text)
+std::optional<int> plainDigits(const QString &text)
 {
     if (text.isEmpty() || text.size() > 9)
         return std::nullopt;
@@ -233,11 +233,11 @@ std::optional<int> plaindigits(const QString &text)
     return value;
 }
 
-qsizetype checkedposition(const QStringList &list, const QString &xmlnodecount)
+qsizetype checkedPosition(const QStringList &list, const QString &xmlNodeCount)
 {
-    const int position = toposition(xmlnodecount);
+    const int position = toPosition(xmlNodeCount);
     if (position < 0 || position >= list.size())
-        throw error(error::outofrange,
+        throw error(error::outOfRange,
                     QStringLiteral("Position %1 is outside the word list (0 to %2).")
                         .arg(position)
                         .arg(list.size() - 1));
@@ -246,15 +246,15 @@ qsizetype checkedposition(const QStringList &list, const QString &xmlnodecount)
 
 } // namespace
 
-int toposition(const QString &text)
+int toPosition(const QString &text)
 {
     // Plain whole numbers, what every caller passes, need no general number parsing.
-    if (const std::optional<int> plain = plaindigits(text))
+    if (const std::optional<int> plain = plainDigits(text))
         return *plain;
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
-        throw error(error::typemismatch,
+        throw error(error::typeMismatch,
                     QStringLiteral("\"%1\" is not a position in the word list.").arg(text));
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
@@ -262,34 +262,34 @@ int toposition(const QString &text)
     return int(rounded);
 }
 
-std::optional<wordlists> parsewordlists(const QString &xmltext, QString *problem)
+std::optional<WordLists> parseWordLists(const QString &xmlText, QString *problem)
 {
-    const auto document = parsetext(xmltext, problem);
+    const auto document = parseText(xmlText, problem);
     if (!document)
         return std::nullopt;
-    return wordlists{texts(*document, QStringLiteral("//word")),
+    return WordLists{texts(*document, QStringLiteral("//word")),
                      texts(*document, QStringLiteral("//meaning")),
                      texts(*document, QStringLiteral("//usage"))};
 }
 
-std::optional<QStringList> selecttexts(const QString &xmltext, const QString &xmltreenode)
+std::optional<QStringList> selectTexts(const QString &xmlText, const QString &xmlTreeNode)
 {
-    const auto document = parsetext(xmltext);
+    const auto document = parseText(xmlText);
     if (!document)
         return std::nullopt;
-    return texts(*document, xmltreenode);
+    return texts(*document, xmlTreeNode);
 }
 
-std::optional<QByteArray> readdictionarybytes(const QString &path)
+std::optional<QByteArray> readDictionaryBytes(const QString &path)
 {
     try {
-        return platform::readbytes(path);
+        return platform::readBytes(path);
     } catch (const error &) {
         return std::nullopt;
     }
 }
 
-bool stillholds(const QString &path, const std::optional<QByteArray> &bytes)
+bool stillHolds(const QString &path, const std::optional<QByteArray> &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -306,94 +306,94 @@ bool stillholds(const QString &path, const std::optional<QByteArray> &bytes)
     return file.read(piece.data(), 1) == 0;
 }
 
-std::array<QStringList, 3> parseentries(const std::optional<QByteArray> &bytes)
+std::array<QStringList, 3> parseEntries(const std::optional<QByteArray> &bytes)
 {
-    const auto document = parsebytes(bytes);
+    const auto document = parseBytes(bytes);
     std::array<QStringList, 3> found;
     if (document)
-        found = entrytexts(*document);
+        found = entryTexts(*document);
     return found;
 }
 
-std::array<QStringList, 3> readentries(const QString &path, int &parses)
+std::array<QStringList, 3> readEntries(const QString &path, int &parses)
 {
     ++parses;
-    return parseentries(readdictionarybytes(path));
+    return parseEntries(readDictionaryBytes(path));
 }
 
-readxml::readxml(Dictionary &dictionary) : dictionary(dictionary) {}
+ReadXml::ReadXml(Dictionary &dictionary) : dictionary(dictionary) {}
 
-QString readxml::filepath(const QString &filename) const
+QString ReadXml::filePath(const QString &filename) const
 {
-    return platform::joinpath(dictionary.programFolder(), filename);
+    return platform::joinPath(dictionary.programFolder(), filename);
 }
 
-qint16 readxml::nodecount(const QString &xmltreenode, const QString &filename) const
+qint16 ReadXml::nodeCount(const QString &xmlTreeNode, const QString &filename) const
 {
-    const auto document = parsefile(filepath(filename));
+    const auto document = parseFile(filePath(filename));
     if (!document)
         return 0;
-    return checkedcount(selectnodes(*document, xmltreenode).size());
+    return checkedCount(selectNodes(*document, xmlTreeNode).size());
 }
 
-qint16 readxml::loadxmlall(const QString &filename)
+qint16 ReadXml::loadXmlAll(const QString &filename)
 {
     return dictionary.load(filename);
 }
 
-void readxml::loadxmlword(const QString &xmltreenode, const QString &filename)
+void ReadXml::loadXmlWord(const QString &xmlTreeNode, const QString &filename)
 {
-    loadlist(dictionary.list(Dictionary::Words), *this, xmltreenode, filename);
+    loadList(dictionary.list(Dictionary::Words), *this, xmlTreeNode, filename);
 }
 
-void readxml::loadxmlmeaning(const QString &xmltreenode, const QString &filename)
+void ReadXml::loadXmlMeaning(const QString &xmlTreeNode, const QString &filename)
 {
-    loadlist(dictionary.list(Dictionary::Meanings), *this, xmltreenode, filename);
+    loadList(dictionary.list(Dictionary::Meanings), *this, xmlTreeNode, filename);
 }
 
-void readxml::loadxmlusage(const QString &xmltreenode, const QString &filename)
+void ReadXml::loadXmlUsage(const QString &xmlTreeNode, const QString &filename)
 {
-    loadlist(dictionary.list(Dictionary::Usages), *this, xmltreenode, filename);
+    loadList(dictionary.list(Dictionary::Usages), *this, xmlTreeNode, filename);
 }
 
-QString readxml::readword(const QString &xmlnodecount) const
+QString ReadXml::readWord(const QString &xmlNodeCount) const
 {
-    return read(Dictionary::Words, xmlnodecount);
+    return read(Dictionary::Words, xmlNodeCount);
 }
 
-QString readxml::readmeaning(const QString &xmlnodecount) const
+QString ReadXml::readMeaning(const QString &xmlNodeCount) const
 {
-    return read(Dictionary::Meanings, xmlnodecount);
+    return read(Dictionary::Meanings, xmlNodeCount);
 }
 
-QString readxml::readusage(const QString &xmlnodecount) const
+QString ReadXml::readUsage(const QString &xmlNodeCount) const
 {
-    return read(Dictionary::Usages, xmlnodecount);
+    return read(Dictionary::Usages, xmlNodeCount);
 }
 
-void readxml::writeword(const QString &xmlnodecount, const QString &strtexttowrite)
+void ReadXml::writeWord(const QString &xmlNodeCount, const QString &strTextToWrite)
 {
-    write(Dictionary::Words, xmlnodecount, strtexttowrite);
+    write(Dictionary::Words, xmlNodeCount, strTextToWrite);
 }
 
-void readxml::writemeaning(const QString &xmlnodecount, const QString &strtexttowrite)
+void ReadXml::writeMeaning(const QString &xmlNodeCount, const QString &strTextToWrite)
 {
-    write(Dictionary::Meanings, xmlnodecount, strtexttowrite);
+    write(Dictionary::Meanings, xmlNodeCount, strTextToWrite);
 }
 
-void readxml::writeusage(const QString &xmlnodecount, const QString &strtexttowrite)
+void ReadXml::writeUsage(const QString &xmlNodeCount, const QString &strTextToWrite)
 {
-    write(Dictionary::Usages, xmlnodecount, strtexttowrite);
+    write(Dictionary::Usages, xmlNodeCount, strTextToWrite);
 }
 
-QString readxml::read(Dictionary::Kind kind, const QString &xmlnodecount) const
+QString ReadXml::read(Dictionary::Kind kind, const QString &xmlNodeCount) const
 {
     const QStringList &list = dictionary.list(kind);
-    return list[checkedposition(list, xmlnodecount)];
+    return list[checkedPosition(list, xmlNodeCount)];
 }
 
-void readxml::write(Dictionary::Kind kind, const QString &xmlnodecount, const QString &text)
+void ReadXml::write(Dictionary::Kind kind, const QString &xmlNodeCount, const QString &text)
 {
     QStringList &list = dictionary.list(kind);
-    list[checkedposition(list, xmlnodecount)] = text;
+    list[checkedPosition(list, xmlNodeCount)] = text;
 }

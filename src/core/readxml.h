@@ -12,66 +12,66 @@
 #include <optional>
 
 // The adapter over a Dictionary with positions as decimal text: "2.5" reads position 2,
-// "x" is a typemismatch, a position beyond the list's end position is outofrange.
-class readxml
+// "x" is a typeMismatch, a position beyond the list's end position is outOfRange.
+class ReadXml
 {
 public:
-    explicit readxml(Dictionary &dictionary);
+    explicit ReadXml(Dictionary &dictionary);
 
-    // Rebuild one list from the elements xmltreenode selects in the file (relative to the
+    // Rebuild one list from the elements xmlTreeNode selects in the file (relative to the
     // program folder). A file that cannot be loaded leaves one empty position. More than 32767
     // elements throws overflow before the list is touched.
-    void loadxmlword(const QString &xmltreenode, const QString &filename);
-    void loadxmlmeaning(const QString &xmltreenode, const QString &filename);
-    void loadxmlusage(const QString &xmltreenode, const QString &filename);
+    void loadXmlWord(const QString &xmlTreeNode, const QString &filename);
+    void loadXmlMeaning(const QString &xmlTreeNode, const QString &filename);
+    void loadXmlUsage(const QString &xmlTreeNode, const QString &filename);
     // The three lists and the count of word elements from one parse of the file.
-    qint16 loadxmlall(const QString &filename);
+    qint16 loadXmlAll(const QString &filename);
 
-    QString readword(const QString &xmlnodecount) const;
-    QString readmeaning(const QString &xmlnodecount) const;
-    QString readusage(const QString &xmlnodecount) const;
+    QString readWord(const QString &xmlNodeCount) const;
+    QString readMeaning(const QString &xmlNodeCount) const;
+    QString readUsage(const QString &xmlNodeCount) const;
 
     // Replace the text at a position, in memory only.
-    void writeword(const QString &xmlnodecount, const QString &strtexttowrite);
-    void writemeaning(const QString &xmlnodecount, const QString &strtexttowrite);
-    void writeusage(const QString &xmlnodecount, const QString &strtexttowrite);
+    void writeWord(const QString &xmlNodeCount, const QString &strTextToWrite);
+    void writeMeaning(const QString &xmlNodeCount, const QString &strTextToWrite);
+    void writeUsage(const QString &xmlNodeCount, const QString &strTextToWrite);
 
-    // The number of elements xmltreenode selects; 0 when the file cannot be loaded.
-    qint16 nodecount(const QString &xmltreenode, const QString &filename) const;
+    // The number of elements xmlTreeNode selects; 0 when the file cannot be loaded.
+    qint16 nodeCount(const QString &xmlTreeNode, const QString &filename) const;
     // A stored relative path under the program folder.
-    QString filepath(const QString &filename) const;
+    QString filePath(const QString &filename) const;
 
 private:
-    QString read(Dictionary::Kind kind, const QString &xmlnodecount) const;
-    void write(Dictionary::Kind kind, const QString &xmlnodecount, const QString &text);
+    QString read(Dictionary::Kind kind, const QString &xmlNodeCount) const;
+    void write(Dictionary::Kind kind, const QString &xmlNodeCount, const QString &text);
 
     Dictionary &dictionary;
 };
 
 // A position given as text, rounded half to even ("2.5" is 2, "3.5" is 4).
-int toposition(const QString &text);
+int toPosition(const QString &text);
 
 // The word, meaning and usage texts of a file, from one parse, counted in parses; empty lists
 // when the file is missing, unreadable or malformed. Throws overflow beyond 32767 elements.
-std::array<QStringList, 3> readentries(const QString &path, int &parses);
-// The two halves of readentries: the file's bytes (nothing when it is missing or unreadable),
+std::array<QStringList, 3> readEntries(const QString &path, int &parses);
+// The two halves of readEntries: the file's bytes (nothing when it is missing or unreadable),
 // and their entries.
-std::optional<QByteArray> readdictionarybytes(const QString &path);
-std::array<QStringList, 3> parseentries(const std::optional<QByteArray> &bytes);
+std::optional<QByteArray> readDictionaryBytes(const QString &path);
+std::array<QStringList, 3> parseEntries(const std::optional<QByteArray> &bytes);
 // Whether the file holds these bytes now (or is still missing or unreadable), compared piece
 // by piece without reading the whole file into memory again.
-bool stillholds(const QString &path, const std::optional<QByteArray> &bytes);
+bool stillHolds(const QString &path, const std::optional<QByteArray> &bytes);
 
 // The word, meaning and usage texts of a dictionary text, from one parse.
-struct wordlists
+struct WordLists
 {
     QStringList words, meanings, usages;
 };
 // Nothing when the text is not well-formed; then problem, if given, says why and on which
 // line. Throws overflow beyond 32767 elements of a kind.
-std::optional<wordlists> parsewordlists(const QString &xmltext, QString *problem = nullptr);
+std::optional<WordLists> parseWordLists(const QString &xmlText, QString *problem = nullptr);
 
 // The texts of the nodes an XPath expression selects in an XML text, in document order.
 // Returns nothing when the text is not well-formed; throws overflow beyond 32767 nodes and
 // parse for an invalid expression.
-std::optional<QStringList> selecttexts(const QString &xmltext, const QString &xmltreenode);
+std::optional<QStringList> selectTexts(const QString &xmlText, const QString &xmlTreeNode);

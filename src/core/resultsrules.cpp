@@ -4,27 +4,27 @@
 #include <QFileInfo>
 #include <QLocale>
 
-QString logfilename(const QDateTime &when)
+QString logFileName(const QDateTime &when)
 {
     return when.toString(QStringLiteral("MM-dd-yyyy hh mm  AP"));
 }
 
-QString datetimeline(const QDateTime &when)
+QString dateTimeLine(const QDateTime &when)
 {
     const QLocale locale = QLocale::system();
     // The long time without the time zone Qt adds to it.
-    QString timeformat = locale.timeFormat(QLocale::LongFormat);
-    timeformat.remove(u't');
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(u't');
     return locale.toString(when.date(), QLocale::ShortFormat) + u' ' +
-           locale.toString(when.time(), timeformat.trimmed());
+           locale.toString(when.time(), timeFormat.trimmed());
 }
 
-QString logfilecontent(const QString &datetime, const QString &log)
+QString logFileContent(const QString &datetime, const QString &log)
 {
     return datetime + QStringLiteral("\r\n") + log + QStringLiteral("\r\n");
 }
 
-QString withtextextension(const QString &filename)
+QString withTextExtension(const QString &filename)
 {
     return QFileInfo(filename).suffix().isEmpty() ? filename + QStringLiteral(".txt") : filename;
 }

@@ -7,10 +7,10 @@
 #include <QString>
 
 // The suggested file name, "mm-dd-yyyy hh mm  AM/PM" on the 12-hour clock.
-QString logfilename(const QDateTime &when);
+QString logFileName(const QDateTime &when);
 // The first line of a saved log: the short date and the long time of the user's locale.
-QString datetimeline(const QDateTime &when);
+QString dateTimeLine(const QDateTime &when);
 // The whole file: the date-time line, CR LF, the log as it stands, and a final CR LF.
-QString logfilecontent(const QString &datetime, const QString &log);
+QString logFileContent(const QString &datetime, const QString &log);
 // A name typed without an extension gets ".txt".
-QString withtextextension(const QString &filename);
+QString withTextExtension(const QString &filename);

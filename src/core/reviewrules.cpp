@@ -5,29 +5,29 @@
 #include <cmath>
 #include <limits>
 
-int drawposition(float rnd, int n)
+int drawPosition(float rnd, int n)
 {
     return int(std::floor(double(rnd) * (n - 1) + 1));
 }
 
-int nextposition(int current, int n)
+int nextPosition(int current, int n)
 {
     const int next = current + 1;
     return next >= n ? 1 : next;
 }
 
-int previousposition(int current, int n)
+int previousPosition(int current, int n)
 {
     const int previous = current - 1;
     return previous < 1 ? n - 1 : previous;
 }
 
-bool inreviewrange(int position, int n)
+bool inReviewRange(int position, int n)
 {
     return position >= 1 && position < n;
 }
 
-styledusage styleusage(const QString &usage)
+StyledUsage styleUsage(const QString &usage)
 {
     for (const auto &[marker, bold] :
          {std::pair{QStringLiteral("(b)"), true}, std::pair{QStringLiteral("(I)"), false}}) {
@@ -37,12 +37,12 @@ styledusage styleusage(const QString &usage)
     return {usage, false, false};
 }
 
-int drawlayout(float rnd)
+int drawLayout(float rnd)
 {
     return int(std::floor(double(rnd) * 100 + 1));
 }
 
-std::array<int, 5> layouttops(int r)
+std::array<int, 5> layoutTops(int r)
 {
     // The tests are strict, so 20, 45, 65 and 85 and above take the last layout.
     if (r < 20)
@@ -56,7 +56,7 @@ std::array<int, 5> layouttops(int r)
     return {1440, 480, 2400, 3360, 4320};
 }
 
-QString percenttext(int correct, int incorrect)
+QString percentText(int correct, int incorrect)
 {
     const int total = correct + incorrect;
     const double percent = total > 0 ? double(correct) / total * 100 : 0;
@@ -69,13 +69,13 @@ QString percenttext(int correct, int incorrect)
     return text;
 }
 
-QString logline(bool right, const QString &caption, const QString &word)
+QString logLine(bool right, const QString &caption, const QString &word)
 {
     return (right ? QStringLiteral(" CORRECT :") : QStringLiteral(" INCORRECT :")) + caption +
            u':' + word;
 }
 
-qint16 countup(qint16 count)
+qint16 countUp(qint16 count)
 {
     return count < std::numeric_limits<qint16>::max() ? qint16(count + 1) : count;
 }

@@ -28,7 +28,7 @@ void ReviewSession::begin()
             QCoreApplication::translate("ReviewSession", "The dictionary %1 holds no word.")
                 .arg(dictionary.path()));
     }
-    position = drawposition(random.rnd(), n);
+    position = drawPosition(random.rnd(), n);
     shownWord = dictionary.word(position);
     // The first card shows the usage as stored; its style stays as the last card left it.
     shownUsage.text = dictionary.usage(position);
@@ -38,26 +38,26 @@ void ReviewSession::begin()
 
 void ReviewSession::flash()
 {
-    show(drawposition(random.rnd(), dictionary.count()));
+    show(drawPosition(random.rnd(), dictionary.count()));
 }
 
 void ReviewSession::next()
 {
-    show(nextposition(position, dictionary.count()));
+    show(nextPosition(position, dictionary.count()));
 }
 
 void ReviewSession::previous()
 {
-    show(previousposition(position, dictionary.count()));
+    show(previousPosition(position, dictionary.count()));
 }
 
 void ReviewSession::show(int newPosition)
 {
     position = newPosition;
-    if (!inreviewrange(position, dictionary.count()))
+    if (!inReviewRange(position, dictionary.count()))
         return;
     shownWord = dictionary.word(position);
-    shownUsage = styleusage(dictionary.usage(position));
+    shownUsage = styleUsage(dictionary.usage(position));
     fillChoices();
     shuffleLayout();
     emit cardChanged();
@@ -76,10 +76,10 @@ void ReviewSession::follow()
         if (showsWord(at))
             found = at;
     if (found < 0)
-        found = inreviewrange(position, n) ? position : drawposition(random.rnd(), n);
+        found = inReviewRange(position, n) ? position : drawPosition(random.rnd(), n);
     position = found;
     shownWord = dictionary.word(position);
-    shownUsage = styleusage(dictionary.usage(position));
+    shownUsage = styleUsage(dictionary.usage(position));
     fillChoices();
     emit cardChanged();
 }
@@ -89,7 +89,7 @@ void ReviewSession::fillChoices()
     shownChoices = {};
     shownChoices[rightChoice] = dictionary.meaning(position);
     for (int i = 1; i < choiceCount; ++i)
-        shownChoices[i] = distinctMeaning(drawposition(random.rnd(), dictionary.count()), i);
+        shownChoices[i] = distinctMeaning(drawPosition(random.rnd(), dictionary.count()), i);
 }
 
 QString ReviewSession::distinctMeaning(int drawn, int shown) const
@@ -99,7 +99,7 @@ QString ReviewSession::distinctMeaning(int drawn, int shown) const
     // One draw a choice, as ever; a list with fewer distinct meanings leaves the rest blank.
     const int n = dictionary.count();
     int candidate = drawn;
-    for (int tried = 0; tried < n - 1; ++tried, candidate = nextposition(candidate, n)) {
+    for (int tried = 0; tried < n - 1; ++tried, candidate = nextPosition(candidate, n)) {
         const QString meaning = dictionary.meaning(candidate);
         if (meaning.trimmed().isEmpty())
             continue;
@@ -113,18 +113,18 @@ QString ReviewSession::distinctMeaning(int drawn, int shown) const
 void ReviewSession::shuffleLayout()
 {
     random.randomize();
-    tops = layouttops(drawlayout(random.rnd()));
+    tops = layoutTops(drawLayout(random.rnd()));
 }
 
 int ReviewSession::slotOf(int choice) const
 {
-    const auto found = std::find(slottops.begin(), slottops.end(), tops[choice]);
-    return int(found - slottops.begin());
+    const auto found = std::find(slotTops.begin(), slotTops.end(), tops[choice]);
+    return int(found - slotTops.begin());
 }
 
 int ReviewSession::choiceInSlot(int slot) const
 {
-    const auto found = std::find(tops.begin(), tops.end(), slottops[slot]);
+    const auto found = std::find(tops.begin(), tops.end(), slotTops[slot]);
     return int(found - tops.begin());
 }
 
@@ -136,9 +136,9 @@ void ReviewSession::answer(int choice)
     // No other choice reads as the right one (fillChoices), so only the right choice is right.
     const bool right = choice == rightChoice;
     if (right)
-        rights = countup(rights);
+        rights = countUp(rights);
     else
-        wrongs = countup(wrongs);
+        wrongs = countUp(wrongs);
     answeredOnce = true;
     emit answered(shownWord, shownChoices[choice], right);
     emit scoreChanged();

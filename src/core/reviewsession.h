@@ -44,7 +44,7 @@ public:
 
     int currentPosition() const { return position; }
     QString word() const { return shownWord; }
-    const styledusage &usage() const { return shownUsage; }
+    const StyledUsage &usage() const { return shownUsage; }
     const std::array<QString, choiceCount> &choices() const { return shownChoices; }
     // The slot (0 = top) of a choice, and the choice standing in a slot.
     int slotOf(int choice) const;
@@ -58,7 +58,7 @@ public:
     qint16 rightCount() const { return rights; }
     qint16 wrongCount() const { return wrongs; }
     bool hasAnswers() const { return answeredOnce; }
-    QString percentText() const { return percenttext(rights, wrongs); }
+    QString percentText() const { return ::percentText(rights, wrongs); }
 
 signals:
     // The word, the usage, the choices or their layout changed.
@@ -77,10 +77,10 @@ private:
     platform::random &random;
     int position = 0;
     QString shownWord;
-    styledusage shownUsage;
+    StyledUsage shownUsage;
     std::array<QString, choiceCount> shownChoices;
     // The top of each choice's button in twips, as the layouts give them.
-    std::array<int, choiceCount> tops = slottops;
+    std::array<int, choiceCount> tops = slotTops;
     qint16 rights = 0, wrongs = 0;
     bool answeredOnce = false;
 };

@@ -44,7 +44,7 @@ std::optional<QByteArray> read(const QString &path, QMessageLogger::CategoryFunc
 std::optional<QList<line>> lines(const QByteArray &bytes, const QString &name,
                                  QMessageLogger::CategoryFunction log)
 {
-    if (bytes.contains('\0') || !platform::isutf8(bytes)) {
+    if (bytes.contains('\0') || !platform::isUtf8(bytes)) {
         qCWarning(log).noquote() << name << "is not UTF-8 text; it is ignored";
         return std::nullopt;
     }

@@ -14,7 +14,7 @@ const QString rateKey = QStringLiteral("rate");
 
 namespace {
 
-SpeechSettings fromPairs(const platform::keyvalues &pairs)
+SpeechSettings fromPairs(const platform::KeyValues &pairs)
 {
     SpeechSettings settings;
     for (const auto &[key, value] : pairs) {
@@ -37,12 +37,12 @@ SpeechSettings fromPairs(const platform::keyvalues &pairs)
 
 SpeechSettings speechSettingsFromText(const QString &text)
 {
-    return fromPairs(platform::keyvaluesfromtext(text));
+    return fromPairs(platform::keyValuesFromText(text));
 }
 
 SpeechSettings readSpeechSettings(const QString &path)
 {
-    return fromPairs(platform::readkeyvalues(path));
+    return fromPairs(platform::readKeyValues(path));
 }
 
 QString speechSettingsText(const SpeechSettings &settings)
@@ -52,7 +52,7 @@ QString speechSettingsText(const SpeechSettings &settings)
         settings.voice.contains(QLatin1Char('\n')) || settings.voice.contains(QLatin1Char('\r'))
             ? QString()
             : settings.voice.trimmed();
-    return platform::keyvaluetext(
+    return platform::keyValueText(
         {{automaticKey, QLatin1String(settings.speakAutomatically ? "yes" : "no")},
          {voiceKey, voice},
          {rateKey, QString::number(settings.rate)}});

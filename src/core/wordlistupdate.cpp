@@ -15,16 +15,16 @@ QUrl WordListUpdate::defaultAddress()
 void WordListUpdate::replaceDefaultDictionary(platform::http &http, platform::files &files,
                                               const QString &programFolder) const
 {
-    const platform::httpresponse response = http.get(source, updatetimeoutms, updatemaxbytes);
+    const platform::HttpResponse response = http.get(source, updateTimeoutMs, updateMaxBytes);
     // Only a whole, loadable word list may replace the dictionary.
-    const QString problem = updateproblem(response);
+    const QString problem = updateProblem(response);
     if (!problem.isEmpty())
         throw vocabrix::error(vocabrix::error::io, problem);
-    files.writeText(platform::joinpath(programFolder, QStringLiteral("\\XML\\gre.xml")),
-                    platform::decodetext(response.body) + QStringLiteral("\r\n"));
+    files.writeText(platform::joinPath(programFolder, QStringLiteral("\\XML\\gre.xml")),
+                    platform::decodeText(response.body) + QStringLiteral("\r\n"));
 }
 
-QString updateproblem(const platform::httpresponse &response)
+QString updateProblem(const platform::HttpResponse &response)
 {
     if (!response.error.isEmpty())
         return response.error;
@@ -33,7 +33,7 @@ QString updateproblem(const platform::httpresponse &response)
     if (response.body.isEmpty())
         return QStringLiteral("The server sent nothing.");
     try {
-        const auto lists = parsewordlists(platform::decodetext(response.body));
+        const auto lists = parseWordLists(platform::decodeText(response.body));
         if (!lists || lists->words.isEmpty())
             return QStringLiteral("The server did not send a word list.");
     } catch (const vocabrix::error &failure) {

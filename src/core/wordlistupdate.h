@@ -28,8 +28,8 @@ private:
     QUrl source = defaultAddress();
 };
 
-constexpr int updatetimeoutms = 30000;
-constexpr qint64 updatemaxbytes = 50 * 1024 * 1024;
+constexpr int updateTimeoutMs = 30000;
+constexpr qint64 updateMaxBytes = 50 * 1024 * 1024;
 
 // Empty when the response is a dictionary with at least one word; otherwise why not.
-QString updateproblem(const platform::httpresponse &response);
+QString updateProblem(const platform::HttpResponse &response);

@@ -101,9 +101,9 @@ FieldNames fieldsFromTable(const QSqlDatabase &database)
         ordered[query.value(0).toLongLong()][query.value(1).toLongLong()] =
             query.value(2).toString();
     FieldNames names;
-    for (const auto &[notetype, fields] : ordered)
+    for (const auto &[noteType, fields] : ordered)
         for (const auto &[ord, name] : fields)
-            names[notetype].append(name);
+            names[noteType].append(name);
     return names;
 }
 

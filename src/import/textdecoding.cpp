@@ -48,7 +48,7 @@ DecodedText decodeText(const QByteArray &bytes, TextEncoding wanted)
     case TextEncoding::Utf16:
         return {decodeUtf16(view), wanted};
     case TextEncoding::Windows1252:
-        return {platform::decodewindows1252(view), wanted};
+        return {platform::decodeWindows1252(view), wanted};
     case TextEncoding::Utf8:
         return {QString::fromUtf8(view), wanted};
     case TextEncoding::Guess:
@@ -56,9 +56,9 @@ DecodedText decodeText(const QByteArray &bytes, TextEncoding wanted)
     }
     // A UTF-8 mark before bytes that are not UTF-8 is taken for an accident of an editor: the
     // bytes decide, as they do without a mark.
-    if (platform::isutf8(view))
+    if (platform::isUtf8(view))
         return {QString::fromUtf8(view), TextEncoding::Utf8};
-    return {platform::decodewindows1252(view), TextEncoding::Windows1252};
+    return {platform::decodeWindows1252(view), TextEncoding::Windows1252};
 }
 
 } // namespace importer

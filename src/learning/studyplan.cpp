@@ -24,7 +24,7 @@ constexpr double lowestRetention = 0.7, highestRetention = 0.97;
 
 namespace {
 
-StudyPlan fromPairs(const platform::keyvalues &pairs)
+StudyPlan fromPairs(const platform::KeyValues &pairs)
 {
     StudyPlan plan;
     for (const auto &[key, value] : pairs) {
@@ -50,17 +50,17 @@ StudyPlan fromPairs(const platform::keyvalues &pairs)
 
 StudyPlan studyPlanFromText(const QString &text)
 {
-    return fromPairs(platform::keyvaluesfromtext(text));
+    return fromPairs(platform::keyValuesFromText(text));
 }
 
 StudyPlan readStudyPlan(const QString &path)
 {
-    return fromPairs(platform::readkeyvalues(path));
+    return fromPairs(platform::readKeyValues(path));
 }
 
 QString studyPlanText(const StudyPlan &plan)
 {
-    return platform::keyvaluetext(
+    return platform::keyValueText(
         {{examKey, plan.examDate ? plan.examDate->toString(Qt::ISODate) : QString()},
          {retentionKey, QString::number(plan.desiredRetention, 'g', 4)},
          {perDayKey, QString::number(plan.newWordsPerDay)}});

@@ -64,7 +64,7 @@ void StudySession::index()
     byPartOfSpeech.clear();
     for (int position = 0; position < words.size(); ++position) {
         keys << wordKey(words[position]);
-        if (inreviewrange(position, dictionary.count()))
+        if (inReviewRange(position, dictionary.count()))
             byPartOfSpeech[partOfSpeech(dictionary.meaning(position))] << position;
     }
     // The first position of each word is the one studied.
@@ -174,7 +174,7 @@ QString StudySession::meaning() const
 
 QString StudySession::usage() const
 {
-    return styleusage(dictionary.usage(current.position)).text;
+    return styleUsage(dictionary.usage(current.position)).text;
 }
 
 QString StudySession::hint() const

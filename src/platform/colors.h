@@ -7,18 +7,18 @@
 namespace platform {
 
 // Colours are stored as red + 256 * green + 65536 * blue (red in the low byte).
-inline QColor colorfromcode(qint32 code)
+inline QColor colorFromCode(qint32 code)
 {
     return QColor(code & 0xff, (code >> 8) & 0xff, (code >> 16) & 0xff);
 }
 
-inline qint32 codefromcolor(const QColor &color)
+inline qint32 codeFromColor(const QColor &color)
 {
     return color.red() + 256 * color.green() + 65536 * color.blue();
 }
 
 // Black or white, whichever reads better on the given background.
-inline QColor readabletext(const QColor &background)
+inline QColor readableText(const QColor &background)
 {
     const double luminance =
         0.299 * background.red() + 0.587 * background.green() + 0.114 * background.blue();

@@ -11,7 +11,7 @@ namespace vocabrix {
 class error : public std::runtime_error
 {
 public:
-    enum kind { outofrange, typemismatch, overflow, io, parse, database };
+    enum kind { outOfRange, typeMismatch, overflow, io, parse, database };
 
     error(kind k, const QString &message)
         : std::runtime_error(message.toStdString()), which(k), text(message)

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int timeoutMs = 20000;
 
-class espeakphonetics : public phonetics
+class EspeakPhonetics : public phonetics
 {
 public:
     bool available() override { return !program().isEmpty(); }
@@ -87,7 +87,7 @@ private:
 
 std::unique_ptr<phonetics> makeEspeakPhonetics()
 {
-    return std::make_unique<espeakphonetics>();
+    return std::make_unique<EspeakPhonetics>();
 }
 
 } // namespace platform

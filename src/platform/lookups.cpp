@@ -7,7 +7,7 @@
 
 namespace platform {
 
-QUrl lookupaddress(const lookupservice &service, const QString &word)
+QUrl lookupAddress(const LookupService &service, const QString &word)
 {
     return QUrl(service.endpoint + service.query +
                     QString::fromLatin1(QUrl::toPercentEncoding(word)),
@@ -21,7 +21,7 @@ bool browse(launcher &launcher, const QUrl &address)
     if (QFileInfo::exists(classic))
         return launcher.start(classic, {address.toString(QUrl::FullyEncoded)});
 #endif
-    return launcher.openurl(address);
+    return launcher.openUrl(address);
 }
 
 } // namespace platform

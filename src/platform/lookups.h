@@ -12,16 +12,16 @@
 
 namespace platform {
 
-struct lookupservice
+struct LookupService
 {
     QString label;
     QString endpoint;
     QString query;
 };
 
-inline const std::array<lookupservice, 4> &dictionaryservices()
+inline const std::array<LookupService, 4> &dictionaryServices()
 {
-    static const std::array<lookupservice, 4> services{{
+    static const std::array<LookupService, 4> services{{
         {QStringLiteral("Webster"), QStringLiteral("http://www.merriam-webster.com"),
          QStringLiteral("/cgi-bin/dictionary?book=Dictionary&va=")},
         {QStringLiteral("Dictionary.com"), QStringLiteral("http://www.dictionary.com"),
@@ -34,9 +34,9 @@ inline const std::array<lookupservice, 4> &dictionaryservices()
     return services;
 }
 
-inline const lookupservice &imagesearch()
+inline const LookupService &imageSearch()
 {
-    static const lookupservice service{QStringLiteral("Images"),
+    static const LookupService service{QStringLiteral("Images"),
                                        QStringLiteral("http://images.google.com"),
                                        QStringLiteral("/images?q=")};
     return service;
@@ -44,7 +44,7 @@ inline const lookupservice &imagesearch()
 
 // The service's address for a word; the word is percent-encoded, so blanks, "&", "#" and quotes
 // stay part of the word.
-QUrl lookupaddress(const lookupservice &service, const QString &word);
+QUrl lookupAddress(const LookupService &service, const QString &word);
 
 // Opens an address in the web browser: on Windows the classic browser when it is installed,
 // elsewhere the system's default browser. False when no browser could be started.

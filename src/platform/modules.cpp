@@ -13,10 +13,10 @@ namespace platform {
 
 namespace {
 
-class deferredhttp : public http
+class DeferredHttp : public http
 {
 public:
-    httpresponse get(const QUrl &address, int timeoutms, qint64 maxbytes) override
+    HttpResponse get(const QUrl &address, int timeoutMs, qint64 maxBytes) override
     {
         if (!loaded) {
             try {
@@ -24,22 +24,22 @@ public:
                 loaded.reset(reinterpret_cast<maker>(
                     moduleFunction(QStringLiteral("vocabrix_http"), "vocabrixMakeHttp"))());
             } catch (const vocabrix::error &failure) {
-                httpresponse response;
+                HttpResponse response;
                 response.error = failure.message();
                 return response;
             }
         }
-        return loaded->get(address, timeoutms, maxbytes);
+        return loaded->get(address, timeoutMs, maxBytes);
     }
 
 private:
     std::unique_ptr<http> loaded;
 };
 
-class deferredprinter : public printer
+class DeferredPrinter : public printer
 {
 public:
-    bool printimage(QWidget *window) override
+    bool printImage(QWidget *window) override
     {
         if (!loaded) {
             try {
@@ -51,7 +51,7 @@ public:
                 return false;
             }
         }
-        return loaded->printimage(window);
+        return loaded->printImage(window);
     }
 
 private:
@@ -60,7 +60,7 @@ private:
 
 // Speech whose engine is loaded with its module on the first use; a module that cannot be
 // loaded makes speech unavailable, with the reason.
-class deferredspeaker : public speaker
+class DeferredSpeaker : public speaker
 {
 public:
     state availability() override
@@ -148,17 +148,17 @@ QFunctionPointer moduleFunction(const QString &module, const char *function,
 
 std::unique_ptr<http> makeDeferredHttp()
 {
-    return std::make_unique<deferredhttp>();
+    return std::make_unique<DeferredHttp>();
 }
 
 std::unique_ptr<speaker> makeDeferredSpeaker()
 {
-    return std::make_unique<deferredspeaker>();
+    return std::make_unique<DeferredSpeaker>();
 }
 
 std::unique_ptr<printer> makeDeferredPrinter()
 {
-    return std::make_unique<deferredprinter>();
+    return std::make_unique<DeferredPrinter>();
 }
 
 } // namespace platform

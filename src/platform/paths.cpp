@@ -7,7 +7,7 @@
 
 namespace platform {
 
-QString joinpath(const QString &folder, const QString &stored)
+QString joinPath(const QString &folder, const QString &stored)
 {
     static const QRegularExpression separators(QStringLiteral("[\\\\/]+"));
     QString result = folder;
@@ -23,7 +23,7 @@ QString joinpath(const QString &folder, const QString &stored)
 
 QString Services::programPath(const QString &stored) const
 {
-    return joinpath(appinfo->programfolder(), stored);
+    return joinPath(appInfo->programFolder(), stored);
 }
 
 } // namespace platform

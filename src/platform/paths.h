@@ -7,6 +7,6 @@ namespace platform {
 
 // Joins a stored relative path such as "\XML\gre.xml" or "/XML/gre.xml" onto a folder.
 // Both "\" and "/" separate, and doubled separators count as one.
-QString joinpath(const QString &folder, const QString &stored);
+QString joinPath(const QString &folder, const QString &stored);
 
 } // namespace platform

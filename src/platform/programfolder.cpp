@@ -27,18 +27,18 @@ void seed(const QString &from, const QString &to)
 
 } // namespace
 
-QString findprogramfolder(const QString &executablefolder, const QString &userfolder,
-                          const QString &shippedfolder)
+QString findProgramFolder(const QString &executableFolder, const QString &userFolder,
+                          const QString &shippedFolder)
 {
-    const QDir executable(executablefolder);
-    if (executable.exists(QStringLiteral("XML")) && QFileInfo(executablefolder).isWritable())
-        return executablefolder;
-    QDir().mkpath(userfolder);
+    const QDir executable(executableFolder);
+    if (executable.exists(QStringLiteral("XML")) && QFileInfo(executableFolder).isWritable())
+        return executableFolder;
+    QDir().mkpath(userFolder);
     for (const char *folder : {"XML", "settings", "help"})
-        seed(QDir(shippedfolder).filePath(QLatin1String(folder)),
-             QDir(userfolder).filePath(QLatin1String(folder)));
-    QDir(userfolder).mkpath(QStringLiteral("Logs"));
-    return userfolder;
+        seed(QDir(shippedFolder).filePath(QLatin1String(folder)),
+             QDir(userFolder).filePath(QLatin1String(folder)));
+    QDir(userFolder).mkpath(QStringLiteral("Logs"));
+    return userFolder;
 }
 
 } // namespace platform

@@ -9,7 +9,7 @@ namespace platform {
 // XML/ and can be written (the build tree, a portable copy); otherwise the user's data folder,
 // filled on first use from the shipped copy. Files already in the user's folder are never
 // replaced, so a later start or an upgrade keeps the user's dictionaries and settings.
-QString findprogramfolder(const QString &executablefolder, const QString &userfolder,
-                          const QString &shippedfolder);
+QString findProgramFolder(const QString &executableFolder, const QString &userFolder,
+                          const QString &shippedFolder);
 
 } // namespace platform

@@ -21,7 +21,7 @@ namespace platform {
 
 namespace {
 
-class qtlauncher : public launcher
+class QtLauncher : public launcher
 {
 public:
     bool start(const QString &program, const QStringList &arguments) override
@@ -29,19 +29,19 @@ public:
         return QProcess::startDetached(program, arguments);
     }
 
-    bool openurl(const QUrl &address) override { return QDesktopServices::openUrl(address); }
+    bool openUrl(const QUrl &address) override { return QDesktopServices::openUrl(address); }
 };
 
-class qtclock : public clock
+class QtClock : public clock
 {
 public:
     QDateTime now() override { return QDateTime::currentDateTime(); }
 };
 
-class qtrandom : public random
+class QtRandom : public random
 {
 public:
-    qtrandom() { randomize(); }
+    QtRandom() { randomize(); }
 
     void randomize() override
     {
@@ -60,10 +60,10 @@ private:
     std::mt19937 generator;
 };
 
-class qtappinfo : public appinfo
+class QtAppInfo : public AppInfo
 {
 public:
-    QString programfolder() override
+    QString programFolder() override
     {
         if (folder.isEmpty())
             folder = locate();
@@ -80,46 +80,46 @@ public:
 private:
     static QString locate()
     {
-        const QString executablefolder = QCoreApplication::applicationDirPath();
-        return platform::findprogramfolder(
-            executablefolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-            QDir(executablefolder).filePath(QStringLiteral("../share/vocabrix")));
+        const QString executableFolder = QCoreApplication::applicationDirPath();
+        return platform::findProgramFolder(
+            executableFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+            QDir(executableFolder).filePath(QStringLiteral("../share/vocabrix")));
     }
 
     QString folder;
 };
 
-class qtfiles : public files
+class QtFiles : public files
 {
 public:
-    void write(const QString &path, const QByteArray &bytes) override { writebytes(path, bytes); }
+    void write(const QString &path, const QByteArray &bytes) override { writeBytes(path, bytes); }
 };
 
 } // namespace
 
 std::unique_ptr<files> makeQtFiles()
 {
-    return std::make_unique<qtfiles>();
+    return std::make_unique<QtFiles>();
 }
 
 std::unique_ptr<launcher> makeQtLauncher()
 {
-    return std::make_unique<qtlauncher>();
+    return std::make_unique<QtLauncher>();
 }
 
 std::unique_ptr<clock> makeQtClock()
 {
-    return std::make_unique<qtclock>();
+    return std::make_unique<QtClock>();
 }
 
 std::unique_ptr<random> makeQtRandom()
 {
-    return std::make_unique<qtrandom>();
+    return std::make_unique<QtRandom>();
 }
 
-std::unique_ptr<appinfo> makeQtAppInfo()
+std::unique_ptr<AppInfo> makeQtAppInfo()
 {
-    return std::make_unique<qtappinfo>();
+    return std::make_unique<QtAppInfo>();
 }
 
 } // namespace platform

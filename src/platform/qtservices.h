@@ -13,7 +13,7 @@ std::unique_ptr<launcher> makeQtLauncher();
 std::unique_ptr<http> makeQtHttp();
 std::unique_ptr<clock> makeQtClock();
 std::unique_ptr<random> makeQtRandom();
-std::unique_ptr<appinfo> makeQtAppInfo();
+std::unique_ptr<AppInfo> makeQtAppInfo();
 std::unique_ptr<files> makeQtFiles();
 
 } // namespace platform

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speech through Qt TextToSpeech. Built into the module the program loads the first time
-// something is to be said (deferredspeaker), so that the start does not pay for it. The engine
+// something is to be said (DeferredSpeaker), so that the start does not pay for it. The engine
 // lives on a thread of its own: starting one can take seconds (speech-dispatcher is spawned on
 // demand), and the windows must not wait for it.
 
@@ -61,7 +61,7 @@ QString sentence(QString text)
 
 // What the engine's thread works with. The work posted to that thread shares it, so that an
 // engine still starting when the speaker is destroyed (at the end of the run) finds it whole.
-struct enginestate
+struct EngineState
 {
     std::unique_ptr<QTextToSpeech> engine;
     QString spoken;
@@ -138,14 +138,14 @@ struct enginestate
     }
 };
 
-class qtspeaker : public speaker
+class QtSpeaker : public speaker
 {
 public:
-    qtspeaker() : home(std::make_unique<QObject>()), shared(std::make_shared<enginestate>())
+    QtSpeaker() : home(std::make_unique<QObject>()), shared(std::make_shared<EngineState>())
     {
-        shared->report = [this, to = home.get(), weak = std::weak_ptr<enginestate>(shared)](
+        shared->report = [this, to = home.get(), weak = std::weak_ptr<EngineState>(shared)](
                              state now, QString text, QStringList list, QString initial) {
-            const std::shared_ptr<enginestate> alive = weak.lock();
+            const std::shared_ptr<EngineState> alive = weak.lock();
             if (!alive || alive->ending)
                 return;
             QMetaObject::invokeMethod(to, [this, alive, now, text, list, initial] {
@@ -163,13 +163,13 @@ public:
         };
     }
 
-    ~qtspeaker() override
+    ~QtSpeaker() override
     {
         if (!worker)
             return;
         shared->ending = true;
         // The engine ends on its own thread, after what was asked of it before.
-        post([context = context](enginestate &engine) {
+        post([context = context](EngineState &engine) {
             engine.engine.reset();
             context->deleteLater();
             QThread::currentThread()->quit();
@@ -192,13 +192,13 @@ public:
     {
         start();
         if (current != state::unavailable)
-            post([=](enginestate &engine) { engine.speak(text, voice, rate); });
+            post([=](EngineState &engine) { engine.speak(text, voice, rate); });
     }
 
     void stop() override
     {
         if (worker)
-            post([](enginestate &engine) {
+            post([](EngineState &engine) {
                 if (engine.engine)
                     engine.engine->stop();
             });
@@ -214,7 +214,7 @@ private:
         context = new QObject;
         context->moveToThread(worker.get());
         worker->start();
-        post([context = context](enginestate &engine) { engine.start(context); });
+        post([context = context](EngineState &engine) { engine.start(context); });
     }
 
     // Runs work on the engine's thread.
@@ -229,7 +229,7 @@ private:
     QString why, fallback;
     QStringList names;
     std::unique_ptr<QThread> worker;
-    std::shared_ptr<enginestate> shared;
+    std::shared_ptr<EngineState> shared;
     QObject *context = nullptr; // lives on the engine's thread
 };
 
@@ -240,5 +240,5 @@ private:
 // The entry point of the module.
 extern "C" Q_DECL_EXPORT platform::speaker *vocabrixMakeSpeaker()
 {
-    return new platform::qtspeaker;
+    return new platform::QtSpeaker;
 }

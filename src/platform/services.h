@@ -22,10 +22,10 @@ class speaker;
 class phonetics;
 
 enum class icon { none, critical, question, exclamation, information };
-enum class buttons { ok, okcancel, yesno };
+enum class buttons { ok, okCancel, yesno };
 enum class answer { ok, cancel, yes, no };
 
-struct fontchoice
+struct FontChoice
 {
     QString name;
     double size = 0;
@@ -37,33 +37,33 @@ public:
     virtual ~dialogs() = default;
     // A message box titled with the application's title.
     virtual answer message(const QString &text, icon kind, buttons set) = 0;
-    virtual std::optional<fontchoice> pickfont(const fontchoice &start) = 0;
-    virtual std::optional<QColor> pickcolor(const QColor &start) = 0;
+    virtual std::optional<FontChoice> pickFont(const FontChoice &start) = 0;
+    virtual std::optional<QColor> pickColor(const QColor &start) = 0;
     // The chosen file name, or the empty text when the picker was cancelled.
-    virtual QString savefilename(const QString &title, const QString &filter,
+    virtual QString saveFileName(const QString &title, const QString &filter,
                                  const QString &filename, const QString &folder) = 0;
     // The chosen existing file, or the empty text when the picker was cancelled.
-    virtual QString openfilename(const QString &title, const QString &filter,
+    virtual QString openFileName(const QString &title, const QString &filter,
                                  const QString &folder) = 0;
 };
 
 // Answers every question yes and every picker with nothing, without showing anything: for
 // programs that drive the windows unattended (benchmarks, screenshots).
-class unattendeddialogs : public dialogs
+class UnattendedDialogs : public dialogs
 {
 public:
     answer message(const QString &, icon, buttons set) override
     {
         return set == buttons::yesno ? answer::yes : answer::ok;
     }
-    std::optional<fontchoice> pickfont(const fontchoice &) override { return std::nullopt; }
-    std::optional<QColor> pickcolor(const QColor &) override { return std::nullopt; }
-    QString savefilename(const QString &, const QString &, const QString &,
+    std::optional<FontChoice> pickFont(const FontChoice &) override { return std::nullopt; }
+    std::optional<QColor> pickColor(const QColor &) override { return std::nullopt; }
+    QString saveFileName(const QString &, const QString &, const QString &,
                          const QString &) override
     {
         return QString();
     }
-    QString openfilename(const QString &, const QString &, const QString &) override
+    QString openFileName(const QString &, const QString &, const QString &) override
     {
         return QString();
     }
@@ -75,7 +75,7 @@ public:
     virtual ~launcher() = default;
     // Starts a program with its arguments, never through a shell; false when it cannot start.
     virtual bool start(const QString &program, const QStringList &arguments) = 0;
-    virtual bool openurl(const QUrl &address) = 0;
+    virtual bool openUrl(const QUrl &address) = 0;
 };
 
 class printer
@@ -83,10 +83,10 @@ class printer
 public:
     virtual ~printer() = default;
     // Prints the window's image on the default printer; false when there is none or it fails.
-    virtual bool printimage(QWidget *window) = 0;
+    virtual bool printImage(QWidget *window) = 0;
 };
 
-struct httpresponse
+struct HttpResponse
 {
     int status = 0; // the HTTP status code, 0 when no response arrived
     QByteArray body;
@@ -97,9 +97,9 @@ class http
 {
 public:
     virtual ~http() = default;
-    // A GET that returns when the whole response is in, after timeoutms, or once the body
-    // grows beyond maxbytes. Synchronous: no other event of the program is handled meanwhile.
-    virtual httpresponse get(const QUrl &address, int timeoutms, qint64 maxbytes) = 0;
+    // A GET that returns when the whole response is in, after timeoutMs, or once the body
+    // grows beyond maxBytes. Synchronous: no other event of the program is handled meanwhile.
+    virtual HttpResponse get(const QUrl &address, int timeoutMs, qint64 maxBytes) = 0;
 };
 
 class clock
@@ -134,11 +134,11 @@ struct version
     int major = 0, minor = 0, revision = 0;
 };
 
-class appinfo
+class AppInfo
 {
 public:
-    virtual ~appinfo() = default;
-    virtual QString programfolder() = 0;
+    virtual ~AppInfo() = default;
+    virtual QString programFolder() = 0;
     virtual QString title() = 0;
     virtual platform::version version() = 0;
 };
@@ -151,7 +151,7 @@ struct Services
     platform::http *http = nullptr;
     platform::clock *clock = nullptr;
     platform::random *random = nullptr;
-    platform::appinfo *appinfo = nullptr;
+    platform::AppInfo *appInfo = nullptr;
     platform::files *files = nullptr;
     platform::speaker *speaker = nullptr;
     platform::phonetics *phonetics = nullptr;

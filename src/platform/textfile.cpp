@@ -14,12 +14,12 @@ namespace platform {
 namespace {
 
 // The characters Windows-1252 puts at 0x80..0x9f; the rest of the code page is Latin-1.
-constexpr char16_t cp1252high[32] = {
+constexpr char16_t cp1252High[32] = {
     0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
     0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
 
-QString decodewith(QStringConverter::Encoding encoding, QByteArrayView bytes)
+QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
@@ -27,18 +27,18 @@ QString decodewith(QStringConverter::Encoding encoding, QByteArrayView bytes)
 
 } // namespace
 
-QString decodewindows1252(QByteArrayView bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte < 0xa0) ? QChar(cp1252high[byte - 0x80]) : QChar(byte);
+        *out++ = (byte >= 0x80 && byte < 0xa0) ? QChar(cp1252High[byte - 0x80]) : QChar(byte);
     }
     return text;
 }
 
-bool isutf8(QByteArrayView bytes)
+bool isUtf8(QByteArrayView bytes)
 {
     // Checked in place: decoding a whole dictionary only to look for errors would cost a copy.
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
@@ -74,21 +74,21 @@ bool isutf8(QByteArrayView bytes)
     return true;
 }
 
-QString decodetext(const QByteArray &bytes)
+QString decodeText(const QByteArray &bytes)
 {
     const QByteArrayView view(bytes);
     if (view.startsWith("\xef\xbb\xbf"))
-        return decodewith(QStringConverter::Utf8, view.sliced(3));
+        return decodeWith(QStringConverter::Utf8, view.sliced(3));
     if (view.startsWith("\xff\xfe"))
-        return decodewith(QStringConverter::Utf16LE, view.sliced(2));
+        return decodeWith(QStringConverter::Utf16LE, view.sliced(2));
     if (view.startsWith("\xfe\xff"))
-        return decodewith(QStringConverter::Utf16BE, view.sliced(2));
-    if (isutf8(bytes))
+        return decodeWith(QStringConverter::Utf16BE, view.sliced(2));
+    if (isUtf8(bytes))
         return QString::fromUtf8(bytes);
-    return decodewindows1252(bytes);
+    return decodeWindows1252(bytes);
 }
 
-QByteArray readbytes(const QString &path)
+QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -98,12 +98,12 @@ QByteArray readbytes(const QString &path)
     return file.readAll();
 }
 
-QString readtext(const QString &path)
+QString readText(const QString &path)
 {
-    return decodetext(readbytes(path));
+    return decodeText(readBytes(path));
 }
 
-void writebytes(const QString &path, const QByteArray &bytes, const writefault &fault)
+void writeBytes(const QString &path, const QByteArray &bytes, const WriteFault &fault)
 {
     // Replacing through a temporary file would silently overwrite a file marked read-only.
     // The owner's write bit counts even for an administrator, who could write anyway.
@@ -115,8 +115,8 @@ void writebytes(const QString &path, const QByteArray &bytes, const writefault &
     QSaveFile file(path);
     bool written =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    if (written && fault.beforecommit)
-        fault.beforecommit();
+    if (written && fault.beforeCommit)
+        fault.beforeCommit();
     const QString reason =
         written && fault.fails ? QStringLiteral("No space left on device") : QString();
     written = written && !fault.fails && file.commit();
@@ -129,9 +129,9 @@ void writebytes(const QString &path, const QByteArray &bytes, const writefault &
     }
 }
 
-keyvalues keyvaluesfromtext(const QString &text)
+KeyValues keyValuesFromText(const QString &text)
 {
-    keyvalues pairs;
+    KeyValues pairs;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals >= 0)
@@ -140,18 +140,18 @@ keyvalues keyvaluesfromtext(const QString &text)
     return pairs;
 }
 
-keyvalues readkeyvalues(const QString &path)
+KeyValues readKeyValues(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return {};
     try {
-        return keyvaluesfromtext(readtext(path));
+        return keyValuesFromText(readText(path));
     } catch (const std::exception &) {
         return {};
     }
 }
 
-QString keyvaluetext(const keyvalues &pairs)
+QString keyValueText(const KeyValues &pairs)
 {
     QString text;
     for (const auto &[key, value] : pairs)

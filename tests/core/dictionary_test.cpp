@@ -8,7 +8,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-using testsupport::flatxml;
+using testsupport::flatXml;
 using vocabrix::error;
 
 namespace {
@@ -35,7 +35,7 @@ QString lists(const Dictionary &dictionary)
 TEST(dictionary, LoadsTheThreeKindsInOneParse)
 {
     const std::vector<std::pair<QByteArray, QString>> table{
-        {flatxml({{"abate", "(v.) lessen", "It abated."}, {"belie", "m", "u"}}),
+        {flatXml({{"abate", "(v.) lessen", "It abated."}, {"belie", "m", "u"}}),
          "abate/belie/|(v.) lessen/m/|It abated./u/"},
         {"<?xml version=\"1.0\"?><l><s><e><word>one</word><meaning>a &amp; b</meaning></e></s>"
          "<e><meaning>a <i>nested</i> <b>text</b> &lt;x&gt;</meaning><word><![CDATA[x < y]]>"
@@ -46,9 +46,9 @@ TEST(dictionary, LoadsTheThreeKindsInOneParse)
         {"<GRE><word>\xef\xbb\xbfw</word></GRE>", QStringLiteral("\ufeffw/||")}};
     // Missing, malformed and binary files are the hostile files' suite (guards).
     for (const auto &[bytes, expected] : table) {
-        testsupport::fakeservices fakes;
+        testsupport::FakeServices fakes;
         fakes.write("XML/gre.xml", bytes);
-        Dictionary dictionary(fakes.appinfo.folder);
+        Dictionary dictionary(fakes.appInfo.folder);
         QSignalSpy loaded(&dictionary, &Dictionary::loaded);
         const qint16 count = dictionary.load(gre);
         EXPECT_EQ(count, dictionary.words().size() - 1);
@@ -59,10 +59,10 @@ TEST(dictionary, LoadsTheThreeKindsInOneParse)
 
 TEST(dictionary, APrefetchServesOnlyTheLoadOfTheSameUnchangedFile)
 {
-    testsupport::fakeservices fakes;
-    fakes.write("XML/gre.xml", flatxml({{"early", "m", "u"}}));
-    fakes.write("XML/mine.xml", flatxml({{"mine", "m", "u"}}));
-    Dictionary dictionary(fakes.appinfo.folder);
+    testsupport::FakeServices fakes;
+    fakes.write("XML/gre.xml", flatXml({{"early", "m", "u"}}));
+    fakes.write("XML/mine.xml", flatXml({{"mine", "m", "u"}}));
+    Dictionary dictionary(fakes.appInfo.folder);
     dictionary.prefetch(gre);
     EXPECT_EQ(dictionary.load(gre), 1);
     EXPECT_EQ(lists(dictionary) + QString::number(dictionary.parseCount()), "early/|m/|u/1");
@@ -70,7 +70,7 @@ TEST(dictionary, APrefetchServesOnlyTheLoadOfTheSameUnchangedFile)
     // may well be unchanged.
     dictionary.prefetch(gre);
     QThread::msleep(200);
-    fakes.write("XML/gre.xml", flatxml({{"later", "m", "u"}}));
+    fakes.write("XML/gre.xml", flatXml({{"later", "m", "u"}}));
     dictionary.load(gre);
     EXPECT_EQ(lists(dictionary), "later/|m/|u/");
     dictionary.prefetch(gre);
@@ -84,62 +84,62 @@ TEST(dictionary, APrefetchServesOnlyTheLoadOfTheSameUnchangedFile)
 
 TEST(dictionary, MoreThan32767OfAKindThrowsBeforeAnythingChanges)
 {
-    testsupport::fakeservices fakes;
-    fakes.write("XML/mine.xml", flatxml({{"kept", "m", "u"}}));
+    testsupport::FakeServices fakes;
+    fakes.write("XML/mine.xml", flatXml({{"kept", "m", "u"}}));
     fakes.write("XML/gre.xml",
                 "<GRE><word>w</word>" + QByteArray("<usage>u</usage>").repeated(32768) + "</GRE>");
-    Dictionary dictionary(fakes.appinfo.folder);
+    Dictionary dictionary(fakes.appInfo.folder);
     dictionary.load("/XML/mine.xml");
     QSignalSpy loaded(&dictionary, &Dictionary::loaded);
     EXPECT_EQ(failure([&] { dictionary.load(gre); }), error::overflow);
     EXPECT_EQ(dictionary.path() + lists(dictionary), "/XML/mine.xmlkept/|m/|u/");
     EXPECT_EQ(dictionary.count() + loaded.count(), 1);
-    EXPECT_EQ(failure([&] { readxml(dictionary).loadxmlusage("//usage", gre); }), error::overflow);
+    EXPECT_EQ(failure([&] { ReadXml(dictionary).loadXmlUsage("//usage", gre); }), error::overflow);
     EXPECT_EQ(dictionary.usages().size(), 2);
     fakes.write("XML/gre.xml", "<GRE>" + QByteArray("<word>w</word>").repeated(32767) + "</GRE>");
     EXPECT_EQ(dictionary.load(gre), 32767);
 }
 
-TEST(readxml, PositionsAsTextRoundHalfToEvenAndAreChecked)
+TEST(ReadXml, PositionsAsTextRoundHalfToEvenAndAreChecked)
 {
-    testsupport::fakeservices fakes;
-    fakes.write("XML/gre.xml", flatxml({{"w0", "m0", ""}, {"w1", "", ""}, {"w2", "", ""}}));
-    Dictionary dictionary(fakes.appinfo.folder);
-    readxml reader(dictionary);
-    EXPECT_EQ(reader.loadxmlall(gre), 3);
+    testsupport::FakeServices fakes;
+    fakes.write("XML/gre.xml", flatXml({{"w0", "m0", ""}, {"w1", "", ""}, {"w2", "", ""}}));
+    Dictionary dictionary(fakes.appInfo.folder);
+    ReadXml reader(dictionary);
+    EXPECT_EQ(reader.loadXmlAll(gre), 3);
     const std::vector<std::pair<const char *, const char *>> found{
         {"1.5", "w2"}, {"2.5", "w2"},  {"0.5", "w0"}, {"-0.4", "w0"},
         {" 2 ", "w2"}, {"1.51", "w2"}, {"1e0", "w1"}, {"3", ""}};
     for (const auto &[position, word] : found)
-        EXPECT_EQ(reader.readword(QLatin1String(position)), QLatin1String(word)) << position;
+        EXPECT_EQ(reader.readWord(QLatin1String(position)), QLatin1String(word)) << position;
     const std::vector<std::pair<const char *, error::kind>> refused{
-        {"", error::typemismatch}, {"x", error::typemismatch}, {"nan", error::typemismatch},
-        {"1e12", error::overflow}, {"3.5", error::outofrange}, {"-1", error::outofrange}};
+        {"", error::typeMismatch}, {"x", error::typeMismatch}, {"nan", error::typeMismatch},
+        {"1e12", error::overflow}, {"3.5", error::outOfRange}, {"-1", error::outOfRange}};
     for (const auto &[position, kind] : refused)
-        EXPECT_EQ(failure([&] { reader.readusage(QLatin1String(position)); }), kind) << position;
-    reader.writeusage("0.5", "new");
-    EXPECT_EQ(failure([&] { reader.writemeaning("4", "x"); }), error::outofrange);
-    reader.loadxmlmeaning("//meaning[. != '']", gre);
-    EXPECT_EQ(failure([&] { reader.nodecount("//[", gre); }), error::parse);
+        EXPECT_EQ(failure([&] { reader.readUsage(QLatin1String(position)); }), kind) << position;
+    reader.writeUsage("0.5", "new");
+    EXPECT_EQ(failure([&] { reader.writeMeaning("4", "x"); }), error::outOfRange);
+    reader.loadXmlMeaning("//meaning[. != '']", gre);
+    EXPECT_EQ(failure([&] { reader.nodeCount("//[", gre); }), error::parse);
     EXPECT_EQ(lists(dictionary), "w0/w1/w2/|m0/|new///");
 }
 
 TEST(dictionary, SavesTheFlatLayoutAndTheShippedFileUnchanged)
 {
     // Every kind of text loads back from the writer's file in the fuzz findings' suite.
-    EXPECT_EQ(dictionarybytes({"a&b", "c"}, {"<m>"}, {"u\r\nv", "x\ry\nz"}, 2, finalline::empty),
+    EXPECT_EQ(dictionaryBytes({"a&b", "c"}, {"<m>"}, {"u\r\nv", "x\ry\nz"}, 2, FinalLine::empty),
               "<GRE>\r\n<word>a&amp;b</word>\r\n<meaning>&lt;m&gt;</meaning>\r\n<usage>u&#13;\nv"
               "</usage>\r\n<word>c</word>\r\n<meaning></meaning>\r\n<usage>x&#13;y\nz</usage>\r\n"
               "</GRE>\r\n\r\n");
-    EXPECT_EQ(dictionarybytes({"w"}, {}, {}, 0, finalline::none), "<GRE>\r\n</GRE>\r\n");
+    EXPECT_EQ(dictionaryBytes({"w"}, {}, {}, 0, FinalLine::none), "<GRE>\r\n</GRE>\r\n");
     // The shipped dictionary is in the writer's layout: saved unchanged, no byte changes.
-    testsupport::fakeservices fakes;
-    Dictionary dictionary(fakes.appinfo.folder);
+    testsupport::FakeServices fakes;
+    Dictionary dictionary(fakes.appInfo.folder);
     QFile shipped(QStringLiteral(VOCABRIX_SOURCE_DATA "/XML/gre.xml"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     fakes.write("XML/gre.xml", shipped.readAll());
     EXPECT_GT(dictionary.load(gre), 1500);
-    dictionary.save(fakes.files, finalline::empty);
+    dictionary.save(fakes.files, FinalLine::empty);
     EXPECT_EQ(fakes.read("XML/gre.xml"), (shipped.seek(0), shipped.readAll()));
 }
 

@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-using testsupport::fakerandom;
+using testsupport::FakeRandom;
 
 namespace {
 
@@ -17,12 +17,12 @@ QString local(const char *figure)
     return QString::fromLatin1(figure).replace(u'.', QLocale::system().decimalPoint());
 }
 
-class reviewtest : public ::testing::Test
+class ReviewTest : public ::testing::Test
 {
 protected:
-    reviewtest()
+    ReviewTest()
     {
-        fakes.write("XML/gre.xml", testsupport::flatxml({{"zero", "m0", "u0"},
+        fakes.write("XML/gre.xml", testsupport::flatXml({{"zero", "m0", "u0"},
                                                          {"one", "m1", "(b)Bold (b)x.(b)"},
                                                          {"two", "m2", "(I)It.(I)"},
                                                          {"three", "m3", "(B)No.(B)"},
@@ -33,31 +33,31 @@ protected:
     void script(std::array<int, 4> choices = {1, 1, 1, 1}, int layout = 90)
     {
         for (int p : choices)
-            fakes.random.script({fakerandom::forposition(p, 5)});
+            fakes.random.script({FakeRandom::forPosition(p, 5)});
         fakes.random.script({(float(layout) - 0.5f) / 100});
     }
     void beginAt(int position)
     {
-        fakes.random.script({fakerandom::forposition(position, 5), 0, 0, 0, 0});
+        fakes.random.script({FakeRandom::forPosition(position, 5), 0, 0, 0, 0});
         session.begin();
     }
     // What the card shows: the word, the usage with its style, the choices.
     QString card() const
     {
-        const styledusage &usage = session.usage();
+        const StyledUsage &usage = session.usage();
         return session.word() + '|' + usage.text + (usage.bold ? "|b" : "") +
                (usage.italic ? "|i" : "") + '|' +
                QStringList(session.choices().begin(), session.choices().end()).join('/');
     }
 
-    testsupport::fakeservices fakes;
-    Dictionary dictionary{fakes.appinfo.folder};
+    testsupport::FakeServices fakes;
+    Dictionary dictionary{fakes.appInfo.folder};
     ReviewSession session{dictionary, fakes.random};
 };
 
-TEST_F(reviewtest, BeginShowsADrawnWordAsStoredAndAnEmptyDictionaryClearsIt)
+TEST_F(ReviewTest, BeginShowsADrawnWordAsStoredAndAnEmptyDictionaryClearsIt)
 {
-    fakes.random.script({fakerandom::forposition(2, 5)});
+    fakes.random.script({FakeRandom::forPosition(2, 5)});
     script({3, 4, 1, 2});
     session.begin();
     EXPECT_EQ(card(), "two|(I)It.(I)|m2/m3/m4/m1/") << "four meanings to draw from, one blank";
@@ -67,7 +67,7 @@ TEST_F(reviewtest, BeginShowsADrawnWordAsStoredAndAnEmptyDictionaryClearsIt)
     EXPECT_EQ(card() + QString::number(changed.count()), "||////1");
 }
 
-TEST_F(reviewtest, AMarkerAtTheStartStylesTheUsageAndOutsideTheRangeTheCardStays)
+TEST_F(ReviewTest, AMarkerAtTheStartStylesTheUsageAndOutsideTheRangeTheCardStays)
 {
     // The window tests step and wrap within the review range.
     const std::vector<std::pair<const char *, const char *>> table{
@@ -76,13 +76,13 @@ TEST_F(reviewtest, AMarkerAtTheStartStylesTheUsageAndOutsideTheRangeTheCardStays
         {"(B)No.(B)", "(B)No.(B)"},
         {"A (b) b.", "A (b) b."}};
     for (const auto &[usage, shown] : table) {
-        const styledusage styled = styleusage(QLatin1String(usage));
+        const StyledUsage styled = styleUsage(QLatin1String(usage));
         EXPECT_EQ(styled.text + (styled.bold ? "|b" : "") + (styled.italic ? "|i" : ""),
                   QLatin1String(shown));
     }
     beginAt(3);
     const QString shown = card();
-    fakes.write("XML/one.xml", testsupport::flatxml({{"only", "m", "u"}}));
+    fakes.write("XML/one.xml", testsupport::flatXml({{"only", "m", "u"}}));
     dictionary.load("/XML/one.xml");
     QSignalSpy changed(&session, &ReviewSession::cardChanged);
     session.next();
@@ -93,7 +93,7 @@ TEST_F(reviewtest, AMarkerAtTheStartStylesTheUsageAndOutsideTheRangeTheCardStays
     EXPECT_EQ(card() + QString::number(changed.count()), shown + "0");
 }
 
-TEST_F(reviewtest, EveryLayoutPutsEachChoiceInItsSlot)
+TEST_F(ReviewTest, EveryLayoutPutsEachChoiceInItsSlot)
 {
     // The slot (1..5, top to bottom) of choices 0..4; the boundaries of the tests are strict.
     beginAt(1);
@@ -110,7 +110,7 @@ TEST_F(reviewtest, EveryLayoutPutsEachChoiceInItsSlot)
     EXPECT_EQ(fakes.random.randomized, standing.size()) << "each shuffle reseeds";
 }
 
-TEST_F(reviewtest, NoSlotIsNoAnswerCountersStopAndPercentagesHaveTwoDigitsEachSide)
+TEST_F(ReviewTest, NoSlotIsNoAnswerCountersStopAndPercentagesHaveTwoDigitsEachSide)
 {
     // The window tests answer by click and key and read the score and the log.
     beginAt(1);
@@ -133,10 +133,10 @@ TEST_F(reviewtest, NoSlotIsNoAnswerCountersStopAndPercentagesHaveTwoDigitsEachSi
     const std::vector<std::tuple<int, int, const char *>> table{
         {1, 0, "100.00"}, {2, 1, "66.67"}, {1, 19, "05.00"}, {0, 1, "00.00"}, {0, 0, "00.00"}};
     for (const auto &[right, wrong, text] : table)
-        EXPECT_EQ(percenttext(right, wrong), local(text));
+        EXPECT_EQ(percentText(right, wrong), local(text));
 }
 
-TEST(reviewchoices, NoTwoChoicesReadAlikeAndBlankMeaningsAreNeverOffered)
+TEST(reviewChoices, NoTwoChoicesReadAlikeAndBlankMeaningsAreNeverOffered)
 {
     // A list, the position shown, the draws of its four other choices: what the five read.
     struct Case
@@ -165,17 +165,17 @@ TEST(reviewchoices, NoTwoChoicesReadAlikeAndBlankMeaningsAreNeverOffered)
         {{"heading", "p", "q"}, 2, {1, 1, 2, 2}, "q/p///"},
     };
     for (const Case &each : table) {
-        testsupport::fakeservices fakes;
+        testsupport::FakeServices fakes;
         std::vector<testsupport::entry> entries;
         for (const char *meaning : each.meanings)
             entries.push_back({"w", meaning, "u"});
-        fakes.write("XML/list.xml", testsupport::flatxml(entries));
-        Dictionary dictionary(fakes.appinfo.folder);
+        fakes.write("XML/list.xml", testsupport::flatXml(entries));
+        Dictionary dictionary(fakes.appInfo.folder);
         const int n = dictionary.load("/XML/list.xml");
         ReviewSession session(dictionary, fakes.random);
-        fakes.random.script({fakerandom::forposition(each.position, n)});
+        fakes.random.script({FakeRandom::forPosition(each.position, n)});
         for (int draw : each.draws)
-            fakes.random.script({fakerandom::forposition(draw, n)});
+            fakes.random.script({FakeRandom::forPosition(draw, n)});
         session.begin();
         EXPECT_EQ(QStringList(session.choices().begin(), session.choices().end()).join('/'),
                   QLatin1String(each.choices))

@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr float largestbelowone = 0.99999994f;
+constexpr float largestBelowOne = 0.99999994f;
 
-TEST(answerlog, EveryLineEndsInCrLfAlsoWithinAMeaning)
+TEST(answerLog, EveryLineEndsInCrLfAlsoWithinAMeaning)
 {
     AnswerLog log;
     log.append({true, "(v.) lessen", "abate"});
@@ -23,15 +23,15 @@ TEST(answerlog, EveryLineEndsInCrLfAlsoWithinAMeaning)
     EXPECT_EQ(log.text(), " CORRECT :(v.) lessen:abate\r\n INCORRECT :a\r\nb\r\nc\r\nd\r\ne:w\r\n");
 }
 
-TEST(resultsrules, TheLogFileIsNamedOnTheTwelveHourClock)
+TEST(resultsRules, TheLogFileIsNamedOnTheTwelveHourClock)
 {
     QStringList names;
     for (const QTime &time : {QTime(0, 5), QTime(12, 0), QTime(9, 59)})
-        names << logfilename(QDateTime(QDate(2026, 12, 4), time));
+        names << logFileName(QDateTime(QDate(2026, 12, 4), time));
     EXPECT_EQ(names.join('/'), "12-04-2026 12 05  AM/12-04-2026 12 00  PM/12-04-2026 09 59  AM");
 }
 
-TEST(editorrules, OnlyTextsThatLoadBackWholeMaySave)
+TEST(editorRules, OnlyTextsThatLoadBackWholeMaySave)
 {
     const std::vector<std::pair<QString, const char *>> table{
         {"<GRE>\n<word>a</word>\n<meaning>m\n</GRE>", "mismatch (line 4)."},
@@ -43,40 +43,40 @@ TEST(editorrules, OnlyTextsThatLoadBackWholeMaySave)
         {"<GRE>" + QString("<word>w</word>").repeated(32768) + "</GRE>", "32768 elements"},
         {"<l><e><usage>u</usage><meaning>m</meaning><word>x &amp; y</word></e></l>", ""}};
     for (const auto &[text, problem] : table) {
-        const QString found = checkeditortext(text).problem;
+        const QString found = checkEditorText(text).problem;
         EXPECT_TRUE(found.contains(QLatin1String(problem)) && found.isEmpty() == !*problem)
             << found.toStdString();
     }
-    const wordlists lists = checkeditortext(table.back().first).lists;
+    const WordLists lists = checkEditorText(table.back().first).lists;
     EXPECT_EQ(lists.words + lists.meanings + lists.usages, QStringList({"x & y", "m", "u"}));
 }
 
-TEST(flashandmemoryrules, TheLargestDrawStaysWithinTheListAndNoTextPairsWithNone)
+TEST(flashAndMemoryRules, TheLargestDrawStaysWithinTheListAndNoTextPairsWithNone)
 {
     // The window tests step, deal and pair; here the edges they do not reach.
-    EXPECT_EQ(flashrules::drawposition(largestbelowone, 32767), 32766);
-    EXPECT_EQ(memoryrules::dealposition(largestbelowone, 32767), 32766);
-    EXPECT_EQ(memoryrules::dealposition(0.0f, 6), 1) << "the first entry is never dealt";
-    EXPECT_EQ(memoryrules::arrangementnumber(largestbelowone), 14);
-    EXPECT_EQ(drawlayout(largestbelowone), 100);
+    EXPECT_EQ(flashrules::drawPosition(largestBelowOne, 32767), 32766);
+    EXPECT_EQ(memoryrules::dealPosition(largestBelowOne, 32767), 32766);
+    EXPECT_EQ(memoryrules::dealPosition(0.0f, 6), 1) << "the first entry is never dealt";
+    EXPECT_EQ(memoryrules::arrangementNumber(largestBelowOne), 14);
+    EXPECT_EQ(drawLayout(largestBelowOne), 100);
     // Two cards whose text is in neither list never pair.
-    std::array<QString, memoryrules::cardcount> captions;
+    std::array<QString, memoryrules::cardCount> captions;
     captions[7] = captions[15] = "in neither list";
-    EXPECT_FALSE(memoryrules::ispair({7, 15}, captions, {}, {}));
+    EXPECT_FALSE(memoryrules::isPair({7, 15}, captions, {}, {}));
 }
 
 TEST(displaysettings, TheFileReadsBackAndAnUnusableFileGivesTheDefaults)
 {
     const QByteArray custom = "255\r\nGaramond\r\n40\r\n16711680\r\n  \r\n15\r\n65280\r\nCourier "
                               "New\r\n11\r\n-1\r\nVerdana\r\n20";
-    EXPECT_EQ(DisplaySettings().fileText().toUtf8(), testsupport::defaultsettings());
+    EXPECT_EQ(DisplaySettings().fileText().toUtf8(), testsupport::defaultSettings());
     const auto read = DisplaySettings::fromLines(QString::fromUtf8(custom).split("\r\n"));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->fileText().toUtf8(), custom);
     EXPECT_EQ(read->style(DisplaySettings::MemoryCards).color(), QColor(0, 0, 255));
     EXPECT_EQ(read->style(DisplaySettings::FlashCards).color(), QColor(255, 255, 255));
 
-    testsupport::fakeservices fakes;
+    testsupport::FakeServices fakes;
     // What a load of the bytes (none: no file) gives: a font name read, the defaults or neither.
     const auto loaded = [&](const QByteArray &bytes) {
         QFile::remove(fakes.path("settings/settings.ini"));
@@ -84,7 +84,7 @@ TEST(displaysettings, TheFileReadsBackAndAnUnusableFileGivesTheDefaults)
             fakes.write("settings/settings.ini", bytes);
         DisplaySettings settings;
         settings.setStyle(DisplaySettings::MainWord, {"Stale", 1, 1});
-        if (settings.load(fakes.appinfo.folder))
+        if (settings.load(fakes.appInfo.folder))
             return settings.style(DisplaySettings::MainWord).fontName;
         return QString(settings == DisplaySettings() ? "defaults" : "neither");
     };
@@ -98,11 +98,11 @@ TEST(displaysettings, TheFileReadsBackAndAnUnusableFileGivesTheDefaults)
              {"36", "big"},
              {"36", "0"},
              {"\r\n", "\n"}})
-        EXPECT_EQ(loaded(testsupport::defaultsettings().replace(from, to)), "defaults") << from;
+        EXPECT_EQ(loaded(testsupport::defaultSettings().replace(from, to)), "defaults") << from;
     // Sizes in the user's number format and in C's, written without group separators.
     using namespace displaysettings;
-    EXPECT_EQ(*tosize("13.5") + *tosize(QLocale::system().toString(13.5)), 27.0f);
-    EXPECT_EQ(sizetext(13.5f) + sizetext(1234), QLocale::system().toString(13.5) + "1234");
+    EXPECT_EQ(*toSize("13.5") + *toSize(QLocale::system().toString(13.5)), 27.0f);
+    EXPECT_EQ(sizeText(13.5f) + sizeText(1234), QLocale::system().toString(13.5) + "1234");
 }
 
 } // namespace

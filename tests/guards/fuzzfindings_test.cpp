@@ -12,13 +12,13 @@ namespace {
 using lists = std::array<QStringList, 3>;
 
 // Written as the program writes them and loaded again, the lists come back unchanged.
-void loadsbackunchanged(const lists &saved)
+void loadsBackUnchanged(const lists &saved)
 {
-    testsupport::fakeservices fakes;
+    testsupport::FakeServices fakes;
     const auto count = int(saved[0].size());
     fakes.write("XML/saved.xml",
-                dictionarybytes(saved[0], saved[1], saved[2], count, finalline::none));
-    Dictionary dictionary(fakes.appinfo.folder);
+                dictionaryBytes(saved[0], saved[1], saved[2], count, FinalLine::none));
+    Dictionary dictionary(fakes.appInfo.folder);
     ASSERT_EQ(dictionary.load("/XML/saved.xml"), count);
     for (int kind = 0; kind < 3; ++kind)
         EXPECT_EQ(dictionary.list(Dictionary::Kind(kind)).mid(0, count),
@@ -28,19 +28,19 @@ void loadsbackunchanged(const lists &saved)
 // Replays an input as a dictionary file and as an editor text; true when the editor accepts it.
 bool replay(const QByteArray &bytes)
 {
-    testsupport::fakeservices fakes;
+    testsupport::FakeServices fakes;
     fakes.write("XML/found.xml", bytes);
-    Dictionary dictionary(fakes.appinfo.folder);
+    Dictionary dictionary(fakes.appInfo.folder);
     const int count = dictionary.load("/XML/found.xml");
-    loadsbackunchanged({dictionary.words().mid(0, count), dictionary.meanings().mid(0, count),
+    loadsBackUnchanged({dictionary.words().mid(0, count), dictionary.meanings().mid(0, count),
                         dictionary.usages().mid(0, count)});
-    const editorcheck checked = checkeditortext(QString::fromUtf8(bytes));
+    const EditorCheck checked = checkEditorText(QString::fromUtf8(bytes));
     if (checked.problem.isEmpty())
-        loadsbackunchanged({checked.lists.words, checked.lists.meanings, checked.lists.usages});
+        loadsBackUnchanged({checked.lists.words, checked.lists.meanings, checked.lists.usages});
     return checked.problem.isEmpty();
 }
 
-TEST(fuzzfindings, FoundInputsSaveAndLoadBackUnchanged)
+TEST(fuzzFindings, FoundInputsSaveAndLoadBackUnchanged)
 {
     // A usage that begins, once its blanks are dropped, with U+FEFF: the load took it for a byte
     // order mark and lost it (fuzz_editor crash-9e154438).
@@ -53,8 +53,8 @@ TEST(fuzzfindings, FoundInputsSaveAndLoadBackUnchanged)
     const QStringList texts{"fa\u00e7ade",   "a<b>c & d",     QStringLiteral("\ufeffz"),
                             "tab\there",     "]]> <![CDATA[", "x &amp; y",
                             "line\r\nbreak", "cr\ralone",     "\u2028\U0001F600'\""};
-    loadsbackunchanged({texts, texts, texts});
-    EXPECT_EQ(selecttexts(QStringLiteral("<a b=\"\ufeffv\"/>"), "//@b").value_or(QStringList()),
+    loadsBackUnchanged({texts, texts, texts});
+    EXPECT_EQ(selectTexts(QStringLiteral("<a b=\"\ufeffv\"/>"), "//@b").value_or(QStringList()),
               QStringList({QStringLiteral("\ufeffv")}));
 }
 

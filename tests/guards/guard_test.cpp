@@ -12,11 +12,11 @@
 
 TEST(guard, AnEscapedFailureIsToldAndTheEventLoopGoesOn)
 {
-    testsupport::fakeservices fakes;
+    testsupport::FakeServices fakes;
     auto &application = static_cast<GuardedApplication &>(*QCoreApplication::instance());
     application.setDialogs(&fakes.dialogs);
-    fakes.dialogs.expectstart("Something went wrong: the disk went away");
-    fakes.dialogs.expectstart("Something went wrong: bad_alloc");
+    fakes.dialogs.expectStart("Something went wrong: the disk went away");
+    fakes.dialogs.expectStart("Something went wrong: bad_alloc");
     QTimer::singleShot(0, [] { throw vocabrix::error(vocabrix::error::io, "the disk went away"); });
     QTimer::singleShot(0, [] { throw std::runtime_error("bad_alloc"); });
     bool later = false;

@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
-using testsupport::httpserver;
+using testsupport::HttpServer;
 
 namespace {
 
@@ -24,9 +24,9 @@ QByteArray entry(const QByteArray &word)
     return "<word>" + word + "</word><meaning>m</meaning><usage>u</usage>";
 }
 
-TEST(hostilefiles, EachDictionaryLoadsOrCountsNoWord)
+TEST(hostileFiles, EachDictionaryLoadsOrCountsNoWord)
 {
-    testsupport::fakeservices fakes;
+    testsupport::FakeServices fakes;
     fakes.write("secret.txt", "top secret");
     // Each level of the bomb holds ten references to the one below: 10^9 "lol" in all.
     QByteArray bomb = "<?xml version=\"1.0\"?>\n<!DOCTYPE GRE [\n<!ENTITY l0 \"lol\">\n";
@@ -56,7 +56,7 @@ TEST(hostilefiles, EachDictionaryLoadsOrCountsNoWord)
         {"", {}}};
     for (const auto &[bytes, first] : table) {
         fakes.write("XML/hostile.xml", bytes);
-        Dictionary dictionary(fakes.appinfo.folder);
+        Dictionary dictionary(fakes.appInfo.folder);
         EXPECT_EQ(dictionary.load("/XML/hostile.xml"), first.isNull() ? 0 : 1)
             << bytes.left(60).toStdString();
         EXPECT_EQ(dictionary.word(0), first);
@@ -64,20 +64,20 @@ TEST(hostilefiles, EachDictionaryLoadsOrCountsNoWord)
     }
 }
 
-TEST(hostilefiles, AGigabyteSettingsFileIsReadOnlyAsFarAsItsLines)
+TEST(hostileFiles, AGigabyteSettingsFileIsReadOnlyAsFarAsItsLines)
 {
-    testsupport::fakeservices fakes;
+    testsupport::FakeServices fakes;
     QElapsedTimer clock;
     clock.start();
     // Sparse files: the gigabyte costs neither disk nor time to make. In the second the twelfth
     // line runs on past the limit: cut there, it would read as a size; it is left out.
-    const QByteArray good = testsupport::defaultsettings().replace("24", "25");
+    const QByteArray good = testsupport::defaultSettings().replace("24", "25");
     for (const QByteArray &start :
          {good + "\r\n", good + QByteArray(70 << 10, ' '), QByteArray()}) {
         fakes.write("settings/settings.ini", start);
         QFile(fakes.path("settings/settings.ini")).resize(qint64(1) << 30);
         DisplaySettings settings;
-        EXPECT_EQ(settings.load(fakes.appinfo.folder), start.endsWith("\r\n"));
+        EXPECT_EQ(settings.load(fakes.appInfo.folder), start.endsWith("\r\n"));
         EXPECT_EQ(settings.style(DisplaySettings::FlashCards).fontSize,
                   start.endsWith("\r\n") ? 25 : 24);
     }
@@ -85,51 +85,51 @@ TEST(hostilefiles, AGigabyteSettingsFileIsReadOnlyAsFarAsItsLines)
 }
 
 // The real client with a time-out a test can wait for.
-struct quickhttp : platform::http
+struct QuickHttp : platform::http
 {
-    explicit quickhttp(platform::http &real) : real(real) {}
-    platform::httpresponse get(const QUrl &address, int, qint64 maxbytes) override
+    explicit QuickHttp(platform::http &real) : real(real) {}
+    platform::HttpResponse get(const QUrl &address, int, qint64 maxBytes) override
     {
-        return real.get(address, 1500, maxbytes);
+        return real.get(address, 1500, maxBytes);
     }
     platform::http &real;
 };
 
-TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
+TEST(hostileServer, OnlyAWholeWordListReplacesTheDefaultDictionary)
 {
-    testsupport::fakeservices fakes;
+    testsupport::FakeServices fakes;
     fakes.write("secret.xml", "<GRE><word>secret</word></GRE>");
     const QByteArray fresh = "<GRE>\r\n<word>caf\xc3\xa9</word>\r\n</GRE>",
                      ok = "HTTP/1.1 200 OK\r\n";
     // A word list padded past the size limit: only the size can stop it.
     const QByteArray sixty = fresh + QByteArray(60 << 20, ' ');
-    httpserver server;
-    server.respond("/trickle", httpserver::reply(200, fresh + QByteArray(100, ' ')), false, 100);
+    HttpServer server;
+    server.respond("/trickle", HttpServer::reply(200, fresh + QByteArray(100, ' ')), false, 100);
     const std::vector<std::tuple<const char *, QByteArray, QByteArray>> table{
-        {"/good", httpserver::reply(200, fresh), fresh + "\r\n"},
-        {"/latin", httpserver::reply(200, "<GRE><word>caf\xe9</word></GRE>"),
+        {"/good", HttpServer::reply(200, fresh), fresh + "\r\n"},
+        {"/latin", HttpServer::reply(200, "<GRE><word>caf\xe9</word></GRE>"),
          "<GRE><word>caf\xc3\xa9</word></GRE>\r\n"},
-        {"/missing", httpserver::reply(404, fresh), {}},
-        {"/choices", httpserver::reply(300, fresh), {}},
-        {"/empty", httpserver::reply(200, ""), {}},
-        {"/nowords", httpserver::reply(200, "<html><p>Maintenance</p></html>"), {}},
-        {"/malformed", httpserver::reply(200, "<GRE><word>half"), {}},
+        {"/missing", HttpServer::reply(404, fresh), {}},
+        {"/choices", HttpServer::reply(300, fresh), {}},
+        {"/empty", HttpServer::reply(200, ""), {}},
+        {"/nowords", HttpServer::reply(200, "<html><p>Maintenance</p></html>"), {}},
+        {"/malformed", HttpServer::reply(200, "<GRE><word>half"), {}},
         {"/trickle", {}, {}},
         {"/hang", ok + "Content-Length: 100000\r\n\r\n" + fresh, {}},
         {"/shorter", ok + "Content-Length: 20\r\nConnection: close\r\n\r\n" + fresh, {}},
-        {"/loop", httpserver::reply(302, "", "Location: /loop\r\n"), {}},
+        {"/loop", HttpServer::reply(302, "", "Location: /loop\r\n"), {}},
         {"/local",
-         httpserver::reply(302, "",
+         HttpServer::reply(302, "",
                            "Location: file://" + fakes.path("secret.xml").toUtf8() + "\r\n"),
          {}},
-        {"/sixty", httpserver::reply(200, sixty), {}},
+        {"/sixty", HttpServer::reply(200, sixty), {}},
         {"/sixtyunsized", ok + "Connection: close\r\n\r\n" + sixty, {}},
         // A few hundred kilobytes on the wire that unpack to 60 MB.
         {"/bomb",
-         httpserver::reply(200, qCompress(sixty, 9).mid(4), "Content-Encoding: deflate\r\n"),
+         HttpServer::reply(200, qCompress(sixty, 9).mid(4), "Content-Encoding: deflate\r\n"),
          {}}};
-    quickhttp http(*fakes.http);
-    const QByteArray before = testsupport::flatxml({{"old", "m", "u"}});
+    QuickHttp http(*fakes.http);
+    const QByteArray before = testsupport::flatXml({{"old", "m", "u"}});
     for (const auto &[path, response, written] : table) {
         if (!response.isEmpty())
             server.respond(path, response, path == QByteArray("/hang"));
@@ -140,7 +140,7 @@ TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
         clock.start();
         bool refused = false;
         try {
-            update.replaceDefaultDictionary(http, fakes.files, fakes.appinfo.folder);
+            update.replaceDefaultDictionary(http, fakes.files, fakes.appInfo.folder);
         } catch (const vocabrix::error &failure) {
             refused = !failure.message().isEmpty();
         }
@@ -148,7 +148,7 @@ TEST(hostileserver, OnlyAWholeWordListReplacesTheDefaultDictionary)
         EXPECT_EQ(refused, written.isEmpty()) << path;
         EXPECT_EQ(fakes.read("XML/gre.xml"), refused ? before : written) << path;
     }
-    EXPECT_FALSE(updateproblem({200, fresh, "Operation canceled"}).isEmpty())
+    EXPECT_FALSE(updateProblem({200, fresh, "Operation canceled"}).isEmpty())
         << "a failed transfer";
 }
 

@@ -19,8 +19,8 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
-using testsupport::fakeservices;
-using testsupport::flatxml;
+using testsupport::FakeServices;
+using testsupport::flatXml;
 
 namespace {
 
@@ -28,51 +28,51 @@ struct writer
 {
     QString target;
     QByteArray before, after;
-    std::function<void(fakeservices &)> save;
+    std::function<void(FakeServices &)> save;
 };
 
-std::vector<writer> writers(testsupport::httpserver &server)
+std::vector<writer> writers(testsupport::HttpServer &server)
 {
-    server.respond("/gre1.xml", testsupport::httpserver::reply(200, flatxml({{"new", "", ""}})));
+    server.respond("/gre1.xml", testsupport::HttpServer::reply(200, flatXml({{"new", "", ""}})));
     DisplaySettings settings;
     settings.setStyle(DisplaySettings::MainWord, {"Times", 30, 255});
     AnswerLog log;
     log.append({true, "(v.) lessen", "abate"});
-    const QString logfile = logfilecontent("stamp", log.text());
-    const auto dictionary = [](fakeservices &fakes) {
-        Dictionary dictionary(fakes.appinfo.folder);
+    const QString logFile = logFileContent("stamp", log.text());
+    const auto dictionary = [](FakeServices &fakes) {
+        Dictionary dictionary(fakes.appInfo.folder);
         dictionary.load("\\XML\\words\\mine.xml");
         dictionary.list(Dictionary::Usages)[0] = "new";
-        dictionary.save(fakes.files, finalline::empty);
+        dictionary.save(fakes.files, FinalLine::empty);
     };
-    const auto update = [&server](fakeservices &fakes) {
+    const auto update = [&server](FakeServices &fakes) {
         WordListUpdate update;
         update.setAddress(server.url("/gre1.xml"));
-        update.replaceDefaultDictionary(*fakes.http, fakes.files, fakes.appinfo.folder);
+        update.replaceDefaultDictionary(*fakes.http, fakes.files, fakes.appInfo.folder);
     };
     return {
-        {"XML/words/mine.xml", flatxml({{"w", "m", "u"}}), flatxml({{"w", "m", "new"}}),
+        {"XML/words/mine.xml", flatXml({{"w", "m", "u"}}), flatXml({{"w", "m", "new"}}),
          dictionary},
-        {"settings/settings.ini", testsupport::defaultsettings(), settings.fileText().toUtf8(),
-         [=](fakeservices &fakes) {
-             fakes.files.writeText(DisplaySettings::filePath(fakes.appinfo.folder),
+        {"settings/settings.ini", testsupport::defaultSettings(), settings.fileText().toUtf8(),
+         [=](FakeServices &fakes) {
+             fakes.files.writeText(DisplaySettings::filePath(fakes.appInfo.folder),
                                    settings.fileText());
          }},
-        {"XML/gre.xml", flatxml({{"old", "m", "u"}}), flatxml({{"new", "", ""}}) + "\r\n", update},
-        {"Logs/mine.txt", "an older log\r\n", logfile.toUtf8(), [=](fakeservices &fakes) {
-             fakes.files.writeText(fakes.path("Logs/mine.txt"), logfile);
+        {"XML/gre.xml", flatXml({{"old", "m", "u"}}), flatXml({{"new", "", ""}}) + "\r\n", update},
+        {"Logs/mine.txt", "an older log\r\n", logFile.toUtf8(), [=](FakeServices &fakes) {
+             fakes.files.writeText(fakes.path("Logs/mine.txt"), logFile);
          }}};
 }
 
 // Saves in a child that is killed after it wrote and before the new file replaced the old one,
 // as a crash or a power cut would stop it.
-void saveandkill(fakeservices &fakes, const writer &w)
+void saveAndKill(FakeServices &fakes, const writer &w)
 {
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();
     if (child == 0) {
-        fakes.files.fault.beforecommit = [&] {
+        fakes.files.fault.beforeCommit = [&] {
             [[maybe_unused]] const auto sent = write(ready[1], "w", 1);
             for (;;)
                 pause();
@@ -89,15 +89,15 @@ void saveandkill(fakeservices &fakes, const writer &w)
     waitpid(child, nullptr, 0);
 }
 
-TEST(writefaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
+TEST(writeFaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
 {
-    testsupport::httpserver server;
+    testsupport::HttpServer server;
     rlimit unlimited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
     // A full disk: files fail to grow beyond 16 bytes, without the signal a real one never sends.
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit full{16, unlimited.rlim_max};
-    using fault = std::function<bool(fakeservices &, const QString &, const QString &)>;
+    using fault = std::function<bool(FakeServices &, const QString &, const QString &)>;
     // Each makes a fault and says whether the write must fail: an administrator writes into a
     // read-only folder all the same. After them, a writer killed before its commit.
     const std::vector<fault> faults{
@@ -114,7 +114,7 @@ TEST(writefaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
     for (size_t f = 0; f <= faults.size(); ++f) {
         for (const writer &w : writers(server)) {
             SCOPED_TRACE("fault " + std::to_string(f) + " under " + w.target.toStdString());
-            fakeservices fakes;
+            FakeServices fakes;
             const QString target = fakes.path(w.target), folder = QFileInfo(target).path();
             QDir().mkpath(folder);
             fakes.write(w.target, w.before);
@@ -122,7 +122,7 @@ TEST(writefaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
                        fails = killed || faults[f](fakes, target, folder);
             bool failed = killed;
             try {
-                killed ? saveandkill(fakes, w) : w.save(fakes);
+                killed ? saveAndKill(fakes, w) : w.save(fakes);
             } catch (const vocabrix::error &failure) {
                 // The message names the file, as the system names it to the user.
                 failed = failure.message().contains(QDir::toNativeSeparators(target));
@@ -137,7 +137,7 @@ TEST(writefaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
             // the whole new text.
             for (const QFileInfo &left : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
                 EXPECT_TRUE(left.filePath() == target ||
-                            (killed && platform::readbytes(left.filePath()) == w.after));
+                            (killed && platform::readBytes(left.filePath()) == w.after));
         }
     }
     std::signal(SIGXFSZ, SIG_DFL);

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace importer;
-using namespace testpackages;
+using namespace testPackages;
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <zip.h>
 #include <zstd.h>
 
-namespace testpackages {
+namespace testPackages {
 
 namespace {
 
@@ -79,7 +79,7 @@ void fill(QSqlDatabase &db, Schema schema, const std::vector<Notetype> &types,
     }
     for (const Note &note : notes) {
         exec(db, "INSERT INTO notes VALUES (?, 'g', ?, 0, 0, '', ?, 0, 0, 0, '')",
-             {note.id, note.notetype, note.fields});
+             {note.id, note.noteType, note.fields});
         exec(db, "INSERT INTO cards VALUES (?, ?, 1, 0)", {note.id + 1000, note.id});
     }
     for (const Review &review : reviews)
@@ -147,4 +147,4 @@ QByteArray zip(const QString &folder, const Members &members)
     return file.readAll();
 }
 
-} // namespace testpackages
+} // namespace testPackages

@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-namespace testpackages {
+namespace testPackages {
 
 struct Note
 {
     qint64 id;
-    qint64 notetype;
+    qint64 noteType;
     QString fields; // separated by U+001F
 };
 
@@ -42,7 +42,7 @@ QByteArray zstd(const QByteArray &bytes, bool statedSize = true);
 using Members = std::vector<std::pair<const char *, QByteArray>>;
 QByteArray zip(const QString &folder, const Members &members);
 
-} // namespace testpackages
+} // namespace testPackages
 
 // "word|meaning|usage/word|meaning|usage..."
 inline QString text(const QList<importer::Entry> &entries)

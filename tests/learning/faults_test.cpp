@@ -83,14 +83,14 @@ TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
         ProgressFolder folder;
         QDir().mkpath(folder.file(QStringLiteral("progress")));
         damage(folder.file());
-        const QByteArray before = platform::readbytes(folder.file());
+        const QByteArray before = platform::readBytes(folder.file());
         ProgressStore store(folder.file());
         EXPECT_EQ(store.status(), ProgressStore::Status::StartedAfresh);
         const QString copy = QFileInfo(store.damagedCopy()).fileName();
         EXPECT_TRUE(copy.startsWith("progress.sqlite.damaged-") &&
                     store.takeNotice().contains(copy));
         EXPECT_TRUE(store.takeNotice().isEmpty()) << "told once";
-        EXPECT_EQ(platform::readbytes(store.damagedCopy()), before);
+        EXPECT_EQ(platform::readBytes(store.damagedCopy()), before);
         EXPECT_GT(answer(store, 1), 0);
         EXPECT_TRUE(store.checkIntegrity());
     }
@@ -104,7 +104,7 @@ TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
         SCOPED_TRACE(name);
         ProgressFolder folder;
         answer(*std::make_unique<ProgressStore>(folder.file()), 1);
-        const QByteArray before = platform::readbytes(folder.file());
+        const QByteArray before = platform::readBytes(folder.file());
         const QString locked = folder.file(QString::fromLatin1(place));
         const auto permissions = QFile::permissions(locked);
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
@@ -118,7 +118,7 @@ TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
             EXPECT_TRUE(store.takeNotice().isEmpty());
         }
         QFile::setPermissions(locked, permissions);
-        EXPECT_EQ(platform::readbytes(folder.file()), before);
+        EXPECT_EQ(platform::readBytes(folder.file()), before);
     }
 }
 

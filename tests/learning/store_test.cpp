@@ -76,7 +76,7 @@ TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
     const auto at = [&](const char *name) { return folder.file(QLatin1String(name)); };
     const auto exported = [&](ProgressStore &store) {
         store.exportCsv(at("out.csv"));
-        return platform::readbytes(at("out.csv"));
+        return platform::readBytes(at("out.csv"));
     };
     ProgressStore first(at("a.sqlite")), second(at("b.sqlite")), ab(at("ab.sqlite")),
         ba(at("ba.sqlite"));
@@ -139,7 +139,7 @@ TEST(Store, TheLogIsPlainToTheShellAndVersioned)
 TEST(Store, AProgressFileWithABadLineAddsNothing)
 {
     ProgressFolder folder;
-    platform::writebytes(
+    platform::writeBytes(
         folder.file("bad.csv"),
         "\xef\xbb\xbfrating,word,reviewed_at\r\n3,\"abate, v.\",2024-03-01T09:00:00Z\r\n"
         "5,belie,2024-03-01T09:00:00Z\r\n");

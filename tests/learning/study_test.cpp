@@ -254,14 +254,14 @@ TEST(Study, PlanAndDistractorFilesSurviveDamage)
     EXPECT_EQ(Confusables::fromText("abate\t\xff\xfe\n", "t").size(), 0);
 }
 
-class fixedclock : public platform::clock
+class FixedClock : public platform::clock
 {
 public:
     QDateTime now() override { return time; }
     QDateTime time{today, QTime(9, 0)};
 };
 
-class countingrandom : public platform::random
+class CountingRandom : public platform::random
 {
 public:
     void randomize() override {}
@@ -280,8 +280,8 @@ struct StudyFixture
                 QStringLiteral("<word>w%1</word><meaning>(v.) m%1</meaning><usage>u w%1.</usage>")
                     .arg(i)
                     .toUtf8();
-        platform::writebytes(folder.file("XML/s.xml"), xml + "</GRE>");
-        platform::writebytes(folder.file("XML/s.confusables.tsv"), "# w\nw1\tw9\tw5\tw7\tw8\n");
+        platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+        platform::writeBytes(folder.file("XML/s.confusables.tsv"), "# w\nw1\tw9\tw5\tw7\tw8\n");
         words.load("\\XML\\s.xml");
         session.setPlan(std::nullopt, 3);
     }
@@ -297,8 +297,8 @@ struct StudyFixture
     ProgressFolder folder;
     Dictionary words{folder.dir.path()};
     ProgressStore store{folder.file()};
-    fixedclock clock;
-    countingrandom random;
+    FixedClock clock;
+    CountingRandom random;
     StudySession session{words, [this]() -> ProgressStore & { return store; }, clock, random};
 };
 

@@ -12,13 +12,13 @@
 
 namespace {
 
-class flashtest : public modesfixture
+class FlashTest : public ModesFixture
 {
 protected:
-    flashtest() { loadwords(6); }
+    FlashTest() { loadWords(6); }
     void openAt(int position)
     {
-        fakes.random.script({testsupport::fakerandom::forposition(position, 6)});
+        fakes.random.script({testsupport::FakeRandom::forPosition(position, 6)});
         window.load(QString());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -33,10 +33,10 @@ protected:
     FormFlash window{words, settings, fakes, speech};
 };
 
-TEST_F(flashtest, ButtonsStepWithinTheListAndSolveShowsTheMeaning)
+TEST_F(FlashTest, ButtonsStepWithinTheListAndSolveShowsTheMeaning)
 {
     openAt(1);
-    fakes.random.script({testsupport::fakerandom::forposition(4, 6)}); // a draw would give 4
+    fakes.random.script({testsupport::FakeRandom::forPosition(4, 6)}); // a draw would give 4
     // Buttons 1 Flash, 2 Previous, 3 Next. Previous reaches the first entry that a draw never
     // gives; Next stops on the empty end; Flash from outside the review range goes to 1.
     const std::vector<std::tuple<int, int, const char *>> steps{
@@ -50,11 +50,11 @@ TEST_F(flashtest, ButtonsStepWithinTheListAndSolveShowsTheMeaning)
         EXPECT_EQ(box(0)->toPlainText(), QLatin1String(word));
         EXPECT_FALSE(box(1)->isVisible()) << "a new word hides the meaning";
     }
-    fakes.random.script({testsupport::fakerandom::forposition(3, 6)});
+    fakes.random.script({testsupport::FakeRandom::forPosition(3, 6)});
     press(1);
     EXPECT_EQ(position(), 3) << "inside the review range Flash draws";
     EXPECT_EQ(fakes.random.randomized, 1) << "without reseeding";
-    loadwords(2); // a shorter list loaded while the window is open
+    loadWords(2); // a shorter list loaded while the window is open
     press(4);
     EXPECT_EQ(window.flashCards().word() + box(1)->toPlainText(), "w3") << "read at each step";
     press(2);
@@ -68,7 +68,7 @@ TEST_F(flashtest, ButtonsStepWithinTheListAndSolveShowsTheMeaning)
     EXPECT_TRUE(QTest::qWaitFor([&] { return box(1)->toPlainText() == "m1"; }, 2000));
 }
 
-TEST_F(flashtest, AutoModeStepsEveryOneAndAHalfSecondsUntilStoppedOrClosed)
+TEST_F(FlashTest, AutoModeStepsEveryOneAndAHalfSecondsUntilStoppedOrClosed)
 {
     openAt(4);
     press(7);
@@ -90,7 +90,7 @@ TEST_F(flashtest, AutoModeStepsEveryOneAndAHalfSecondsUntilStoppedOrClosed)
     EXPECT_EQ(box(1)->font().family(), "DejaVu Serif") << "the load step ran again";
 }
 
-TEST_F(flashtest, NetSearchLooksUpWhatTheWordBoxHolds)
+TEST_F(FlashTest, NetSearchLooksUpWhatTheWordBoxHolds)
 {
     openAt(1);
     box(0)->clear();
@@ -105,15 +105,15 @@ TEST_F(flashtest, NetSearchLooksUpWhatTheWordBoxHolds)
     EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::icon::critical);
 }
 
-TEST_F(flashtest, ACardSaysItsWordWhenShownAndOnF5ItsUsageOnShiftF5AndShowsItsIpa)
+TEST_F(FlashTest, ACardSaysItsWordWhenShownAndOnF5ItsUsageOnShiftF5AndShowsItsIpa)
 {
-    using said = testsupport::fakespeaker::utterance;
-    loadxml("<GRE><word>about</word><meaning>m</meaning><usage></usage>"
+    using said = testsupport::FakeSpeaker::utterance;
+    loadXml("<GRE><word>about</word><meaning>m</meaning><usage></usage>"
             "<word>laconic</word><meaning>terse</meaning><usage>A laconic reply.</usage>"
             "<word>zeal</word><meaning>fervour</meaning><usage>With zeal.</usage></GRE>");
     fakes.write(QStringLiteral("XML/gre.ipa.tsv"), "laconic\t/ləˈkɒnɪk/\n");
     fakes.write(QStringLiteral("settings/speech.txt"), "speak_automatically=yes\r\nrate=-10\r\n");
-    fakes.random.script({testsupport::fakerandom::forposition(1, 3)});
+    fakes.random.script({testsupport::FakeRandom::forPosition(1, 3)});
     window.load(QString());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto *ipa = window.findChild<QLabel *>(QStringLiteral("ipaLabel"));

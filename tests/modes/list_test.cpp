@@ -9,13 +9,13 @@
 
 namespace {
 
-class listtest : public modesfixture
+class ListTest : public ModesFixture
 {
 protected:
     QString showList()
     {
         fakes.dialogs.expect(QStringLiteral("Word List Created"));
-        fakes.dialogs.onshow = [this, open = window.isVisible()](const auto &) {
+        fakes.dialogs.onShow = [this, open = window.isVisible()](const auto &) {
             EXPECT_EQ(window.isVisible(), open) << "the message comes before the window";
         };
         window.showWordList();
@@ -26,10 +26,10 @@ protected:
     FormList window{words, fakes};
 };
 
-TEST_F(listtest, ListsTheEntriesAfterTheFirstThenPrintsOrSaysItCouldNot)
+TEST_F(ListTest, ListsTheEntriesAfterTheFirstThenPrintsOrSaysItCouldNot)
 {
     EXPECT_EQ(showList(), "") << "an empty list";
-    loadxml("<GRE><word>a</word><word>two\r\nlines</word><word>c</word>"
+    loadXml("<GRE><word>a</word><word>two\r\nlines</word><word>c</word>"
             "<meaning>ma</meaning><meaning>x:  y</meaning></GRE>");
     EXPECT_EQ(showList(), "two\nlines:  x:  y\nc:  \n:  \n") << "listing again replaces it";
     click(&window, QStringLiteral("Command2(0)"));

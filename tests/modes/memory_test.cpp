@@ -10,16 +10,16 @@
 
 namespace {
 
-class memorytest : public modesfixture
+class MemoryTest : public ModesFixture
 {
 protected:
-    memorytest() { loadwords(20); }
+    MemoryTest() { loadWords(20); }
 
     void scriptDeal(int d, const std::array<int, 8> &positions = {1, 2, 3, 4, 5, 6, 7, 8})
     {
         fakes.random.script({(float(d) - 0.5f) / 14.0f});
         for (int p : positions)
-            fakes.random.script({testsupport::fakerandom::forposition(p, 20)});
+            fakes.random.script({testsupport::FakeRandom::forPosition(p, 20)});
     }
     void startFaceDown(const std::array<int, 8> &positions = {1, 2, 3, 4, 5, 6, 7, 8})
     {
@@ -37,7 +37,7 @@ protected:
     std::optional<MemoryGame> game;
 };
 
-TEST_F(memorytest, TheDealDrawsEntriesOfTheReviewRangeAndArrangesTheCards)
+TEST_F(MemoryTest, TheDealDrawsEntriesOfTheReviewRangeAndArrangesTheCards)
 {
     startFaceDown({1, 19, 7, 7, 2, 3, 4, 5});
     EXPECT_EQ(fakes.random.randomized, 1);
@@ -54,10 +54,10 @@ TEST_F(memorytest, TheDealDrawsEntriesOfTheReviewRangeAndArrangesTheCards)
         EXPECT_EQ(game->places()[3], place) << "number " << d;
     }
     game->open(0);
-    EXPECT_EQ(game->places(), memoryrules::designplaces()) << "a fresh board";
+    EXPECT_EQ(game->places(), memoryrules::designPlaces()) << "a fresh board";
 }
 
-TEST_F(memorytest, AWordPairsWithItsMeaningByText)
+TEST_F(MemoryTest, AWordPairsWithItsMeaningByText)
 {
     // Entry 4 dealt twice: either word card pairs with either meaning card.
     const std::vector<std::tuple<int, int, bool>> table{
@@ -73,7 +73,7 @@ TEST_F(memorytest, AWordPairsWithItsMeaningByText)
     }
 }
 
-TEST_F(memorytest, TheThirdCardClearsTheTableAndEveryClickCounts)
+TEST_F(MemoryTest, TheThirdCardClearsTheTableAndEveryClickCounts)
 {
     startFaceDown();
     game->turn(0);
@@ -88,7 +88,7 @@ TEST_F(memorytest, TheThirdCardClearsTheTableAndEveryClickCounts)
     EXPECT_EQ(game->attempts(), 4);
 
     // One entry: every card reads empty, so any two face-up cards would pair by text.
-    loadwords(1);
+    loadWords(1);
     startFaceDown();
     game->turn(0);
     game->turn(8);
@@ -102,7 +102,7 @@ TEST_F(memorytest, TheThirdCardClearsTheTableAndEveryClickCounts)
     EXPECT_EQ(countUp(), 0) << "the first click only clears";
 }
 
-TEST_F(memorytest, CountersSaturateAndOutliveTheBoard)
+TEST_F(MemoryTest, CountersSaturateAndOutliveTheBoard)
 {
     startFaceDown();
     for (int i = 0; i < 32768; ++i) {
@@ -124,7 +124,7 @@ TEST_F(memorytest, CountersSaturateAndOutliveTheBoard)
     EXPECT_EQ(game->shownSeconds(), 2) << "a closed board does not count; reopened it goes on";
 }
 
-TEST_F(memorytest, TheWindowShowsTheGameAndClicksPlayIt)
+TEST_F(MemoryTest, TheWindowShowsTheGameAndClicksPlayIt)
 {
     FormMemory window(words, settings, fakes);
     auto card = [&](int i) { return window.findChild<MemoryCard *>(QString("Label1(%1)").arg(i)); };

@@ -10,17 +10,17 @@
 #include <gtest/gtest.h>
 
 // A program folder with a dictionary loaded and the default display settings.
-class modesfixture : public ::testing::Test
+class ModesFixture : public ::testing::Test
 {
 protected:
-    void loadwords(int count) // entries "w0".."w{count-1}" with meanings "m0"..
+    void loadWords(int count) // entries "w0".."w{count-1}" with meanings "m0"..
     {
         QString xml;
         for (int i = 0; i < count; ++i)
             xml += QStringLiteral("<word>w%1</word><meaning>m%1</meaning>").arg(i);
-        loadxml("<GRE>" + xml.toUtf8() + "</GRE>");
+        loadXml("<GRE>" + xml.toUtf8() + "</GRE>");
     }
-    void loadxml(const QByteArray &xml)
+    void loadXml(const QByteArray &xml)
     {
         fakes.write(QStringLiteral("XML/gre.xml"), xml);
         words.load(QStringLiteral("\\XML\\gre.xml"));
@@ -38,7 +38,7 @@ protected:
         QMetaObject::invokeMethod(timer, "timeout");
     }
 
-    testsupport::fakeservices fakes;
-    Dictionary words{fakes.appinfo.folder};
+    testsupport::FakeServices fakes;
+    Dictionary words{fakes.appInfo.folder};
     DisplaySettings settings;
 };

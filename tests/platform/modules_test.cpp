@@ -15,8 +15,8 @@ TEST(modules, TheHttpAndZipModulesWorkAndAMissingModuleOrFunctionIsNamed)
     const QStringList built{QStringLiteral(VOCABRIX_BUILT_MODULES)};
     std::unique_ptr<platform::http> http(reinterpret_cast<maker>(
         platform::moduleFunction(QStringLiteral("vocabrix_http"), "vocabrixMakeHttp", built))());
-    testsupport::httpserver server;
-    server.respond("/gre1.xml", testsupport::httpserver::reply(200, "<GRE>"));
+    testsupport::HttpServer server;
+    server.respond("/gre1.xml", testsupport::HttpServer::reply(200, "<GRE>"));
     EXPECT_EQ(http->get(server.url("/gre1.xml"), 5000, 1000).body, "<GRE>");
 
     // The zip module's failures reach the program as its own errors.

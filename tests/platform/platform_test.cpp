@@ -15,66 +15,66 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-using testsupport::httpserver;
+using testsupport::HttpServer;
 
 namespace {
 
 void write(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    platform::writebytes(path, bytes);
+    platform::writeBytes(path, bytes);
 }
 
-TEST(textfile, DecodesUtf8Windows1252AndByteOrderMarks)
+TEST(textFile, DecodesUtf8Windows1252AndByteOrderMarks)
 {
     const std::vector<std::pair<QByteArray, QString>> table{
         {"caf\xc3\xa9 \xe2\x80\x94", "café —"},  {"caf\xe9 \x93q\x94 \x80 \x9f", "café “q” € Ÿ"},
         {"\xef\xbb\xbf<GRE/>", "<GRE/>"},        {QByteArray("\xff\xfe<\0a\0", 6), "<a"},
         {QByteArray("\xfe\xff\0<\0a", 6), "<a"}, {"", ""}};
     for (const auto &[bytes, text] : table)
-        EXPECT_EQ(platform::decodetext(bytes), text) << bytes.toHex().toStdString();
+        EXPECT_EQ(platform::decodeText(bytes), text) << bytes.toHex().toStdString();
     // Valid UTF-8 exactly as Qt's decoder sees it: truncated, overlong, surrogate, too large.
     for (const char *bytes : {"\xf0\x9f\x98\x80", "\xef\xbf\xbf", "caf\xe9", "\xc3", "\xe2\x80",
                               "\xc0\xaf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80",
                               "\xf8\x88\x80\x80\x80", "\x80", "a\xc3\xa9\xc3"}) {
         QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         const QString decoded = decoder.decode(QByteArrayView(bytes));
-        EXPECT_EQ(platform::isutf8(bytes), !decoder.hasError()) << bytes;
+        EXPECT_EQ(platform::isUtf8(bytes), !decoder.hasError()) << bytes;
     }
 }
 
-TEST(textfile, PathsJoinAndAMissingFileIsAnError)
+TEST(textFile, PathsJoinAndAMissingFileIsAnError)
 {
     // Write faults have their own suite (guards/writefaults_test.cpp).
     QTemporaryDir folder;
-    EXPECT_THROW(platform::readbytes(folder.filePath("absent.txt")), vocabrix::error);
-    EXPECT_EQ(platform::joinpath("/opt/my v/", "\\XML//gre.xml") + platform::joinpath("/", "/a"),
+    EXPECT_THROW(platform::readBytes(folder.filePath("absent.txt")), vocabrix::error);
+    EXPECT_EQ(platform::joinPath("/opt/my v/", "\\XML//gre.xml") + platform::joinPath("/", "/a"),
               "/opt/my v/XML/gre.xml/a");
 }
 
-TEST(programfolder, APortableCopyStaysAndAnInstalledOneSeedsTheUsersFolderOnly)
+TEST(programFolder, APortableCopyStaysAndAnInstalledOneSeedsTheUsersFolderOnly)
 {
     QTemporaryDir root;
     const QString share = root.filePath("share"), user = root.filePath("user");
     write(root.filePath("portable/XML/gre.xml"), "<GRE/>");
-    EXPECT_EQ(platform::findprogramfolder(root.filePath("portable"), user, share),
+    EXPECT_EQ(platform::findProgramFolder(root.filePath("portable"), user, share),
               root.filePath("portable"));
     EXPECT_FALSE(QDir(user).exists());
     QDir().mkpath(root.filePath("bin"));
     write(share + "/XML/gre.xml", "shipped dictionary");
     write(share + "/settings/settings.ini", "shipped settings");
     QFile::setPermissions(share + "/XML/gre.xml", QFile::ReadOwner | QFile::ReadOther);
-    EXPECT_EQ(platform::findprogramfolder(root.filePath("bin"), user, share), user);
+    EXPECT_EQ(platform::findProgramFolder(root.filePath("bin"), user, share), user);
     EXPECT_TRUE(QFile::permissions(user + "/XML/gre.xml") & QFile::WriteOwner);
     EXPECT_TRUE(QDir(user + "/Logs").exists());
     write(user + "/settings/settings.ini", "my settings");
     QFile::remove(user + "/XML/gre.xml");
     write(share + "/XML/new.xml", "a new list");
     write(share + "/settings/settings.ini", "upgraded settings");
-    EXPECT_EQ(platform::findprogramfolder(root.filePath("bin"), user, share), user);
-    EXPECT_EQ(platform::readbytes(user + "/settings/settings.ini") +
-                  platform::readbytes(user + "/XML/new.xml") +
-                  platform::readbytes(user + "/XML/gre.xml"),
+    EXPECT_EQ(platform::findProgramFolder(root.filePath("bin"), user, share), user);
+    EXPECT_EQ(platform::readBytes(user + "/settings/settings.ini") +
+                  platform::readBytes(user + "/XML/new.xml") +
+                  platform::readBytes(user + "/XML/gre.xml"),
               "my settings"
               "a new list"
               "shipped dictionary")
@@ -82,10 +82,10 @@ TEST(programfolder, APortableCopyStaysAndAnInstalledOneSeedsTheUsersFolderOnly)
 }
 
 // A response as "status body ok" or "status body error".
-QString fetched(const QUrl &address, qint64 maxbytes = 1000, int timeoutms = 5000)
+QString fetched(const QUrl &address, qint64 maxBytes = 1000, int timeoutMs = 5000)
 {
-    const platform::httpresponse response =
-        platform::makeQtHttp()->get(address, timeoutms, maxbytes);
+    const platform::HttpResponse response =
+        platform::makeQtHttp()->get(address, timeoutMs, maxBytes);
     return QString("%1 %2 %3")
         .arg(response.status)
         .arg(QString::fromUtf8(response.body), response.error.isEmpty() ? "ok" : "error");
@@ -93,16 +93,16 @@ QString fetched(const QUrl &address, qint64 maxbytes = 1000, int timeoutms = 500
 
 TEST(http, HttpsIsNeverDowngradedAndNeedsATrustedCertificate)
 {
-    httpserver plain, secure(httpserver::tls::on);
-    plain.respond("/gre1.xml", httpserver::reply(200, "<GRE>plain"));
-    secure.respond("/gre1.xml", httpserver::reply(200, "<GRE>"));
+    HttpServer plain, secure(HttpServer::tls::on);
+    plain.respond("/gre1.xml", HttpServer::reply(200, "<GRE>plain"));
+    secure.respond("/gre1.xml", HttpServer::reply(200, "<GRE>"));
     const auto to = [](const QUrl &address) {
-        return httpserver::reply(302, "", "Location: " + address.toEncoded() + "\r\n");
+        return HttpServer::reply(302, "", "Location: " + address.toEncoded() + "\r\n");
     };
     secure.respond("/moved", to(secure.url("/gre1.xml")));
     secure.respond("/downgrade", to(plain.url("/gre1.xml")));
     EXPECT_EQ(fetched(secure.url("/gre1.xml")), "0  error") << "an untrusted certificate";
-    httpserver::trustloopback();
+    HttpServer::trustLoopBack();
     EXPECT_EQ(fetched(secure.url("/gre1.xml")), "200 <GRE> ok");
     EXPECT_EQ(fetched(secure.url("/moved")), "200 <GRE> ok") << "redirects are followed";
     EXPECT_TRUE(fetched(secure.url("/downgrade")).endsWith(" error"));
@@ -111,14 +111,14 @@ TEST(http, HttpsIsNeverDowngradedAndNeedsATrustedCertificate)
 
 TEST(http, UnreachableAndSilentServersEndWithAnErrorAndNoEventMeanwhile)
 {
-    quint16 closedport;
+    quint16 closedPort;
     {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost);
-        closedport = probe.serverPort();
+        closedPort = probe.serverPort();
     }
-    EXPECT_EQ(fetched(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(closedport))), "0  error");
-    httpserver server;
+    EXPECT_EQ(fetched(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort))), "0  error");
+    HttpServer server;
     server.respond("/slow", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n<GRE>", true);
     int ticks = 0;
     QTimer timer;

@@ -8,15 +8,15 @@
 
 namespace {
 
-bool fitsat(const QString &text, QFont font, double size, int width, int height)
+bool fitsAt(const QString &text, QFont font, double size, int width, int height)
 {
     font.setPointSizeF(size);
     const QFontMetrics metrics(font);
-    return platform::wraptext(text, font, width, 1 << 20).size() * metrics.lineSpacing() <=
+    return platform::wrapText(text, font, width, 1 << 20).size() * metrics.lineSpacing() <=
            height + metrics.leading();
 }
 
-TEST(textlayout, FittingTakesTheLargestHalfPointSizeThatFitsOrElidesAtTheSmallest)
+TEST(textLayout, FittingTakesTheLargestHalfPointSizeThatFitsOrElidesAtTheSmallest)
 {
     const QFont font(QStringLiteral("DejaVu Serif"), 12);
     const int width = 200, height = 80;
@@ -25,15 +25,15 @@ TEST(textlayout, FittingTakesTheLargestHalfPointSizeThatFitsOrElidesAtTheSmalles
     std::set<double> sizes;
     for (int count = 4; count <= words.size(); count += 2) {
         const QString text = words.mid(0, count).join(' ').trimmed();
-        const platform::fittedtext fitted = platform::fittext(text, font, width, height);
+        const platform::FittedText fitted = platform::fitText(text, font, width, height);
         const double size = fitted.font.pointSizeF();
         sizes.insert(size);
         EXPECT_EQ(std::fmod(12 - size, 0.5), 0) << size;
         EXPECT_GE(size, 9);
         if (size < 12) {
-            EXPECT_FALSE(fitsat(text, font, size + 0.5, width, height)) << count;
+            EXPECT_FALSE(fitsAt(text, font, size + 0.5, width, height)) << count;
         }
-        if (fitsat(text, font, size, width, height)) {
+        if (fitsAt(text, font, size, width, height)) {
             EXPECT_EQ(fitted.lines.join(' '), text) << count;
         } else {
             EXPECT_EQ(size, 9) << count;

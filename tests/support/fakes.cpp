@@ -11,20 +11,20 @@
 
 namespace testsupport {
 
-fakedialogs::~fakedialogs()
+FakeDialogs::~FakeDialogs()
 {
     for (const scripted &each : script)
         ADD_FAILURE() << "expected message box never shown: \"" << each.text.toStdString() << "\"";
-    if (!fonts.empty() || !colors.empty() || !savenames.empty() || !opennames.empty())
+    if (!fonts.empty() || !colors.empty() || !saveNames.empty() || !openNames.empty())
         ADD_FAILURE() << "a scripted picker was never opened";
 }
 
-platform::answer fakedialogs::message(const QString &text, platform::icon kind,
+platform::answer FakeDialogs::message(const QString &text, platform::icon kind,
                                       platform::buttons set)
 {
     shown.push_back({text, kind});
-    if (onshow)
-        onshow(shown.back());
+    if (onShow)
+        onShow(shown.back());
     const bool matches =
         !script.empty() &&
         (script.front().start ? text.startsWith(script.front().text) : text == script.front().text);
@@ -59,29 +59,29 @@ template <typename T> T take(std::deque<T> &replies, const char *picker)
 
 } // namespace
 
-std::optional<platform::fontchoice> fakedialogs::pickfont(const platform::fontchoice &)
+std::optional<platform::FontChoice> FakeDialogs::pickFont(const platform::FontChoice &)
 {
     return take(fonts, "font");
 }
 
-std::optional<QColor> fakedialogs::pickcolor(const QColor &)
+std::optional<QColor> FakeDialogs::pickColor(const QColor &)
 {
     return take(colors, "colour");
 }
 
-QString fakedialogs::savefilename(const QString &title, const QString &filter,
+QString FakeDialogs::saveFileName(const QString &title, const QString &filter,
                                   const QString &filename, const QString &folder)
 {
-    saverequests.push_back({title, filter, filename, folder});
-    return take(savenames, "save");
+    saveRequests.push_back({title, filter, filename, folder});
+    return take(saveNames, "save");
 }
 
-QString fakedialogs::openfilename(const QString &, const QString &, const QString &)
+QString FakeDialogs::openFileName(const QString &, const QString &, const QString &)
 {
-    return take(opennames, "open");
+    return take(openNames, "open");
 }
 
-bool fakeprinter::printimage(QWidget *window)
+bool FakePrinter::printImage(QWidget *window)
 {
     if (!works || !window)
         return false;
@@ -90,13 +90,13 @@ bool fakeprinter::printimage(QWidget *window)
     QPrinter device(QPrinter::HighResolution);
     device.setOutputFormat(QPrinter::PdfFormat);
     device.setOutputFileName(file);
-    if (!platform::paintwindowimage(window, device))
+    if (!platform::paintWindowImage(window, device))
         return false;
     printed.push_back(file);
     return true;
 }
 
-float fakerandom::rnd()
+float FakeRandom::rnd()
 {
     if (!values.empty()) {
         const float value = values.front();
@@ -106,32 +106,32 @@ float fakerandom::rnd()
     return std::uniform_real_distribution<float>(0.0f, 0.999f)(fallback);
 }
 
-fakeservices::fakeservices()
+FakeServices::FakeServices()
 {
     EXPECT_TRUE(root.isValid());
-    appinfo.folder = root.path() + QStringLiteral("/program");
+    appInfo.folder = root.path() + QStringLiteral("/program");
     printer.folder = root.path() + QStringLiteral("/printed");
     for (const char *folder : {"program/XML", "program/settings", "program/Logs", "printed"})
         QDir(root.path()).mkpath(QLatin1String(folder));
     http = platform::makeQtHttp();
-    set = {&dialogs, &launcher, &printer, http.get(), &clock, &random, &appinfo, &files};
+    set = {&dialogs, &launcher, &printer, http.get(), &clock, &random, &appInfo, &files};
     set.speaker = &speaker;
     set.phonetics = &phonetics;
 }
 
-QString fakeservices::path(const QString &relative) const
+QString FakeServices::path(const QString &relative) const
 {
-    return QDir(appinfo.folder).filePath(relative);
+    return QDir(appInfo.folder).filePath(relative);
 }
 
-void fakeservices::write(const QString &relative, const QByteArray &bytes) const
+void FakeServices::write(const QString &relative, const QByteArray &bytes) const
 {
     QFile file(path(relative));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << relative.toStdString();
     file.write(bytes);
 }
 
-QByteArray fakeservices::read(const QString &relative) const
+QByteArray FakeServices::read(const QString &relative) const
 {
     QFile file(path(relative));
     if (!file.open(QIODevice::ReadOnly))
@@ -139,7 +139,7 @@ QByteArray fakeservices::read(const QString &relative) const
     return file.readAll();
 }
 
-QByteArray flatxml(const std::vector<entry> &entries)
+QByteArray flatXml(const std::vector<entry> &entries)
 {
     QByteArray text = "<GRE>\r\n";
     for (const entry &each : entries) {
@@ -150,7 +150,7 @@ QByteArray flatxml(const std::vector<entry> &entries)
     return text + "</GRE>\r\n\r\n";
 }
 
-QByteArray defaultsettings()
+QByteArray defaultSettings()
 {
     return "0\r\nArial\r\n36\r\n0\r\nArial\r\n14\r\n0\r\nBook Antiqua\r\n12\r\n0\r\nArial\r\n24";
 }

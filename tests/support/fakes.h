@@ -20,7 +20,7 @@
 
 namespace testsupport {
 
-class fakedialogs : public platform::dialogs
+class FakeDialogs : public platform::dialogs
 {
 public:
     struct box
@@ -30,40 +30,40 @@ public:
     };
 
     // Fails the test for boxes and pickers that were expected but never shown.
-    ~fakedialogs() override;
+    ~FakeDialogs() override;
 
-    // The next box must have this text (or, expectstart, begin with it: for messages that name
+    // The next box must have this text (or, expectStart, begin with it: for messages that name
     // a system error); it is answered with reply.
     void expect(const QString &text, platform::answer reply = platform::answer::ok)
     {
         script.push_back({text, reply, false});
     }
-    void expectstart(const QString &start, platform::answer reply = platform::answer::ok)
+    void expectStart(const QString &start, platform::answer reply = platform::answer::ok)
     {
         script.push_back({start, reply, true});
     }
-    void expectfont(std::optional<platform::fontchoice> reply) { fonts.push_back(reply); }
-    void expectcolor(std::optional<QColor> reply) { colors.push_back(reply); }
-    void expectsavename(const QString &reply) { savenames.push_back(reply); }
-    void expectopenname(const QString &reply) { opennames.push_back(reply); }
+    void expectFont(std::optional<platform::FontChoice> reply) { fonts.push_back(reply); }
+    void expectColor(std::optional<QColor> reply) { colors.push_back(reply); }
+    void expectSaveName(const QString &reply) { saveNames.push_back(reply); }
+    void expectOpenName(const QString &reply) { openNames.push_back(reply); }
 
     platform::answer message(const QString &text, platform::icon kind,
                              platform::buttons set) override;
-    std::optional<platform::fontchoice> pickfont(const platform::fontchoice &start) override;
-    std::optional<QColor> pickcolor(const QColor &start) override;
-    QString savefilename(const QString &title, const QString &filter, const QString &filename,
+    std::optional<platform::FontChoice> pickFont(const platform::FontChoice &start) override;
+    std::optional<QColor> pickColor(const QColor &start) override;
+    QString saveFileName(const QString &title, const QString &filter, const QString &filename,
                          const QString &folder) override;
-    QString openfilename(const QString &title, const QString &filter,
+    QString openFileName(const QString &title, const QString &filter,
                          const QString &folder) override;
 
     std::vector<box> shown;
     // Called as each box is shown, to look at the program's state at that moment.
-    std::function<void(const box &)> onshow;
-    struct saverequest
+    std::function<void(const box &)> onShow;
+    struct SaveRequest
     {
         QString title, filter, filename, folder;
     };
-    std::vector<saverequest> saverequests;
+    std::vector<SaveRequest> saveRequests;
 
 private:
     struct scripted
@@ -73,17 +73,17 @@ private:
         bool start;
     };
     std::deque<scripted> script;
-    std::deque<std::optional<platform::fontchoice>> fonts;
+    std::deque<std::optional<platform::FontChoice>> fonts;
     std::deque<std::optional<QColor>> colors;
-    std::deque<QString> savenames;
-    std::deque<QString> opennames;
+    std::deque<QString> saveNames;
+    std::deque<QString> openNames;
 };
 
-class fakelauncher : public platform::launcher
+class FakeLauncher : public platform::launcher
 {
 public:
     bool start(const QString &, const QStringList &) override { return starts; }
-    bool openurl(const QUrl &address) override
+    bool openUrl(const QUrl &address) override
     {
         opened.push_back(address);
         return starts;
@@ -94,17 +94,17 @@ public:
 };
 
 // Prints into PDF files in a folder of the test's own.
-class fakeprinter : public platform::printer
+class FakePrinter : public platform::printer
 {
 public:
-    bool printimage(QWidget *window) override;
+    bool printImage(QWidget *window) override;
 
     QString folder;
     std::vector<QString> printed;
     bool works = true;
 };
 
-class fakeclock : public platform::clock
+class FakeClock : public platform::clock
 {
 public:
     QDateTime now() override { return time; }
@@ -112,14 +112,14 @@ public:
 };
 
 // Scripted values first; after them a fixed-seed sequence.
-class fakerandom : public platform::random
+class FakeRandom : public platform::random
 {
 public:
     void randomize() override { ++randomized; }
     float rnd() override;
     void script(std::initializer_list<float> list) { values.insert(values.end(), list); }
     // The value for which Int(rnd * (n - 1) + 1) draws position p: the middle of its interval.
-    static float forposition(int p, int n) { return (float(p) - 0.5f) / float(n - 1); }
+    static float forPosition(int p, int n) { return (float(p) - 0.5f) / float(n - 1); }
 
     int randomized = 0;
 
@@ -128,10 +128,10 @@ private:
     std::mt19937 fallback{20261206};
 };
 
-class fakeappinfo : public platform::appinfo
+class FakeAppInfo : public platform::AppInfo
 {
 public:
-    QString programfolder() override { return folder; }
+    QString programFolder() override { return folder; }
     QString title() override { return QStringLiteral("Vocabrix"); }
     platform::version version() override { return current; }
 
@@ -141,20 +141,20 @@ public:
 
 // Writes real files through the program's one writer, with the faults a test asks for: a
 // write that fails as a full disk would make it, or a hook at the moment before it commits.
-class fakefiles : public platform::files
+class FakeFiles : public platform::files
 {
 public:
     void write(const QString &path, const QByteArray &bytes) override
     {
         ++writes;
-        platform::writebytes(path, bytes, fault);
+        platform::writeBytes(path, bytes, fault);
     }
-    platform::writefault fault;
+    platform::WriteFault fault;
     int writes = 0;
 };
 
 // Records what was said (text, voice, rate); ready with two voices until a test says otherwise.
-class fakespeaker : public platform::speaker
+class FakeSpeaker : public platform::speaker
 {
 public:
     using utterance = std::tuple<QString, QString, double>;
@@ -187,7 +187,7 @@ private:
 };
 
 // Answers from a table on the next turn of the event loop, as the process would.
-class fakephonetics : public platform::phonetics
+class FakePhonetics : public platform::phonetics
 {
 public:
     bool available() override { return installed; }
@@ -210,10 +210,10 @@ public:
 
 // The fakes (with the real HTTP client) and a fresh program folder with XML/, settings/ and
 // Logs/, as the set of services the program's objects are handed.
-class fakeservices
+class FakeServices
 {
 public:
-    fakeservices();
+    FakeServices();
 
     operator platform::Services &() { return set; }
 
@@ -222,15 +222,15 @@ public:
     QByteArray read(const QString &relative) const;
 
     QTemporaryDir root;
-    fakedialogs dialogs;
-    fakelauncher launcher;
-    fakeprinter printer;
-    fakeclock clock;
-    fakerandom random;
-    fakeappinfo appinfo;
-    fakefiles files;
-    fakespeaker speaker;
-    fakephonetics phonetics;
+    FakeDialogs dialogs;
+    FakeLauncher launcher;
+    FakePrinter printer;
+    FakeClock clock;
+    FakeRandom random;
+    FakeAppInfo appInfo;
+    FakeFiles files;
+    FakeSpeaker speaker;
+    FakePhonetics phonetics;
     std::unique_ptr<platform::http> http;
 
 private:
@@ -243,9 +243,9 @@ struct entry
 };
 
 // A dictionary file in the program's own layout (CR LF, final empty line).
-QByteArray flatxml(const std::vector<entry> &entries);
+QByteArray flatXml(const std::vector<entry> &entries);
 // The default settings file as the program writes it.
-QByteArray defaultsettings();
+QByteArray defaultSettings();
 
 } // namespace testsupport
 

@@ -12,7 +12,7 @@ namespace testsupport {
 
 namespace {
 
-QByteArray supportfile(const char *name)
+QByteArray supportFile(const char *name)
 {
     QFile file(QStringLiteral(VOCABRIX_TEST_SUPPORT_DIR "/") + QLatin1String(name));
     file.open(QIODevice::ReadOnly);
@@ -20,15 +20,15 @@ QByteArray supportfile(const char *name)
 }
 
 // Wraps every accepted connection in TLS before the server reads the request.
-class tlsserver : public QTcpServer
+class TlsServer : public QTcpServer
 {
 protected:
     void incomingConnection(qintptr descriptor) override
     {
         auto *socket = new QSslSocket(this);
         socket->setSocketDescriptor(descriptor);
-        socket->setLocalCertificate(QSslCertificate(supportfile("loopbackcert.pem")));
-        socket->setPrivateKey(QSslKey(supportfile("loopbackkey.pem"), QSsl::Ec));
+        socket->setLocalCertificate(QSslCertificate(supportFile("loopbackcert.pem")));
+        socket->setPrivateKey(QSslKey(supportFile("loopbackkey.pem"), QSsl::Ec));
         socket->startServerEncryption();
         addPendingConnection(socket);
     }
@@ -36,26 +36,26 @@ protected:
 
 } // namespace
 
-httpserver::httpserver(tls mode) : mode(mode)
+HttpServer::HttpServer(tls mode) : mode(mode)
 {
     worker = std::thread([this] { serve(); });
     while (port == 0)
         std::this_thread::yield();
 }
 
-httpserver::~httpserver()
+HttpServer::~HttpServer()
 {
     stopping = true;
     worker.join();
 }
 
-void httpserver::respond(const QByteArray &path, const QByteArray &response, bool hang, int pausems)
+void HttpServer::respond(const QByteArray &path, const QByteArray &response, bool hang, int pauseMs)
 {
     std::lock_guard guard(lock);
-    scripts[path] = {response, hang, pausems};
+    scripts[path] = {response, hang, pauseMs};
 }
 
-void httpserver::sendslowly(QTcpSocket &socket, const QByteArray &response, int pausems)
+void HttpServer::sendSlowly(QTcpSocket &socket, const QByteArray &response, int pauseMs)
 {
     // The status line and headers at once, so that only the body is slow.
     const qsizetype head = response.indexOf("\r\n\r\n") + 4;
@@ -64,13 +64,13 @@ void httpserver::sendslowly(QTcpSocket &socket, const QByteArray &response, int 
         if (stopping || socket.state() != QAbstractSocket::ConnectedState)
             return;
         socket.write(&byte, 1);
-        socket.waitForBytesWritten(pausems);
+        socket.waitForBytesWritten(pauseMs);
         // Doubles as the pause; it also notices the client closing the connection.
-        socket.waitForReadyRead(pausems);
+        socket.waitForReadyRead(pauseMs);
     }
 }
 
-QUrl httpserver::url(const QByteArray &path) const
+QUrl HttpServer::url(const QByteArray &path) const
 {
     return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
                     .arg(mode == tls::on ? QLatin1String("https") : QLatin1String("http"))
@@ -78,29 +78,29 @@ QUrl httpserver::url(const QByteArray &path) const
                     .arg(QLatin1String(path)));
 }
 
-void httpserver::trustloopback()
+void HttpServer::trustLoopBack()
 {
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.addCaCertificate(QSslCertificate(supportfile("loopbackcert.pem")));
+    configuration.addCaCertificate(QSslCertificate(supportFile("loopbackcert.pem")));
     QSslConfiguration::setDefaultConfiguration(configuration);
 }
 
-std::vector<QByteArray> httpserver::requests() const
+std::vector<QByteArray> HttpServer::requests() const
 {
     std::lock_guard guard(lock);
     return received;
 }
 
-QByteArray httpserver::reply(int status, const QByteArray &body, const QByteArray &headers)
+QByteArray HttpServer::reply(int status, const QByteArray &body, const QByteArray &headers)
 {
     return "HTTP/1.1 " + QByteArray::number(status) +
            " Status\r\nContent-Length: " + QByteArray::number(body.size()) +
            "\r\nConnection: close\r\n" + headers + "\r\n" + body;
 }
 
-void httpserver::serve()
+void HttpServer::serve()
 {
-    std::unique_ptr<QTcpServer> listener(mode == tls::on ? new tlsserver : new QTcpServer);
+    std::unique_ptr<QTcpServer> listener(mode == tls::on ? new TlsServer : new QTcpServer);
     QTcpServer &server = *listener;
     server.listen(QHostAddress::LocalHost);
     port = server.serverPort();
@@ -121,8 +121,8 @@ void httpserver::serve()
             if (const auto found = scripts.find(path); found != scripts.end())
                 answer = found->second;
         }
-        if (answer.pausems > 0)
-            sendslowly(*socket, answer.response, answer.pausems);
+        if (answer.pauseMs > 0)
+            sendSlowly(*socket, answer.response, answer.pauseMs);
         else
             socket->write(answer.response);
         // A large response takes many writes; stop when the client stops taking it.

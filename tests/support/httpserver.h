@@ -6,7 +6,7 @@
 // marked to hang is sent and then the connection stays open, sending nothing more; one given a
 // pause sends its headers and then its body a byte at a time with a pause between, until the
 // client gives up. A server made with tls::on speaks HTTPS with a self-signed certificate for
-// 127.0.0.1 (trustloopback() makes this process trust it).
+// 127.0.0.1 (trustLoopBack() makes this process trust it).
 
 #include <QByteArray>
 #include <QUrl>
@@ -20,15 +20,15 @@ class QTcpSocket;
 
 namespace testsupport {
 
-class httpserver
+class HttpServer
 {
 public:
     enum class tls { off, on };
-    explicit httpserver(tls mode = tls::off);
-    ~httpserver();
+    explicit HttpServer(tls mode = tls::off);
+    ~HttpServer();
 
     void respond(const QByteArray &path, const QByteArray &response, bool hang = false,
-                 int pausems = 0);
+                 int pauseMs = 0);
     QUrl url(const QByteArray &path) const;
     std::vector<QByteArray> requests() const;
 
@@ -36,17 +36,17 @@ public:
     static QByteArray reply(int status, const QByteArray &body,
                             const QByteArray &headers = QByteArray());
     // Adds the loopback certificate to the authorities every later connection trusts.
-    static void trustloopback();
+    static void trustLoopBack();
 
 private:
     void serve();
-    void sendslowly(QTcpSocket &socket, const QByteArray &response, int pausems);
+    void sendSlowly(QTcpSocket &socket, const QByteArray &response, int pauseMs);
 
     struct script
     {
         QByteArray response;
         bool hang = false;
-        int pausems = 0;
+        int pauseMs = 0;
     };
     std::map<QByteArray, script> scripts;
     std::vector<QByteArray> received;

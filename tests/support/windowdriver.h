@@ -13,7 +13,7 @@
 namespace testsupport {
 
 // The top-level window of that object name, or null while it was never made.
-inline QWidget *topwindow(const QString &name)
+inline QWidget *topWindow(const QString &name)
 {
     for (QWidget *each : QApplication::topLevelWidgets()) {
         if (each->objectName() == name)

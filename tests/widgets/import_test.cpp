@@ -21,17 +21,17 @@ namespace {
 
 struct program
 {
-    explicit program(fakeservices &fakes) : fakes(fakes), window(fakes)
+    explicit program(FakeServices &fakes) : fakes(fakes), window(fakes)
     {
-        fakes.write("XML/gre.xml", flatxml({{"w0", "m0", "u0"}, {"w1", "m1", "u1"}}));
+        fakes.write("XML/gre.xml", flatXml({{"w0", "m0", "u0"}, {"w1", "m1", "u1"}}));
         window.start();
     }
     // File › Import Word List on a file; the dialog, once it shows.
     QWidget *importing(const QString &file)
     {
-        fakes.dialogs.expectopenname(fakes.path(file));
+        fakes.dialogs.expectOpenName(fakes.path(file));
         click(&window, QStringLiteral("mnuImportWords"));
-        QWidget *dialog = topwindow(QStringLiteral("FormImport"));
+        QWidget *dialog = topWindow(QStringLiteral("FormImport"));
         return dialog && dialog->isVisible() ? dialog : nullptr;
     }
     // The words Next shows, once round the list.
@@ -53,7 +53,7 @@ struct program
         click(dialog, QStringLiteral("importButton"));
     }
 
-    fakeservices &fakes;
+    FakeServices &fakes;
     FormMain window;
 };
 
@@ -61,7 +61,7 @@ struct program
 
 TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
 {
-    fakeservices fakes;
+    FakeServices fakes;
     program vocabrix(fakes);
     fakes.write("list.csv", "Term,Definition,Example\r\nabate,\"to lessen, reduce\",\"It abated.\n"
                             "Then it stopped.\"\r\nzeal,eagerness,\r\n");
@@ -86,7 +86,7 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
 
     // Out and in again: the same words, every one asked, the heading still once.
     const QStringList imported = words.words();
-    fakes.dialogs.expectsavename(fakes.path("out.csv"));
+    fakes.dialogs.expectSaveName(fakes.path("out.csv"));
     click(&vocabrix.window, QStringLiteral("mnuExportWords"));
     const auto exported = importer::readCsvFile(fakes.path("out.csv"));
     EXPECT_EQ(
@@ -96,7 +96,7 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     ASSERT_TRUE(dialog);
     vocabrix.confirm(dialog, QStringLiteral("again"));
     EXPECT_EQ(words.words(), imported);
-    fakes.dialogs.expectsavename(fakes.path("again.csv"));
+    fakes.dialogs.expectSaveName(fakes.path("again.csv"));
     click(&vocabrix.window, QStringLiteral("mnuExportWords"));
     EXPECT_EQ(fakes.read("again.csv"), fakes.read("out.csv"));
 
@@ -105,19 +105,19 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     fakes.write("other.tsv", "x\ty\r\n");
     dialog = vocabrix.importing(QStringLiteral("other.tsv"));
     ASSERT_TRUE(dialog);
-    fakes.dialogs.expectstart("A dictionary named mine.xml exists already", platform::answer::no);
+    fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::answer::no);
     vocabrix.confirm(dialog, QStringLiteral("mine"));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(fakes.read("XML/mine.xml"), written);
-    fakes.dialogs.expectstart("A dictionary named mine.xml exists already", platform::answer::yes);
+    fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::answer::yes);
     click(dialog, QStringLiteral("importButton"));
     EXPECT_EQ(vocabrix.window.dictionary().word(1), "x");
 }
 
 TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
 {
-    using namespace testpackages;
-    fakeservices fakes;
+    using namespace testPackages;
+    FakeServices fakes;
     program vocabrix(fakes);
     const QChar separator(0x1f);
     fakes.write(
@@ -137,7 +137,7 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
         EXPECT_EQ(control<QLineEdit>(dialog, "dictionaryNameBox")->text(),
                   consent ? "deck 2" : "deck");
         if (QFile::exists(fakes.path("XML/deck.xml")))
-            fakes.dialogs.expectstart("A dictionary named deck.xml", platform::answer::yes);
+            fakes.dialogs.expectStart("A dictionary named deck.xml", platform::answer::yes);
         vocabrix.confirm(dialog, QStringLiteral("deck"));
         EXPECT_EQ(vocabrix.window.dictionary().count(), 3);
         EXPECT_EQ(vocabrix.window.progressStore().reviewCount(), reviews);
@@ -150,21 +150,21 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
 
 TEST(Import, ABadFileIsToldAndNothingIsWritten)
 {
-    fakeservices fakes;
+    FakeServices fakes;
     program vocabrix(fakes);
     fakes.write("broken.apkg", "PK\x03\x04 cut short");
     fakes.write("binary.csv", QByteArray("\x00\x01\x02\x03word", 8));
-    fakes.dialogs.expectstart("The file is not a complete zip archive");
+    fakes.dialogs.expectStart("The file is not a complete zip archive");
     EXPECT_FALSE(vocabrix.importing(QStringLiteral("broken.apkg")));
-    fakes.dialogs.expectstart("The file is not a text file");
+    fakes.dialogs.expectStart("The file is not a text file");
     EXPECT_FALSE(vocabrix.importing(QStringLiteral("binary.csv")));
     EXPECT_EQ(fakes.files.writes, 0);
 }
 
 TEST(Import, QuizletKvtmlAndNewAnkiGiveTheirEntries)
 {
-    using namespace testpackages;
-    fakeservices fakes;
+    using namespace testPackages;
+    FakeServices fakes;
     program vocabrix(fakes);
     const QString f = fakes.path(""), fields = "zeal\x1f<i>eagerness</i>";
     const QByteArray v18 = collection(f, Schema::v18, {{5, {"Word", "Meaning"}}}, {{1, 5, fields}});
@@ -191,7 +191,7 @@ TEST(Import, QuizletKvtmlAndNewAnkiGiveTheirEntries)
 
 TEST(Import, AOneLanguageKdeListBringsItsDefinitionsAndNoListComesWithoutMeanings)
 {
-    fakeservices fakes;
+    FakeServices fakes;
     program vocabrix(fakes);
     // As Parley saves a list in one language: each definition in the comment.
     fakes.write("gre.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>

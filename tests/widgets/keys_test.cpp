@@ -25,7 +25,7 @@ namespace {
 // The access keys of a window as Qt registers them, for the controls it shows: each button's
 // shortcut, the mnemonic of each label with a buddy, of each checkable group box, of each tab and
 // of each title of the menu bar.
-QMultiMap<QKeySequence, QString> accesskeys(QWidget *window)
+QMultiMap<QKeySequence, QString> accessKeys(QWidget *window)
 {
     QMultiMap<QKeySequence, QString> keys;
     const auto add = [&](const QKeySequence &key, const QObject *owner, const QString &caption) {
@@ -70,7 +70,7 @@ QStringList clashes(QWidget *window)
                              .arg(where, key.toString(), QStringList(keys.values(key)).join(", "));
         }
     };
-    collect(accesskeys(window), window->objectName());
+    collect(accessKeys(window), window->objectName());
     QList<const QMenu *> menus;
     for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
         if (bar->window() != window)
@@ -102,7 +102,7 @@ protected:
         for (int i = 0; i < 8; ++i)
             words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i),
                              QStringLiteral("They w%1ed.").arg(i)});
-        fakes.write("XML/gre.xml", flatxml(words));
+        fakes.write("XML/gre.xml", flatXml(words));
         fakes.write("list.csv", "word,meaning\r\nabate,to lessen\r\nzeal,eagerness\r\n");
         const QDir pages(QStringLiteral(VOCABRIX_SOURCE_DATA "/help"));
         QDir().mkpath(fakes.path("help"));
@@ -134,11 +134,11 @@ protected:
         if (name == "FormList")
             fakes.dialogs.expect("Word List Created");
         if (name == "FormEdit")
-            fakes.dialogs.expectstart("WARNING: Be careful");
+            fakes.dialogs.expectStart("WARNING: Be careful");
         if (name == "FormImport")
-            fakes.dialogs.expectopenname(fakes.path("list.csv"));
+            fakes.dialogs.expectOpenName(fakes.path("list.csv"));
         click(&window, QLatin1String(from.value(name)));
-        QWidget *shown = topwindow(name);
+        QWidget *shown = topWindow(name);
         EXPECT_TRUE(shown && shown->isVisible()) << name.toStdString();
         return shown;
     }
@@ -146,7 +146,7 @@ protected:
     const QStringList secondary{"FormOptions", "FormProgress", "FormStudy",   "FormFlash",
                                 "FormMemory",  "FormList",     "FormResults", "FormEdit",
                                 "FormSelect",  "FormHelp",     "FormAbout",   "FormImport"};
-    fakeservices fakes;
+    FakeServices fakes;
     FormMain window{fakes};
 };
 
@@ -164,10 +164,10 @@ TEST_F(keys, NoTwoAccessKeysOfAWindowShareALetter)
             EXPECT_EQ(clashes(shown), QStringList()) << "after the answer";
         }
         if (name == "FormProgress") {
-            EXPECT_GE(accesskeys(shown).size(), 2) << "Close and Study this word";
+            EXPECT_GE(accessKeys(shown).size(), 2) << "Close and Study this word";
         }
     }
-    EXPECT_GE(accesskeys(&window).size(), 17) << "every button and menu has one";
+    EXPECT_GE(accessKeys(&window).size(), 17) << "every button and menu has one";
 }
 
 TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)
@@ -187,7 +187,7 @@ TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)
     }
     press(Qt::Key_O, Qt::AltModifier); // View Log
     EXPECT_TRUE(QTest::qWaitFor([] {
-        QWidget *results = topwindow("FormResults");
+        QWidget *results = topWindow("FormResults");
         return results && results->isVisible();
     }));
     activate(&window);
@@ -211,7 +211,7 @@ TEST_F(keys, EscLeavesEachSecondaryWindowAsItsCancelDoes)
     // Cancel keeps the answer log and the saved options; it clears the editor's text.
     EXPECT_EQ(window.answerLog().entries().size(), 1);
     EXPECT_FALSE(fakes.read("settings/study.txt").contains("exam_date="));
-    EXPECT_EQ(control<QPlainTextEdit>(topwindow("FormEdit"), "Text1")->toPlainText(), "");
+    EXPECT_EQ(control<QPlainTextEdit>(topWindow("FormEdit"), "Text1")->toPlainText(), "");
     EXPECT_TRUE(window.isVisible()) << "Esc never closes the main window";
 }
 
@@ -220,7 +220,7 @@ TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFront)
     const auto f1 = [&](QWidget *front) {
         activate(front);
         press(Qt::Key_F1);
-        auto *help = topwindow("FormHelp");
+        auto *help = topWindow("FormHelp");
         EXPECT_TRUE(help && help->isVisible());
         const QUrl page = help ? control<QTextBrowser>(help, "browser")->source() : QUrl();
         QString shown = page.fileName();
@@ -250,7 +250,7 @@ TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFront)
     }
     press(Qt::Key_Escape); // the import dialog, which is modal
     // In the help itself the page stays; a page that is gone gives the contents.
-    EXPECT_EQ(f1(topwindow("FormHelp")), "study.html#import");
+    EXPECT_EQ(f1(topWindow("FormHelp")), "study.html#import");
     QFile::remove(fakes.path("help/main.html"));
     EXPECT_EQ(f1(&window), "index.html");
 }

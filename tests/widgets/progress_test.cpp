@@ -17,9 +17,9 @@ const std::vector<entry> sample{{"w0", "m0", "u0"}, {"w1", "m1", "u1"}, {"w2", "
 
 struct program
 {
-    explicit program(fakeservices &fakes) : fakes(fakes)
+    explicit program(FakeServices &fakes) : fakes(fakes)
     {
-        fakes.write("XML/gre.xml", flatxml(sample));
+        fakes.write("XML/gre.xml", flatXml(sample));
         start();
     }
     void start()
@@ -36,7 +36,7 @@ struct program
     }
     learning::ProgressStore &store() { return window->progressStore(); }
 
-    fakeservices &fakes;
+    FakeServices &fakes;
     std::unique_ptr<FormMain> window;
 };
 
@@ -44,7 +44,7 @@ struct program
 
 TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindow)
 {
-    fakeservices fakes;
+    FakeServices fakes;
     program vocabrix(fakes);
     const QString first = vocabrix.window->reviewSession().word();
     vocabrix.answer(0, 3);
@@ -70,19 +70,19 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindow)
 
 TEST(Progress, ExportedProgressGivesAnotherFolderTheSameScheduleOnce)
 {
-    fakeservices fakes, elsewhere;
+    FakeServices fakes, elsewhere;
     program vocabrix(fakes), other(elsewhere);
     for (int i = 0; i < 4; ++i) {
         vocabrix.answer(i % 2);
         click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
     }
     const QString file = elsewhere.path("progress.csv");
-    fakes.dialogs.expectsavename(file);
+    fakes.dialogs.expectSaveName(file);
     click(vocabrix.window.get(), QStringLiteral("mnuExportProgress"));
 
     for (const char *added : {"4", "0"}) {
-        elsewhere.dialogs.expectopenname(file);
-        elsewhere.dialogs.expectstart(
+        elsewhere.dialogs.expectOpenName(file);
+        elsewhere.dialogs.expectStart(
             QStringLiteral("Answers added to your progress: %1.").arg(QLatin1String(added)));
         click(other.window.get(), QStringLiteral("mnuImportProgress"));
     }
@@ -91,11 +91,11 @@ TEST(Progress, ExportedProgressGivesAnotherFolderTheSameScheduleOnce)
 
 TEST(Progress, ADamagedFileCostsOneMessageAndTheQuizGoesOn)
 {
-    fakeservices fakes;
+    FakeServices fakes;
     QDir(fakes.path(".")).mkpath("progress");
     fakes.write("progress/progress.sqlite", QByteArray(4096, 'x'));
     program vocabrix(fakes);
-    fakes.dialogs.expectstart(QStringLiteral("The progress file was damaged."));
+    fakes.dialogs.expectStart(QStringLiteral("The progress file was damaged."));
     vocabrix.answer(0);
     click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
     vocabrix.answer(0);

@@ -16,8 +16,8 @@ using namespace testsupport;
 
 TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
 {
-    fakeservices fakes;
-    fakes.write("XML/gre.xml", flatxml({{"Abate", "m0", "u0"},
+    FakeServices fakes;
+    fakes.write("XML/gre.xml", flatXml({{"Abate", "m0", "u0"},
                                         {"belie", "m1", "u1"},
                                         {"cogent", "m2", "u2"},
                                         {"dearth", "m3", "u3"},
@@ -30,7 +30,7 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
         click(&window, QStringLiteral("Command2(1)"));
     }
     click(&window, QStringLiteral("mnuProgress"));
-    auto *form = qobject_cast<FormProgress *>(topwindow(QStringLiteral("FormProgress")));
+    auto *form = qobject_cast<FormProgress *>(topWindow(QStringLiteral("FormProgress")));
     ASSERT_TRUE(form && form->isVisible());
 
     click(form, QStringLiteral("stateChartShowValues"));
@@ -53,12 +53,12 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
     EXPECT_TRUE(window.dictionary().words().contains(word)); // the list's spelling, not the key
 
     const QString picture = fakes.root.filePath(QStringLiteral("forecast.png"));
-    fakes.dialogs.expectsavename(picture);
+    fakes.dialogs.expectSaveName(picture);
     click(form, QStringLiteral("forecastChartSave"));
     EXPECT_FALSE(QImage(picture).isNull());
     fakes.files.fault.fails = true;
-    fakes.dialogs.expectsavename(picture);
-    fakes.dialogs.expectstart(QStringLiteral("Cannot write"));
+    fakes.dialogs.expectSaveName(picture);
+    fakes.dialogs.expectStart(QStringLiteral("Cannot write"));
     click(form, QStringLiteral("forecastChartSave"));
     EXPECT_FALSE(QImage(picture).isNull()); // the old picture is whole
 }

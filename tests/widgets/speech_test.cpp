@@ -13,16 +13,16 @@
 #include <QToolButton>
 
 using namespace testsupport;
-using said = fakespeaker::utterance;
+using said = FakeSpeaker::utterance;
 
 TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
 {
-    fakeservices fakes;
+    FakeServices fakes;
     std::vector<entry> words{{"about", "the list", ""}};
     for (const char *word : {"laconic", "abate", "zeal"})
         words.push_back({word, QStringLiteral("(adj.) %1 meaning").arg(word),
                          QStringLiteral("A %1 remark.").arg(word)});
-    fakes.write("XML/gre.xml", flatxml(words));
+    fakes.write("XML/gre.xml", flatXml(words));
     fakes.write("XML/gre.ipa.tsv", "# IPA\r\nlaconic\t/ləˈkɒnɪk/\r\n");
     fakes.phonetics.known.insert("zeal", "/ziːl/");
     FormMain window(fakes);
@@ -30,7 +30,7 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
     EXPECT_EQ(fakes.speaker.prepared, 0) << "nothing of speech at start-up";
 
     click(&window, "mnuOptions");
-    QWidget *options = topwindow("FormOptions");
+    QWidget *options = topWindow("FormOptions");
     click(options, "speakAutomatically");
     auto *voices = control<QComboBox>(options, "voiceChoice");
     voices->setCurrentIndex(voices->findText("English (Scotland)"));
@@ -40,7 +40,7 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
               "speak_automatically=yes\r\nvoice=English (Scotland)\r\nrate=5\r\n");
 
     click(&window, "mnuStudy");
-    auto *study = qobject_cast<FormStudy *>(topwindow("FormStudy"));
+    auto *study = qobject_cast<FormStudy *>(topWindow("FormStudy"));
     study->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(study));
     const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {

@@ -18,16 +18,16 @@ using learning::Rating;
 
 TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
 {
-    fakeservices fakes;
+    FakeServices fakes;
     std::vector<entry> words;
     for (int i = 0; i < 9; ++i)
         words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i),
                          QStringLiteral("They w%1ed.").arg(i)});
-    fakes.write("XML/gre.xml", flatxml(words));
+    fakes.write("XML/gre.xml", flatXml(words));
     FormMain window(fakes);
     window.start();
     click(&window, "mnuOptions");
-    QWidget *options = topwindow("FormOptions");
+    QWidget *options = topWindow("FormOptions");
     click(options, "examBox");
     control<QDateEdit>(options, "examDate")->setDate(fakes.clock.time.date().addDays(12));
     click(options, "Command2(1)"); // no font or colour changed: no question about them
@@ -36,7 +36,7 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
-    auto *study = qobject_cast<FormStudy *>(topwindow("FormStudy"));
+    auto *study = qobject_cast<FormStudy *>(topWindow("FormStudy"));
     ASSERT_TRUE(study);
     study->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(study));
@@ -88,11 +88,11 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
 
 TEST(StudyWindow, AListWithoutWordsSaysSo)
 {
-    fakeservices fakes;
-    fakes.write("XML/gre.xml", flatxml({{"About this list", "(n.) what it holds", ""}}));
+    FakeServices fakes;
+    fakes.write("XML/gre.xml", flatXml({{"About this list", "(n.) what it holds", ""}}));
     FormMain window(fakes);
     window.start();
     click(&window, "mnuStudy");
-    EXPECT_EQ(control<QLabel>(topwindow("FormStudy"), "summaryLabel")->text(),
+    EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "summaryLabel")->text(),
               "This dictionary has no words to study.");
 }

@@ -29,21 +29,21 @@ using platform::answer;
 
 namespace {
 
-const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
-const QString savequestion = QStringLiteral("Do you want to Save ? ");
+const QString loadFailure = QStringLiteral(" There was an error in loading the XML dictionary");
+const QString saveQuestion = QStringLiteral("Do you want to Save ? ");
 const std::vector<entry> sample{{"w0", "m0", "u0"}, {"w1", "m1", "(b)u1(b)"}, {"w2", "m2", "u2"},
                                 {"w3", "m3", "u3"}, {"w4", "m4", "u4"},       {"w5", "m5", "u5"}};
 
 class windows : public ::testing::Test
 {
 protected:
-    static float at(int p) { return fakerandom::forposition(p, int(sample.size())); }
+    static float at(int p) { return FakeRandom::forPosition(p, int(sample.size())); }
     static QString text(const QObject &in, const QString &name)
     {
         return control<QObject>(&in, name)->property("text").toString();
     }
 
-    windows() { fakes.write("XML/gre.xml", flatxml(sample)); }
+    windows() { fakes.write("XML/gre.xml", flatXml(sample)); }
     // Starts at a position, the other four choices drawn from positions 2 to 5.
     void start(int position = 1)
     {
@@ -65,7 +65,7 @@ protected:
         return result;
     }
     // Each answer button stands beside the number of the slot the quiz gives its choice.
-    void expectlayoutshown()
+    void expectLayoutShown()
     {
         for (int i = 0; i < 5; ++i) {
             const int slot = window.reviewSession().slotOf(i);
@@ -78,12 +78,12 @@ protected:
     QWidget *opened(const char *button, const char *name)
     {
         click(&window, QLatin1String(button));
-        QWidget *shown = topwindow(name);
+        QWidget *shown = topWindow(name);
         EXPECT_TRUE(shown && shown->isVisible()) << name;
         return shown;
     }
 
-    fakeservices fakes;
+    FakeServices fakes;
     FormMain window{fakes};
 };
 
@@ -92,7 +92,7 @@ TEST_F(windows, TheCardShowsTheWordItsChoicesAndTheirSlotsAndMoves)
     start(1);
     EXPECT_EQ(text(window, "Text1"), "w1");
     EXPECT_EQ(captions(window), QStringList({"m1", "m2", "m3", "m4", "m5"}));
-    expectlayoutshown();
+    expectLayoutShown();
     EXPECT_EQ(description()->toPlainText(), "(b)u1(b)") << "the first card shows what is stored";
     // Next, Previous, Previous (wrapping past position 1), Next (wrapping), Flash to 3.
     for (const auto &[index, position] :
@@ -101,7 +101,7 @@ TEST_F(windows, TheCardShowsTheWordItsChoicesAndTheirSlotsAndMoves)
         ASSERT_EQ(window.reviewSession().currentPosition(), position) << index;
         EXPECT_EQ(text(window, "Text1"), sample[position].word);
         EXPECT_EQ(captions(window)[0], sample[position].meaning);
-        expectlayoutshown();
+        expectLayoutShown();
         EXPECT_EQ(description()->font().bold(), position == 1);
     }
 }
@@ -192,15 +192,15 @@ TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
         QTest::keyClicks(description(), style);
         description()->selectAll();
         click(&window, "Toolbar1." + style);
-        fakes.dialogs.expect(savequestion, answer::yes);
+        fakes.dialogs.expect(saveQuestion, answer::yes);
         click(&window, "Command7");
         expected[2].usage = style == "Bold" ? "(b)Bold(b)" : "(I)Italic(I)";
-        EXPECT_EQ(fakes.read("XML/gre.xml"), flatxml(expected));
+        EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml(expected));
     }
     const QByteArray before = fakes.read("XML/gre.xml");
     fakes.files.fault.fails = true;
-    fakes.dialogs.expect(savequestion, answer::yes);
-    fakes.dialogs.expectstart("The description could not be saved; the dictionary file is "
+    fakes.dialogs.expect(saveQuestion, answer::yes);
+    fakes.dialogs.expectStart("The description could not be saved; the dictionary file is "
                               "unchanged. Cannot write ");
     click(&window, "Command7");
     EXPECT_EQ(fakes.read("XML/gre.xml"), before);
@@ -209,7 +209,7 @@ TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
     click(&window, "Command4");
     EXPECT_TRUE(description()->isVisible());
 
-    fakes.write("XML/gre.xml", flatxml({{"only", "m", "u"}}));
+    fakes.write("XML/gre.xml", flatXml({{"only", "m", "u"}}));
     FormMain single(fakes);
     single.start();
     fakes.dialogs.expect("The word on show is not an entry of the dictionary, so its "
@@ -221,7 +221,7 @@ TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
 TEST_F(windows, AMissingDictionaryOpensAnEmptyCardWithOneMessage)
 {
     QFile::remove(fakes.path("XML/gre.xml"));
-    fakes.dialogs.expect(loadfailure);
+    fakes.dialogs.expect(loadFailure);
     window.start();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(text(window, "Text1") + captions(window).join(""), "");
@@ -233,13 +233,13 @@ TEST_F(windows, AMissingDictionaryOpensAnEmptyCardWithOneMessage)
 TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
 {
     start(1);
-    httpserver server;
-    const QByteArray before = fakes.read("XML/gre.xml"), fresh = flatxml({{"new", "m", "u"}});
-    server.respond("/good", httpserver::reply(200, fresh));
-    server.respond("/missing", httpserver::reply(404, fresh));
+    HttpServer server;
+    const QByteArray before = fakes.read("XML/gre.xml"), fresh = flatXml({{"new", "m", "u"}});
+    server.respond("/good", HttpServer::reply(200, fresh));
+    server.respond("/missing", HttpServer::reply(404, fresh));
     auto *bar = control<QProgressBar>(&window, "ProgressBar1");
     std::vector<int> seen; // the progress at each message, 0 when hidden
-    fakes.dialogs.onshow = [&](auto &) { seen.push_back(bar->isVisible() * bar->value()); };
+    fakes.dialogs.onShow = [&](auto &) { seen.push_back(bar->isVisible() * bar->value()); };
     for (const auto &[path, fails, replaced] : std::vector<std::tuple<const char *, bool, bool>>{
              {"/missing", false, false}, {"/good", true, false}, {"/good", false, true}}) {
         seen.clear();
@@ -261,21 +261,21 @@ TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
     click(&window, "Command1(0)");
     click(&window, "Command1(1)");
     QWidget *log = opened("Command3", "FormResults");
-    fakes.dialogs.expectsavename(fakes.path("Logs/mine"));
+    fakes.dialogs.expectSaveName(fakes.path("Logs/mine"));
     fakes.dialogs.expect("Log File Saved !");
-    fakes.dialogs.expectcolor(std::nullopt);
+    fakes.dialogs.expectColor(std::nullopt);
     click(log, "Command2(1)");
-    EXPECT_EQ(fakes.dialogs.saverequests.at(0).filename, "12-04-2026 04 41  PM");
+    EXPECT_EQ(fakes.dialogs.saveRequests.at(0).filename, "12-04-2026 04 41  PM");
     const QByteArray saved =
-        (datetimeline(fakes.clock.time) + "\r\n CORRECT :m1:w1\r\n INCORRECT :m2:w1\r\n\r\n")
+        (dateTimeLine(fakes.clock.time) + "\r\n CORRECT :m1:w1\r\n INCORRECT :m2:w1\r\n\r\n")
             .toUtf8();
     EXPECT_EQ(fakes.read("Logs/mine.txt"), saved);
     // A cancelled picker, a blank name and a failed write leave the file as it was.
-    fakes.dialogs.expectsavename(QString());
-    fakes.dialogs.expectsavename("   ");
+    fakes.dialogs.expectSaveName(QString());
+    fakes.dialogs.expectSaveName("   ");
     fakes.dialogs.expect("Please enter a valid filename");
-    fakes.dialogs.expectsavename(fakes.path("Logs/mine.txt"));
-    fakes.dialogs.expectstart("The log could not be saved. Cannot write ");
+    fakes.dialogs.expectSaveName(fakes.path("Logs/mine.txt"));
+    fakes.dialogs.expectStart("The log could not be saved. Cannot write ");
     fakes.files.fault.fails = true;
     for (int i = 0; i < 3; ++i)
         click(log, "Command2(1)");
@@ -308,9 +308,9 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
         {"G", {}}, {{}, Qt::white},       {"H", {}},       {{}, Qt::blue}};
     for (size_t i = 0; i < picks.size(); ++i) {
         if (picks[i].first.isEmpty())
-            fakes.dialogs.expectcolor(picks[i].second);
+            fakes.dialogs.expectColor(picks[i].second);
         else
-            fakes.dialogs.expectfont(platform::fontchoice{picks[i].first, 10.0 + i});
+            fakes.dialogs.expectFont(platform::FontChoice{picks[i].first, 10.0 + i});
         click(options, QStringLiteral("Command1(%1)").arg(i));
     }
     EXPECT_EQ(text(*options, "preview(1)"), "F, 13 pt");
@@ -320,9 +320,9 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
     const QString question = QStringLiteral("Update Color and Font Settings ?");
     fakes.dialogs.expect(question, answer::cancel);
     fakes.dialogs.expect(question, answer::ok);
-    fakes.dialogs.expectstart("The settings could not be saved. Cannot write ");
+    fakes.dialogs.expectStart("The settings could not be saved. Cannot write ");
     fakes.dialogs.expect(question, answer::ok);
-    fakes.dialogs.expectstart("Settings have been saved , They will be loaded");
+    fakes.dialogs.expectStart("Settings have been saved , They will be loaded");
     for (bool fails : {false, true, false}) {
         fakes.files.fault.fails = fails;
         click(options, "Command2(1)");
@@ -334,7 +334,7 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
               "197121\r\nE\r\n10\r\n0\r\nF\r\n13\r\n16777215\r\nG\r\n14\r\n16711680\r\nH\r\n16");
     EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "F");
 
-    fakes.dialogs.expectfont(platform::fontchoice{"G", 9});
+    fakes.dialogs.expectFont(platform::FontChoice{"G", 9});
     click(options, "Command1(3)");
     click(options, "Command2(0)");
     EXPECT_FALSE(options->isVisible());
@@ -343,15 +343,15 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
 
 TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
 {
-    fakes.write("XML/mine.xml", flatxml({{"a", "ma", "ua"}, {"b", "mb", "ub"}}));
+    fakes.write("XML/mine.xml", flatXml({{"a", "ma", "ua"}, {"b", "mb", "ub"}}));
     fakes.write("XML/empty.xml", "<GRE></GRE>");
     QDir(fakes.path("")).mkpath("elsewhere");
-    fakes.write("elsewhere/mine.xml", flatxml({{"x", "m", "u"}, {"y", "m", "u"}}));
+    fakes.write("elsewhere/mine.xml", flatXml({{"x", "m", "u"}, {"y", "m", "u"}}));
     start();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-    QWidget *select = topwindow("FormSelect");
+    QWidget *select = topWindow("FormSelect");
     auto *folders = control<QListWidget>(select, "Dir1");
     auto *files = control<QListWidget>(select, "File1");
     ASSERT_EQ(files->count(), 1);
@@ -365,7 +365,7 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
         files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
     };
     take("XML", "empty.xml");
-    fakes.dialogs.expect(loadfailure);
+    fakes.dialogs.expect(loadFailure);
     click(select, "Command1");
     EXPECT_TRUE(select->isVisible());
     EXPECT_EQ(files->count(), 3);
@@ -379,7 +379,7 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
     take("XML", "gre.xml");
     select->close();
     EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml");
-    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
+    fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
     EXPECT_EQ(
         control<QPlainTextEdit>(opened("mnueditxml", "FormEdit"), "Text1")->toPlainText().toUtf8(),
         fakes.read("XML/mine.xml").replace("\r\n", "\n"));
@@ -388,7 +388,7 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
 TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
 {
     start();
-    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
+    fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
     QWidget *editor = opened("mnueditxml", "FormEdit");
     auto *text = control<QPlainTextEdit>(editor, "Text1");
     const QByteArray before = fakes.read("XML/gre.xml");
@@ -409,7 +409,7 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
         EXPECT_EQ(text->toPlainText(), typed);
         EXPECT_EQ(fakes.read("XML/gre.xml") == before, reply != answer::ok || !problem.isEmpty());
     }
-    EXPECT_EQ(fakes.read("XML/gre.xml"), flatxml({{"x &amp; y", "m", "u"}}).chopped(2));
+    EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml({{"x &amp; y", "m", "u"}}).chopped(2));
     click(editor, "Command1");
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(text->toPlainText(), "");
@@ -418,7 +418,7 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
 TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesInto)
 {
     start(3);
-    fakes.dialogs.expectstart("WARNING: Be careful not to CORRUPT the XML file");
+    fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
     QWidget *editor = opened("mnueditxml", "FormEdit");
     auto *xml = control<QPlainTextEdit>(editor, "Text1");
     // A new word before the one on show, whose meaning is corrected.
@@ -431,7 +431,7 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
         fakes.files.fault.fails = fails;
         fakes.dialogs.expect("Update XML File ?", answer::ok);
         if (fails)
-            fakes.dialogs.expectstart("The dictionary could not be saved; the file is unchanged.");
+            fakes.dialogs.expectStart("The dictionary could not be saved; the file is unchanged.");
         else
             fakes.dialogs.expect("File Saved ");
         click(editor, "Command2");
@@ -445,18 +445,18 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
     click(&window, "Command6");
     description()->selectAll();
     QTest::keyClicks(description(), "Described");
-    fakes.dialogs.expect(savequestion, answer::yes);
+    fakes.dialogs.expect(saveQuestion, answer::yes);
     click(&window, "Command7");
     std::vector<entry> expected = sample;
     expected[3] = {"w3", "m3, corrected", "Described"};
     expected.insert(expected.begin() + 2, {"new", "fresh", "n"});
-    EXPECT_EQ(fakes.read("XML/gre.xml"), flatxml(expected));
+    EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml(expected));
 }
 
 TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
 {
     start();
-    fakes.dialogs.expectstart("The help cannot be shown: the file ");
+    fakes.dialogs.expectStart("The help cannot be shown: the file ");
     click(&window, "mnucontents");
     QDir(fakes.path("")).mkpath("help");
     fakes.write("help/index.html", "<ul class=\"contents\"><a href=\"start.html\">Start</a></ul>");
@@ -479,7 +479,7 @@ TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
     click(help, "back");
     EXPECT_EQ(page(), "start.html");
 
-    fakes.appinfo.current = {2, 3, 10};
+    fakes.appInfo.current = {2, 3, 10};
     QWidget *about = opened("mnuabout", "FormAbout");
     EXPECT_EQ(text(*about, "lblVersion"), "Version 2.3.10");
     EXPECT_TRUE(text(*about, "lblNotices").contains("GNU General Public"));
@@ -488,7 +488,7 @@ TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
 
     // A screen reader announces a window only when it has the role of one, and reads its title.
     fakes.dialogs.expect("Word List Created");
-    fakes.dialogs.expectstart("WARNING: Be careful");
+    fakes.dialogs.expectStart("WARNING: Be careful");
     for (const char *entry :
          {"mnuOptions", "mnuList", "mnuFlash", "mnumemory", "mnuabout", "mnuOpen", "mnueditxml"})
         click(&window, entry);

@@ -24,7 +24,7 @@ QPixmap rendered(int pixels)
         }
     }
     const QPixmap image =
-        renderedpixmap(QStringLiteral(":/icons/vocabrix-%1.argb").arg(source), source);
+        renderedPixmap(QStringLiteral(":/icons/vocabrix-%1.argb").arg(source), source);
     if (source == pixels || image.isNull())
         return image;
     return image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -32,7 +32,7 @@ QPixmap rendered(int pixels)
 
 } // namespace
 
-QPixmap renderedpixmap(const QString &resource, int side)
+QPixmap renderedPixmap(const QString &resource, int side)
 {
     QFile file(resource);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -44,14 +44,14 @@ QPixmap renderedpixmap(const QString &resource, int side)
     return QPixmap::fromImage(borrowed.copy());
 }
 
-QPixmap applicationpixmap(int size, qreal devicepixelratio)
+QPixmap applicationPixmap(int size, qreal devicepixelratio)
 {
     QPixmap image = rendered(qMax(1, qRound(size * devicepixelratio)));
     image.setDevicePixelRatio(devicepixelratio);
     return image;
 }
 
-QIcon applicationicon()
+QIcon applicationIcon()
 {
     // Window decorations and task bars use small sizes; the large ones would only slow the start.
     QIcon icon;

@@ -8,12 +8,12 @@ namespace platform {
 
 // The program's icon at the sizes window managers ask for, from pixels the build renders
 // from data/icons/vocabrix.svg.
-QIcon applicationicon();
+QIcon applicationIcon();
 // The icon at a size in device-independent pixels, sharp on high-DPI screens.
-QPixmap applicationpixmap(int size, qreal devicepixelratio);
+QPixmap applicationPixmap(int size, qreal devicepixelratio);
 
 // A square picture the build rendered to raw pixels (32-bit premultiplied ARGB) as a
 // resource, or a null pixmap when the resource is not that size.
-QPixmap renderedpixmap(const QString &resource, int side);
+QPixmap renderedPixmap(const QString &resource, int side);
 
 } // namespace platform

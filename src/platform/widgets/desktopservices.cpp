@@ -19,19 +19,19 @@ namespace platform {
 
 namespace {
 
-QWidget *dialogparent()
+QWidget *dialogParent()
 {
     return QApplication::activeWindow();
 }
 
-class qtdialogs : public dialogs
+class QtDialogs : public dialogs
 {
 public:
-    explicit qtdialogs(QString title) : title(std::move(title)) {}
+    explicit QtDialogs(QString title) : title(std::move(title)) {}
 
     answer message(const QString &text, icon kind, buttons set) override
     {
-        QMessageBox box(dialogparent());
+        QMessageBox box(dialogParent());
         box.setWindowTitle(title);
         box.setText(text);
         box.setIcon(toqt(kind));
@@ -39,7 +39,7 @@ public:
         case buttons::ok:
             box.setStandardButtons(QMessageBox::Ok);
             break;
-        case buttons::okcancel:
+        case buttons::okCancel:
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             break;
         case buttons::yesno:
@@ -58,38 +58,38 @@ public:
         }
     }
 
-    std::optional<fontchoice> pickfont(const fontchoice &start) override
+    std::optional<FontChoice> pickFont(const FontChoice &start) override
     {
         bool ok = false;
         QFont initial(start.name);
         if (start.size > 0)
             initial.setPointSizeF(start.size);
-        const QFont chosen = QFontDialog::getFont(&ok, initial, dialogparent(), QString(),
+        const QFont chosen = QFontDialog::getFont(&ok, initial, dialogParent(), QString(),
                                                   QFontDialog::ScalableFonts);
         if (!ok)
             return std::nullopt;
-        return fontchoice{chosen.family(), chosen.pointSizeF()};
+        return FontChoice{chosen.family(), chosen.pointSizeF()};
     }
 
-    std::optional<QColor> pickcolor(const QColor &start) override
+    std::optional<QColor> pickColor(const QColor &start) override
     {
-        const QColor chosen = QColorDialog::getColor(start, dialogparent());
+        const QColor chosen = QColorDialog::getColor(start, dialogParent());
         if (!chosen.isValid())
             return std::nullopt;
         return chosen;
     }
 
-    QString savefilename(const QString &title, const QString &filter, const QString &filename,
+    QString saveFileName(const QString &title, const QString &filter, const QString &filename,
                          const QString &folder) override
     {
-        return QFileDialog::getSaveFileName(dialogparent(), title, QDir(folder).filePath(filename),
+        return QFileDialog::getSaveFileName(dialogParent(), title, QDir(folder).filePath(filename),
                                             filter);
     }
 
-    QString openfilename(const QString &title, const QString &filter,
+    QString openFileName(const QString &title, const QString &filter,
                          const QString &folder) override
     {
-        return QFileDialog::getOpenFileName(dialogparent(), title, folder, filter);
+        return QFileDialog::getOpenFileName(dialogParent(), title, folder, filter);
     }
 
 private:
@@ -119,7 +119,7 @@ DesktopServices::DesktopServices()
     : launcherService(makeQtLauncher()), httpService(makeDeferredHttp()),
       clockService(makeQtClock()), randomService(makeQtRandom()), appInfoService(makeQtAppInfo()),
       filesService(makeQtFiles()),
-      dialogsService(std::make_unique<qtdialogs>(appInfoService->title())),
+      dialogsService(std::make_unique<QtDialogs>(appInfoService->title())),
       printerService(makeDeferredPrinter()), speakerService(makeDeferredSpeaker()),
       phoneticsService(makeEspeakPhonetics())
 {

@@ -27,7 +27,7 @@ private:
     std::unique_ptr<http> httpService;
     std::unique_ptr<clock> clockService;
     std::unique_ptr<random> randomService;
-    std::unique_ptr<appinfo> appInfoService;
+    std::unique_ptr<AppInfo> appInfoService;
     std::unique_ptr<files> filesService;
     std::unique_ptr<dialogs> dialogsService;
     std::unique_ptr<printer> printerService;
@@ -37,7 +37,7 @@ private:
 };
 
 // Paints the window's on-screen image, scaled to the page, onto a printer.
-bool paintwindowimage(QWidget *window, QPrinter &device);
+bool paintWindowImage(QWidget *window, QPrinter &device);
 
 // Printing on the default printer through Qt Print Support.
 std::unique_ptr<printer> makeQtPrinter();

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-void cancelonescape(QWidget *window, QAbstractButton *cancel)
+void cancelOnEscape(QWidget *window, QAbstractButton *cancel)
 {
     auto *key = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     key->setObjectName(QStringLiteral("escapekey"));

@@ -8,6 +8,6 @@ namespace platform {
 
 // Esc anywhere in a secondary window presses its cancel button, so that the key does what that
 // button does; a window without one is closed as by its close box.
-void cancelonescape(QWidget *window, QAbstractButton *cancel = nullptr);
+void cancelOnEscape(QWidget *window, QAbstractButton *cancel = nullptr);
 
 } // namespace platform

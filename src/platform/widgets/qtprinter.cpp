@@ -13,22 +13,22 @@ namespace platform {
 
 namespace {
 
-class qtprinter : public printer
+class QtPrinter : public printer
 {
 public:
-    bool printimage(QWidget *window) override
+    bool printImage(QWidget *window) override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull() || !window)
             return false;
         QPrinter device(info, QPrinter::HighResolution);
-        return paintwindowimage(window, device);
+        return paintWindowImage(window, device);
     }
 };
 
 } // namespace
 
-bool paintwindowimage(QWidget *window, QPrinter &device)
+bool paintWindowImage(QWidget *window, QPrinter &device)
 {
     const QPixmap image = window->grab();
     QPainter painter;
@@ -43,7 +43,7 @@ bool paintwindowimage(QWidget *window, QPrinter &device)
 
 std::unique_ptr<printer> makeQtPrinter()
 {
-    return std::make_unique<qtprinter>();
+    return std::make_unique<QtPrinter>();
 }
 
 } // namespace platform

@@ -8,14 +8,14 @@
 
 namespace platform {
 
-QStringList wraptext(const QString &text, const QFont &font, int width, int height)
+QStringList wrapText(const QString &text, const QFont &font, int width, int height)
 {
     QStringList lines;
     if (text.isEmpty() || width <= 0)
         return lines;
     const QFontMetrics metrics(font);
-    const int linespacing = metrics.lineSpacing();
-    const int fitting = std::max(1, (height + metrics.leading()) / std::max(1, linespacing));
+    const int lineSpacing = metrics.lineSpacing();
+    const int fitting = std::max(1, (height + metrics.leading()) / std::max(1, lineSpacing));
 
     QTextLayout layout(text, font);
     QTextOption option;
@@ -36,11 +36,11 @@ QStringList wraptext(const QString &text, const QFont &font, int width, int heig
     return lines;
 }
 
-fittedtext fittext(const QString &text, const QFont &font, int width, int height,
-                   double smallestfraction)
+FittedText fitText(const QString &text, const QFont &font, int width, int height,
+                   double smallestFraction)
 {
     const double size = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
-    const double smallest = std::max(6.0, size * smallestfraction);
+    const double smallest = std::max(6.0, size * smallestFraction);
     // The candidates go down from the font's size in half points. Most texts fit at the first;
     // for the others the largest that fits is found by halving, as each size tried is a font
     // looked up and a layout made.
@@ -49,7 +49,7 @@ fittedtext fittext(const QString &text, const QFont &font, int width, int height
         QFont trial = font;
         trial.setPointSizeF(size - 0.5 * candidate);
         const QFontMetrics metrics(trial);
-        lines = wraptext(text, trial, width, 1 << 20);
+        lines = wrapText(text, trial, width, 1 << 20);
         return lines.size() * metrics.lineSpacing() <= height + metrics.leading();
     };
     QStringList found;
@@ -72,10 +72,10 @@ fittedtext fittext(const QString &text, const QFont &font, int width, int height
         return {trial, found};
     }
     trial.setPointSizeF(smallest);
-    return {trial, wraptext(text, trial, width, height)};
+    return {trial, wrapText(text, trial, width, height)};
 }
 
-void addfontsubstitutes()
+void addFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("Book Antiqua"),
                                {QStringLiteral("Palatino Linotype"), QStringLiteral("Palatino"),

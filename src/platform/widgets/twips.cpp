@@ -15,12 +15,12 @@ double logicaldpi()
 }
 } // namespace
 
-int twips(int twipvalue)
+int twips(int twipValue)
 {
-    return int(std::lround(twipvalue * logicaldpi() / 1440.0));
+    return int(std::lround(twipValue * logicaldpi() / 1440.0));
 }
 
-int totwips(int pixels)
+int toTwips(int pixels)
 {
     return int(std::lround(pixels * 1440.0 / logicaldpi()));
 }

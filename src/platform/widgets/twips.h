@@ -5,7 +5,7 @@ namespace platform {
 
 // Window positions are kept in twips (1/1440 inch); these convert at the screen's logical DPI,
 // 15 twips a pixel at 96 DPI.
-int twips(int twipvalue);
-int totwips(int pixels);
+int twips(int twipValue);
+int toTwips(int pixels);
 
 } // namespace platform

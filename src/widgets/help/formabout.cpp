@@ -43,7 +43,7 @@ QLabel *label(const char *name, const QString &text = {})
 
 } // namespace
 
-QString versionline(const platform::version &number)
+QString versionLine(const platform::version &number)
 {
     return QStringLiteral("Version %1.%2.%3")
         .arg(number.major)
@@ -55,56 +55,56 @@ FormAbout::FormAbout(platform::Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window), services(services)
 {
     setObjectName(QStringLiteral("FormAbout"));
-    createcontrols();
-    connect(Command1, &QPushButton::clicked, this, &FormAbout::Command1_Click);
-    platform::cancelonescape(this, Command1);
-    formload();
+    createControls();
+    connect(okButton, &QPushButton::clicked, this, &FormAbout::closeWindow);
+    platform::cancelOnEscape(this, okButton);
+    formLoad();
 }
 
-void FormAbout::createcontrols()
+void FormAbout::createControls()
 {
-    picIcon = label("picIcon");
-    picIcon->setPixmap(platform::applicationpixmap(64, devicePixelRatioF()));
-    picIcon->setAlignment(Qt::AlignTop);
-    lblTitle = label("lblTitle");
-    QFont titlefont = QApplication::font();
-    titlefont.setPointSizeF(titlefont.pointSizeF() * 1.4);
-    titlefont.setBold(true);
-    lblTitle->setFont(titlefont);
+    iconLabel = label("picIcon");
+    iconLabel->setPixmap(platform::applicationPixmap(64, devicePixelRatioF()));
+    iconLabel->setAlignment(Qt::AlignTop);
+    titleLabel = label("lblTitle");
+    QFont titleFont = QApplication::font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    titleFont.setBold(true);
+    titleLabel->setFont(titleFont);
     const QFont comic(QStringLiteral("Comic Sans MS"), int(QApplication::font().pointSizeF() + 1));
-    lblVersion = label("lblVersion");
-    lblVersion->setFont(comic);
-    lblDescription = label("lblDescription", description);
-    lblDescription->setFont(comic);
-    lblNotices = label("lblNotices");
-    lblNotices->setTextFormat(Qt::RichText);
-    for (QLabel *each : {lblTitle, lblDescription, lblNotices}) {
+    versionLabel = label("lblVersion");
+    versionLabel->setFont(comic);
+    descriptionLabel = label("lblDescription", description);
+    descriptionLabel->setFont(comic);
+    noticesLabel = label("lblNotices");
+    noticesLabel->setTextFormat(Qt::RichText);
+    for (QLabel *each : {titleLabel, descriptionLabel, noticesLabel}) {
         each->setWordWrap(true);
         each->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    Line1 = new QFrame;
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    Command1 = new QPushButton(QStringLiteral("&Ok"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
+    separatorLine = new QFrame;
+    separatorLine->setObjectName(QStringLiteral("Line1"));
+    separatorLine->setFrameShape(QFrame::HLine);
+    separatorLine->setFrameShadow(QFrame::Sunken);
+    okButton = new QPushButton(QStringLiteral("&Ok"));
+    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setDefault(true);
 
     auto *text = new QVBoxLayout;
-    text->addWidget(lblTitle);
-    text->addWidget(lblVersion);
-    text->addWidget(lblDescription);
+    text->addWidget(titleLabel);
+    text->addWidget(versionLabel);
+    text->addWidget(descriptionLabel);
     auto *top = new QHBoxLayout;
-    top->addWidget(picIcon);
+    top->addWidget(iconLabel);
     top->addSpacing(12);
     top->addLayout(text, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(Command1);
+    bottom->addWidget(okButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Line1);
-    layout->addWidget(lblNotices);
+    layout->addWidget(separatorLine);
+    layout->addWidget(noticesLabel);
     layout->addStretch();
     layout->addLayout(bottom);
     setMinimumWidth(520);
@@ -113,7 +113,7 @@ void FormAbout::createcontrols()
 void FormAbout::open()
 {
     if (!isVisible()) {
-        formload();
+        formLoad();
         // Wrapped labels ask for their height at the window's width, not at their narrowest.
         const int width = std::max(minimumWidth(), sizeHint().width());
         resize(width, layout()->totalHeightForWidth(width));
@@ -123,17 +123,17 @@ void FormAbout::open()
     activateWindow();
 }
 
-void FormAbout::formload()
+void FormAbout::formLoad()
 {
-    auto &info = *services.appinfo;
+    auto &info = *services.appInfo;
     setWindowTitle(QStringLiteral("About ") + info.title());
-    lblVersion->setText(versionline(info.version()));
-    lblTitle->setText(info.title() +
-                      QStringLiteral(" - GRE, GMAT, SAT and TOEFL Vocabulary Builder"));
-    lblNotices->setText(notices.arg(QLatin1String(qVersion())));
+    versionLabel->setText(versionLine(info.version()));
+    titleLabel->setText(info.title() +
+                        QStringLiteral(" - GRE, GMAT, SAT and TOEFL Vocabulary Builder"));
+    noticesLabel->setText(notices.arg(QLatin1String(qVersion())));
 }
 
-void FormAbout::Command1_Click()
+void FormAbout::closeWindow()
 {
     close();
 }

@@ -13,7 +13,7 @@ struct Services;
 } // namespace platform
 
 // "Version " and the three numbers of the version, in plain decimal.
-QString versionline(const platform::version &number);
+QString versionLine(const platform::version &number);
 
 // The About window: the program's name, version, purpose and the notices of the data it ships.
 class FormAbout : public QWidget
@@ -24,15 +24,15 @@ public:
 
     // Shows the window; one that is not open is loaded afresh, an open one comes to the front.
     void open();
-    void formload();
-    void Command1_Click();
+    void formLoad();
+    void closeWindow();
 
-    QLabel *picIcon, *lblTitle, *lblVersion, *lblDescription, *lblNotices;
-    QFrame *Line1;
-    QPushButton *Command1;
+    QLabel *iconLabel, *titleLabel, *versionLabel, *descriptionLabel, *noticesLabel;
+    QFrame *separatorLine;
+    QPushButton *okButton;
 
 private:
-    void createcontrols();
+    void createControls();
 
     platform::Services &services;
 };

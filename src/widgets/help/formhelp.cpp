@@ -36,23 +36,23 @@ FormHelp::FormHelp(platform::Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("FormHelp"));
     setWindowTitle(QStringLiteral("Vocabrix Help"));
-    createcontrols();
+    createControls();
     connect(back, &QToolButton::clicked, browser, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, browser, &QTextBrowser::forward);
     connect(home, &QToolButton::clicked, this, [this] { browser->setSource(start); });
     connect(browser, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::anchorClicked, this, &FormHelp::follow);
-    connect(browser, &QTextBrowser::sourceChanged, this, &FormHelp::marktopic);
+    connect(browser, &QTextBrowser::sourceChanged, this, &FormHelp::markTopic);
     connect(contents, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         browser->setSource(item->data(Qt::UserRole).toUrl());
     });
     connect(contents, &QListWidget::itemClicked, contents, &QListWidget::itemActivated);
-    platform::cancelonescape(this);
+    platform::cancelOnEscape(this);
     resize(900, 640);
 }
 
-void FormHelp::createcontrols()
+void FormHelp::createControls()
 {
     auto *layout = new QVBoxLayout(this);
     auto *bar = new QHBoxLayout;
@@ -82,10 +82,10 @@ void FormHelp::createcontrols()
     layout->addWidget(split, 1);
 }
 
-void FormHelp::open(const QString &contentsfile, const QString &page)
+void FormHelp::open(const QString &contentsFile, const QString &page)
 {
-    start = QUrl::fromLocalFile(contentsfile);
-    filltopics();
+    start = QUrl::fromLocalFile(contentsFile);
+    fillTopics();
     browser->setSource(page.isEmpty() ? start : start.resolved(QUrl(page)));
     browser->clearHistory();
     show();
@@ -99,18 +99,18 @@ void FormHelp::follow(const QUrl &link)
     if (target.isLocalFile())
         browser->setSource(target);
     else
-        services.launcher->openurl(target);
+        services.launcher->openUrl(target);
 }
 
 // The topics are the pages the contents page links to, in its order.
-void FormHelp::filltopics()
+void FormHelp::fillTopics()
 {
     contents->clear();
     auto *first = new QListWidgetItem(QStringLiteral("Contents"), contents);
     first->setData(Qt::UserRole, start);
     QString page;
     try {
-        page = platform::readtext(start.toLocalFile());
+        page = platform::readText(start.toLocalFile());
     } catch (const vocabrix::error &) {
         // The page itself then shows what is wrong; the list keeps its first entry.
         return;
@@ -132,7 +132,7 @@ void FormHelp::filltopics()
     }
 }
 
-void FormHelp::marktopic(const QUrl &page)
+void FormHelp::markTopic(const QUrl &page)
 {
     QUrl bare = page;
     bare.setFragment(QString());

@@ -21,17 +21,17 @@ public:
 
     // Shows the window at the given contents page, or at a page beside it ("keys.html",
     // "study.html#progress"), forgetting the pages seen before.
-    void open(const QString &contentsfile, const QString &page = QString());
+    void open(const QString &contentsFile, const QString &page = QString());
 
     QToolButton *back, *forward, *home;
     QListWidget *contents;
     QTextBrowser *browser;
 
 private:
-    void createcontrols();
+    void createControls();
     void follow(const QUrl &link);
-    void filltopics();
-    void marktopic(const QUrl &page);
+    void fillTopics();
+    void markTopic(const QUrl &page);
 
     QUrl start;
     platform::Services &services;

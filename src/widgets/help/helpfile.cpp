@@ -11,21 +11,21 @@
 
 namespace help {
 
-QString command::commandline() const
+QString command::commandLine() const
 {
     return (QStringList{program} + arguments).join(QLatin1Char(' '));
 }
 
-command viewercommand(const QString &programfolder)
+command viewerCommand(const QString &programFolder)
 {
-    QString folder = programfolder;
+    QString folder = programFolder;
     folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
     while (folder.endsWith(QLatin1Char('\\')))
         folder.chop(1);
     return {QStringLiteral("hh.exe"), {folder + QStringLiteral("\\Vocabrix.chm")}};
 }
 
-host currenthost()
+host currentHost()
 {
 #ifdef Q_OS_WIN
     return {true, !QStandardPaths::findExecutable(QStringLiteral("hh.exe")).isEmpty()};
@@ -34,12 +34,12 @@ host currenthost()
 #endif
 }
 
-QString contentspage(const platform::Services &services)
+QString contentsPage(const platform::Services &services)
 {
     return services.programPath(QStringLiteral("\\help\\index.html"));
 }
 
-QString pagefor(const QString &windowname)
+QString pageFor(const QString &windowName)
 {
     static const QHash<QString, QString> pages{
         {QStringLiteral("FormMain"), QStringLiteral("main.html")},
@@ -54,24 +54,24 @@ QString pagefor(const QString &windowname)
         {QStringLiteral("FormSelect"), QStringLiteral("dictionaries.html#open")},
         {QStringLiteral("FormEdit"), QStringLiteral("dictionaries.html#edit")},
     };
-    return pages.value(windowname);
+    return pages.value(windowName);
 }
 
-void showcontents(platform::Services &services, const opener &open, const host &system)
+void showContents(platform::Services &services, const opener &open, const host &system)
 {
-    showpage(services, QString(), open, system);
+    showPage(services, QString(), open, system);
 }
 
-void showpage(platform::Services &services, const QString &page, const opener &open,
+void showPage(platform::Services &services, const QString &page, const opener &open,
               const host &system)
 {
     const bool compiled = QFileInfo::exists(services.programPath(QStringLiteral("\\Vocabrix.chm")));
     // The launcher passes the path as one argument, so a folder with blanks still opens.
-    if (system.windows && system.viewerfound && compiled &&
+    if (system.windows && system.viewerFound && compiled &&
         services.launcher->start(QStringLiteral("hh.exe"),
-                                 viewercommand(services.appinfo->programfolder()).arguments))
+                                 viewerCommand(services.appInfo->programFolder()).arguments))
         return;
-    const QString contents = contentspage(services);
+    const QString contents = contentsPage(services);
     if (!QFileInfo::exists(contents)) {
         services.dialogs->message(
             QStringLiteral("The help cannot be shown: the file %1 is missing. Copy the help "

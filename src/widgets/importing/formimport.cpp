@@ -436,7 +436,7 @@ bool FormImport::writeDictionary(const QString &target)
     try {
         services.files->write(
             services.programPath(target),
-            dictionarybytes(words, meanings, usages, int(words.size()), finalline::empty));
+            dictionaryBytes(words, meanings, usages, int(words.size()), FinalLine::empty));
         return true;
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,

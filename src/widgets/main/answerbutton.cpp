@@ -13,9 +13,9 @@ namespace {
 constexpr int margin = 6;
 }
 
-answerbutton::answerbutton(QWidget *parent) : QPushButton(parent) {}
+AnswerButton::AnswerButton(QWidget *parent) : QPushButton(parent) {}
 
-void answerbutton::setText(const QString &caption)
+void AnswerButton::setText(const QString &caption)
 {
     QPushButton::setText(caption);
     setShortcut(QKeySequence());
@@ -24,20 +24,20 @@ void answerbutton::setText(const QString &caption)
     update();
 }
 
-void answerbutton::setbackcolor(const QColor &color)
+void AnswerButton::setBackColor(const QColor &color)
 {
     QPalette colors = palette();
     colors.setColor(QPalette::Button, color);
-    colors.setColor(QPalette::ButtonText, platform::readabletext(color));
+    colors.setColor(QPalette::ButtonText, platform::readableText(color));
     setPalette(colors);
 }
 
-QColor answerbutton::backcolor() const
+QColor AnswerButton::backColor() const
 {
     return palette().color(QPalette::Button);
 }
 
-void answerbutton::paintEvent(QPaintEvent *)
+void AnswerButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -46,13 +46,13 @@ void answerbutton::paintEvent(QPaintEvent *)
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const QRect box = rect().adjusted(margin, margin / 3, -margin, -margin / 3);
-    const platform::fittedtext fitted =
-        platform::fittext(text(), font(), box.width(), box.height());
-    const int lineheight = QFontMetrics(fitted.font).lineSpacing();
-    const int top = box.top() + (box.height() - int(fitted.lines.size()) * lineheight) / 2;
+    const platform::FittedText fitted =
+        platform::fitText(text(), font(), box.width(), box.height());
+    const int lineHeight = QFontMetrics(fitted.font).lineSpacing();
+    const int top = box.top() + (box.height() - int(fitted.lines.size()) * lineHeight) / 2;
     painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::ButtonText));
     for (qsizetype i = 0; i < fitted.lines.size(); ++i)
-        painter.drawText(QRect(box.left(), top + int(i) * lineheight, box.width(), lineheight),
+        painter.drawText(QRect(box.left(), top + int(i) * lineHeight, box.width(), lineHeight),
                          Qt::AlignHCenter | Qt::AlignVCenter, fitted.lines[i]);
 }

@@ -5,7 +5,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-QString markedusage(const QString &text, bool bold, bool italic)
+QString markedUsage(const QString &text, bool bold, bool italic)
 {
     if (bold)
         return text.startsWith(QStringLiteral("(b)"))
@@ -16,15 +16,15 @@ QString markedusage(const QString &text, bool bold, bool italic)
     return text;
 }
 
-bool selectionitalic(const QTextEdit &box)
+bool selectionItalic(const QTextEdit &box)
 {
-    const bool boxitalic = box.font().italic();
-    const auto italicof = [boxitalic](const QTextCharFormat &format) {
-        return format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : boxitalic;
+    const bool boxItalic = box.font().italic();
+    const auto italicOf = [boxItalic](const QTextCharFormat &format) {
+        return format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : boxItalic;
     };
     const QTextCursor cursor = box.textCursor();
     if (!cursor.hasSelection())
-        return italicof(cursor.charFormat());
+        return italicOf(cursor.charFormat());
     const int start = cursor.selectionStart(), end = cursor.selectionEnd();
     for (QTextBlock block = box.document()->findBlock(start);
          block.isValid() && block.position() < end; block = block.next()) {
@@ -32,7 +32,7 @@ bool selectionitalic(const QTextEdit &box)
             const QTextFragment piece = fragment.fragment();
             const bool overlaps =
                 piece.position() < end && piece.position() + piece.length() > start;
-            if (overlaps && !italicof(piece.charFormat()))
+            if (overlaps && !italicOf(piece.charFormat()))
                 return false;
         }
     }

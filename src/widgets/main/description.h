@@ -9,8 +9,8 @@ class QTextEdit;
 
 // The usage as stored: bold wins over italic, and a text that already starts with its marker
 // is not marked twice.
-QString markedusage(const QString &text, bool bold, bool italic);
+QString markedUsage(const QString &text, bool bold, bool italic);
 
 // Whether the selection, or the caret's position when nothing is selected, is italic
 // throughout; text without a format of its own takes the box's font.
-bool selectionitalic(const QTextEdit &box);
+bool selectionItalic(const QTextEdit &box);

@@ -33,12 +33,12 @@
 #include <QTextEdit>
 
 // Off unless asked for (QT_LOGGING_RULES="vocabrix.startup.info=true"): what start-up loaded.
-Q_LOGGING_CATEGORY(startuplog, "vocabrix.startup", QtWarningMsg)
+Q_LOGGING_CATEGORY(startupLog, "vocabrix.startup", QtWarningMsg)
 
 namespace {
 
-const QString loadfailure = QStringLiteral(" There was an error in loading the XML dictionary");
-const QString firstdictionary = QStringLiteral("\\XML\\gre.xml");
+const QString loadFailure = QStringLiteral(" There was an error in loading the XML dictionary");
+const QString firstDictionary = QStringLiteral("\\XML\\gre.xml");
 
 // A window kept for the whole run, made the first time it is needed.
 template <typename Window, typename Make> Window &kept(std::unique_ptr<Window> &slot, Make make)
@@ -51,18 +51,18 @@ template <typename Window, typename Make> Window &kept(std::unique_ptr<Window> &
 } // namespace
 
 FormMain::FormMain(platform::Services &services, QWidget *parent)
-    : QMainWindow(parent), services(services), words(services.appinfo->programfolder()),
+    : QMainWindow(parent), services(services), words(services.appInfo->programFolder()),
       review(words, *services.random)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
-    settings.load(services.appinfo->programfolder());
+    settings.load(services.appInfo->programFolder());
     createActions();
     createMenus();
     // Read on a second core while this thread builds the rest of the window. Not before the
     // menu bar: making it may start a helper process (D-Bus looking for a session bus), and a
     // process forked while another thread holds a lock can hang on it before it runs.
-    words.prefetch(firstdictionary);
+    words.prefetch(firstDictionary);
     createControls();
     connectReview();
     connectDescription();
@@ -99,7 +99,7 @@ void FormMain::createActions()
     });
     openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     editXmlAction =
-        window("mnueditxml", tr("&Edit XML Dictionary"), [this] { editorWindow().Form_Load(); });
+        window("mnueditxml", tr("&Edit XML Dictionary"), [this] { editorWindow().open(); });
     importProgressAction =
         action("mnuImportProgress", tr("&Import Progress..."), &FormMain::importProgress);
     exportProgressAction =
@@ -116,7 +116,7 @@ void FormMain::createActions()
     memoryAction =
         window("mnumemory", tr("&Memory Game"), [this] { memoryWindow().load(words.path()); });
     contentsAction = window("mnucontents", tr("&Contents"), [this] {
-        help::showcontents(services, [this](const QString &contents, const QString &page) {
+        help::showContents(services, [this](const QString &contents, const QString &page) {
             helpWindow().open(contents, page);
         });
     });
@@ -142,29 +142,29 @@ void FormMain::start()
     applyDisplaySettings();
     bool loaded = true;
     try {
-        loadDictionary(firstdictionary);
-        qCInfo(startuplog).noquote()
+        loadDictionary(firstDictionary);
+        qCInfo(startupLog).noquote()
             << "loaded" << words.count() << "words from" << words.filePath();
     } catch (const vocabrix::error &failure) {
         loaded = false;
-        qCInfo(startuplog).noquote() << "no dictionary:" << failure.message();
+        qCInfo(startupLog).noquote() << "no dictionary:" << failure.message();
     }
     show();
     // Keys 1 to 5 answer at once; in the word box they would type instead.
     nextButton->setFocus();
     // The window opens empty rather than the program ending; the user can pick another file.
     if (!loaded)
-        services.dialogs->message(loadfailure, platform::icon::critical, platform::buttons::ok);
+        services.dialogs->message(loadFailure, platform::icon::critical, platform::buttons::ok);
 }
 
 void FormMain::applyDisplaySettings()
 {
     const TextStyle &word = settings.style(DisplaySettings::MainWord);
-    studycontrols::setfontname(wordBox, word.fontName);
-    studycontrols::setfontsize(wordBox, word.fontSize);
-    studycontrols::settextcolor(wordBox, word.colorCode);
-    for (answerbutton *each : answerButtons)
-        studycontrols::setfontname(each, settings.style(DisplaySettings::AnswerButtons).fontName);
+    studycontrols::setFontName(wordBox, word.fontName);
+    studycontrols::setFontSize(wordBox, word.fontSize);
+    studycontrols::setTextColor(wordBox, word.colorCode);
+    for (AnswerButton *each : answerButtons)
+        studycontrols::setFontName(each, settings.style(DisplaySettings::AnswerButtons).fontName);
 }
 
 void FormMain::loadDictionary(const QString &path)
@@ -172,10 +172,10 @@ void FormMain::loadDictionary(const QString &path)
     words.load(path);
     if (words.count() > 0) {
         const TextStyle &answers = settings.style(DisplaySettings::AnswerButtons);
-        for (answerbutton *each : answerButtons) {
-            studycontrols::setfontname(each, answers.fontName);
-            each->setbackcolor(answers.color());
-            studycontrols::setfontsize(each, answers.fontSize);
+        for (AnswerButton *each : answerButtons) {
+            studycontrols::setFontName(each, answers.fontName);
+            each->setBackColor(answers.color());
+            studycontrols::setFontSize(each, answers.fontSize);
         }
     }
     review.begin();
@@ -186,8 +186,8 @@ void FormMain::showHelp(QWidget *front)
     // In the help itself the page being read stays.
     if (front && front == help.get())
         return;
-    const QString page = help::pagefor(front ? front->objectName() : objectName());
-    help::showpage(services, page, [this](const QString &contents, const QString &shown) {
+    const QString page = help::pageFor(front ? front->objectName() : objectName());
+    help::showPage(services, page, [this](const QString &contents, const QString &shown) {
         helpWindow().open(contents, shown);
     });
 }
@@ -201,7 +201,7 @@ void FormMain::updateWordList()
         services.dialogs->message(QStringLiteral(" Please Wait ... Updating.."),
                                   platform::icon::exclamation, platform::buttons::ok);
         update.replaceDefaultDictionary(*services.http, *services.files,
-                                        services.appinfo->programfolder());
+                                        services.appInfo->programFolder());
         updateProgress->setValue(100);
         services.dialogs->message(QStringLiteral("Update Successful "), platform::icon::information,
                                   platform::buttons::ok);

@@ -26,7 +26,7 @@ class QTextEdit;
 class QTimer;
 class QToolBar;
 class QUrl;
-class answerbutton;
+class AnswerButton;
 class FormAbout;
 class FormEdit;
 class FormFlash;
@@ -168,7 +168,7 @@ private:
     QTimer *autoTimer;
     QProgressBar *updateProgress;
     QComboBox *dictionaryChoice;
-    std::array<answerbutton *, ReviewSession::choiceCount> answerButtons;
+    std::array<AnswerButton *, ReviewSession::choiceCount> answerButtons;
     QPushButton *flashButton, *nextButton, *previousButton, *netSearchButton, *viewLogButton,
         *showButton, *hideButton, *editButton, *saveButton, *exitButton, *autoButton,
         *imageSearchButton;

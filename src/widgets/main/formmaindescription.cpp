@@ -18,15 +18,15 @@
 #include <QToolBar>
 
 namespace {
-const std::array<const char *, 8> toolbarkeys{"Align Left", "Center", "Align Right", "Copy",
+const std::array<const char *, 8> toolbarKeys{"Align Left", "Center", "Align Right", "Copy",
                                               "Cut",        "Paste",  "Italic",      "Bold"};
 }
 
 void FormMain::createFormatToolbar()
 {
-    for (const char *each : toolbarkeys) {
+    for (const char *each : toolbarKeys) {
         const QString key = QLatin1String(each);
-        QAction *button = formatToolbar->addAction(toolbaricon(key), key);
+        QAction *button = formatToolbar->addAction(toolbarIcon(key), key);
         button->setObjectName(QStringLiteral("Toolbar1.") + key);
         button->setToolTip(key);
         button->setData(key);
@@ -67,7 +67,7 @@ void FormMain::formatDescription(const QString &key)
         end.insertText(clipboard->text());
     } else if (key == QLatin1String("Italic")) {
         QTextCharFormat format;
-        format.setFontItalic(!selectionitalic(*descriptionBox));
+        format.setFontItalic(!selectionItalic(*descriptionBox));
         descriptionBox->mergeCurrentCharFormat(format);
     } else if (key == QLatin1String("Bold")) {
         QFont font = descriptionBox->font();
@@ -79,12 +79,12 @@ void FormMain::formatDescription(const QString &key)
 void FormMain::saveDescription()
 {
     auto &dialogs = *services.dialogs;
-    const int wordcount = words.count();
-    const int currentword = review.currentPosition();
+    const int wordCount = words.count();
+    const int currentWord = review.currentPosition();
     // Saving without an entry to save into would write a dictionary short of that entry, or
     // an empty one.
-    if (wordcount <= 0 || currentword < 0 || currentword >= wordcount) {
-        dialogs.message(wordcount <= 0
+    if (wordCount <= 0 || currentWord < 0 || currentWord >= wordCount) {
+        dialogs.message(wordCount <= 0
                             ? QStringLiteral("There is no dictionary loaded, so there is no "
                                              "description to save.")
                             : QStringLiteral("The word on show is not an entry of the "
@@ -92,17 +92,17 @@ void FormMain::saveDescription()
                         platform::icon::critical, platform::buttons::ok);
         return;
     }
-    readxml reader(words);
-    const QString position = QString::number(currentword);
+    ReadXml reader(words);
+    const QString position = QString::number(currentWord);
     const QString text = descriptionBox->toPlainText();
-    reader.writeusage(position, text);
+    reader.writeUsage(position, text);
     if (dialogs.message(QStringLiteral("Do you want to Save ? "), platform::icon::question,
                         platform::buttons::yesno) != platform::answer::yes)
         return;
-    reader.writeusage(position, markedusage(text, descriptionBox->font().bold(),
-                                            selectionitalic(*descriptionBox)));
+    reader.writeUsage(position, markedUsage(text, descriptionBox->font().bold(),
+                                            selectionItalic(*descriptionBox)));
     try {
-        words.save(*services.files, finalline::empty);
+        words.save(*services.files, FinalLine::empty);
     } catch (const vocabrix::error &failure) {
         dialogs.message(QStringLiteral("The description could not be saved; the dictionary "
                                        "file is unchanged. ") +

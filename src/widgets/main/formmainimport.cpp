@@ -46,7 +46,7 @@ FormImport &FormMain::importWindow()
 
 void FormMain::importWordList()
 {
-    const QString source = services.dialogs->openfilename(
+    const QString source = services.dialogs->openFileName(
         tr("Import Word List"),
         tr("Word lists (*.csv *.tsv *.txt *.apkg *.colpkg *.kvtml);;All files (*)"),
         documentsFolder());
@@ -79,7 +79,7 @@ void FormMain::exportWordList()
     const QString name =
         QFileInfo(QString(words.path()).replace(QLatin1Char('\\'), QLatin1Char('/')))
             .completeBaseName();
-    const QString target = services.dialogs->savefilename(
+    const QString target = services.dialogs->saveFileName(
         tr("Export Word List"), tr("CSV files (*.csv);;All files (*)"),
         name + QStringLiteral(".csv"), documentsFolder());
     if (target.isEmpty())

@@ -29,7 +29,7 @@ using platform::twips;
 
 namespace {
 
-constexpr int answerleft = 480, answerwidth = 5000, answerheight = 900;
+constexpr int answerLeft = 480, answerWidth = 5000, answerHeight = 900;
 
 QString indexed(const char *name, int index)
 {
@@ -60,7 +60,7 @@ QGroupBox *frame(const char *name, const QString &caption)
 
 // Frames carry their captions in Arial Black; what they hold keeps the ordinary font unless it
 // has one of its own.
-void setframefonts(QWidget *window)
+void setFrameFonts(QWidget *window)
 {
     QFont content = QApplication::font();
     content.setFamily(content.family());
@@ -105,7 +105,7 @@ void FormMain::createControls()
     autoTimer = named(new QTimer(this), QStringLiteral("Timer1"));
     autoTimer->setInterval(1000);
 
-    setframefonts(central);
+    setFrameFonts(central);
 }
 
 QWidget *FormMain::createQuiz()
@@ -119,7 +119,7 @@ QWidget *FormMain::createQuiz()
     // font it is given, and each new font is looked up among the system's.
     const TextStyle &style = settings.style(DisplaySettings::MainWord);
     QFont word(style.fontName);
-    word.setPointSizeF(studycontrols::fontpointsize(style.fontSize));
+    word.setPointSizeF(studycontrols::fontPointSize(style.fontSize));
     word.setBold(true);
     wordBox->setFont(word);
     wordBox->setAccessibleName(tr("Word"));
@@ -137,21 +137,21 @@ QWidget *FormMain::createAnswerWindow()
 {
     QGroupBox *answers = frame("Frame2", tr("Answer Window"));
     // The answer buttons move between fixed slots, so this frame places its controls itself.
-    answers->setFixedSize(twips(answerleft + answerwidth + 240),
-                          twips(slottops.back() + answerheight + 300));
-    QFont slotfont(QStringLiteral("Arial"), 12);
-    slotfont.setBold(true);
+    answers->setFixedSize(twips(answerLeft + answerWidth + 240),
+                          twips(slotTops.back() + answerHeight + 300));
+    QFont slotFont(QStringLiteral("Arial"), 12);
+    slotFont.setBold(true);
     for (int i = 0; i < ReviewSession::choiceCount; ++i) {
         auto *slotLabel =
             named(new QLabel(QStringLiteral("%1.").arg(i + 1), answers), indexed("Label1", i));
-        slotLabel->setFont(slotfont);
+        slotLabel->setFont(slotFont);
         slotLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        slotLabel->setGeometry(twips(120), twips(slottops[i]), twips(360), twips(answerheight));
+        slotLabel->setGeometry(twips(120), twips(slotTops[i]), twips(360), twips(answerHeight));
 
-        answerButtons[i] = named(new answerbutton(answers), indexed("Command1", i));
+        answerButtons[i] = named(new AnswerButton(answers), indexed("Command1", i));
         answerButtons[i]->setFont(QFont(QStringLiteral("Comic Sans MS"), 10, QFont::Normal));
-        answerButtons[i]->setGeometry(twips(answerleft), twips(slottops[i]), twips(answerwidth),
-                                      twips(answerheight));
+        answerButtons[i]->setGeometry(twips(answerLeft), twips(slotTops[i]), twips(answerWidth),
+                                      twips(answerHeight));
     }
     return answers;
 }
@@ -178,7 +178,7 @@ QWidget *FormMain::createControlPanel()
     netSearchButton = buttons[3];
     dictionaryChoice = named(new QComboBox, QStringLiteral("combdict"));
     dictionaryChoice->setEditable(true);
-    for (const platform::lookupservice &service : platform::dictionaryservices())
+    for (const platform::LookupService &service : platform::dictionaryServices())
         dictionaryChoice->addItem(service.label);
     dictionaryChoice->setCurrentText(QStringLiteral("Webster"));
     dictionaryChoice->setAccessibleName(tr("Online dictionary"));

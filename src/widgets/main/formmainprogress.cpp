@@ -59,7 +59,7 @@ void FormMain::tellAboutProgress(const QString &notice)
 void FormMain::exportProgress()
 {
     const QString target =
-        services.dialogs->savefilename(tr("Export Progress"), csvFilter(),
+        services.dialogs->saveFileName(tr("Export Progress"), csvFilter(),
                                        QStringLiteral("vocabrix-progress.csv"), documentsFolder());
     if (target.isEmpty())
         return;
@@ -74,7 +74,7 @@ void FormMain::exportProgress()
 void FormMain::importProgress()
 {
     const QString source =
-        services.dialogs->openfilename(tr("Import Progress"), csvFilter(), documentsFolder());
+        services.dialogs->openFileName(tr("Import Progress"), csvFilter(), documentsFolder());
     if (source.isEmpty())
         return;
     learning::ProgressStore &store = progressStore();

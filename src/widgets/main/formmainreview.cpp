@@ -59,12 +59,12 @@ void FormMain::showCard()
     descriptionBox->setFont(font);
     descriptionBox->setPlainText(review.usage().text);
     for (int i = 0; i < ReviewSession::choiceCount; ++i) {
-        answerbutton *button = answerButtons[i];
+        AnswerButton *button = answerButtons[i];
         button->setText(review.choices()[i]);
         // A list with fewer than five meanings leaves a slot blank: nothing to choose there.
         button->setEnabled(i == ReviewSession::rightChoice ||
                            !review.choices()[i].trimmed().isEmpty());
-        button->move(button->x(), platform::twips(slottops[review.slotOf(i)]));
+        button->move(button->x(), platform::twips(slotTops[review.slotOf(i)]));
     }
 }
 
@@ -88,9 +88,9 @@ void FormMain::toggleAutoMode()
 
 void FormMain::netSearch()
 {
-    for (const platform::lookupservice &service : platform::dictionaryservices()) {
+    for (const platform::LookupService &service : platform::dictionaryServices()) {
         if (dictionaryChoice->currentText() == service.label) {
-            lookup(platform::lookupaddress(service, wordBox->text()));
+            lookup(platform::lookupAddress(service, wordBox->text()));
             return;
         }
     }
@@ -98,7 +98,7 @@ void FormMain::netSearch()
 
 void FormMain::imageSearch()
 {
-    lookup(platform::lookupaddress(platform::imagesearch(), wordBox->text()));
+    lookup(platform::lookupAddress(platform::imageSearch(), wordBox->text()));
 }
 
 void FormMain::lookup(const QUrl &address)

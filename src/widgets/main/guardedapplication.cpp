@@ -45,15 +45,15 @@ public:
 // boxes and every other control stop earlier), and only for classes of ours: a bare QWidget,
 // like a widget whose own destructors have run, keeps Qt's interface. It answers to "QFrame" only
 // for a plain QFrame.
-QAccessibleInterface *plainwidgetaccessibility(const QString &classname, QObject *object)
+QAccessibleInterface *plainWidgetAccessibility(const QString &className, QObject *object)
 {
     if (!object->isWidgetType())
         return nullptr;
     const QMetaObject *type = object->metaObject();
-    const bool ours = classname == QLatin1String("QWidget") && type != &QWidget::staticMetaObject;
-    const bool plainframe =
-        classname == QLatin1String("QFrame") && type == &QFrame::staticMetaObject;
-    if (!ours && !plainframe)
+    const bool ours = className == QLatin1String("QWidget") && type != &QWidget::staticMetaObject;
+    const bool plainFrame =
+        className == QLatin1String("QFrame") && type == &QFrame::staticMetaObject;
+    if (!ours && !plainFrame)
         return nullptr;
     return new PlainWidgetAccessibility(static_cast<QWidget *>(object));
 }
@@ -66,13 +66,13 @@ GuardedApplication::GuardedApplication(int &argc, char **argv) : QApplication(ar
     // No display name: with one, X11 and Wayland would add " — Vocabrix" to every window's
     // title, and the titles are the windows' captions exactly.
     setOrganizationName(QStringLiteral("vocabrix"));
-    QAccessible::installFactory(plainwidgetaccessibility);
-    platform::addfontsubstitutes();
+    QAccessible::installFactory(plainWidgetAccessibility);
+    platform::addFontSubstitutes();
     // Outside a desktop session the icon theme is only the hicolor fallback, which has no
     // button pictures; reading its large index would only delay the first window.
     if (QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeSearchPaths({QStringLiteral(":/icons")});
-    setWindowIcon(platform::applicationicon());
+    setWindowIcon(platform::applicationIcon());
     setStyle(new LeanStyle(style()->name()));
 }
 

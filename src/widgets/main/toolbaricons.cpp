@@ -5,7 +5,7 @@
 
 #include <map>
 
-QIcon toolbaricon(const QString &key)
+QIcon toolbarIcon(const QString &key)
 {
     static const std::map<QString, const char *> themeNames{
         {QStringLiteral("Align Left"), "format-justify-left"},
@@ -23,7 +23,7 @@ QIcon toolbaricon(const QString &key)
     const QString name = QLatin1String(found->second);
     // The program's own, drawn at build time (tools/rendertoolbaricons.cpp).
     const auto own = [&name] {
-        return QIcon(platform::renderedpixmap(QStringLiteral(":/toolbar/%1.argb").arg(name), 24));
+        return QIcon(platform::renderedPixmap(QStringLiteral(":/toolbar/%1.argb").arg(name), 24));
     };
     // Without a desktop icon theme (hicolor is only the fallback, with no editing icons) the
     // search through the icon folders would only cost time at start-up.

@@ -6,4 +6,4 @@
 
 // The icon of a description toolbar button, by its key: the desktop theme's icon when there
 // is one, otherwise one drawn by the program.
-QIcon toolbaricon(const QString &key);
+QIcon toolbarIcon(const QString &key);

@@ -40,7 +40,7 @@ QTextEdit *cardBox(QWidget *parent, int index, const QString &accessibleName)
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setAccessibleName(accessibleName);
     QPalette colors = box->palette();
-    colors.setColor(QPalette::Base, platform::colorfromcode(boxColor));
+    colors.setColor(QPalette::Base, platform::colorFromCode(boxColor));
     box->setPalette(colors);
     return box;
 }
@@ -71,7 +71,7 @@ FormFlash::FormFlash(const Dictionary &dictionary, const DisplaySettings &settin
     connect(&cards, &FlashCards::wordChanged, this, &FormFlash::showWord);
     connect(&cards, &FlashCards::meaningRevealed, this, &FormFlash::showMeaning);
     applyStyle();
-    platform::cancelonescape(this); // as Cancel
+    platform::cancelOnEscape(this); // as Cancel
 }
 
 FormFlash::~FormFlash() = default;
@@ -79,17 +79,17 @@ FormFlash::~FormFlash() = default;
 void FormFlash::createControls()
 {
     setFixedSize(platform::twips(9510), platform::twips(6390));
-    setbackcolor(this, windowColor);
+    setBackColor(this, windowColor);
 
     frame = new QGroupBox(tr("Flash Card"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    placetwips(frame, 0, 120, 9495, 6255);
-    setbackcolor(frame, windowColor);
+    placeTwips(frame, 0, 120, 9495, 6255);
+    setBackColor(frame, windowColor);
 
     wordBox = cardBox(frame, 0, tr("Word"));
-    placetwips(wordBox, 120, 240, 9255, 2040);
+    placeTwips(wordBox, 120, 240, 9255, 2040);
     meaningBox = cardBox(frame, 1, tr("Meaning"));
-    placetwips(meaningBox, 120, 2880, 9285, 2500);
+    placeTwips(meaningBox, 120, 2880, 9285, 2500);
 
     timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer1"));
@@ -108,10 +108,10 @@ void FormFlash::createSpeech()
     QFont larger = ipaLabel->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.4);
     ipaLabel->setFont(larger);
-    placetwips(ipaLabel, 120, 2310, 8400, 480);
+    placeTwips(ipaLabel, 120, 2310, 8400, 480);
     speakButton = speech.makeButton(QStringLiteral("speakButton"),
                                     tr("Say the word (F5; Shift+F5 the usage)"), frame);
-    placetwips(speakButton, 8640, 2310, 735, 480);
+    placeTwips(speakButton, 8640, 2310, 735, 480);
     connect(speakButton, &QToolButton::clicked, this, [this] { speech.say(cards.word()); });
     auto *wordShortcut = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(wordShortcut, &QShortcut::activated, this, [this] { speech.say(cards.word()); });
@@ -147,10 +147,10 @@ void FormFlash::createButtons()
     for (const ButtonDesign &design : designs) {
         // Solve stands on the window itself, the others in the frame 120 twips lower.
         const bool onWindow = design.index == 4;
-        QAbstractButton *button = picturebutton(onWindow ? static_cast<QWidget *>(this) : frame,
+        QAbstractButton *button = pictureButton(onWindow ? static_cast<QWidget *>(this) : frame,
                                                 indexed("Command2", design.index), design.caption,
                                                 design.picture, buttonColor);
-        placetwips(button, design.left, onWindow ? 5640 : 5520, 1200, 650);
+        placeTwips(button, design.left, onWindow ? 5640 : 5520, 1200, 650);
         connect(button, &QAbstractButton::clicked, this, design.action);
         if (onWindow)
             button->raise();
@@ -164,9 +164,9 @@ void FormFlash::applyStyle()
 {
     const TextStyle &style = settings.style(DisplaySettings::FlashCards);
     for (QTextEdit *box : {wordBox, meaningBox}) {
-        setfontname(box, style.fontName);
-        settextcolor(box, style.colorCode);
-        setfontsize(box, style.fontSize);
+        setFontName(box, style.fontName);
+        setTextColor(box, style.colorCode);
+        setFontSize(box, style.fontSize);
     }
     styled = true;
 }
@@ -217,7 +217,7 @@ void FormFlash::showMeaning()
 void FormFlash::netSearch()
 {
     const QUrl address =
-        platform::lookupaddress(platform::dictionaryservices()[0], wordBox->toPlainText());
+        platform::lookupAddress(platform::dictionaryServices()[0], wordBox->toPlainText());
     if (!platform::browse(*services.launcher, address))
         services.dialogs->message(tr("Internet Explorer not found on your system"),
                                   platform::icon::critical, platform::buttons::ok);

@@ -48,7 +48,7 @@ void FormList::createActions(QVBoxLayout *layout)
     auto *cancelButton = new QPushButton(tr("&Cancel"));
     cancelButton->setObjectName(QStringLiteral("Command2(1)"));
     connect(cancelButton, &QPushButton::clicked, this, &FormList::close);
-    platform::cancelonescape(this, cancelButton);
+    platform::cancelOnEscape(this, cancelButton);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -59,7 +59,7 @@ void FormList::createActions(QVBoxLayout *layout)
 
 void FormList::showWordList()
 {
-    listBox->setPlainText(listtext(dictionary));
+    listBox->setPlainText(listText(dictionary));
     services.dialogs->message(tr("Word List Created"), platform::icon::information,
                               platform::buttons::ok);
     show();
@@ -68,7 +68,7 @@ void FormList::showWordList()
 
 void FormList::print()
 {
-    if (!services.printer->printimage(this))
+    if (!services.printer->printImage(this))
         services.dialogs->message(tr("Error in Printing"), platform::icon::critical,
                                   platform::buttons::ok);
 }

@@ -49,14 +49,14 @@ FormMemory::FormMemory(const Dictionary &dictionary, const DisplaySettings &sett
     setObjectName(QStringLiteral("FormMemory"));
     setWindowTitle(tr("Memory Game"));
     setFixedSize(platform::twips(8265), platform::twips(9120));
-    setbackcolor(this, cardColor);
+    setBackColor(this, cardColor);
     createCards();
     createScore();
     createButtons();
     createTimers();
     connect(&game, &MemoryGame::changed, this, &FormMemory::showGame);
     showGame();
-    platform::cancelonescape(this); // as Cancel
+    platform::cancelOnEscape(this); // as Cancel
 }
 
 FormMemory::~FormMemory() = default;
@@ -65,8 +65,8 @@ void FormMemory::createCards()
 {
     auto *frame = new QGroupBox(tr("Memory Game"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    placetwips(frame, 0, 0, 8175, 6855);
-    setbackcolor(frame, cardColor);
+    placeTwips(frame, 0, 0, 8175, 6855);
+    setBackColor(frame, cardColor);
     for (int i = 0; i < MemoryGame::cardCount; ++i) {
         MemoryCard *card = new MemoryCard(frame);
         card->setObjectName(indexed("Label1", i));
@@ -80,18 +80,18 @@ void FormMemory::createScore()
 {
     auto *frame = new QGroupBox(tr("Results Window"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    placetwips(frame, 0, 6960, 8175, 1335);
-    setbackcolor(frame, cardColor);
+    placeTwips(frame, 0, 6960, 8175, 1335);
+    setBackColor(frame, cardColor);
     QLabel *attemptsCaption = label(frame, "Label2", tr("Number of attempts:"));
-    placetwips(attemptsCaption, 120, 360, 1815, 375);
+    placeTwips(attemptsCaption, 120, 360, 1815, 375);
     attemptsLabel = label(frame, "Label4", QString());
-    placetwips(attemptsLabel, 2280, 360, 855, 255);
+    placeTwips(attemptsLabel, 2280, 360, 855, 255);
     QLabel *timeCaption = label(frame, "Label3", tr("Time:"));
-    placetwips(timeCaption, 120, 840, 1575, 255);
+    placeTwips(timeCaption, 120, 840, 1575, 255);
     timeLabel = label(frame, "Label5", QString());
-    placetwips(timeLabel, 2280, 840, 855, 255);
+    placeTwips(timeLabel, 2280, 840, 855, 255);
     for (QLabel *count : {attemptsLabel, timeLabel})
-        setbackcolor(count, cardColor);
+        setBackColor(count, cardColor);
     fitCaption(attemptsCaption);
     fitCaption(timeCaption);
     attemptsCaption->setBuddy(attemptsLabel);
@@ -114,9 +114,9 @@ void FormMemory::createButtons()
         {"Command2(0)", tr("&Cancel"), 6960, QStyle::SP_DialogCancelButton, [this] { close(); }},
     };
     for (const ButtonDesign &design : designs) {
-        QAbstractButton *button = picturebutton(this, QLatin1String(design.name), design.caption,
+        QAbstractButton *button = pictureButton(this, QLatin1String(design.name), design.caption,
                                                 design.picture, buttonColor);
-        placetwips(button, design.left, 8400, 1200, 650);
+        placeTwips(button, design.left, 8400, 1200, 650);
         connect(button, &QAbstractButton::clicked, this, design.action);
     }
 }
@@ -152,8 +152,8 @@ void FormMemory::open()
     for (MemoryCard *card : cards) {
         card->setOpeningColor(style.colorCode);
         card->setFont(font);
-        setfontname(card, style.fontName);
-        setfontsize(card, style.fontSize);
+        setFontName(card, style.fontName);
+        setFontSize(card, style.fontSize);
     }
     game.open(style.colorCode);
 }

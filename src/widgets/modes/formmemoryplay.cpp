@@ -49,7 +49,7 @@ void FormMemory::newGame()
 {
     game.resetScore();
     if (services.dialogs->message(tr("Start New Game"), platform::icon::question,
-                                  platform::buttons::okcancel) == platform::answer::ok)
+                                  platform::buttons::okCancel) == platform::answer::ok)
         game.newGame();
 }
 

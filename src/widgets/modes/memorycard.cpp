@@ -21,7 +21,7 @@ MemoryCard::MemoryCard(QWidget *parent) : QLabel(parent)
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setTextFormat(Qt::PlainText);
-    studycontrols::setbackcolor(this, cardColor);
+    studycontrols::setBackColor(this, cardColor);
     describe();
 }
 
@@ -69,13 +69,13 @@ void MemoryCard::paintEvent(QPaintEvent *event)
     if (!color || text().isEmpty())
         return;
     const QRect box = contentsRect().adjusted(padding, padding, -padding, -padding);
-    const platform::fittedtext fitted =
-        platform::fittext(text(), font(), box.width(), box.height(), smallestFraction);
+    const platform::FittedText fitted =
+        platform::fitText(text(), font(), box.width(), box.height(), smallestFraction);
     const int lineHeight = QFontMetrics(fitted.font).lineSpacing();
     const int top = box.top() + (box.height() - int(fitted.lines.size()) * lineHeight) / 2;
     QPainter painter(this);
     painter.setFont(fitted.font);
-    painter.setPen(platform::colorfromcode(*color));
+    painter.setPen(platform::colorFromCode(*color));
     for (qsizetype i = 0; i < fitted.lines.size(); ++i)
         painter.drawText(QRect(box.left(), top + int(i) * lineHeight, box.width(), lineHeight),
                          Qt::AlignHCenter | Qt::AlignVCenter, fitted.lines[i]);

@@ -14,16 +14,16 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-void placetwips(QWidget *control, int left, int top, int width, int height)
+void placeTwips(QWidget *control, int left, int top, int width, int height)
 {
     control->setGeometry(platform::twips(left), platform::twips(top), platform::twips(width),
                          platform::twips(height));
 }
 
-void setbackcolor(QWidget *control, qint32 color)
+void setBackColor(QWidget *control, qint32 color)
 {
     QPalette colors = control->palette();
-    const QColor face = platform::colorfromcode(color);
+    const QColor face = platform::colorFromCode(color);
     colors.setColor(QPalette::Window, face);
     colors.setColor(QPalette::Button, face);
     colors.setColor(QPalette::Base, face);
@@ -31,32 +31,32 @@ void setbackcolor(QWidget *control, qint32 color)
     control->setAutoFillBackground(true);
 }
 
-void settextcolor(QWidget *control, qint32 color)
+void setTextColor(QWidget *control, qint32 color)
 {
     QPalette colors = control->palette();
-    const QColor text = platform::colorfromcode(color);
+    const QColor text = platform::colorFromCode(color);
     colors.setColor(QPalette::Text, text);
     colors.setColor(QPalette::WindowText, text);
     control->setPalette(colors);
 }
 
-void setfontname(QWidget *control, const QString &name)
+void setFontName(QWidget *control, const QString &name)
 {
     QFont font = control->font();
     font.setFamily(name);
     control->setFont(font);
 }
 
-double fontpointsize(float size)
+double fontPointSize(float size)
 {
     // A size no screen font can take would only bring warnings.
     return std::clamp(double(size), 1.0, 500.0);
 }
 
-void setfontsize(QWidget *control, float size)
+void setFontSize(QWidget *control, float size)
 {
     QFont font = control->font();
-    font.setPointSizeF(fontpointsize(size));
+    font.setPointSizeF(fontPointSize(size));
     control->setFont(font);
 }
 
@@ -64,10 +64,10 @@ namespace {
 
 // Takes its picture when first shown: the flash card window is built hidden at start-up, and
 // loading pictures there would only delay the main window.
-class picturetoolbutton : public QToolButton
+class PictureToolButton : public QToolButton
 {
 public:
-    picturetoolbutton(QWidget *parent, QStyle::StandardPixmap picture)
+    PictureToolButton(QWidget *parent, QStyle::StandardPixmap picture)
         : QToolButton(parent), picture(picture)
     {
     }
@@ -86,16 +86,16 @@ private:
 
 } // namespace
 
-QAbstractButton *picturebutton(QWidget *parent, const QString &name, const QString &caption,
+QAbstractButton *pictureButton(QWidget *parent, const QString &name, const QString &caption,
                                QStyle::StandardPixmap picture, qint32 color)
 {
-    auto *button = new picturetoolbutton(parent, picture);
+    auto *button = new PictureToolButton(parent, picture);
     button->setObjectName(name);
     button->setText(caption);
     button->setIconSize(QSize(16, 16));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::StrongFocus);
-    setbackcolor(button, color);
+    setBackColor(button, color);
     button->setAutoFillBackground(false);
     return button;
 }

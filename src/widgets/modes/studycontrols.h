@@ -16,18 +16,18 @@ namespace studycontrols {
 QString indexed(const char *name, int index);
 
 // Places a control at a position and size given in twips, relative to its container.
-void placetwips(QWidget *control, int left, int top, int width, int height);
+void placeTwips(QWidget *control, int left, int top, int width, int height);
 
-void setbackcolor(QWidget *control, qint32 color);
-void settextcolor(QWidget *control, qint32 color);
-void setfontname(QWidget *control, const QString &name);
-void setfontsize(QWidget *control, float size);
+void setBackColor(QWidget *control, qint32 color);
+void setTextColor(QWidget *control, qint32 color);
+void setFontName(QWidget *control, const QString &name);
+void setFontSize(QWidget *control, float size);
 // A font size as the settings give it, kept to what a screen font can take.
-double fontpointsize(float size);
+double fontPointSize(float size);
 
 // A button of the study windows: the caption under a small picture, so that both fit the
 // narrow buttons, on a face of the given colour.
-QAbstractButton *picturebutton(QWidget *parent, const QString &name, const QString &caption,
+QAbstractButton *pictureButton(QWidget *parent, const QString &name, const QString &caption,
                                QStyle::StandardPixmap picture, qint32 color);
 
 } // namespace studycontrols

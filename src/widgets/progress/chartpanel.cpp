@@ -73,7 +73,7 @@ void ChartPanel::fillTable()
 
 void ChartPanel::savePicture()
 {
-    const QString target = services.dialogs->savefilename(
+    const QString target = services.dialogs->saveFileName(
         tr("Save as PNG"), tr("PNG images (*.png)"),
         QStringLiteral("vocabrix-%1.png").arg(shown->objectName()),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));

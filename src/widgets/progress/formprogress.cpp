@@ -107,7 +107,7 @@ FormProgress::FormProgress(std::function<learning::ProgressStore &()> store,
     closeButton = new QPushButton(tr("&Close"));
     closeButton->setObjectName(QStringLiteral("closeButton"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    platform::cancelonescape(this, closeButton);
+    platform::cancelOnEscape(this, closeButton);
     auto *window = new QWidget;
     auto *column = new QVBoxLayout(window);
     column->addWidget(scroll, 1);

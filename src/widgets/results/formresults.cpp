@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QColor lightgrey(192, 192, 192);
+const QColor lightGrey(192, 192, 192);
 }
 
 FormResults::FormResults(AnswerLog &log, platform::Services &services, QWidget *parent)
@@ -34,83 +34,75 @@ FormResults::FormResults(AnswerLog &log, platform::Services &services, QWidget *
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
-    Frame1 = new QGroupBox(QStringLiteral("Results "));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto *framelayout = new QVBoxLayout(Frame1);
-    Label1 = new QLabel(QStringLiteral("Your attempts for each word are shown below"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Text1 = new QPlainTextEdit;
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(QFont(QStringLiteral("Arial"), 10));
-    Text1->setReadOnly(true);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setAccessibleName(QStringLiteral("Answer log"));
-    Label1->setBuddy(Text1);
-    framelayout->addWidget(Label1);
-    framelayout->addWidget(Text1, 1);
-    layout->addWidget(Frame1, 1);
+    logFrame = new QGroupBox(QStringLiteral("Results "));
+    logFrame->setObjectName(QStringLiteral("Frame1"));
+    auto *frameLayout = new QVBoxLayout(logFrame);
+    logCaption = new QLabel(QStringLiteral("Your attempts for each word are shown below"));
+    logCaption->setObjectName(QStringLiteral("Label1"));
+    logBox = new QPlainTextEdit;
+    logBox->setObjectName(QStringLiteral("Text1"));
+    logBox->setFont(QFont(QStringLiteral("Arial"), 10));
+    logBox->setReadOnly(true);
+    logBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    logBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    logBox->setAccessibleName(QStringLiteral("Answer log"));
+    logCaption->setBuddy(logBox);
+    frameLayout->addWidget(logCaption);
+    frameLayout->addWidget(logBox, 1);
+    layout->addWidget(logFrame, 1);
 
     auto *buttons = new QHBoxLayout;
-    Command2[0] = new QPushButton(QStringLiteral("&Print"));
-    Command2[1] = new QPushButton(QStringLiteral("&Save"));
-    Command1 = new QPushButton(QStringLiteral("&Cancel"));
-    Command2[0]->setObjectName(QStringLiteral("Command2(0)"));
-    Command2[1]->setObjectName(QStringLiteral("Command2(1)"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    buttons->addWidget(Command2[0]);
-    buttons->addWidget(Command2[1]);
+    fileButtons[0] = new QPushButton(QStringLiteral("&Print"));
+    fileButtons[1] = new QPushButton(QStringLiteral("&Save"));
+    cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    fileButtons[0]->setObjectName(QStringLiteral("Command2(0)"));
+    fileButtons[1]->setObjectName(QStringLiteral("Command2(1)"));
+    cancelButton->setObjectName(QStringLiteral("Command1"));
+    buttons->addWidget(fileButtons[0]);
+    buttons->addWidget(fileButtons[1]);
     buttons->addStretch();
-    buttons->addWidget(Command1);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
     setCentralWidget(central);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = mnuFile->addAction(QStringLiteral("&Save"));
-    mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    mnuprint = mnuFile->addAction(QStringLiteral("&Print"));
-    mnuprint->setObjectName(QStringLiteral("mnuprint"));
+    fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    saveAction = fileMenu->addAction(QStringLiteral("&Save"));
+    saveAction->setObjectName(QStringLiteral("mnuSave"));
+    printAction = fileMenu->addAction(QStringLiteral("&Print"));
+    printAction->setObjectName(QStringLiteral("mnuprint"));
 
-    for (int i = 0; i < 2; ++i)
-        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-    connect(Command1, &QPushButton::clicked, this, &FormResults::Command1_Click);
+    connect(fileButtons[0], &QPushButton::clicked, this, &FormResults::printLog);
+    connect(fileButtons[1], &QPushButton::clicked, this, &FormResults::saveLog);
+    connect(cancelButton, &QPushButton::clicked, this, &FormResults::cancel);
     // As Cancel, which keeps the log; the close box discards it.
-    platform::cancelonescape(this, Command1);
-    connect(mnuSave, &QAction::triggered, this, &FormResults::mnuSave_Click);
-    connect(mnuprint, &QAction::triggered, this, &FormResults::mnuprint_Click);
+    platform::cancelOnEscape(this, cancelButton);
+    connect(saveAction, &QAction::triggered, this, &FormResults::saveLog);
+    connect(printAction, &QAction::triggered, this, &FormResults::printLog);
     connect(&log, &AnswerLog::appended, this,
-            [this](const AnswerLog::Entry &entry) { Text1->appendPlainText(entry.line()); });
-    connect(&log, &AnswerLog::cleared, Text1, &QPlainTextEdit::clear);
+            [this](const AnswerLog::Entry &entry) { logBox->appendPlainText(entry.line()); });
+    connect(&log, &AnswerLog::cleared, logBox, &QPlainTextEdit::clear);
     for (const AnswerLog::Entry &entry : log.entries())
-        Text1->appendPlainText(entry.line());
+        logBox->appendPlainText(entry.line());
 }
 
-void FormResults::Command1_Click()
+void FormResults::cancel()
 {
     hide();
 }
 
-void FormResults::Command2_Click(int index)
+void FormResults::printLog()
 {
-    if (index == 0)
-        mnuprint_Click();
-    else
-        mnuSave_Click();
-}
-
-void FormResults::mnuprint_Click()
-{
-    if (!services.printer->printimage(this))
+    if (!services.printer->printImage(this))
         services.dialogs->message(QStringLiteral("Error in Printing"), platform::icon::critical,
                                   platform::buttons::ok);
 }
 
-void FormResults::mnuSave_Click()
+void FormResults::saveLog()
 {
     const QDateTime now = services.clock->now();
-    const QString chosen = services.dialogs->savefilename(
-        QStringLiteral("Save Log File"), QStringLiteral("Log Files (*.txt)"), logfilename(now),
+    const QString chosen = services.dialogs->saveFileName(
+        QStringLiteral("Save Log File"), QStringLiteral("Log Files (*.txt)"), logFileName(now),
         services.programPath(QStringLiteral("\\Logs")));
     // A cancelled picker leaves no name: the user changed their mind, nothing to say.
     if (chosen.isEmpty())
@@ -120,9 +112,9 @@ void FormResults::mnuSave_Click()
                                   platform::icon::information, platform::buttons::ok);
         return;
     }
-    const QString path = withtextextension(chosen);
+    const QString path = withTextExtension(chosen);
     try {
-        services.files->writeText(path, logfilecontent(datetimeline(now), log.text()));
+        services.files->writeText(path, logFileContent(dateTimeLine(now), log.text()));
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(QStringLiteral("The log could not be saved. ") +
                                       failure.message(),
@@ -131,10 +123,10 @@ void FormResults::mnuSave_Click()
     }
     services.dialogs->message(QStringLiteral("Log File Saved !"), platform::icon::information,
                               platform::buttons::ok);
-    setbackground(services.dialogs->pickcolor(lightgrey).value_or(lightgrey));
+    setBackground(services.dialogs->pickColor(lightGrey).value_or(lightGrey));
 }
 
-void FormResults::setbackground(const QColor &color)
+void FormResults::setBackground(const QColor &color)
 {
     QPalette colors = palette();
     colors.setColor(QPalette::Window, color);

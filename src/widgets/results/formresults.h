@@ -23,24 +23,23 @@ class FormResults : public QMainWindow
 public:
     FormResults(AnswerLog &log, platform::Services &services, QWidget *parent = nullptr);
 
-    void Command1_Click();
-    void Command2_Click(int index);
-    void mnuSave_Click();
-    void mnuprint_Click();
+    void cancel();
+    void saveLog();
+    void printLog();
 
-    QGroupBox *Frame1;
-    QLabel *Label1;
-    QPlainTextEdit *Text1;
-    std::array<QPushButton *, 2> Command2;
-    QPushButton *Command1;
-    QMenu *mnuFile;
-    QAction *mnuSave, *mnuprint;
+    QGroupBox *logFrame;
+    QLabel *logCaption;
+    QPlainTextEdit *logBox;
+    std::array<QPushButton *, 2> fileButtons;
+    QPushButton *cancelButton;
+    QMenu *fileMenu;
+    QAction *saveAction, *printAction;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setbackground(const QColor &color);
+    void setBackground(const QColor &color);
     void unload();
 
     AnswerLog &log;

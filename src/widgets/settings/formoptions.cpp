@@ -26,7 +26,7 @@ namespace {
 
 enum class pick { font, color };
 
-struct buttonrole
+struct ButtonRole
 {
     int group;
     pick kind;
@@ -34,7 +34,7 @@ struct buttonrole
 
 // Which picker each of the eight buttons opens; the memory game's frame has its colour
 // button first.
-constexpr std::array<buttonrole, 8> roles{{{0, pick::font},
+constexpr std::array<ButtonRole, 8> roles{{{0, pick::font},
                                            {0, pick::color},
                                            {1, pick::color},
                                            {1, pick::font},
@@ -43,13 +43,13 @@ constexpr std::array<buttonrole, 8> roles{{{0, pick::font},
                                            {3, pick::font},
                                            {3, pick::color}}};
 
-const std::array<QString, 4> framecaptions{
+const std::array<QString, 4> frameCaptions{
     QStringLiteral("Font Settings"), QStringLiteral("Font Settings Memory Game"),
     QStringLiteral("Font Settings Answer Window"), QStringLiteral("Font Settings Flash Card ")};
 
 // What each group's text stands on in its own window; the answer group's colour is the
 // background itself.
-const std::array<QColor, 4> groundcolors{QColor(Qt::white), QColor(128, 128, 255), QColor(),
+const std::array<QColor, 4> groundColors{QColor(Qt::white), QColor(128, 128, 255), QColor(),
                                          QColor(224, 224, 224)};
 
 // A font that does not take the frame caption's weight: every attribute is set, so none is
@@ -69,7 +69,7 @@ QString indexed(const char *name, int index)
 }
 
 // Index of the button in a frame that opens the given picker.
-int buttonfor(int group, pick kind)
+int buttonFor(int group, pick kind)
 {
     for (int i = 0; i < int(roles.size()); ++i) {
         if (roles[i].group == group && roles[i].kind == kind)
@@ -87,22 +87,23 @@ FormOptions::FormOptions(DisplaySettings &settings, learning::StudyPlan &plan,
 {
     setObjectName(QStringLiteral("FormOptions"));
     setWindowTitle(QStringLiteral("Options"));
-    createcontrols();
-    for (int i = 0; i < int(Command1.size()); ++i)
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    for (int i = 0; i < int(Command2.size()); ++i)
-        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-    connect(&speech, &Speech::availabilityChanged, this, &FormOptions::showvoices);
-    formload();
-    platform::cancelonescape(this, Command2[0]);
+    createControls();
+    for (int i = 0; i < int(pickButtons.size()); ++i)
+        connect(pickButtons[i], &QPushButton::clicked, this, [this, i] { pickClicked(i); });
+    for (int i = 0; i < int(dialogButtons.size()); ++i)
+        connect(dialogButtons[i], &QPushButton::clicked, this,
+                [this, i] { dialogButtonClicked(i); });
+    connect(&speech, &Speech::availabilityChanged, this, &FormOptions::showVoices);
+    formLoad();
+    platform::cancelOnEscape(this, dialogButtons[0]);
 }
 
-void FormOptions::createcontrols()
+void FormOptions::createControls()
 {
     auto *layout = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
     for (int group = 0; group < 4; ++group)
-        grid->addWidget(createframe(group), group / 2, group % 2);
+        grid->addWidget(createFrame(group), group / 2, group % 2);
     studyFrame = new StudyPlanFrame;
     QFont title(QStringLiteral("Arial Black"));
     title.setPointSizeF(QApplication::font().pointSizeF());
@@ -120,18 +121,18 @@ void FormOptions::createcontrols()
 
     auto *row = new QHBoxLayout;
     row->addStretch();
-    Command2[0] = new QPushButton(QStringLiteral("&Cancel"));
-    Command2[1] = new QPushButton(QStringLiteral("&Ok"));
+    dialogButtons[0] = new QPushButton(QStringLiteral("&Cancel"));
+    dialogButtons[1] = new QPushButton(QStringLiteral("&Ok"));
     for (int i = 0; i < 2; ++i) {
-        Command2[i]->setObjectName(indexed("Command2", i));
-        row->addWidget(Command2[i]);
+        dialogButtons[i]->setObjectName(indexed("Command2", i));
+        row->addWidget(dialogButtons[i]);
     }
     layout->addLayout(row);
 }
 
-QGroupBox *FormOptions::createframe(int group)
+QGroupBox *FormOptions::createFrame(int group)
 {
-    QGroupBox *frame = Frame1[group] = new QGroupBox(framecaptions[group]);
+    QGroupBox *frame = groupFrames[group] = new QGroupBox(frameCaptions[group]);
     frame->setObjectName(indexed("Frame1", group));
     // Frame captions in Arial Black, as in the main window; the buttons keep the plain font.
     QFont title(QStringLiteral("Arial Black"));
@@ -139,28 +140,28 @@ QGroupBox *FormOptions::createframe(int group)
     title.setWeight(QFont::Black);
     frame->setFont(title);
     auto *layout = new QGridLayout(frame);
-    QFont labelfont(QStringLiteral("Book Antiqua"));
-    labelfont.setPointSizeF(QApplication::font().pointSizeF() + 1);
+    QFont labelFont(QStringLiteral("Book Antiqua"));
+    labelFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
     const QString prefix = group == 0 ? QStringLiteral("Main ") : QString();
     const std::array<std::pair<pick, QString>, 2> rows{
         {{pick::font, prefix + QStringLiteral("Font Type")},
          {pick::color, prefix + QStringLiteral("Font Color")}}};
     for (int r = 0; r < 2; ++r) {
-        const int label = 2 * group + r, index = buttonfor(group, rows[r].first);
-        Label1[label] = new QLabel(rows[r].second);
-        Label1[label]->setObjectName(indexed("Label1", label));
-        Label1[label]->setFont(plain(labelfont));
+        const int label = 2 * group + r, index = buttonFor(group, rows[r].first);
+        pickCaptions[label] = new QLabel(rows[r].second);
+        pickCaptions[label]->setObjectName(indexed("Label1", label));
+        pickCaptions[label]->setFont(plain(labelFont));
         const bool font = rows[r].first == pick::font;
         // Without access keys: each of the four frames has the two, and C is Cancel's.
-        Command1[index] =
+        pickButtons[index] =
             new QPushButton(font ? QStringLiteral("Select Font") : QStringLiteral("Select Color"));
-        Command1[index]->setObjectName(indexed("Command1", index));
-        Command1[index]->setFont(plain(QApplication::font()));
-        Command1[index]->setToolTip(font ? QStringLiteral("Sets font of Main Window")
-                                         : QStringLiteral("Sets Color of Main window Word"));
-        Label1[label]->setBuddy(Command1[index]);
-        layout->addWidget(Label1[label], r, 0);
-        layout->addWidget(Command1[index], r, 1);
+        pickButtons[index]->setObjectName(indexed("Command1", index));
+        pickButtons[index]->setFont(plain(QApplication::font()));
+        pickButtons[index]->setToolTip(font ? QStringLiteral("Sets font of Main Window")
+                                            : QStringLiteral("Sets Color of Main window Word"));
+        pickCaptions[label]->setBuddy(pickButtons[index]);
+        layout->addWidget(pickCaptions[label], r, 0);
+        layout->addWidget(pickButtons[index], r, 1);
     }
     preview[group] = new QLabel;
     preview[group]->setObjectName(indexed("preview", group));
@@ -177,57 +178,57 @@ void FormOptions::open()
 {
     if (!isVisible()) {
         speech.prepare();
-        formload();
+        formLoad();
         show();
     }
     raise();
     activateWindow();
 }
 
-void FormOptions::formload()
+void FormOptions::formLoad()
 {
     choices = settings;
     studyFrame->setPlan(plan, services.clock->now().date());
-    showvoices();
+    showVoices();
     speechFrame->setSettings(speech.settings());
     for (int group = 0; group < DisplaySettings::groupCount; ++group)
-        showpreview(group);
+        showPreview(group);
 }
 
-void FormOptions::Command1_Click(int index)
+void FormOptions::pickClicked(int index)
 {
     if (index < 0 || index >= int(roles.size()))
         return;
     if (roles[index].kind == pick::font)
-        selectfont(roles[index].group);
+        selectFont(roles[index].group);
     else
-        selectcolor(roles[index].group);
+        selectColor(roles[index].group);
 }
 
-void FormOptions::Command2_Click(int index)
+void FormOptions::dialogButtonClicked(int index)
 {
     if (index == 0) {
         close();
         return;
     }
-    writestudyplan();
-    writespeech();
+    writeStudyPlan();
+    writeSpeech();
     // The question and its answer speak of fonts and colours only: the study plan and speech
     // apply at once, and an Ok that changes neither font nor colour has nothing to ask.
     if (choices != savedSettings)
-        writesettings();
+        writeSettings();
     // Whatever the answer was, windows loaded from now on use the new choices.
     settings = choices;
 }
 
-void FormOptions::writesettings()
+void FormOptions::writeSettings()
 {
     auto &dialogs = *services.dialogs;
     if (dialogs.message(QStringLiteral("Update Color and Font Settings ?"),
                         platform::icon::question,
-                        platform::buttons::okcancel) != platform::answer::ok)
+                        platform::buttons::okCancel) != platform::answer::ok)
         return;
-    const QString path = DisplaySettings::filePath(services.appinfo->programfolder());
+    const QString path = DisplaySettings::filePath(services.appInfo->programFolder());
     try {
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             throw vocabrix::error(
@@ -247,7 +248,7 @@ void FormOptions::writesettings()
 }
 
 // The study plan is saved at Ok without a question, when it changed.
-void FormOptions::writestudyplan()
+void FormOptions::writeStudyPlan()
 {
     const learning::StudyPlan chosen = studyFrame->plan();
     if (chosen == plan)
@@ -265,13 +266,13 @@ void FormOptions::writestudyplan()
     emit studyPlanChanged();
 }
 
-void FormOptions::showvoices()
+void FormOptions::showVoices()
 {
     speechFrame->setVoices(speech.speaker().voices(), speech.speaker().reason());
 }
 
 // The speech settings are saved at Ok without a question, when they changed.
-void FormOptions::writespeech()
+void FormOptions::writeSpeech()
 {
     const SpeechSettings chosen = speechFrame->settings();
     if (chosen == speech.settings())
@@ -290,10 +291,10 @@ TextStyle FormOptions::picker(int group) const
     return choices.style(DisplaySettings::Group(group));
 }
 
-void FormOptions::selectfont(int group)
+void FormOptions::selectFont(int group)
 {
     TextStyle current = picker(group);
-    const auto chosen = services.dialogs->pickfont({current.fontName, double(current.fontSize)});
+    const auto chosen = services.dialogs->pickFont({current.fontName, double(current.fontSize)});
     if (!chosen || chosen->name.isEmpty())
         return;
     current.fontName = chosen->name;
@@ -301,21 +302,21 @@ void FormOptions::selectfont(int group)
     if (chosen->size > 0)
         current.fontSize = float(chosen->size);
     choices.setStyle(DisplaySettings::Group(group), current);
-    showpreview(group);
+    showPreview(group);
 }
 
-void FormOptions::selectcolor(int group)
+void FormOptions::selectColor(int group)
 {
     TextStyle current = picker(group);
-    const auto chosen = services.dialogs->pickcolor(current.color());
+    const auto chosen = services.dialogs->pickColor(current.color());
     if (!chosen || !chosen->isValid())
         return;
-    current.colorCode = platform::codefromcolor(*chosen);
+    current.colorCode = platform::codeFromColor(*chosen);
     choices.setStyle(DisplaySettings::Group(group), current);
-    showpreview(group);
+    showPreview(group);
 }
 
-void FormOptions::showpreview(int group)
+void FormOptions::showPreview(int group)
 {
     const TextStyle current = picker(group);
     QFont font(current.fontName);
@@ -327,10 +328,10 @@ void FormOptions::showpreview(int group)
     sample->setText(QStringLiteral("%1, %2 pt")
                         .arg(current.fontName, QLocale::system().toString(current.fontSize)));
     const QColor color = current.color();
-    const bool background = !groundcolors[group].isValid();
+    const bool background = !groundColors[group].isValid();
     QPalette colors = sample->palette();
-    colors.setColor(QPalette::Window, background ? color : groundcolors[group]);
-    colors.setColor(QPalette::WindowText, background ? platform::readabletext(color) : color);
+    colors.setColor(QPalette::Window, background ? color : groundColors[group]);
+    colors.setColor(QPalette::WindowText, background ? platform::readableText(color) : color);
     sample->setPalette(colors);
-    sample->setAccessibleName(QStringLiteral("Sample of %1").arg(framecaptions[group].trimmed()));
+    sample->setAccessibleName(QStringLiteral("Sample of %1").arg(frameCaptions[group].trimmed()));
 }

@@ -31,15 +31,15 @@ public:
     // an open one only comes to the front.
     void open();
     // Fills the pickers from the display settings.
-    void formload();
+    void formLoad();
 
-    void Command1_Click(int index);
-    void Command2_Click(int index);
+    void pickClicked(int index);
+    void dialogButtonClicked(int index);
 
-    std::array<QGroupBox *, 4> Frame1;
-    std::array<QPushButton *, 8> Command1;
-    std::array<QLabel *, 8> Label1;
-    std::array<QPushButton *, 2> Command2;
+    std::array<QGroupBox *, 4> groupFrames;
+    std::array<QPushButton *, 8> pickButtons;
+    std::array<QLabel *, 8> pickCaptions;
+    std::array<QPushButton *, 2> dialogButtons;
     // A sample of each group's font and colour, so a choice can be seen before it is saved.
     std::array<QLabel *, 4> preview;
 
@@ -48,16 +48,16 @@ signals:
     void studyPlanChanged();
 
 private:
-    void createcontrols();
-    QGroupBox *createframe(int group);
+    void createControls();
+    QGroupBox *createFrame(int group);
     TextStyle picker(int group) const;
-    void writesettings();
-    void writestudyplan();
-    void writespeech();
-    void showvoices();
-    void selectfont(int group);
-    void selectcolor(int group);
-    void showpreview(int group);
+    void writeSettings();
+    void writeStudyPlan();
+    void writeSpeech();
+    void showVoices();
+    void selectFont(int group);
+    void selectColor(int group);
+    void showPreview(int group);
 
     DisplaySettings &settings;
     // What the settings file holds: the program started with it, and Ok may write it.

@@ -16,7 +16,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-Q_LOGGING_CATEGORY(speechlog, "vocabrix.speech", QtWarningMsg)
+Q_LOGGING_CATEGORY(speechLog, "vocabrix.speech", QtWarningMsg)
 
 namespace {
 
@@ -164,7 +164,7 @@ void Speech::transcribed(const QHash<QString, QString> &found)
         QDir().mkpath(QFileInfo(storePath()).absolutePath());
         services.files->write(storePath(), made.bytes());
     } catch (const vocabrix::error &failure) {
-        qCWarning(speechlog).noquote() << failure.message();
+        qCWarning(speechLog).noquote() << failure.message();
     }
     for (auto each = found.begin(); each != found.end(); ++each)
         emit pronunciationFound(each.key());

@@ -29,39 +29,39 @@ FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
-    Text1 = new QPlainTextEdit;
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Dictionary XML"));
-    Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    layout->addWidget(Text1, 1);
+    xmlBox = new QPlainTextEdit;
+    xmlBox->setObjectName(QStringLiteral("Text1"));
+    xmlBox->setAccessibleName(QStringLiteral("Dictionary XML"));
+    xmlBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    xmlBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(xmlBox, 1);
     auto *buttons = new QHBoxLayout;
-    Command2 = new QPushButton(QStringLiteral("&Save"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1 = new QPushButton(QStringLiteral("&Cancel"));
-    Command1->setObjectName(QStringLiteral("Command1"));
+    saveButton = new QPushButton(QStringLiteral("&Save"));
+    saveButton->setObjectName(QStringLiteral("Command2"));
+    cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    cancelButton->setObjectName(QStringLiteral("Command1"));
     buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
     setCentralWidget(central);
-    setTabOrder(Command2, Command1);
+    setTabOrder(saveButton, cancelButton);
 
-    mnufile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnufile->setObjectName(QStringLiteral("mnufile"));
-    mnusave = mnufile->addAction(QStringLiteral("&Save"));
-    mnusave->setObjectName(QStringLiteral("mnusave"));
-    mnuexit = mnufile->addAction(QStringLiteral("E&xit"));
-    mnuexit->setObjectName(QStringLiteral("mnuexit"));
+    fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("mnufile"));
+    saveAction = fileMenu->addAction(QStringLiteral("&Save"));
+    saveAction->setObjectName(QStringLiteral("mnusave"));
+    exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
+    exitAction->setObjectName(QStringLiteral("mnuexit"));
 
-    connect(Command2, &QPushButton::clicked, this, &FormEdit::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &FormEdit::Command1_Click);
-    platform::cancelonescape(this, Command1);
-    connect(mnusave, &QAction::triggered, this, &FormEdit::mnusave_Click);
-    connect(mnuexit, &QAction::triggered, this, &FormEdit::mnuexit_Click);
+    connect(saveButton, &QPushButton::clicked, this, &FormEdit::save);
+    connect(cancelButton, &QPushButton::clicked, this, &FormEdit::discardAndHide);
+    platform::cancelOnEscape(this, cancelButton);
+    connect(saveAction, &QAction::triggered, this, &FormEdit::save);
+    connect(exitAction, &QAction::triggered, this, &FormEdit::discardAndHide);
 }
 
-void FormEdit::Form_Load()
+void FormEdit::open()
 {
     tell(QStringLiteral("WARNING: Be careful not to CORRUPT the XML file struture while editing "
                         "the GRE XML file. \r\nPreferably , Use the Update XML file feature in "
@@ -70,7 +70,7 @@ void FormEdit::Form_Load()
     const QString path = dictionary.filePath();
     QString text;
     try {
-        text = platform::readtext(path);
+        text = platform::readText(path);
     } catch (const vocabrix::error &failure) {
         tell(failure.message() + QStringLiteral(". The editor starts with an empty text."),
              platform::icon::critical);
@@ -78,7 +78,7 @@ void FormEdit::Form_Load()
     if (text.isEmpty() && QFileInfo::exists(path))
         tell(QStringLiteral("The dictionary file %1 is empty.").arg(QDir::toNativeSeparators(path)),
              platform::icon::information);
-    Text1->setPlainText(text);
+    xmlBox->setPlainText(text);
     show();
     raise();
     activateWindow();
@@ -89,49 +89,39 @@ void FormEdit::tell(const QString &text, platform::icon kind)
     services.dialogs->message(text, kind, platform::buttons::ok);
 }
 
-void FormEdit::Command1_Click()
+void FormEdit::save()
 {
-    mnuexit_Click();
+    saveFile(xmlBox);
 }
 
-void FormEdit::Command2_Click()
+void FormEdit::discardAndHide()
 {
-    mnusave_Click();
-}
-
-void FormEdit::mnusave_Click()
-{
-    savefile(Text1);
-}
-
-void FormEdit::mnuexit_Click()
-{
-    Text1->clear();
+    xmlBox->clear();
     hide();
 }
 
 void FormEdit::closeEvent(QCloseEvent *event)
 {
-    Text1->clear();
+    xmlBox->clear();
     event->accept();
 }
 
-void FormEdit::savefile(QPlainTextEdit *passcomponent)
+void FormEdit::saveFile(QPlainTextEdit *passComponent)
 {
     if (services.dialogs->message(QStringLiteral("Update XML File ?"), platform::icon::question,
-                                  platform::buttons::okcancel) != platform::answer::ok)
+                                  platform::buttons::okCancel) != platform::answer::ok)
         return;
     // The text is checked before the file is touched, so a typing mistake cannot damage it.
-    const editorcheck checked = checkeditortext(passcomponent->toPlainText());
+    const EditorCheck checked = checkEditorText(passComponent->toPlainText());
     if (!checked.problem.isEmpty()) {
         tell(checked.problem + QStringLiteral(" The file was not changed."),
              platform::icon::critical);
         return;
     }
-    const wordlists &lists = checked.lists;
+    const WordLists &lists = checked.lists;
     try {
         dictionary.replaceEntries(*services.files, lists.words, lists.meanings, lists.usages,
-                                  finalline::none);
+                                  FinalLine::none);
     } catch (const vocabrix::error &failure) {
         tell(QStringLiteral("The dictionary could not be saved; the file is unchanged. ") +
                  failure.message(),

@@ -21,17 +21,15 @@ public:
     FormEdit(Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
 
     // Warns, reads the file and shows the window.
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void mnusave_Click();
-    void mnuexit_Click();
-    void savefile(QPlainTextEdit *passcomponent);
+    void open();
+    void save();
+    void discardAndHide();
+    void saveFile(QPlainTextEdit *passComponent);
 
-    QPlainTextEdit *Text1;
-    QPushButton *Command2, *Command1;
-    QMenu *mnufile;
-    QAction *mnusave, *mnuexit;
+    QPlainTextEdit *xmlBox;
+    QPushButton *saveButton, *cancelButton;
+    QMenu *fileMenu;
+    QAction *saveAction, *exitAction;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

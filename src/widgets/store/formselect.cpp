@@ -15,12 +15,12 @@
 
 namespace {
 
-const QColor lightgrey(192, 192, 192);
+const QColor lightGrey(192, 192, 192);
 
-void lightgreybackground(QWidget *list)
+void lightGreyBackground(QWidget *list)
 {
     QPalette colors = list->palette();
-    colors.setColor(QPalette::Base, lightgrey);
+    colors.setColor(QPalette::Base, lightGrey);
     colors.setColor(QPalette::Text, Qt::black);
     list->setPalette(colors);
 }
@@ -34,67 +34,66 @@ FormSelect::FormSelect(platform::Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Select"));
     resize(520, 360);
 
-    Drive1 = new QComboBox;
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    driveChoice = new QComboBox;
+    driveChoice->setObjectName(QStringLiteral("Drive1"));
+    driveChoice->setAccessibleName(QStringLiteral("Drive"));
     for (const QFileInfo &drive : QDir::drives())
-        Drive1->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
-    Dir1 = new QListWidget;
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setAccessibleName(QStringLiteral("Folders"));
-    File1 = new QListWidget;
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setAccessibleName(QStringLiteral("Dictionary files"));
-    Command1 = new QPushButton(QStringLiteral("&Ok"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    for (QWidget *list : {static_cast<QWidget *>(Drive1), static_cast<QWidget *>(Dir1),
-                          static_cast<QWidget *>(File1)})
-        lightgreybackground(list);
+        driveChoice->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
+    folderList = new QListWidget;
+    folderList->setObjectName(QStringLiteral("Dir1"));
+    folderList->setAccessibleName(QStringLiteral("Folders"));
+    fileList = new QListWidget;
+    fileList->setObjectName(QStringLiteral("File1"));
+    fileList->setAccessibleName(QStringLiteral("Dictionary files"));
+    okButton = new QPushButton(QStringLiteral("&Ok"));
+    okButton->setObjectName(QStringLiteral("Command1"));
+    for (QWidget *list : {static_cast<QWidget *>(driveChoice), static_cast<QWidget *>(folderList),
+                          static_cast<QWidget *>(fileList)})
+        lightGreyBackground(list);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(Drive1, 0, 0, 1, 2);
-    layout->addWidget(Dir1, 1, 0);
-    layout->addWidget(File1, 1, 1);
-    layout->addWidget(Command1, 2, 1, Qt::AlignRight);
+    layout->addWidget(driveChoice, 0, 0, 1, 2);
+    layout->addWidget(folderList, 1, 0);
+    layout->addWidget(fileList, 1, 1);
+    layout->addWidget(okButton, 2, 1, Qt::AlignRight);
 
-    connect(Drive1, &QComboBox::activated, this, &FormSelect::Drive1_Change);
-    connect(Dir1, &QListWidget::itemActivated, this, &FormSelect::enterfolder);
-    connect(File1, &QListWidget::itemClicked, this, &FormSelect::File1_Click);
-    connect(File1, &QListWidget::itemActivated, this, &FormSelect::Command1_Click);
-    connect(Command1, &QPushButton::clicked, this, &FormSelect::Command1_Click);
-    platform::cancelonescape(this);
+    connect(driveChoice, &QComboBox::activated, this, &FormSelect::driveChanged);
+    connect(folderList, &QListWidget::itemActivated, this, &FormSelect::enterFolder);
+    connect(fileList, &QListWidget::itemActivated, this, &FormSelect::openChosenFile);
+    connect(okButton, &QPushButton::clicked, this, &FormSelect::openChosenFile);
+    platform::cancelOnEscape(this);
 }
 
 void FormSelect::open(std::function<void(const QString &)> load)
 {
-    loaddata = std::move(load);
+    loadData = std::move(load);
     if (!isVisible())
-        Form_Load();
+        showProgramFolder();
     show();
     raise();
     activateWindow();
 }
 
-void FormSelect::Form_Load()
+void FormSelect::showProgramFolder()
 {
-    setdirpath(services.appinfo->programfolder());
+    setDirPath(services.appInfo->programFolder());
 }
 
-void FormSelect::setdirpath(const QString &path)
+void FormSelect::setDirPath(const QString &path)
 {
     folder = QDir(path).absolutePath();
-    Dir1_Change();
+    folderChanged();
 }
 
-void FormSelect::Drive1_Change()
+void FormSelect::driveChanged()
 {
-    setdirpath(QDir::fromNativeSeparators(Drive1->currentText()));
+    setDirPath(QDir::fromNativeSeparators(driveChoice->currentText()));
 }
 
 // The folders from the root down to the current one, then the current one's own folders.
-void FormSelect::filldirectories()
+void FormSelect::fillDirectories()
 {
-    Dir1->clear();
+    folderList->clear();
     const QIcon icon = style()->standardIcon(QStyle::SP_DirIcon);
     QStringList ancestors;
     for (QDir up(folder);;) {
@@ -105,60 +104,59 @@ void FormSelect::filldirectories()
     int depth = 0;
     for (const QString &path : ancestors) {
         const QString name = QDir(path).dirName().isEmpty() ? path : QDir(path).dirName();
-        auto *item = new QListWidgetItem(icon, QString(depth * 3, u' ') + name, Dir1);
+        auto *item = new QListWidgetItem(icon, QString(depth * 3, u' ') + name, folderList);
         item->setData(Qt::UserRole, path);
         ++depth;
     }
-    Dir1->setCurrentRow(Dir1->count() - 1);
+    folderList->setCurrentRow(folderList->count() - 1);
     const QFileInfoList children =
         QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &child : children) {
-        auto *item = new QListWidgetItem(icon, QString(depth * 3, u' ') + child.fileName(), Dir1);
+        auto *item =
+            new QListWidgetItem(icon, QString(depth * 3, u' ') + child.fileName(), folderList);
         item->setData(Qt::UserRole, child.absoluteFilePath());
     }
 }
 
-void FormSelect::enterfolder(QListWidgetItem *item)
+void FormSelect::enterFolder(QListWidgetItem *item)
 {
     if (item)
-        setdirpath(item->data(Qt::UserRole).toString());
+        setDirPath(item->data(Qt::UserRole).toString());
 }
 
-void FormSelect::Dir1_Change()
+void FormSelect::folderChanged()
 {
-    filldirectories();
-    File1->clear();
-    File1->addItems(QDir(folder).entryList({pattern}, QDir::Files, QDir::Name));
-    if (File1->count() == 0)
-        shownodictionaryhint();
+    fillDirectories();
+    fileList->clear();
+    fileList->addItems(QDir(folder).entryList({pattern}, QDir::Files, QDir::Name));
+    if (fileList->count() == 0)
+        showNoDictionaryHint();
 }
 
 // An empty list would leave a first-time user guessing where the dictionaries are.
-void FormSelect::shownodictionaryhint()
+void FormSelect::showNoDictionaryHint()
 {
-    const QString xmlfolder = QDir::toNativeSeparators(
-        QDir(services.appinfo->programfolder()).filePath(QStringLiteral("XML")));
+    const QString xmlFolder = QDir::toNativeSeparators(
+        QDir(services.appInfo->programFolder()).filePath(QStringLiteral("XML")));
     auto *hint = new QListWidgetItem(
         tr("No dictionary in this folder. The dictionaries are in the XML folder: %1")
-            .arg(xmlfolder),
-        File1);
+            .arg(xmlFolder),
+        fileList);
     hint->setFlags(Qt::NoItemFlags);
     hint->setData(Qt::UserRole, true);
-    File1->setWordWrap(true);
+    fileList->setWordWrap(true);
 }
 
-void FormSelect::File1_Click() {}
-
-void FormSelect::Command1_Click()
+void FormSelect::openChosenFile()
 {
-    const QListWidgetItem *chosen = File1->currentItem();
+    const QListWidgetItem *chosen = fileList->currentItem();
     if (chosen && chosen->data(Qt::UserRole).toBool())
         chosen = nullptr;
     // Only the name counts: the file is always read from the XML folder.
     const QString path = QStringLiteral("/XML/") + (chosen ? chosen->text() : QString());
     try {
-        if (loaddata)
-            loaddata(path);
+        if (loadData)
+            loadData(path);
     } catch (const vocabrix::error &) {
         services.dialogs->message(
             QStringLiteral(" There was an error in loading the XML dictionary"),

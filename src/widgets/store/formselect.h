@@ -22,28 +22,27 @@ public:
     // Shows the chooser, starting in the program folder when it was closed.
     void open(std::function<void(const QString &)> load);
 
-    void Form_Load();
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void Command1_Click();
+    void showProgramFolder();
+    void driveChanged();
+    void folderChanged();
+    void openChosenFile();
 
     // The folder the directory list shows.
-    QString dirpath() const { return folder; }
-    void setdirpath(const QString &path);
+    QString dirPath() const { return folder; }
+    void setDirPath(const QString &path);
 
-    QComboBox *Drive1;
-    QListWidget *Dir1;
-    QListWidget *File1;
-    QPushButton *Command1;
+    QComboBox *driveChoice;
+    QListWidget *folderList;
+    QListWidget *fileList;
+    QPushButton *okButton;
 
 private:
-    void filldirectories();
-    void enterfolder(QListWidgetItem *item);
-    void shownodictionaryhint();
+    void fillDirectories();
+    void enterFolder(QListWidgetItem *item);
+    void showNoDictionaryHint();
 
     QString folder;
     QString pattern = QStringLiteral("*.xml*");
-    std::function<void(const QString &)> loaddata;
+    std::function<void(const QString &)> loadData;
     platform::Services &services;
 };

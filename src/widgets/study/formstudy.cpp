@@ -75,7 +75,7 @@ FormStudy::FormStudy(const Dictionary &dictionary, std::function<learning::Progr
     setWindowTitle(tr("Study Today"));
     createControls();
     createShortcuts();
-    platform::cancelonescape(this);
+    platform::cancelOnEscape(this);
     connect(&study, &StudySession::changed, this, &FormStudy::showSession);
     connect(&speech, &Speech::pronunciationFound, this, [this](const QString &word) {
         if (wordKey(word) == wordKey(study.word()))
