@@ -55,6 +55,20 @@ class ExamWordsTest(unittest.TestCase):
         # Fewer than eight where too few of the word's kind are left: fewer is better than one
         # absurd or right.
         self.assertGreaterEqual(sum(len(row) > 8 for row in rows), 0.75 * len(rows))
+        # Choices readers of sampled cards found also right, or ruled out at sight (a drug
+        # for a trait, a climate for a smell, a person for a feeling), stay away.
+        found = """disquiet apprehension  felicitous opportune  despondent doleful  revile denounce
+        insolent presumptuous  buoyant vivacious  zeal zealot  gullible meager  barren finicky
+        bumptious barren  atrophy bigotry  atrophy precedent  euphony aptitude  avid analgesic
+        immaculate analgesic  abrupt fetid  occlude taint  repercussion zephyr  pallid paramount
+        temperate imperative  surly grudging""".split()
+        every = {word: choices for word, *choices in rows}
+        for word, choice in zip(found[::2], found[1::2]):
+            self.assertNotIn(choice, every[word], word)
+        # Meanings as an answer button shows them: no space lost ("incongruous;inviting"), no
+        # field's or grammar's label ("(law) a gift", "(followed by 'with')deeply filled").
+        for word, shown in meaning.items():
+            self.assertNotRegex(shown, r"[;)][a-z]|^\(\w+\.\) \((?!of |used )", word)
         first = {word: choices[:8] for word, *choices in rows}
         for a, b in zip(LOOKALIKES[::2], LOOKALIKES[1::2]):
             self.assertTrue(b in first[a] and a in first[b], (a, b))

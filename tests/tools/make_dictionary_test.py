@@ -2,11 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """tools/make-dictionary on a small database in WordNet's own file layout."""
 
+import importlib.machinery
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import types
 import unittest
 
 TOOL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools",
@@ -115,6 +117,10 @@ class MakeDictionaryTest(unittest.TestCase):
             one("a", 0, "chary", 'characterized by caution; "chary of risks"'),
             one("a", 0, "grudging", "of especially an attitude"),
             one("r", 2, "ad_hoc", 'for one case; not an ad hoc rule; "they met ad hoc to go"'),
+            one("a", 0, "absurd", 'incongruous;inviting ridicule; "an absurd excuse"'),
+            one("n", 4, "legacy", '(law) a gift by will; "a legacy from her aunt"'),
+            one("a", 0, "replete", "(followed by `with')deeply filled; \"replete with misery\""),
+            one("a", 0, "mild", '(of weather) not extreme; "a mild winter"'),
         ]
         counted = [("bolster%2:35:01::", 5), ("bolster%1:06:00::", 2), ("mercury%1:15:00::", 9),
                    ("lurid%5:00:00:violent:00", 1), ("lurid%5:00:00:sensational:00", 4)]
@@ -149,14 +155,20 @@ class MakeDictionaryTest(unittest.TestCase):
             # The list's own meaning where WordNet's says only half.
             ("grudging | He gave grudging consent. | reluctant", "(adj.) reluctant",
              "He gave grudging consent."),
-            ("ad hoc", "(adv.) for one case", "They met ad hoc to go.")]
+            ("ad hoc", "(adv.) for one case", "They met ad hoc to go."),
+            # A space WordNet lost put back; a field's or a grammar's label left off, not what
+            # the word describes.
+            ("absurd", "(adj.) incongruous; inviting ridicule", "An absurd excuse."),
+            ("legacy", "(n.) a gift by will", "A legacy from her aunt."),
+            ("replete", "(adj.) deeply filled", "Replete with misery."),
+            ("mild", "(adj.) (of weather) not extreme", "A mild winter.")]
         wordlist = "# exam words\n\n" + "".join(f"  {line} \n" for line, *_ in cases)
         found = self.entries(wordlist, synsets, counted, {"v": ["slew slay"]})
         self.assertEqual([(m, u) for _, m, u in found], [(m, u) for _, m, u in cases])
         self.assertEqual(found[12][0], "r&amp;d")
         self.assertEqual(self.made.stderr.count("does not show the word"), 1)
         self.assertIn("'wry': the usage does not show the word", self.made.stderr)
-        self.assertIn("(n.) 24 words", self.text)
+        self.assertIn("(n.) 28 words", self.text)
         self.assertIn("WordNet 3.0, Copyright 2006 by Princeton University", self.text)
 
     def test_a_word_without_meaning_or_usage_fails_and_writes_nothing(self):
@@ -172,6 +184,15 @@ class MakeDictionaryTest(unittest.TestCase):
             result = self.run_tool(wordlist, synsets)
             self.assertEqual((result.returncode, os.path.exists(self.output)), (1, False))
         self.assertFalse(os.path.exists(self.tsv))
+        # A list or a folder that is not there: a message, not a traceback.
+        self.assertEqual(self.run_tool("terse\n", synsets).returncode, 0)
+        for option, path in [("--list", "missing.txt"), ("--output", "missing/out.xml")]:
+            command = self.command[:]
+            command[command.index(option) + 1] = os.path.join(self.folder, path)
+            result = subprocess.run(command, capture_output=True, text=True)
+            self.assertEqual(result.returncode, 1, result.stderr)
+            self.assertRegex(result.stderr, r"(?m)^make-dictionary: .*No such file")
+            self.assertNotIn("Traceback", result.stderr)
 
     def test_every_usage_is_a_sentence_of_its_own_that_shows_the_word(self):
         synsets = [one("a", 0, w, f'of few words {n}; "a {w} thing"') for n, w in
@@ -269,6 +290,47 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertEqual(set(rows["abate"]), {"abase", "yodel"})
         # Made up by feelings for a feeling, never a property of land.
         self.assertEqual(set(rows["despondent"]), {"irate", "afraid", "amorous", "jubilant"})
+
+    def test_fillers_are_about_what_the_words_meaning_is_about(self):
+        loader = importlib.machinery.SourceFileLoader("make_dictionary", TOOL)
+        tool = types.ModuleType(loader.name)
+        tool.__file__ = TOOL
+        loader.exec_module(tool)
+        cases = [  # word, its WordNet file and meaning; a filler, its file and meaning; fits
+            ("gullible", "", "naive and easily deceived or tricked",
+             "meager", "", "deficient in amount or quality or extent", False),
+            ("gullible", "", "naive and easily deceived or tricked",
+             "coy", "", "affectedly modest or shy", True),
+            ("barren", "", "too poor to produce crops or plants; unproductive",
+             "arid", "", "lacking sufficient water or rainfall", True),
+            ("barren", "", "too poor to produce crops or plants; unproductive",
+             "finicky", "", "exacting especially about details", False),
+            ("temperate", "", "(of weather or climate) free from extremes; mild",
+             "imperative", "", "requiring attention or action", False),
+            ("adjacent", "", "nearest in space or position",
+             "diffuse", "", "spread out; not concentrated in one place", True),
+            # "early" is no "ear": a time, not a sound.
+            ("incipient", "", "beginning to happen or develop; in an early stage",
+             "audible", "", "heard or perceptible by the ear", False),
+            ("atrophy", 26, "a decrease in size of an organ caused by disease or disuse",
+             "malaise", 26, "physical discomfort (as mild sickness or depression)", True),
+            ("atrophy", 26, "a decrease in size of an organ caused by disease or disuse",
+             "obeisance", 10, "bending the head or body or knee as a sign of reverence", False),
+            ("euphony", 9, "any agreeable (pleasing and harmonious) sounds",
+             "aptitude", 7, "inherent ability", False),
+            # A person for a person only, whatever the topic.
+            ("zeal", 12, "a feeling of strong eagerness", "zealot", 18,
+             "a fervent and even militant proponent of something", False),
+            ("pedagogue", 18, "someone who educates young people",
+             "pessimist", 18, "a person who expects the worst", True),
+        ]
+        choice = lambda lexfile, meaning: types.SimpleNamespace(
+            pos="a" if lexfile == "" else "n", topics=tool.topics(meaning),
+            file=tool.NOUN_FILES.get(lexfile, "thing") if lexfile != "" else "")
+        for word, file, meaning, filler, its_file, its_meaning, fits in cases:
+            self.assertEqual(tool.Confusables.plausible(choice(file, meaning),
+                                                        choice(its_file, its_meaning)),
+                             fits, (word, filler))
 
     def test_ipa_is_written_as_learners_dictionaries_write_it(self):
         cases = [  # word, what espeak-ng says, what ships
