@@ -1,0 +1,1393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1">
+<context>
+    <name>CalendarChart</name>
+    <message>
+        <source>Less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartPanel</name>
+    <message>
+        <source>Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the values of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1 as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormFlash</name>
+    <message>
+        <source>Flash Card Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronunciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say the word (F5; Shift+F5 the usage)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Flash </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Sea&amp;rch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Auto Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet Explorer not found on your system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormImport</name>
+    <message>
+        <source>Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anki package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KDE vocabulary file (KVTML)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First rows of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the new dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import or cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;dictionary name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.xml in the XML folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row &amp;names the columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row names the columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the meanings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Meaning:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Usage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring along Anki&apos;s review history into your progress (answers: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read this way: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No entries: choose the column that holds the words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No meanings: choose the column that holds the meanings; the quiz asks for them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No meanings: the column %1 is empty; choose the column that holds the meanings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries to import: %1 (%2 without a meaning)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries to import: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dictionary named %1.xml exists already. Replace it with the imported words?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words imported from %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The words were imported, but not their review history: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormList</name>
+    <message>
+        <source>List View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word List Created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormMain</name>
+    <message>
+        <source>&amp;Open Custom XML Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit XML Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;Word List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Wor&amp;d List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Flash Card Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Memory Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update XML wordlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Study Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spea&amp;k Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak &amp;Usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say the word on show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say the usage of the word on show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word lists (*.csv *.tsv *.txt *.apkg *.colpkg *.kvtml);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no dictionary loaded to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit from Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test your GRE vocabulary [Review Mode]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;lash </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net &amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash Word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online Dictionary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Google Image Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto &amp;Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Program in Auto Mode to randomly display cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stud&amp;y Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study the words due today and today&apos;s new words (Ctrl+T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correctly Answered:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrectly Answered:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View L&amp;og</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sho&amp;w </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show description to help you grasp the contextual meaning of the word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hi&amp;de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide description to test your memory recall </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add your own description by editing the text above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save your description.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers added to your progress: %1. Already there: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormMemory</name>
+    <message>
+        <source>Memory Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of attempts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Taken :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormOptions</name>
+    <message>
+        <source>The study settings could not be saved. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech settings could not be saved. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due in the next 30 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers in the last 90 days, every list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers in the last 52 weeks, every list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardest words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lapses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Study this word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study the selected word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Young</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exam date has passed. Recall today: %1, %2 of the words above 90 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Predicted recall on %1: %2, %3 of the words above 90 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right answers in the last 30 days: %1 of %2 (desired: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answers in the last 30 days (desired retention: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days in a row: %1 now, %2 at most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormSelect</name>
+    <message>
+        <source>No dictionary in this folder. The dictionaries are in the XML folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormStudy</name>
+    <message>
+        <source>Study Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the last answer back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the last answer back (Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronunciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say the word (F5; Shift+F5 the usage)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;hint (H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the usage sentence as a hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Again (A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hard (H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Good (G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Easy (E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Continue (Space)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 · %3 new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✗ your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ Right: %1 is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✗ Not this one: %1 is %2, not %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meaning: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This dictionary has no words to study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Today&apos;s work is done.&lt;/b&gt;&lt;/p&gt;&lt;table align=center cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;Reviewed:&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Right:&lt;/td&gt;&lt;td align=right&gt;%2&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;New words learned:&lt;/td&gt;&lt;td align=right&gt;%3&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Due tomorrow:&lt;/td&gt;&lt;td align=right&gt;%4&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Day streak:&lt;/td&gt;&lt;td align=right&gt;%5&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s work is done. Reviewed %1, right %2, new words learned %3, due tomorrow %4, day streak %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MemoryCard</name>
+    <message>
+        <source>Card, face down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReviewSession</name>
+    <message>
+        <source>The dictionary %1 holds no word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Say</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronunciation: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFrame</name>
+    <message>
+        <source>Speech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;y the word when a card shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaking rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slower to the left, faster to the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;ate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English (the engine&apos;s own)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StackedBar</name>
+    <message>
+        <source>Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyPlanFrame</name>
+    <message>
+        <source>Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xam date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exam date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desired retention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How likely you want to be to recall a word when it comes back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New words per day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without an exam date; with one, the date sets the pace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desired &amp;retention:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New words per day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer</name>
+    <message>
+        <source>The package holds no Anki collection: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the collection is not a SQLite database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its col table is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database has no notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The zip archive holds no Anki collection (collection.anki21b, collection.anki21 or collection.anki2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot unpack the package into a temporary file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: there is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted field has no closing quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a text file: it holds binary data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a KVTML vocabulary: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paraphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its root element is not &lt;kvtml&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a complete zip archive (it may be damaged or cut short): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has more than %1 words, more than a dictionary can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large for a word list (%2 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package unpacks to more than %1; it is refused as a possible zip bomb.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer::CappedWriter</name>
+    <message>
+        <source>Cannot unpack the package into a temporary file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer::LibZipArchive</name>
+    <message>
+        <source>The package&apos;s %1 cannot be unpacked: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer::ZstdWriter</name>
+    <message>
+        <source>the data ends in the middle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package&apos;s collection.anki21b is not valid zstd data: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>learning</name>
+    <message>
+        <source>Line %1 of the progress file: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the word is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rating is not 1 to 4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the duration is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header must name the columns word, reviewed_at and rating.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>learning::ProgressStore</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a progress file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Vocabrix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress file was damaged. It was kept as %1 and a new one was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is in use by another Vocabrix; an answer was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no progress to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>it is in none of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program&apos;s module %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To hear the words, install qt6-speech-flite-plugin (or qt6-speech-speechd-plugin with speech-dispatcher-espeak-ng) and a sound server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::enginestate</name>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech engine %1 has no voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech does not work here: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
