@@ -4,7 +4,7 @@
 // Runs on the shipped data beside the executable. Message boxes are answered without being
 // shown, so that nothing waits for a click.
 
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "learning/timetext.h"
 #include "learning/wordkey.h"
 #include "platform/services.h"
@@ -119,11 +119,10 @@ QList<learning::Review> simulatedStudy(const QStringList &words, const QDateTime
 void progress(FormMain &window, platform::Services &services)
 {
     QTemporaryDir folder;
-    learning::ProgressStore store(folder.filePath(QStringLiteral("progress.sqlite")));
+    learning::LearnerMemory memory(folder.filePath(QStringLiteral("progress.sqlite")));
     const QDateTime now = services.clock->now();
-    store.addReviews(simulatedStudy(window.dictionary().words(), now));
-    FormProgress form([&store]() -> learning::ProgressStore & { return store; },
-                      window.dictionary(), services);
+    memory.addReviews(simulatedStudy(window.dictionary().words(), now));
+    FormProgress form(memory, window.dictionary(), services);
     form.open(now.date().addDays(24), 0.9);
     form.resize(800, 600);
     save(&form, "progress");

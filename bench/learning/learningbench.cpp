@@ -2,7 +2,7 @@
 // Timings of the learner's memory: one answer recorded, every word's state loaded at start,
 // every state rebuilt from the log.
 
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "learning/timetext.h"
 
 #include <QCoreApplication>
@@ -45,21 +45,21 @@ QString fixture(qint64 count, qint64 words)
                           QStringLiteral("gre1.xml"),
                           2500};
     }
-    ProgressStore store(path);
-    store.addReviews(reviews);
+    LearnerMemory memory(path);
+    memory.addReviews(reviews);
     return path;
 }
 
 void record_answer(benchmark::State &state)
 {
-    ProgressStore store(fixture(state.range(0), 32767));
+    LearnerMemory memory(fixture(state.range(0), 32767));
     QDateTime time = start.addYears(5);
     qint64 i = 0;
     for (auto _ : state) {
         time = time.addSecs(7);
-        benchmark::DoNotOptimize(store.recordAnswer(word(++i % 32767), Rating::Good,
-                                                    QStringLiteral("quiz"),
-                                                    QStringLiteral("gre1.xml"), 1800, time));
+        benchmark::DoNotOptimize(memory.recordAnswer(word(++i % 32767), Rating::Good,
+                                                     QStringLiteral("quiz"),
+                                                     QStringLiteral("gre1.xml"), 1800, time));
     }
 }
 
@@ -67,16 +67,22 @@ void load_cards(benchmark::State &state)
 {
     const QString path = fixture(state.range(0) * 4, state.range(0));
     for (auto _ : state) {
-        ProgressStore store(path);
-        benchmark::DoNotOptimize(store.loadCards());
+        LearnerMemory memory(path);
+        benchmark::DoNotOptimize(memory.loadCards());
     }
 }
 
+// Other scheduler options: the file is opened again and every card replayed.
 void replay(benchmark::State &state)
 {
-    ProgressStore store(fixture(state.range(0), 32767));
-    for (auto _ : state)
-        store.replay();
+    LearnerMemory memory(fixture(state.range(0), 32767));
+    memory.reviewCount();
+    double retention = 0.9;
+    for (auto _ : state) {
+        retention = retention == 0.9 ? 0.91 : 0.9;
+        memory.setSchedulerOptions({.desiredRetention = retention});
+        benchmark::DoNotOptimize(memory.reviewCount());
+    }
 }
 
 } // namespace

@@ -4,8 +4,7 @@
 
 #include "../benchservices.h"
 #include "core/dictionary.h"
-#include "learning/progressstore.h"
-#include "learning/statistics.h"
+#include "learning/learnermemory.h"
 #include "learning/timetext.h"
 #include "widgets/main/guardedapplication.h"
 #include "widgets/progress/formprogress.h"
@@ -22,7 +21,7 @@ constexpr int listSize = 5000;
 
 // count answers to the list's words, round after round, the last round yesterday, about one
 // in eight wrong. Written once, with the figures' own cache made as a first opening makes it.
-void fill(ProgressStore &store, const QStringList &words, qint64 count, const QDateTime &now)
+void fill(LearnerMemory &memory, const QStringList &words, qint64 count, const QDateTime &now)
 {
     const qint64 rounds = (count + listSize - 1) / listSize;
     const QDateTime first = now.addDays(-730);
@@ -35,8 +34,8 @@ void fill(ProgressStore &store, const QStringList &words, qint64 count, const QD
         reviews << Review{words[int(i % listSize)],  toTime(time), rating, QStringLiteral("quiz"),
                           QStringLiteral("gre.xml"), 2500};
     }
-    store.addReviews(reviews);
-    Statistics(store.database(), store.scheduler());
+    memory.addReviews(reviews);
+    memory.figures({}, now, std::nullopt);
 }
 
 void progress_open(benchmark::State &state)
@@ -45,11 +44,10 @@ void progress_open(benchmark::State &state)
     bench.writeDictionary(QStringLiteral("XML/gre.xml"), listSize);
     Dictionary words(bench.folder());
     words.load(QStringLiteral("\\XML\\gre.xml"));
-    ProgressStore store(QDir(bench.folder()).filePath(QStringLiteral("progress/progress.sqlite")));
+    LearnerMemory memory(QDir(bench.folder()).filePath(QStringLiteral("progress/progress.sqlite")));
     const QDateTime now = bench.services().clock->now();
-    fill(store, words.words().mid(0, listSize), state.range(0), now);
-    FormProgress window([&store]() -> learning::ProgressStore & { return store; }, words,
-                        bench.services());
+    fill(memory, words.words().mid(0, listSize), state.range(0), now);
+    FormProgress window(memory, words, bench.services());
     for (auto _ : state) {
         window.open(now.date().addDays(30), 0.9);
         benchmark::DoNotOptimize(window.figures().meanRecall);

@@ -3,7 +3,7 @@
 // built when the window opens, and the next card after an answer.
 
 #include "core/dictionary.h"
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "learning/studysession.h"
 #include "learning/timetext.h"
 #include "platform/services.h"
@@ -62,7 +62,7 @@ struct StudyFolder
                           QStringLiteral("big.xml"),
                           2500};
         }
-        ProgressStore(progressFile()).addReviews(log);
+        LearnerMemory(progressFile()).addReviews(log);
     }
     QString progressFile() const { return folder.filePath(QStringLiteral("progress.sqlite")); }
 
@@ -82,10 +82,10 @@ struct Study
         words.load(QStringLiteral("\\XML\\big.xml"));
     }
     Dictionary words;
-    ProgressStore store{studyFolder(32767).progressFile()};
+    LearnerMemory memory{studyFolder(32767).progressFile()};
     SteadyClock clock;
     CyclingRandom random;
-    StudySession session{words, [this]() -> ProgressStore & { return store; }, clock, random};
+    StudySession session{words, memory, clock, random};
 };
 
 void study_queue(benchmark::State &state)

@@ -188,14 +188,4 @@ void ProgressStore::requireSaving() const
                               notice.isEmpty() ? tr("Progress is not being saved.") : notice);
 }
 
-bool ProgressStore::checkIntegrity()
-{
-    try {
-        return readable && sql::value(db, QStringLiteral("PRAGMA integrity_check")).toString() ==
-                               QLatin1String("ok");
-    } catch (const sql::Failure &) {
-        return false;
-    }
-}
-
 } // namespace learning

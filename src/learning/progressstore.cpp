@@ -348,20 +348,6 @@ qint64 ProgressStore::reviewCount()
     }
 }
 
-void ProgressStore::replay()
-{
-    if (currentStatus == Status::NotSaving || !statements)
-        return;
-    try {
-        sql::WriteTransaction transaction(db);
-        replayAll();
-        transaction.commit();
-        cacheFresh = true;
-    } catch (const sql::Failure &failure) {
-        failed(failure);
-    }
-}
-
 qsizetype ProgressStore::addReviews(const QList<Review> &added)
 {
     requireSaving();

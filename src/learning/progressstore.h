@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fsrs.h"
+#include "learnermemory.h"
 #include "review.h"
 
 #include <QDateTime>
@@ -18,28 +19,19 @@ namespace sql {
 class Failure;
 }
 
-// The learner's memory on disk: every answer in the table `reviews` of one SQLite database
-// and each word's scheduling state in `cards`, a cache rebuilt from the reviews whenever it is
-// missing or stale. Use it from one thread; several stores, in this program or another, may
-// share a file.
+// The open progress file, LearnerMemory's own part: every answer in the table `reviews` of one
+// SQLite database and each word's scheduling state in `cards`, a cache rebuilt from the reviews
+// whenever it is missing or stale. Several stores, in this program or another, may share a
+// file.
 //
 // Nothing here throws into an answer: a file that cannot be written turns recording into a
-// no-op and status() into NotSaving, and takeNotice() says so once. Export and import, which
-// the learner starts, throw vocabrix::error with a message.
+// no-op and status() into NotSaving, and takeNotice() says so once. Export and import throw
+// vocabrix::error with a message.
 class ProgressStore
 {
 public:
-    enum class Status {
-        Saving,
-        StartedAfresh, // the old file was damaged, moved aside, and a new one started
-        NotSaving,
-    };
-
-    struct ImportResult
-    {
-        qsizetype added = 0;
-        qsizetype skipped = 0; // already present
-    };
+    using Status = LearnerMemory::Status;
+    using ImportResult = LearnerMemory::ImportResult;
 
     explicit ProgressStore(const QString &path, SchedulerOptions options = {});
     ~ProgressStore();
@@ -49,12 +41,7 @@ public:
     Status status() const { return currentStatus; }
     // What the learner should be told about their progress, once; empty when nothing.
     QString takeNotice();
-    // Where a damaged file was moved; empty when none was.
-    QString damagedCopy() const { return movedAside; }
     const Scheduler &scheduler() const { return fsrs; }
-    // The open file, for the queries of the learning library's other parts (study queue,
-    // statistics); invalid when the file could not be read.
-    QSqlDatabase database() const { return statements ? db : QSqlDatabase(); }
 
     // Records one answer and updates the word's card in one transaction, committed before this
     // returns. Returns the review's id, or -1 when nothing was recorded.
@@ -70,19 +57,19 @@ public:
     QList<Review> reviews();
     qint64 reviewCount();
 
-    // Rebuilds every card from the reviews.
-    void replay();
     // Adds reviews not yet present (same word, time, rating and source) and rebuilds the cards.
     qsizetype addReviews(const QList<Review> &added);
 
     void exportCsv(const QString &path);
     ImportResult importCsv(const QString &path);
 
-    // SQLite's full integrity check passes.
-    bool checkIntegrity();
-
 private:
+    friend class LearnerMemory;
     struct Statements;
+
+    // The open file, for the memory's other parts (study queue, statistics); invalid when the
+    // file could not be read.
+    QSqlDatabase database() const { return statements ? db : QSqlDatabase(); }
 
     void open();
     bool writable() const;

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quizrecorder.h"
 
-#include "progressstore.h"
+#include "learnermemory.h"
 
+#include "core/dictionary.h"
 #include "core/reviewsession.h"
 #include "platform/services.h"
 
 namespace learning {
 
-QuizRecorder::QuizRecorder(ReviewSession &review, std::function<QString()> dictionaryName,
-                           std::function<ProgressStore &()> store, platform::clock &clock,
-                           QObject *parent)
-    : QObject(parent), dictionaryName(std::move(dictionaryName)), store(std::move(store)),
-      clock(clock)
+QuizRecorder::QuizRecorder(ReviewSession &review, const Dictionary &dictionary,
+                           LearnerMemory &memory, platform::clock &clock, QObject *parent)
+    : QObject(parent), dictionary(dictionary), memory(memory), clock(clock)
 {
     connect(&review, &ReviewSession::cardChanged, this, [this] {
         recorded = false;
@@ -29,11 +28,8 @@ void QuizRecorder::record(const QString &word, bool right)
     recorded = true;
     const QDateTime now = clock.now();
     const qint64 duration = shownAt.isValid() ? std::max<qint64>(0, shownAt.msecsTo(now)) : 0;
-    ProgressStore &progress = store();
-    progress.recordAnswer(word, right ? Rating::Good : Rating::Again, QStringLiteral("quiz"),
-                          dictionaryName(), duration, now);
-    if (const QString text = progress.takeNotice(); !text.isEmpty())
-        emit notice(text);
+    memory.recordAnswer(word, right ? Rating::Good : Rating::Again, QStringLiteral("quiz"),
+                        dictionaryFileName(dictionary.path()), duration, now);
 }
 
 } // namespace learning

@@ -3,8 +3,8 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <functional>
 
+class Dictionary;
 class ReviewSession;
 namespace platform {
 class clock;
@@ -12,7 +12,7 @@ class clock;
 
 namespace learning {
 
-class ProgressStore;
+class LearnerMemory;
 
 // Records the review quiz's answers in the learner's memory: the first answer to each showing
 // of a word (right is Good, wrong is Again), timed from the moment the word showed. Further
@@ -21,21 +21,15 @@ class QuizRecorder : public QObject
 {
     Q_OBJECT
 public:
-    // The store is asked for at the first answer, so that nothing opens it at start-up.
-    QuizRecorder(ReviewSession &review, std::function<QString()> dictionaryName,
-                 std::function<ProgressStore &()> store, platform::clock &clock,
-                 QObject *parent = nullptr);
-
-signals:
-    // Something the learner must be told about their progress (it is not being saved, a damaged
-    // file was set aside); said once.
-    void notice(const QString &text);
+    // The dictionary is the quiz's, whose file name goes with each answer.
+    QuizRecorder(ReviewSession &review, const Dictionary &dictionary, LearnerMemory &memory,
+                 platform::clock &clock, QObject *parent = nullptr);
 
 private:
     void record(const QString &word, bool right);
 
-    std::function<QString()> dictionaryName;
-    std::function<ProgressStore &()> store;
+    const Dictionary &dictionary;
+    LearnerMemory &memory;
     platform::clock &clock;
     QDateTime shownAt;
     bool recorded = false;

@@ -18,4 +18,10 @@ struct Review
     qint64 durationMs = 0;
 };
 
+// The dictionary's file name as the log keeps it, from its stored path ("\XML\gre.xml").
+inline QString dictionaryFileName(const QString &storedPath)
+{
+    return QString(storedPath).replace(QLatin1Char('\\'), QLatin1Char('/')).section('/', -1);
+}
+
 } // namespace learning

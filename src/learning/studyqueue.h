@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QList>
 #include <QSet>
-#include <QSqlDatabase>
 #include <QStringList>
 #include <optional>
 
@@ -53,27 +52,13 @@ StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
                            const StudyDay &day, const NewWordRules &newWords,
                            const QSet<QString> *studied = nullptr);
 
-// What the queue needs of the memory, read in two queries: the cards due before the end of the
-// day (with the exam-date cap), and the keys of all words answered before.
+// What the queue needs of the memory (LearnerMemory::dueCards): at least the cards due before
+// the end of the day (with the exam-date cap), and the keys of all words answered before, empty
+// when only the cards are known.
 struct DueCards
 {
     QHash<QString, Card> due;
     QSet<QString> studied;
 };
-DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day);
-
-// A day's answers in the memory, from any window, and those not graded Again.
-struct DayAnswers
-{
-    int answers = 0;
-    int right = 0;
-};
-DayAnswers answersOn(const QSqlDatabase &db, QDate day);
-
-// The keys of the words whose first answer was at or after a time, and how many they are.
-QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);
-int wordsStartedSince(const QSqlDatabase &db, Time since);
-// Days in a row with at least one answer, up to today (or up to yesterday while today has none).
-int dayStreak(const QSqlDatabase &db, QDate today);
 
 } // namespace learning

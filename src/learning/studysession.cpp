@@ -3,9 +3,8 @@
 
 #include "core/dictionary.h"
 #include "core/reviewrules.h"
+#include "learnermemory.h"
 #include "platform/services.h"
-#include "progressstore.h"
-#include "sql.h"
 #include "studycard.h"
 #include "studyplan.h"
 #include "timetext.h"
@@ -17,11 +16,6 @@ namespace learning {
 
 namespace {
 
-QString fileName(const QString &storedPath)
-{
-    return QString(storedPath).replace(QLatin1Char('\\'), QLatin1Char('/')).section('/', -1);
-}
-
 // Keeps the learning steps in due order as words come back.
 void insertByDue(QList<StudyItem> &items, const StudyItem &item)
 {
@@ -32,9 +26,9 @@ void insertByDue(QList<StudyItem> &items, const StudyItem &item)
 
 } // namespace
 
-StudySession::StudySession(const Dictionary &dictionary, std::function<ProgressStore &()> store,
+StudySession::StudySession(const Dictionary &dictionary, LearnerMemory &memory,
                            platform::clock &clock, platform::random &random, QObject *parent)
-    : QObject(parent), dictionary(dictionary), store(std::move(store)), clock(clock), random(random)
+    : QObject(parent), dictionary(dictionary), memory(memory), clock(clock), random(random)
 {
     // A session's positions belong to the entries it began with: another load, or an edit
     // saved over them, begins anew.
@@ -83,36 +77,19 @@ StudyDay StudySession::day() const
 void StudySession::start(const QString &firstWord)
 {
     index();
-    ProgressStore &memory = store();
     StudyDay today = day();
-    NewWordRules newWords{fileName(dictionary.path()), &confusables, {}};
-    try {
-        const Time lately = startOfDay(today.today.addDays(1 - relatedWordsDaysApart));
-        newWords.introducedLately = wordsFirstAnsweredSince(memory.database(), lately);
-        today.startedToday = wordsStartedSince(memory.database(), startOfDay(today.today));
-    } catch (const sql::Failure &) {
-        // Without them the day's budget is the whole budget and new words are only shuffled.
-    }
+    NewWordRules newWords{dictionaryFileName(dictionary.path()), &confusables, {}};
+    // When the file cannot tell, the whole budget is today's and new words are only shuffled.
+    newWords.introducedLately =
+        memory.wordsFirstAnsweredSince(startOfDay(today.today.addDays(1 - relatedWordsDaysApart)));
+    today.startedToday = int(memory.wordsFirstAnsweredSince(startOfDay(today.today)).size());
     state = State{};
-    // The cards in the file are up to date unless it cannot be written; then they are replayed.
-    if (memory.status() == ProgressStore::Status::NotSaving) {
-        state.queue = buildStudyQueue(keys, 1, dictionary.count(), memory.loadCards(),
-                                      memory.scheduler(), today, newWords);
-    } else {
-        DueCards cards;
-        try {
-            cards = readDueCards(memory.database(), today);
-        } catch (const sql::Failure &) {
-            cards = DueCards{memory.loadCards(), {}};
-        }
-        state.queue =
-            buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(), today,
-                            newWords, cards.studied.isEmpty() ? nullptr : &cards.studied);
-    }
+    const DueCards cards = memory.dueCards(today);
+    state.queue = buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(), today,
+                                  newWords, cards.studied.isEmpty() ? nullptr : &cards.studied);
     history.clear();
     daySummary = Summary{};
     currentPhase = Phase::Finished; // nothing on show: next() takes the queue's first card
-    takeNotice();
     bringForward(firstWord);
     next();
 }
@@ -131,7 +108,7 @@ void StudySession::bringForward(const QString &word)
                 item = list->takeAt(i);
         }
     }
-    if (store().cardFor(word).state == CardState::New)
+    if (memory.cardFor(word).state == CardState::New)
         item.kind = StudyKind::New;
     item.due = Time{};
     queue.learning.prepend(item);
@@ -216,12 +193,11 @@ void StudySession::answer(int choice)
 
 void StudySession::record(Taken &taken)
 {
-    ProgressStore &memory = store();
     if (taken.reviewId >= 0)
         memory.deleteReview(taken.reviewId);
-    taken.reviewId = memory.recordAnswer(word(), currentGrade, QStringLiteral("study"),
-                                         fileName(dictionary.path()), taken.durationMs, taken.time);
-    takeNotice();
+    taken.reviewId =
+        memory.recordAnswer(word(), currentGrade, QStringLiteral("study"),
+                            dictionaryFileName(dictionary.path()), taken.durationMs, taken.time);
 }
 
 void StudySession::setGrade(Rating rating)
@@ -237,7 +213,7 @@ void StudySession::next()
 {
     if (currentPhase == Phase::Feedback) {
         // The word comes back today when its step ends before tomorrow.
-        const Card card = store().cardFor(word());
+        const Card card = memory.cardFor(word());
         const StudyDay today = day();
         const Time due = studyDue(card, examDate, today.today);
         if (card.state != CardState::New && due < startOfDay(today.today.addDays(1)))
@@ -266,8 +242,7 @@ void StudySession::undo()
         return;
     const Taken taken = history.takeLast();
     if (taken.reviewId >= 0)
-        store().deleteReview(taken.reviewId);
-    takeNotice();
+        memory.deleteReview(taken.reviewId);
     state = taken.before;
     chosenChoice = -1;
     currentPhase = Phase::Question;
@@ -280,26 +255,14 @@ void StudySession::finish()
 {
     currentPhase = Phase::Finished;
     daySummary = Summary{state.done, state.right, state.learned, 0, 0};
-    ProgressStore &memory = store();
-    const QSqlDatabase db = memory.database();
-    const StudyDay today = day();
-    if (db.isOpen()) {
-        try {
-            const DayAnswers answers = answersOn(db, today.today);
-            daySummary.reviewed = answers.answers;
-            daySummary.right = answers.right;
-            daySummary.learned = wordsStartedSince(db, startOfDay(today.today));
-            StudyDay tomorrow = today;
-            tomorrow.today = today.today.addDays(1);
-            const DueCards due = readDueCards(db, tomorrow);
-            for (auto it = due.due.cbegin(); it != due.due.cend(); ++it)
-                daySummary.dueTomorrow += positionOf.contains(it.key()) ? 1 : 0;
-            daySummary.streak = dayStreak(db, today.today);
-        } catch (const sql::Failure &) {
-            // The session's own counts stand.
-        }
+    if (const auto figures = memory.dayFigures(day())) {
+        daySummary.reviewed = figures->answers;
+        daySummary.right = figures->right;
+        daySummary.learned = figures->started;
+        for (auto it = figures->dueTomorrow.cbegin(); it != figures->dueTomorrow.cend(); ++it)
+            daySummary.dueTomorrow += positionOf.contains(it.key()) ? 1 : 0;
+        daySummary.streak = figures->streak;
     }
-    takeNotice();
     emit changed();
 }
 
@@ -310,12 +273,6 @@ StudySession::Progress StudySession::progress() const
     if (currentPhase == Phase::Question && current.kind == StudyKind::New)
         ++fresh;
     return Progress{state.done, state.done + left, fresh};
-}
-
-void StudySession::takeNotice()
-{
-    if (const QString text = store().takeNotice(); !text.isEmpty())
-        emit notice(text);
 }
 
 } // namespace learning

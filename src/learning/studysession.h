@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QObject>
 #include <array>
-#include <functional>
 #include <optional>
 
 class Dictionary;
@@ -18,7 +17,7 @@ class random;
 
 namespace learning {
 
-class ProgressStore;
+class LearnerMemory;
 
 // A day's study: today's queue, the card on show with its five choices, the answer and its
 // grade, each answer recorded in the learner's memory (source "study") before the next card,
@@ -49,9 +48,8 @@ public:
         int streak = 0;      // days in a row with answers
     };
 
-    // The store is asked for when a session starts, so that nothing opens it before.
-    StudySession(const Dictionary &dictionary, std::function<ProgressStore &()> store,
-                 platform::clock &clock, platform::random &random, QObject *parent = nullptr);
+    StudySession(const Dictionary &dictionary, LearnerMemory &memory, platform::clock &clock,
+                 platform::random &random, QObject *parent = nullptr);
 
     void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
     // Builds today's queue afresh and shows its first card: the given word's, when the
@@ -96,8 +94,6 @@ public:
 
 signals:
     void changed();
-    // Something the learner must be told about their progress; said once.
-    void notice(const QString &text);
 
 private:
     struct State
@@ -120,12 +116,11 @@ private:
     void show(const StudyItem &item);
     void finish();
     void record(Taken &taken);
-    void takeNotice();
     StudyDay day() const;
     int draw(int count);
 
     const Dictionary &dictionary;
-    std::function<ProgressStore &()> store;
+    LearnerMemory &memory;
     platform::clock &clock;
     platform::random &random;
     std::optional<QDate> examDate;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A temporary program folder with a progress file in it, and the sqlite3 shell a learner
@@ -22,6 +23,17 @@ struct ProgressFolder
         shell.waitForFinished();
         return QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
     }
+};
+
+// What the memory told the learner.
+struct Notices
+{
+    explicit Notices(learning::LearnerMemory &memory)
+    {
+        QObject::connect(&memory, &learning::LearnerMemory::notice,
+                         [this](const QString &text) { said << text; });
+    }
+    QStringList said;
 };
 
 inline QDateTime minute(int n)

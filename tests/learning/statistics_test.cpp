@@ -2,12 +2,10 @@
 // The Progress window's figures against a review log written by hand, in a zone with summer
 // time, so that local midnight is not UTC midnight.
 
-#include "learning/statistics.h"
 #include "learning/timetext.h"
 #include "learningtest.h"
 
 #include <QFile>
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace learning;
@@ -24,29 +22,30 @@ struct StatisticsTest : ::testing::Test
 {
     void answer(const QString &word, const QDateTime &time, Rating rating = Rating::Good)
     {
-        store.addReviews({Review{word, toTime(time), rating, QStringLiteral("quiz"), {}, 0}});
+        memory.addReviews({Review{word, toTime(time), rating, QStringLiteral("quiz"), {}, 0}});
     }
     // Puts a word's state as a test needs it: intervals and memories of exact lengths.
     void setCard(const QString &word, int state, double stability, const QDateTime &last,
                  const QDateTime &due, int lapses = 0)
     {
-        QSqlQuery query(store.database());
-        query.prepare(QStringLiteral("INSERT OR REPLACE INTO cards VALUES (?, ?, 0, ?, 5, ?, ?, "
-                                     "?, 1)"));
-        for (const QVariant &value : {QVariant(word), QVariant(state), QVariant(stability),
-                                      QVariant(due.toMSecsSinceEpoch()),
-                                      QVariant(last.toMSecsSinceEpoch()), QVariant(lapses)})
-            query.addBindValue(value);
-        ASSERT_TRUE(query.exec());
+        memory.status(); // the file is made on first use
+        folder.sqlite(QStringLiteral("INSERT OR REPLACE INTO cards VALUES ('%1', %2, 0, %3, 5, "
+                                     "%4, %5, %6, 1)")
+                          .arg(word)
+                          .arg(state)
+                          .arg(stability)
+                          .arg(due.toMSecsSinceEpoch())
+                          .arg(last.toMSecsSinceEpoch())
+                          .arg(lapses));
     }
     ProgressFigures figures(const QStringList &keys, const QDateTime &now,
                             std::optional<QDate> exam = std::nullopt)
     {
-        return Statistics(store.database(), store.scheduler()).figures(keys, now, exam);
+        return memory.figures(keys, now, exam);
     }
 
     ProgressFolder folder;
-    ProgressStore store{folder.file()};
+    LearnerMemory memory{folder.file()};
 };
 
 TEST_F(StatisticsTest, StatesRecallForecastAndHardestWords)
@@ -81,7 +80,8 @@ TEST_F(StatisticsTest, StatesRecallForecastAndHardestWords)
         double total = 0;
         *above = 0;
         for (const QString &word : list.mid(0, 4)) {
-            const double recall = store.scheduler().retrievability(store.cardFor(word), toTime(at));
+            const double recall =
+                memory.scheduler().retrievability(memory.cardFor(word), toTime(at));
             total += recall;
             *above += recall > 0.9;
         }
@@ -150,25 +150,23 @@ TEST_F(StatisticsTest, KeptInStepWithTheLog)
         return std::array{day.right, day.wrong};
     };
     EXPECT_EQ(counts(), (std::array{3, 3}));
-    store.recordAnswer(QStringLiteral("w"), Rating::Again, QStringLiteral("quiz"), {}, 0,
-                       local(6, 20, 10));
+    memory.recordAnswer(QStringLiteral("w"), Rating::Again, QStringLiteral("quiz"), {}, 0,
+                        local(6, 20, 10));
     EXPECT_EQ(counts(), (std::array{3, 4}));
-    store.undoLast();
+    memory.undoLast();
     EXPECT_EQ(counts(), (std::array{3, 3}));
     folder.sqlite(QStringLiteral("UPDATE review_quarters SET correct = 40"));
     EXPECT_EQ(counts(), (std::array{3, 3}));
 
     ProgressFolder other;
     {
-        ProgressStore copy(other.file());
-        copy.addReviews(store.reviews());
+        LearnerMemory copy(other.file());
+        copy.addReviews(memory.reviews());
     }
     QFile::setPermissions(other.file(), QFile::ReadOwner);
-    ProgressStore readOnly(other.file());
-    ASSERT_EQ(readOnly.status(), ProgressStore::Status::NotSaving);
-    const auto day = Statistics(readOnly.database(), readOnly.scheduler())
-                         .figures({}, local(6, 20, 12), std::nullopt)
-                         .activity.last();
+    LearnerMemory readOnly(other.file());
+    ASSERT_EQ(readOnly.status(), LearnerMemory::Status::NotSaving);
+    const auto day = readOnly.figures({}, local(6, 20, 12), std::nullopt).activity.last();
     EXPECT_EQ((std::array{day.right, day.wrong}), (std::array{3, 3}));
 }
 

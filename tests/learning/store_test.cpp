@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The review log and the word states: replay, merge, undo, versions.
 
+#include "learning/timetext.h"
 #include "learningtest.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace learning;
@@ -14,7 +17,7 @@ namespace {
 
 // Several words answered over weeks, one of them under three spellings, one answer dated
 // before the one recorded ahead of it.
-void answerSome(ProgressStore &store, int salt = 0)
+void answerSome(LearnerMemory &memory, int salt = 0)
 {
     const std::pair<const char *, int> answers[] = {
         {"Abate", 0},           {" abate ", 1},        {"belie", 2},  {"ABATE\t", 60 * 24},
@@ -22,28 +25,26 @@ void answerSome(ProgressStore &store, int salt = 0)
         {"belie", 60 * 24 * 3}, {"belie", 60 * 24 * 2}};
     for (int i = 0; i < int(std::size(answers)); ++i) {
         const Rating rating = (i + salt) % 4 == 1 ? Rating::Again : Rating::Good;
-        store.recordAnswer(QString::fromUtf8(answers[i].first), rating, QStringLiteral("quiz"),
-                           QStringLiteral("gre1.xml"), 1000 + i,
-                           minute(answers[i].second + salt * 7));
+        memory.recordAnswer(QString::fromUtf8(answers[i].first), rating, QStringLiteral("quiz"),
+                            QStringLiteral("gre1.xml"), 1000 + i,
+                            minute(answers[i].second + salt * 7));
     }
 }
 
 TEST(Store, ReplayGivesWhatEachAnswerGave)
 {
     ProgressFolder folder;
-    ProgressStore store(folder.file());
-    answerSome(store);
-    const auto incremental = store.loadCards();
+    LearnerMemory memory(folder.file());
+    answerSome(memory);
+    const auto incremental = memory.loadCards();
     ASSERT_EQ(incremental.keys().size(), 3);
     EXPECT_EQ(incremental[QStringLiteral("abate")].reps, 4);
-    EXPECT_EQ(store.cardFor(QStringLiteral("  BELIE")), incremental[QStringLiteral("belie")]);
-    store.replay();
-    EXPECT_EQ(store.loadCards(), incremental);
+    EXPECT_EQ(memory.cardFor(QStringLiteral("  BELIE")), incremental[QStringLiteral("belie")]);
     // A cache that lost its rows is rebuilt on the next start.
     folder.sqlite(QStringLiteral("DELETE FROM cards"));
-    EXPECT_EQ(ProgressStore(folder.file()).loadCards(), incremental);
+    EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), incremental);
     folder.sqlite(QStringLiteral("DELETE FROM reviews WHERE word = 'cogent'"));
-    EXPECT_EQ(ProgressStore(folder.file()).loadCards().size(), 2);
+    EXPECT_EQ(LearnerMemory(folder.file()).loadCards().size(), 2);
 }
 
 TEST(Store, MemoriesOfOlderFormulasAreReplayed)
@@ -52,11 +53,11 @@ TEST(Store, MemoriesOfOlderFormulasAreReplayed)
     Card now;
     QString fingerprint;
     {
-        ProgressStore store(folder.file());
-        store.recordAnswer(QStringLiteral("abate"), Rating::Good, {}, {}, 0, minute(0));
-        store.recordAnswer(QStringLiteral("abate"), Rating::Hard, {}, {}, 0, minute(10));
-        now = store.cardFor(QStringLiteral("abate"));
-        fingerprint = store.scheduler().fingerprint();
+        LearnerMemory memory(folder.file());
+        memory.recordAnswer(QStringLiteral("abate"), Rating::Good, {}, {}, 0, minute(0));
+        memory.recordAnswer(QStringLiteral("abate"), Rating::Hard, {}, {}, 0, minute(10));
+        now = memory.cardFor(QStringLiteral("abate"));
+        fingerprint = memory.scheduler().fingerprint();
     }
     // The first FSRS-6 formulas lowered stability on a same-day Hard, under the name "fsrs6".
     const QString older = QStringLiteral("fsrs6") + fingerprint.mid(fingerprint.indexOf(' '));
@@ -64,7 +65,7 @@ TEST(Store, MemoriesOfOlderFormulasAreReplayed)
     folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1.3363; UPDATE cards_basis SET "
                                  "scheduler = '%1'")
                       .arg(older));
-    EXPECT_EQ(ProgressStore(folder.file()).cardFor(QStringLiteral("abate")), now);
+    EXPECT_EQ(LearnerMemory(folder.file()).cardFor(QStringLiteral("abate")), now);
     EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT stability || ' ' || scheduler FROM cards, "
                                            "cards_basis")),
               QStringLiteral("2.3065 ") + fingerprint);
@@ -74,11 +75,11 @@ TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
 {
     ProgressFolder folder;
     const auto at = [&](const char *name) { return folder.file(QLatin1String(name)); };
-    const auto exported = [&](ProgressStore &store) {
-        store.exportCsv(at("out.csv"));
+    const auto exported = [&](LearnerMemory &memory) {
+        memory.exportCsv(at("out.csv"));
         return platform::readBytes(at("out.csv"));
     };
-    ProgressStore first(at("a.sqlite")), second(at("b.sqlite")), ab(at("ab.sqlite")),
+    LearnerMemory first(at("a.sqlite")), second(at("b.sqlite")), ab(at("ab.sqlite")),
         ba(at("ba.sqlite"));
     answerSome(first);
     answerSome(second, 1);
@@ -101,18 +102,63 @@ TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
 TEST(Store, UndoTakesBackTheLastAnswers)
 {
     ProgressFolder folder;
-    ProgressStore store(folder.file());
-    store.recordAnswer(QStringLiteral("abate"), Rating::Good, QStringLiteral("study"), {}, 0,
-                       minute(0));
-    const Card afterOne = store.cardFor(QStringLiteral("abate"));
-    store.recordAnswer(QStringLiteral("Abate"), Rating::Again, QStringLiteral("study"), {}, 0,
-                       minute(5));
-    EXPECT_TRUE(store.undoLast());
-    EXPECT_EQ(store.cardFor(QStringLiteral("abate")), afterOne);
-    EXPECT_TRUE(store.undoLast());
-    EXPECT_EQ(store.cardFor(QStringLiteral("abate")), Card());
-    EXPECT_FALSE(store.undoLast());
-    EXPECT_EQ(store.reviewCount(), 0);
+    LearnerMemory memory(folder.file());
+    memory.recordAnswer(QStringLiteral("abate"), Rating::Good, QStringLiteral("study"), {}, 0,
+                        minute(0));
+    const Card afterOne = memory.cardFor(QStringLiteral("abate"));
+    memory.recordAnswer(QStringLiteral("Abate"), Rating::Again, QStringLiteral("study"), {}, 0,
+                        minute(5));
+    EXPECT_TRUE(memory.undoLast());
+    EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), afterOne);
+    EXPECT_TRUE(memory.undoLast());
+    EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), Card());
+    EXPECT_FALSE(memory.undoLast());
+    EXPECT_EQ(memory.reviewCount(), 0);
+}
+
+// Nothing is made before the memory is first used; the windows that show it hear of each
+// answer recorded, taken back or added, and of nothing else.
+TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
+{
+    ProgressFolder folder;
+    LearnerMemory memory(folder.file());
+    memory.setSchedulerOptions({.desiredRetention = 0.8});
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("progress"))));
+    int changes = 0;
+    QObject::connect(&memory, &LearnerMemory::changed, [&changes] { ++changes; });
+    const auto answer = [&memory](int at) {
+        memory.recordAnswer(QStringLiteral("abate"), Rating::Good, QStringLiteral("quiz"), {}, 0,
+                            minute(at));
+    };
+    const QList<Review> history{
+        {QStringLiteral("belie"), toTime(minute(1)), Rating::Again, QStringLiteral("anki"), {}, 0}};
+    const std::tuple<const char *, std::function<void()>, int> steps[] = {
+        {"an answer", [&] { answer(0); }, 1},
+        {"the same answer again", [&] { answer(0); }, 0},
+        {"undo", [&] { memory.undoLast(); }, 1},
+        {"nothing left to undo", [&] { memory.undoLast(); }, 0},
+        {"a history added", [&] { memory.addReviews(history); }, 1},
+        {"the same history", [&] { memory.addReviews(history); }, 0},
+        {"reads",
+         [&] {
+             memory.loadCards();
+             memory.reviews();
+         },
+         0},
+    };
+    for (const auto &[name, step, told] : steps) {
+        SCOPED_TRACE(name);
+        changes = 0;
+        step();
+        EXPECT_EQ(changes, told);
+    }
+    EXPECT_EQ(memory.scheduler().options().desiredRetention, 0.8);
+    // Other options close the file; it opens again with them and replays the cards.
+    memory.setSchedulerOptions({.desiredRetention = 0.85});
+    EXPECT_EQ(memory.scheduler().options().desiredRetention, 0.85);
+    EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT scheduler FROM cards_basis")),
+              memory.scheduler().fingerprint());
+    EXPECT_EQ(memory.reviewCount(), 1);
 }
 
 TEST(Store, TheLogIsPlainToTheShellAndVersioned)
@@ -121,19 +167,21 @@ TEST(Store, TheLogIsPlainToTheShellAndVersioned)
     QDir().mkpath(folder.file(QStringLiteral("progress")));
     QFile(folder.file()).open(QIODevice::WriteOnly); // an empty file: version 0
     {
-        ProgressStore store(folder.file());
-        EXPECT_EQ(store.status(), ProgressStore::Status::Saving);
-        store.recordAnswer(QStringLiteral("Cogent"), Rating::Hard, QStringLiteral("quiz"),
-                           QStringLiteral("gre1.xml"), 2500, minute(0));
+        LearnerMemory memory(folder.file());
+        EXPECT_EQ(memory.status(), LearnerMemory::Status::Saving);
+        memory.recordAnswer(QStringLiteral("Cogent"), Rating::Hard, QStringLiteral("quiz"),
+                            QStringLiteral("gre1.xml"), 2500, minute(0));
     }
     EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
     EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT * FROM reviews")),
               QStringLiteral("1|cogent|2024-03-01T09:00:00.000Z|2|quiz|gre1.xml|2500"));
     folder.sqlite(QStringLiteral("PRAGMA user_version = 2"));
-    ProgressStore newer(folder.file());
-    EXPECT_EQ(newer.status(), ProgressStore::Status::NotSaving);
-    EXPECT_TRUE(newer.takeNotice().contains(QStringLiteral("newer")));
+    LearnerMemory newer(folder.file());
+    const Notices notices(newer);
+    EXPECT_EQ(newer.status(), LearnerMemory::Status::NotSaving);
     EXPECT_EQ(newer.recordAnswer(QStringLiteral("abate"), Rating::Good, {}, {}, 0, minute(1)), -1);
+    ASSERT_EQ(notices.said.size(), 1);
+    EXPECT_TRUE(notices.said[0].contains(QStringLiteral("newer")));
 }
 
 TEST(Store, AProgressFileWithABadLineAddsNothing)
@@ -143,14 +191,14 @@ TEST(Store, AProgressFileWithABadLineAddsNothing)
         folder.file("bad.csv"),
         "\xef\xbb\xbfrating,word,reviewed_at\r\n3,\"abate, v.\",2024-03-01T09:00:00Z\r\n"
         "5,belie,2024-03-01T09:00:00Z\r\n");
-    ProgressStore store(folder.file());
+    LearnerMemory memory(folder.file());
     try {
-        store.importCsv(folder.file("bad.csv"));
+        memory.importCsv(folder.file("bad.csv"));
         ADD_FAILURE() << "a rating of 5 was taken";
     } catch (const vocabrix::error &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("Line 3"))) << error.what();
     }
-    EXPECT_EQ(store.reviewCount(), 0);
+    EXPECT_EQ(memory.reviewCount(), 0);
 }
 
 } // namespace

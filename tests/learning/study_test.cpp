@@ -170,19 +170,18 @@ TEST(Study, NewWordsComeShuffledWithRelatedWordsDaysApart)
 TEST(Study, DueCardsFromTheFileHonourTheExamCap)
 {
     ProgressFolder folder;
-    ProgressStore store(folder.file());
-    store.recordAnswer("a", Rating::Easy, "study", "s.xml", 900, today.startOfDay().addDays(-1));
+    LearnerMemory memory(folder.file());
+    memory.recordAnswer("a", Rating::Easy, "study", "s.xml", 900, today.startOfDay().addDays(-1));
     StudyDay day{startOfDay(today), today, std::nullopt, 20, 0};
-    EXPECT_TRUE(readDueCards(store.database(), day).due.isEmpty());
-    EXPECT_EQ(readDueCards(store.database(), day).studied, QSet<QString>{"a"});
+    EXPECT_TRUE(memory.dueCards(day).due.isEmpty());
+    EXPECT_EQ(memory.dueCards(day).studied, QSet<QString>{"a"});
     day.examDate = today.addDays(1);
-    EXPECT_EQ(readDueCards(store.database(), day).due.keys(), QStringList{"a"});
-    store.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-3));
-    EXPECT_EQ(dayStreak(store.database(), today), 1); // yesterday, not the day before
-    store.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-2));
-    EXPECT_EQ(dayStreak(store.database(), today), 3);
-    EXPECT_EQ(wordsFirstAnsweredSince(store.database(), startOfDay(today.addDays(-2))),
-              QSet<QString>{"a"});
+    EXPECT_EQ(memory.dueCards(day).due.keys(), QStringList{"a"});
+    memory.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-3));
+    EXPECT_EQ(memory.dayFigures(day)->streak, 1); // yesterday, not the day before
+    memory.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-2));
+    EXPECT_EQ(memory.dayFigures(day)->streak, 3);
+    EXPECT_EQ(memory.wordsFirstAnsweredSince(startOfDay(today.addDays(-2))), QSet<QString>{"a"});
 }
 
 TEST(Study, HintBlanksTheWordAndItsRegularForms)
@@ -296,10 +295,10 @@ struct StudyFixture
     }
     ProgressFolder folder;
     Dictionary words{folder.dir.path()};
-    ProgressStore store{folder.file()};
+    LearnerMemory memory{folder.file()};
     FixedClock clock;
     CountingRandom random;
-    StudySession session{words, [this]() -> ProgressStore & { return store; }, clock, random};
+    StudySession session{words, memory, clock, random};
 };
 
 } // namespace
@@ -316,17 +315,17 @@ TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
     EXPECT_EQ(choices, (QList<int>{1, 5, 7, 8, 9}));
     f.answer(false);
     f.answer(true, 20);
-    EXPECT_EQ(f.store.reviews().back().rating, Rating::Hard);
+    EXPECT_EQ(f.memory.reviews().back().rating, Rating::Hard);
     f.session.answer(f.session.rightChoice());
     f.session.setGrade(Rating::Easy);
     f.session.undo(); // the row goes, the card is asked again
-    EXPECT_EQ(f.store.reviewCount(), 2);
+    EXPECT_EQ(f.memory.reviewCount(), 2);
     f.answer(true);
     QStringList later;
     while (f.session.phase() != StudySession::Phase::Finished && later.size() < 20)
         later << f.answer(later.count(failed) > 0);
     EXPECT_EQ(later.count(failed), 3) << later.join(" ").toStdString(); // wrong, then 2 steps
-    const QList<Review> reviews = f.store.reviews();
+    const QList<Review> reviews = f.memory.reviews();
     const auto &summary = f.session.summary();
     EXPECT_EQ(summary.reviewed, reviews.size());
     EXPECT_EQ(summary.learned, 3);

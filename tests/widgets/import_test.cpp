@@ -5,7 +5,7 @@
 #include "core/dictionary.h"
 #include "import/csvreader.h"
 #include "import/packages.h"
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
@@ -140,9 +140,9 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
             fakes.dialogs.expectStart("A dictionary named deck.xml", platform::answer::yes);
         vocabrix.confirm(dialog, QStringLiteral("deck"));
         EXPECT_EQ(vocabrix.window.dictionary().count(), 3);
-        EXPECT_EQ(vocabrix.window.progressStore().reviewCount(), reviews);
+        EXPECT_EQ(vocabrix.window.learnerMemory().reviewCount(), reviews);
     }
-    const auto history = vocabrix.window.progressStore().reviews();
+    const auto history = vocabrix.window.learnerMemory().reviews();
     EXPECT_EQ(history[0].word, "gregarious");
     EXPECT_EQ(history[0].rating, learning::Rating::Again);
     EXPECT_EQ(history[1].source, "anki");

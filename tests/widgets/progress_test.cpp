@@ -2,10 +2,12 @@
 // The quiz's answers reach the learner's memory, which outlives the window and travels through
 // an exported file.
 
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
+
+#include <QFile>
 
 using namespace testsupport;
 using learning::Rating;
@@ -34,7 +36,7 @@ struct program
         fakes.clock.time = fakes.clock.time.addSecs(seconds);
         click(window.get(), QStringLiteral("Command1(%1)").arg(choice));
     }
-    learning::ProgressStore &store() { return window->progressStore(); }
+    learning::LearnerMemory &memory() { return window->learnerMemory(); }
 
     FakeServices &fakes;
     std::unique_ptr<FormMain> window;
@@ -56,7 +58,7 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindow)
     EXPECT_EQ(vocabrix.window->reviewSession().wrongCount(), 2);
 
     vocabrix.start();
-    const QList<learning::Review> reviews = vocabrix.store().reviews();
+    const QList<learning::Review> reviews = vocabrix.memory().reviews();
     ASSERT_EQ(reviews.size(), 2);
     EXPECT_EQ(reviews[0].word, first);
     EXPECT_EQ(reviews[0].rating, Rating::Good);
@@ -65,7 +67,7 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindow)
     EXPECT_EQ(reviews[0].dictionary, "gre.xml");
     EXPECT_EQ(reviews[1].word, second);
     EXPECT_EQ(reviews[1].rating, Rating::Again);
-    EXPECT_EQ(vocabrix.store().cardFor(first.toUpper() + QStringLiteral(" ")).reps, 1);
+    EXPECT_EQ(vocabrix.memory().cardFor(first.toUpper() + QStringLiteral(" ")).reps, 1);
 }
 
 TEST(Progress, ExportedProgressGivesAnotherFolderTheSameScheduleOnce)
@@ -86,20 +88,46 @@ TEST(Progress, ExportedProgressGivesAnotherFolderTheSameScheduleOnce)
             QStringLiteral("Answers added to your progress: %1.").arg(QLatin1String(added)));
         click(other.window.get(), QStringLiteral("mnuImportProgress"));
     }
-    EXPECT_EQ(other.store().loadCards(), vocabrix.store().loadCards());
+    EXPECT_EQ(other.memory().loadCards(), vocabrix.memory().loadCards());
 }
 
-TEST(Progress, ADamagedFileCostsOneMessageAndTheQuizGoesOn)
+// The quiz and Study Today share one memory: trouble with its file is told once, whichever
+// window meets it first, and the quiz goes on.
+TEST(Progress, TroubleWithTheFileCostsOneMessageAndTheQuizGoesOn)
 {
-    FakeServices fakes;
-    QDir(fakes.path(".")).mkpath("progress");
-    fakes.write("progress/progress.sqlite", QByteArray(4096, 'x'));
-    program vocabrix(fakes);
-    fakes.dialogs.expectStart(QStringLiteral("The progress file was damaged."));
-    vocabrix.answer(0);
-    click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
-    vocabrix.answer(0);
-    EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 2);
-    EXPECT_EQ(vocabrix.store().reviewCount(), 2);
-    EXPECT_EQ(QDir(fakes.path("progress")).entryList({"progress.sqlite.damaged-*"}).size(), 1);
+    const struct
+    {
+        const char *name;
+        QFile::Permissions folder;
+        const char *message;
+        qint64 kept;
+    } cases[] = {
+        {"a damaged file", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner,
+         "The progress file was damaged.", 3},
+        {"a folder that cannot be written", QFile::ReadOwner | QFile::ExeOwner,
+         "Progress is not being saved: ", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeServices fakes;
+        QDir(fakes.path(".")).mkpath("progress");
+        fakes.write("progress/progress.sqlite", QByteArray(4096, 'x'));
+        QFile::setPermissions(fakes.path("progress"), c.folder);
+        program vocabrix(fakes);
+        fakes.dialogs.expectStart(QString::fromLatin1(c.message));
+        vocabrix.answer(0);
+        click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
+        vocabrix.answer(0);
+        click(vocabrix.window.get(), QStringLiteral("mnuStudy"));
+        click(topWindow(QStringLiteral("FormStudy")), QStringLiteral("choice1"));
+        EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 2);
+        EXPECT_EQ(vocabrix.memory().reviewCount(), c.kept);
+        QFile::setPermissions(fakes.path("progress"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(QDir(fakes.path("progress")).entryList({"progress.sqlite.damaged-*"}).size(),
+                  c.kept ? 1 : 0);
+        if (!c.kept) {
+            EXPECT_EQ(fakes.read("progress/progress.sqlite"), QByteArray(4096, 'x'));
+        }
+    }
 }

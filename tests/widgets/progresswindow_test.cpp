@@ -38,9 +38,8 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
     ASSERT_TRUE(states->isVisible());
     EXPECT_EQ(states->item(0, 1)->text(), QStringLiteral("3")); // new
     EXPECT_EQ(states->item(1, 1)->text(), QStringLiteral("3")); // learning
-    EXPECT_EQ(
-        control<QTableWidget>(form, QStringLiteral("activityChartValues"))->item(89, 2)->text(),
-        QStringLiteral("3")); // today, wrong
+    auto *activity = control<QTableWidget>(form, QStringLiteral("activityChartValues"));
+    EXPECT_EQ(activity->item(89, 2)->text(), QStringLiteral("3")); // today, wrong
 
     auto *hardest = control<QTableWidget>(form, QStringLiteral("hardestWords"));
     ASSERT_EQ(hardest->rowCount(), 3);
@@ -51,6 +50,11 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
     const QString word = study.takeFirst().at(0).toString();
     EXPECT_EQ(word, hardest->item(2, 0)->text());
     EXPECT_TRUE(window.dictionary().words().contains(word)); // the list's spelling, not the key
+
+    // An answer given while the window is shown joins its figures.
+    click(&window, QStringLiteral("Command1(1)"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(activity->item(89, 1)->text().toInt() + activity->item(89, 2)->text().toInt(), 4);
 
     const QString picture = fakes.root.filePath(QStringLiteral("forecast.png"));
     fakes.dialogs.expectSaveName(picture);

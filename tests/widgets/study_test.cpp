@@ -2,7 +2,7 @@
 // Study Today as a learner drives it: the exam date set in Options paces the new words, keys
 // answer, grade, go on and undo, and the summary tells what the memory holds.
 
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
@@ -59,8 +59,8 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
               QStringLiteral("%1 is w%2: %3").arg(wrong + 1).arg(picked.mid(1), picked));
     EXPECT_TRUE(control<QAbstractButton>(study, "gradeAgain")->isChecked());
     key(Qt::Key_Z, Qt::ControlModifier);
-    learning::ProgressStore &store = window.progressStore();
-    EXPECT_EQ(store.reviewCount(), 0);
+    learning::LearnerMemory &memory = window.learnerMemory();
+    EXPECT_EQ(memory.reviewCount(), 0);
     for (int i = 0; i < 2; ++i) {
         key(Qt::Key_1 + study->session().rightChoice());
         EXPECT_TRUE(label("resultLabel").startsWith("✓"));
@@ -68,22 +68,22 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
         key(Qt::Key_E);
         key(Qt::Key_Space);
     }
-    EXPECT_EQ(store.reviews().back().rating, Rating::Easy);
+    EXPECT_EQ(memory.reviews().back().rating, Rating::Easy);
     EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
                     ->accessibleName()
                     .contains("Reviewed 2, right 2, new words learned 2"));
-    EXPECT_EQ(store.reviewCount(), 2);
+    EXPECT_EQ(memory.reviewCount(), 2);
     study->studyWord("W5");
     EXPECT_EQ(label("wordLabel"), "w5");
 
-    // Another retention opens the store afresh; the windows that use it ask for the new one.
+    // Another retention: the memory opens its file again with it, for every window.
     click(&window, "mnuProgress");
     click(&window, "mnuOptions");
     control<QSpinBox>(options, "retention")->setValue(85);
     click(options, "Command2(1)");
     click(&window, "mnuProgress");
-    EXPECT_EQ(window.progressStore().scheduler().options().desiredRetention, 0.85);
-    EXPECT_EQ(window.progressStore().reviewCount(), 2);
+    EXPECT_EQ(window.learnerMemory().scheduler().options().desiredRetention, 0.85);
+    EXPECT_EQ(window.learnerMemory().reviewCount(), 2);
 }
 
 TEST(StudyWindow, AListWithoutWordsSaysSo)

@@ -3,7 +3,7 @@
 
 #include "core/dictionarywriter.h"
 #include "import/htmltext.h"
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "learning/wordkey.h"
 #include "platform/error.h"
 #include "platform/services.h"
@@ -107,8 +107,9 @@ learning::Review toReview(const importer::ImportedReview &imported, const QStrin
 
 } // namespace
 
-FormImport::FormImport(platform::Services &services, StoreAccess progressStore, QWidget *parent)
-    : QDialog(parent), services(services), progressStore(std::move(progressStore))
+FormImport::FormImport(platform::Services &services, learning::LearnerMemory &memory,
+                       QWidget *parent)
+    : QDialog(parent), services(services), memory(memory)
 {
     setObjectName(QStringLiteral("FormImport"));
     setWindowTitle(tr("Import Word List"));
@@ -450,14 +451,11 @@ void FormImport::importReviews(const QString &fileName)
     QList<learning::Review> reviews;
     for (const importer::ImportedReview &each : file.importedReviews(chosenMapping()))
         reviews.append(toReview(each, fileName));
-    learning::ProgressStore &store = progressStore();
     try {
-        store.addReviews(reviews);
+        memory.addReviews(reviews);
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(
             tr("The words were imported, but not their review history: %1").arg(failure.message()),
             platform::icon::exclamation, platform::buttons::ok);
     }
-    if (const QString notice = store.takeNotice(); !notice.isEmpty())
-        services.dialogs->message(notice, platform::icon::exclamation, platform::buttons::ok);
 }

@@ -9,7 +9,6 @@
 #include "import/wordlistfile.h"
 
 #include <QDialog>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 namespace learning {
-class ProgressStore;
+class LearnerMemory;
 }
 namespace platform {
 struct Services;
@@ -30,9 +29,8 @@ class FormImport : public QDialog
 {
     Q_OBJECT
 public:
-    using StoreAccess = std::function<learning::ProgressStore &()>;
-
-    FormImport(platform::Services &services, StoreAccess progressStore, QWidget *parent = nullptr);
+    FormImport(platform::Services &services, learning::LearnerMemory &memory,
+               QWidget *parent = nullptr);
 
     // Reads the file and shows its first rows; throws vocabrix::error, showing nothing, when
     // it cannot be read.
@@ -63,7 +61,7 @@ private:
     void importReviews(const QString &fileName);
 
     platform::Services &services;
-    StoreAccess progressStore;
+    learning::LearnerMemory &memory;
     QString sourcePath;
     importer::WordListFile file;
     importer::CsvOptions textOptions;

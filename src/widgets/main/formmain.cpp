@@ -3,7 +3,6 @@
 
 #include "answerbutton.h"
 
-#include "learning/progressstore.h"
 #include "platform/error.h"
 #include "platform/services.h"
 #include "widgets/help/formabout.h"
@@ -52,7 +51,8 @@ template <typename Window, typename Make> Window &kept(std::unique_ptr<Window> &
 
 FormMain::FormMain(platform::Services &services, QWidget *parent)
     : QMainWindow(parent), services(services), words(services.appInfo->programFolder()),
-      review(words, *services.random)
+      review(words, *services.random),
+      progress(services.programPath(QStringLiteral("\\progress\\progress.sqlite")))
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
@@ -68,6 +68,7 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     connectDescription();
     connectProgress();
     plan = learning::readStudyPlan(services.programPath(QStringLiteral("\\settings\\study.txt")));
+    progress.setSchedulerOptions({.desiredRetention = plan.desiredRetention});
     connect(studyButton, &QPushButton::clicked, studyAction, &QAction::trigger);
     connect(exitButton, &QPushButton::clicked, this, &FormMain::askToExit);
     // F1 in any window of the program: the help at the page that tells about that window.
@@ -297,8 +298,7 @@ FormAbout &FormMain::aboutWindow()
 FormProgress &FormMain::progressWindow()
 {
     return kept(progressForm, [this] {
-        auto made = std::make_unique<FormProgress>(
-            [this]() -> learning::ProgressStore & { return progressStore(); }, words, services);
+        auto made = std::make_unique<FormProgress>(progress, words, services);
         connect(made.get(), &FormProgress::studyWordRequested, this,
                 [this](const QString &word) { studyWindow().studyWord(word); });
         return made;
@@ -308,9 +308,7 @@ FormProgress &FormMain::progressWindow()
 FormStudy &FormMain::studyWindow()
 {
     return kept(study, [this] {
-        auto made = std::make_unique<FormStudy>(
-            words, [this]() -> learning::ProgressStore & { return progressStore(); }, services,
-            speech());
+        auto made = std::make_unique<FormStudy>(words, progress, services, speech());
         made->setPlan(plan.examDate, plan.newWordsPerDay);
         return made;
     });
@@ -330,8 +328,8 @@ void FormMain::applyStudyPlan(double oldRetention)
 {
     if (study)
         study->setPlan(plan.examDate, plan.newWordsPerDay);
-    // The schedule follows the new retention from the next answer on: the store is opened
+    // The schedule follows the new retention from the next answer on: the memory opens its file
     // again with it, and replays the log when its cards were made with another.
     if (plan.desiredRetention != oldRetention)
-        progress.reset();
+        progress.setSchedulerOptions({.desiredRetention = plan.desiredRetention});
 }

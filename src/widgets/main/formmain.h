@@ -10,6 +10,7 @@
 #include "core/displaysettings.h"
 #include "core/reviewsession.h"
 #include "core/wordlistupdate.h"
+#include "learning/learnermemory.h"
 #include "learning/studyplan.h"
 
 #include <QMainWindow>
@@ -41,9 +42,8 @@ class FormSelect;
 class FormStudy;
 class Speech;
 namespace learning {
-class ProgressStore;
 class QuizRecorder;
-} // namespace learning
+}
 namespace platform {
 struct Services;
 }
@@ -68,8 +68,8 @@ public:
     const ReviewSession &reviewSession() const { return review; }
     const AnswerLog &answerLog() const { return log; }
     WordListUpdate &wordListUpdate() { return update; }
-    // The learner's memory, opened when it is first needed.
-    learning::ProgressStore &progressStore();
+    // The learner's memory, which opens its file when it is first needed.
+    learning::LearnerMemory &learnerMemory() { return progress; }
 
 signals:
     // The program is ending (the unload routine ran).
@@ -135,7 +135,7 @@ private:
     ReviewSession review;
     AnswerLog log;
     WordListUpdate update;
-    std::unique_ptr<learning::ProgressStore> progress;
+    learning::LearnerMemory progress;
     learning::QuizRecorder *quizRecorder;
 
     std::unique_ptr<FormResults> results;

@@ -27,8 +27,7 @@ QString documentsFolder()
 FormImport &FormMain::importWindow()
 {
     if (!importDialog) {
-        importDialog = std::make_unique<FormImport>(
-            services, [this]() -> learning::ProgressStore & { return progressStore(); }, this);
+        importDialog = std::make_unique<FormImport>(services, progress, this);
         // The dialog is modal, so the main window's F1 does not reach it.
         auto *helpKey = new QShortcut(QKeySequence::HelpContents, importDialog.get());
         connect(helpKey, &QShortcut::activated, this, [this] { showHelp(importDialog.get()); });

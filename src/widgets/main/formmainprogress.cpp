@@ -4,22 +4,13 @@
 
 #include "formmain.h"
 
-#include "learning/progressstore.h"
 #include "learning/quizrecorder.h"
 #include "platform/error.h"
 #include "platform/services.h"
 
-#include <QDir>
 #include <QStandardPaths>
 
 namespace {
-
-QString fileName(const QString &storedPath)
-{
-    return QDir::fromNativeSeparators(
-               QString(storedPath).replace(QLatin1Char('\\'), QLatin1Char('/')))
-        .section(QLatin1Char('/'), -1);
-}
 
 QString documentsFolder()
 {
@@ -35,20 +26,9 @@ QString csvFilter()
 
 void FormMain::connectProgress()
 {
-    quizRecorder = new learning::QuizRecorder(
-        review, [this] { return fileName(words.path()); },
-        [this]() -> learning::ProgressStore & { return progressStore(); }, *services.clock, this);
-    connect(quizRecorder, &learning::QuizRecorder::notice, this, &FormMain::tellAboutProgress);
-}
-
-learning::ProgressStore &FormMain::progressStore()
-{
-    if (!progress) {
-        progress = std::make_unique<learning::ProgressStore>(
-            services.programPath(QStringLiteral("\\progress\\progress.sqlite")),
-            learning::SchedulerOptions{.desiredRetention = plan.desiredRetention});
-    }
-    return *progress;
+    quizRecorder = new learning::QuizRecorder(review, words, progress, *services.clock, this);
+    // Whichever window's use of the memory met the trouble, the learner hears of it once.
+    connect(&progress, &learning::LearnerMemory::notice, this, &FormMain::tellAboutProgress);
 }
 
 void FormMain::tellAboutProgress(const QString &notice)
@@ -64,7 +44,7 @@ void FormMain::exportProgress()
     if (target.isEmpty())
         return;
     try {
-        progressStore().exportCsv(target);
+        progress.exportCsv(target);
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
@@ -77,9 +57,8 @@ void FormMain::importProgress()
         services.dialogs->openFileName(tr("Import Progress"), csvFilter(), documentsFolder());
     if (source.isEmpty())
         return;
-    learning::ProgressStore &store = progressStore();
     try {
-        const auto result = store.importCsv(source);
+        const auto result = progress.importCsv(source);
         services.dialogs->message(tr("Answers added to your progress: %1. Already there: %2.")
                                       .arg(result.added)
                                       .arg(result.skipped),
@@ -88,6 +67,4 @@ void FormMain::importProgress()
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
     }
-    if (const QString notice = store.takeNotice(); !notice.isEmpty())
-        tellAboutProgress(notice);
 }

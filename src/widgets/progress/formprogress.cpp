@@ -5,7 +5,7 @@
 #include "calendarchart.h"
 #include "chartpanel.h"
 #include "core/dictionary.h"
-#include "learning/progressstore.h"
+#include "learning/learnermemory.h"
 #include "learning/wordkey.h"
 #include "platform/error.h"
 #include "platform/services.h"
@@ -63,9 +63,9 @@ protected:
 
 } // namespace
 
-FormProgress::FormProgress(std::function<learning::ProgressStore &()> store,
-                           const Dictionary &words, platform::Services &services, QWidget *parent)
-    : QMainWindow(parent), store(std::move(store)), words(words), services(services)
+FormProgress::FormProgress(learning::LearnerMemory &memory, const Dictionary &words,
+                           platform::Services &services, QWidget *parent)
+    : QMainWindow(parent), memory(memory), words(words), services(services)
 {
     setObjectName(QStringLiteral("FormProgress"));
     setWindowTitle(tr("Progress"));
@@ -117,12 +117,19 @@ FormProgress::FormProgress(std::function<learning::ProgressStore &()> store,
     column->addLayout(bottom);
     setCentralWidget(window);
 
-    const auto refresh = [this] {
+    const auto reopen = [this] {
         if (isVisible())
             open(exam, retention);
     };
-    connect(&words, &Dictionary::loaded, this, refresh);
-    connect(&words, &Dictionary::entriesReplaced, this, refresh);
+    connect(&words, &Dictionary::loaded, this, reopen);
+    connect(&words, &Dictionary::entriesReplaced, this, reopen);
+    // After the answer is on the screen, and once for answers given together.
+    connect(&memory, &learning::LearnerMemory::changed, this, [this] {
+        if (isVisible() && !refreshDue) {
+            refreshDue = true;
+            QMetaObject::invokeMethod(this, &FormProgress::refresh, Qt::QueuedConnection);
+        }
+    });
 }
 
 QWidget *FormProgress::createSummary()
@@ -167,10 +174,8 @@ QWidget *FormProgress::createHardest()
     return box;
 }
 
-void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
+QStringList FormProgress::listKeys()
 {
-    exam = examDate;
-    retention = desiredRetention;
     QStringList keys;
     spellings.clear();
     for (const QString &word : words.words()) {
@@ -180,10 +185,15 @@ void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
             keys << key;
         }
     }
+    return keys;
+}
+
+void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
+{
+    exam = examDate;
+    retention = desiredRetention;
     try {
-        learning::ProgressStore &memory = store();
-        const learning::Statistics statistics(memory.database(), memory.scheduler());
-        shown = statistics.figures(keys, services.clock->now(), examDate);
+        shown = memory.figures(listKeys(), services.clock->now(), examDate);
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
@@ -193,6 +203,21 @@ void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
     show();
     raise();
     activateWindow();
+}
+
+// The figures again, for answers given while the window is shown. One that cannot be read is
+// told at the next opening rather than at each answer.
+void FormProgress::refresh()
+{
+    refreshDue = false;
+    if (!isVisible())
+        return;
+    try {
+        shown = memory.figures(listKeys(), services.clock->now(), exam);
+    } catch (const vocabrix::error &) {
+        return;
+    }
+    showFigures(retention);
 }
 
 void FormProgress::showFigures(double desiredRetention)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learning/statistics.h"
+#include "learning/progressfigures.h"
 
+#include <QHash>
 #include <QMainWindow>
-#include <functional>
 #include <optional>
 
 class BarChart;
@@ -16,7 +16,7 @@ class QPushButton;
 class QTableWidget;
 class StackedBar;
 namespace learning {
-class ProgressStore;
+class LearnerMemory;
 }
 namespace platform {
 struct Services;
@@ -24,14 +24,12 @@ struct Services;
 
 // Where the learner stands with the current dictionary: its words by state, the recall to
 // expect on the exam date, what falls due, the answers of the past days and weeks, and the
-// hardest words, each a way into studying it.
+// hardest words, each a way into studying it. While shown, it follows the answers as they come.
 class FormProgress : public QMainWindow
 {
     Q_OBJECT
 public:
-    // The store is asked for at each opening: the main window opens it afresh when the desired
-    // retention changes.
-    FormProgress(std::function<learning::ProgressStore &()> store, const Dictionary &words,
+    FormProgress(learning::LearnerMemory &memory, const Dictionary &words,
                  platform::Services &services, QWidget *parent = nullptr);
 
     // Reads the figures afresh and shows the window; again whenever another dictionary is
@@ -46,17 +44,20 @@ signals:
 private:
     QWidget *createSummary();
     QWidget *createHardest();
+    QStringList listKeys();
+    void refresh();
     void showFigures(double desiredRetention);
     void showHardest();
     void studySelected();
 
-    std::function<learning::ProgressStore &()> store;
+    learning::LearnerMemory &memory;
     const Dictionary &words;
     platform::Services &services;
     learning::ProgressFigures shown;
     std::optional<QDate> exam;
     double retention = 0.9;
     QHash<QString, QString> spellings; // key -> the dictionary's spelling
+    bool refreshDue = false;
 
     StackedBar *stateChart;
     BarChart *forecastChart, *activityChart;

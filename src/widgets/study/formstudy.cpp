@@ -66,10 +66,10 @@ QString highlighted(const QString &usage, const QString &word)
 
 } // namespace
 
-FormStudy::FormStudy(const Dictionary &dictionary, std::function<learning::ProgressStore &()> store,
+FormStudy::FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memory,
                      platform::Services &services, Speech &speech, QWidget *parent)
     : QWidget(parent, Qt::Window), services(services), speech(speech),
-      study(dictionary, std::move(store), *services.clock, *services.random)
+      study(dictionary, memory, *services.clock, *services.random)
 {
     setObjectName(QStringLiteral("FormStudy"));
     setWindowTitle(tr("Study Today"));
@@ -80,9 +80,6 @@ FormStudy::FormStudy(const Dictionary &dictionary, std::function<learning::Progr
     connect(&speech, &Speech::pronunciationFound, this, [this](const QString &word) {
         if (wordKey(word) == wordKey(study.word()))
             this->speech.showPronunciation(ipaLabel, study.word());
-    });
-    connect(&study, &StudySession::notice, this, [this](const QString &text) {
-        this->services.dialogs->message(text, platform::icon::exclamation, platform::buttons::ok);
     });
     resize(760, 600);
 }

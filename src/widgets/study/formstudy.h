@@ -5,7 +5,6 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <optional>
 
 class QButtonGroup;
@@ -30,7 +29,7 @@ class FormStudy : public QWidget
 {
     Q_OBJECT
 public:
-    FormStudy(const Dictionary &dictionary, std::function<learning::ProgressStore &()> store,
+    FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memory,
               platform::Services &services, Speech &speech, QWidget *parent = nullptr);
     ~FormStudy() override;
 

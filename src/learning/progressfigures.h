@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace learning {
+
+// Where the learner stands with one word list, from the review log and the word states.
+struct ProgressFigures
+{
+    struct Day
+    {
+        QDate date;
+        int right = 0;
+        int wrong = 0;
+        int total() const { return right + wrong; }
+    };
+
+    struct HardWord
+    {
+        QString key;
+        int lapses = 0;
+        double stability = 0;
+    };
+
+    static constexpr int young = 21;         // days of interval from which a word is mature
+    static constexpr int forecastDays = 30;  // today and the 29 days after
+    static constexpr int activityDays = 90;  // the 89 days before today and today
+    static constexpr int retentionDays = 30; // likewise
+    static constexpr int hardestCount = 20;
+
+    // The list's words by state; new words have never been answered.
+    int words = 0, newWords = 0, learning = 0, youngWords = 0, matureWords = 0;
+
+    // The mean predicted chance of recall of the list's words (unanswered words count 0) on
+    // recallDay, and the share of the list above 90 %. Without an exam date, or with one that
+    // has passed, recallDay is today and examPassed tells the latter.
+    QDate recallDay;
+    bool examPassed = false;
+    double meanRecall = 0;
+    double shareAbove90 = 0;
+
+    // The list's reviews due on each day from today (overdue ones count today).
+    QList<int> dueForecast;
+
+    // The learner's answers per day, of every list: the last 90 days, and a calendar of the
+    // weeks since calendarStart (the first day of the week 51 weeks before this one) to today.
+    QList<Day> activity;
+    QDate calendarStart;
+    QList<int> calendar;
+    // Days in a row with an answer up to today (or yesterday, while today has none), and the
+    // longest such run ever.
+    int currentStreak = 0, longestStreak = 0;
+
+    // The share of answers right over the last 30 days; nullopt when there was none.
+    std::optional<double> retention;
+    int retentionAnswers = 0;
+
+    // The list's words with most lapses, then lowest stability.
+    QList<HardWord> hardest;
+};
+
+} // namespace learning

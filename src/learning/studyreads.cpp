@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "studyreads.h"
+
+#include "sql.h"
+#include "studyplan.h"
+#include "timetext.h"
+
+#include <QVariant>
+#include <algorithm>
+
+namespace learning {
+
+DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day)
+{
+    DueCards cards;
+    if (!db.isOpen())
+        return cards;
+    // Only what ordering needs: state, stability, due and last review.
+    QSqlQuery due = sql::prepare(
+        db, QStringLiteral("SELECT word, state, stability, due, last_review FROM cards WHERE "
+                           "state != 0 AND (due < ? OR (last_review < ? AND due >= ?))"));
+    const auto ms = [](Time time) { return qint64(time.time_since_epoch().count()); };
+    // Words due after the exam are brought to the day before it, so they are due today only
+    // when today is that day.
+    const bool capped = day.examDate && day.today.addDays(1) == *day.examDate;
+    due.addBindValue(ms(startOfDay(day.today.addDays(1))));
+    due.addBindValue(capped ? ms(startOfDay(day.examDate->addDays(-1))) : qint64(0));
+    due.addBindValue(capped ? ms(startOfDay(*day.examDate)) : qint64(0));
+    sql::exec(due);
+    while (due.next()) {
+        Card card;
+        card.state = CardState(std::clamp(due.value(1).toInt(), 0, 3));
+        card.stability = due.value(2).toDouble();
+        card.due = Time(std::chrono::milliseconds(due.value(3).toLongLong()));
+        card.lastReview = Time(std::chrono::milliseconds(due.value(4).toLongLong()));
+        cards.due.insert(due.value(0).toString(), card);
+    }
+    // In one text rather than a row each: reading rows one by one costs more than the rest of
+    // the queue. A key holds no line break (see wordKey).
+    const QString studied = sql::value(db, QStringLiteral("SELECT group_concat(word, char(10)) "
+                                                          "FROM cards WHERE state != 0"))
+                                .toString();
+    const auto keys = QStringView(studied).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    cards.studied.reserve(keys.size());
+    for (QStringView key : keys)
+        cards.studied.insert(key.toString());
+    return cards;
+}
+
+DayAnswers answersOn(const QSqlDatabase &db, QDate day)
+{
+    if (!db.isOpen())
+        return {};
+    QSqlQuery query = sql::prepare(db, QStringLiteral("SELECT count(*), coalesce(sum(rating > 1), "
+                                                      "0) FROM reviews WHERE reviewed_at >= ? "
+                                                      "AND reviewed_at < ?"));
+    query.addBindValue(timeText(startOfDay(day)));
+    query.addBindValue(timeText(startOfDay(day.addDays(1))));
+    sql::exec(query);
+    return query.next() ? DayAnswers{query.value(0).toInt(), query.value(1).toInt()} : DayAnswers{};
+}
+
+QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since)
+{
+    QSet<QString> words;
+    if (!db.isOpen())
+        return words;
+    QSqlQuery query = sql::prepare(
+        db, QStringLiteral("SELECT DISTINCT word FROM reviews AS r WHERE reviewed_at >= ? AND "
+                           "NOT EXISTS (SELECT 1 FROM reviews AS o WHERE o.word = r.word AND "
+                           "o.reviewed_at < ?)"));
+    query.addBindValue(timeText(since));
+    query.addBindValue(timeText(since));
+    sql::exec(query);
+    while (query.next())
+        words.insert(query.value(0).toString());
+    return words;
+}
+
+int wordsStartedSince(const QSqlDatabase &db, Time since)
+{
+    return int(wordsFirstAnsweredSince(db, since).size());
+}
+
+int dayStreak(const QSqlDatabase &db, QDate today)
+{
+    if (!db.isOpen())
+        return 0;
+    // One look into the time index a day: quick for any streak a learner can have.
+    QSqlQuery any = sql::prepare(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM reviews WHERE "
+                                                    "reviewed_at >= ? AND reviewed_at < ?)"));
+    const auto answeredOn = [&any](QDate day) {
+        any.addBindValue(timeText(startOfDay(day)));
+        any.addBindValue(timeText(startOfDay(day.addDays(1))));
+        sql::exec(any);
+        const bool answered = any.next() && any.value(0).toBool();
+        any.finish();
+        return answered;
+    };
+    QDate day = answeredOn(today) ? today : today.addDays(-1);
+    int streak = 0;
+    while (streak < 36500 && answeredOn(day)) {
+        ++streak;
+        day = day.addDays(-1);
+    }
+    return streak;
+}
+
+} // namespace learning

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Study Today's reads of the progress file, each a query or two: a part of LearnerMemory, which
+// alone holds the connection. Each throws sql::Failure; a connection that is not open gives
+// nothing.
+
+#include "studyqueue.h"
+
+#include <QDate>
+#include <QSet>
+#include <QSqlDatabase>
+
+namespace learning {
+
+// In two queries: the cards due before the end of the day, with the exam-date cap, and the
+// keys of every word answered before.
+DueCards readDueCards(const QSqlDatabase &db, const StudyDay &day);
+
+// A day's answers in the memory, from any window, and those not graded Again.
+struct DayAnswers
+{
+    int answers = 0;
+    int right = 0;
+};
+DayAnswers answersOn(const QSqlDatabase &db, QDate day);
+
+// The keys of the words whose first answer was at or after a time, and how many they are.
+QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);
+int wordsStartedSince(const QSqlDatabase &db, Time since);
+// Days in a row with at least one answer, up to today (or up to yesterday while today has none).
+int dayStreak(const QSqlDatabase &db, QDate today);
+
+} // namespace learning
