@@ -24,7 +24,9 @@ struct program
     }
     void start()
     {
-        window = std::make_unique<FormMain>(fakes);
+        window.reset();
+        model = std::make_unique<learning::ProgramModel>(fakes);
+        window = std::make_unique<FormMain>(*model, fakes);
         fakes.random.script({0.2f, 0.3f, 0.5f, 0.6f, 0.8f});
         window->start();
     }
@@ -37,6 +39,7 @@ struct program
     learning::ProgressStore &store() { return window->progressStore(); }
 
     FakeServices &fakes;
+    std::unique_ptr<learning::ProgramModel> model;
     std::unique_ptr<FormMain> window;
 };
 

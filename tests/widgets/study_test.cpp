@@ -24,7 +24,8 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
         words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i),
                          QStringLiteral("They w%1ed.").arg(i)});
     fakes.write("XML/gre.xml", flatXml(words));
-    FormMain window(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
     window.start();
     click(&window, "mnuOptions");
     QWidget *options = topWindow("FormOptions");
@@ -90,7 +91,8 @@ TEST(StudyWindow, AListWithoutWordsSaysSo)
 {
     FakeServices fakes;
     fakes.write("XML/gre.xml", flatXml({{"About this list", "(n.) what it holds", ""}}));
-    FormMain window(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
     window.start();
     click(&window, "mnuStudy");
     EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "summaryLabel")->text(),

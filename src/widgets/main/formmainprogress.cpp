@@ -46,7 +46,7 @@ learning::ProgressStore &FormMain::progressStore()
     if (!progress) {
         progress = std::make_unique<learning::ProgressStore>(
             services.programPath(QStringLiteral("\\progress\\progress.sqlite")),
-            learning::SchedulerOptions{.desiredRetention = plan.desiredRetention});
+            learning::SchedulerOptions{.desiredRetention = studyPlan.plan().desiredRetention});
     }
     return *progress;
 }
