@@ -27,6 +27,10 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     learning::ProgramModel model(fakes);
     FormMain window(model, fakes);
     window.start();
+    // A Study window made before the plan is saved follows it.
+    click(&window, "mnuStudy");
+    EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "progressLabel")->text(), "0 of 8 · 8 new");
+    topWindow("FormStudy")->close();
     click(&window, "mnuOptions");
     QWidget *options = topWindow("FormOptions");
     click(options, "examBox");

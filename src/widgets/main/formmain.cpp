@@ -67,7 +67,6 @@ FormMain::FormMain(learning::ProgramModel &model, platform::Services &services, 
     connectReview();
     connectDescription();
     connectProgress();
-    connect(&studyPlan, &learning::StudyPlanSettings::changed, this, &FormMain::applyStudyPlan);
     connect(&studyPlan, &learning::StudyPlanSettings::desiredRetentionChanged, this,
             &FormMain::applyDesiredRetention);
     connect(studyButton, &QPushButton::clicked, studyAction, &QAction::trigger);
@@ -317,7 +316,7 @@ FormStudy &FormMain::studyWindow()
         auto made = std::make_unique<FormStudy>(
             words, [this]() -> learning::ProgressStore & { return progressStore(); }, services,
             speech());
-        made->setPlan(studyPlan.plan().examDate, studyPlan.plan().newWordsPerDay);
+        made->followPlan(studyPlan);
         return made;
     });
 }
@@ -330,12 +329,6 @@ Speech &FormMain::speech()
         made->follow(speakUsageAction, tr("Say the usage of the word on show"));
         return made;
     });
-}
-
-void FormMain::applyStudyPlan()
-{
-    if (study)
-        study->setPlan(studyPlan.plan().examDate, studyPlan.plan().newWordsPerDay);
 }
 
 void FormMain::applyDesiredRetention()

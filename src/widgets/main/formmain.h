@@ -123,7 +123,6 @@ private:
     FormStudy &studyWindow();
     // The words heard and their IPA, made when a window first needs them.
     Speech &speech();
-    void applyStudyPlan();
     void applyDesiredRetention();
 
     learning::ProgramModel &model;
