@@ -246,7 +246,7 @@ TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
     for (const auto &[path, fails, replaced] : std::vector<std::tuple<const char *, bool, bool>>{
              {"/missing", false, false}, {"/good", true, false}, {"/good", false, true}}) {
         seen.clear();
-        window.wordListUpdate().setAddress(server.url(path));
+        model.update.setAddress(server.url(path));
         fakes.files.fault.fails = fails;
         fakes.dialogs.expect(" Please Wait ... Updating..");
         fakes.dialogs.expect(replaced ? "Update Successful "
@@ -338,7 +338,7 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
     EXPECT_EQ(fakes.files.writes, 2);
     EXPECT_EQ(fakes.read("settings/settings.ini"),
               "197121\r\nE\r\n10\r\n0\r\nF\r\n13\r\n16777215\r\nG\r\n14\r\n16711680\r\nH\r\n16");
-    EXPECT_EQ(window.displaySettings().style(DisplayStyles::MemoryCards).fontName, "F");
+    EXPECT_EQ(model.display.style(DisplayStyles::MemoryCards).fontName, "F");
 
     fakes.dialogs.expectFont(platform::FontChoice{"G", 9});
     click(options, "Command1(3)");

@@ -60,10 +60,8 @@ public:
     void loadDictionary(const QString &path);
 
     const Dictionary &dictionary() const { return words; }
-    const DisplaySettings &displaySettings() const { return settings; }
     const ReviewSession &reviewSession() const { return review; }
     const AnswerLog &answerLog() const { return log; }
-    WordListUpdate &wordListUpdate() { return update; }
     // The learner's memory, opened when it is first needed.
     learning::ProgressStore &progressStore();
 
