@@ -56,7 +56,8 @@ void loadData(benchmark::State &state)
 {
     BenchServices services;
     services.writeDictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window(services.services());
+    learning::ProgramModel model(services.services());
+    FormMain window(model, services.services());
     for (auto _ : state)
         window.loadDictionary(dictionary);
 }
@@ -66,7 +67,8 @@ void next(benchmark::State &state)
 {
     BenchServices services;
     services.writeDictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window(services.services());
+    learning::ProgramModel model(services.services());
+    FormMain window(model, services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
         click(window, "Command2(1)");
@@ -77,7 +79,8 @@ void answer_log(benchmark::State &state)
 {
     BenchServices services;
     services.writeDictionary("XML/bench.xml", 1500);
-    FormMain window(services.services());
+    learning::ProgramModel model(services.services());
+    FormMain window(model, services.services());
     window.loadDictionary(dictionary);
     for (int i = 0; i < state.range(0); ++i)
         click(window, "Command1(0)");
@@ -91,7 +94,8 @@ void listMode(benchmark::State &state)
 {
     BenchServices services;
     services.writeDictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window(services.services());
+    learning::ProgramModel model(services.services());
+    FormMain window(model, services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
         trigger(window, "mnuList");
@@ -102,7 +106,8 @@ void save(benchmark::State &state)
 {
     BenchServices services;
     services.writeDictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window(services.services());
+    learning::ProgramModel model(services.services());
+    FormMain window(model, services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
         click(window, "Command7");
@@ -113,7 +118,8 @@ void memory_deal(benchmark::State &state)
 {
     BenchServices services;
     services.writeDictionary("XML/bench.xml", int(state.range(0)));
-    FormMain window(services.services());
+    learning::ProgramModel model(services.services());
+    FormMain window(model, services.services());
     window.loadDictionary(dictionary);
     for (auto _ : state)
         trigger(window, "mnumemory");
@@ -131,7 +137,8 @@ void startup(benchmark::State &state)
     BenchServices services;
     services.copyShippedData();
     for (auto _ : state) {
-        FormMain window(services.services());
+        learning::ProgramModel model(services.services());
+        FormMain window(model, services.services());
         window.start();
         state.PauseTiming();
         window.hide();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "learning/programmodel.h"
 #include "platform/widgets/desktopservices.h"
 #include "platform/widgets/fontconfiguration.h"
 #include "widgets/main/firstpaint.h"
@@ -15,7 +16,8 @@ int main(int argc, char *argv[])
     fonts.reset();
     platform::DesktopServices desktop;
     application.setDialogs(desktop.services().dialogs);
-    FormMain window(desktop.services());
+    learning::ProgramModel model(desktop.services());
+    FormMain window(model, desktop.services());
     watchFirstPaint(window);
     window.start();
     const int status = application.exec();

@@ -155,7 +155,8 @@ int main(int argc, char **argv)
     platform::Services services = desktop.services();
     services.dialogs = &dialogs;
 
-    FormMain window(services);
+    learning::ProgramModel model(services);
+    FormMain window(model, services);
     window.start();
     save(&window, "main-window");
 

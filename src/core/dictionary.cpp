@@ -68,6 +68,16 @@ void Dictionary::replaceEntries(platform::files &files, const QStringList &newWo
     emit entriesReplaced();
 }
 
+void Dictionary::replaceFile(platform::files &files, const QString &stored, const QByteArray &bytes)
+{
+    const QString path = platform::joinPath(folder, stored);
+    files.write(path, bytes);
+    if (storedPath.isEmpty() || path != filePath())
+        return;
+    take(readEntries(path, parses));
+    emit entriesReplaced();
+}
+
 void Dictionary::take(Entries found)
 {
     for (size_t kind = 0; kind < lists.size(); ++kind) {
@@ -87,4 +97,11 @@ void Dictionary::save(platform::files &files, FinalLine ending) const
 {
     files.write(filePath(),
                 dictionaryBytes(lists[Words], lists[Meanings], lists[Usages], wordCount, ending));
+}
+
+void Dictionary::create(platform::files &files, const QString &filePath, const QStringList &words,
+                        const QStringList &meanings, const QStringList &usages)
+{
+    files.write(filePath,
+                dictionaryBytes(words, meanings, usages, int(words.size()), FinalLine::empty));
 }

@@ -3,7 +3,7 @@
 
 // The loaded dictionary: which file it is, its three lists and its word count. Every window
 // reads the entries from here; only the load, the editor's save and the description change
-// them, and only the dictionary writes its file.
+// them, and only the dictionary writes a dictionary file (a new one too, see create).
 
 #include "dictionarywriter.h"
 
@@ -66,6 +66,19 @@ public:
     void replaceEntries(platform::files &files, const QStringList &newWords,
                         const QStringList &newMeanings, const QStringList &newUsages,
                         FinalLine ending);
+
+    // Writes a dictionary file's bytes as they came (the update's fresh default list) over the
+    // file at a stored path. When that is the file loaded, the lists are read back from it
+    // (entriesReplaced), so that no later save writes the old entries over it. Throws
+    // vocabrix::error (io) and leaves the file and the lists as they were when it cannot be
+    // written.
+    void replaceFile(platform::files &files, const QString &stored, const QByteArray &bytes);
+
+    // Writes a new dictionary file (a path in the file system) with these entries, all of them,
+    // in the program's own layout. Throws vocabrix::error (io) and leaves a file there as it
+    // was when it cannot be written.
+    static void create(platform::files &files, const QString &filePath, const QStringList &words,
+                       const QStringList &meanings, const QStringList &usages);
 
     // How many times a file was parsed by load (a load parses once).
     int parseCount() const { return parses; }

@@ -3,13 +3,16 @@
 
 #include "platform/error.h"
 #include "platform/paths.h"
+#include "platform/services.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -47,7 +50,7 @@ QColor TextStyle::color() const
     return QColor(colorCode & 0xff, (colorCode >> 8) & 0xff, (colorCode >> 16) & 0xff);
 }
 
-DisplaySettings::DisplaySettings()
+DisplayStyles::DisplayStyles()
     : styles{{{QStringLiteral("Arial"), 36, 0},
               {QStringLiteral("Arial"), 14, 0},
               {QStringLiteral("Book Antiqua"), 12, 0},
@@ -55,18 +58,18 @@ DisplaySettings::DisplaySettings()
 {
 }
 
-std::optional<DisplaySettings> DisplaySettings::fromLines(const QStringList &lines)
+std::optional<DisplayStyles> DisplayStyles::fromLines(const QStringList &lines)
 {
     if (!displaysettings::usable(lines))
         return std::nullopt;
-    DisplaySettings result;
+    DisplayStyles result;
     for (int g = 0; g < groupCount; ++g)
         result.styles[g] = {lines[3 * g + 1], *displaysettings::toSize(lines[3 * g + 2]),
                             *displaysettings::toColor(lines[3 * g])};
     return result;
 }
 
-QString DisplaySettings::fileText() const
+QString DisplayStyles::fileText() const
 {
     QStringList lines;
     for (const TextStyle &style : styles)
@@ -75,18 +78,50 @@ QString DisplaySettings::fileText() const
     return lines.join(QStringLiteral("\r\n"));
 }
 
-QString DisplaySettings::filePath(const QString &programFolder)
+QString DisplayStyles::filePath(const QString &programFolder)
 {
     return platform::joinPath(programFolder, QStringLiteral("\\settings\\settings.ini"));
 }
 
-bool DisplaySettings::load(const QString &programFolder)
+bool DisplayStyles::load(const QString &programFolder)
 {
     const std::optional<QString> text = readHead(filePath(programFolder));
-    const std::optional<DisplaySettings> read =
+    const std::optional<DisplayStyles> read =
         text ? fromLines(text->split(QStringLiteral("\r\n"))) : std::nullopt;
-    *this = read.value_or(DisplaySettings());
+    *this = read.value_or(DisplayStyles());
     return read.has_value();
+}
+
+DisplaySettings::DisplaySettings(platform::files &files, QString programFolder, QObject *parent)
+    : QObject(parent), files(files), folder(std::move(programFolder))
+{
+}
+
+bool DisplaySettings::load()
+{
+    const bool read = current.load(folder);
+    saved = current;
+    return read;
+}
+
+void DisplaySettings::setStyles(const DisplayStyles &styles)
+{
+    if (styles == current)
+        return;
+    current = styles;
+    emit changed();
+}
+
+void DisplaySettings::save()
+{
+    const QString path = DisplayStyles::filePath(folder);
+    const QString parent = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(parent))
+        throw vocabrix::error(
+            vocabrix::error::io,
+            QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(parent)));
+    files.writeText(path, current.fileText());
+    saved = current;
 }
 
 namespace displaysettings {

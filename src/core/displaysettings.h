@@ -7,10 +7,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <optional>
+
+namespace platform {
+class files;
+}
 
 struct TextStyle
 {
@@ -23,20 +28,20 @@ struct TextStyle
     bool operator==(const TextStyle &) const = default;
 };
 
-class DisplaySettings
+class DisplayStyles
 {
 public:
     enum Group { MainWord, MemoryCards, AnswerButtons, FlashCards };
     static constexpr int groupCount = 4;
 
     // The defaults: Arial 36, Arial 14, Book Antiqua 12 and Arial 24, all black.
-    DisplaySettings();
+    DisplayStyles();
 
     const TextStyle &style(Group group) const { return styles[group]; }
     void setStyle(Group group, const TextStyle &style) { styles[group] = style; }
 
     // The settings of twelve usable lines (see displaysettings::usable); nothing otherwise.
-    static std::optional<DisplaySettings> fromLines(const QStringList &lines);
+    static std::optional<DisplayStyles> fromLines(const QStringList &lines);
     // The twelve lines joined by CR LF, with no line end after the last.
     QString fileText() const;
 
@@ -47,10 +52,40 @@ public:
     // Where the settings file of a program folder is.
     static QString filePath(const QString &programFolder);
 
-    bool operator==(const DisplaySettings &) const = default;
+    bool operator==(const DisplayStyles &) const = default;
 
 private:
     std::array<TextStyle, groupCount> styles;
+};
+
+// The display settings in force and the one writer of settings.ini. A window takes the styles
+// when it loads: a change reaches the windows loaded after it.
+class DisplaySettings : public QObject
+{
+    Q_OBJECT
+public:
+    DisplaySettings(platform::files &files, QString programFolder, QObject *parent = nullptr);
+
+    // Reads the file (see DisplayStyles::load); false, with the defaults, when it is unusable.
+    bool load();
+
+    const DisplayStyles &styles() const { return current; }
+    const TextStyle &style(DisplayStyles::Group group) const { return current.style(group); }
+    // The styles in force from now on, saved or not; changed when they differ.
+    void setStyles(const DisplayStyles &styles);
+    // Whether the file holds the styles in force, as this run read or wrote it.
+    bool isSaved() const { return current == saved; }
+    // Writes the styles in force over the file, making its folder when missing. Throws
+    // vocabrix::error (io) and leaves the file as it was when it cannot be written.
+    void save();
+
+signals:
+    void changed();
+
+private:
+    platform::files &files;
+    QString folder;
+    DisplayStyles current, saved;
 };
 
 namespace displaysettings {

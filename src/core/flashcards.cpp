@@ -5,9 +5,13 @@
 #include "flashrules.h"
 #include "platform/services.h"
 
+#include <algorithm>
+
 FlashCards::FlashCards(const Dictionary &dictionary, platform::random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), random(random)
 {
+    connect(&dictionary, &Dictionary::loaded, this, &FlashCards::follow);
+    connect(&dictionary, &Dictionary::entriesReplaced, this, &FlashCards::follow);
 }
 
 void FlashCards::open()
@@ -36,6 +40,28 @@ void FlashCards::reveal()
     shownMeaning = dictionary.meaning(position);
     revealed = true;
     emit meaningRevealed();
+}
+
+void FlashCards::follow()
+{
+    if (shownWord.isEmpty())
+        return;
+    const int n = dictionary.count();
+    const QString key = shownWord.trimmed();
+    const auto holdsWord = [&](int at) {
+        return dictionary.word(at).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+    };
+    int found = position >= 0 && position < n && holdsWord(position) ? position : -1;
+    for (int at = 0; found < 0 && !key.isEmpty() && at < n; ++at)
+        if (holdsWord(at))
+            found = at;
+    if (found < 0) {
+        show(std::clamp(position, 0, n));
+        return;
+    }
+    position = found;
+    if (revealed && dictionary.meaning(position) != shownMeaning)
+        reveal();
 }
 
 void FlashCards::show(int newPosition)

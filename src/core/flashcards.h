@@ -28,6 +28,11 @@ public:
     void next();
     // Shows the meaning at the current position.
     void reveal();
+    // Another list, or other entries in it: the card keeps its word where the list still has it
+    // (a meaning on show is read again there), and otherwise shows the word now at its
+    // position, within 0..count, with the meaning hidden; so the meaning shown is always the
+    // word's. Before a first card nothing is on show to follow.
+    void follow();
 
     int currentPosition() const { return position; }
     // The word read at the last step and the meaning read at the last reveal: a dictionary

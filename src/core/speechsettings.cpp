@@ -4,6 +4,10 @@
 #include "platform/services.h"
 #include "platform/textfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <utility>
+
 namespace {
 
 const QString automaticKey = QStringLiteral("speak_automatically");
@@ -14,9 +18,9 @@ const QString rateKey = QStringLiteral("rate");
 
 namespace {
 
-SpeechSettings fromPairs(const platform::KeyValues &pairs)
+SpeechOptions fromPairs(const platform::KeyValues &pairs)
 {
-    SpeechSettings settings;
+    SpeechOptions settings;
     for (const auto &[key, value] : pairs) {
         bool ok = false;
         if (key == automaticKey) {
@@ -26,7 +30,7 @@ SpeechSettings fromPairs(const platform::KeyValues &pairs)
             settings.voice = value;
         } else if (key == rateKey) {
             const int rate = value.toInt(&ok);
-            if (ok && rate >= SpeechSettings::slowest && rate <= SpeechSettings::fastest)
+            if (ok && rate >= SpeechOptions::slowest && rate <= SpeechOptions::fastest)
                 settings.rate = rate;
         }
     }
@@ -35,17 +39,17 @@ SpeechSettings fromPairs(const platform::KeyValues &pairs)
 
 } // namespace
 
-SpeechSettings speechSettingsFromText(const QString &text)
+SpeechOptions speechSettingsFromText(const QString &text)
 {
     return fromPairs(platform::keyValuesFromText(text));
 }
 
-SpeechSettings readSpeechSettings(const QString &path)
+SpeechOptions readSpeechSettings(const QString &path)
 {
     return fromPairs(platform::readKeyValues(path));
 }
 
-QString speechSettingsText(const SpeechSettings &settings)
+QString speechSettingsText(const SpeechOptions &settings)
 {
     // A voice name with a line break would break the file; such a name is not kept.
     const QString voice =
@@ -58,8 +62,29 @@ QString speechSettingsText(const SpeechSettings &settings)
          {rateKey, QString::number(settings.rate)}});
 }
 
-void writeSpeechSettings(platform::files &files, const QString &path,
-                         const SpeechSettings &settings)
+void writeSpeechSettings(platform::files &files, const QString &path, const SpeechOptions &options)
 {
-    files.writeText(path, speechSettingsText(settings));
+    files.writeText(path, speechSettingsText(options));
+}
+
+SpeechSettings::SpeechSettings(platform::files &files, QString path, QObject *parent)
+    : QObject(parent), files(files), path(std::move(path))
+{
+}
+
+const SpeechOptions &SpeechSettings::options() const
+{
+    if (!current)
+        current = readSpeechSettings(path);
+    return *current;
+}
+
+void SpeechSettings::save(const SpeechOptions &chosen)
+{
+    if (chosen == options())
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeSpeechSettings(files, path, chosen);
+    current = chosen;
+    emit changed();
 }

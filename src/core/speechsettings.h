@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <optional>
 
 namespace platform {
 class files;
 }
 
 // How words are said: whether a card says its word when it shows, in which voice and how fast.
-struct SpeechSettings
+struct SpeechOptions
 {
     static constexpr int slowest = -10, fastest = 10;
 
@@ -18,14 +20,36 @@ struct SpeechSettings
 
     // The rate as the engine takes it, -1 to 1.
     double engineRate() const { return rate / double(fastest); }
-    bool operator==(const SpeechSettings &) const = default;
+    bool operator==(const SpeechOptions &) const = default;
 };
 
 // Lines "key=value" (speak_automatically, voice, rate). A missing or damaged file, or a damaged
 // value, gives the defaults for what cannot be read.
-SpeechSettings readSpeechSettings(const QString &path);
-SpeechSettings speechSettingsFromText(const QString &text);
-QString speechSettingsText(const SpeechSettings &settings);
+SpeechOptions readSpeechSettings(const QString &path);
+SpeechOptions speechSettingsFromText(const QString &text);
+QString speechSettingsText(const SpeechOptions &options);
 // Throws vocabrix::error (io) and leaves the old file whole when it cannot be written.
-void writeSpeechSettings(platform::files &files, const QString &path,
-                         const SpeechSettings &settings);
+void writeSpeechSettings(platform::files &files, const QString &path, const SpeechOptions &options);
+
+// The speech settings in force and the one writer of their file (settings/speech.txt). The file
+// is read the first time they are asked for, not at start-up.
+class SpeechSettings : public QObject
+{
+    Q_OBJECT
+public:
+    SpeechSettings(platform::files &files, QString path, QObject *parent = nullptr);
+
+    const SpeechOptions &options() const;
+    // Writes changed options to the file, making its folder when missing, and puts them in
+    // force (changed). Throws vocabrix::error (io) and keeps the file and the options in force
+    // as they were when it cannot be written.
+    void save(const SpeechOptions &chosen);
+
+signals:
+    void changed();
+
+private:
+    platform::files &files;
+    QString path;
+    mutable std::optional<SpeechOptions> current;
+};

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlistupdate.h"
 
+#include "dictionary.h"
 #include "readxml.h"
 
 #include "platform/error.h"
-#include "platform/paths.h"
 #include "platform/textfile.h"
 
 QUrl WordListUpdate::defaultAddress()
@@ -13,15 +13,15 @@ QUrl WordListUpdate::defaultAddress()
 }
 
 void WordListUpdate::replaceDefaultDictionary(platform::http &http, platform::files &files,
-                                              const QString &programFolder) const
+                                              Dictionary &dictionary) const
 {
     const platform::HttpResponse response = http.get(source, updateTimeoutMs, updateMaxBytes);
     // Only a whole, loadable word list may replace the dictionary.
     const QString problem = updateProblem(response);
     if (!problem.isEmpty())
         throw vocabrix::error(vocabrix::error::io, problem);
-    files.writeText(platform::joinPath(programFolder, QStringLiteral("\\XML\\gre.xml")),
-                    platform::decodeText(response.body) + QStringLiteral("\r\n"));
+    dictionary.replaceFile(files, QStringLiteral("\\XML\\gre.xml"),
+                           (platform::decodeText(response.body) + QStringLiteral("\r\n")).toUtf8());
 }
 
 QString updateProblem(const platform::HttpResponse &response)

@@ -5,6 +5,8 @@
 
 #include "platform/services.h"
 
+class Dictionary;
+
 #include <QString>
 #include <QUrl>
 
@@ -19,10 +21,10 @@ public:
     QUrl address() const { return source; }
     void setAddress(const QUrl &address) { source = address; }
 
-    // One GET; the file is replaced whole only by a dictionary with at least one word.
-    // Throws vocabrix::error naming the problem, and the file stays as it was.
+    // One GET; the file is replaced whole, through the dictionary, only by a dictionary with at
+    // least one word. Throws vocabrix::error naming the problem, and the file stays as it was.
     void replaceDefaultDictionary(platform::http &http, platform::files &files,
-                                  const QString &programFolder) const;
+                                  Dictionary &dictionary) const;
 
 private:
     QUrl source = defaultAddress();

@@ -5,8 +5,11 @@
 #include "platform/textfile.h"
 #include "timetext.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace learning {
 
@@ -47,6 +50,29 @@ StudyPlan fromPairs(const platform::KeyValues &pairs)
 }
 
 } // namespace
+
+StudyPlanSettings::StudyPlanSettings(platform::files &files, QString path, QObject *parent)
+    : QObject(parent), files(files), path(std::move(path))
+{
+}
+
+void StudyPlanSettings::load()
+{
+    current = readStudyPlan(path);
+}
+
+void StudyPlanSettings::save(const StudyPlan &chosen)
+{
+    if (chosen == current)
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeStudyPlan(files, path, chosen);
+    const bool retentionChanged = chosen.desiredRetention != current.desiredRetention;
+    current = chosen;
+    emit changed();
+    if (retentionChanged)
+        emit desiredRetentionChanged(current.desiredRetention);
+}
 
 StudyPlan studyPlanFromText(const QString &text)
 {

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -32,6 +33,32 @@ StudyPlan studyPlanFromText(const QString &text);
 QString studyPlanText(const StudyPlan &plan);
 // Throws vocabrix::error (io) and leaves the old file whole when it cannot be written.
 void writeStudyPlan(platform::files &files, const QString &path, const StudyPlan &plan);
+
+// The study plan in force and the one writer of its file (settings/study.txt).
+class StudyPlanSettings : public QObject
+{
+    Q_OBJECT
+public:
+    StudyPlanSettings(platform::files &files, QString path, QObject *parent = nullptr);
+
+    // Reads the file; what cannot be read keeps its default.
+    void load();
+    const StudyPlan &plan() const { return current; }
+    // Writes a changed plan to the file, making its folder when missing, and puts it in force:
+    // changed, and desiredRetentionChanged when that differs. A plan that cannot be written is
+    // not put in force, so the program never runs on one the next start would not read: throws
+    // vocabrix::error (io) and keeps the file and the plan as they were.
+    void save(const StudyPlan &chosen);
+
+signals:
+    void changed();
+    void desiredRetentionChanged(double retention);
+
+private:
+    platform::files &files;
+    QString path;
+    StudyPlan current;
+};
 
 // The last week before an exam is for review only.
 constexpr int reviewOnlyDays = 7;

@@ -69,12 +69,12 @@ TEST(displaysettings, TheFileReadsBackAndAnUnusableFileGivesTheDefaults)
 {
     const QByteArray custom = "255\r\nGaramond\r\n40\r\n16711680\r\n  \r\n15\r\n65280\r\nCourier "
                               "New\r\n11\r\n-1\r\nVerdana\r\n20";
-    EXPECT_EQ(DisplaySettings().fileText().toUtf8(), testsupport::defaultSettings());
-    const auto read = DisplaySettings::fromLines(QString::fromUtf8(custom).split("\r\n"));
+    EXPECT_EQ(DisplayStyles().fileText().toUtf8(), testsupport::defaultSettings());
+    const auto read = DisplayStyles::fromLines(QString::fromUtf8(custom).split("\r\n"));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->fileText().toUtf8(), custom);
-    EXPECT_EQ(read->style(DisplaySettings::MemoryCards).color(), QColor(0, 0, 255));
-    EXPECT_EQ(read->style(DisplaySettings::FlashCards).color(), QColor(255, 255, 255));
+    EXPECT_EQ(read->style(DisplayStyles::MemoryCards).color(), QColor(0, 0, 255));
+    EXPECT_EQ(read->style(DisplayStyles::FlashCards).color(), QColor(255, 255, 255));
 
     testsupport::FakeServices fakes;
     // What a load of the bytes (none: no file) gives: a font name read, the defaults or neither.
@@ -82,11 +82,11 @@ TEST(displaysettings, TheFileReadsBackAndAnUnusableFileGivesTheDefaults)
         QFile::remove(fakes.path("settings/settings.ini"));
         if (!bytes.isNull())
             fakes.write("settings/settings.ini", bytes);
-        DisplaySettings settings;
-        settings.setStyle(DisplaySettings::MainWord, {"Stale", 1, 1});
+        DisplayStyles settings;
+        settings.setStyle(DisplayStyles::MainWord, {"Stale", 1, 1});
         if (settings.load(fakes.appInfo.folder))
-            return settings.style(DisplaySettings::MainWord).fontName;
-        return QString(settings == DisplaySettings() ? "defaults" : "neither");
+            return settings.style(DisplayStyles::MainWord).fontName;
+        return QString(settings == DisplayStyles() ? "defaults" : "neither");
     };
     EXPECT_EQ(loaded(custom + "\r\nextra\r\n\r\nmore") + loaded({}), "Garamonddefaults");
     // An empty line, eleven lines, colours and sizes that are none, LF line ends.

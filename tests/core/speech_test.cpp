@@ -15,8 +15,8 @@ TEST(speech, SettingsKeepWhatIsValidAndWriteWhatTheyRead)
     // A voice name cannot add a line.
     EXPECT_EQ(speechSettingsText({true, "a\nrate=9", 2}), speechSettingsText({true, "", 2}));
     for (const auto &[text, automatic, voice, rate] : cases) {
-        const SpeechSettings read = speechSettingsFromText(text);
-        EXPECT_EQ(read, (SpeechSettings{automatic, voice, rate})) << text.toStdString();
+        const SpeechOptions read = speechSettingsFromText(text);
+        EXPECT_EQ(read, (SpeechOptions{automatic, voice, rate})) << text.toStdString();
         EXPECT_EQ(speechSettingsFromText(speechSettingsText(read)), read);
     }
 }

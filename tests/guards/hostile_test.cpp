@@ -76,9 +76,9 @@ TEST(hostileFiles, AGigabyteSettingsFileIsReadOnlyAsFarAsItsLines)
          {good + "\r\n", good + QByteArray(70 << 10, ' '), QByteArray()}) {
         fakes.write("settings/settings.ini", start);
         QFile(fakes.path("settings/settings.ini")).resize(qint64(1) << 30);
-        DisplaySettings settings;
+        DisplayStyles settings;
         EXPECT_EQ(settings.load(fakes.appInfo.folder), start.endsWith("\r\n"));
-        EXPECT_EQ(settings.style(DisplaySettings::FlashCards).fontSize,
+        EXPECT_EQ(settings.style(DisplayStyles::FlashCards).fontSize,
                   start.endsWith("\r\n") ? 25 : 24);
     }
     EXPECT_LT(clock.elapsed(), 5000) << "a file must not be read whole";
@@ -140,7 +140,8 @@ TEST(hostileServer, OnlyAWholeWordListReplacesTheDefaultDictionary)
         clock.start();
         bool refused = false;
         try {
-            update.replaceDefaultDictionary(http, fakes.files, fakes.appInfo.folder);
+            Dictionary dictionary(fakes.appInfo.folder);
+            update.replaceDefaultDictionary(http, fakes.files, dictionary);
         } catch (const vocabrix::error &failure) {
             refused = !failure.message().isEmpty();
         }

@@ -29,13 +29,15 @@ struct writer
     QString target;
     QByteArray before, after;
     std::function<void(FakeServices &)> save;
+    // A writer that makes a missing folder writes all the same.
+    bool makesFolder = false;
 };
 
 std::vector<writer> writers(testsupport::HttpServer &server)
 {
     server.respond("/gre1.xml", testsupport::HttpServer::reply(200, flatXml({{"new", "", ""}})));
-    DisplaySettings settings;
-    settings.setStyle(DisplaySettings::MainWord, {"Times", 30, 255});
+    DisplayStyles styles;
+    styles.setStyle(DisplayStyles::MainWord, {"Times", 30, 255});
     AnswerLog log;
     log.append({true, "(v.) lessen", "abate"});
     const QString logFile = logFileContent("stamp", log.text());
@@ -48,16 +50,19 @@ std::vector<writer> writers(testsupport::HttpServer &server)
     const auto update = [&server](FakeServices &fakes) {
         WordListUpdate update;
         update.setAddress(server.url("/gre1.xml"));
-        update.replaceDefaultDictionary(*fakes.http, fakes.files, fakes.appInfo.folder);
+        Dictionary dictionary(fakes.appInfo.folder);
+        update.replaceDefaultDictionary(*fakes.http, fakes.files, dictionary);
     };
     return {
         {"XML/words/mine.xml", flatXml({{"w", "m", "u"}}), flatXml({{"w", "m", "new"}}),
          dictionary},
-        {"settings/settings.ini", testsupport::defaultSettings(), settings.fileText().toUtf8(),
+        {"settings/settings.ini", testsupport::defaultSettings(), styles.fileText().toUtf8(),
          [=](FakeServices &fakes) {
-             fakes.files.writeText(DisplaySettings::filePath(fakes.appInfo.folder),
-                                   settings.fileText());
-         }},
+             DisplaySettings settings(fakes.files, fakes.appInfo.folder);
+             settings.setStyles(styles);
+             settings.save();
+         },
+         true},
         {"XML/gre.xml", flatXml({{"old", "m", "u"}}), flatXml({{"new", "", ""}}) + "\r\n", update},
         {"Logs/mine.txt", "an older log\r\n", logFile.toUtf8(), [=](FakeServices &fakes) {
              fakes.files.writeText(fakes.path("Logs/mine.txt"), logFile);
@@ -97,20 +102,23 @@ TEST(writeFaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
     // A full disk: files fail to grow beyond 16 bytes, without the signal a real one never sends.
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit full{16, unlimited.rlim_max};
-    using fault = std::function<bool(FakeServices &, const QString &, const QString &)>;
+    using fault =
+        std::function<bool(FakeServices &, const QString &, const QString &, const writer &)>;
     // Each makes a fault and says whether the write must fail: an administrator writes into a
     // read-only folder all the same. After them, a writer killed before its commit.
     const std::vector<fault> faults{
-        [](auto &, auto &target, auto &) {
+        [](auto &, auto &target, auto &, auto &) {
             return QFile::setPermissions(target, QFile::ReadOwner);
         },
-        [](auto &, auto &, auto &folder) {
+        [](auto &, auto &, auto &folder, auto &) {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
             return !QFileInfo(folder).isWritable();
         },
-        [](auto &, auto &, auto &folder) { return QDir(folder).removeRecursively(); },
-        [&](auto &, auto &, auto &) { return setrlimit(RLIMIT_FSIZE, &full) == 0; },
-        [](auto &fakes, auto &, auto &) { return fakes.files.fault.fails = true; }};
+        [](auto &, auto &, auto &folder, auto &w) {
+            return QDir(folder).removeRecursively() && !w.makesFolder;
+        },
+        [&](auto &, auto &, auto &, auto &) { return setrlimit(RLIMIT_FSIZE, &full) == 0; },
+        [](auto &fakes, auto &, auto &, auto &) { return fakes.files.fault.fails = true; }};
     for (size_t f = 0; f <= faults.size(); ++f) {
         for (const writer &w : writers(server)) {
             SCOPED_TRACE("fault " + std::to_string(f) + " under " + w.target.toStdString());
@@ -119,7 +127,7 @@ TEST(writeFaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
             QDir().mkpath(folder);
             fakes.write(w.target, w.before);
             const bool killed = f == faults.size(),
-                       fails = killed || faults[f](fakes, target, folder);
+                       fails = killed || faults[f](fakes, target, folder, w);
             bool failed = killed;
             try {
                 killed ? saveAndKill(fakes, w) : w.save(fakes);

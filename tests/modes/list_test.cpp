@@ -32,6 +32,9 @@ TEST_F(ListTest, ListsTheEntriesAfterTheFirstThenPrintsOrSaysItCouldNot)
     loadXml("<GRE><word>a</word><word>two\r\nlines</word><word>c</word>"
             "<meaning>ma</meaning><meaning>x:  y</meaning></GRE>");
     EXPECT_EQ(showList(), "two\nlines:  x:  y\nc:  \n:  \n") << "listing again replaces it";
+    // While open, the list follows the dictionary, without a second message.
+    loadXml("<GRE><word>a</word><word>b</word><meaning>ma</meaning><meaning>mb</meaning></GRE>");
+    EXPECT_EQ(window.findChild<QPlainTextEdit *>("Text1")->toPlainText(), "b:  mb\n:  \n");
     click(&window, QStringLiteral("Command2(0)"));
     window.findChild<QAction *>(QStringLiteral("mnuprint"))->trigger();
     ASSERT_EQ(fakes.printer.printed.size(), 2u);

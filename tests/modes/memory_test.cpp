@@ -130,7 +130,7 @@ TEST_F(MemoryTest, TheWindowShowsTheGameAndClicksPlayIt)
     auto card = [&](int i) { return window.findChild<MemoryCard *>(QString("Label1(%1)").arg(i)); };
     auto label = [&](const char *name) { return window.findChild<QLabel *>(name)->text(); };
     auto turn = [&](int i) { click(&window, QStringLiteral("Label1(%1)").arg(i)); };
-    settings.setStyle(DisplaySettings::MemoryCards, {QStringLiteral("DejaVu Serif"), 11, 255});
+    setStyle(DisplayStyles::MemoryCards, {QStringLiteral("DejaVu Serif"), 11, 255});
     scriptDeal(5);
     window.load(QString());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -25,6 +25,12 @@ protected:
         fakes.write(QStringLiteral("XML/gre.xml"), xml);
         words.load(QStringLiteral("\\XML\\gre.xml"));
     }
+    void setStyle(DisplayStyles::Group group, const TextStyle &style)
+    {
+        DisplayStyles styles = settings.styles();
+        styles.setStyle(group, style);
+        settings.setStyles(styles);
+    }
     static void click(QWidget *window, const QString &name)
     {
         auto *control = window->findChild<QWidget *>(name);
@@ -40,5 +46,5 @@ protected:
 
     testsupport::FakeServices fakes;
     Dictionary words{fakes.appInfo.folder};
-    DisplaySettings settings;
+    DisplaySettings settings{fakes.files, fakes.appInfo.folder};
 };

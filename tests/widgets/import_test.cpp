@@ -21,7 +21,7 @@ namespace {
 
 struct program
 {
-    explicit program(FakeServices &fakes) : fakes(fakes), window(fakes)
+    explicit program(FakeServices &fakes) : fakes(fakes), model(fakes), window(model, fakes)
     {
         fakes.write("XML/gre.xml", flatXml({{"w0", "m0", "u0"}, {"w1", "m1", "u1"}}));
         window.start();
@@ -54,6 +54,7 @@ struct program
     }
 
     FakeServices &fakes;
+    learning::ProgramModel model;
     FormMain window;
 };
 

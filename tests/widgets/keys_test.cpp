@@ -147,7 +147,8 @@ protected:
                                 "FormMemory",  "FormList",     "FormResults", "FormEdit",
                                 "FormSelect",  "FormHelp",     "FormAbout",   "FormImport"};
     FakeServices fakes;
-    FormMain window{fakes};
+    learning::ProgramModel model{fakes};
+    FormMain window{model, fakes};
 };
 
 TEST_F(keys, NoTwoAccessKeysOfAWindowShareALetter)

@@ -26,7 +26,9 @@ struct program
     }
     void start()
     {
-        window = std::make_unique<FormMain>(fakes);
+        window.reset();
+        model = std::make_unique<learning::ProgramModel>(fakes);
+        window = std::make_unique<FormMain>(*model, fakes);
         fakes.random.script({0.2f, 0.3f, 0.5f, 0.6f, 0.8f});
         window->start();
     }
@@ -39,6 +41,7 @@ struct program
     learning::LearnerMemory &memory() { return window->learnerMemory(); }
 
     FakeServices &fakes;
+    std::unique_ptr<learning::ProgramModel> model;
     std::unique_ptr<FormMain> window;
 };
 

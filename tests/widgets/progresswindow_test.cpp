@@ -23,7 +23,8 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
                                         {"dearth", "m3", "u3"},
                                         {"eschew", "m4", "u4"},
                                         {"fervid", "m5", "u5"}}));
-    FormMain window(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
     window.start();
     for (int i = 0; i < 3; ++i) { // three words, each answered wrong
         click(&window, QStringLiteral("Command1(%1)").arg(i % 2 + 1));

@@ -25,7 +25,8 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
     fakes.write("XML/gre.xml", flatXml(words));
     fakes.write("XML/gre.ipa.tsv", "# IPA\r\nlaconic\t/ləˈkɒnɪk/\r\n");
     fakes.phonetics.known.insert("zeal", "/ziːl/");
-    FormMain window(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
     window.start();
     EXPECT_EQ(fakes.speaker.prepared, 0) << "nothing of speech at start-up";
 

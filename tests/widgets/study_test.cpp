@@ -24,8 +24,13 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
         words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i),
                          QStringLiteral("They w%1ed.").arg(i)});
     fakes.write("XML/gre.xml", flatXml(words));
-    FormMain window(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
     window.start();
+    // A Study window made before the plan is saved follows it.
+    click(&window, "mnuStudy");
+    EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "progressLabel")->text(), "0 of 8 · 8 new");
+    topWindow("FormStudy")->close();
     click(&window, "mnuOptions");
     QWidget *options = topWindow("FormOptions");
     click(options, "examBox");
@@ -90,7 +95,8 @@ TEST(StudyWindow, AListWithoutWordsSaysSo)
 {
     FakeServices fakes;
     fakes.write("XML/gre.xml", flatXml({{"About this list", "(n.) what it holds", ""}}));
-    FormMain window(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
     window.start();
     click(&window, "mnuStudy");
     EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "summaryLabel")->text(),

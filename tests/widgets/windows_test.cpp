@@ -84,7 +84,8 @@ protected:
     }
 
     FakeServices fakes;
-    FormMain window{fakes};
+    learning::ProgramModel model{fakes};
+    FormMain window{model, fakes};
 };
 
 TEST_F(windows, TheCardShowsTheWordItsChoicesAndTheirSlotsAndMoves)
@@ -158,7 +159,8 @@ TEST_F(windows, AutoModeMovesOnByItselfUntilStoppedAndExitAsks)
         click(&window, "Command8");
         EXPECT_EQ(window.isVisible(), reply == answer::no);
     }
-    FormMain second(fakes);
+    learning::ProgramModel secondModel(fakes);
+    FormMain second(secondModel, fakes);
     second.start();
     click(&second, "mnuexit"); // without a question
     EXPECT_FALSE(second.isVisible());
@@ -210,7 +212,8 @@ TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
     EXPECT_TRUE(description()->isVisible());
 
     fakes.write("XML/gre.xml", flatXml({{"only", "m", "u"}}));
-    FormMain single(fakes);
+    learning::ProgramModel singleModel(fakes);
+    FormMain single(singleModel, fakes);
     single.start();
     fakes.dialogs.expect("The word on show is not an entry of the dictionary, so its "
                          "description cannot be saved.");
@@ -243,7 +246,7 @@ TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
     for (const auto &[path, fails, replaced] : std::vector<std::tuple<const char *, bool, bool>>{
              {"/missing", false, false}, {"/good", true, false}, {"/good", false, true}}) {
         seen.clear();
-        window.wordListUpdate().setAddress(server.url(path));
+        model.update.setAddress(server.url(path));
         fakes.files.fault.fails = fails;
         fakes.dialogs.expect(" Please Wait ... Updating..");
         fakes.dialogs.expect(replaced ? "Update Successful "
@@ -253,6 +256,9 @@ TEST_F(windows, UpdateReplacesTheDefaultDictionaryOnlyWithAGoodList)
         EXPECT_FALSE(bar->isVisible());
         EXPECT_EQ(fakes.read("XML/gre.xml"), replaced ? fresh + "\r\n" : before) << path;
     }
+    // The loaded list is the fresh one, so that a description saved next cannot bring the old
+    // list back.
+    EXPECT_EQ(window.dictionary().word(0) + QString::number(window.dictionary().count()), "new1");
 }
 
 TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
@@ -332,7 +338,7 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
     EXPECT_EQ(fakes.files.writes, 2);
     EXPECT_EQ(fakes.read("settings/settings.ini"),
               "197121\r\nE\r\n10\r\n0\r\nF\r\n13\r\n16777215\r\nG\r\n14\r\n16711680\r\nH\r\n16");
-    EXPECT_EQ(window.displaySettings().style(DisplaySettings::MemoryCards).fontName, "F");
+    EXPECT_EQ(model.display.style(DisplayStyles::MemoryCards).fontName, "F");
 
     fakes.dialogs.expectFont(platform::FontChoice{"G", 9});
     click(options, "Command1(3)");
@@ -380,9 +386,14 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
     select->close();
     EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml");
     fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
-    EXPECT_EQ(
-        control<QPlainTextEdit>(opened("mnueditxml", "FormEdit"), "Text1")->toPlainText().toUtf8(),
-        fakes.read("XML/mine.xml").replace("\r\n", "\n"));
+    auto *xml = control<QPlainTextEdit>(opened("mnueditxml", "FormEdit"), "Text1");
+    EXPECT_EQ(xml->toPlainText().toUtf8(), fakes.read("XML/mine.xml").replace("\r\n", "\n"));
+    // Another list loaded while the editor is open is what it shows, so that its save cannot
+    // write one list over the other's file.
+    click(&window, "mnuOpen");
+    take("XML", "gre.xml");
+    click(select, "Command1");
+    EXPECT_EQ(xml->toPlainText().toUtf8(), fakes.read("XML/gre.xml").replace("\r\n", "\n"));
 }
 
 TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)

@@ -57,20 +57,14 @@ QString pageFor(const QString &windowName)
     return pages.value(windowName);
 }
 
-void showContents(platform::Services &services, const opener &open, const host &system)
-{
-    showPage(services, QString(), open, system);
-}
-
-void showPage(platform::Services &services, const QString &page, const opener &open,
-              const host &system)
+std::optional<Pages> openHelp(platform::Services &services, const QString &page, const host &system)
 {
     const bool compiled = QFileInfo::exists(services.programPath(QStringLiteral("\\Vocabrix.chm")));
     // The launcher passes the path as one argument, so a folder with blanks still opens.
     if (system.windows && system.viewerFound && compiled &&
         services.launcher->start(QStringLiteral("hh.exe"),
                                  viewerCommand(services.appInfo->programFolder()).arguments))
-        return;
+        return std::nullopt;
     const QString contents = contentsPage(services);
     if (!QFileInfo::exists(contents)) {
         services.dialogs->message(
@@ -78,12 +72,12 @@ void showPage(platform::Services &services, const QString &page, const opener &o
                            "folder back into the program folder or install Vocabrix again.")
                 .arg(QDir::toNativeSeparators(contents)),
             platform::icon::critical, platform::buttons::ok);
-        return;
+        return std::nullopt;
     }
     const QString file = page.section(QLatin1Char('#'), 0, 0);
     const bool there =
         !page.isEmpty() && QFileInfo::exists(QFileInfo(contents).dir().filePath(file));
-    open(contents, there ? page : QString());
+    return Pages{contents, there ? page : QString()};
 }
 
 } // namespace help

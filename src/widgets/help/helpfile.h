@@ -6,7 +6,7 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <optional>
 
 namespace platform {
 struct Services;
@@ -40,17 +40,19 @@ QString contentsPage(const platform::Services &services);
 // "study.html#progress"); empty for a window the contents page tells about.
 QString pageFor(const QString &windowName);
 
-// How the help pages are shown: the contents page (a file) and the page to show first (relative
-// to the contents page; empty for the contents page itself).
-using opener = std::function<void(const QString &contentsFile, const QString &page)>;
+// What the program's help window shows: the contents page (a file) and the page to show first
+// (relative to the contents page; empty for the contents page itself).
+struct Pages
+{
+    QString contentsFile;
+    QString page;
+};
 
-// Opens the help at its contents: the compiled help where the system has a viewer for it,
-// otherwise the contents page through open. Tells the user when there is no help to show.
-void showContents(platform::Services &services, const opener &open,
-                  const host &system = currentHost());
-// The same at a page of the help pages (as pageFor names them); the compiled help opens at its
-// contents, and so do the pages when that page is missing.
-void showPage(platform::Services &services, const QString &page, const opener &open,
-              const host &system = currentHost());
+// Opens the help at a page of the help pages (as pageFor names them; empty: the contents): the
+// compiled help, at its contents, where the system has a viewer for it; otherwise the pages the
+// help window is to show, the contents when that page is missing. Nothing when there is no help
+// to show, which the user is told.
+std::optional<Pages> openHelp(platform::Services &services, const QString &page = {},
+                              const host &system = currentHost());
 
 } // namespace help

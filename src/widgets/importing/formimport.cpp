@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formimport.h"
 
+#include "core/dictionary.h"
 #include "core/dictionarywriter.h"
 #include "import/htmltext.h"
 #include "learning/learnermemory.h"
@@ -435,9 +436,7 @@ bool FormImport::writeDictionary(const QString &target)
         usages.append(entry.usage);
     }
     try {
-        services.files->write(
-            services.programPath(target),
-            dictionaryBytes(words, meanings, usages, int(words.size()), FinalLine::empty));
+        Dictionary::create(*services.files, services.programPath(target), words, meanings, usages);
         return true;
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,

@@ -49,14 +49,13 @@ template <typename Window, typename Make> Window &kept(std::unique_ptr<Window> &
 
 } // namespace
 
-FormMain::FormMain(platform::Services &services, QWidget *parent)
-    : QMainWindow(parent), services(services), words(services.appInfo->programFolder()),
-      review(words, *services.random),
-      progress(services.programPath(QStringLiteral("\\progress\\progress.sqlite")))
+FormMain::FormMain(learning::ProgramModel &model, platform::Services &services, QWidget *parent)
+    : QMainWindow(parent), model(model), services(services), words(model.dictionary),
+      settings(model.display), studyPlan(model.studyPlan), review(model.review), log(model.log),
+      update(model.update), progress(model.memory)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
-    settings.load(services.appInfo->programFolder());
     createActions();
     createMenus();
     // Read on a second core while this thread builds the rest of the window. Not before the
@@ -67,8 +66,6 @@ FormMain::FormMain(platform::Services &services, QWidget *parent)
     connectReview();
     connectDescription();
     connectProgress();
-    plan = learning::readStudyPlan(services.programPath(QStringLiteral("\\settings\\study.txt")));
-    progress.setSchedulerOptions({.desiredRetention = plan.desiredRetention});
     connect(studyButton, &QPushButton::clicked, studyAction, &QAction::trigger);
     connect(exitButton, &QPushButton::clicked, this, &FormMain::askToExit);
     // F1 in any window of the program: the help at the page that tells about that window.
@@ -95,9 +92,8 @@ void FormMain::createActions()
         connect(result, &QAction::triggered, this, show);
         return result;
     };
-    openAction = window("mnuOpen", tr("&Open Custom XML Dictionary"), [this] {
-        chooserWindow().open([this](const QString &path) { loadDictionary(path); });
-    });
+    openAction =
+        window("mnuOpen", tr("&Open Custom XML Dictionary"), [this] { chooserWindow().open(); });
     openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     editXmlAction =
         window("mnueditxml", tr("&Edit XML Dictionary"), [this] { editorWindow().open(); });
@@ -117,14 +113,13 @@ void FormMain::createActions()
     memoryAction =
         window("mnumemory", tr("&Memory Game"), [this] { memoryWindow().load(words.path()); });
     contentsAction = window("mnucontents", tr("&Contents"), [this] {
-        help::showContents(services, [this](const QString &contents, const QString &page) {
-            helpWindow().open(contents, page);
-        });
+        if (const auto pages = help::openHelp(services))
+            helpWindow().open(pages->contentsFile, pages->page);
     });
     updateAction = action("mnuxml", tr("Update XML wordlist"), &FormMain::updateWordList);
     aboutAction = window("mnuabout", tr("&About"), [this] { aboutWindow().open(); });
     progressAction = window("mnuProgress", tr("&Progress"), [this] {
-        progressWindow().open(plan.examDate, plan.desiredRetention);
+        progressWindow().open(studyPlan.plan().examDate, studyPlan.plan().desiredRetention);
     });
     progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     studyAction = window("mnuStudy", tr("&Study Today"), [this] { studyWindow().open(); });
@@ -160,19 +155,19 @@ void FormMain::start()
 
 void FormMain::applyDisplaySettings()
 {
-    const TextStyle &word = settings.style(DisplaySettings::MainWord);
+    const TextStyle &word = settings.style(DisplayStyles::MainWord);
     studycontrols::setFontName(wordBox, word.fontName);
     studycontrols::setFontSize(wordBox, word.fontSize);
     studycontrols::setTextColor(wordBox, word.colorCode);
     for (AnswerButton *each : answerButtons)
-        studycontrols::setFontName(each, settings.style(DisplaySettings::AnswerButtons).fontName);
+        studycontrols::setFontName(each, settings.style(DisplayStyles::AnswerButtons).fontName);
 }
 
 void FormMain::loadDictionary(const QString &path)
 {
     words.load(path);
     if (words.count() > 0) {
-        const TextStyle &answers = settings.style(DisplaySettings::AnswerButtons);
+        const TextStyle &answers = settings.style(DisplayStyles::AnswerButtons);
         for (AnswerButton *each : answerButtons) {
             studycontrols::setFontName(each, answers.fontName);
             each->setBackColor(answers.color());
@@ -188,9 +183,8 @@ void FormMain::showHelp(QWidget *front)
     if (front && front == help.get())
         return;
     const QString page = help::pageFor(front ? front->objectName() : objectName());
-    help::showPage(services, page, [this](const QString &contents, const QString &shown) {
-        helpWindow().open(contents, shown);
-    });
+    if (const auto pages = help::openHelp(services, page))
+        helpWindow().open(pages->contentsFile, pages->page);
 }
 
 void FormMain::updateWordList()
@@ -201,8 +195,7 @@ void FormMain::updateWordList()
         updateProgress->setValue(60);
         services.dialogs->message(QStringLiteral(" Please Wait ... Updating.."),
                                   platform::icon::exclamation, platform::buttons::ok);
-        update.replaceDefaultDictionary(*services.http, *services.files,
-                                        services.appInfo->programFolder());
+        update.replaceDefaultDictionary(*services.http, *services.files, words);
         updateProgress->setValue(100);
         services.dialogs->message(QStringLiteral("Update Successful "), platform::icon::information,
                                   platform::buttons::ok);
@@ -265,19 +258,27 @@ FormList &FormMain::listWindow()
 FormOptions &FormMain::optionsWindow()
 {
     return kept(options, [this] {
-        auto made = std::make_unique<FormOptions>(settings, plan, services, speech());
-        connect(made.get(), &FormOptions::studyPlanChanged, this,
-                [this, retention = plan.desiredRetention]() mutable {
-                    applyStudyPlan(retention);
-                    retention = plan.desiredRetention;
-                });
-        return made;
+        return std::make_unique<FormOptions>(settings, studyPlan, model.speech, services, speech());
     });
 }
 
 FormSelect &FormMain::chooserWindow()
 {
-    return kept(chooser, [this] { return std::make_unique<FormSelect>(services); });
+    return kept(chooser, [this] {
+        auto made = std::make_unique<FormSelect>(services);
+        connect(made.get(), &FormSelect::dictionaryChosen, this, [this](const QString &path) {
+            try {
+                loadDictionary(path);
+            } catch (const vocabrix::error &) {
+                // The chooser stays open for another choice.
+                services.dialogs->message(loadFailure, platform::icon::critical,
+                                          platform::buttons::ok);
+                return;
+            }
+            chooser->close();
+        });
+        return made;
+    });
 }
 
 FormEdit &FormMain::editorWindow()
@@ -309,7 +310,7 @@ FormStudy &FormMain::studyWindow()
 {
     return kept(study, [this] {
         auto made = std::make_unique<FormStudy>(words, progress, services, speech());
-        made->setPlan(plan.examDate, plan.newWordsPerDay);
+        made->followPlan(studyPlan);
         return made;
     });
 }
@@ -317,19 +318,9 @@ FormStudy &FormMain::studyWindow()
 Speech &FormMain::speech()
 {
     return kept(speechHub, [this] {
-        auto made = std::make_unique<Speech>(words, services);
+        auto made = std::make_unique<Speech>(words, model.speech, services);
         made->follow(speakWordAction, tr("Say the word on show"));
         made->follow(speakUsageAction, tr("Say the usage of the word on show"));
         return made;
     });
-}
-
-void FormMain::applyStudyPlan(double oldRetention)
-{
-    if (study)
-        study->setPlan(plan.examDate, plan.newWordsPerDay);
-    // The schedule follows the new retention from the next answer on: the memory opens its file
-    // again with it, and replays the log when its cards were made with another.
-    if (plan.desiredRetention != oldRetention)
-        progress.setSchedulerOptions({.desiredRetention = plan.desiredRetention});
 }

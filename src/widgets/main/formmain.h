@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The main window: starts and ends the program, owns the loaded dictionary, the display
-// settings, the review quiz and its answer log, and the other windows, each created when it is
-// first needed and kept for the run.
+// The main window: the review quiz over the program model that main made, and the place where
+// the other windows are made, each when it is first needed and kept for the run, with the parts
+// of the model it shows. It starts and ends the program.
 
-#include "core/answerlog.h"
-#include "core/dictionary.h"
-#include "core/displaysettings.h"
-#include "core/reviewsession.h"
-#include "core/wordlistupdate.h"
-#include "learning/learnermemory.h"
-#include "learning/studyplan.h"
+#include "learning/programmodel.h"
 
 #include <QMainWindow>
 #include <array>
@@ -52,11 +46,12 @@ class FormMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit FormMain(platform::Services &services, QWidget *parent = nullptr);
+    FormMain(learning::ProgramModel &model, platform::Services &services,
+             QWidget *parent = nullptr);
     ~FormMain() override;
 
     // The start-up: seed, the display settings applied, the default dictionary, then the window
-    // is shown. The settings are read when the window is made.
+    // is shown.
     void start();
 
     // Makes a dictionary (relative to the program folder) the current one and shows a first
@@ -64,10 +59,8 @@ public:
     void loadDictionary(const QString &path);
 
     const Dictionary &dictionary() const { return words; }
-    const DisplaySettings &displaySettings() const { return settings; }
     const ReviewSession &reviewSession() const { return review; }
     const AnswerLog &answerLog() const { return log; }
-    WordListUpdate &wordListUpdate() { return update; }
     // The learner's memory, which opens its file when it is first needed.
     learning::LearnerMemory &learnerMemory() { return progress; }
 
@@ -127,15 +120,16 @@ private:
     FormStudy &studyWindow();
     // The words heard and their IPA, made when a window first needs them.
     Speech &speech();
-    void applyStudyPlan(double oldRetention);
 
+    learning::ProgramModel &model;
     platform::Services &services;
-    Dictionary words;
-    DisplaySettings settings;
-    ReviewSession review;
-    AnswerLog log;
-    WordListUpdate update;
-    learning::LearnerMemory progress;
+    Dictionary &words;
+    DisplaySettings &settings;
+    learning::StudyPlanSettings &studyPlan;
+    ReviewSession &review;
+    AnswerLog &log;
+    WordListUpdate &update;
+    learning::LearnerMemory &progress;
     learning::QuizRecorder *quizRecorder;
 
     std::unique_ptr<FormResults> results;
@@ -151,7 +145,6 @@ private:
     std::unique_ptr<FormProgress> progressForm;
     std::unique_ptr<FormStudy> study;
     std::unique_ptr<Speech> speechHub;
-    learning::StudyPlan plan;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
         *optionsAction, *listAction, *flashAction, *memoryAction, *contentsAction, *updateAction,

@@ -117,7 +117,7 @@ QWidget *FormMain::createQuiz()
     wordBox->setAlignment(Qt::AlignCenter);
     // In the display settings' font from the start: a text box lays its text out with every
     // font it is given, and each new font is looked up among the system's.
-    const TextStyle &style = settings.style(DisplaySettings::MainWord);
+    const TextStyle &style = settings.style(DisplayStyles::MainWord);
     QFont word(style.fontName);
     word.setPointSizeF(studycontrols::fontPointSize(style.fontSize));
     word.setBold(true);

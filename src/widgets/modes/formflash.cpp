@@ -162,7 +162,7 @@ void FormFlash::createButtons()
 // The load step: the boxes take the flash card font and colour of the settings.
 void FormFlash::applyStyle()
 {
-    const TextStyle &style = settings.style(DisplaySettings::FlashCards);
+    const TextStyle &style = settings.style(DisplayStyles::FlashCards);
     for (QTextEdit *box : {wordBox, meaningBox}) {
         setFontName(box, style.fontName);
         setTextColor(box, style.colorCode);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formlist.h"
 
+#include "core/dictionary.h"
 #include "core/listtext.h"
 #include "platform/services.h"
 #include "platform/widgets/escapekey.h"
@@ -29,6 +30,12 @@ FormList::FormList(const Dictionary &dictionary, platform::Services &services, Q
     createActions(layout);
     setCentralWidget(central);
     resize(platform::twips(9000), platform::twips(7200));
+    const auto follow = [this] {
+        if (isVisible())
+            listBox->setPlainText(listText(this->dictionary));
+    };
+    connect(&dictionary, &Dictionary::loaded, this, follow);
+    connect(&dictionary, &Dictionary::entriesReplaced, this, follow);
 }
 
 FormList::~FormList() = default;

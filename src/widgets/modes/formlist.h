@@ -18,7 +18,9 @@ public:
     FormList(const Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
     ~FormList() override;
 
-    // Builds the list from the word list now loaded, says so, then shows the window.
+    // Builds the list from the word list now loaded, says so, then shows the window. While it is
+    // open it follows the dictionary: another list, or an edit saved, is what it shows and
+    // prints.
     void showWordList();
 
 protected:

@@ -146,7 +146,7 @@ void FormMemory::load(const QString &)
 void FormMemory::open()
 {
     show();
-    const TextStyle &style = settings.style(DisplaySettings::MemoryCards);
+    const TextStyle &style = settings.style(DisplayStyles::MemoryCards);
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setBold(true);
     for (MemoryCard *card : cards) {

@@ -2,6 +2,8 @@
 #include "formoptions.h"
 
 #include "core/displaysettings.h"
+#include "core/speechsettings.h"
+#include "learning/studyplan.h"
 #include "platform/colors.h"
 #include "platform/error.h"
 #include "platform/services.h"
@@ -12,8 +14,6 @@
 #include "widgets/speech/speech.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -80,10 +80,11 @@ int buttonFor(int group, pick kind)
 
 } // namespace
 
-FormOptions::FormOptions(DisplaySettings &settings, learning::StudyPlan &plan,
-                         platform::Services &services, Speech &speech, QWidget *parent)
-    : QWidget(parent, Qt::Window), settings(settings), savedSettings(settings), services(services),
-      plan(plan), speech(speech)
+FormOptions::FormOptions(DisplaySettings &display, learning::StudyPlanSettings &studyPlan,
+                         SpeechSettings &speechSettings, platform::Services &services,
+                         Speech &speech, QWidget *parent)
+    : QWidget(parent, Qt::Window), display(display), studyPlan(studyPlan),
+      speechSettings(speechSettings), services(services), speech(speech)
 {
     setObjectName(QStringLiteral("FormOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -187,11 +188,11 @@ void FormOptions::open()
 
 void FormOptions::formLoad()
 {
-    choices = settings;
-    studyFrame->setPlan(plan, services.clock->now().date());
+    choices = display.styles();
+    studyFrame->setPlan(studyPlan.plan(), services.clock->now().date());
     showVoices();
-    speechFrame->setSettings(speech.settings());
-    for (int group = 0; group < DisplaySettings::groupCount; ++group)
+    speechFrame->setSettings(speechSettings.options());
+    for (int group = 0; group < DisplayStyles::groupCount; ++group)
         showPreview(group);
 }
 
@@ -211,59 +212,45 @@ void FormOptions::dialogButtonClicked(int index)
         close();
         return;
     }
-    writeStudyPlan();
-    writeSpeech();
+    saveStudyPlan();
+    saveSpeech();
+    // Whatever the answer to the question below, windows loaded from now on use the new choices.
+    display.setStyles(choices);
     // The question and its answer speak of fonts and colours only: the study plan and speech
-    // apply at once, and an Ok that changes neither font nor colour has nothing to ask.
-    if (choices != savedSettings)
-        writeSettings();
-    // Whatever the answer was, windows loaded from now on use the new choices.
-    settings = choices;
+    // apply at once, and an Ok that leaves the file's fonts and colours as they are has nothing
+    // to ask.
+    if (!display.isSaved())
+        saveDisplay();
 }
 
-void FormOptions::writeSettings()
+void FormOptions::saveDisplay()
 {
     auto &dialogs = *services.dialogs;
     if (dialogs.message(QStringLiteral("Update Color and Font Settings ?"),
                         platform::icon::question,
                         platform::buttons::okCancel) != platform::answer::ok)
         return;
-    const QString path = DisplaySettings::filePath(services.appInfo->programFolder());
     try {
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-            throw vocabrix::error(
-                vocabrix::error::io,
-                QStringLiteral("Cannot create the folder %1.")
-                    .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
-        services.files->writeText(path, choices.fileText());
+        display.save();
     } catch (const vocabrix::error &failure) {
         dialogs.message(QStringLiteral("The settings could not be saved. ") + failure.message(),
                         platform::icon::critical, platform::buttons::ok);
         return;
     }
-    savedSettings = choices;
     dialogs.message(QStringLiteral("Settings have been saved , They will be loaded the next "
                                    "time you start your program "),
                     platform::icon::information, platform::buttons::ok);
 }
 
 // The study plan is saved at Ok without a question, when it changed.
-void FormOptions::writeStudyPlan()
+void FormOptions::saveStudyPlan()
 {
-    const learning::StudyPlan chosen = studyFrame->plan();
-    if (chosen == plan)
-        return;
-    const QString path = services.programPath(QStringLiteral("\\settings\\study.txt"));
     try {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        learning::writeStudyPlan(*services.files, path, chosen);
+        studyPlan.save(studyFrame->plan());
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(tr("The study settings could not be saved. ") + failure.message(),
                                   platform::icon::critical, platform::buttons::ok);
-        return;
     }
-    plan = chosen;
-    emit studyPlanChanged();
 }
 
 void FormOptions::showVoices()
@@ -272,13 +259,10 @@ void FormOptions::showVoices()
 }
 
 // The speech settings are saved at Ok without a question, when they changed.
-void FormOptions::writeSpeech()
+void FormOptions::saveSpeech()
 {
-    const SpeechSettings chosen = speechFrame->settings();
-    if (chosen == speech.settings())
-        return;
     try {
-        speech.saveSettings(chosen);
+        speechSettings.save(speechFrame->settings());
     } catch (const vocabrix::error &failure) {
         services.dialogs->message(tr("The speech settings could not be saved. ") +
                                       failure.message(),
@@ -288,7 +272,7 @@ void FormOptions::writeSpeech()
 
 TextStyle FormOptions::picker(int group) const
 {
-    return choices.style(DisplaySettings::Group(group));
+    return choices.style(DisplayStyles::Group(group));
 }
 
 void FormOptions::selectFont(int group)
@@ -301,7 +285,7 @@ void FormOptions::selectFont(int group)
     // A bitmap font may report no point size; the old size then stands.
     if (chosen->size > 0)
         current.fontSize = float(chosen->size);
-    choices.setStyle(DisplaySettings::Group(group), current);
+    choices.setStyle(DisplayStyles::Group(group), current);
     showPreview(group);
 }
 
@@ -312,7 +296,7 @@ void FormOptions::selectColor(int group)
     if (!chosen || !chosen->isValid())
         return;
     current.colorCode = platform::codeFromColor(*chosen);
-    choices.setStyle(DisplaySettings::Group(group), current);
+    choices.setStyle(DisplayStyles::Group(group), current);
     showPreview(group);
 }
 

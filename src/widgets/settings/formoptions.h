@@ -13,19 +13,24 @@ class QPushButton;
 class SpeechFrame;
 class Speech;
 class StudyPlanFrame;
+class SpeechSettings;
+namespace learning {
+class StudyPlanSettings;
+}
 namespace platform {
 struct Services;
 }
 
 // The Options dialog: a font and a colour for each of the four groups of display settings,
-// kept here as choices until Ok writes them to the settings file and hands them to the
-// program.
+// kept here as choices until Ok puts them in force and, when the learner agrees, has them saved;
+// the study plan and the speech settings, saved at Ok. Each settings object writes its own file.
 class FormOptions : public QWidget
 {
     Q_OBJECT
 public:
-    FormOptions(DisplaySettings &settings, learning::StudyPlan &plan, platform::Services &services,
-                Speech &speech, QWidget *parent = nullptr);
+    FormOptions(DisplaySettings &display, learning::StudyPlanSettings &studyPlan,
+                SpeechSettings &speechSettings, platform::Services &services, Speech &speech,
+                QWidget *parent = nullptr);
 
     // Shows the dialog; a dialog that is not open is loaded afresh from the display settings,
     // an open one only comes to the front.
@@ -43,28 +48,23 @@ public:
     // A sample of each group's font and colour, so a choice can be seen before it is saved.
     std::array<QLabel *, 4> preview;
 
-signals:
-    // Ok saved a changed study plan.
-    void studyPlanChanged();
-
 private:
     void createControls();
     QGroupBox *createFrame(int group);
     TextStyle picker(int group) const;
-    void writeSettings();
-    void writeStudyPlan();
-    void writeSpeech();
+    void saveDisplay();
+    void saveStudyPlan();
+    void saveSpeech();
     void showVoices();
     void selectFont(int group);
     void selectColor(int group);
     void showPreview(int group);
 
-    DisplaySettings &settings;
-    // What the settings file holds: the program started with it, and Ok may write it.
-    DisplaySettings savedSettings;
+    DisplaySettings &display;
+    learning::StudyPlanSettings &studyPlan;
+    SpeechSettings &speechSettings;
     platform::Services &services;
-    DisplaySettings choices;
-    learning::StudyPlan &plan;
+    DisplayStyles choices;
     StudyPlanFrame *studyFrame;
     Speech &speech;
     SpeechFrame *speechFrame;

@@ -20,7 +20,7 @@ SpeechFrame::SpeechFrame(QWidget *parent) : QGroupBox(tr("Speech"), parent)
     rate = new QSlider(Qt::Horizontal);
     rate->setObjectName(QStringLiteral("speechRate"));
     rate->setAccessibleName(tr("Speaking rate"));
-    rate->setRange(SpeechSettings::slowest, SpeechSettings::fastest);
+    rate->setRange(SpeechOptions::slowest, SpeechOptions::fastest);
     rate->setTickPosition(QSlider::TicksBelow);
     rate->setTickInterval(5);
     rate->setToolTip(tr("Slower to the left, faster to the right"));
@@ -35,7 +35,7 @@ SpeechFrame::SpeechFrame(QWidget *parent) : QGroupBox(tr("Speech"), parent)
     setVoices({}, QString());
 }
 
-void SpeechFrame::setSettings(const SpeechSettings &settings)
+void SpeechFrame::setSettings(const SpeechOptions &settings)
 {
     automatic->setChecked(settings.speakAutomatically);
     rate->setValue(settings.rate);
@@ -59,9 +59,9 @@ void SpeechFrame::setVoices(const QStringList &voices, const QString &reason)
     note->setVisible(!reason.isEmpty());
 }
 
-SpeechSettings SpeechFrame::settings() const
+SpeechOptions SpeechFrame::settings() const
 {
-    SpeechSettings result;
+    SpeechOptions result;
     result.speakAutomatically = automatic->isChecked();
     result.voice = voice->currentData().toString();
     result.rate = rate->value();

@@ -18,10 +18,10 @@ class SpeechFrame : public QGroupBox
 public:
     explicit SpeechFrame(QWidget *parent = nullptr);
 
-    void setSettings(const SpeechSettings &settings);
+    void setSettings(const SpeechOptions &settings);
     // The engine's voices (empty while it starts) and why speech does not work, if it does not.
     void setVoices(const QStringList &voices, const QString &reason);
-    SpeechSettings settings() const;
+    SpeechOptions settings() const;
 
 private:
     QCheckBox *automatic;

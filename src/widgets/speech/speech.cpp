@@ -20,13 +20,13 @@ Q_LOGGING_CATEGORY(speechLog, "vocabrix.speech", QtWarningMsg)
 
 namespace {
 
-const QString settingsFile = QStringLiteral("\\settings\\speech.txt");
 const QString storeFile = QStringLiteral("\\progress\\pronunciations.tsv");
 
 } // namespace
 
-Speech::Speech(const Dictionary &dictionary, platform::Services &services, QObject *parent)
-    : QObject(parent), dictionary(dictionary), services(services)
+Speech::Speech(const Dictionary &dictionary, const SpeechSettings &settings,
+               platform::Services &services, QObject *parent)
+    : QObject(parent), dictionary(dictionary), settings(settings), services(services)
 {
     speaker().changed = [this] { showAvailability(); };
 }
@@ -41,21 +41,6 @@ platform::speaker &Speech::speaker()
     return *services.speaker;
 }
 
-const SpeechSettings &Speech::settings()
-{
-    if (!chosen)
-        chosen = readSpeechSettings(services.programPath(settingsFile));
-    return *chosen;
-}
-
-void Speech::saveSettings(const SpeechSettings &settings)
-{
-    const QString path = services.programPath(settingsFile);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    writeSpeechSettings(*services.files, path, settings);
-    chosen = settings;
-}
-
 void Speech::prepare()
 {
     speaker().prepare();
@@ -66,12 +51,12 @@ void Speech::say(const QString &text)
     if (text.trimmed().isEmpty() ||
         speaker().availability() == platform::speaker::state::unavailable)
         return;
-    speaker().say(text.trimmed(), settings().voice, settings().engineRate());
+    speaker().say(text.trimmed(), settings.options().voice, settings.options().engineRate());
 }
 
 void Speech::cardShown(const QString &word)
 {
-    if (settings().speakAutomatically)
+    if (settings.options().speakAutomatically)
         say(word);
 }
 

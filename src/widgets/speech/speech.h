@@ -20,21 +20,18 @@ struct Services;
 class speaker;
 } // namespace platform
 
-// The words heard and their IPA, for every window that shows a word: the learner's speech
-// settings, the engine's availability shown on the controls that speak, and the transcriptions
-// (the dictionary's own list, then the program's store of those espeak-ng made). Nothing here
-// starts before a window asks for it. One a program: it takes the speaker's changed callback.
+// The words heard and their IPA, for every window that shows a word: said as the learner's
+// speech settings say, the engine's availability shown on the controls that speak, and the
+// transcriptions (the dictionary's own list, then the program's store of those espeak-ng made).
+// Nothing here starts before a window asks for it. One a program: it takes the speaker's changed
+// callback.
 class Speech : public QObject
 {
     Q_OBJECT
 public:
-    Speech(const Dictionary &dictionary, platform::Services &services, QObject *parent = nullptr);
+    Speech(const Dictionary &dictionary, const SpeechSettings &settings,
+           platform::Services &services, QObject *parent = nullptr);
     ~Speech() override;
-
-    // Read from settings/speech.txt when first needed.
-    const SpeechSettings &settings();
-    // Saves the settings; throws vocabrix::error (io) and keeps the old ones when it cannot.
-    void saveSettings(const SpeechSettings &chosen);
 
     platform::speaker &speaker();
     // Starts the engine in the background, for a window that speaks and is shown.
@@ -69,8 +66,9 @@ private:
     QString storePath() const;
 
     const Dictionary &dictionary;
+    // The voice, the pace and whether a card says its word, as the learner set them.
+    const SpeechSettings &settings;
     platform::Services &services;
-    std::optional<SpeechSettings> chosen;
     std::vector<Control> controls;
     Pronunciations shipped, made;
     std::optional<QString> shippedFor;

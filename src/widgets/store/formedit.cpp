@@ -59,6 +59,10 @@ FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget
     platform::cancelOnEscape(this, cancelButton);
     connect(saveAction, &QAction::triggered, this, &FormEdit::save);
     connect(exitAction, &QAction::triggered, this, &FormEdit::discardAndHide);
+    connect(&dictionary, &Dictionary::loaded, this, [this] {
+        if (isVisible())
+            showFile();
+    });
 }
 
 void FormEdit::open()
@@ -67,6 +71,14 @@ void FormEdit::open()
                         "the GRE XML file. \r\nPreferably , Use the Update XML file feature in "
                         "the Help menu to update the XML file"),
          platform::icon::critical);
+    showFile();
+    show();
+    raise();
+    activateWindow();
+}
+
+void FormEdit::showFile()
+{
     const QString path = dictionary.filePath();
     QString text;
     try {
@@ -79,9 +91,6 @@ void FormEdit::open()
         tell(QStringLiteral("The dictionary file %1 is empty.").arg(QDir::toNativeSeparators(path)),
              platform::icon::information);
     xmlBox->setPlainText(text);
-    show();
-    raise();
-    activateWindow();
 }
 
 void FormEdit::tell(const QString &text, platform::icon kind)

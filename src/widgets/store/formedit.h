@@ -13,7 +13,9 @@ class Dictionary;
 
 // The current dictionary file as raw XML. Saving hands the word, meaning and usage elements of
 // the text to the dictionary, which writes them in the program's own layout and holds them from
-// then on; only a text that can be read back is saved.
+// then on; only a text that can be read back is saved. Another dictionary loaded while the
+// editor is open is what it shows from then on, so that a save never writes one list's text
+// over another's file.
 class FormEdit : public QMainWindow
 {
     Q_OBJECT
@@ -35,6 +37,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The current file's text in the box, or an empty box and why.
+    void showFile();
     void tell(const QString &text, platform::icon kind);
 
     Dictionary &dictionary;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formselect.h"
 
-#include "platform/error.h"
 #include "platform/services.h"
 #include "platform/widgets/escapekey.h"
 
@@ -64,9 +63,8 @@ FormSelect::FormSelect(platform::Services &services, QWidget *parent)
     platform::cancelOnEscape(this);
 }
 
-void FormSelect::open(std::function<void(const QString &)> load)
+void FormSelect::open()
 {
-    loadData = std::move(load);
     if (!isVisible())
         showProgramFolder();
     show();
@@ -153,15 +151,5 @@ void FormSelect::openChosenFile()
     if (chosen && chosen->data(Qt::UserRole).toBool())
         chosen = nullptr;
     // Only the name counts: the file is always read from the XML folder.
-    const QString path = QStringLiteral("/XML/") + (chosen ? chosen->text() : QString());
-    try {
-        if (loadData)
-            loadData(path);
-    } catch (const vocabrix::error &) {
-        services.dialogs->message(
-            QStringLiteral(" There was an error in loading the XML dictionary"),
-            platform::icon::critical, platform::buttons::ok);
-        return;
-    }
-    close();
+    emit dictionaryChosen(QStringLiteral("/XML/") + (chosen ? chosen->text() : QString()));
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 class QComboBox;
 class QListWidget;
@@ -12,7 +11,8 @@ namespace platform {
 struct Services;
 }
 
-// Picks another dictionary of the program's XML folder and loads it.
+// Picks another dictionary of the program's XML folder; the main window loads it and closes
+// the chooser, or says it could not and leaves it open.
 class FormSelect : public QWidget
 {
     Q_OBJECT
@@ -20,7 +20,7 @@ public:
     explicit FormSelect(platform::Services &services, QWidget *parent = nullptr);
 
     // Shows the chooser, starting in the program folder when it was closed.
-    void open(std::function<void(const QString &)> load);
+    void open();
 
     void showProgramFolder();
     void driveChanged();
@@ -31,6 +31,11 @@ public:
     QString dirPath() const { return folder; }
     void setDirPath(const QString &path);
 
+signals:
+    // Ok or a double click on a file: its stored path ("/XML/name.xml").
+    void dictionaryChosen(const QString &storedPath);
+
+public:
     QComboBox *driveChoice;
     QListWidget *folderList;
     QListWidget *fileList;
@@ -43,6 +48,5 @@ private:
 
     QString folder;
     QString pattern = QStringLiteral("*.xml*");
-    std::function<void(const QString &)> loadData;
     platform::Services &services;
 };

@@ -5,6 +5,7 @@
 
 #include "core/wordkey.h"
 #include "learning/studycard.h"
+#include "learning/studyplan.h"
 #include "platform/services.h"
 #include "platform/widgets/escapekey.h"
 #include "widgets/speech/speech.h"
@@ -261,9 +262,13 @@ void FormStudy::pressed(int key)
     }
 }
 
-void FormStudy::setPlan(std::optional<QDate> examDate, int newWordsPerDay)
+void FormStudy::followPlan(const learning::StudyPlanSettings &plan)
 {
-    study.setPlan(examDate, newWordsPerDay);
+    const auto take = [this, &plan] {
+        study.setPlan(plan.plan().examDate, plan.plan().newWordsPerDay);
+    };
+    take();
+    connect(&plan, &learning::StudyPlanSettings::changed, this, take);
 }
 
 void FormStudy::open()

@@ -16,6 +16,9 @@ class QToolButton;
 class ChoiceButton;
 class Speech;
 class Dictionary;
+namespace learning {
+class StudyPlanSettings;
+}
 namespace platform {
 struct Services;
 }
@@ -33,7 +36,8 @@ public:
               platform::Services &services, Speech &speech, QWidget *parent = nullptr);
     ~FormStudy() override;
 
-    void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
+    // Studies by the plan in force, and by each plan saved from then on.
+    void followPlan(const learning::StudyPlanSettings &plan);
     // Builds today's queue and shows the window.
     void open();
     const learning::StudySession &session() const { return study; }
