@@ -1376,7 +1376,7 @@
     </message>
 </context>
 <context>
-    <name>platform::enginestate</name>
+    <name>platform::EngineState</name>
     <message>
         <source>No speech engine is installed.</source>
         <translation type="unfinished"></translation>

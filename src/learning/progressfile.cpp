@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <unistd.h>
 #include <utility>
 
@@ -39,7 +40,7 @@ ProgressStore::ProgressStore(const QString &file, SchedulerOptions options)
       connectionName(QStringLiteral("vocabrix-progress-%1").arg(quintptr(this), 0, 16))
 {
     try {
-        open();
+        openWhenFree();
     } catch (const sql::Failure &failure) {
         disconnect();
         // Damage that the quick check let through shows itself on first use.
@@ -52,6 +53,26 @@ ProgressStore::ProgressStore(const QString &file, SchedulerOptions options)
         } catch (const sql::Failure &again) {
             disconnect();
             stopSaving(again.text());
+        }
+    }
+}
+
+// Another program that is making the file, or switching it to its journal, holds a lock that
+// SQLite's busy timeout does not wait for: that program is not a fault of the file, so the
+// opening is tried again for a few seconds before recording is turned off.
+void ProgressStore::openWhenFree()
+{
+    for (int attempt = 1;; ++attempt) {
+        try {
+            open();
+            return;
+        } catch (const sql::Failure &failure) {
+            if (!failure.busy() || attempt == 50)
+                throw;
+            statements.reset();
+            disconnect();
+            readable = false;
+            QThread::msleep(100);
         }
     }
 }

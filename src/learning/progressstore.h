@@ -72,6 +72,7 @@ private:
     QSqlDatabase database() const { return statements ? db : QSqlDatabase(); }
 
     void open();
+    void openWhenFree();
     bool writable() const;
     void connect(bool readOnly);
     void disconnect();
