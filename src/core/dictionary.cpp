@@ -93,10 +93,11 @@ QString Dictionary::at(Kind kind, int position) const
     return position >= 0 && position < list.size() ? list[position] : QString();
 }
 
-void Dictionary::save(platform::files &files, FinalLine ending) const
+void Dictionary::save(platform::files &files, FinalLine ending)
 {
     files.write(filePath(),
                 dictionaryBytes(lists[Words], lists[Meanings], lists[Usages], wordCount, ending));
+    emit saved();
 }
 
 void Dictionary::create(platform::files &files, const QString &filePath, const QStringList &words,

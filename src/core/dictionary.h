@@ -56,9 +56,9 @@ public:
     QString meaning(int position) const { return at(Meanings, position); }
     QString usage(int position) const { return at(Usages, position); }
 
-    // Writes the whole dictionary, entries 0 to count - 1, over its file. Throws
-    // vocabrix::error (io) and leaves the file as it was when it cannot be written.
-    void save(platform::files &files, FinalLine ending) const;
+    // Writes the whole dictionary, entries 0 to count - 1, over its file, and emits saved().
+    // Throws vocabrix::error (io) and leaves the file as it was when it cannot be written.
+    void save(platform::files &files, FinalLine ending);
 
     // Writes these entries over the file and reads them back from it, so the dictionary is what
     // the file holds. Throws vocabrix::error (io) and leaves the file and the lists as they were
@@ -88,6 +88,8 @@ signals:
     void loaded();
     // The same file holds other entries now, and so do the lists: positions may have moved.
     void entriesReplaced();
+    // The lists, as they are, were written over the file (a description was saved).
+    void saved();
 
 private:
     using Entries = std::array<QStringList, 3>;

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -462,6 +463,48 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
     expected[3] = {"w3", "m3, corrected", "Described"};
     expected.insert(expected.begin() + 2, {"new", "fresh", "n"});
     EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml(expected));
+}
+
+// A description saved while the editor is open is not lost to the editor's older text: an
+// untouched text shows it, and a changed one asks before it is written over it.
+TEST_F(windows, ADescriptionSavedWhileTheEditorIsOpenSurvivesTheEditorsSave)
+{
+    const auto describe = [this](const QString &text) {
+        click(&window, "Command6");
+        description()->selectAll();
+        QTest::keyClicks(description(), text);
+        fakes.dialogs.expect(saveQuestion, answer::yes);
+        click(&window, "Command7");
+    };
+    start(3);
+    fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
+    QWidget *editor = opened("mnueditxml", "FormEdit");
+    auto *xml = control<QPlainTextEdit>(editor, "Text1");
+
+    describe("Untouched");
+    EXPECT_TRUE(xml->toPlainText().contains("Untouched"));
+    fakes.dialogs.expect("Update XML File ?", answer::ok);
+    fakes.dialogs.expect("File Saved ");
+    click(editor, "Command2");
+    EXPECT_TRUE(fakes.read("XML/gre.xml").contains("Untouched"));
+
+    // The learner pastes a changed text over the editor's.
+    QTextCursor cursor(xml->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(
+        xml->toPlainText().replace("<meaning>m3</meaning>", "<meaning>m3b</meaning>"));
+    describe("Changed");
+    EXPECT_FALSE(xml->toPlainText().contains("Changed")) << "the learner's edit stays";
+    for (const answer reply : {answer::cancel, answer::ok}) {
+        fakes.dialogs.expect("Update XML File ?", answer::ok);
+        fakes.dialogs.expectStart("A description was saved into the dictionary file after the "
+                                  "editor showed it.",
+                                  reply);
+        if (reply == answer::ok)
+            fakes.dialogs.expect("File Saved ");
+        click(editor, "Command2");
+        EXPECT_EQ(fakes.read("XML/gre.xml").contains("Changed"), reply == answer::cancel);
+    }
 }
 
 TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)

@@ -63,6 +63,7 @@ FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget
         if (isVisible())
             showFile();
     });
+    connect(&dictionary, &Dictionary::saved, this, &FormEdit::followSave);
 }
 
 void FormEdit::open()
@@ -91,6 +92,20 @@ void FormEdit::showFile()
         tell(QStringLiteral("The dictionary file %1 is empty.").arg(QDir::toNativeSeparators(path)),
              platform::icon::information);
     xmlBox->setPlainText(text);
+    xmlBox->document()->setModified(false);
+    changedUnderEdit = false;
+}
+
+// A description saved while the editor is open is in the file: an untouched text shows it, so
+// that the editor's Save cannot write the older text back over it.
+void FormEdit::followSave()
+{
+    if (!isVisible())
+        return;
+    if (xmlBox->document()->isModified())
+        changedUnderEdit = true;
+    else
+        showFile();
 }
 
 void FormEdit::tell(const QString &text, platform::icon kind)
@@ -120,6 +135,12 @@ void FormEdit::saveFile(QPlainTextEdit *passComponent)
     if (services.dialogs->message(QStringLiteral("Update XML File ?"), platform::icon::question,
                                   platform::buttons::okCancel) != platform::answer::ok)
         return;
+    if (changedUnderEdit &&
+        services.dialogs->message(
+            QStringLiteral("A description was saved into the dictionary file after the editor "
+                           "showed it. Saving writes this text over it. Save anyway?"),
+            platform::icon::question, platform::buttons::okCancel) != platform::answer::ok)
+        return;
     // The text is checked before the file is touched, so a typing mistake cannot damage it.
     const EditorCheck checked = checkEditorText(passComponent->toPlainText());
     if (!checked.problem.isEmpty()) {
@@ -137,5 +158,7 @@ void FormEdit::saveFile(QPlainTextEdit *passComponent)
              platform::icon::critical);
         return;
     }
+    passComponent->document()->setModified(false);
+    changedUnderEdit = false;
     tell(QStringLiteral("File Saved "), platform::icon::information);
 }

@@ -40,7 +40,10 @@ private:
     // The current file's text in the box, or an empty box and why.
     void showFile();
     void tell(const QString &text, platform::icon kind);
+    void followSave();
 
     Dictionary &dictionary;
+    // The file was written from elsewhere while the learner was changing the text shown.
+    bool changedUnderEdit = false;
     platform::Services &services;
 };
