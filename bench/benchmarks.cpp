@@ -12,6 +12,8 @@
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
+using namespace widgets;
+
 namespace {
 
 constexpr const char *dictionary = "\\XML\\bench.xml";

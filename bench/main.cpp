@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+using namespace widgets;
+
 namespace {
 QtMessageHandler standard = nullptr;
 

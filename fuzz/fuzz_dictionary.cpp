@@ -8,6 +8,8 @@
 #include "core/readxml.h"
 #include "platform/error.h"
 
+using namespace core;
+
 namespace {
 
 const QString filename = QStringLiteral("\\XML\\fuzz.xml");
@@ -30,8 +32,8 @@ void readEverywhere(const ReadXml &reader, qint16 count)
             (void)reader.readWord(text);
             (void)reader.readMeaning(text);
             (void)reader.readUsage(text);
-        } catch (const vocabrix::error &failure) {
-            fuzzing::require(failure.what_kind() == vocabrix::error::outOfRange,
+        } catch (const platform::Error &failure) {
+            fuzzing::require(failure.kind() == platform::Error::outOfRange,
                              "a read fails only beyond the list");
         }
     }
@@ -57,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QStringList words = wordList;
         fuzzing::require(reader.loadXmlAll(filename) == count && wordList == words,
                          "the one-parse load finds what the count and the loads find");
-    } catch (const vocabrix::error &failure) {
-        fuzzing::require(failure.what_kind() == vocabrix::error::overflow,
+    } catch (const platform::Error &failure) {
+        fuzzing::require(failure.kind() == platform::Error::overflow,
                          "a load fails only on too many elements");
         return 0;
     }

@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+using namespace core;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzzing::setup();

@@ -7,6 +7,8 @@
 #include "core/displaysettings.h"
 #include "platform/textfile.h"
 
+using namespace core;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString folder = fuzzing::setup();

@@ -8,6 +8,8 @@
 #include "core/wordlistupdate.h"
 #include "platform/textfile.h"
 
+using namespace core;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Dictionary dictionary(fuzzing::setup());

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+using namespace widgets;
+
 int main(int argc, char *argv[])
 {
     auto fonts = std::make_optional<platform::FontConfigurationReader>();

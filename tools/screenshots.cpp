@@ -25,6 +25,10 @@
 #include <map>
 #include <random>
 
+using namespace widgets;
+
+using namespace core;
+
 namespace {
 
 QString folder;

@@ -2,7 +2,309 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
-    <name>CalendarChart</name>
+    <name>FormImport</name>
+    <message>
+        <source>Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReviewSession</name>
+    <message>
+        <source>The dictionary %1 holds no word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer</name>
+    <message>
+        <source>The package holds no Anki collection: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the collection is not a SQLite database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its col table is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database has no notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The zip archive holds no Anki collection (collection.anki21b, collection.anki21 or collection.anki2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot unpack the package into a temporary file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: there is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted field has no closing quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a text file: it holds binary data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a KVTML vocabulary: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paraphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its root element is not &lt;kvtml&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a complete zip archive (it may be damaged or cut short): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has more than %1 words, more than a dictionary can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large for a word list (%2 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package unpacks to more than %1; it is refused as a possible zip bomb.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer::CappedWriter</name>
+    <message>
+        <source>Cannot unpack the package into a temporary file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer::LibZipArchive</name>
+    <message>
+        <source>The package&apos;s %1 cannot be unpacked: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>importer::ZstdWriter</name>
+    <message>
+        <source>the data ends in the middle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package&apos;s collection.anki21b is not valid zstd data: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>learning</name>
+    <message>
+        <source>Line %1 of the progress file: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the word is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rating is not 1 to 4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the duration is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header must name the columns word, reviewed_at and rating.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>learning::ProgressStore</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a progress file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Vocabrix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress file was damaged. It was kept as %1 and a new one was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is in use by another Vocabrix; an answer was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no progress to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>it is in none of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program&apos;s module %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To hear the words, install qt6-speech-flite-plugin (or qt6-speech-speechd-plugin with speech-dispatcher-espeak-ng) and a sound server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::EngineState</name>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech engine %1 has no voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech does not work here: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::CalendarChart</name>
     <message>
         <source>Less</source>
         <translation type="unfinished"></translation>
@@ -21,7 +323,7 @@
     </message>
 </context>
 <context>
-    <name>ChartPanel</name>
+    <name>widgets::ChartPanel</name>
     <message>
         <source>Values</source>
         <translation type="unfinished"></translation>
@@ -52,7 +354,7 @@
     </message>
 </context>
 <context>
-    <name>FormFlash</name>
+    <name>widgets::FormFlash</name>
     <message>
         <source>Flash Card Mode</source>
         <translation type="unfinished"></translation>
@@ -119,31 +421,7 @@
     </message>
 </context>
 <context>
-    <name>FormImport</name>
-    <message>
-        <source>Comma</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Semicolon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vertical bar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Colon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Space</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>widgets::FormImport</name>
     <message>
         <source>Anki package</source>
         <translation type="unfinished"></translation>
@@ -340,7 +618,7 @@
     </message>
 </context>
 <context>
-    <name>FormList</name>
+    <name>widgets::FormList</name>
     <message>
         <source>List View</source>
         <translation type="unfinished"></translation>
@@ -375,7 +653,7 @@
     </message>
 </context>
 <context>
-    <name>FormMain</name>
+    <name>widgets::FormMain</name>
     <message>
         <source>&amp;Open Custom XML Dictionary</source>
         <translation type="unfinished"></translation>
@@ -666,7 +944,7 @@
     </message>
 </context>
 <context>
-    <name>FormMemory</name>
+    <name>widgets::FormMemory</name>
     <message>
         <source>Memory Game</source>
         <translation type="unfinished"></translation>
@@ -709,7 +987,7 @@
     </message>
 </context>
 <context>
-    <name>FormOptions</name>
+    <name>widgets::FormOptions</name>
     <message>
         <source>The study settings could not be saved. </source>
         <translation type="unfinished"></translation>
@@ -720,7 +998,7 @@
     </message>
 </context>
 <context>
-    <name>FormProgress</name>
+    <name>widgets::FormProgress</name>
     <message>
         <source>Progress</source>
         <translation type="unfinished"></translation>
@@ -835,14 +1113,14 @@
     </message>
 </context>
 <context>
-    <name>FormSelect</name>
+    <name>widgets::FormSelect</name>
     <message>
         <source>No dictionary in this folder. The dictionaries are in the XML folder: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>FormStudy</name>
+    <name>widgets::FormStudy</name>
     <message>
         <source>Study Today</source>
         <translation type="unfinished"></translation>
@@ -1017,21 +1295,14 @@
     </message>
 </context>
 <context>
-    <name>MemoryCard</name>
+    <name>widgets::MemoryCard</name>
     <message>
         <source>Card, face down</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>ReviewSession</name>
-    <message>
-        <source>The dictionary %1 holds no word.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Speech</name>
+    <name>widgets::Speech</name>
     <message>
         <source>Say</source>
         <translation type="unfinished"></translation>
@@ -1042,7 +1313,7 @@
     </message>
 </context>
 <context>
-    <name>SpeechFrame</name>
+    <name>widgets::SpeechFrame</name>
     <message>
         <source>Speech</source>
         <translation type="unfinished"></translation>
@@ -1077,14 +1348,14 @@
     </message>
 </context>
 <context>
-    <name>StackedBar</name>
+    <name>widgets::StackedBar</name>
     <message>
         <source>Words</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>StudyPlanFrame</name>
+    <name>widgets::StudyPlanFrame</name>
     <message>
         <source>Study</source>
         <translation type="unfinished"></translation>
@@ -1119,274 +1390,6 @@
     </message>
     <message>
         <source>&amp;New words per day:</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>importer</name>
-    <message>
-        <source>The package holds no Anki collection: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the collection is not a SQLite database</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its col table is empty</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the database has no notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The zip archive holds no Anki collection (collection.anki21b, collection.anki21 or collection.anki2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot unpack the package into a temporary file: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1: there is no such file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Line %1: a quoted field has no closing quote.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is not a text file: it holds binary data.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is not a KVTML vocabulary: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Example</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paraphrase</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it names no languages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Translation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 at byte %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its root element is not &lt;kvtml&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it holds no entries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is not a complete zip archive (it may be damaged or cut short): %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The list has more than %1 words, more than a dictionary can hold.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is too large for a word list (%2 MB).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The package unpacks to more than %1; it is refused as a possible zip bomb.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>importer::CappedWriter</name>
-    <message>
-        <source>Cannot unpack the package into a temporary file: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>importer::LibZipArchive</name>
-    <message>
-        <source>The package&apos;s %1 cannot be unpacked: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>importer::ZstdWriter</name>
-    <message>
-        <source>the data ends in the middle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The package&apos;s collection.anki21b is not valid zstd data: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>learning</name>
-    <message>
-        <source>Line %1 of the progress file: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a quote is not closed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the word is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a time.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the rating is not 1 to 4.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the duration is not a number.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the header must name the columns word, reviewed_at and rating.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The progress could not be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>learning::ProgressStore</name>
-    <message>
-        <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a progress file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is damaged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was written by a newer version of Vocabrix</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The progress file was damaged. It was kept as %1 and a new one was started.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Progress is not being saved: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Progress is in use by another Vocabrix; an answer was not saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Progress is not being saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The progress cannot be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The progress could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no progress to export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>platform</name>
-    <message>
-        <source>it is in none of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The program&apos;s module %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To hear the words, install qt6-speech-flite-plugin (or qt6-speech-speechd-plugin with speech-dispatcher-espeak-ng) and a sound server.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>platform::EngineState</name>
-    <message>
-        <source>No speech engine is installed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The speech engine %1 has no voice.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Speech does not work here: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

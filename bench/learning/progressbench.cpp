@@ -13,6 +13,10 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
+using namespace widgets;
+
+using namespace core;
+
 using namespace learning;
 
 namespace {

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace core;
+
 using namespace learning;
 
 namespace {

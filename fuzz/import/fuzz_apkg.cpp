@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 "every column has a name");
         (void)importer::importedReviews(package, package.table.mapping);
         (void)importer::toEntries(package.table);
-    } catch (const vocabrix::error &) {
+    } catch (const platform::Error &) {
     }
     return 0;
 }

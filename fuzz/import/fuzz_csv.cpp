@@ -24,15 +24,15 @@ void roundTrip(const importer::Table &table)
     QList<importer::Entry> entries;
     try {
         entries = importer::toEntries(table);
-    } catch (const vocabrix::error &failure) {
-        require(failure.what_kind() == vocabrix::error::overflow, "entries fail only on count");
+    } catch (const platform::Error &failure) {
+        require(failure.kind() == platform::Error::overflow, "entries fail only on count");
         return;
     }
     try {
         const importer::CsvTable again = importer::readCsv(importer::csvBytes(entries));
         require(importer::toEntries(again.table) == entries,
                 "an exported list reads back the same");
-    } catch (const vocabrix::error &) {
+    } catch (const platform::Error &) {
         require(false, "an exported list reads back");
     }
 }
@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             require(read.table.columns.size() >= read.table.columnCount(),
                     "every column has a name");
             roundTrip(read.table);
-        } catch (const vocabrix::error &failure) {
-            require(failure.what_kind() == vocabrix::error::parse, "a read fails only to parse");
+        } catch (const platform::Error &failure) {
+            require(failure.kind() == platform::Error::parse, "a read fails only to parse");
         }
     }
     return 0;

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         }
         (void)importer::toEntries(table);
-    } catch (const vocabrix::error &) {
+    } catch (const platform::Error &) {
     }
     return 0;
 }

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+namespace core {
+
 QString AnswerLog::Entry::line() const
 {
     return logLine(right, chosenMeaning, word);
@@ -32,3 +34,5 @@ QString AnswerLog::text() const
     }
     return text;
 }
+
+} // namespace core

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+namespace core {
+
 class AnswerLog : public QObject
 {
     Q_OBJECT
@@ -36,3 +38,5 @@ signals:
 private:
     QList<Entry> all;
 };
+
+} // namespace core

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QLoggingCategory>
 
+namespace core {
+
 Q_LOGGING_CATEGORY(confusablesLog, "vocabrix.confusables", QtWarningMsg)
 
 QString Confusables::pathFor(const QString &dictionaryFile)
@@ -52,3 +54,5 @@ QStringList Confusables::of(const QString &word) const
 {
     return lists.value(wordKey(word));
 }
+
+} // namespace core

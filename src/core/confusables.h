@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace core {
+
 // The wrong choices a dictionary's maker chose for each word: `<name>.confusables.tsv` beside
 // `<name>.xml`, lines of a word, a tab and its distractor words (tab-separated, best first);
 // lines starting with '#' are comments. The file is optional: a missing one gives none, and a
@@ -26,3 +28,5 @@ public:
 private:
     QHash<QString, QStringList> lists;
 };
+
+} // namespace core

@@ -8,6 +8,8 @@
 
 #include <utility>
 
+namespace core {
+
 Dictionary::Dictionary(QString programFolder, QObject *parent)
     : QObject(parent), folder(std::move(programFolder))
 {
@@ -106,3 +108,5 @@ void Dictionary::create(platform::files &files, const QString &filePath, const Q
     files.write(filePath,
                 dictionaryBytes(words, meanings, usages, int(words.size()), FinalLine::empty));
 }
+
+} // namespace core

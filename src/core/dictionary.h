@@ -19,6 +19,8 @@ namespace platform {
 class files;
 }
 
+namespace core {
+
 class Dictionary : public QObject
 {
     Q_OBJECT
@@ -57,11 +59,11 @@ public:
     QString usage(int position) const { return at(Usages, position); }
 
     // Writes the whole dictionary, entries 0 to count - 1, over its file, and emits saved().
-    // Throws vocabrix::error (io) and leaves the file as it was when it cannot be written.
+    // Throws platform::Error (io) and leaves the file as it was when it cannot be written.
     void save(platform::files &files, FinalLine ending);
 
     // Writes these entries over the file and reads them back from it, so the dictionary is what
-    // the file holds. Throws vocabrix::error (io) and leaves the file and the lists as they were
+    // the file holds. Throws platform::Error (io) and leaves the file and the lists as they were
     // when it cannot be written.
     void replaceEntries(platform::files &files, const QStringList &newWords,
                         const QStringList &newMeanings, const QStringList &newUsages,
@@ -70,12 +72,12 @@ public:
     // Writes a dictionary file's bytes as they came (the update's fresh default list) over the
     // file at a stored path. When that is the file loaded, the lists are read back from it
     // (entriesReplaced), so that no later save writes the old entries over it. Throws
-    // vocabrix::error (io) and leaves the file and the lists as they were when it cannot be
+    // platform::Error (io) and leaves the file and the lists as they were when it cannot be
     // written.
     void replaceFile(platform::files &files, const QString &stored, const QByteArray &bytes);
 
     // Writes a new dictionary file (a path in the file system) with these entries, all of them,
-    // in the program's own layout. Throws vocabrix::error (io) and leaves a file there as it
+    // in the program's own layout. Throws platform::Error (io) and leaves a file there as it
     // was when it cannot be written.
     static void create(platform::files &files, const QString &filePath, const QStringList &words,
                        const QStringList &meanings, const QStringList &usages);
@@ -116,3 +118,5 @@ private:
     int parses = 0;
     Prefetch pending;
 };
+
+} // namespace core

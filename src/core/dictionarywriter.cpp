@@ -3,6 +3,8 @@
 
 #include <array>
 
+namespace core {
+
 namespace {
 
 // Appends the text as UTF-8, with the characters XML reserves as references. Runs without
@@ -75,3 +77,5 @@ bool isDictionaryHeading(const QString &word)
 {
     return word.simplified().compare(dictionaryHeadingWord(), Qt::CaseInsensitive) == 0;
 }
+
+} // namespace core

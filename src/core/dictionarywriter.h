@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace core {
+
 enum class FinalLine { empty, none };
 
 // Entries 0..count-1; a list shorter than count gives empty elements, never a short file.
@@ -22,3 +24,5 @@ QString dictionaryText(const QStringList &words, const QStringList &meanings,
 // modes never ask it. The program's own lists have this word there.
 QString dictionaryHeadingWord();
 bool isDictionaryHeading(const QString &word);
+
+} // namespace core

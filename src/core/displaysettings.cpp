@@ -14,6 +14,8 @@
 #include <limits>
 #include <utility>
 
+namespace core {
+
 namespace {
 
 // Twelve lines of font names and numbers fit many times over; a larger file is read only this
@@ -117,8 +119,8 @@ void DisplaySettings::save()
     const QString path = DisplayStyles::filePath(folder);
     const QString parent = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(parent))
-        throw vocabrix::error(
-            vocabrix::error::io,
+        throw platform::Error(
+            platform::Error::io,
             QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(parent)));
     files.writeText(path, current.fileText());
     saved = current;
@@ -180,3 +182,5 @@ bool usable(const QStringList &lines)
 }
 
 } // namespace displaysettings
+
+} // namespace core

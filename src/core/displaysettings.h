@@ -17,6 +17,8 @@ namespace platform {
 class files;
 }
 
+namespace core {
+
 struct TextStyle
 {
     QString fontName;
@@ -76,7 +78,7 @@ public:
     // Whether the file holds the styles in force, as this run read or wrote it.
     bool isSaved() const { return current == saved; }
     // Writes the styles in force over the file, making its folder when missing. Throws
-    // vocabrix::error (io) and leaves the file as it was when it cannot be written.
+    // platform::Error (io) and leaves the file as it was when it cannot be written.
     void save();
 
 signals:
@@ -101,3 +103,5 @@ QString sizeText(float size);
 bool usable(const QStringList &lines);
 
 } // namespace displaysettings
+
+} // namespace core

@@ -3,6 +3,8 @@
 
 #include "platform/error.h"
 
+namespace core {
+
 EditorCheck checkEditorText(const QString &xmlText)
 {
     EditorCheck result;
@@ -10,7 +12,7 @@ EditorCheck checkEditorText(const QString &xmlText)
     std::optional<WordLists> lists;
     try {
         lists = parseWordLists(xmlText, &parseProblem);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         result.problem = failure.message();
         return result;
     }
@@ -32,3 +34,5 @@ EditorCheck checkEditorText(const QString &xmlText)
         result.lists = std::move(*lists);
     return result;
 }
+
+} // namespace core

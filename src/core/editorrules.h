@@ -7,6 +7,8 @@
 
 #include <QString>
 
+namespace core {
+
 struct EditorCheck
 {
     // Empty when the text can be saved; otherwise what stops it, in a sentence.
@@ -17,3 +19,5 @@ struct EditorCheck
 // The text must be well-formed, hold at least one word and as many meanings and usages as
 // words, and no more than 32767 of each.
 EditorCheck checkEditorText(const QString &xmlText);
+
+} // namespace core

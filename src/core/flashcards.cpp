@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace core {
+
 FlashCards::FlashCards(const Dictionary &dictionary, platform::random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), random(random)
 {
@@ -71,3 +73,5 @@ void FlashCards::show(int newPosition)
     revealed = false;
     emit wordChanged();
 }
+
+} // namespace core

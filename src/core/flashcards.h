@@ -8,10 +8,13 @@
 #include <QObject>
 #include <QString>
 
-class Dictionary;
 namespace platform {
 class random;
 }
+
+namespace core {
+
+class Dictionary;
 
 class FlashCards : public QObject
 {
@@ -55,3 +58,5 @@ private:
     QString shownWord, shownMeaning;
     bool revealed = false;
 };
+
+} // namespace core

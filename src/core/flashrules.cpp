@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace core {
+
 namespace flashrules {
 
 int drawPosition(float rnd, int n)
@@ -33,3 +35,5 @@ int next(int position, int n)
 }
 
 } // namespace flashrules
+
+} // namespace core

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+namespace core {
+
 // Which word the flash card window shows next. n is the word count: the list's entries stand
 // at 0..n-1 and its empty end position at n.
 
@@ -15,3 +17,5 @@ int previous(int position, int n);
 int next(int position, int n);
 
 } // namespace flashrules
+
+} // namespace core

@@ -3,6 +3,8 @@
 
 #include "dictionary.h"
 
+namespace core {
+
 QString listText(const Dictionary &dictionary)
 {
     const int n = dictionary.count();
@@ -16,3 +18,5 @@ QString listText(const Dictionary &dictionary)
     }
     return text;
 }
+
+} // namespace core

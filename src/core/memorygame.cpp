@@ -4,6 +4,8 @@
 #include "dictionary.h"
 #include "platform/services.h"
 
+namespace core {
+
 MemoryGame::MemoryGame(const Dictionary &dictionary, platform::random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), random(random)
 {
@@ -132,3 +134,5 @@ void MemoryGame::setAll(Face face)
     faces.fill(face);
     found.fill(false);
 }
+
+} // namespace core

@@ -12,10 +12,13 @@
 #include <array>
 #include <optional>
 
-class Dictionary;
 namespace platform {
 class random;
 }
+
+namespace core {
+
+class Dictionary;
 
 class MemoryGame : public QObject
 {
@@ -94,3 +97,5 @@ private:
     std::optional<qint16> secondsShown;
     bool opened = false, clockOn = false, pairCheckOn = false;
 };
+
+} // namespace core

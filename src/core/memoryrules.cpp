@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace core {
+
 namespace memoryrules {
 
 namespace {
@@ -110,3 +112,5 @@ qint16 countUp(qint16 value)
 }
 
 } // namespace memoryrules
+
+} // namespace core

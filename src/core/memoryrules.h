@@ -10,6 +10,8 @@
 #include <array>
 #include <optional>
 
+namespace core {
+
 namespace memoryrules {
 
 constexpr int cardCount = 16, pairCount = 8;
@@ -50,3 +52,5 @@ bool isPair(const FaceUpPair &cards, const std::array<QString, cardCount> &capti
 qint16 countUp(qint16 value);
 
 } // namespace memoryrules
+
+} // namespace core

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <algorithm>
 
+namespace core {
+
 Q_LOGGING_CATEGORY(pronunciationsLog, "vocabrix.pronunciations", QtWarningMsg)
 
 namespace {
@@ -75,3 +77,5 @@ QByteArray Pronunciations::bytes() const
         text += word + QLatin1Char('\t') + entries.value(word) + QStringLiteral("\r\n");
     return text.toUtf8();
 }
+
+} // namespace core

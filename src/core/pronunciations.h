@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QString>
 
+namespace core {
+
 // How words are pronounced, in IPA: `<name>.ipa.tsv` beside `<name>.xml` (made with the
 // dictionary), or the program's own store of transcriptions. Lines of a word, a tab and its
 // transcription between slashes; lines starting with '#' are comments. A missing file gives
@@ -29,3 +31,5 @@ public:
 private:
     QHash<QString, QString> entries;
 };
+
+} // namespace core

@@ -20,7 +20,9 @@
 #include <pugixml.hpp>
 #include <string_view>
 
-using vocabrix::error;
+namespace core {
+
+using platform::Error;
 
 namespace {
 
@@ -81,7 +83,7 @@ pugi::xpath_node_set selectNodes(const pugi::xml_document &document, const QStri
         nodes.sort();
         return nodes;
     } catch (const pugi::xpath_exception &failure) {
-        throw error(error::parse, QStringLiteral("The selection \"%1\" is not valid: %2")
+        throw Error(Error::parse, QStringLiteral("The selection \"%1\" is not valid: %2")
                                       .arg(xmlTreeNode, QString::fromUtf8(failure.what())));
     }
 }
@@ -89,7 +91,7 @@ pugi::xpath_node_set selectNodes(const pugi::xml_document &document, const QStri
 qint16 checkedCount(size_t count)
 {
     if (count > size_t(maxElements))
-        throw error(error::overflow,
+        throw Error(Error::overflow,
                     QStringLiteral("The dictionary holds %1 elements of one kind; at most %2 "
                                    "are supported.")
                         .arg(count)
@@ -237,7 +239,7 @@ qsizetype checkedPosition(const QStringList &list, const QString &xmlNodeCount)
 {
     const int position = toPosition(xmlNodeCount);
     if (position < 0 || position >= list.size())
-        throw error(error::outOfRange,
+        throw Error(Error::outOfRange,
                     QStringLiteral("Position %1 is outside the word list (0 to %2).")
                         .arg(position)
                         .arg(list.size() - 1));
@@ -254,11 +256,11 @@ int toPosition(const QString &text)
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
-        throw error(error::typeMismatch,
+        throw Error(Error::typeMismatch,
                     QStringLiteral("\"%1\" is not a position in the word list.").arg(text));
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-        throw error(error::overflow, QStringLiteral("Position %1 is too large.").arg(text));
+        throw Error(Error::overflow, QStringLiteral("Position %1 is too large.").arg(text));
     return int(rounded);
 }
 
@@ -284,7 +286,7 @@ std::optional<QByteArray> readDictionaryBytes(const QString &path)
 {
     try {
         return platform::readBytes(path);
-    } catch (const error &) {
+    } catch (const Error &) {
         return std::nullopt;
     }
 }
@@ -397,3 +399,5 @@ void ReadXml::write(Dictionary::Kind kind, const QString &xmlNodeCount, const QS
     QStringList &list = dictionary.list(kind);
     list[checkedPosition(list, xmlNodeCount)] = text;
 }
+
+} // namespace core

@@ -11,6 +11,8 @@
 #include <array>
 #include <optional>
 
+namespace core {
+
 // The adapter over a Dictionary with positions as decimal text: "2.5" reads position 2,
 // "x" is a typeMismatch, a position beyond the list's end position is outOfRange.
 class ReadXml
@@ -75,3 +77,5 @@ std::optional<WordLists> parseWordLists(const QString &xmlText, QString *problem
 // Returns nothing when the text is not well-formed; throws overflow beyond 32767 nodes and
 // parse for an invalid expression.
 std::optional<QStringList> selectTexts(const QString &xmlText, const QString &xmlTreeNode);
+
+} // namespace core

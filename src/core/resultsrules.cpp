@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+namespace core {
+
 QString logFileName(const QDateTime &when)
 {
     return when.toString(QStringLiteral("MM-dd-yyyy hh mm  AP"));
@@ -28,3 +30,5 @@ QString withTextExtension(const QString &filename)
 {
     return QFileInfo(filename).suffix().isEmpty() ? filename + QStringLiteral(".txt") : filename;
 }
+
+} // namespace core

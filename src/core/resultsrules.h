@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace core {
+
 // The suggested file name, "mm-dd-yyyy hh mm  AM/PM" on the 12-hour clock.
 QString logFileName(const QDateTime &when);
 // The first line of a saved log: the short date and the long time of the user's locale.
@@ -14,3 +16,5 @@ QString dateTimeLine(const QDateTime &when);
 QString logFileContent(const QString &datetime, const QString &log);
 // A name typed without an extension gets ".txt".
 QString withTextExtension(const QString &filename);
+
+} // namespace core

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+namespace core {
+
 int drawPosition(float rnd, int n)
 {
     return int(std::floor(double(rnd) * (n - 1) + 1));
@@ -84,3 +86,5 @@ bool sameMeaning(const QString &a, const QString &b)
 {
     return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
 }
+
+} // namespace core

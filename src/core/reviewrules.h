@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+namespace core {
+
 // A random position of the review range 1..n-1: Int(rnd * (n - 1) + 1). For n = 1 this is 1,
 // the empty end position.
 int drawPosition(float rnd, int n);
@@ -42,3 +44,5 @@ qint16 countUp(qint16 count);
 
 // Two meanings a learner could not tell apart: the same text but for case and spaces.
 bool sameMeaning(const QString &a, const QString &b);
+
+} // namespace core

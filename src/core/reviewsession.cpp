@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+namespace core {
+
 ReviewSession::ReviewSession(const Dictionary &dictionary, platform::random &random,
                              QObject *parent)
     : QObject(parent), dictionary(dictionary), random(random)
@@ -23,8 +25,8 @@ void ReviewSession::begin()
         shownUsage.text.clear();
         shownChoices = {};
         emit cardChanged();
-        throw vocabrix::error(
-            vocabrix::error::parse,
+        throw platform::Error(
+            platform::Error::parse,
             QCoreApplication::translate("ReviewSession", "The dictionary %1 holds no word.")
                 .arg(dictionary.path()));
     }
@@ -152,3 +154,5 @@ void ReviewSession::answerSlot(int slot)
     if (choice < choiceCount)
         answer(choice);
 }
+
+} // namespace core

@@ -12,10 +12,13 @@
 #include <QString>
 #include <array>
 
-class Dictionary;
 namespace platform {
 class random;
 }
+
+namespace core {
+
+class Dictionary;
 
 class ReviewSession : public QObject
 {
@@ -28,7 +31,7 @@ public:
                   QObject *parent = nullptr);
 
     // After a load: a random word of the review range with its choices, the usage as the file
-    // has it. Throws vocabrix::error (parse) and clears the card when the dictionary holds no
+    // has it. Throws platform::Error (parse) and clears the card when the dictionary holds no
     // word.
     void begin();
     // Flash draws a random word, Next and Previous step and wrap; each shows the word with its
@@ -58,7 +61,7 @@ public:
     qint16 rightCount() const { return rights; }
     qint16 wrongCount() const { return wrongs; }
     bool hasAnswers() const { return answeredOnce; }
-    QString percentText() const { return ::percentText(rights, wrongs); }
+    QString percentText() const { return core::percentText(rights, wrongs); }
 
 signals:
     // The word, the usage, the choices or their layout changed.
@@ -84,3 +87,5 @@ private:
     qint16 rights = 0, wrongs = 0;
     bool answeredOnce = false;
 };
+
+} // namespace core

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+namespace core {
+
 namespace sidelist {
 
 namespace {
@@ -59,3 +61,5 @@ std::optional<QList<line>> lines(const QByteArray &bytes, const QString &name,
 }
 
 } // namespace sidelist
+
+} // namespace core

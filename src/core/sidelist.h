@@ -10,6 +10,8 @@
 #include <QString>
 #include <optional>
 
+namespace core {
+
 namespace sidelist {
 
 // "XML/gre.xml" and ".ipa.tsv" make "XML/gre.ipa.tsv".
@@ -32,3 +34,5 @@ std::optional<QList<line>> lines(const QByteArray &bytes, const QString &name,
                                  QMessageLogger::CategoryFunction log);
 
 } // namespace sidelist
+
+} // namespace core

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <utility>
 
+namespace core {
+
 namespace {
 
 const QString automaticKey = QStringLiteral("speak_automatically");
@@ -88,3 +90,5 @@ void SpeechSettings::save(const SpeechOptions &chosen)
     current = chosen;
     emit changed();
 }
+
+} // namespace core

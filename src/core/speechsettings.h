@@ -9,6 +9,8 @@ namespace platform {
 class files;
 }
 
+namespace core {
+
 // How words are said: whether a card says its word when it shows, in which voice and how fast.
 struct SpeechOptions
 {
@@ -28,7 +30,7 @@ struct SpeechOptions
 SpeechOptions readSpeechSettings(const QString &path);
 SpeechOptions speechSettingsFromText(const QString &text);
 QString speechSettingsText(const SpeechOptions &options);
-// Throws vocabrix::error (io) and leaves the old file whole when it cannot be written.
+// Throws platform::Error (io) and leaves the old file whole when it cannot be written.
 void writeSpeechSettings(platform::files &files, const QString &path, const SpeechOptions &options);
 
 // The speech settings in force and the one writer of their file (settings/speech.txt). The file
@@ -41,7 +43,7 @@ public:
 
     const SpeechOptions &options() const;
     // Writes changed options to the file, making its folder when missing, and puts them in
-    // force (changed). Throws vocabrix::error (io) and keeps the file and the options in force
+    // force (changed). Throws platform::Error (io) and keeps the file and the options in force
     // as they were when it cannot be written.
     void save(const SpeechOptions &chosen);
 
@@ -53,3 +55,5 @@ private:
     QString path;
     mutable std::optional<SpeechOptions> current;
 };
+
+} // namespace core

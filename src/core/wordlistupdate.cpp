@@ -7,6 +7,8 @@
 #include "platform/error.h"
 #include "platform/textfile.h"
 
+namespace core {
+
 QUrl WordListUpdate::defaultAddress()
 {
     return QUrl(QStringLiteral(VOCABRIX_UPDATE_URL));
@@ -19,7 +21,7 @@ void WordListUpdate::replaceDefaultDictionary(platform::http &http, platform::fi
     // Only a whole, loadable word list may replace the dictionary.
     const QString problem = updateProblem(response);
     if (!problem.isEmpty())
-        throw vocabrix::error(vocabrix::error::io, problem);
+        throw platform::Error(platform::Error::io, problem);
     dictionary.replaceFile(files, QStringLiteral("\\XML\\gre.xml"),
                            (platform::decodeText(response.body) + QStringLiteral("\r\n")).toUtf8());
 }
@@ -36,8 +38,10 @@ QString updateProblem(const platform::HttpResponse &response)
         const auto lists = parseWordLists(platform::decodeText(response.body));
         if (!lists || lists->words.isEmpty())
             return QStringLiteral("The server did not send a word list.");
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         return failure.message();
     }
     return QString();
 }
+
+} // namespace core

@@ -5,10 +5,12 @@
 
 #include "platform/services.h"
 
-class Dictionary;
-
 #include <QString>
 #include <QUrl>
+
+namespace core {
+
+class Dictionary;
 
 // Fetches a fresh default dictionary and puts it in place of XML/gre.xml.
 class WordListUpdate
@@ -22,7 +24,7 @@ public:
     void setAddress(const QUrl &address) { source = address; }
 
     // One GET; the file is replaced whole, through the dictionary, only by a dictionary with at
-    // least one word. Throws vocabrix::error naming the problem, and the file stays as it was.
+    // least one word. Throws platform::Error naming the problem, and the file stays as it was.
     void replaceDefaultDictionary(platform::http &http, platform::files &files,
                                   Dictionary &dictionary) const;
 
@@ -35,3 +37,5 @@ constexpr qint64 updateMaxBytes = 50 * 1024 * 1024;
 
 // Empty when the response is a dictionary with at least one word; otherwise why not.
 QString updateProblem(const platform::HttpResponse &response);
+
+} // namespace core

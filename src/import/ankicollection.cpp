@@ -28,7 +28,7 @@ QString tr(const char *text)
 
 [[noreturn]] void notACollection(const QString &reason)
 {
-    throw vocabrix::error(vocabrix::error::parse,
+    throw platform::Error(platform::Error::parse,
                           tr("The package holds no Anki collection: %1.").arg(reason));
 }
 

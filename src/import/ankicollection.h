@@ -8,7 +8,7 @@
 namespace importer {
 
 // Reads the notes (and, if asked, the review history) of the collection in the SQLite file at
-// `path`, opened read-only. Throws vocabrix::error (parse) when it is not an Anki collection.
+// `path`, opened read-only. Throws platform::Error (parse) when it is not an Anki collection.
 AnkiPackage readCollection(const QString &path, bool withReviews);
 
 } // namespace importer

@@ -23,9 +23,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("importer", text);
 }
 
-[[noreturn]] void fail(vocabrix::error::kind kind, const QString &message)
+[[noreturn]] void fail(platform::Error::Kind kind, const QString &message)
 {
-    throw vocabrix::error(kind, message);
+    throw platform::Error(kind, message);
 }
 
 // Writes what it is given into the temporary file, refusing more than the cap.
@@ -38,9 +38,9 @@ public:
     {
         written += bytes.size();
         if (written > cap)
-            fail(vocabrix::error::overflow, unpackedTooMuch(cap));
+            fail(platform::Error::overflow, unpackedTooMuch(cap));
         if (file.write(bytes.data(), bytes.size()) != bytes.size())
-            fail(vocabrix::error::io,
+            fail(platform::Error::io,
                  tr("Cannot unpack the package into a temporary file: %1").arg(file.errorString()));
     }
 
@@ -70,7 +70,7 @@ public:
             ZSTD_getFrameContentSize(bytes.data(), size_t(bytes.size()));
         if (!started && stated != ZSTD_CONTENTSIZE_UNKNOWN && stated != ZSTD_CONTENTSIZE_ERROR &&
             stated > (unsigned long long)(out.limit()))
-            fail(vocabrix::error::overflow, unpackedTooMuch(out.limit()));
+            fail(platform::Error::overflow, unpackedTooMuch(out.limit()));
         started = true;
         ZSTD_inBuffer in{bytes.data(), size_t(bytes.size()), 0};
         while (in.pos < in.size) {
@@ -104,7 +104,7 @@ public:
 private:
     [[noreturn]] static void invalid(const QString &reason)
     {
-        fail(vocabrix::error::parse,
+        fail(platform::Error::parse,
              tr("The package's collection.anki21b is not valid zstd data: %1.").arg(reason));
     }
 
@@ -122,7 +122,7 @@ const char *chooseCollection(const ZipArchive &archive)
     for (const char *name : {"collection.anki21b", "collection.anki21", "collection.anki2"})
         if (archive.contains(name))
             return name;
-    fail(vocabrix::error::parse,
+    fail(platform::Error::parse,
          tr("The zip archive holds no Anki collection (collection.anki21b, collection.anki21 "
             "or collection.anki2)."));
 }
@@ -133,7 +133,7 @@ AnkiPackage readArchive(const ZipArchive &archive, const AnkiOptions &options)
     QTemporaryFile database(
         QDir(QDir::tempPath()).filePath(QStringLiteral("vocabrix-anki-XXXXXX")));
     if (!database.open())
-        fail(vocabrix::error::io,
+        fail(platform::Error::io,
              tr("Cannot unpack the package into a temporary file: %1").arg(database.errorString()));
     CappedWriter writer(database, options.maxUnpacked);
     if (qstrcmp(member, "collection.anki21b") == 0) {
@@ -146,7 +146,7 @@ AnkiPackage readArchive(const ZipArchive &archive, const AnkiOptions &options)
                        [&](QByteArrayView bytes) { writer.write(bytes); });
     }
     if (!database.flush())
-        fail(vocabrix::error::io,
+        fail(platform::Error::io,
              tr("Cannot unpack the package into a temporary file: %1").arg(database.errorString()));
     return readCollection(database.fileName(), options.withReviews);
 }
@@ -161,7 +161,7 @@ AnkiPackage readAnkiPackage(const QByteArray &bytes, const AnkiOptions &options)
 AnkiPackage readAnkiPackageFile(const QString &path, const AnkiOptions &options)
 {
     if (!QFileInfo(path).isFile())
-        fail(vocabrix::error::io,
+        fail(platform::Error::io,
              tr("Cannot read %1: there is no such file.").arg(QDir::toNativeSeparators(path)));
     return readArchive(*ZipArchive::fromFile(path), options);
 }

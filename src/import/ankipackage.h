@@ -41,7 +41,7 @@ struct AnkiPackage
     QList<AnkiReview> reviews;
 };
 
-// Throws vocabrix::error naming the problem: not a zip, damaged, a zip bomb, no Anki
+// Throws platform::Error naming the problem: not a zip, damaged, a zip bomb, no Anki
 // collection inside, a database that is not a collection.
 AnkiPackage readAnkiPackage(const QByteArray &bytes, const AnkiOptions &options = {});
 AnkiPackage readAnkiPackageFile(const QString &path, const AnkiOptions &options = {});

@@ -228,7 +228,7 @@ QList<QStringList> readLiteral(QStringView text, QChar separator)
 
 [[noreturn]] void unterminated(int line)
 {
-    throw vocabrix::error(vocabrix::error::parse,
+    throw platform::Error(platform::Error::parse,
                           tr("Line %1: a quoted field has no closing quote.").arg(line));
 }
 
@@ -285,7 +285,7 @@ void requireText(QStringView text)
         controls += c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
     }
     if (controls * 100 > sample.size())
-        throw vocabrix::error(vocabrix::error::parse,
+        throw platform::Error(platform::Error::parse,
                               tr("The file is not a text file: it holds binary data."));
 }
 

@@ -41,9 +41,9 @@ struct CsvTable
     bool headerRow = false;
 };
 
-// Throws vocabrix::error (parse) naming the line of an unterminated quote.
+// Throws platform::Error (parse) naming the line of an unterminated quote.
 CsvTable readCsv(const QByteArray &bytes, const CsvOptions &options = {});
-// Also throws vocabrix::error (io) when the file cannot be read or is too large for a list.
+// Also throws platform::Error (io) when the file cannot be read or is too large for a list.
 CsvTable readCsvFile(const QString &path, const CsvOptions &options = {});
 
 } // namespace importer

@@ -28,7 +28,7 @@ void appendField(QByteArray &out, const QString &field)
 
 [[noreturn]] void cannotWrite(const QString &path, const QString &reason)
 {
-    throw vocabrix::error(vocabrix::error::io,
+    throw platform::Error(platform::Error::io,
                           QCoreApplication::translate("importer", "Cannot write %1: %2")
                               .arg(QDir::toNativeSeparators(path), reason));
 }

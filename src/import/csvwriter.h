@@ -16,7 +16,7 @@ namespace importer {
 QByteArray csvBytes(const QList<Entry> &entries);
 
 // Replaces the file through a temporary one, so a failure leaves an old file whole. Throws
-// vocabrix::error (io) naming the file; a read-only file is not replaced.
+// platform::Error (io) naming the file; a read-only file is not replaced.
 void writeCsvFile(const QString &path, const QList<Entry> &entries);
 
 } // namespace importer

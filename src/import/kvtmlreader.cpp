@@ -20,7 +20,7 @@ QString tr(const char *text)
 
 [[noreturn]] void notKvtml(const QString &reason)
 {
-    throw vocabrix::error(vocabrix::error::parse,
+    throw platform::Error(platform::Error::parse,
                           tr("The file is not a KVTML vocabulary: %1.").arg(reason));
 }
 

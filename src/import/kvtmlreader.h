@@ -13,9 +13,9 @@
 
 namespace importer {
 
-// Throws vocabrix::error (parse) when the bytes are no KVTML 2 document.
+// Throws platform::Error (parse) when the bytes are no KVTML 2 document.
 Table readKvtml(const QByteArray &bytes);
-// Also throws vocabrix::error (io) when the file cannot be read.
+// Also throws platform::Error (io) when the file cannot be read.
 Table readKvtmlFile(const QString &path);
 
 } // namespace importer

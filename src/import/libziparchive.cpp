@@ -21,8 +21,8 @@ QString tr(const char *text)
 {
     const QString reason = QString::fromLocal8Bit(zip_error_strerror(&error));
     zip_error_fini(&error);
-    throw vocabrix::error(
-        vocabrix::error::parse,
+    throw platform::Error(
+        platform::Error::parse,
         tr("The file is not a complete zip archive (it may be damaged or cut short): %1.")
             .arg(reason));
 }
@@ -61,7 +61,7 @@ void LibZipArchive::unpack(const char *name, qint64 cap,
                            const std::function<void(QByteArrayView)> &consume) const
 {
     const auto cannotRead = [name](const char *reason) {
-        throw vocabrix::error(vocabrix::error::parse,
+        throw platform::Error(platform::Error::parse,
                               tr("The package's %1 cannot be unpacked: %2.")
                                   .arg(QLatin1String(name), QString::fromLocal8Bit(reason)));
     };
@@ -70,7 +70,7 @@ void LibZipArchive::unpack(const char *name, qint64 cap,
     zip_stat_t stat;
     if (index >= 0 && zip_stat_index(archive.get(), zip_uint64_t(index), 0, &stat) == 0 &&
         (stat.valid & ZIP_STAT_SIZE) && stat.size > zip_uint64_t(cap))
-        throw vocabrix::error(vocabrix::error::overflow, unpackedTooMuch(cap));
+        throw platform::Error(platform::Error::overflow, unpackedTooMuch(cap));
     zip_file_t *file = index < 0 ? nullptr : zip_fopen_index(archive.get(), zip_uint64_t(index), 0);
     if (!file)
         cannotRead(zip_strerror(archive.get()));
@@ -85,7 +85,7 @@ void LibZipArchive::unpack(const char *name, qint64 cap,
             return;
         total += got;
         if (total > cap)
-            throw vocabrix::error(vocabrix::error::overflow, unpackedTooMuch(cap));
+            throw platform::Error(platform::Error::overflow, unpackedTooMuch(cap));
         consume(QByteArrayView(buffer.data(), qsizetype(got)));
     }
 }

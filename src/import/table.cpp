@@ -107,7 +107,7 @@ QList<Entry> toEntries(const Table &table, const Mapping &mapping)
         if (entry.word.isEmpty())
             continue;
         if (entries.size() == maxWords)
-            throw vocabrix::error(vocabrix::error::overflow,
+            throw platform::Error(platform::Error::overflow,
                                   QCoreApplication::translate(
                                       "importer", "The list has more than %1 words, more than a "
                                                   "dictionary can hold.")
@@ -123,11 +123,11 @@ QByteArray wordListBytes(const QString &path)
     const auto tr = [](const char *text) { return QCoreApplication::translate("importer", text); };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw vocabrix::error(
-            vocabrix::error::io,
+        throw platform::Error(
+            platform::Error::io,
             tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     if (file.size() > largest)
-        throw vocabrix::error(vocabrix::error::io, tr("%1 is too large for a word list (%2 MB).")
+        throw platform::Error(platform::Error::io, tr("%1 is too large for a word list (%2 MB).")
                                                        .arg(QDir::toNativeSeparators(path))
                                                        .arg(file.size() / (1024 * 1024)));
     return file.readAll();

@@ -59,11 +59,11 @@ Mapping guessMapping(const QStringList &columns);
 bool looksLikeHeader(const QStringList &fields);
 
 // The entries of the table under its mapping: fields as plain text, trimmed; rows without a
-// word are skipped. Throws vocabrix::error (overflow) beyond maxWords.
+// word are skipped. Throws platform::Error (overflow) beyond maxWords.
 QList<Entry> toEntries(const Table &table);
 QList<Entry> toEntries(const Table &table, const Mapping &mapping);
 
-// The bytes of a text word list on disk; throws vocabrix::error (io) naming the file when it
+// The bytes of a text word list on disk; throws platform::Error (io) naming the file when it
 // cannot be read or is too large to be a word list (256 MB).
 QByteArray wordListBytes(const QString &path);
 

@@ -33,7 +33,7 @@ struct WordListFile
     QList<ImportedReview> importedReviews(const Mapping &mapping) const;
 };
 
-// Throws vocabrix::error naming the problem. The options apply to text files only.
+// Throws platform::Error naming the problem. The options apply to text files only.
 WordListFile readWordListFile(const QString &path, const CsvOptions &options = {});
 
 // A name for a dictionary file made from `name` (a file's base name, or what the learner

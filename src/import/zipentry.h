@@ -20,7 +20,7 @@ class ZipArchive
 public:
     virtual ~ZipArchive() = default;
 
-    // Throws vocabrix::error (parse) when the data is not a whole zip archive, (io) when the
+    // Throws platform::Error (parse) when the data is not a whole zip archive, (io) when the
     // zip module cannot be loaded.
     static std::unique_ptr<ZipArchive> fromFile(const QString &path);
     // The bytes must outlive the archive.
@@ -28,7 +28,7 @@ public:
 
     virtual bool contains(const char *name) const = 0;
 
-    // Hands the member's bytes to `consume` piece by piece. Throws vocabrix::error (parse) when
+    // Hands the member's bytes to `consume` piece by piece. Throws platform::Error (parse) when
     // it unpacks to more than `cap` bytes or cannot be read.
     virtual void unpack(const char *name, qint64 cap,
                         const std::function<void(QByteArrayView)> &consume) const = 0;

@@ -25,7 +25,7 @@ class ProgressStore;
 //
 // Nothing here throws into an answer: a file that cannot be written turns recording into a
 // no-op, and notice() says so once. Export and import, which the learner starts, throw
-// vocabrix::error with a message. Use it from one thread.
+// platform::Error with a message. Use it from one thread.
 class LearnerMemory : public QObject
 {
     Q_OBJECT
@@ -72,7 +72,7 @@ public:
 
     QHash<QString, Card> loadCards();
     Card cardFor(const QString &word);
-    // Every review, oldest first (ties in word order). Throws vocabrix::error.
+    // Every review, oldest first (ties in word order). Throws platform::Error.
     QList<Review> reviews();
     qint64 reviewCount();
 
@@ -85,7 +85,7 @@ public:
     std::optional<DayFigures> dayFigures(const StudyDay &day);
 
     // The Progress window's figures for a list of word keys (see wordKey). Throws
-    // vocabrix::error when the file cannot be read.
+    // platform::Error when the file cannot be read.
     ProgressFigures figures(const QStringList &wordKeys, const QDateTime &now,
                             std::optional<QDate> examDate);
 

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <tuple>
 
+using namespace core;
+
 namespace learning {
 
 namespace {

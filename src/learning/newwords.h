@@ -6,8 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace core {
 class Confusables;
-
+}
 // The order new words are introduced in. Not the list's order: alphabetical neighbours are
 // often of one family (aberrant, aberration) and give each other away. A shuffle instead, the
 // same every day so that the plan a learner sees today still holds tomorrow, and words that
@@ -28,7 +29,7 @@ constexpr int relatedWordsDaysApart = 3;
 struct NewWordRules
 {
     QString listName; // seeds the shuffle
-    const Confusables *lookAlikes = nullptr;
+    const core::Confusables *lookAlikes = nullptr;
     // Keys of the words first answered on the last relatedWordsDaysApart - 1 days or today.
     QSet<QString> introducedLately;
 };

@@ -25,13 +25,13 @@ struct ProgramModel
     // asked for, the dictionary when the program starts, the learner's memory when first used.
     explicit ProgramModel(platform::Services &services);
 
-    Dictionary dictionary;
-    DisplaySettings display;
+    core::Dictionary dictionary;
+    core::DisplaySettings display;
     StudyPlanSettings studyPlan;
-    SpeechSettings speech;
-    ReviewSession review;
-    AnswerLog log;
-    WordListUpdate update;
+    core::SpeechSettings speech;
+    core::ReviewSession review;
+    core::AnswerLog log;
+    core::WordListUpdate update;
     LearnerMemory memory;
 };
 

@@ -205,7 +205,7 @@ void ProgressStore::failed(const sql::Failure &failure)
 void ProgressStore::requireSaving() const
 {
     if (currentStatus == Status::NotSaving || !statements)
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               notice.isEmpty() ? tr("Progress is not being saved.") : notice);
 }
 

@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+using namespace core;
+
 namespace learning {
 
 namespace {
@@ -331,7 +333,7 @@ QList<Review> ProgressStore::reviews()
                           Rating(rows.value(2).toInt()), rows.value(3).toString(),
                           rows.value(4).toString(),      rows.value(5).toLongLong()};
     } catch (const sql::Failure &failure) {
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               tr("The progress cannot be read: %1").arg(failure.text()));
     }
     return all;
@@ -370,7 +372,7 @@ qsizetype ProgressStore::addReviews(const QList<Review> &added)
         cacheFresh = true;
         return count;
     } catch (const sql::Failure &failure) {
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               tr("The progress could not be saved: %1").arg(failure.text()));
     }
 }
@@ -378,11 +380,11 @@ qsizetype ProgressStore::addReviews(const QList<Review> &added)
 void ProgressStore::exportCsv(const QString &target)
 {
     if (!statements)
-        throw vocabrix::error(vocabrix::error::io, tr("There is no progress to export."));
+        throw platform::Error(platform::Error::io, tr("There is no progress to export."));
     const QByteArray data = reviewsToCsv(reviews());
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               tr("Cannot write %1: %2").arg(native(target), file.errorString()));
 }
 
@@ -391,7 +393,7 @@ ProgressStore::ImportResult ProgressStore::importCsv(const QString &source)
     requireSaving();
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly))
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               tr("Cannot read %1: %2").arg(native(source), file.errorString()));
     const QList<Review> rows = reviewsFromCsv(file.readAll());
     const qsizetype added = addReviews(rows);

@@ -26,7 +26,7 @@ class Failure;
 //
 // Nothing here throws into an answer: a file that cannot be written turns recording into a
 // no-op and status() into NotSaving, and takeNotice() says so once. Export and import throw
-// vocabrix::error with a message.
+// platform::Error with a message.
 class ProgressStore
 {
 public:

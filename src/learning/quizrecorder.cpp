@@ -7,6 +7,8 @@
 #include "core/reviewsession.h"
 #include "platform/services.h"
 
+using namespace core;
+
 namespace learning {
 
 QuizRecorder::QuizRecorder(ReviewSession &review, const Dictionary &dictionary,

@@ -4,8 +4,12 @@
 #include <QDateTime>
 #include <QObject>
 
+namespace core {
 class Dictionary;
+}
+namespace core {
 class ReviewSession;
+}
 namespace platform {
 class clock;
 }
@@ -22,13 +26,13 @@ class QuizRecorder : public QObject
     Q_OBJECT
 public:
     // The dictionary is the quiz's, whose file name goes with each answer.
-    QuizRecorder(ReviewSession &review, const Dictionary &dictionary, LearnerMemory &memory,
-                 platform::clock &clock, QObject *parent = nullptr);
+    QuizRecorder(core::ReviewSession &review, const core::Dictionary &dictionary,
+                 LearnerMemory &memory, platform::clock &clock, QObject *parent = nullptr);
 
 private:
     void record(const QString &word, bool right);
 
-    const Dictionary &dictionary;
+    const core::Dictionary &dictionary;
     LearnerMemory &memory;
     platform::clock &clock;
     QDateTime shownAt;

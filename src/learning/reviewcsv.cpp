@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QStringDecoder>
 
+using namespace core;
+
 namespace learning {
 
 namespace {
@@ -39,8 +41,8 @@ QString quoted(const QString &field)
 
 [[noreturn]] void fail(int line, const QString &why)
 {
-    throw vocabrix::error(
-        vocabrix::error::parse,
+    throw platform::Error(
+        platform::Error::parse,
         QCoreApplication::translate("learning", "Line %1 of the progress file: %2")
             .arg(line)
             .arg(why));

@@ -13,7 +13,7 @@ namespace learning {
 QByteArray reviewsToCsv(const QList<Review> &reviews);
 
 // Reads such a file; columns are found by their header names, so they may come in any order
-// and others are ignored. Throws vocabrix::error (parse) naming the first bad line.
+// and others are ignored. Throws platform::Error (parse) naming the first bad line.
 QList<Review> reviewsFromCsv(const QByteArray &data);
 
 } // namespace learning

@@ -153,8 +153,8 @@ ProgressFigures Statistics::figures(const QStringList &wordKeys, const QDateTime
         activity(result, today);
         streaks(result, today);
     } catch (const sql::Failure &failure) {
-        throw vocabrix::error(
-            vocabrix::error::database,
+        throw platform::Error(
+            platform::Error::database,
             QCoreApplication::translate("learning", "The progress could not be read: %1")
                 .arg(failure.text()));
     }

@@ -24,7 +24,7 @@ public:
     // connection gives empty figures.
     Statistics(const QSqlDatabase &db, const Scheduler &scheduler);
 
-    // The figures for the list of word keys (see wordKey) at a time. Throws vocabrix::error
+    // The figures for the list of word keys (see wordKey) at a time. Throws platform::Error
     // (database) when the file cannot be read.
     ProgressFigures figures(const QStringList &wordKeys, const QDateTime &now,
                             std::optional<QDate> examDate) const;

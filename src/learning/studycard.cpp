@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+using namespace core;
+
 namespace learning {
 
 namespace {

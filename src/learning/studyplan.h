@@ -31,7 +31,7 @@ struct StudyPlan
 StudyPlan readStudyPlan(const QString &path);
 StudyPlan studyPlanFromText(const QString &text);
 QString studyPlanText(const StudyPlan &plan);
-// Throws vocabrix::error (io) and leaves the old file whole when it cannot be written.
+// Throws platform::Error (io) and leaves the old file whole when it cannot be written.
 void writeStudyPlan(platform::files &files, const QString &path, const StudyPlan &plan);
 
 // The study plan in force and the one writer of its file (settings/study.txt).
@@ -47,7 +47,7 @@ public:
     // Writes a changed plan to the file, making its folder when missing, and puts it in force:
     // changed, and desiredRetentionChanged when that differs. A plan that cannot be written is
     // not put in force, so the program never runs on one the next start would not read: throws
-    // vocabrix::error (io) and keeps the file and the plan as they were.
+    // platform::Error (io) and keeps the file and the plan as they were.
     void save(const StudyPlan &chosen);
 
 signals:

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace core;
+
 namespace learning {
 
 namespace {

@@ -9,7 +9,9 @@
 #include <array>
 #include <optional>
 
+namespace core {
 class Dictionary;
+}
 namespace platform {
 class clock;
 class random;
@@ -48,7 +50,7 @@ public:
         int streak = 0;      // days in a row with answers
     };
 
-    StudySession(const Dictionary &dictionary, LearnerMemory &memory, platform::clock &clock,
+    StudySession(const core::Dictionary &dictionary, LearnerMemory &memory, platform::clock &clock,
                  platform::random &random, QObject *parent = nullptr);
 
     void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
@@ -119,7 +121,7 @@ private:
     StudyDay day() const;
     int draw(int count);
 
-    const Dictionary &dictionary;
+    const core::Dictionary &dictionary;
     LearnerMemory &memory;
     platform::clock &clock;
     platform::random &random;
@@ -132,7 +134,7 @@ private:
     QStringList keys;
     QHash<QString, int> positionOf;
     QHash<QString, QList<int>> byPartOfSpeech;
-    Confusables confusables;
+    core::Confusables confusables;
 
     State state;
     StudyItem &current = state.current;

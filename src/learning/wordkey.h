@@ -5,6 +5,6 @@
 
 namespace learning {
 
-using ::wordKey;
+using core::wordKey;
 
 } // namespace learning

@@ -23,7 +23,7 @@ public:
                 using maker = http *(*)();
                 loaded.reset(reinterpret_cast<maker>(
                     moduleFunction(QStringLiteral("vocabrix_http"), "vocabrixMakeHttp"))());
-            } catch (const vocabrix::error &failure) {
+            } catch (const platform::Error &failure) {
                 HttpResponse response;
                 response.error = failure.message();
                 return response;
@@ -46,7 +46,7 @@ public:
                 using maker = printer *(*)();
                 loaded.reset(reinterpret_cast<maker>(
                     moduleFunction(QStringLiteral("vocabrix_print"), "vocabrixMakePrinter"))());
-            } catch (const vocabrix::error &failure) {
+            } catch (const platform::Error &failure) {
                 qWarning("%s", qPrintable(failure.message()));
                 return false;
             }
@@ -101,7 +101,7 @@ private:
                 if (changed)
                     changed();
             };
-        } catch (const vocabrix::error &failed) {
+        } catch (const platform::Error &failed) {
             failure = failed.message() + QLatin1Char(' ') + speechPackages();
             if (changed)
                 changed();
@@ -140,8 +140,8 @@ QFunctionPointer moduleFunction(const QString &module, const char *function,
     if (why.isEmpty())
         why = QCoreApplication::translate("platform", "it is in none of %1")
                   .arg(folders.join(QStringLiteral(", ")));
-    throw vocabrix::error(
-        vocabrix::error::io,
+    throw platform::Error(
+        platform::Error::io,
         QCoreApplication::translate("platform", "The program's module %1 cannot be used: %2")
             .arg(module, why));
 }

@@ -18,7 +18,7 @@ namespace platform {
 QStringList moduleFolders();
 
 // A function of a module found in the first of the folders that has it, loading the module
-// first; throws vocabrix::error (io) naming the module and why when it cannot be loaded or
+// first; throws platform::Error (io) naming the module and why when it cannot be loaded or
 // lacks the function.
 QFunctionPointer moduleFunction(const QString &module, const char *function,
                                 const QStringList &folders = moduleFolders());

@@ -124,7 +124,7 @@ class files
 public:
     virtual ~files() = default;
     // Replaces a file's content whole through a temporary file, or leaves the old file as it
-    // was and throws vocabrix::error (io) naming the file.
+    // was and throws platform::Error (io) naming the file.
     virtual void write(const QString &path, const QByteArray &bytes) = 0;
     void writeText(const QString &path, const QString &text) { write(path, text.toUtf8()); }
 };

@@ -92,7 +92,7 @@ QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               QStringLiteral("Cannot read %1: %2")
                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
     return file.readAll();
@@ -109,7 +109,7 @@ void writeBytes(const QString &path, const QByteArray &bytes, const WriteFault &
     // The owner's write bit counts even for an administrator, who could write anyway.
     const QFileInfo info(path);
     if (info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner)))
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               QStringLiteral("Cannot write %1: the file is read-only")
                                   .arg(QDir::toNativeSeparators(path)));
     QSaveFile file(path);
@@ -122,7 +122,7 @@ void writeBytes(const QString &path, const QByteArray &bytes, const WriteFault &
     written = written && !fault.fails && file.commit();
     if (!written) {
         file.cancelWriting();
-        throw vocabrix::error(vocabrix::error::io,
+        throw platform::Error(platform::Error::io,
                               QStringLiteral("Cannot write %1: %2")
                                   .arg(QDir::toNativeSeparators(path),
                                        reason.isEmpty() ? file.errorString() : reason));

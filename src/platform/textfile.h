@@ -17,7 +17,7 @@ bool isUtf8(QByteArrayView bytes);
 // Every byte is a character: Windows-1252 never fails.
 QString decodeWindows1252(QByteArrayView bytes);
 
-// Reads a whole file; throws vocabrix::error (io) when it cannot be read.
+// Reads a whole file; throws platform::Error (io) when it cannot be read.
 QByteArray readBytes(const QString &path);
 QString readText(const QString &path);
 
@@ -40,7 +40,7 @@ struct WriteFault
 };
 
 // Replaces a file's content with the bytes, written as given. Written through a temporary file,
-// so a failure leaves the old file whole; throws vocabrix::error (io) naming the file.
+// so a failure leaves the old file whole; throws platform::Error (io) naming the file.
 void writeBytes(const QString &path, const QByteArray &bytes, const WriteFault &fault = {});
 
 } // namespace platform

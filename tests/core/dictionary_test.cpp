@@ -8,21 +8,23 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+using namespace core;
+
+using platform::Error;
 using testsupport::flatXml;
-using vocabrix::error;
 
 namespace {
 
 const QString gre = QStringLiteral("\\XML\\gre.xml");
 
-error::kind failure(const std::function<void()> &operation)
+Error::Kind failure(const std::function<void()> &operation)
 {
     try {
         operation();
-    } catch (const error &e) {
-        return e.message().isEmpty() ? error::database : e.what_kind();
+    } catch (const Error &e) {
+        return e.message().isEmpty() ? Error::database : e.kind();
     }
-    return error::database;
+    return Error::database;
 }
 
 // The three lists as "word/word|meaning|usage", each with its empty end position.
@@ -78,7 +80,7 @@ TEST(dictionary, APrefetchServesOnlyTheLoadOfTheSameUnchangedFile)
     EXPECT_EQ(lists(dictionary) + QString::number(dictionary.parseCount()), "mine/|m/|u/3");
     fakes.write("XML/gre.xml", "<GRE>" + QByteArray("<word>w</word>").repeated(32768) + "</GRE>");
     dictionary.prefetch(gre);
-    EXPECT_EQ(failure([&] { dictionary.load(gre); }), error::overflow);
+    EXPECT_EQ(failure([&] { dictionary.load(gre); }), Error::overflow);
     EXPECT_EQ(dictionary.path(), "\\XML\\mine.xml");
 }
 
@@ -91,10 +93,10 @@ TEST(dictionary, MoreThan32767OfAKindThrowsBeforeAnythingChanges)
     Dictionary dictionary(fakes.appInfo.folder);
     dictionary.load("/XML/mine.xml");
     QSignalSpy loaded(&dictionary, &Dictionary::loaded);
-    EXPECT_EQ(failure([&] { dictionary.load(gre); }), error::overflow);
+    EXPECT_EQ(failure([&] { dictionary.load(gre); }), Error::overflow);
     EXPECT_EQ(dictionary.path() + lists(dictionary), "/XML/mine.xmlkept/|m/|u/");
     EXPECT_EQ(dictionary.count() + loaded.count(), 1);
-    EXPECT_EQ(failure([&] { ReadXml(dictionary).loadXmlUsage("//usage", gre); }), error::overflow);
+    EXPECT_EQ(failure([&] { ReadXml(dictionary).loadXmlUsage("//usage", gre); }), Error::overflow);
     EXPECT_EQ(dictionary.usages().size(), 2);
     fakes.write("XML/gre.xml", "<GRE>" + QByteArray("<word>w</word>").repeated(32767) + "</GRE>");
     EXPECT_EQ(dictionary.load(gre), 32767);
@@ -112,15 +114,15 @@ TEST(ReadXml, PositionsAsTextRoundHalfToEvenAndAreChecked)
         {" 2 ", "w2"}, {"1.51", "w2"}, {"1e0", "w1"}, {"3", ""}};
     for (const auto &[position, word] : found)
         EXPECT_EQ(reader.readWord(QLatin1String(position)), QLatin1String(word)) << position;
-    const std::vector<std::pair<const char *, error::kind>> refused{
-        {"", error::typeMismatch}, {"x", error::typeMismatch}, {"nan", error::typeMismatch},
-        {"1e12", error::overflow}, {"3.5", error::outOfRange}, {"-1", error::outOfRange}};
+    const std::vector<std::pair<const char *, Error::Kind>> refused{
+        {"", Error::typeMismatch}, {"x", Error::typeMismatch}, {"nan", Error::typeMismatch},
+        {"1e12", Error::overflow}, {"3.5", Error::outOfRange}, {"-1", Error::outOfRange}};
     for (const auto &[position, kind] : refused)
         EXPECT_EQ(failure([&] { reader.readUsage(QLatin1String(position)); }), kind) << position;
     reader.writeUsage("0.5", "new");
-    EXPECT_EQ(failure([&] { reader.writeMeaning("4", "x"); }), error::outOfRange);
+    EXPECT_EQ(failure([&] { reader.writeMeaning("4", "x"); }), Error::outOfRange);
     reader.loadXmlMeaning("//meaning[. != '']", gre);
-    EXPECT_EQ(failure([&] { reader.nodeCount("//[", gre); }), error::parse);
+    EXPECT_EQ(failure([&] { reader.nodeCount("//[", gre); }), Error::parse);
     EXPECT_EQ(lists(dictionary), "w0/w1/w2/|m0/|new///");
 }
 

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+using namespace core;
+
 using testsupport::FakeRandom;
 
 namespace {
@@ -63,7 +65,7 @@ TEST_F(ReviewTest, BeginShowsADrawnWordAsStoredAndAnEmptyDictionaryClearsIt)
     EXPECT_EQ(card(), "two|(I)It.(I)|m2/m3/m4/m1/") << "four meanings to draw from, one blank";
     dictionary.load("/XML/missing.xml");
     QSignalSpy changed(&session, &ReviewSession::cardChanged);
-    EXPECT_THROW(session.begin(), vocabrix::error);
+    EXPECT_THROW(session.begin(), platform::Error);
     EXPECT_EQ(card() + QString::number(changed.count()), "||////1");
 }
 

@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+using namespace core;
+
 namespace {
 
 constexpr float largestBelowOne = 0.99999994f;

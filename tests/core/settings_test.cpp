@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+using namespace core;
+
 using testsupport::FakeServices;
 
 namespace {
@@ -35,7 +37,7 @@ TEST(settings, DisplayStylesAreInForceWhenSetAndSavedOnlyBySave)
     EXPECT_EQ(fakes.files.writes, 0) << "setting writes nothing";
 
     fakes.files.fault.fails = true;
-    EXPECT_THROW(display.save(), vocabrix::error);
+    EXPECT_THROW(display.save(), platform::Error);
     EXPECT_FALSE(display.isSaved() || QFile::exists(fakes.path("settings/settings.ini")));
     fakes.files.fault.fails = false;
     display.save();
@@ -84,7 +86,7 @@ TEST(settings, APlanOrSpeechSettingsAreInForceOnlyOnceWritten)
         EXPECT_EQ(fakes.files.writes, writes) << each.file << ": nothing to write";
 
         fakes.files.fault.fails = true;
-        EXPECT_THROW(each.save(true), vocabrix::error) << each.file;
+        EXPECT_THROW(each.save(true), platform::Error) << each.file;
         fakes.files.fault.fails = false;
         EXPECT_EQ(each.inForce(), before) << each.file;
         EXPECT_FALSE(QFile::exists(fakes.path(each.file))) << each.file;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace core;
+
 namespace {
 
 TEST(speech, SettingsKeepWhatIsValidAndWriteWhatTheyRead)

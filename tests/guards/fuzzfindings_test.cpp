@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace core;
+
 namespace {
 
 using lists = std::array<QStringList, 3>;

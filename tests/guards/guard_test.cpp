@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+using namespace widgets;
+
 TEST(guard, AnEscapedFailureIsToldAndTheEventLoopGoesOn)
 {
     testsupport::FakeServices fakes;
@@ -17,7 +19,7 @@ TEST(guard, AnEscapedFailureIsToldAndTheEventLoopGoesOn)
     application.setDialogs(&fakes.dialogs);
     fakes.dialogs.expectStart("Something went wrong: the disk went away");
     fakes.dialogs.expectStart("Something went wrong: bad_alloc");
-    QTimer::singleShot(0, [] { throw vocabrix::error(vocabrix::error::io, "the disk went away"); });
+    QTimer::singleShot(0, [] { throw platform::Error(platform::Error::io, "the disk went away"); });
     QTimer::singleShot(0, [] { throw std::runtime_error("bad_alloc"); });
     bool later = false;
     QTimer::singleShot(10, [&later] { later = true; });

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace core;
+
 using testsupport::HttpServer;
 
 namespace {
@@ -142,7 +144,7 @@ TEST(hostileServer, OnlyAWholeWordListReplacesTheDefaultDictionary)
         try {
             Dictionary dictionary(fakes.appInfo.folder);
             update.replaceDefaultDictionary(http, fakes.files, dictionary);
-        } catch (const vocabrix::error &failure) {
+        } catch (const platform::Error &failure) {
             refused = !failure.message().isEmpty();
         }
         EXPECT_LT(clock.elapsed(), 6500) << path;

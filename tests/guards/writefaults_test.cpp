@@ -19,6 +19,8 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+using namespace core;
+
 using testsupport::FakeServices;
 using testsupport::flatXml;
 
@@ -131,7 +133,7 @@ TEST(writeFaults, EachFaultKeepsTheOldFileOrWritesTheNewOneWhole)
             bool failed = killed;
             try {
                 killed ? saveAndKill(fakes, w) : w.save(fakes);
-            } catch (const vocabrix::error &failure) {
+            } catch (const platform::Error &failure) {
                 // The message names the file, as the system names it to the user.
                 failed = failure.message().contains(QDir::toNativeSeparators(target));
             }

@@ -94,11 +94,11 @@ TEST(anki, RefusesWhatIsNoCollectionWithAMessage)
         try {
             readAnkiPackage(bytes, {false, 1024 * 1024});
             ADD_FAILURE() << problem;
-        } catch (const vocabrix::error &error) {
+        } catch (const platform::Error &error) {
             EXPECT_TRUE(error.message().contains(QLatin1String(problem))) << error.what();
         }
     }
-    EXPECT_THROW(readAnkiPackageFile(folder.filePath("missing.apkg")), vocabrix::error);
+    EXPECT_THROW(readAnkiPackageFile(folder.filePath("missing.apkg")), platform::Error);
 }
 
 } // namespace

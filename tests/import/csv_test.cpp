@@ -70,7 +70,7 @@ TEST(csv, ReadsSpreadsheetAnkiAndQuizletFilesAndWritesWhatReadsBack)
     writeCsvFile(path, entries);
     EXPECT_EQ(readCsvFile(path).table.columns, QStringList({"Word", "Meaning", "Usage"}));
     QFile::setPermissions(path, QFile::ReadOwner);
-    EXPECT_THROW(writeCsvFile(path, {}), vocabrix::error);
+    EXPECT_THROW(writeCsvFile(path, {}), platform::Error);
     EXPECT_EQ(text(toEntries(readCsvFile(path).table)), text(entries));
 }
 
@@ -85,7 +85,7 @@ TEST(csv, UnterminatedQuoteNamesItsLine)
         try {
             readCsv(bytes);
             ADD_FAILURE() << bytes.toStdString();
-        } catch (const vocabrix::error &error) {
+        } catch (const platform::Error &error) {
             EXPECT_TRUE(error.message().startsWith(QLatin1String(line))) << error.what();
         }
     }
@@ -129,7 +129,7 @@ TEST(csv, RefusesMoreEntriesThanADictionaryHolds)
         bytes += "w,m\n";
     CsvTable read = readCsv(bytes);
     EXPECT_EQ(read.table.rows.size(), maxWords + 1);
-    EXPECT_THROW(toEntries(read.table), vocabrix::error);
+    EXPECT_THROW(toEntries(read.table), platform::Error);
     read.table.rows.removeLast(); // and the heading fills the dictionary
     EXPECT_EQ(toEntries(read.table).size(), maxEntries - 1);
 }

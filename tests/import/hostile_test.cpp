@@ -33,7 +33,7 @@ TEST(hostile, GarbageGetsAMessageFromEveryReader)
             try {
                 read(bytes);
                 ADD_FAILURE() << prefix << size;
-            } catch (const vocabrix::error &error) {
+            } catch (const platform::Error &error) {
                 EXPECT_FALSE(error.message().isEmpty());
             }
         }

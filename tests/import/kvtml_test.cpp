@@ -70,7 +70,7 @@ TEST(kvtml, RefusesOtherDocuments)
     for (const QByteArray &bytes :
          {QByteArray("<kvtml version=\"2.0\"><entries>"), QByteArray("<vocabulary/>"),
           QByteArray("<kvtml/>"), QByteArray("<kvtml><identifiers/><entries/></kvtml>")})
-        EXPECT_THROW(readKvtml(bytes), vocabrix::error) << bytes.toStdString();
+        EXPECT_THROW(readKvtml(bytes), platform::Error) << bytes.toStdString();
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <set>
 
+using namespace core;
+
 using namespace learning;
 using namespace std::chrono;
 

@@ -195,7 +195,7 @@ TEST(Store, AProgressFileWithABadLineAddsNothing)
     try {
         memory.importCsv(folder.file("bad.csv"));
         ADD_FAILURE() << "a rating of 5 was taken";
-    } catch (const vocabrix::error &error) {
+    } catch (const platform::Error &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("Line 3"))) << error.what();
     }
     EXPECT_EQ(memory.reviewCount(), 0);

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace core;
+
 using namespace learning;
 using std::chrono::days;
 

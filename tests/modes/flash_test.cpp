@@ -10,6 +10,10 @@
 #include <QTextEdit>
 #include <QUrlQuery>
 
+using namespace widgets;
+
+using namespace core;
+
 namespace {
 
 class FlashTest : public ModesFixture

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
+using namespace widgets;
+
 namespace {
 
 class ListTest : public ModesFixture

@@ -8,6 +8,10 @@
 #include <QLabel>
 #include <ranges>
 
+using namespace widgets;
+
+using namespace core;
+
 namespace {
 
 class MemoryTest : public ModesFixture

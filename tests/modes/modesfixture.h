@@ -25,9 +25,9 @@ protected:
         fakes.write(QStringLiteral("XML/gre.xml"), xml);
         words.load(QStringLiteral("\\XML\\gre.xml"));
     }
-    void setStyle(DisplayStyles::Group group, const TextStyle &style)
+    void setStyle(core::DisplayStyles::Group group, const core::TextStyle &style)
     {
-        DisplayStyles styles = settings.styles();
+        core::DisplayStyles styles = settings.styles();
         styles.setStyle(group, style);
         settings.setStyles(styles);
     }
@@ -45,6 +45,6 @@ protected:
     }
 
     testsupport::FakeServices fakes;
-    Dictionary words{fakes.appInfo.folder};
-    DisplaySettings settings{fakes.files, fakes.appInfo.folder};
+    core::Dictionary words{fakes.appInfo.folder};
+    core::DisplaySettings settings{fakes.files, fakes.appInfo.folder};
 };

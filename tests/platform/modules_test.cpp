@@ -25,7 +25,7 @@ TEST(modules, TheHttpAndZipModulesWorkAndAMissingModuleOrFunctionIsNamed)
     const QByteArray emptyZip = "PK\x05\x06" + QByteArray(18, '\0');
     EXPECT_FALSE(std::unique_ptr<importer::ZipArchive>(openZip(nullptr, &emptyZip))->contains("a"));
     const QByteArray notZip = "PK not a zip";
-    EXPECT_THROW(openZip(nullptr, &notZip), vocabrix::error);
+    EXPECT_THROW(openZip(nullptr, &notZip), platform::Error);
 
     QTemporaryDir empty;
     const std::vector<std::tuple<const char *, const char *, QStringList>> failures{
@@ -35,7 +35,7 @@ TEST(modules, TheHttpAndZipModulesWorkAndAMissingModuleOrFunctionIsNamed)
         try {
             platform::moduleFunction(QString::fromLatin1(module), function, folders);
             ADD_FAILURE() << module << " " << function;
-        } catch (const vocabrix::error &failure) {
+        } catch (const platform::Error &failure) {
             EXPECT_TRUE(failure.message().contains(QLatin1String(module))) << failure.what();
         }
     }

@@ -47,7 +47,7 @@ TEST(textFile, PathsJoinAndAMissingFileIsAnError)
 {
     // Write faults have their own suite (guards/writefaults_test.cpp).
     QTemporaryDir folder;
-    EXPECT_THROW(platform::readBytes(folder.filePath("absent.txt")), vocabrix::error);
+    EXPECT_THROW(platform::readBytes(folder.filePath("absent.txt")), platform::Error);
     EXPECT_EQ(platform::joinPath("/opt/my v/", "\\XML//gre.xml") + platform::joinPath("/", "/a"),
               "/opt/my v/XML/gre.xml/a");
 }

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace widgets;
+
 int main(int argc, char **argv)
 {
     // Tests need no display; run offscreen unless told otherwise.

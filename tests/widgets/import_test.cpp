@@ -15,6 +15,10 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+using namespace widgets;
+
+using namespace core;
+
 using namespace testsupport;
 
 namespace {

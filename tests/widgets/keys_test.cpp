@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 
+using namespace widgets;
+
 using namespace testsupport;
 
 namespace {

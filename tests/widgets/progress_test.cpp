@@ -9,6 +9,8 @@
 
 #include <QFile>
 
+using namespace widgets;
+
 using namespace testsupport;
 using learning::Rating;
 

@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 
+using namespace widgets;
+
 using namespace testsupport;
 
 TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)

@@ -12,6 +12,8 @@
 #include <QSlider>
 #include <QToolButton>
 
+using namespace widgets;
+
 using namespace testsupport;
 using said = FakeSpeaker::utterance;
 

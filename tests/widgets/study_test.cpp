@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QSpinBox>
 
+using namespace widgets;
+
 using namespace testsupport;
 using learning::Rating;
 

@@ -25,6 +25,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace widgets;
+
+using namespace core;
+
 using namespace testsupport;
 using platform::answer;
 

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace widgets {
+
 namespace {
 
 const QString description = QStringLiteral(
@@ -137,3 +139,5 @@ void FormAbout::closeWindow()
 {
     close();
 }
+
+} // namespace widgets

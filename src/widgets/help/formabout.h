@@ -12,6 +12,8 @@ struct version;
 struct Services;
 } // namespace platform
 
+namespace widgets {
+
 // "Version " and the three numbers of the version, in plain decimal.
 QString versionLine(const platform::version &number);
 
@@ -36,3 +38,5 @@ private:
 
     platform::Services &services;
 };
+
+} // namespace widgets

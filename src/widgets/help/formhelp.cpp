@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace widgets {
+
 namespace {
 
 QToolButton *toolbutton(const char *name, const QString &caption, QStyle::StandardPixmap icon)
@@ -111,7 +113,7 @@ void FormHelp::fillTopics()
     QString page;
     try {
         page = platform::readText(start.toLocalFile());
-    } catch (const vocabrix::error &) {
+    } catch (const platform::Error &) {
         // The page itself then shows what is wrong; the list keeps its first entry.
         return;
     }
@@ -145,3 +147,5 @@ void FormHelp::markTopic(const QUrl &page)
     }
     contents->clearSelection();
 }
+
+} // namespace widgets

@@ -11,6 +11,8 @@ namespace platform {
 struct Services;
 }
 
+namespace widgets {
+
 // The program's own help window: the list of topics beside the page, with back, forward and
 // contents buttons.
 class FormHelp : public QWidget
@@ -36,3 +38,5 @@ private:
     QUrl start;
     platform::Services &services;
 };
+
+} // namespace widgets

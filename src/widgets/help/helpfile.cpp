@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QStandardPaths>
 
+namespace widgets {
+
 namespace help {
 
 QString command::commandLine() const
@@ -81,3 +83,5 @@ std::optional<Pages> openHelp(platform::Services &services, const QString &page,
 }
 
 } // namespace help
+
+} // namespace widgets

@@ -12,6 +12,8 @@ namespace platform {
 struct Services;
 }
 
+namespace widgets {
+
 namespace help {
 
 struct command
@@ -56,3 +58,5 @@ std::optional<Pages> openHelp(platform::Services &services, const QString &page 
                               const host &system = currentHost());
 
 } // namespace help
+
+} // namespace widgets

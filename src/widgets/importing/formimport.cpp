@@ -25,6 +25,10 @@
 #include <algorithm>
 #include <array>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 
 // Enough rows to recognise the list; the count says how many there are.
@@ -295,7 +299,7 @@ void FormImport::rereadText()
     try {
         file = importer::readWordListFile(sourcePath, textOptions);
         showFile();
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         file.table = {};
         showColumns();
         showRows();
@@ -377,7 +381,7 @@ void FormImport::showEntries()
         // A dictionary exported from here may bring its heading along; the new one has its own.
         entries.removeIf(
             [](const importer::Entry &entry) { return isDictionaryHeading(entry.word); });
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         entries.clear();
         problem = failure.message();
     }
@@ -438,7 +442,7 @@ bool FormImport::writeDictionary(const QString &target)
     try {
         Dictionary::create(*services.files, services.programPath(target), words, meanings, usages);
         return true;
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
         return false;
@@ -452,9 +456,11 @@ void FormImport::importReviews(const QString &fileName)
         reviews.append(toReview(each, fileName));
     try {
         memory.addReviews(reviews);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(
             tr("The words were imported, but not their review history: %1").arg(failure.message()),
             platform::icon::exclamation, platform::buttons::ok);
     }
 }
+
+} // namespace widgets

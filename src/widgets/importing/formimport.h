@@ -25,6 +25,8 @@ namespace platform {
 struct Services;
 }
 
+namespace widgets {
+
 class FormImport : public QDialog
 {
     Q_OBJECT
@@ -32,7 +34,7 @@ public:
     FormImport(platform::Services &services, learning::LearnerMemory &memory,
                QWidget *parent = nullptr);
 
-    // Reads the file and shows its first rows; throws vocabrix::error, showing nothing, when
+    // Reads the file and shows its first rows; throws platform::Error, showing nothing, when
     // it cannot be read.
     void preview(const QString &path);
 
@@ -79,3 +81,5 @@ private:
     QDialogButtonBox *buttons;
     QPushButton *importButton;
 };
+
+} // namespace widgets

@@ -9,6 +9,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace widgets {
+
 namespace {
 constexpr int margin = 6;
 }
@@ -56,3 +58,5 @@ void AnswerButton::paintEvent(QPaintEvent *)
         painter.drawText(QRect(box.left(), top + int(i) * lineHeight, box.width(), lineHeight),
                          Qt::AlignHCenter | Qt::AlignVCenter, fitted.lines[i]);
 }
+
+} // namespace widgets

@@ -3,6 +3,8 @@
 
 #include <QPushButton>
 
+namespace widgets {
+
 // A push button that word-wraps its caption inside itself, so that a long meaning stays
 // readable, and elides only what does not fit in its height. The caption is taken literally:
 // an ampersand is shown, not turned into a keyboard accelerator.
@@ -23,3 +25,5 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+} // namespace widgets

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+namespace widgets {
+
 QString markedUsage(const QString &text, bool bold, bool italic)
 {
     if (bold)
@@ -38,3 +40,5 @@ bool selectionItalic(const QTextEdit &box)
     }
     return true;
 }
+
+} // namespace widgets

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <cstdio>
 
+namespace widgets {
+
 namespace {
 
 class FirstPaintWatch : public QObject
@@ -80,3 +82,5 @@ QStringList deferredLibrariesMapped()
     }
     return found;
 }
+
+} // namespace widgets

@@ -10,8 +10,12 @@
 
 class QWidget;
 
+namespace widgets {
+
 // Watches the window when the environment asks for it; does nothing otherwise.
 void watchFirstPaint(QWidget &window);
 
 // The libraries among /proc/self/maps that the start should not have loaded.
 QStringList deferredLibrariesMapped();
+
+} // namespace widgets

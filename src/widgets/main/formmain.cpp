@@ -31,6 +31,10 @@
 #include <QShortcut>
 #include <QTextEdit>
 
+using namespace core;
+
+namespace widgets {
+
 // Off unless asked for (QT_LOGGING_RULES="vocabrix.startup.info=true"): what start-up loaded.
 Q_LOGGING_CATEGORY(startupLog, "vocabrix.startup", QtWarningMsg)
 
@@ -141,7 +145,7 @@ void FormMain::start()
         loadDictionary(firstDictionary);
         qCInfo(startupLog).noquote()
             << "loaded" << words.count() << "words from" << words.filePath();
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         loaded = false;
         qCInfo(startupLog).noquote() << "no dictionary:" << failure.message();
     }
@@ -199,7 +203,7 @@ void FormMain::updateWordList()
         updateProgress->setValue(100);
         services.dialogs->message(QStringLiteral("Update Successful "), platform::icon::information,
                                   platform::buttons::ok);
-    } catch (const vocabrix::error &) {
+    } catch (const platform::Error &) {
         services.dialogs->message(QStringLiteral("Error during update , Please try later"),
                                   platform::icon::exclamation, platform::buttons::ok);
     }
@@ -269,7 +273,7 @@ FormSelect &FormMain::chooserWindow()
         connect(made.get(), &FormSelect::dictionaryChosen, this, [this](const QString &path) {
             try {
                 loadDictionary(path);
-            } catch (const vocabrix::error &) {
+            } catch (const platform::Error &) {
                 // The chooser stays open for another choice.
                 services.dialogs->message(loadFailure, platform::icon::critical,
                                           platform::buttons::ok);
@@ -324,3 +328,5 @@ Speech &FormMain::speech()
         return made;
     });
 }
+
+} // namespace widgets

@@ -21,6 +21,15 @@ class QTextEdit;
 class QTimer;
 class QToolBar;
 class QUrl;
+namespace learning {
+class QuizRecorder;
+}
+namespace platform {
+struct Services;
+}
+
+namespace widgets {
+
 class AnswerButton;
 class FormAbout;
 class FormEdit;
@@ -35,12 +44,6 @@ class FormResults;
 class FormSelect;
 class FormStudy;
 class Speech;
-namespace learning {
-class QuizRecorder;
-}
-namespace platform {
-struct Services;
-}
 
 class FormMain : public QMainWindow
 {
@@ -55,12 +58,12 @@ public:
     void start();
 
     // Makes a dictionary (relative to the program folder) the current one and shows a first
-    // word with its choices. Throws vocabrix::error when the file holds no word.
+    // word with its choices. Throws platform::Error when the file holds no word.
     void loadDictionary(const QString &path);
 
-    const Dictionary &dictionary() const { return words; }
-    const ReviewSession &reviewSession() const { return review; }
-    const AnswerLog &answerLog() const { return log; }
+    const core::Dictionary &dictionary() const { return words; }
+    const core::ReviewSession &reviewSession() const { return review; }
+    const core::AnswerLog &answerLog() const { return log; }
     // The learner's memory, which opens its file when it is first needed.
     learning::LearnerMemory &learnerMemory() { return progress; }
 
@@ -123,12 +126,12 @@ private:
 
     learning::ProgramModel &model;
     platform::Services &services;
-    Dictionary &words;
-    DisplaySettings &settings;
+    core::Dictionary &words;
+    core::DisplaySettings &settings;
     learning::StudyPlanSettings &studyPlan;
-    ReviewSession &review;
-    AnswerLog &log;
-    WordListUpdate &update;
+    core::ReviewSession &review;
+    core::AnswerLog &log;
+    core::WordListUpdate &update;
     learning::LearnerMemory &progress;
     learning::QuizRecorder *quizRecorder;
 
@@ -161,7 +164,7 @@ private:
     QTimer *autoTimer;
     QProgressBar *updateProgress;
     QComboBox *dictionaryChoice;
-    std::array<AnswerButton *, ReviewSession::choiceCount> answerButtons;
+    std::array<AnswerButton *, core::ReviewSession::choiceCount> answerButtons;
     QPushButton *flashButton, *nextButton, *previousButton, *netSearchButton, *viewLogButton,
         *showButton, *hideButton, *editButton, *saveButton, *exitButton, *autoButton,
         *imageSearchButton;
@@ -169,3 +172,5 @@ private:
 
     bool ending = false;
 };
+
+} // namespace widgets

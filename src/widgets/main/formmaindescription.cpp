@@ -17,6 +17,10 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 const std::array<const char *, 8> toolbarKeys{"Align Left", "Center", "Align Right", "Copy",
                                               "Cut",        "Paste",  "Italic",      "Bold"};
@@ -103,10 +107,12 @@ void FormMain::saveDescription()
                                             selectionItalic(*descriptionBox)));
     try {
         words.save(*services.files, FinalLine::empty);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         dialogs.message(QStringLiteral("The description could not be saved; the dictionary "
                                        "file is unchanged. ") +
                             failure.message(),
                         platform::icon::critical, platform::buttons::ok);
     }
 }
+
+} // namespace widgets

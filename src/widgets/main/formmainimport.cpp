@@ -15,6 +15,10 @@
 #include <QShortcut>
 #include <QStandardPaths>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 
 QString documentsFolder()
@@ -34,7 +38,7 @@ FormImport &FormMain::importWindow()
         connect(importDialog.get(), &FormImport::imported, this, [this](const QString &storedPath) {
             try {
                 loadDictionary(storedPath);
-            } catch (const vocabrix::error &failure) {
+            } catch (const platform::Error &failure) {
                 services.dialogs->message(failure.message(), platform::icon::critical,
                                           platform::buttons::ok);
             }
@@ -57,7 +61,7 @@ void FormMain::importWordList()
     try {
         dialog.preview(source);
         QGuiApplication::restoreOverrideCursor();
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         QGuiApplication::restoreOverrideCursor();
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
@@ -91,8 +95,10 @@ void FormMain::exportWordList()
         entries.append({words.word(position), words.meaning(position), words.usage(position)});
     try {
         services.files->write(target, importer::csvBytes(entries));
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
     }
 }
+
+} // namespace widgets

@@ -25,6 +25,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace core;
+
+namespace widgets {
+
 using platform::twips;
 
 namespace {
@@ -297,3 +301,5 @@ void FormMain::createMenus()
           nullptr, speakWordAction, speakUsageAction});
     menu("mnuhelp", tr("&Help"), {contentsAction, updateAction, aboutAction});
 }
+
+} // namespace widgets

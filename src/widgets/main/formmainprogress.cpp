@@ -10,6 +10,8 @@
 
 #include <QStandardPaths>
 
+namespace widgets {
+
 namespace {
 
 QString documentsFolder()
@@ -45,7 +47,7 @@ void FormMain::exportProgress()
         return;
     try {
         progress.exportCsv(target);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
     }
@@ -63,8 +65,10 @@ void FormMain::importProgress()
                                       .arg(result.added)
                                       .arg(result.skipped),
                                   platform::icon::information, platform::buttons::ok);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
     }
 }
+
+} // namespace widgets

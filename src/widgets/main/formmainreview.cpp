@@ -18,6 +18,10 @@
 #include <QTextEdit>
 #include <QTimer>
 
+using namespace core;
+
+namespace widgets {
+
 void FormMain::connectReview()
 {
     connect(&review, &ReviewSession::cardChanged, this, &FormMain::showCard);
@@ -107,3 +111,5 @@ void FormMain::lookup(const QUrl &address)
         services.dialogs->message(QStringLiteral("Internet Explorer not found on your system"),
                                   platform::icon::critical, platform::buttons::ok);
 }
+
+} // namespace widgets

@@ -12,6 +12,8 @@
 #include <QIcon>
 #include <QWidget>
 
+namespace widgets {
+
 namespace {
 
 // Qt exposes our own windows, plain QWidgets, with the role of a client area ("filler" to
@@ -80,7 +82,7 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         reportUnexpected(failure.message());
     } catch (const std::exception &failure) {
         reportUnexpected(QString::fromLocal8Bit(failure.what()));
@@ -101,3 +103,5 @@ void GuardedApplication::reportUnexpected(const QString &what)
     else
         qCritical().noquote() << text;
 }
+
+} // namespace widgets

@@ -7,6 +7,8 @@ namespace platform {
 class dialogs;
 }
 
+namespace widgets {
+
 // The application object. A failure that escapes an event handler ends in a message box
 // naming it instead of ending the program.
 class GuardedApplication : public QApplication
@@ -22,3 +24,5 @@ public:
 private:
     platform::dialogs *reportTo = nullptr;
 };
+
+} // namespace widgets

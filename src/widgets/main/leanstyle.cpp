@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QStyleOption>
 
+namespace widgets {
+
 namespace {
 
 // Two chevrons pointing right, or down when vertical, in the text colour: drawn when shown, as
@@ -88,3 +90,5 @@ void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
         QRectF(option->rect.adjusted(0, top, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     painter->restore();
 }
+
+} // namespace widgets

@@ -9,6 +9,8 @@
 
 #include <QProxyStyle>
 
+namespace widgets {
+
 class LeanStyle : public QProxyStyle
 {
 public:
@@ -19,3 +21,5 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override;
 };
+
+} // namespace widgets

@@ -5,6 +5,8 @@
 
 #include <map>
 
+namespace widgets {
+
 QIcon toolbarIcon(const QString &key)
 {
     static const std::map<QString, const char *> themeNames{
@@ -33,3 +35,5 @@ QIcon toolbarIcon(const QString &key)
     const QIcon themed = QIcon::fromTheme(name);
     return themed.isNull() ? own() : themed;
 }
+
+} // namespace widgets

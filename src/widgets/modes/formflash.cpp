@@ -24,6 +24,10 @@
 #include <QToolButton>
 #include <functional>
 
+using namespace core;
+
+namespace widgets {
+
 using namespace studycontrols;
 
 namespace {
@@ -233,3 +237,5 @@ void FormFlash::toggleAutoMode()
         autoButton->setText(tr("Stop"));
     }
 }
+
+} // namespace widgets

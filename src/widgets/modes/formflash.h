@@ -11,12 +11,19 @@ class QLabel;
 class QToolButton;
 class QTextEdit;
 class QTimer;
+namespace core {
 class Dictionary;
+}
+namespace core {
 class DisplaySettings;
-class Speech;
+}
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
+
+class Speech;
 
 // The flash card window: shows the flash cards' word and, when revealed, its meaning, and
 // steps through the list by hand or every 1.5 seconds by itself; the word's IPA under it, F5
@@ -25,14 +32,14 @@ class FormFlash : public QWidget
 {
     Q_OBJECT
 public:
-    FormFlash(const Dictionary &dictionary, const DisplaySettings &settings,
+    FormFlash(const core::Dictionary &dictionary, const core::DisplaySettings &settings,
               platform::Services &services, Speech &speech, QWidget *parent = nullptr);
     ~FormFlash() override;
 
     // Shows a random word of the review range and the window. The path is not used.
     void load(const QString &path);
 
-    const FlashCards &flashCards() const { return cards; }
+    const core::FlashCards &flashCards() const { return cards; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -47,11 +54,11 @@ private:
     void toggleAutoMode();
     void createSpeech();
 
-    const Dictionary &dictionary;
-    const DisplaySettings &settings;
+    const core::Dictionary &dictionary;
+    const core::DisplaySettings &settings;
     platform::Services &services;
     Speech &speech;
-    FlashCards cards;
+    core::FlashCards cards;
     bool styled = false;
 
     QGroupBox *frame = nullptr;
@@ -61,3 +68,5 @@ private:
     QToolButton *speakButton = nullptr;
     QTimer *timer = nullptr;
 };
+
+} // namespace widgets

@@ -15,6 +15,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace core;
+
+namespace widgets {
+
 FormList::FormList(const Dictionary &dictionary, platform::Services &services, QWidget *parent)
     : QMainWindow(parent), dictionary(dictionary), services(services)
 {
@@ -86,3 +90,5 @@ void FormList::closeEvent(QCloseEvent *event)
     listBox->clear();
     event->accept();
 }
+
+} // namespace widgets

@@ -5,17 +5,22 @@
 
 class QPlainTextEdit;
 class QVBoxLayout;
+namespace core {
 class Dictionary;
+}
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
 
 // The whole word list as text, one entry a line, ready to print.
 class FormList : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormList(const Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
+    FormList(const core::Dictionary &dictionary, platform::Services &services,
+             QWidget *parent = nullptr);
     ~FormList() override;
 
     // Builds the list from the word list now loaded, says so, then shows the window. While it is
@@ -30,7 +35,9 @@ private:
     void createActions(QVBoxLayout *layout);
     void print();
 
-    const Dictionary &dictionary;
+    const core::Dictionary &dictionary;
     platform::Services &services;
     QPlainTextEdit *listBox = nullptr;
 };
+
+} // namespace widgets

@@ -16,6 +16,10 @@
 #include <QTimer>
 #include <functional>
 
+using namespace core;
+
+namespace widgets {
+
 using namespace studycontrols;
 
 namespace {
@@ -163,3 +167,5 @@ void FormMemory::closeEvent(QCloseEvent *event)
     game.close();
     event->accept();
 }
+
+} // namespace widgets

@@ -8,12 +8,19 @@
 
 class QLabel;
 class QTimer;
-class MemoryCard;
+namespace core {
 class Dictionary;
+}
+namespace core {
 class DisplaySettings;
+}
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
+
+class MemoryCard;
 
 // The memory game window: the game's sixteen cards where the game puts them, its attempts and
 // seconds, and the buttons New Game, Solve and Cancel.
@@ -21,14 +28,14 @@ class FormMemory : public QWidget
 {
     Q_OBJECT
 public:
-    FormMemory(const Dictionary &dictionary, const DisplaySettings &settings,
+    FormMemory(const core::Dictionary &dictionary, const core::DisplaySettings &settings,
                platform::Services &services, QWidget *parent = nullptr);
     ~FormMemory() override;
 
     // Deals a new board, opening the window first when it is closed. The path is not used.
     void load(const QString &path);
 
-    const MemoryGame &memoryGame() const { return game; }
+    const core::MemoryGame &memoryGame() const { return game; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -44,11 +51,13 @@ private:
     void newGame();
     void solve();
 
-    const DisplaySettings &settings;
+    const core::DisplaySettings &settings;
     platform::Services &services;
-    MemoryGame game;
+    core::MemoryGame game;
 
-    std::array<MemoryCard *, MemoryGame::cardCount> cards{};
+    std::array<MemoryCard *, core::MemoryGame::cardCount> cards{};
     QLabel *attemptsLabel = nullptr, *timeLabel = nullptr;
     QTimer *pairTimer = nullptr, *clockTimer = nullptr;
 };
+
+} // namespace widgets

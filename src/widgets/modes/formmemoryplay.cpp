@@ -11,6 +11,10 @@
 #include <QLabel>
 #include <QTimer>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 
 // A timer that is already running keeps its tick where it was.
@@ -61,3 +65,5 @@ void FormMemory::solve()
                               platform::icon::information, platform::buttons::ok);
     game.timeReported();
 }
+
+} // namespace widgets

@@ -9,6 +9,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 constexpr qint32 cardColor = 16744576, black = 0;
 constexpr int padding = 4;
@@ -87,3 +91,5 @@ void MemoryCard::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }
+
+} // namespace widgets

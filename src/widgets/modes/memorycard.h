@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+namespace widgets {
+
 // A memory game card as the game says it lies: face up in black, face down blank, or, until
 // first turned, in the colour the window opened with. The text wraps inside the card, centred,
 // and shrinks a little before it is cut short. Only a readable text is told to screen readers
@@ -15,7 +17,7 @@ class MemoryCard : public QLabel
 public:
     explicit MemoryCard(QWidget *parent = nullptr);
 
-    void setCard(const QString &text, MemoryGame::Face face);
+    void setCard(const QString &text, core::MemoryGame::Face face);
     // The colour of a card's text before it is first turned.
     void setOpeningColor(qint32 colorCode);
     bool isReadable() const;
@@ -31,6 +33,8 @@ private:
     std::optional<qint32> textColor() const;
     void describe();
 
-    MemoryGame::Face face = MemoryGame::Face::Down;
+    core::MemoryGame::Face face = core::MemoryGame::Face::Down;
     qint32 openingColor = 0;
 };
+
+} // namespace widgets

@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+namespace widgets {
+
 namespace studycontrols {
 
 QString indexed(const char *name, int index)
@@ -101,3 +103,5 @@ QAbstractButton *pictureButton(QWidget *parent, const QString &name, const QStri
 }
 
 } // namespace studycontrols
+
+} // namespace widgets

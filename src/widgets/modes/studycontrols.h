@@ -10,6 +10,8 @@
 class QAbstractButton;
 class QWidget;
 
+namespace widgets {
+
 namespace studycontrols {
 
 // "Label1(3)": the name of a member of a control array.
@@ -31,3 +33,5 @@ QAbstractButton *pictureButton(QWidget *parent, const QString &name, const QStri
                                QStyle::StandardPixmap picture, qint32 color);
 
 } // namespace studycontrols
+
+} // namespace widgets

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numeric>
 
+namespace widgets {
+
 namespace {
 
 constexpr int ticks = 4;
@@ -151,3 +153,5 @@ QList<QStringList> BarChart::rows() const
     }
     return table;
 }
+
+} // namespace widgets

@@ -3,6 +3,8 @@
 
 #include "chart.h"
 
+namespace widgets {
+
 // Vertical bars, one a category, each a stack of series, over a value axis with round ticks.
 class BarChart : public Chart
 {
@@ -37,3 +39,5 @@ private:
     QStringList labels;
     QList<QList<int>> values;
 };
+
+} // namespace widgets

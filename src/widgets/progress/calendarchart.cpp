@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace widgets {
+
 namespace {
 
 constexpr int levels = 4;
@@ -151,3 +153,5 @@ QList<QStringList> CalendarChart::rows() const
                              QString::number(counts[i])};
     return table;
 }
+
+} // namespace widgets

@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+namespace widgets {
+
 // A year of days as squares, a column a week (Monday on top), shaded by the answers given that
 // day: the darkest shade is the busiest day, an empty day is the faintest.
 class CalendarChart : public Chart
@@ -39,3 +41,5 @@ private:
     QList<int> counts;
     int busiest = 0;
 };
+
+} // namespace widgets

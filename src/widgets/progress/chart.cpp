@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+namespace widgets {
+
 Chart::Chart(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::TabFocus);
@@ -77,3 +79,5 @@ int Chart::tickStep(int maximum, int ticks)
         scale *= 10;
     }
 }
+
+} // namespace widgets

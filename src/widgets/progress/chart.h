@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace widgets {
+
 // A small chart drawn with QPainter in the palette's colours, at any size. Its values are also
 // a table (headers and rows of text): the window shows it for the keyboard and screen readers,
 // and the chart's accessible description reads it out.
@@ -45,3 +47,5 @@ protected:
     // A round step for axis ticks, so that at most `ticks` of them reach `maximum`.
     static int tickStep(int maximum, int ticks);
 };
+
+} // namespace widgets

@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace widgets {
+
 ChartPanel::ChartPanel(const QString &title, const QString &name, Chart *chart,
                        platform::Services &services, QWidget *parent)
     : QGroupBox(title, parent), shown(chart), table(new QTableWidget),
@@ -88,8 +90,10 @@ void ChartPanel::savePicture()
     shown->grab().save(&buffer, "PNG");
     try {
         services.files->write(target, png);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
     }
 }
+
+} // namespace widgets

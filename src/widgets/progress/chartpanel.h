@@ -3,12 +3,15 @@
 
 #include <QGroupBox>
 
-class Chart;
 class QPushButton;
 class QTableWidget;
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
+
+class Chart;
 
 // A chart with its title, a table of its values shown on demand (for the keyboard and screen
 // readers), and "Save as PNG".
@@ -32,3 +35,5 @@ private:
     QPushButton *valuesButton, *saveButton;
     platform::Services &services;
 };
+
+} // namespace widgets

@@ -24,6 +24,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 
 QString percent(double share)
@@ -194,7 +198,7 @@ void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
     retention = desiredRetention;
     try {
         shown = memory.figures(listKeys(), services.clock->now(), examDate);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(failure.message(), platform::icon::critical,
                                   platform::buttons::ok);
         return;
@@ -214,7 +218,7 @@ void FormProgress::refresh()
         return;
     try {
         shown = memory.figures(listKeys(), services.clock->now(), exam);
-    } catch (const vocabrix::error &) {
+    } catch (const platform::Error &) {
         return;
     }
     showFigures(retention);
@@ -291,3 +295,5 @@ void FormProgress::studySelected()
     const QString key = shown.hardest[row].key;
     emit studyWordRequested(spellings.value(key, key));
 }
+
+} // namespace widgets

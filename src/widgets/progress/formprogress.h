@@ -7,20 +7,25 @@
 #include <QMainWindow>
 #include <optional>
 
-class BarChart;
-class CalendarChart;
-class ChartPanel;
+namespace core {
 class Dictionary;
+}
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class StackedBar;
 namespace learning {
 class LearnerMemory;
 }
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
+
+class BarChart;
+class CalendarChart;
+class ChartPanel;
+class StackedBar;
 
 // Where the learner stands with the current dictionary: its words by state, the recall to
 // expect on the exam date, what falls due, the answers of the past days and weeks, and the
@@ -29,7 +34,7 @@ class FormProgress : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormProgress(learning::LearnerMemory &memory, const Dictionary &words,
+    FormProgress(learning::LearnerMemory &memory, const core::Dictionary &words,
                  platform::Services &services, QWidget *parent = nullptr);
 
     // Reads the figures afresh and shows the window; again whenever another dictionary is
@@ -51,7 +56,7 @@ private:
     void studySelected();
 
     learning::LearnerMemory &memory;
-    const Dictionary &words;
+    const core::Dictionary &words;
     platform::Services &services;
     learning::ProgressFigures shown;
     std::optional<QDate> exam;
@@ -67,3 +72,5 @@ private:
     QTableWidget *hardestWords;
     QPushButton *studyButton, *closeButton;
 };
+
+} // namespace widgets

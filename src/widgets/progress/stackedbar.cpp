@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <numeric>
 
+namespace widgets {
+
 StackedBar::StackedBar(const QString &partName, QWidget *parent) : Chart(parent), part(partName)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -70,3 +72,5 @@ QList<QStringList> StackedBar::rows() const
         table << QStringList{kinds[i].name, QString::number(counts[i])};
     return table;
 }
+
+} // namespace widgets

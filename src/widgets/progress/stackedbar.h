@@ -3,6 +3,8 @@
 
 #include "chart.h"
 
+namespace widgets {
+
 // One horizontal bar split into parts, each as long as its share of the whole, with a legend
 // that names every part and its count.
 class StackedBar : public Chart
@@ -30,3 +32,5 @@ private:
     QList<Series> kinds;
     QList<int> counts;
 };
+
+} // namespace widgets

@@ -21,6 +21,10 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 const QColor lightGrey(192, 192, 192);
 }
@@ -115,7 +119,7 @@ void FormResults::saveLog()
     const QString path = withTextExtension(chosen);
     try {
         services.files->writeText(path, logFileContent(dateTimeLine(now), log.text()));
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(QStringLiteral("The log could not be saved. ") +
                                       failure.message(),
                                   platform::icon::critical, platform::buttons::ok);
@@ -147,3 +151,5 @@ void FormResults::closeEvent(QCloseEvent *event)
     unload();
     event->accept();
 }
+
+} // namespace widgets

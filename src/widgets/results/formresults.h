@@ -10,10 +10,14 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+namespace core {
 class AnswerLog;
+}
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
 
 // The answer log of the running program: shown, printed and saved from here. The log grows
 // whether or not the window is shown.
@@ -21,7 +25,7 @@ class FormResults : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormResults(AnswerLog &log, platform::Services &services, QWidget *parent = nullptr);
+    FormResults(core::AnswerLog &log, platform::Services &services, QWidget *parent = nullptr);
 
     void cancel();
     void saveLog();
@@ -42,6 +46,8 @@ private:
     void setBackground(const QColor &color);
     void unload();
 
-    AnswerLog &log;
+    core::AnswerLog &log;
     platform::Services &services;
 };
+
+} // namespace widgets

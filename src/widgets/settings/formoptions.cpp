@@ -22,6 +22,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace core;
+
+namespace widgets {
+
 namespace {
 
 enum class pick { font, color };
@@ -232,7 +236,7 @@ void FormOptions::saveDisplay()
         return;
     try {
         display.save();
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         dialogs.message(QStringLiteral("The settings could not be saved. ") + failure.message(),
                         platform::icon::critical, platform::buttons::ok);
         return;
@@ -247,7 +251,7 @@ void FormOptions::saveStudyPlan()
 {
     try {
         studyPlan.save(studyFrame->plan());
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The study settings could not be saved. ") + failure.message(),
                                   platform::icon::critical, platform::buttons::ok);
     }
@@ -263,7 +267,7 @@ void FormOptions::saveSpeech()
 {
     try {
         speechSettings.save(speechFrame->settings());
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The speech settings could not be saved. ") +
                                       failure.message(),
                                   platform::icon::critical, platform::buttons::ok);
@@ -319,3 +323,5 @@ void FormOptions::showPreview(int group)
     sample->setPalette(colors);
     sample->setAccessibleName(QStringLiteral("Sample of %1").arg(frameCaptions[group].trimmed()));
 }
+
+} // namespace widgets

@@ -10,16 +10,21 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class SpeechFrame;
-class Speech;
-class StudyPlanFrame;
+namespace core {
 class SpeechSettings;
+}
 namespace learning {
 class StudyPlanSettings;
 }
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
+
+class SpeechFrame;
+class Speech;
+class StudyPlanFrame;
 
 // The Options dialog: a font and a colour for each of the four groups of display settings,
 // kept here as choices until Ok puts them in force and, when the learner agrees, has them saved;
@@ -28,8 +33,8 @@ class FormOptions : public QWidget
 {
     Q_OBJECT
 public:
-    FormOptions(DisplaySettings &display, learning::StudyPlanSettings &studyPlan,
-                SpeechSettings &speechSettings, platform::Services &services, Speech &speech,
+    FormOptions(core::DisplaySettings &display, learning::StudyPlanSettings &studyPlan,
+                core::SpeechSettings &speechSettings, platform::Services &services, Speech &speech,
                 QWidget *parent = nullptr);
 
     // Shows the dialog; a dialog that is not open is loaded afresh from the display settings,
@@ -51,7 +56,7 @@ public:
 private:
     void createControls();
     QGroupBox *createFrame(int group);
-    TextStyle picker(int group) const;
+    core::TextStyle picker(int group) const;
     void saveDisplay();
     void saveStudyPlan();
     void saveSpeech();
@@ -60,12 +65,14 @@ private:
     void selectColor(int group);
     void showPreview(int group);
 
-    DisplaySettings &display;
+    core::DisplaySettings &display;
     learning::StudyPlanSettings &studyPlan;
-    SpeechSettings &speechSettings;
+    core::SpeechSettings &speechSettings;
     platform::Services &services;
-    DisplayStyles choices;
+    core::DisplayStyles choices;
     StudyPlanFrame *studyFrame;
     Speech &speech;
     SpeechFrame *speechFrame;
 };
+
+} // namespace widgets

@@ -8,6 +8,10 @@
 #include <QSlider>
 #include <algorithm>
 
+using namespace core;
+
+namespace widgets {
+
 SpeechFrame::SpeechFrame(QWidget *parent) : QGroupBox(tr("Speech"), parent)
 {
     setObjectName(QStringLiteral("speechFrame"));
@@ -67,3 +71,5 @@ SpeechOptions SpeechFrame::settings() const
     result.rate = rate->value();
     return result;
 }
+
+} // namespace widgets

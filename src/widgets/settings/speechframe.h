@@ -10,6 +10,8 @@ class QComboBox;
 class QLabel;
 class QSlider;
 
+namespace widgets {
+
 // The Options dialog's Speech frame: whether a card says its word when it shows, the voice and
 // the pace; why speech does not work here, when it does not.
 class SpeechFrame : public QGroupBox
@@ -18,10 +20,10 @@ class SpeechFrame : public QGroupBox
 public:
     explicit SpeechFrame(QWidget *parent = nullptr);
 
-    void setSettings(const SpeechOptions &settings);
+    void setSettings(const core::SpeechOptions &settings);
     // The engine's voices (empty while it starts) and why speech does not work, if it does not.
     void setVoices(const QStringList &voices, const QString &reason);
-    SpeechOptions settings() const;
+    core::SpeechOptions settings() const;
 
 private:
     QCheckBox *automatic;
@@ -29,3 +31,5 @@ private:
     QSlider *rate;
     QLabel *note;
 };
+
+} // namespace widgets

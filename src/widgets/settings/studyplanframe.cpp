@@ -7,6 +7,8 @@
 #include <QSpinBox>
 #include <cmath>
 
+namespace widgets {
+
 StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
 {
     setObjectName(QStringLiteral("studyFrame"));
@@ -59,3 +61,5 @@ void StudyPlanFrame::showEnabled()
     examDate->setEnabled(examBox->isChecked());
     perDay->setEnabled(!examBox->isChecked());
 }
+
+} // namespace widgets

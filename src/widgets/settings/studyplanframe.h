@@ -9,6 +9,8 @@ class QCheckBox;
 class QDateEdit;
 class QSpinBox;
 
+namespace widgets {
+
 // The Options dialog's Study frame: the exam date, the desired retention and the new words a
 // day when no exam is set.
 class StudyPlanFrame : public QGroupBox
@@ -28,3 +30,5 @@ private:
     QDateEdit *examDate;
     QSpinBox *retention, *perDay;
 };
+
+} // namespace widgets

@@ -16,6 +16,10 @@
 #include <QStyle>
 #include <QToolButton>
 
+using namespace core;
+
+namespace widgets {
+
 Q_LOGGING_CATEGORY(speechLog, "vocabrix.speech", QtWarningMsg)
 
 namespace {
@@ -148,9 +152,11 @@ void Speech::transcribed(const QHash<QString, QString> &found)
     try {
         QDir().mkpath(QFileInfo(storePath()).absolutePath());
         services.files->write(storePath(), made.bytes());
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         qCWarning(speechLog).noquote() << failure.message();
     }
     for (auto each = found.begin(); each != found.end(); ++each)
         emit pronunciationFound(each.key());
 }
+
+} // namespace widgets

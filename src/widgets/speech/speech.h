@@ -14,11 +14,15 @@ class QAction;
 class QLabel;
 class QToolButton;
 class QWidget;
+namespace core {
 class Dictionary;
+}
 namespace platform {
 struct Services;
 class speaker;
 } // namespace platform
+
+namespace widgets {
 
 // The words heard and their IPA, for every window that shows a word: said as the learner's
 // speech settings say, the engine's availability shown on the controls that speak, and the
@@ -29,7 +33,7 @@ class Speech : public QObject
 {
     Q_OBJECT
 public:
-    Speech(const Dictionary &dictionary, const SpeechSettings &settings,
+    Speech(const core::Dictionary &dictionary, const core::SpeechSettings &settings,
            platform::Services &services, QObject *parent = nullptr);
     ~Speech() override;
 
@@ -65,13 +69,15 @@ private:
     void transcribed(const QHash<QString, QString> &found);
     QString storePath() const;
 
-    const Dictionary &dictionary;
+    const core::Dictionary &dictionary;
     // The voice, the pace and whether a card says its word, as the learner set them.
-    const SpeechSettings &settings;
+    const core::SpeechSettings &settings;
     platform::Services &services;
     std::vector<Control> controls;
-    Pronunciations shipped, made;
+    core::Pronunciations shipped, made;
     std::optional<QString> shippedFor;
     bool madeRead = false;
     QSet<QString> asked;
 };
+
+} // namespace widgets

@@ -20,6 +20,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace core;
+
+namespace widgets {
+
 FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget *parent)
     : QMainWindow(parent), dictionary(dictionary), services(services)
 {
@@ -84,7 +88,7 @@ void FormEdit::showFile()
     QString text;
     try {
         text = platform::readText(path);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         tell(failure.message() + QStringLiteral(". The editor starts with an empty text."),
              platform::icon::critical);
     }
@@ -152,7 +156,7 @@ void FormEdit::saveFile(QPlainTextEdit *passComponent)
     try {
         dictionary.replaceEntries(*services.files, lists.words, lists.meanings, lists.usages,
                                   FinalLine::none);
-    } catch (const vocabrix::error &failure) {
+    } catch (const platform::Error &failure) {
         tell(QStringLiteral("The dictionary could not be saved; the file is unchanged. ") +
                  failure.message(),
              platform::icon::critical);
@@ -162,3 +166,5 @@ void FormEdit::saveFile(QPlainTextEdit *passComponent)
     changedUnderEdit = false;
     tell(QStringLiteral("File Saved "), platform::icon::information);
 }
+
+} // namespace widgets

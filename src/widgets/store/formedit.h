@@ -9,7 +9,10 @@ class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+namespace core {
 class Dictionary;
+}
+namespace widgets {
 
 // The current dictionary file as raw XML. Saving hands the word, meaning and usage elements of
 // the text to the dictionary, which writes them in the program's own layout and holds them from
@@ -20,7 +23,7 @@ class FormEdit : public QMainWindow
 {
     Q_OBJECT
 public:
-    FormEdit(Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
+    FormEdit(core::Dictionary &dictionary, platform::Services &services, QWidget *parent = nullptr);
 
     // Warns, reads the file and shows the window.
     void open();
@@ -42,8 +45,10 @@ private:
     void tell(const QString &text, platform::icon kind);
     void followSave();
 
-    Dictionary &dictionary;
+    core::Dictionary &dictionary;
     // The file was written from elsewhere while the learner was changing the text shown.
     bool changedUnderEdit = false;
     platform::Services &services;
 };
+
+} // namespace widgets

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+namespace widgets {
+
 namespace {
 
 const QColor lightGrey(192, 192, 192);
@@ -153,3 +155,5 @@ void FormSelect::openChosenFile()
     // Only the name counts: the file is always read from the XML folder.
     emit dictionaryChosen(QStringLiteral("/XML/") + (chosen ? chosen->text() : QString()));
 }
+
+} // namespace widgets

@@ -11,6 +11,8 @@ namespace platform {
 struct Services;
 }
 
+namespace widgets {
+
 // Picks another dictionary of the program's XML folder; the main window loads it and closes
 // the chooser, or says it could not and leaves it open.
 class FormSelect : public QWidget
@@ -50,3 +52,5 @@ private:
     QString pattern = QStringLiteral("*.xml*");
     platform::Services &services;
 };
+
+} // namespace widgets

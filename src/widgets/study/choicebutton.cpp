@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+namespace widgets {
+
 namespace {
 
 constexpr int horizontalMargin = 12, verticalMargin = 8;
@@ -50,3 +52,5 @@ int ChoiceButton::heightForWidth(int width) const
 {
     return label->heightForWidth(width - 2 * horizontalMargin) + 2 * verticalMargin;
 }
+
+} // namespace widgets

@@ -5,6 +5,8 @@
 
 class QLabel;
 
+namespace widgets {
+
 // A push button whose caption wraps: a long meaning makes the button taller, not the window
 // wider.
 class ChoiceButton : public QPushButton
@@ -24,3 +26,5 @@ public:
 private:
     QLabel *label;
 };
+
+} // namespace widgets

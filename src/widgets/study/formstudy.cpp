@@ -21,6 +21,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace core;
+
+namespace widgets {
+
 using learning::Rating;
 using learning::StudySession;
 
@@ -436,3 +440,5 @@ void FormStudy::announce(QLabel *label)
     QAccessibleEvent event(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
+
+} // namespace widgets

@@ -13,15 +13,20 @@ class QPushButton;
 class QShortcut;
 class QStackedWidget;
 class QToolButton;
-class ChoiceButton;
-class Speech;
+namespace core {
 class Dictionary;
+}
 namespace learning {
 class StudyPlanSettings;
 }
 namespace platform {
 struct Services;
 }
+
+namespace widgets {
+
+class ChoiceButton;
+class Speech;
 
 // Study Today: one card at a time, the word large, five meanings to choose from (keys 1 to 5),
 // the hint on request (H), the result at once with the grade it proposes (A, H, G, E to change
@@ -32,7 +37,7 @@ class FormStudy : public QWidget
 {
     Q_OBJECT
 public:
-    FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memory,
+    FormStudy(const core::Dictionary &dictionary, learning::LearnerMemory &memory,
               platform::Services &services, Speech &speech, QWidget *parent = nullptr);
     ~FormStudy() override;
 
@@ -79,3 +84,5 @@ private:
     // The card last said by itself, so that a grade or a hint does not say it again.
     std::optional<int> spokenCard;
 };
+
+} // namespace widgets
