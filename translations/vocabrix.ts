@@ -145,29 +145,16 @@
         <source>The package unpacks to more than %1; it is refused as a possible zip bomb.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>importer::CappedWriter</name>
-    <message>
-        <source>Cannot unpack the package into a temporary file: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>importer::LibZipArchive</name>
-    <message>
-        <source>The package&apos;s %1 cannot be unpacked: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>importer::ZstdWriter</name>
     <message>
         <source>the data ends in the middle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The package&apos;s collection.anki21b is not valid zstd data: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package&apos;s %1 cannot be unpacked: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -209,9 +196,6 @@
         <source>The progress could not be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>learning::ProgressStore</name>
     <message>
         <source>the folder %1 cannot be made</source>
         <translation type="unfinished"></translation>
@@ -287,9 +271,6 @@
         <source>To hear the words, install qt6-speech-flite-plugin (or qt6-speech-speechd-plugin with speech-dispatcher-espeak-ng) and a sound server.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>platform::EngineState</name>
     <message>
         <source>No speech engine is installed.</source>
         <translation type="unfinished"></translation>

@@ -18,11 +18,6 @@ namespace importer {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("importer", text);
-}
-
 [[noreturn]] void fail(platform::Error::Kind kind, const QString &message)
 {
     throw platform::Error(kind, message);
@@ -41,7 +36,9 @@ public:
             fail(platform::Error::overflow, unpackedTooMuch(cap));
         if (file.write(bytes.data(), bytes.size()) != bytes.size())
             fail(platform::Error::io,
-                 tr("Cannot unpack the package into a temporary file: %1").arg(file.errorString()));
+                 QCoreApplication::translate("importer",
+                                             "Cannot unpack the package into a temporary file: %1")
+                     .arg(file.errorString()));
     }
 
     qint64 limit() const { return cap; }
@@ -98,14 +95,16 @@ public:
                 break;
         }
         if (!frameEnded)
-            invalid(tr("the data ends in the middle"));
+            invalid(QCoreApplication::translate("importer", "the data ends in the middle"));
     }
 
 private:
     [[noreturn]] static void invalid(const QString &reason)
     {
         fail(platform::Error::parse,
-             tr("The package's collection.anki21b is not valid zstd data: %1.").arg(reason));
+             QCoreApplication::translate(
+                 "importer", "The package's collection.anki21b is not valid zstd data: %1.")
+                 .arg(reason));
     }
 
     CappedWriter &out;
@@ -123,8 +122,10 @@ const char *chooseCollection(const ZipArchive &archive)
         if (archive.contains(name))
             return name;
     fail(platform::Error::parse,
-         tr("The zip archive holds no Anki collection (collection.anki21b, collection.anki21 "
-            "or collection.anki2)."));
+         QCoreApplication::translate(
+             "importer",
+             "The zip archive holds no Anki collection (collection.anki21b, collection.anki21 "
+             "or collection.anki2)."));
 }
 
 AnkiPackage readArchive(const ZipArchive &archive, const AnkiOptions &options)
@@ -134,7 +135,9 @@ AnkiPackage readArchive(const ZipArchive &archive, const AnkiOptions &options)
         QDir(QDir::tempPath()).filePath(QStringLiteral("vocabrix-anki-XXXXXX")));
     if (!database.open())
         fail(platform::Error::io,
-             tr("Cannot unpack the package into a temporary file: %1").arg(database.errorString()));
+             QCoreApplication::translate("importer",
+                                         "Cannot unpack the package into a temporary file: %1")
+                 .arg(database.errorString()));
     CappedWriter writer(database, options.maxUnpacked);
     if (qstrcmp(member, "collection.anki21b") == 0) {
         ZstdWriter decompressor(writer);
@@ -147,7 +150,9 @@ AnkiPackage readArchive(const ZipArchive &archive, const AnkiOptions &options)
     }
     if (!database.flush())
         fail(platform::Error::io,
-             tr("Cannot unpack the package into a temporary file: %1").arg(database.errorString()));
+             QCoreApplication::translate("importer",
+                                         "Cannot unpack the package into a temporary file: %1")
+                 .arg(database.errorString()));
     return readCollection(database.fileName(), options.withReviews);
 }
 
@@ -162,7 +167,8 @@ AnkiPackage readAnkiPackageFile(const QString &path, const AnkiOptions &options)
 {
     if (!QFileInfo(path).isFile())
         fail(platform::Error::io,
-             tr("Cannot read %1: there is no such file.").arg(QDir::toNativeSeparators(path)));
+             QCoreApplication::translate("importer", "Cannot read %1: there is no such file.")
+                 .arg(QDir::toNativeSeparators(path)));
     return readArchive(*ZipArchive::fromFile(path), options);
 }
 

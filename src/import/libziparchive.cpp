@@ -12,18 +12,15 @@ namespace importer {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("importer", text);
-}
-
 [[noreturn]] void notAZip(zip_error_t &error)
 {
     const QString reason = QString::fromLocal8Bit(zip_error_strerror(&error));
     zip_error_fini(&error);
     throw platform::Error(
         platform::Error::parse,
-        tr("The file is not a complete zip archive (it may be damaged or cut short): %1.")
+        QCoreApplication::translate(
+            "importer",
+            "The file is not a complete zip archive (it may be damaged or cut short): %1.")
             .arg(reason));
 }
 
@@ -61,9 +58,10 @@ void LibZipArchive::unpack(const char *name, qint64 cap,
                            const std::function<void(QByteArrayView)> &consume) const
 {
     const auto cannotRead = [name](const char *reason) {
-        throw platform::Error(platform::Error::parse,
-                              tr("The package's %1 cannot be unpacked: %2.")
-                                  .arg(QLatin1String(name), QString::fromLocal8Bit(reason)));
+        throw platform::Error(
+            platform::Error::parse,
+            QCoreApplication::translate("importer", "The package's %1 cannot be unpacked: %2.")
+                .arg(QLatin1String(name), QString::fromLocal8Bit(reason)));
     };
     const zip_int64_t index = zip_name_locate(archive.get(), name, 0);
     // The size the archive states refuses most bombs at once; the count below, the rest.

@@ -81,17 +81,19 @@ void ProgressStore::open()
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
-        stopSaving(tr("the folder %1 cannot be made").arg(native(info.absolutePath())));
+        stopSaving(QCoreApplication::translate("learning", "the folder %1 cannot be made")
+                       .arg(native(info.absolutePath())));
         return;
     }
     const bool canWrite = writable();
     const FileKind kind = fileKind(path);
     if (kind == FileKind::Unreadable) {
-        stopSaving(tr("%1 cannot be read").arg(native(path)));
+        stopSaving(QCoreApplication::translate("learning", "%1 cannot be read").arg(native(path)));
         return;
     }
     if (kind == FileKind::Other && (!canWrite || !moveAside())) {
-        stopSaving(tr("%1 is not a progress file").arg(native(path)));
+        stopSaving(
+            QCoreApplication::translate("learning", "%1 is not a progress file").arg(native(path)));
         return;
     }
     // The full check reads the whole file, so it runs when the last program did not close the
@@ -102,7 +104,7 @@ void ProgressStore::open()
     if (unclean && !healthy()) {
         disconnect();
         if (!canWrite || !moveAside()) {
-            stopSaving(tr("%1 is damaged").arg(native(path)));
+            stopSaving(QCoreApplication::translate("learning", "%1 is damaged").arg(native(path)));
             return;
         }
         connect(false);
@@ -113,14 +115,17 @@ void ProgressStore::open()
         sql::exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
         sql::exec(db, QStringLiteral("PRAGMA synchronous = FULL"));
     } else {
-        stopSaving(tr("%1 cannot be written").arg(native(path)));
+        stopSaving(
+            QCoreApplication::translate("learning", "%1 cannot be written").arg(native(path)));
     }
     const int version = canWrite ? schema::migrate(db)
                                  : sql::value(db, QStringLiteral("PRAGMA user_version")).toInt();
     if (version != schema::latestVersion()) {
         readable = false;
         if (version > schema::latestVersion())
-            stopSaving(tr("%1 was written by a newer version of Vocabrix").arg(native(path)));
+            stopSaving(QCoreApplication::translate("learning",
+                                                   "%1 was written by a newer version of Vocabrix")
+                           .arg(native(path)));
         return;
     }
     if (canWrite)
@@ -181,7 +186,9 @@ bool ProgressStore::moveAside()
     QFile::remove(path + QStringLiteral("-shm"));
     movedAside = target;
     currentStatus = Status::StartedAfresh;
-    notice = tr("The progress file was damaged. It was kept as %1 and a new one was started.")
+    notice = QCoreApplication::translate(
+                 "learning",
+                 "The progress file was damaged. It was kept as %1 and a new one was started.")
                  .arg(native(target));
     return true;
 }
@@ -191,13 +198,14 @@ void ProgressStore::stopSaving(const QString &why)
     if (currentStatus == Status::NotSaving)
         return;
     currentStatus = Status::NotSaving;
-    notice = tr("Progress is not being saved: %1.").arg(why);
+    notice = QCoreApplication::translate("learning", "Progress is not being saved: %1.").arg(why);
 }
 
 void ProgressStore::failed(const sql::Failure &failure)
 {
     if (failure.busy())
-        notice = tr("Progress is in use by another Vocabrix; an answer was not saved.");
+        notice = QCoreApplication::translate(
+            "learning", "Progress is in use by another Vocabrix; an answer was not saved.");
     else
         stopSaving(failure.text());
 }
@@ -206,7 +214,9 @@ void ProgressStore::requireSaving() const
 {
     if (currentStatus == Status::NotSaving || !statements)
         throw platform::Error(platform::Error::io,
-                              notice.isEmpty() ? tr("Progress is not being saved.") : notice);
+                              notice.isEmpty() ? QCoreApplication::translate(
+                                                     "learning", "Progress is not being saved.")
+                                               : notice);
 }
 
 } // namespace learning

@@ -333,8 +333,10 @@ QList<Review> ProgressStore::reviews()
                           Rating(rows.value(2).toInt()), rows.value(3).toString(),
                           rows.value(4).toString(),      rows.value(5).toLongLong()};
     } catch (const sql::Failure &failure) {
-        throw platform::Error(platform::Error::io,
-                              tr("The progress cannot be read: %1").arg(failure.text()));
+        throw platform::Error(
+            platform::Error::io,
+            QCoreApplication::translate("learning", "The progress cannot be read: %1")
+                .arg(failure.text()));
     }
     return all;
 }
@@ -372,20 +374,25 @@ qsizetype ProgressStore::addReviews(const QList<Review> &added)
         cacheFresh = true;
         return count;
     } catch (const sql::Failure &failure) {
-        throw platform::Error(platform::Error::io,
-                              tr("The progress could not be saved: %1").arg(failure.text()));
+        throw platform::Error(
+            platform::Error::io,
+            QCoreApplication::translate("learning", "The progress could not be saved: %1")
+                .arg(failure.text()));
     }
 }
 
 void ProgressStore::exportCsv(const QString &target)
 {
     if (!statements)
-        throw platform::Error(platform::Error::io, tr("There is no progress to export."));
+        throw platform::Error(
+            platform::Error::io,
+            QCoreApplication::translate("learning", "There is no progress to export."));
     const QByteArray data = reviewsToCsv(reviews());
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
         throw platform::Error(platform::Error::io,
-                              tr("Cannot write %1: %2").arg(native(target), file.errorString()));
+                              QCoreApplication::translate("learning", "Cannot write %1: %2")
+                                  .arg(native(target), file.errorString()));
 }
 
 ProgressStore::ImportResult ProgressStore::importCsv(const QString &source)
@@ -394,7 +401,8 @@ ProgressStore::ImportResult ProgressStore::importCsv(const QString &source)
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly))
         throw platform::Error(platform::Error::io,
-                              tr("Cannot read %1: %2").arg(native(source), file.errorString()));
+                              QCoreApplication::translate("learning", "Cannot read %1: %2")
+                                  .arg(native(source), file.errorString()));
     const QList<Review> rows = reviewsFromCsv(file.readAll());
     const qsizetype added = addReviews(rows);
     return {added, rows.size() - added};

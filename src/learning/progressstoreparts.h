@@ -13,11 +13,6 @@
 
 namespace learning {
 
-inline QString tr(const char *text)
-{
-    return QCoreApplication::translate("learning", text);
-}
-
 inline QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);

@@ -21,11 +21,6 @@ namespace platform {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("platform", text);
-}
-
 // flite is quick to start, has English voices only and says when there is no sound device;
 // speech-dispatcher speaks every language but starts slowly.
 QString chooseEngine(const QStringList &engines)
@@ -76,7 +71,9 @@ struct EngineState
         if (engines.isEmpty())
             return report(
                 speaker::state::unavailable,
-                tr("No speech engine is installed.") + QLatin1Char(' ') + speechPackages(), {}, {});
+                QCoreApplication::translate("platform", "No speech engine is installed.") +
+                    QLatin1Char(' ') + speechPackages(),
+                {}, {});
         const QString chosen = chooseEngine(engines);
         engine = std::make_unique<QTextToSpeech>(chosen);
         if (engine->state() == QTextToSpeech::Error)
@@ -88,10 +85,12 @@ struct EngineState
             return voice.locale().language() == QLocale::English;
         });
         if (found.isEmpty())
-            return report(speaker::state::unavailable,
-                          tr("The speech engine %1 has no voice.").arg(chosen) + QLatin1Char(' ') +
-                              speechPackages(),
-                          {}, {});
+            return report(
+                speaker::state::unavailable,
+                QCoreApplication::translate("platform", "The speech engine %1 has no voice.")
+                        .arg(chosen) +
+                    QLatin1Char(' ') + speechPackages(),
+                {}, {});
         QStringList names;
         for (const QVoice &voice : std::as_const(found))
             names << voice.name();
@@ -132,8 +131,9 @@ struct EngineState
     void failed(const QString &text)
     {
         report(speaker::state::unavailable,
-               tr("Speech does not work here: %1.").arg(sentence(text)) + QLatin1Char(' ') +
-                   speechPackages(),
+               QCoreApplication::translate("platform", "Speech does not work here: %1.")
+                       .arg(sentence(text)) +
+                   QLatin1Char(' ') + speechPackages(),
                {}, {});
     }
 };
