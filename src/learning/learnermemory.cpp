@@ -180,6 +180,48 @@ std::optional<LearnerMemory::DayFigures> LearnerMemory::dayFigures(const StudyDa
     return figures;
 }
 
+DayWords LearnerMemory::dayWords(QDate day)
+{
+    ProgressStore &opened = store();
+    DayWords words;
+    try {
+        const auto answers = answersByWord(opened.database(), day);
+        if (!answers.isEmpty()) {
+            const QHash<QString, Card> before =
+                opened.cardsBefore(startOfDay(day), startOfDay(day.addDays(1)));
+            for (auto it = answers.cbegin(); it != answers.cend(); ++it)
+                words.insert(it.key(), WordDay{it->answers, it->right, before.value(it.key())});
+        }
+    } catch (const sql::Failure &) {
+        words.clear();
+    }
+    passOnNotice();
+    return words;
+}
+
+AnswerTimes LearnerMemory::answerTimes()
+{
+    AnswerTimes times;
+    try {
+        // Enough for a steady median, few enough to follow a learner who gets quicker.
+        times = readAnswerTimes(store().database(), 1000);
+    } catch (const sql::Failure &) {
+    }
+    passOnNotice();
+    return times;
+}
+
+QList<std::pair<QString, int>> LearnerMemory::mostMissedWords()
+{
+    QList<std::pair<QString, int>> words;
+    try {
+        words = learning::mostMissedWords(store().database());
+    } catch (const sql::Failure &) {
+    }
+    passOnNotice();
+    return words;
+}
+
 ProgressFigures LearnerMemory::figures(const QStringList &wordKeys, const QDateTime &now,
                                        std::optional<QDate> examDate)
 {

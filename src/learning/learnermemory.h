@@ -83,6 +83,13 @@ public:
     QSet<QString> wordsFirstAnsweredSince(Time since);
     // The figures of the day, with the cards due the day after; nullopt when unknown.
     std::optional<DayFigures> dayFigures(const StudyDay &day);
+    // Each word answered on a day, with its answers and its card as the day began; none when
+    // unknown.
+    DayWords dayWords(QDate day);
+    // How long the learner's recent answers took; the defaults when unknown.
+    AnswerTimes answerTimes();
+    // The words answered Again at least once, with how often, most first; none when unknown.
+    QList<std::pair<QString, int>> mostMissedWords();
 
     // The Progress window's figures for a list of word keys (see wordKey). Throws
     // platform::Error when the file cannot be read.

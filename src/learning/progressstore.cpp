@@ -184,6 +184,45 @@ Card ProgressStore::replayWord(const QString &key)
     return replayHistory(fsrs, key, history);
 }
 
+QHash<QString, Card> ProgressStore::cardsBefore(Time from, Time until)
+{
+    QHash<QString, Card> cards;
+    if (!statements)
+        return cards;
+    const QString answered = QStringLiteral(
+        "SELECT DISTINCT word FROM reviews WHERE reviewed_at >= ? AND reviewed_at < ?");
+    QSqlQuery words = sql::prepare(db, answered);
+    words.addBindValue(timeText(from));
+    words.addBindValue(timeText(until));
+    sql::exec(words);
+    while (words.next())
+        cards.insert(words.value(0).toString(), Card{});
+    words.finish();
+    QSqlQuery rows = sql::prepare(
+        db, QStringLiteral("SELECT word, reviewed_at, rating FROM reviews WHERE reviewed_at < ? "
+                           "AND word IN (%1) ORDER BY word, reviewed_at, rating, source")
+                .arg(answered));
+    for (Time time : {from, from, until})
+        rows.addBindValue(timeText(time));
+    sql::exec(rows);
+    QString key;
+    History history;
+    const auto replay = [&] {
+        if (!history.empty())
+            cards.insert(key, replayHistory(fsrs, key, history));
+        history.clear();
+    };
+    while (rows.next()) {
+        if (QString word = rows.value(0).toString(); word != key) {
+            replay();
+            key = std::move(word);
+        }
+        history.emplace_back(timeFrom(rows.value(1)), Rating(rows.value(2).toInt()));
+    }
+    replay();
+    return cards;
+}
+
 Card ProgressStore::readCard(const QString &key)
 {
     QSqlQuery &row = statements->selectCard;

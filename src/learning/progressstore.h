@@ -53,6 +53,10 @@ public:
 
     QHash<QString, Card> loadCards();
     Card cardFor(const QString &word);
+    // The cards of the words answered from `from` until `until`, as they stood at `from`,
+    // replayed from the reviews before it (a new card for a word first answered in between).
+    // Throws sql::Failure.
+    QHash<QString, Card> cardsBefore(Time from, Time until);
     // Every review, oldest first (ties in word order).
     QList<Review> reviews();
     qint64 reviewCount();

@@ -5,20 +5,32 @@
 
 #include <QSet>
 #include <algorithm>
+#include <cmath>
 
 namespace learning {
+
+int AnswerTimes::minutes(int reviews, int newWords) const
+{
+    const double seconds =
+        reviews * answersPerReview * reviewSeconds + newWords * answersPerNewWord * newSeconds;
+    return seconds <= 0 ? 0 : std::max(1, int(std::ceil(seconds / 60.0)));
+}
 
 StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
                            const QHash<QString, Card> &cards, const Scheduler &scheduler,
                            const StudyDay &day, const NewWordRules &newWords,
-                           const QSet<QString> *studied)
+                           const QSet<QString> *studied, const DayWords *answeredToday)
 {
     StudyQueue queue;
     const Time tomorrow = startOfDay(day.today.addDays(1));
+    const auto dueToday = [&](const Card &card) {
+        return card.state != CardState::New && studyDue(card, day.examDate, day.today) < tomorrow;
+    };
     QSet<QString> seen;
     seen.reserve(end - first);
     QList<int> unstudied;
     QList<std::pair<double, StudyItem>> reviews;
+    int startedToday = answeredToday ? 0 : day.startedToday;
     for (int position = first; position < end && position < keys.size(); ++position) {
         const QString &key = keys[position];
         if (key.isEmpty() || seen.contains(key))
@@ -26,20 +38,34 @@ StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
         seen.insert(key);
         const auto card = cards.constFind(key);
         const bool known = studied ? studied->contains(key) : card != cards.constEnd();
+        const WordDay *today = nullptr;
+        if (answeredToday) {
+            if (const auto found = answeredToday->constFind(key); found != answeredToday->cend())
+                today = &*found;
+        }
+        // A word answered today is in the plan when it was due as the day began or new then.
+        bool planned = true;
+        if (today) {
+            const bool startedNow = today->before.state == CardState::New;
+            startedToday += startedNow ? 1 : 0;
+            planned = startedNow || dueToday(today->before);
+            queue.plannedReviews += !startedNow && planned ? 1 : 0;
+        }
         if (!known || (card != cards.constEnd() && card->state == CardState::New)) {
             unstudied << position;
             continue;
         }
-        if (card == cards.constEnd())
+        if (card == cards.constEnd() || !dueToday(*card))
             continue;
         const Time due = studyDue(*card, day.examDate, day.today);
-        if (due >= tomorrow)
-            continue;
-        if (card->state == CardState::Review)
+        if (today)
+            queue.learning << StudyItem{position, StudyKind::Repeat, due, planned};
+        else if (card->state == CardState::Review)
             reviews.append({scheduler.retrievability(*card, day.now),
                             StudyItem{position, StudyKind::Review, due}});
         else
             queue.learning << StudyItem{position, StudyKind::Learning, due};
+        queue.plannedReviews += today ? 0 : 1;
     }
     std::stable_sort(queue.learning.begin(), queue.learning.end(),
                      [](const StudyItem &a, const StudyItem &b) { return a.due < b.due; });
@@ -48,8 +74,11 @@ StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
     for (const auto &review : std::as_const(reviews))
         queue.reviews << review.second;
     queue.neverStudied = int(unstudied.size());
+    // The allowance is the day's: what the plan gave as the day began, less what is started.
+    queue.plannedNewWords = newWordBudget(day.examDate, day.newWordsPerDay,
+                                          queue.neverStudied + startedToday, 0, day.today);
     const int budget = newWordBudget(day.examDate, day.newWordsPerDay, queue.neverStudied,
-                                     day.startedToday, day.today);
+                                     startedToday, day.today);
     for (int position : chooseNewWords(keys, unstudied, budget, newWords))
         queue.fresh << StudyItem{position, StudyKind::New, day.now};
     return queue;

@@ -60,6 +60,94 @@ DayAnswers answersOn(const QSqlDatabase &db, QDate day)
     return query.next() ? DayAnswers{query.value(0).toInt(), query.value(1).toInt()} : DayAnswers{};
 }
 
+QHash<QString, DayAnswers> answersByWord(const QSqlDatabase &db, QDate day)
+{
+    QHash<QString, DayAnswers> words;
+    if (!db.isOpen())
+        return words;
+    QSqlQuery query = sql::prepare(db, QStringLiteral("SELECT word, count(*), sum(rating > 1) "
+                                                      "FROM reviews WHERE reviewed_at >= ? AND "
+                                                      "reviewed_at < ? GROUP BY word"));
+    query.addBindValue(timeText(startOfDay(day)));
+    query.addBindValue(timeText(startOfDay(day.addDays(1))));
+    sql::exec(query);
+    while (query.next())
+        words.insert(query.value(0).toString(),
+                     DayAnswers{query.value(1).toInt(), query.value(2).toInt()});
+    return words;
+}
+
+namespace {
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+} // namespace
+
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
+{
+    AnswerTimes times;
+    if (!db.isOpen())
+        return times;
+    // Each answer with its word's first answer, through the index of each word's answers.
+    QSqlQuery query = sql::prepare(
+        db, QStringLiteral("SELECT r.word, r.reviewed_at, r.duration_ms, (SELECT "
+                           "min(o.reviewed_at) FROM reviews AS o WHERE o.word = r.word) FROM "
+                           "reviews AS r ORDER BY r.reviewed_at DESC LIMIT ?"));
+    query.addBindValue(sample);
+    sql::exec(query);
+    const auto localDay = [](const QVariant &text) {
+        const auto time = parseAnyTimeText(text.toString());
+        return time ? toDateTime(*time).toLocalTime().date() : QDate();
+    };
+    // An answer belongs to a new word on the word's first day; what is longer than two minutes
+    // was not spent on the answer.
+    QList<double> reviewSeconds, newSeconds;
+    QSet<QString> reviewDays, newWords;
+    while (query.next()) {
+        const QString word = query.value(0).toString();
+        const QDate day = localDay(query.value(1));
+        const bool fresh = day == localDay(query.value(3));
+        const qint64 ms = query.value(2).toLongLong();
+        if (ms > 0 && ms <= 120000)
+            (fresh ? newSeconds : reviewSeconds) << double(ms) / 1000.0;
+        if (fresh)
+            newWords.insert(word);
+        else
+            reviewDays.insert(word + QLatin1Char('\n') + day.toString(Qt::ISODate));
+    }
+    // Fewer answers than this say more about the day than about the learner.
+    constexpr qsizetype enough = 20;
+    if (reviewSeconds.size() >= enough) {
+        times.reviewSeconds = median(reviewSeconds);
+        times.answersPerReview = double(reviewSeconds.size()) / double(reviewDays.size());
+    }
+    if (newSeconds.size() >= enough) {
+        times.newSeconds = median(newSeconds);
+        times.answersPerNewWord = double(newSeconds.size()) / double(newWords.size());
+    }
+    return times;
+}
+
+QList<std::pair<QString, int>> mostMissedWords(const QSqlDatabase &db)
+{
+    QList<std::pair<QString, int>> words;
+    if (!db.isOpen())
+        return words;
+    // The index of each word's answers holds the rating: no row of the table is read.
+    QSqlQuery query = sql::prepare(db, QStringLiteral("SELECT word, count(*) AS misses FROM "
+                                                      "reviews WHERE rating = 1 GROUP BY word "
+                                                      "ORDER BY misses DESC, word"));
+    sql::exec(query);
+    while (query.next())
+        words.append({query.value(0).toString(), query.value(1).toInt()});
+    return words;
+}
+
 QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since)
 {
     QSet<QString> words;

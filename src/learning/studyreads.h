@@ -8,6 +8,8 @@
 #include "studyqueue.h"
 
 #include <QDate>
+#include <QHash>
+#include <QList>
 #include <QSet>
 #include <QSqlDatabase>
 
@@ -24,6 +26,14 @@ struct DayAnswers
     int right = 0;
 };
 DayAnswers answersOn(const QSqlDatabase &db, QDate day);
+// The same for each word answered that day.
+QHash<QString, DayAnswers> answersByWord(const QSqlDatabase &db, QDate day);
+
+// How long the learner took over their last `sample` answers (see AnswerTimes).
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample);
+
+// The words answered Again at least once, with how often, most first.
+QList<std::pair<QString, int>> mostMissedWords(const QSqlDatabase &db);
 
 // The keys of the words whose first answer was at or after a time, and how many they are.
 QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);

@@ -76,24 +76,105 @@ StudyDay StudySession::day() const
     return StudyDay{toTime(now), now.toLocalTime().date(), examDate, newWordsPerDay, 0};
 }
 
+NewWordRules StudySession::newWordRules(QDate today)
+{
+    NewWordRules rules{dictionaryFileName(dictionary.path()), &confusables, {}};
+    // When the file cannot tell, new words are only shuffled.
+    rules.introducedLately =
+        memory.wordsFirstAnsweredSince(startOfDay(today.addDays(1 - relatedWordsDaysApart)));
+    return rules;
+}
+
 void StudySession::start(const QString &firstWord)
 {
     index();
-    StudyDay today = day();
-    NewWordRules newWords{dictionaryFileName(dictionary.path()), &confusables, {}};
-    // When the file cannot tell, the whole budget is today's and new words are only shuffled.
-    newWords.introducedLately =
-        memory.wordsFirstAnsweredSince(startOfDay(today.today.addDays(1 - relatedWordsDaysApart)));
-    today.startedToday = int(memory.wordsFirstAnsweredSince(startOfDay(today.today)).size());
-    state = State{};
+    const StudyDay today = day();
+    const NewWordRules newWords = newWordRules(today.today);
     const DueCards cards = memory.dueCards(today);
-    state.queue = buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(), today,
-                                  newWords, cards.studied.isEmpty() ? nullptr : &cards.studied);
+    const DayWords answered = memory.dayWords(today.today);
+    StudyQueue queue =
+        buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(), today, newWords,
+                        cards.studied.isEmpty() ? nullptr : &cards.studied, &answered);
+    Plan plan{Extra::None, queue.plannedReviews, queue.plannedNewWords, 0};
+    plan.minutes = memory.answerTimes().minutes(plan.reviews, plan.newWords);
+    begin(std::move(queue), plan);
+    bringForward(firstWord);
+    next();
+}
+
+void StudySession::begin(StudyQueue queue, Plan plan)
+{
+    state = State{};
+    state.queue = std::move(queue);
+    for (const QList<StudyItem> *list :
+         {&state.queue.learning, &state.queue.reviews, &state.queue.fresh})
+        state.planLeft += int(std::count_if(list->cbegin(), list->cend(),
+                                            [](const StudyItem &item) { return item.planned; }));
+    currentPlan = plan;
     history.clear();
     daySummary = Summary{};
     currentPhase = Phase::Finished; // nothing on show: next() takes the queue's first card
-    bringForward(firstWord);
+}
+
+bool StudySession::startExtra(Extra extra)
+{
+    if (extra == Extra::None || currentPhase != Phase::Finished)
+        return false;
+    index();
+    const QList<int> words = extraWords(extra);
+    if (words.isEmpty())
+        return false;
+    StudyQueue queue;
+    const Time now = day().now;
+    const StudyKind kind = extra == Extra::NewWords ? StudyKind::New : StudyKind::Review;
+    for (int position : words)
+        (kind == StudyKind::New ? queue.fresh : queue.reviews) << StudyItem{position, kind, now};
+    const int count = int(words.size());
+    Plan plan{extra, kind == StudyKind::New ? 0 : count, kind == StudyKind::New ? count : 0, 0};
+    plan.minutes = memory.answerTimes().minutes(plan.reviews, plan.newWords);
+    begin(std::move(queue), plan);
     next();
+    return true;
+}
+
+// The words of an extra session, in the order they are asked.
+QList<int> StudySession::extraWords(Extra extra)
+{
+    const StudyDay today = day();
+    QList<int> words;
+    if (extra == Extra::Hardest) {
+        for (const auto &[key, misses] : memory.mostMissedWords()) {
+            if (const auto found = positionOf.constFind(key); found != positionOf.cend())
+                words << *found;
+            if (words.size() == hardestWords)
+                break;
+        }
+        return words;
+    }
+    StudyDay ahead = today;
+    ahead.today = today.today.addDays(reviewAheadDays - 1);
+    const DueCards cards = memory.dueCards(ahead);
+    if (extra == Extra::NewWords) {
+        QList<int> unstudied;
+        for (auto it = positionOf.cbegin(); it != positionOf.cend(); ++it)
+            if (!cards.studied.contains(it.key()) && !cards.due.contains(it.key()))
+                unstudied << *it;
+        std::sort(unstudied.begin(), unstudied.end());
+        return chooseNewWords(keys, unstudied, extraNewWords, newWordRules(today.today));
+    }
+    // Words due in the next days, soonest first; those due today are the day's work.
+    const Time tomorrow = startOfDay(today.today.addDays(1));
+    QList<std::pair<Time, int>> due;
+    for (auto it = cards.due.cbegin(); it != cards.due.cend(); ++it) {
+        const auto found = positionOf.constFind(it.key());
+        if (found != positionOf.cend() && it->state == CardState::Review &&
+            studyDue(*it, examDate, today.today) >= tomorrow)
+            due.append({it->due, *found});
+    }
+    std::sort(due.begin(), due.end());
+    for (qsizetype i = 0; i < due.size() && i < extraReviews; ++i)
+        words << due[i].second;
+    return words;
 }
 
 // The word asked for goes first, taken out of where it stood in the queue.
@@ -103,7 +184,7 @@ void StudySession::bringForward(const QString &word)
     if (word.isEmpty() || found == positionOf.constEnd())
         return;
     StudyQueue &queue = state.queue;
-    StudyItem item{*found, StudyKind::Review, Time{}};
+    StudyItem item{*found, StudyKind::Review, Time{}, false};
     for (QList<StudyItem> *list : {&queue.learning, &queue.reviews, &queue.fresh}) {
         for (qsizetype i = 0; i < list->size(); ++i) {
             if ((*list)[i].position == item.position)
@@ -124,6 +205,8 @@ int StudySession::draw(int count)
 void StudySession::show(const StudyItem &item)
 {
     current = item;
+    ++state.shown;
+    state.planLeft -= item.planned ? 1 : 0;
     QList<int> confusable;
     for (const QString &other : confusables.of(dictionary.word(item.position))) {
         const auto found = positionOf.constFind(wordKey(other));
@@ -200,6 +283,15 @@ void StudySession::record(Taken &taken)
     taken.reviewId =
         memory.recordAnswer(word(), currentGrade, QStringLiteral("study"),
                             dictionaryFileName(dictionary.path()), taken.durationMs, taken.time);
+    answeredCard = memory.cardFor(word());
+}
+
+// Whether the word answered comes back today: its step ends before tomorrow.
+bool StudySession::comesBack() const
+{
+    const StudyDay today = day();
+    return answeredCard.state != CardState::New &&
+           studyDue(answeredCard, examDate, today.today) < startOfDay(today.today.addDays(1));
 }
 
 void StudySession::setGrade(Rating rating)
@@ -214,28 +306,49 @@ void StudySession::setGrade(Rating rating)
 void StudySession::next()
 {
     if (currentPhase == Phase::Feedback) {
-        // The word comes back today when its step ends before tomorrow.
-        const Card card = memory.cardFor(word());
-        const StudyDay today = day();
-        const Time due = studyDue(card, examDate, today.today);
-        if (card.state != CardState::New && due < startOfDay(today.today.addDays(1)))
-            insertByDue(state.queue.learning,
-                        StudyItem{current.position, StudyKind::Learning, due});
+        if (comesBack()) {
+            // After the cards waiting now, up to a few: none when nothing else is left.
+            const int later = std::min<int>(repeatGap, int(state.queue.size()));
+            StudyItem item{current.position, StudyKind::Repeat,
+                           studyDue(answeredCard, examDate, day().today), current.planned,
+                           state.shown + later};
+            insertByDue(state.queue.learning, item);
+            state.planLeft += item.planned ? 1 : 0;
+        }
     } else if (currentPhase == Phase::Question) {
         return;
     }
-    StudyQueue &queue = state.queue;
-    const Time now = day().now;
-    if (!queue.learning.isEmpty() && queue.learning.front().due <= now)
-        show(queue.learning.takeFirst());
-    else if (!queue.reviews.isEmpty())
-        show(queue.reviews.takeFirst());
-    else if (!queue.fresh.isEmpty())
-        show(queue.fresh.takeFirst());
-    else if (!queue.learning.isEmpty()) // nothing else is left: its step is shortened
-        show(queue.learning.takeFirst());
+    if (const auto item = takeNext())
+        show(*item);
     else
         finish();
+}
+
+// A step that has ended, then the reviews, then the new words; then a step not yet ended, as
+// nothing else is left. A repeat waits for the cards it was put behind unless none other is
+// waiting either.
+std::optional<StudyItem> StudySession::takeNext()
+{
+    StudyQueue &queue = state.queue;
+    const Time now = day().now;
+    const auto ready = [this](const StudyItem &item) { return item.after <= state.shown; };
+    const auto take = [&queue](qsizetype i) { return queue.learning.takeAt(i); };
+    for (qsizetype i = 0; i < queue.learning.size() && queue.learning[i].due <= now; ++i)
+        if (ready(queue.learning[i]))
+            return take(i);
+    if (!queue.reviews.isEmpty())
+        return queue.reviews.takeFirst();
+    if (!queue.fresh.isEmpty())
+        return queue.fresh.takeFirst();
+    if (queue.learning.isEmpty())
+        return std::nullopt;
+    const auto first = std::find_if(queue.learning.cbegin(), queue.learning.cend(), ready);
+    if (first != queue.learning.cend())
+        return take(first - queue.learning.cbegin());
+    const auto soonest =
+        std::min_element(queue.learning.cbegin(), queue.learning.cend(),
+                         [](const StudyItem &a, const StudyItem &b) { return a.after < b.after; });
+    return take(soonest - queue.learning.cbegin());
 }
 
 void StudySession::undo()
@@ -252,29 +365,41 @@ void StudySession::undo()
     emit changed();
 }
 
-// The day's figures come from the memory, so that they are the same after a restart.
+// The day's figures come from the memory, so that they are the same after a restart; all but
+// the streak and the total are the list's.
 void StudySession::finish()
 {
     currentPhase = Phase::Finished;
-    daySummary = Summary{state.done, state.right, state.learned, 0, 0};
+    daySummary = Summary{state.done, state.right, state.learned, 0, 0, state.done};
     if (const auto figures = memory.dayFigures(day())) {
-        daySummary.reviewed = figures->answers;
-        daySummary.right = figures->right;
-        daySummary.learned = figures->started;
+        daySummary = Summary{0, 0, 0, 0, figures->streak, figures->answers};
+        const DayWords words = memory.dayWords(day().today);
+        for (auto it = words.cbegin(); it != words.cend(); ++it) {
+            if (!positionOf.contains(it.key()))
+                continue;
+            daySummary.reviewed += it->answers;
+            daySummary.right += it->right;
+            daySummary.learned += it->before.state == CardState::New ? 1 : 0;
+        }
         for (auto it = figures->dueTomorrow.cbegin(); it != figures->dueTomorrow.cend(); ++it)
             daySummary.dueTomorrow += positionOf.contains(it.key()) ? 1 : 0;
-        daySummary.streak = figures->streak;
     }
     emit changed();
 }
 
 StudySession::Progress StudySession::progress() const
 {
-    const int left = int(state.queue.size()) + (currentPhase == Phase::Question ? 1 : 0);
-    int fresh = int(state.queue.fresh.size()) + state.learned;
-    if (currentPhase == Phase::Question && current.kind == StudyKind::New)
-        ++fresh;
-    return Progress{state.done, state.done + left, fresh};
+    Progress progress{state.done, 0, currentPlan.total(), 0};
+    for (const StudyItem &item : state.queue.learning)
+        progress.repeats += item.kind == StudyKind::Repeat ? 1 : 0;
+    // The card on show is still to do, and so is one answered that comes back.
+    const bool waiting =
+        currentPhase == Phase::Question || (currentPhase == Phase::Feedback && comesBack());
+    if (currentPhase == Phase::Feedback && waiting)
+        ++progress.repeats;
+    const int left = state.planLeft + (waiting && current.planned ? 1 : 0);
+    progress.finished = std::clamp(progress.total - left, 0, progress.total);
+    return progress;
 }
 
 } // namespace learning

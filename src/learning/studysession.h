@@ -21,33 +21,56 @@ namespace learning {
 
 class LearnerMemory;
 
-// A day's study: today's queue, the card on show with its five choices, the answer and its
-// grade, each answer recorded in the learner's memory (source "study") before the next card,
-// undo, and the day's summary. A word that comes due again today (answered Again, or in its
-// learning steps) comes back in the same session after its step.
+// A day's study: today's plan and queue, the card on show with its five choices, the answer and
+// its grade, each answer recorded in the learner's memory (source "study") before the next card,
+// undo, and the day's summary; then, when the learner asks, a short extra session. A word that
+// comes due again today (answered Again, or in its learning steps) comes back in the same session
+// as a repeat after its step, and after a few other cards when there are any.
 class StudySession : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int choiceCount = 5;
+    // A repeat comes back after at least this many other cards, or all that are waiting.
+    static constexpr int repeatGap = 4;
+    static constexpr int extraNewWords = 10;
+    static constexpr int reviewAheadDays = 3; // today and the two days after
+    static constexpr int extraReviews = 20;
+    static constexpr int hardestWords = 10;
     enum class Phase { Question, Feedback, Finished };
+    // The day's plan, or one of the extra sessions after it.
+    enum class Extra { None, NewWords, ReviewAhead, Hardest };
+
+    // What the session set out to do: for the day's plan, the list's words due as the day
+    // began and its new words for the day, fixed for the day whatever is answered; with the
+    // minutes they are likely to take at the learner's pace.
+    struct Plan
+    {
+        Extra extra = Extra::None;
+        int reviews = 0;
+        int newWords = 0;
+        int minutes = 0;
+        int total() const { return reviews + newWords; }
+    };
 
     struct Progress
     {
-        int done = 0;  // answers given
-        int total = 0; // answers given and cards still to come
-        int fresh = 0; // new words in today's work
+        int answers = 0;  // given in this session
+        int finished = 0; // words of the plan done, none of them waiting for a repeat
+        int total = 0;    // words of the plan
+        int repeats = 0;  // repeats of words answered today that are waiting
     };
 
-    // The day's figures as the memory holds them (answers from any window count), so a restart
-    // shows the same.
+    // The day's figures of the list as the memory holds them (answers from any window count),
+    // so a restart shows the same.
     struct Summary
     {
-        int reviewed = 0;
-        int right = 0;       // answers not graded Again
-        int learned = 0;     // words first answered today
-        int dueTomorrow = 0; // words of this dictionary
+        int reviewed = 0;    // answers to the list's words
+        int right = 0;       // of those, answers not graded Again
+        int learned = 0;     // the list's words first answered today
+        int dueTomorrow = 0; // the list's words
         int streak = 0;      // days in a row with answers
+        int allAnswers = 0;  // answers today to the words of every list
     };
 
     StudySession(const core::Dictionary &dictionary, LearnerMemory &memory, platform::clock &clock,
@@ -57,6 +80,11 @@ public:
     // Builds today's queue afresh and shows its first card: the given word's, when the
     // dictionary has it.
     void start(const QString &firstWord = QString());
+    // Once the day's work is done: a short session of more new words, of words due in the next
+    // few days (early reviews, which the scheduler weighs by the days since the last one), or of
+    // the list's words missed most. False, and still finished, when there is none.
+    bool startExtra(Extra extra);
+    const Plan &plan() const { return currentPlan; }
 
     Phase phase() const { return currentPhase; }
     int position() const { return current.position; }
@@ -104,6 +132,8 @@ private:
         StudyItem current;
         QList<int> choices;
         int done = 0, right = 0, learned = 0;
+        int shown = 0;    // cards shown
+        int planLeft = 0; // planned words in the queue
     };
     struct Taken
     {
@@ -114,7 +144,12 @@ private:
     };
 
     void index();
+    void begin(StudyQueue queue, Plan plan);
+    QList<int> extraWords(Extra extra);
+    NewWordRules newWordRules(QDate today);
     void bringForward(const QString &word);
+    bool comesBack() const;
+    std::optional<StudyItem> takeNext();
     void show(const StudyItem &item);
     void finish();
     void record(Taken &taken);
@@ -141,6 +176,9 @@ private:
     QList<int> &shownChoices = state.choices;
     Phase currentPhase = Phase::Finished;
     QDateTime shownAt;
+    Plan currentPlan;
+    // The answered word's card, which says whether it comes back today.
+    Card answeredCard;
     int chosenChoice = -1;
     Rating currentGrade = Rating::Good;
     QList<Taken> history;

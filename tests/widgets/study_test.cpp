@@ -31,7 +31,10 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     window.start();
     // A Study window made before the plan is saved follows it.
     click(&window, "mnuStudy");
-    EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "progressLabel")->text(), "0 of 8 · 8 new");
+    EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "progressLabel")->text(), "0 of 8 words");
+    // Three answers a new word, ten seconds each, before the learner has answered any.
+    EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "planLabel")->text(),
+              "8 new words, about 4 minutes");
     topWindow("FormStudy")->close();
     click(&window, "mnuOptions");
     QWidget *options = topWindow("FormOptions");
@@ -52,7 +55,7 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
     };
     // 8 words over 12 - 7 days: 2 a day.
-    EXPECT_EQ(label("progressLabel"), "0 of 2 · 2 new");
+    EXPECT_EQ(label("progressLabel"), "0 of 2 words");
     key(Qt::Key_H);
     EXPECT_EQ(label("hintLabel"), "They ____.");
     const int wrong = (study->session().rightChoice() + 1) % 5;

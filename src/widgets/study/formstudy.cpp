@@ -95,11 +95,14 @@ void FormStudy::createControls()
 {
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
+    planLabel = named(new QLabel, QStringLiteral("planLabel"), tr("Plan"));
     progressLabel = named(new QLabel, QStringLiteral("progressLabel"), tr("Progress"));
     undoButton = named(new QPushButton(tr("&Undo")), QStringLiteral("undoButton"),
                        tr("Take the last answer back"));
     undoButton->setToolTip(tr("Take the last answer back (Ctrl+Z)"));
-    top->addWidget(progressLabel, 1);
+    top->addWidget(planLabel, 1);
+    top->addWidget(progressLabel);
+    top->addSpacing(12);
     top->addWidget(undoButton);
     layout->addLayout(top);
 
@@ -212,6 +215,43 @@ QWidget *FormStudy::createSummary()
     closeButton = named(new QPushButton(tr("&Close")), QStringLiteral("closeButton"), tr("Close"));
     layout->addStretch();
     layout->addWidget(summaryLabel);
+
+    // More work after the day's, each a short session in this window.
+    using Extra = StudySession::Extra;
+    const struct
+    {
+        const char *name;
+        QString caption, tip;
+        Extra extra;
+    } choices[] = {
+        {"moreNewButton", tr("&%1 more new words").arg(StudySession::extraNewWords),
+         tr("Learn %1 more new words of this list").arg(StudySession::extraNewWords),
+         Extra::NewWords},
+        {"reviewAheadButton", tr("&Review ahead"),
+         tr("Review the words due in the next %1 days now").arg(StudySession::reviewAheadDays),
+         Extra::ReviewAhead},
+        {"hardestButton", tr("Hardest &words"), tr("Practise the words of this list missed most"),
+         Extra::Hardest},
+    };
+    auto *moreTitle = new QLabel(tr("<b>Study more:</b>"));
+    auto *more = new QHBoxLayout;
+    more->addStretch();
+    more->addWidget(moreTitle);
+    for (int i = 0; i < 3; ++i) {
+        studyMoreButtons[i] = named(new QPushButton(choices[i].caption),
+                                    QLatin1String(choices[i].name), choices[i].tip);
+        studyMoreButtons[i]->setToolTip(choices[i].tip);
+        more->addWidget(studyMoreButtons[i]);
+        connect(studyMoreButtons[i], &QPushButton::clicked, this,
+                [this, extra = choices[i].extra] { studyMore(extra); });
+    }
+    more->addStretch();
+    layout->addSpacing(12);
+    layout->addLayout(more);
+    studyMoreNote = wrapped(named(new QLabel, QStringLiteral("studyMoreNote"), tr("Study more")));
+    studyMoreNote->setAlignment(Qt::AlignCenter);
+    layout->addWidget(studyMoreNote);
+    layout->addSpacing(12);
     layout->addWidget(closeButton, 0, Qt::AlignCenter);
     layout->addStretch();
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -308,8 +348,8 @@ void FormStudy::showSession()
         hintShown = false;
         showQuestion();
         wordLabel->setFocus();
-        if (spokenCard != study.progress().done) {
-            spokenCard = study.progress().done;
+        if (spokenCard != study.progress().answers) {
+            spokenCard = study.progress().answers;
             speech.cardShown(study.word());
         }
     } else {
@@ -317,12 +357,71 @@ void FormStudy::showSession()
     }
 }
 
+namespace {
+
+// English needs the singular for one; the texts stay whole for translators.
+QString counted(int count, const QString &one, const QString &many)
+{
+    return count == 1 ? one : many.arg(count);
+}
+
+} // namespace
+
+QString FormStudy::planText() const
+{
+    using Extra = StudySession::Extra;
+    const StudySession::Plan &plan = study.plan();
+    const QString minutes = counted(plan.minutes, tr("about 1 minute"), tr("about %1 minutes"));
+    switch (plan.extra) {
+    case Extra::NewWords:
+        return tr("%1, %2").arg(
+            counted(plan.newWords, tr("1 more new word"), tr("%1 more new words")), minutes);
+    case Extra::ReviewAhead:
+        return tr("Review ahead: %1, %2")
+            .arg(counted(plan.reviews, tr("1 word due soon"), tr("%1 words due soon")), minutes);
+    case Extra::Hardest:
+        return tr("Hardest words: %1, %2")
+            .arg(counted(plan.reviews, tr("1 word"), tr("%1 words")), minutes);
+    case Extra::None:
+        break;
+    }
+    const QString reviews = counted(plan.reviews, tr("1 review"), tr("%1 reviews"));
+    const QString fresh = counted(plan.newWords, tr("1 new word"), tr("%1 new words"));
+    if (plan.total() == 0)
+        return tr("Nothing is due today");
+    if (plan.newWords == 0)
+        return tr("%1, %2").arg(reviews, minutes);
+    if (plan.reviews == 0)
+        return tr("%1, %2").arg(fresh, minutes);
+    return tr("%1 and %2, %3").arg(reviews, fresh, minutes);
+}
+
 void FormStudy::showProgress()
 {
     const StudySession::Progress progress = study.progress();
-    progressLabel->setText(
-        tr("%1 of %2 · %3 new").arg(progress.done).arg(progress.total).arg(progress.fresh));
+    planLabel->setText(planText());
+    planLabel->setAccessibleName(tr("Plan: %1").arg(planLabel->text()));
+    QString text = tr("%1 of %2 words").arg(progress.finished).arg(progress.total);
+    if (progress.repeats > 0)
+        text = tr("%1 · %2").arg(
+            text, counted(progress.repeats, tr("1 repeat waiting"), tr("%1 repeats waiting")));
+    progressLabel->setText(text);
     progressLabel->setAccessibleName(tr("Progress: %1").arg(progressLabel->text()));
+}
+
+void FormStudy::studyMore(learning::StudySession::Extra extra)
+{
+    using Extra = StudySession::Extra;
+    spokenCard.reset();
+    if (study.startExtra(extra))
+        return;
+    const QString none = extra == Extra::NewWords ? tr("Every word of this list has been studied.")
+                         : extra == Extra::ReviewAhead
+                             ? tr("No word of this list is due in the next %1 days.")
+                                   .arg(StudySession::reviewAheadDays)
+                             : tr("No word of this list has been missed yet.");
+    studyMoreNote->setText(none);
+    announce(studyMoreNote);
 }
 
 void FormStudy::showQuestion()
@@ -401,6 +500,9 @@ void FormStudy::showFeedback()
 
 void FormStudy::showSummary()
 {
+    for (QPushButton *button : studyMoreButtons)
+        button->setVisible(study.hasWords());
+    studyMoreNote->clear();
     if (!study.hasWords()) {
         const QString empty = tr("This dictionary has no words to study.");
         summaryLabel->setText(empty);
@@ -410,6 +512,8 @@ void FormStudy::showSummary()
         return;
     }
     const StudySession::Summary &summary = study.summary();
+    // The figures are the list's; the answers to every list are added when there are others.
+    const bool otherLists = summary.allAnswers != summary.reviewed;
     summaryLabel->setText(tr("<p><b>Today's work is done.</b></p><table align=center cellpadding=3>"
                              "<tr><td>Reviewed:</td><td align=right>%1</td></tr>"
                              "<tr><td>Right:</td><td align=right>%2</td></tr>"
@@ -420,7 +524,10 @@ void FormStudy::showSummary()
                               .arg(summary.right)
                               .arg(summary.learned)
                               .arg(summary.dueTomorrow)
-                              .arg(summary.streak));
+                              .arg(summary.streak) +
+                          (otherLists
+                               ? tr("<p>All lists: %1 answers today</p>").arg(summary.allAnswers)
+                               : QString()));
     summaryLabel->setAccessibleName(
         tr("Today's work is done. Reviewed %1, right %2, new words learned %3, due tomorrow "
            "%4, day streak %5.")
@@ -428,7 +535,8 @@ void FormStudy::showSummary()
             .arg(summary.right)
             .arg(summary.learned)
             .arg(summary.dueTomorrow)
-            .arg(summary.streak));
+            .arg(summary.streak) +
+        (otherLists ? tr(" All lists: %1 answers today.").arg(summary.allAnswers) : QString()));
     pages->setCurrentIndex(1);
     summaryLabel->setFocus();
 }

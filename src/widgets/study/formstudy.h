@@ -31,8 +31,8 @@ class Speech;
 // Study Today: one card at a time, the word large, five meanings to choose from (keys 1 to 5),
 // the hint on request (H), the result at once with the grade it proposes (A, H, G, E to change
 // it; Space or Enter to go on), Ctrl+Z to take an answer back, and the day's summary at the
-// end; the word's IPA under it, F5 says the word and Shift+F5 the usage. A view of a
-// learning::StudySession.
+// end, where the learner may study more; the word's IPA under it, F5 says the word and Shift+F5
+// the usage. A view of a learning::StudySession.
 class FormStudy : public QWidget
 {
     Q_OBJECT
@@ -63,6 +63,8 @@ private:
     void showFeedback();
     void showSummary();
     void showProgress();
+    QString planText() const;
+    void studyMore(learning::StudySession::Extra extra);
     void markChoice(int choice, const QString &mark, const QString &color);
     void announce(QLabel *label);
 
@@ -70,9 +72,10 @@ private:
     Speech &speech;
     learning::StudySession study;
 
-    QLabel *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel, *pickedLabel,
-        *usageLabel, *meaningLabel, *summaryLabel;
+    QLabel *planLabel, *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel,
+        *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;
     QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
+    std::array<QPushButton *, 3> studyMoreButtons;
     QToolButton *speakButton;
     std::array<ChoiceButton *, learning::StudySession::choiceCount> choiceButtons;
     std::array<QPushButton *, 4> gradeButtons;
