@@ -1215,10 +1215,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 of %2 · %3 new</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Progress: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1272,6 +1268,150 @@
     </message>
     <message>
         <source>Today&apos;s work is done. Reviewed %1, right %2, new words learned %3, due tomorrow %4, day streak %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1 more new words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn %1 more new words of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Review ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review the words due in the next %1 days now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardest &amp;words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practise the words of this list missed most</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Study more:&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 more new word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more new words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review ahead: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 word due soon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 words due soon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardest words: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reviews</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 new word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 new words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 repeat waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 repeats waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every word of this list has been studied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No word of this list is due in the next %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No word of this list has been missed yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;All lists: %1 answers today&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> All lists: %1 answers today.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

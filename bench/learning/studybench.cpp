@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Study Today's timings with a full dictionary and a million stored reviews: the day's queue
-// built when the window opens, and the next card after an answer.
+// built when the window opens, the next card after an answer, and the day's plan once the
+// learner has answered for a while today.
 
 #include "core/dictionary.h"
 #include "learning/learnermemory.h"
@@ -113,8 +114,29 @@ void study_next(benchmark::State &state)
     }
 }
 
+// The plan's own reads: each word answered today with its card as the day began, and the
+// learner's answer times, with a thousand answers or more today.
+void study_plan(benchmark::State &state)
+{
+    Study study(int(state.range(0)));
+    study.session.start();
+    for (int i = 0; i < 1000; ++i) {
+        if (study.session.phase() == StudySession::Phase::Finished)
+            study.session.start();
+        study.session.answer(study.session.rightChoice());
+        study.session.next();
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(study.memory.dayWords(study.clock.time.date()));
+        benchmark::DoNotOptimize(study.memory.answerTimes());
+    }
+    state.counters["answered_today"] =
+        double(study.memory.dayWords(study.clock.time.date()).size());
+}
+
 } // namespace
 
 BENCHMARK(study_queue)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime();
 // A fixed number of cards, fewer than the queue holds, so that every one is a next card.
 BENCHMARK(study_next)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1000);
+BENCHMARK(study_plan)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime();

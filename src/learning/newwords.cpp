@@ -115,6 +115,9 @@ bool sameFamily(const QString &a, const QString &b)
 QList<int> chooseNewWords(const QStringList &keys, const QList<int> &neverStudied, int budget,
                           const NewWordRules &rules)
 {
+    // Counting relatives compares the words of each family: not worth it for nothing to choose.
+    if (budget <= 0 || neverStudied.isEmpty())
+        return {};
     // Words with many relatives first, while there are days enough to keep them apart; a word
     // with none fits any day, so those fill the last days.
     const QHash<QString, int> relatives = relativesInList(keys, rules.lookAlikes);

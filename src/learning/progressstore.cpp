@@ -198,8 +198,10 @@ QHash<QString, Card> ProgressStore::cardsBefore(Time from, Time until)
     while (words.next())
         cards.insert(words.value(0).toString(), Card{});
     words.finish();
+    // By each word's answers: the time index would read every answer before the day (+ keeps
+    // SQLite from taking it).
     QSqlQuery rows = sql::prepare(
-        db, QStringLiteral("SELECT word, reviewed_at, rating FROM reviews WHERE reviewed_at < ? "
+        db, QStringLiteral("SELECT word, reviewed_at, rating FROM reviews WHERE +reviewed_at < ? "
                            "AND word IN (%1) ORDER BY word, reviewed_at, rating, source")
                 .arg(answered));
     for (Time time : {from, from, until})

@@ -59,6 +59,8 @@ public:
         int finished = 0; // words of the plan done, none of them waiting for a repeat
         int total = 0;    // words of the plan
         int repeats = 0;  // repeats of words answered today that are waiting
+
+        bool operator==(const Progress &) const = default;
     };
 
     // The day's figures of the list as the memory holds them (answers from any window count),

@@ -7,12 +7,15 @@
 #include "learning/studycard.h"
 #include "learning/studyplan.h"
 #include "learning/studysession.h"
+#include "learning/timetext.h"
 #include "learningtest.h"
 #include "platform/services.h"
 #include "platform/textfile.h"
 
 #include <QDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace core;
 
@@ -337,4 +340,202 @@ TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
     f.session.start(); // the day's new words are spent; the figures are the day's
     EXPECT_EQ(f.session.phase(), StudySession::Phase::Finished);
     EXPECT_EQ(f.session.summary().reviewed, reviews.size());
+}
+
+namespace {
+
+// A program folder with two lists of words, a session for each over one memory, and a learner
+// who answers right with the memory model's chance of recall (60 % for a word never seen),
+// eight seconds an answer, drawn from a seeded random.
+struct TwoLists
+{
+    explicit TwoLists(unsigned seed) : draws(seed)
+    {
+        QDir(folder.dir.path()).mkpath("XML");
+        // Words that begin alike are of one family, which never stand for each other's choices.
+        for (const auto &[name, count] : {std::pair{"gre", 30}, std::pair{"mine", 15}}) {
+            QByteArray xml = "<GRE><word>about</word><meaning>x</meaning><usage/>";
+            for (int i = 1; i <= count; ++i)
+                xml += QStringLiteral("<word>%1%2</word><meaning>(v.) sense %2</meaning><usage/>")
+                           .arg(QLatin1String(name).left(2))
+                           .arg(i)
+                           .toUtf8();
+            platform::writeBytes(folder.file(QStringLiteral("XML/%1.xml").arg(name)),
+                                 xml + "</GRE>");
+        }
+        gre.load("\\XML\\gre.xml");
+        mine.load("\\XML\\mine.xml");
+    }
+    void setDay(int day) { clock.time = QDateTime(today.addDays(day), QTime(9, 0)); }
+    bool recalls(const QString &word)
+    {
+        const Card card = memory.cardFor(word);
+        const double chance = card.state == CardState::New
+                                  ? 0.6
+                                  : memory.scheduler().retrievability(card, toTime(clock.time));
+        return std::uniform_real_distribution<>(0, 1)(draws) < chance;
+    }
+    // Answers up to `most` cards, checking as it goes that the plan's count stays, the words
+    // finished never fall, undo restores the counts, and a word that comes back does so after
+    // the cards waiting when it was answered (up to a few).
+    int study(StudySession &session, int most = 1000)
+    {
+        const int total = session.progress().total;
+        QHash<int, int> backAfter; // position: cards shown by then
+        int shown = 0;
+        while (session.phase() == StudySession::Phase::Question && shown < most) {
+            const int position = session.position();
+            EXPECT_GE(shown, backAfter.value(position)) << position;
+            ++shown;
+            const auto before = session.progress();
+            const int choices = int(session.choices().size());
+            EXPECT_EQ(choices, StudySession::choiceCount);
+            const int choice = recalls(session.word()) ? session.rightChoice()
+                                                       : (session.rightChoice() + 1) % choices;
+            clock.time = clock.time.addSecs(8);
+            if (shown % 7 == 0) {
+                session.answer((choice + 2) % choices);
+                session.undo();
+                EXPECT_EQ(session.progress(), before);
+            }
+            session.answer(choice);
+            const int waiting = int(session.queue().size());
+            session.next();
+            backAfter[position] = shown + std::min(StudySession::repeatGap, waiting);
+            EXPECT_EQ(session.progress().total, total);
+            EXPECT_GE(session.progress().finished, before.finished);
+        }
+        return shown;
+    }
+    std::mt19937 draws;
+    ProgressFolder folder;
+    Dictionary gre{folder.dir.path()}, mine{folder.dir.path()};
+    LearnerMemory memory{folder.file()};
+    FixedClock clock;
+    CountingRandom random;
+    StudySession greSession{gre, memory, clock, random}, mineSession{mine, memory, clock, random};
+};
+
+int answersOn(LearnerMemory &memory, QDate day, const QString &list = {})
+{
+    int count = 0;
+    for (const Review &review : memory.reviews())
+        count += toDateTime(review.time).toLocalTime().date() == day &&
+                 (list.isEmpty() || review.dictionary == list);
+    return count;
+}
+
+} // namespace
+
+TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
+{
+    const struct
+    {
+        unsigned seed;
+        int perDay;
+        std::optional<QDate> exam;
+        int greNew, mineNew; // on the first day
+    } learners[] = {{1, 6, std::nullopt, 6, 6},
+                    {7, 4, std::nullopt, 4, 4},
+                    {3, 20, today.addDays(12), 6, 3}}; // 30 and 15 words over 5 days
+    for (const auto &learner : learners) {
+        TwoLists f(learner.seed);
+        for (StudySession *session : {&f.greSession, &f.mineSession})
+            session->setPlan(learner.exam, learner.perDay);
+        for (int day = 0; day < 4; ++day) {
+            f.setDay(day);
+            f.greSession.start();
+            const StudySession::Plan plan = f.greSession.plan();
+            EXPECT_EQ(plan.minutes, f.memory.answerTimes().minutes(plan.reviews, plan.newWords));
+            if (day == 0) {
+                EXPECT_EQ(plan.newWords, learner.greNew);
+            }
+            f.study(f.greSession, 9);
+            // The same day in a new run of the program: the same plan, less what was done.
+            LearnerMemory restarted(f.folder.file());
+            StudySession again(f.gre, restarted, f.clock, f.random);
+            again.setPlan(learner.exam, learner.perDay);
+            again.start();
+            EXPECT_EQ(again.plan().reviews, plan.reviews) << day;
+            EXPECT_EQ(again.plan().newWords, plan.newWords) << day;
+            EXPECT_EQ(again.progress().finished, f.greSession.progress().finished) << day;
+            f.study(again);
+            EXPECT_EQ(again.progress().finished, plan.total());
+            // The other list's new words are its own, and so is its summary.
+            f.mineSession.start();
+            if (day == 0) {
+                EXPECT_EQ(f.mineSession.plan().newWords, learner.mineNew);
+            }
+            f.study(f.mineSession);
+            f.greSession.start();
+            const StudySession::Summary &summary = f.greSession.summary();
+            const QDate date = f.clock.time.date();
+            EXPECT_EQ(summary.reviewed, answersOn(f.memory, date, "gre.xml")) << day;
+            EXPECT_EQ(f.mineSession.summary().reviewed, answersOn(f.memory, date, "mine.xml"));
+            EXPECT_EQ(summary.allAnswers, answersOn(f.memory, date));
+        }
+        // Eight seconds an answer, and a new word's learning steps, are the learner's pace.
+        const AnswerTimes times = f.memory.answerTimes();
+        EXPECT_EQ(times.reviewSeconds, 8);
+        EXPECT_EQ(times.newSeconds, 8);
+        EXPECT_GT(times.answersPerNewWord, 2);
+    }
+}
+
+TEST(Study, StudyMoreAfterTheDayAddsNewWordsEarlyReviewsOrTheHardestWords)
+{
+    TwoLists f(11);
+    f.greSession.setPlan(std::nullopt, 6);
+    for (int day = 0; day < 3; ++day) {
+        f.setDay(day);
+        f.greSession.start();
+        f.study(f.greSession);
+    }
+    const Time tomorrow = startOfDay(f.clock.time.date().addDays(1));
+    QHash<QString, int> misses;
+    int hardest = 0; // the fewest misses of a hard word
+    using Extra = StudySession::Extra;
+    const struct
+    {
+        Extra extra;
+        std::function<bool(const QString &word, const Card &before)> fits;
+    } extras[] = {
+        {Extra::NewWords, [](const QString &, const Card &card) { return card.reps == 0; }},
+        {Extra::ReviewAhead,
+         [&](const QString &, const Card &card) {
+             return card.state == CardState::Review && card.due >= tomorrow &&
+                    card.due < tomorrow + days(StudySession::reviewAheadDays - 1);
+         }},
+        {Extra::Hardest,
+         [&](const QString &word, const Card &) { return misses.value(word) >= hardest; }},
+    };
+    for (const auto &c : extras) {
+        misses.clear();
+        for (const Review &review : f.memory.reviews())
+            misses[review.word] += review.rating == Rating::Again && review.word.startsWith("gr");
+        QList<int> most = misses.values();
+        std::sort(most.rbegin(), most.rend());
+        hardest = std::max(1, most.value(StudySession::hardestWords - 1));
+        const int reviewed = f.greSession.summary().reviewed;
+        ASSERT_TRUE(f.greSession.startExtra(c.extra));
+        EXPECT_EQ(f.greSession.plan().extra, c.extra);
+        int answers = 0;
+        QSet<QString> seen;
+        while (f.greSession.phase() == StudySession::Phase::Question) {
+            const QString word = f.greSession.word();
+            if (!seen.contains(word)) {
+                EXPECT_TRUE(c.fits(word, f.memory.cardFor(word))) << word.toStdString();
+            }
+            seen << word;
+            answers += f.study(f.greSession, 1);
+        }
+        EXPECT_EQ(seen.size(), f.greSession.plan().total());
+        EXPECT_EQ(f.greSession.summary().reviewed, reviewed + answers); // recorded
+    }
+    // An early review counts the days since the last one: it lengthens the memory less.
+    const Scheduler scheduler;
+    const Card learnt = scheduler.review(Card{}, Rating::Good, startOfDay(today));
+    const Card card = scheduler.review(learnt, Rating::Good, startOfDay(today) + days(1));
+    EXPECT_LT(scheduler.review(card, Rating::Good, card.lastReview + days(1)).stability,
+              scheduler.review(card, Rating::Good, card.due).stability);
 }
