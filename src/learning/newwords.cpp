@@ -130,7 +130,9 @@ QList<int> chooseNewWords(const QStringList &keys, const QList<int> &neverStudie
     std::sort(ranked.begin(), ranked.end());
 
     RelatedWords lately(rules.lookAlikes), today(rules.lookAlikes);
-    for (const QString &key : rules.introducedLately)
+    for (const QString &key : rules.readIntroducedLately &&rules.introducedLately.isEmpty()
+                                  ? rules.readIntroducedLately()
+                                  : rules.introducedLately)
         lately.add(key);
     QList<int> chosen, left;
     for (const auto &each : std::as_const(ranked))

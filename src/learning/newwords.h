@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace core {
 class Confusables;
@@ -32,6 +33,9 @@ struct NewWordRules
     const core::Confusables *lookAlikes = nullptr;
     // Keys of the words first answered on the last relatedWordsDaysApart - 1 days or today.
     QSet<QString> introducedLately;
+    // Or where to read them, asked only when there are words to choose: the read costs more
+    // than the rest of the queue after days of many answers.
+    std::function<QSet<QString>()> readIntroducedLately;
 };
 
 // Up to budget of the never-studied words (positions into keys): those with more relatives in

@@ -100,25 +100,30 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
                            "reviews AS r ORDER BY r.reviewed_at DESC LIMIT ?"));
     query.addBindValue(sample);
     sql::exec(query);
-    const auto localDay = [](const QVariant &text) {
-        const auto time = parseAnyTimeText(text.toString());
-        return time ? toDateTime(*time).toLocalTime().date() : QDate();
+    const auto timeOf = [](const QVariant &text) {
+        return parseAnyTimeText(text.toString()).value_or(Time{});
     };
-    // An answer belongs to a new word on the word's first day; what is longer than two minutes
-    // was not spent on the answer.
+    // An answer belongs to a new word within its first hours: its learning steps are minutes
+    // apart, its first review a day or more later. (Hours rather than the calendar day, whose
+    // conversion would cost more than the query.) What is longer than two minutes was not
+    // spent on the answer.
+    constexpr auto firstHours = std::chrono::hours(20);
     QList<double> reviewSeconds, newSeconds;
     QSet<QString> reviewDays, newWords;
     while (query.next()) {
         const QString word = query.value(0).toString();
-        const QDate day = localDay(query.value(1));
-        const bool fresh = day == localDay(query.value(3));
+        const Time time = timeOf(query.value(1));
+        const bool fresh = time - timeOf(query.value(3)) < firstHours;
         const qint64 ms = query.value(2).toLongLong();
         if (ms > 0 && ms <= 120000)
             (fresh ? newSeconds : reviewSeconds) << double(ms) / 1000.0;
         if (fresh)
             newWords.insert(word);
         else
-            reviewDays.insert(word + QLatin1Char('\n') + day.toString(Qt::ISODate));
+            reviewDays.insert(
+                word + QLatin1Char('\n') +
+                QString::number(
+                    std::chrono::floor<std::chrono::days>(time).time_since_epoch().count()));
     }
     // Fewer answers than this say more about the day than about the learner.
     constexpr qsizetype enough = 20;
@@ -153,8 +158,10 @@ QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since)
     QSet<QString> words;
     if (!db.isOpen())
         return words;
+    // Through the time index: on `word`, DISTINCT would lead SQLite to read every answer in
+    // word order instead (+ keeps it from that).
     QSqlQuery query = sql::prepare(
-        db, QStringLiteral("SELECT DISTINCT word FROM reviews AS r WHERE reviewed_at >= ? AND "
+        db, QStringLiteral("SELECT DISTINCT +word FROM reviews AS r WHERE reviewed_at >= ? AND "
                            "NOT EXISTS (SELECT 1 FROM reviews AS o WHERE o.word = r.word AND "
                            "o.reviewed_at < ?)"));
     query.addBindValue(timeText(since));

@@ -78,10 +78,12 @@ StudyDay StudySession::day() const
 
 NewWordRules StudySession::newWordRules(QDate today)
 {
-    NewWordRules rules{dictionaryFileName(dictionary.path()), &confusables, {}};
+    NewWordRules rules{dictionaryFileName(dictionary.path()), &confusables, {}, {}};
     // When the file cannot tell, new words are only shuffled.
-    rules.introducedLately =
-        memory.wordsFirstAnsweredSince(startOfDay(today.addDays(1 - relatedWordsDaysApart)));
+    rules.readIntroducedLately = [this,
+                                  since = startOfDay(today.addDays(1 - relatedWordsDaysApart))] {
+        return memory.wordsFirstAnsweredSince(since);
+    };
     return rules;
 }
 

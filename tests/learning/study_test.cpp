@@ -73,7 +73,7 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
         {"d", reviewed(10, 2, 5)}, // due after the exam cap only
         {"f", reviewed(50, 20, 0)}};
     StudyDay day{now, today, std::nullopt, 2, 0};
-    const NewWordRules newWords{"s.xml", nullptr, {}};
+    const NewWordRules newWords{"s.xml", nullptr, {}, {}};
     StudyQueue queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due}}));
     QList<int> order;
@@ -133,7 +133,7 @@ TEST(Study, NewWordsComeShuffledWithRelatedWordsDaysApart)
         QList<int> left = all;
         QList<QList<int>> days;
         while (!left.isEmpty()) {
-            NewWordRules rules{listName, &lookAlikes, {}};
+            NewWordRules rules{listName, &lookAlikes, {}, {}};
             for (qsizetype day = std::max<qsizetype>(0, days.size() - 2); day < days.size(); ++day)
                 for (int position : days[day])
                     rules.introducedLately << keys[position];
@@ -165,8 +165,8 @@ TEST(Study, NewWordsComeShuffledWithRelatedWordsDaysApart)
         EXPECT_NE(days.front(), all.mid(0, plan.budget)) << "not the list's order";
     }
     // A word's place does not hang on which other words are still new.
-    const QList<int> shuffled = chooseNewWords(keys, all, 60, {"gre.xml", nullptr, {}});
-    const QList<int> fewer = chooseNewWords(keys, all.mid(10), 60, {"gre.xml", nullptr, {}});
+    const QList<int> shuffled = chooseNewWords(keys, all, 60, {"gre.xml", nullptr, {}, {}});
+    const QList<int> fewer = chooseNewWords(keys, all.mid(10), 60, {"gre.xml", nullptr, {}, {}});
     QList<int> kept = shuffled;
     kept.removeIf([](int position) { return position <= 10; });
     EXPECT_EQ(kept, fewer);

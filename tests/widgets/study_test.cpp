@@ -83,6 +83,21 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
                     ->accessibleName()
                     .contains("Reviewed 2, right 2, new words learned 2"));
     EXPECT_EQ(memory.reviewCount(), 2);
+
+    // Studying more: nothing missed yet, then the six words the exam left for later days.
+    click(study, "hardestButton");
+    EXPECT_EQ(label("studyMoreNote"), "No word of this list has been missed yet.");
+    click(study, "moreNewButton");
+    EXPECT_EQ(label("planLabel"), "6 more new words, about 3 minutes");
+    while (study->session().phase() == learning::StudySession::Phase::Question) {
+        key(Qt::Key_1 + study->session().rightChoice());
+        key(Qt::Key_E);
+        key(Qt::Key_Space);
+    }
+    EXPECT_EQ(label("progressLabel"), "6 of 6 words");
+    EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
+                    ->accessibleName()
+                    .contains("Reviewed 8, right 8, new words learned 8"));
     study->studyWord("W5");
     EXPECT_EQ(label("wordLabel"), "w5");
 
@@ -93,7 +108,7 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     click(options, "Command2(1)");
     click(&window, "mnuProgress");
     EXPECT_EQ(window.learnerMemory().scheduler().options().desiredRetention, 0.85);
-    EXPECT_EQ(window.learnerMemory().reviewCount(), 2);
+    EXPECT_EQ(window.learnerMemory().reviewCount(), 8);
 }
 
 TEST(StudyWindow, AListWithoutWordsSaysSo)

@@ -234,7 +234,9 @@ QWidget *FormStudy::createSummary()
          Extra::Hardest},
     };
     auto *moreTitle = new QLabel(tr("<b>Study more:</b>"));
-    auto *more = new QHBoxLayout;
+    studyMoreRow = new QWidget;
+    auto *more = new QHBoxLayout(studyMoreRow);
+    more->setContentsMargins(0, 0, 0, 0);
     more->addStretch();
     more->addWidget(moreTitle);
     for (int i = 0; i < 3; ++i) {
@@ -247,7 +249,7 @@ QWidget *FormStudy::createSummary()
     }
     more->addStretch();
     layout->addSpacing(12);
-    layout->addLayout(more);
+    layout->addWidget(studyMoreRow);
     studyMoreNote = wrapped(named(new QLabel, QStringLiteral("studyMoreNote"), tr("Study more")));
     studyMoreNote->setAlignment(Qt::AlignCenter);
     layout->addWidget(studyMoreNote);
@@ -500,8 +502,7 @@ void FormStudy::showFeedback()
 
 void FormStudy::showSummary()
 {
-    for (QPushButton *button : studyMoreButtons)
-        button->setVisible(study.hasWords());
+    studyMoreRow->setVisible(study.hasWords());
     studyMoreNote->clear();
     if (!study.hasWords()) {
         const QString empty = tr("This dictionary has no words to study.");

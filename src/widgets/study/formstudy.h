@@ -76,6 +76,7 @@ private:
         *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;
     QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
     std::array<QPushButton *, 3> studyMoreButtons;
+    QWidget *studyMoreRow;
     QToolButton *speakButton;
     std::array<ChoiceButton *, learning::StudySession::choiceCount> choiceButtons;
     std::array<QPushButton *, 4> gradeButtons;
