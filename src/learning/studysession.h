@@ -13,8 +13,8 @@ namespace core {
 class Dictionary;
 }
 namespace platform {
-class clock;
-class random;
+class Clock;
+class Random;
 } // namespace platform
 
 namespace learning {
@@ -75,8 +75,8 @@ public:
         int allAnswers = 0;  // answers today to the words of every list
     };
 
-    StudySession(const core::Dictionary &dictionary, LearnerMemory &memory, platform::clock &clock,
-                 platform::random &random, QObject *parent = nullptr);
+    StudySession(const core::Dictionary &dictionary, LearnerMemory &memory, platform::Clock &clock,
+                 platform::Random &random, QObject *parent = nullptr);
 
     void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
     // Builds today's queue afresh and shows its first card: the given word's, when the
@@ -160,8 +160,8 @@ private:
 
     const core::Dictionary &dictionary;
     LearnerMemory &memory;
-    platform::clock &clock;
-    platform::random &random;
+    platform::Clock &clock;
+    platform::Random &random;
     std::optional<QDate> examDate;
     int newWordsPerDay = 20;
 
