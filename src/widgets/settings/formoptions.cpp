@@ -150,10 +150,10 @@ QGroupBox *FormOptions::createFrame(int group)
     auto *layout = new QGridLayout(frame);
     QFont labelFont(QStringLiteral("Book Antiqua"));
     labelFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
-    const bool main = group == 0;
+    const bool mainWindow = group == 0;
     const std::array<std::pair<pick, QString>, 2> rows{
-        {{pick::font, main ? tr("Main Font Type") : tr("Font Type")},
-         {pick::color, main ? tr("Main Font Color") : tr("Font Color")}}};
+        {{pick::font, mainWindow ? tr("Main Font Type") : tr("Font Type")},
+         {pick::color, mainWindow ? tr("Main Font Color") : tr("Font Color")}}};
     for (int r = 0; r < 2; ++r) {
         const int label = 2 * group + r, index = buttonFor(group, rows[r].first);
         pickCaptions[label] = new QLabel(rows[r].second);
