@@ -48,7 +48,7 @@ QLabel *label(const char *name, const QString &text = {})
 
 } // namespace
 
-QString versionLine(const platform::version &number)
+QString versionLine(const platform::Version &number)
 {
     return QCoreApplication::translate("widgets", "Version %1.%2.%3")
         .arg(number.major)

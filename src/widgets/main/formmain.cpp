@@ -156,7 +156,7 @@ void FormMain::start()
     nextButton->setFocus();
     // The window opens empty rather than the program ending; the user can pick another file.
     if (!loaded)
-        services.dialogs->message(tr(loadFailure), platform::icon::critical, platform::buttons::ok);
+        services.dialogs->message(tr(loadFailure), platform::Icon::critical, platform::Buttons::ok);
 }
 
 void FormMain::applyDisplaySettings()
@@ -199,23 +199,23 @@ void FormMain::updateWordList()
         updateProgress->setVisible(true);
         updateProgress->setValue(45);
         updateProgress->setValue(60);
-        services.dialogs->message(tr(" Please Wait ... Updating.."), platform::icon::exclamation,
-                                  platform::buttons::ok);
+        services.dialogs->message(tr(" Please Wait ... Updating.."), platform::Icon::exclamation,
+                                  platform::Buttons::ok);
         update.replaceDefaultDictionary(*services.http, *services.files, words);
         updateProgress->setValue(100);
-        services.dialogs->message(tr("Update Successful "), platform::icon::information,
-                                  platform::buttons::ok);
+        services.dialogs->message(tr("Update Successful "), platform::Icon::information,
+                                  platform::Buttons::ok);
     } catch (const platform::Error &) {
         services.dialogs->message(tr("Error during update , Please try later"),
-                                  platform::icon::exclamation, platform::buttons::ok);
+                                  platform::Icon::exclamation, platform::Buttons::ok);
     }
     updateProgress->setVisible(false);
 }
 
 void FormMain::askToExit()
 {
-    if (services.dialogs->message(tr("Do you want to Exit ? "), platform::icon::question,
-                                  platform::buttons::yesno) == platform::answer::yes)
+    if (services.dialogs->message(tr("Do you want to Exit ? "), platform::Icon::question,
+                                  platform::Buttons::yesno) == platform::Answer::yes)
         unloadProgram();
 }
 
@@ -276,8 +276,8 @@ FormSelect &FormMain::chooserWindow()
                 loadDictionary(path);
             } catch (const platform::Error &) {
                 // The chooser stays open for another choice.
-                services.dialogs->message(tr(loadFailure), platform::icon::critical,
-                                          platform::buttons::ok);
+                services.dialogs->message(tr(loadFailure), platform::Icon::critical,
+                                          platform::Buttons::ok);
                 return;
             }
             chooser->close();

@@ -99,15 +99,15 @@ void FormMain::saveDescription()
                                             "description to save.")
                                        : tr("The word on show is not an entry of the "
                                             "dictionary, so its description cannot be saved."),
-                        platform::icon::critical, platform::buttons::ok);
+                        platform::Icon::critical, platform::Buttons::ok);
         return;
     }
     ReadXml reader(words);
     const QString position = QString::number(currentWord);
     const QString text = descriptionBox->toPlainText();
     reader.writeUsage(position, text);
-    if (dialogs.message(tr("Do you want to Save ? "), platform::icon::question,
-                        platform::buttons::yesno) != platform::answer::yes)
+    if (dialogs.message(tr("Do you want to Save ? "), platform::Icon::question,
+                        platform::Buttons::yesno) != platform::Answer::yes)
         return;
     reader.writeUsage(position, markedUsage(text, descriptionBox->font().bold(),
                                             selectionItalic(*descriptionBox)));
@@ -117,7 +117,7 @@ void FormMain::saveDescription()
         dialogs.message(tr("The description could not be saved; the dictionary "
                            "file is unchanged. %1")
                             .arg(failure.message()),
-                        platform::icon::critical, platform::buttons::ok);
+                        platform::Icon::critical, platform::Buttons::ok);
     }
 }
 

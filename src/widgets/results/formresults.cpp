@@ -98,8 +98,8 @@ void FormResults::cancel()
 void FormResults::printLog()
 {
     if (!services.printer->printImage(this))
-        services.dialogs->message(tr("Error in Printing"), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(tr("Error in Printing"), platform::Icon::critical,
+                                  platform::Buttons::ok);
 }
 
 void FormResults::saveLog()
@@ -112,8 +112,8 @@ void FormResults::saveLog()
     if (chosen.isEmpty())
         return;
     if (chosen.trimmed().isEmpty()) {
-        services.dialogs->message(tr("Please enter a valid filename"), platform::icon::information,
-                                  platform::buttons::ok);
+        services.dialogs->message(tr("Please enter a valid filename"), platform::Icon::information,
+                                  platform::Buttons::ok);
         return;
     }
     const QString path = withTextExtension(chosen);
@@ -121,11 +121,11 @@ void FormResults::saveLog()
         services.files->writeText(path, logFileContent(dateTimeLine(now), log.text()));
     } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The log could not be saved. %1").arg(failure.message()),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
         return;
     }
-    services.dialogs->message(tr("Log File Saved !"), platform::icon::information,
-                              platform::buttons::ok);
+    services.dialogs->message(tr("Log File Saved !"), platform::Icon::information,
+                              platform::Buttons::ok);
     setBackground(services.dialogs->pickColor(lightGrey).value_or(lightGrey));
 }
 

@@ -28,24 +28,24 @@ namespace widgets {
 
 namespace {
 
-enum class pick { font, color };
+enum class Pick { font, color };
 
 struct ButtonRole
 {
     int group;
-    pick kind;
+    Pick kind;
 };
 
 // Which picker each of the eight buttons opens; the memory game's frame has its colour
 // button first.
-constexpr std::array<ButtonRole, 8> roles{{{0, pick::font},
-                                           {0, pick::color},
-                                           {1, pick::color},
-                                           {1, pick::font},
-                                           {2, pick::font},
-                                           {2, pick::color},
-                                           {3, pick::font},
-                                           {3, pick::color}}};
+constexpr std::array<ButtonRole, 8> roles{{{0, Pick::font},
+                                           {0, Pick::color},
+                                           {1, Pick::color},
+                                           {1, Pick::font},
+                                           {2, Pick::font},
+                                           {2, Pick::color},
+                                           {3, Pick::font},
+                                           {3, Pick::color}}};
 
 // Translated where they are shown.
 constexpr std::array<const char *, 4> frameCaptions{
@@ -76,7 +76,7 @@ QString indexed(const char *name, int index)
 }
 
 // Index of the button in a frame that opens the given picker.
-int buttonFor(int group, pick kind)
+int buttonFor(int group, Pick kind)
 {
     for (int i = 0; i < int(roles.size()); ++i) {
         if (roles[i].group == group && roles[i].kind == kind)
@@ -151,15 +151,15 @@ QGroupBox *FormOptions::createFrame(int group)
     QFont labelFont(QStringLiteral("Book Antiqua"));
     labelFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
     const bool mainWindow = group == 0;
-    const std::array<std::pair<pick, QString>, 2> rows{
-        {{pick::font, mainWindow ? tr("Main Font Type") : tr("Font Type")},
-         {pick::color, mainWindow ? tr("Main Font Color") : tr("Font Color")}}};
+    const std::array<std::pair<Pick, QString>, 2> rows{
+        {{Pick::font, mainWindow ? tr("Main Font Type") : tr("Font Type")},
+         {Pick::color, mainWindow ? tr("Main Font Color") : tr("Font Color")}}};
     for (int r = 0; r < 2; ++r) {
         const int label = 2 * group + r, index = buttonFor(group, rows[r].first);
         pickCaptions[label] = new QLabel(rows[r].second);
         pickCaptions[label]->setObjectName(indexed("Label1", label));
         pickCaptions[label]->setFont(plain(labelFont));
-        const bool font = rows[r].first == pick::font;
+        const bool font = rows[r].first == Pick::font;
         // Without access keys: each of the four frames has the two, and C is Cancel's.
         pickButtons[index] = new QPushButton(font ? tr("Select Font") : tr("Select Color"));
         pickButtons[index]->setObjectName(indexed("Command1", index));
@@ -206,7 +206,7 @@ void FormOptions::pickClicked(int index)
 {
     if (index < 0 || index >= int(roles.size()))
         return;
-    if (roles[index].kind == pick::font)
+    if (roles[index].kind == Pick::font)
         selectFont(roles[index].group);
     else
         selectColor(roles[index].group);
@@ -232,19 +232,19 @@ void FormOptions::dialogButtonClicked(int index)
 void FormOptions::saveDisplay()
 {
     auto &dialogs = *services.dialogs;
-    if (dialogs.message(tr("Update Color and Font Settings ?"), platform::icon::question,
-                        platform::buttons::okCancel) != platform::answer::ok)
+    if (dialogs.message(tr("Update Color and Font Settings ?"), platform::Icon::question,
+                        platform::Buttons::okCancel) != platform::Answer::ok)
         return;
     try {
         display.save();
     } catch (const platform::Error &failure) {
         dialogs.message(tr("The settings could not be saved. %1").arg(failure.message()),
-                        platform::icon::critical, platform::buttons::ok);
+                        platform::Icon::critical, platform::Buttons::ok);
         return;
     }
     dialogs.message(tr("Settings have been saved , They will be loaded the next "
                        "time you start your program "),
-                    platform::icon::information, platform::buttons::ok);
+                    platform::Icon::information, platform::Buttons::ok);
 }
 
 // The study plan is saved at Ok without a question, when it changed.
@@ -254,7 +254,7 @@ void FormOptions::saveStudyPlan()
         studyPlan.save(studyFrame->plan());
     } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The study settings could not be saved. ") + failure.message(),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
     }
 }
 
@@ -271,7 +271,7 @@ void FormOptions::saveSpeech()
     } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The speech settings could not be saved. ") +
                                       failure.message(),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
     }
 }
 
