@@ -82,6 +82,39 @@ int wordsStartedSince(const QSqlDatabase &db, Time since)
     return int(wordsFirstAnsweredSince(db, since).size());
 }
 
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, Time since)
+{
+    AnswerTimes times;
+    if (!db.isOpen())
+        return times;
+    // The latest answers only: a learner's pace changes as the words become familiar.
+    QSqlQuery latest = sql::prepare(db, QStringLiteral("SELECT duration_ms FROM reviews WHERE "
+                                                       "duration_ms > 0 ORDER BY reviewed_at "
+                                                       "DESC LIMIT 500"));
+    sql::exec(latest);
+    QList<qint64> durations;
+    while (latest.next())
+        durations << latest.value(0).toLongLong();
+    if (!durations.isEmpty()) {
+        const auto middle = durations.begin() + durations.size() / 2;
+        std::nth_element(durations.begin(), middle, durations.end());
+        times.medianMs = *middle;
+    }
+    // An answer left on the screen for minutes is a pause, not study time.
+    QSqlQuery recent = sql::prepare(db, QStringLiteral("SELECT coalesce(sum(min(duration_ms, "
+                                                       "120000)), 0) FROM reviews WHERE "
+                                                       "reviewed_at >= ?"));
+    recent.addBindValue(timeText(since));
+    sql::exec(recent);
+    if (recent.next())
+        times.recentMs = recent.value(0).toLongLong();
+    const QString first =
+        sql::value(db, QStringLiteral("SELECT min(reviewed_at) FROM reviews")).toString();
+    times.firstAnswer = parseTimeText(first);
+    times.recentlyStarted = wordsFirstAnsweredSince(db, since);
+    return times;
+}
+
 int dayStreak(const QSqlDatabase &db, QDate today)
 {
     if (!db.isOpen())

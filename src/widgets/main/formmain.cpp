@@ -2,6 +2,7 @@
 #include "formmain.h"
 
 #include "answerbutton.h"
+#include "firststart.h"
 
 #include "platform/error.h"
 #include "platform/services.h"
@@ -149,6 +150,12 @@ void FormMain::start()
         loaded = false;
         qCInfo(startupLog).noquote() << "no dictionary:" << failure.message();
     }
+    // Asked before anything is written: whether the learner has been here before.
+    if (FirstStart::isFirstStart(services)) {
+        auto *welcome = new FirstStart(studyPlan, services, this);
+        connect(welcome, &FirstStart::studyRequested, studyAction, &QAction::trigger);
+        welcome->showAfterFirstPaint(*this);
+    }
     show();
     // Keys 1 to 5 answer at once; in the word box they would type instead.
     nextButton->setFocus();
@@ -262,7 +269,10 @@ FormList &FormMain::listWindow()
 FormOptions &FormMain::optionsWindow()
 {
     return kept(options, [this] {
-        return std::make_unique<FormOptions>(settings, studyPlan, model.speech, services, speech());
+        auto made =
+            std::make_unique<FormOptions>(settings, studyPlan, model.speech, services, speech());
+        made->showPacingFor(words, progress);
+        return made;
     });
 }
 
@@ -304,6 +314,7 @@ FormProgress &FormMain::progressWindow()
 {
     return kept(progressForm, [this] {
         auto made = std::make_unique<FormProgress>(progress, words, services);
+        made->followPlan(studyPlan);
         connect(made.get(), &FormProgress::studyWordRequested, this,
                 [this](const QString &word) { studyWindow().studyWord(word); });
         return made;

@@ -5,6 +5,7 @@
 #include "calendarchart.h"
 #include "chartpanel.h"
 #include "core/dictionary.h"
+#include "forecastpanel.h"
 #include "learning/learnermemory.h"
 #include "learning/wordkey.h"
 #include "platform/error.h"
@@ -148,6 +149,8 @@ QWidget *FormProgress::createSummary()
     auto *layout = qobject_cast<QVBoxLayout *>(panel->layout());
     for (QLabel *label : {recallLabel, retentionLabel, streakLabel})
         layout->insertWidget(layout->count() - 1, label);
+    forecastPanel = new ForecastPanel(words, memory, *services.clock);
+    layout->insertWidget(layout->count() - 1, forecastPanel);
     layout->insertStretch(layout->count() - 1);
     return panel;
 }
@@ -176,6 +179,11 @@ QWidget *FormProgress::createHardest()
     connect(hardestWords, &QTableWidget::itemActivated, this, &FormProgress::studySelected);
     connect(studyButton, &QPushButton::clicked, this, &FormProgress::studySelected);
     return box;
+}
+
+void FormProgress::followPlan(const learning::StudyPlanSettings &plan)
+{
+    forecastPanel->followPlan(plan);
 }
 
 QStringList FormProgress::listKeys()
@@ -267,6 +275,7 @@ void FormProgress::showFigures(double desiredRetention)
     activityChart->setValues(labels, answers);
     calendarChart->setDays(shown.calendarStart, shown.calendar);
     showHardest();
+    forecastPanel->refresh();
 }
 
 void FormProgress::showHardest()
