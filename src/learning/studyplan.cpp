@@ -66,10 +66,9 @@ void StudyPlanSettings::load()
     current = readStudyPlan(path);
 }
 
-void StudyPlanSettings::save(const StudyPlan &chosen)
+void StudyPlanSettings::save(const StudyPlan &chosen, bool always)
 {
-    // The file is written even with the defaults: that the learner answered is worth keeping.
-    if (chosen == current && QFileInfo::exists(path))
+    if (chosen == current && !always)
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
     writeStudyPlan(files, path, chosen);

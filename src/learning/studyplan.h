@@ -47,12 +47,12 @@ public:
     // Reads the file; what cannot be read keeps its default.
     void load();
     const StudyPlan &plan() const { return current; }
-    // Writes a changed plan (or any plan, while there is no file) to the file, making its folder
-    // when missing, and puts it in force:
+    // Writes a changed plan to the file, making its folder when missing, and puts it in force:
     // changed, and desiredRetentionChanged when that differs. A plan that cannot be written is
     // not put in force, so the program never runs on one the next start would not read: throws
-    // platform::Error (io) and keeps the file and the plan as they were.
-    void save(const StudyPlan &chosen);
+    // platform::Error (io) and keeps the file and the plan as they were. With always, the plan is
+    // written even when unchanged: the file then says the learner chose it (the first start).
+    void save(const StudyPlan &chosen, bool always = false);
 
 signals:
     void changed();

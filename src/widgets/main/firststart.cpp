@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -79,18 +78,26 @@ bool FirstStart::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Paint) {
         watched->removeEventFilter(this);
         // After the paint is done, and without taking the keyboard from the painted window.
-        QTimer::singleShot(0, this, [this] {
-            if (answered)
-                return;
-            // Where the platform activates every window shown (a window manager may), the
-            // keyboard goes back to the window that had it.
-            QPointer<QWidget> active = QApplication::activeWindow();
-            show();
-            if (active)
-                active->activateWindow();
-        });
+        QTimer::singleShot(0, this,
+                           [this, watched] { showBeside(static_cast<QWidget *>(watched)); });
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FirstStart::showBeside(QWidget *window)
+{
+    if (answered || !window->isVisible())
+        return;
+    // A learner already in another window is not interrupted; the question waits for the next
+    // start (which, once they have answered a word, is no first start).
+    for (QWidget *each : QApplication::topLevelWidgets()) {
+        if (each != window && each != this && each->isVisible() &&
+            (each->windowType() == Qt::Window || each->windowType() == Qt::Dialog))
+            return;
+    }
+    show();
+    // Where the platform activates every window shown, the keyboard goes back to the main one.
+    window->activateWindow();
 }
 
 void FirstStart::answer(bool study)
@@ -100,7 +107,7 @@ void FirstStart::answer(bool study)
     if (examBox->isChecked())
         chosen.examDate = examDate->date();
     try {
-        plan.save(chosen);
+        plan.save(chosen, true);
     } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The study settings could not be saved. ") + failure.message(),
                                   platform::icon::critical, platform::buttons::ok);
@@ -118,7 +125,7 @@ void FirstStart::closeEvent(QCloseEvent *event)
     if (!answered) {
         answered = true;
         try {
-            plan.save(plan.plan());
+            plan.save(plan.plan(), true);
         } catch (const platform::Error &) {
             // Nothing to tell: the learner chose nothing, and Options can set the plan.
         }

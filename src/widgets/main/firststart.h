@@ -39,6 +39,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showBeside(QWidget *window);
     void answer(bool study);
 
     learning::StudyPlanSettings &plan;
