@@ -21,8 +21,8 @@ void forecast_list(benchmark::State &state)
     LearnerMemory memory(folder.filePath(QStringLiteral("progress.sqlite")));
     const QDateTime now(QDate(2026, 12, 7), QTime(9, 0));
     ForecastInput input = readForecastInput(memory, words, StudyPlan{}, now);
-    // A learner of a week: 140 words started in 40 minutes of study.
-    input.recent = {RecentPace::days, 140, 40};
+    // A learner of a week: 140 words started in 600 answers.
+    input.recent = {RecentPace::days, 140, 600};
     for (auto _ : state)
         benchmark::DoNotOptimize(forecast(input));
     state.counters["words"] = double(input.cards.size());

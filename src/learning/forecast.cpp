@@ -227,8 +227,9 @@ Rules rulesFor(const ForecastInput &input, Pace pace)
         rules.exam = exam;
         rules.minutesLimit = input.plan.dailyMinutes;
     } else if (pace == Pace::Recent) {
-        // Answers without a time (an imported history) leave the minutes open.
-        rules.minutesLimit = input.recent.minutes / std::max(1, input.recent.studyDays);
+        // As many answers a day as lately, at the learner's time an answer.
+        rules.minutesLimit = double(input.recent.answers) / std::max(1, input.recent.studyDays) *
+                             input.secondsPerAnswer / 60;
     } else {
         rules.minutesLimit = input.plan.dailyMinutes;
         rules.simulatedDays = std::max(rules.simulatedDays, 3 * 365);
@@ -294,7 +295,7 @@ Forecast forecast(const ForecastInput &input)
         }
     }
     result.planned = play(input, rulesFor(input, Pace::Planned), 1);
-    if (input.recent.studyDays > 0 && (input.recent.wordsStarted > 0 || input.recent.minutes > 0))
+    if (input.recent.studyDays > 0 && input.recent.answers > 0)
         result.recent = play(input, rulesFor(input, Pace::Recent), 2);
     return result;
 }
@@ -343,7 +344,7 @@ ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &w
         input.recent.studyDays =
             int(std::clamp<qint64>(first.daysTo(today) + 1, 1, RecentPace::days));
     }
-    input.recent.minutes = times.recentMs / 60000.0;
+    input.recent.answers = times.recentAnswers;
     for (const QString &key : times.recentlyStarted) {
         if (keys.contains(key))
             ++input.recent.wordsStarted;

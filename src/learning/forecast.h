@@ -26,7 +26,7 @@ struct RecentPace
     static constexpr int days = 7; // today and the six days before
     int studyDays = 0;             // of those days, from the learner's first answer on
     int wordsStarted = 0;          // words of the list first answered in those days
-    double minutes = 0;            // time spent answering in those days, every list
+    int answers = 0;               // in those days, every list
 };
 
 struct ForecastInput

@@ -23,8 +23,8 @@ class ProgressStore;
 // lately.
 struct AnswerTimes
 {
-    qint64 medianMs = 0; // of the latest answers with a time; 0 when there is none
-    qint64 recentMs = 0; // the time of the answers since the time asked about
+    qint64 medianMs = 0;   // of the latest answers with a time; 0 when there is none
+    int recentAnswers = 0; // since the time asked about
     std::optional<Time> firstAnswer;
     QSet<QString> recentlyStarted; // words first answered since then
 };

@@ -87,10 +87,11 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, Time since)
     AnswerTimes times;
     if (!db.isOpen())
         return times;
-    // The latest answers only: a learner's pace changes as the words become familiar.
+    // The latest answers only: a learner's pace changes as the words become familiar. An answer
+    // in under a second was not read, one over two minutes was a pause.
     QSqlQuery latest = sql::prepare(db, QStringLiteral("SELECT duration_ms FROM reviews WHERE "
-                                                       "duration_ms > 0 ORDER BY reviewed_at "
-                                                       "DESC LIMIT 500"));
+                                                       "duration_ms BETWEEN 1000 AND 120000 "
+                                                       "ORDER BY reviewed_at DESC LIMIT 500"));
     sql::exec(latest);
     QList<qint64> durations;
     while (latest.next())
@@ -100,14 +101,12 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, Time since)
         std::nth_element(durations.begin(), middle, durations.end());
         times.medianMs = *middle;
     }
-    // An answer left on the screen for minutes is a pause, not study time.
-    QSqlQuery recent = sql::prepare(db, QStringLiteral("SELECT coalesce(sum(min(duration_ms, "
-                                                       "120000)), 0) FROM reviews WHERE "
-                                                       "reviewed_at >= ?"));
+    QSqlQuery recent =
+        sql::prepare(db, QStringLiteral("SELECT count(*) FROM reviews WHERE reviewed_at >= ?"));
     recent.addBindValue(timeText(since));
     sql::exec(recent);
     if (recent.next())
-        times.recentMs = recent.value(0).toLongLong();
+        times.recentAnswers = recent.value(0).toInt();
     const QString first =
         sql::value(db, QStringLiteral("SELECT min(reviewed_at) FROM reviews")).toString();
     times.firstAnswer = parseTimeText(first);

@@ -220,11 +220,11 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
     EXPECT_EQ(input.startedToday, 2);
     EXPECT_EQ(input.recent.wordsStarted, 8);
     EXPECT_EQ(input.recent.studyDays, RecentPace::days);
-    EXPECT_DOUBLE_EQ(input.recent.minutes, (6 * 4 + 2 * 8) / 60.0);
+    EXPECT_EQ(input.recent.answers, 8);
     const Forecast result = forecast(input);
     EXPECT_EQ(result.seen, 8);
     ASSERT_TRUE(result.recent);
-    // 8 words a week and under a minute a day: far later than 20 a day, if at all.
+    // 8 words in 8 answers a week: far later than 20 a day, if at all.
     EXPECT_TRUE(!result.recent->everyWordSeen ||
                 *result.recent->everyWordSeen > *result.planned.everyWordSeen);
 }

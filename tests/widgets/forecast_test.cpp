@@ -105,10 +105,10 @@ TEST(Forecast, ProgressSaysWhatToExpectOnTheExamDay)
     EXPECT_TRUE(
         text(progress, "forecastPlanned").contains("every word seen by 8 Dec 2026; about "));
     EXPECT_TRUE(text(progress, "forecastPlanned").contains(" of 6 words recalled on 4 Jan 2027 ("));
-    // Two words started today: two a day, none more today.
+    // Two answers a day, as today: they go to the reviews, and no word is added.
     EXPECT_TRUE(text(progress, "forecastRecent")
-                    .startsWith("At your pace of the last 7 days (new words a day: 2; "));
-    EXPECT_TRUE(text(progress, "forecastRecent").contains("every word seen by 6 Dec 2026"));
+                    .startsWith("At your pace of the last 7 days (new words a day: 0; "));
+    EXPECT_TRUE(text(progress, "forecastRecent").contains("not every word seen by 4 Jan 2027"));
     auto *panel = control<QWidget>(progress, "forecastPanel");
     EXPECT_TRUE(panel->accessibleDescription().contains(text(progress, "forecastPlanned")));
 }

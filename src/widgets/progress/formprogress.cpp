@@ -86,23 +86,26 @@ FormProgress::FormProgress(learning::LearnerMemory &memory, const Dictionary &wo
 
     auto *content = new QWidget;
     auto *grid = new QGridLayout(content);
-    grid->addWidget(createSummary(), 0, 0);
-    grid->addWidget(createHardest(), 0, 1);
+    // "Will I be ready?" first and across: the question the other figures lead to.
+    forecastPanel = new ForecastPanel(words, memory, *services.clock);
+    grid->addWidget(forecastPanel, 0, 0, 1, 2);
+    grid->addWidget(createSummary(), 1, 0);
+    grid->addWidget(createHardest(), 1, 1);
     const auto panel = [&](const QString &title, const char *name, Chart *chart) {
         panels << new ChartPanel(title, QLatin1String(name), chart, services);
         return panels.last();
     };
-    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 1, 0);
+    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 2, 0);
     grid->addWidget(
         panel(tr("Your answers in the last 90 days, every list"), "activityChart", activityChart),
-        1, 1);
+        2, 1);
     grid->addWidget(
         panel(tr("Your answers in the last 52 weeks, every list"), "calendarChart", calendarChart),
-        2, 0, 1, 2);
+        3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(1, 3);
-    grid->setRowStretch(2, 2);
+    grid->setRowStretch(2, 3);
+    grid->setRowStretch(3, 2);
 
     auto *scroll = new FillingArea;
     scroll->setObjectName(QStringLiteral("progressArea"));
@@ -149,8 +152,6 @@ QWidget *FormProgress::createSummary()
     auto *layout = qobject_cast<QVBoxLayout *>(panel->layout());
     for (QLabel *label : {recallLabel, retentionLabel, streakLabel})
         layout->insertWidget(layout->count() - 1, label);
-    forecastPanel = new ForecastPanel(words, memory, *services.clock);
-    layout->insertWidget(layout->count() - 1, forecastPanel);
     layout->insertStretch(layout->count() - 1);
     return panel;
 }

@@ -58,6 +58,9 @@ StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
     pacingLabel->setTextFormat(Qt::PlainText);
     pacingLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     pacingLabel->setFocusPolicy(Qt::TabFocus);
+    // Room for the pace and a warning, so that the frame does not jump while a date is typed.
+    pacingLabel->setMinimumHeight(pacingLabel->fontMetrics().lineSpacing() * 5);
+    pacingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addRow(examBox, examDate);
     layout->addRow(tr("Desired &retention:"), retention);
     layout->addRow(tr("&New words per day:"), perDay);
