@@ -45,7 +45,7 @@ struct ForecastInput
     // The chance that the first answer to a word never seen is right (a good guess among five,
     // or a word known before).
     double firstAnswerRight = 0.5;
-    int runs = 8;
+    int runs = 6;
     quint64 seed = 1;
 };
 

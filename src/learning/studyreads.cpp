@@ -65,10 +65,12 @@ QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since)
     QSet<QString> words;
     if (!db.isOpen())
         return words;
+    // The answers since then by the time index: left to itself, SQLite reads the whole log
+    // through the word index for the DISTINCT.
     QSqlQuery query = sql::prepare(
-        db, QStringLiteral("SELECT DISTINCT word FROM reviews AS r WHERE reviewed_at >= ? AND "
-                           "NOT EXISTS (SELECT 1 FROM reviews AS o WHERE o.word = r.word AND "
-                           "o.reviewed_at < ?)"));
+        db, QStringLiteral("SELECT DISTINCT word FROM reviews AS r INDEXED BY reviews_by_time "
+                           "WHERE reviewed_at >= ? AND NOT EXISTS (SELECT 1 FROM reviews AS o "
+                           "WHERE o.word = r.word AND o.reviewed_at < ?)"));
     query.addBindValue(timeText(since));
     query.addBindValue(timeText(since));
     sql::exec(query);

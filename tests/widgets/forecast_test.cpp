@@ -97,6 +97,7 @@ TEST(Forecast, ProgressSaysWhatToExpectOnTheExamDay)
     click(&window, "mnuProgress");
     QWidget *progress = shown("FormProgress");
     ASSERT_TRUE(progress);
+    QTRY_VERIFY(!text(progress, "forecastToday").isEmpty());
     EXPECT_EQ(text(progress, "forecastToday").section(';', 1),
               " 4 words not seen yet."); // 6 words, 2 answered
     // 6 words over 31 - 7 days: one a day, none more today, the last on 8 Dec.

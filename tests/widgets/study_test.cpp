@@ -79,9 +79,9 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
                     ->accessibleName()
                     .contains("Reviewed 2, right 2, new words learned 2"));
-    EXPECT_EQ(
-        control<QLabel>(study, "forecastToday")->text(),
-        "Today: about 2 of the 2 words you have seen would be recalled; 6 words not seen yet.");
+    QTRY_COMPARE(control<QLabel>(study, "forecastToday")->text(),
+                 QStringLiteral("Today: about 2 of the 2 words you have seen would be recalled; 6 "
+                                "words not seen yet."));
     EXPECT_EQ(memory.reviewCount(), 2);
     study->studyWord("W5");
     EXPECT_EQ(label("wordLabel"), "w5");

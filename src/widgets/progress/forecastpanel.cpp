@@ -70,6 +70,16 @@ QString ForecastPanel::outcomeText(const learning::ForecastOutcome &outcome) con
 
 void ForecastPanel::refresh()
 {
+    // After the window around it is on the screen: the simulation takes a moment on a long list.
+    if (!refreshDue) {
+        refreshDue = true;
+        QMetaObject::invokeMethod(this, &ForecastPanel::showForecast, Qt::QueuedConnection);
+    }
+}
+
+void ForecastPanel::showForecast()
+{
+    refreshDue = false;
     const learning::StudyPlan plan = planSettings ? planSettings->plan() : learning::StudyPlan{};
     try {
         shown = learning::forecast(learning::readForecastInput(memory, words, plan, clock.now()));

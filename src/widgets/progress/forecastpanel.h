@@ -31,11 +31,13 @@ public:
 
     // The plan forecast from now on: the one in force in these settings.
     void followPlan(const learning::StudyPlanSettings &settings);
-    // Reads the memory and plays the plan forward; the panel hides when that cannot be read.
+    // Reads the memory and plays the plan forward, once the events waiting are handled; the
+    // panel hides when the memory cannot be read.
     void refresh();
     const learning::Forecast &forecast() const { return shown; }
 
 private:
+    void showForecast();
     QString outcomeText(const learning::ForecastOutcome &outcome) const;
 
     const core::Dictionary &words;
@@ -43,6 +45,7 @@ private:
     platform::clock &clock;
     const learning::StudyPlanSettings *planSettings = nullptr;
     learning::Forecast shown;
+    bool refreshDue = false;
     QLabel *todayLabel, *plannedLabel, *recentLabel;
 };
 
