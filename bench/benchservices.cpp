@@ -10,14 +10,14 @@
 
 namespace {
 
-class NoLauncher : public platform::launcher
+class NoLauncher : public platform::Launcher
 {
 public:
     bool start(const QString &, const QStringList &) override { return true; }
     bool openUrl(const QUrl &) override { return true; }
 };
 
-class NoPrinter : public platform::printer
+class NoPrinter : public platform::Printer
 {
 public:
     bool printImage(QWidget *) override { return true; }
@@ -28,7 +28,7 @@ class FolderInfo : public platform::AppInfo
 public:
     QString programFolder() override { return folder; }
     QString title() override { return QStringLiteral("Vocabrix"); }
-    platform::version version() override { return {1, 0, 0}; }
+    platform::Version version() override { return {1, 0, 0}; }
     QString folder;
 };
 
@@ -50,10 +50,10 @@ struct BenchServices::fakes
     NoLauncher launcher;
     NoPrinter printer;
     FolderInfo info;
-    std::unique_ptr<platform::http> http = platform::makeQtHttp();
-    std::unique_ptr<platform::clock> clock = platform::makeQtClock();
-    std::unique_ptr<platform::random> random = platform::makeQtRandom();
-    std::unique_ptr<platform::files> files = platform::makeQtFiles();
+    std::unique_ptr<platform::Http> http = platform::makeQtHttp();
+    std::unique_ptr<platform::Clock> clock = platform::makeQtClock();
+    std::unique_ptr<platform::Random> random = platform::makeQtRandom();
+    std::unique_ptr<platform::Files> files = platform::makeQtFiles();
 };
 
 BenchServices::BenchServices() : own(std::make_unique<fakes>())

@@ -18,7 +18,7 @@ class FolderInfo : public platform::AppInfo
 public:
     QString programFolder() override { return folder.path(); }
     QString title() override { return QStringLiteral("Vocabrix"); }
-    platform::version version() override { return {1, 0, 0}; }
+    platform::Version version() override { return {1, 0, 0}; }
 
     QTemporaryDir folder;
 };

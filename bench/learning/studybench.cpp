@@ -21,14 +21,14 @@ namespace {
 
 const QDateTime firstDay(QDate(2024, 1, 1), QTime(8, 0));
 
-class SteadyClock : public platform::clock
+class SteadyClock : public platform::Clock
 {
 public:
     QDateTime now() override { return time = time.addMSecs(1500); }
     QDateTime time = firstDay.addDays(32);
 };
 
-class CyclingRandom : public platform::random
+class CyclingRandom : public platform::Random
 {
 public:
     void randomize() override {}

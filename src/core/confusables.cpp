@@ -26,11 +26,11 @@ Confusables Confusables::read(const QString &dictionaryFile)
 
 Confusables Confusables::fromText(const QByteArray &bytes, const QString &name)
 {
-    const std::optional<QList<sidelist::line>> lines = sidelist::lines(bytes, name, confusablesLog);
+    const std::optional<QList<sidelist::Line>> lines = sidelist::lines(bytes, name, confusablesLog);
     if (!lines)
         return {};
     Confusables result;
-    for (const sidelist::line &line : *lines) {
+    for (const sidelist::Line &line : *lines) {
         QStringList fields = line.text.split(QLatin1Char('\t'));
         if (fields.size() < 2) {
             qCWarning(confusablesLog).noquote()

@@ -60,7 +60,7 @@ qint16 Dictionary::load(const QString &stored)
     return wordCount;
 }
 
-void Dictionary::replaceEntries(platform::files &files, const QStringList &newWords,
+void Dictionary::replaceEntries(platform::Files &files, const QStringList &newWords,
                                 const QStringList &newMeanings, const QStringList &newUsages,
                                 FinalLine ending)
 {
@@ -70,7 +70,7 @@ void Dictionary::replaceEntries(platform::files &files, const QStringList &newWo
     emit entriesReplaced();
 }
 
-void Dictionary::replaceFile(platform::files &files, const QString &stored, const QByteArray &bytes)
+void Dictionary::replaceFile(platform::Files &files, const QString &stored, const QByteArray &bytes)
 {
     const QString path = platform::joinPath(folder, stored);
     files.write(path, bytes);
@@ -95,14 +95,14 @@ QString Dictionary::at(Kind kind, int position) const
     return position >= 0 && position < list.size() ? list[position] : QString();
 }
 
-void Dictionary::save(platform::files &files, FinalLine ending)
+void Dictionary::save(platform::Files &files, FinalLine ending)
 {
     files.write(filePath(),
                 dictionaryBytes(lists[Words], lists[Meanings], lists[Usages], wordCount, ending));
     emit saved();
 }
 
-void Dictionary::create(platform::files &files, const QString &filePath, const QStringList &words,
+void Dictionary::create(platform::Files &files, const QString &filePath, const QStringList &words,
                         const QStringList &meanings, const QStringList &usages)
 {
     files.write(filePath,

@@ -16,7 +16,7 @@
 #include <optional>
 
 namespace platform {
-class files;
+class Files;
 }
 
 namespace core {
@@ -60,12 +60,12 @@ public:
 
     // Writes the whole dictionary, entries 0 to count - 1, over its file, and emits saved().
     // Throws platform::Error (io) and leaves the file as it was when it cannot be written.
-    void save(platform::files &files, FinalLine ending);
+    void save(platform::Files &files, FinalLine ending);
 
     // Writes these entries over the file and reads them back from it, so the dictionary is what
     // the file holds. Throws platform::Error (io) and leaves the file and the lists as they were
     // when it cannot be written.
-    void replaceEntries(platform::files &files, const QStringList &newWords,
+    void replaceEntries(platform::Files &files, const QStringList &newWords,
                         const QStringList &newMeanings, const QStringList &newUsages,
                         FinalLine ending);
 
@@ -74,12 +74,12 @@ public:
     // (entriesReplaced), so that no later save writes the old entries over it. Throws
     // platform::Error (io) and leaves the file and the lists as they were when it cannot be
     // written.
-    void replaceFile(platform::files &files, const QString &stored, const QByteArray &bytes);
+    void replaceFile(platform::Files &files, const QString &stored, const QByteArray &bytes);
 
     // Writes a new dictionary file (a path in the file system) with these entries, all of them,
     // in the program's own layout. Throws platform::Error (io) and leaves a file there as it
     // was when it cannot be written.
-    static void create(platform::files &files, const QString &filePath, const QStringList &words,
+    static void create(platform::Files &files, const QString &filePath, const QStringList &words,
                        const QStringList &meanings, const QStringList &usages);
 
     // How many times a file was parsed by load (a load parses once).

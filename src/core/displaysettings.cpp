@@ -94,7 +94,7 @@ bool DisplayStyles::load(const QString &programFolder)
     return read.has_value();
 }
 
-DisplaySettings::DisplaySettings(platform::files &files, QString programFolder, QObject *parent)
+DisplaySettings::DisplaySettings(platform::Files &files, QString programFolder, QObject *parent)
     : QObject(parent), files(files), folder(std::move(programFolder))
 {
 }

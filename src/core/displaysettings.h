@@ -14,7 +14,7 @@
 #include <optional>
 
 namespace platform {
-class files;
+class Files;
 }
 
 namespace core {
@@ -66,7 +66,7 @@ class DisplaySettings : public QObject
 {
     Q_OBJECT
 public:
-    DisplaySettings(platform::files &files, QString programFolder, QObject *parent = nullptr);
+    DisplaySettings(platform::Files &files, QString programFolder, QObject *parent = nullptr);
 
     // Reads the file (see DisplayStyles::load); false, with the defaults, when it is unusable.
     bool load();
@@ -85,7 +85,7 @@ signals:
     void changed();
 
 private:
-    platform::files &files;
+    platform::Files &files;
     QString folder;
     DisplayStyles current, saved;
 };

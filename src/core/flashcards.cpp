@@ -9,7 +9,7 @@
 
 namespace core {
 
-FlashCards::FlashCards(const Dictionary &dictionary, platform::random &random, QObject *parent)
+FlashCards::FlashCards(const Dictionary &dictionary, platform::Random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), random(random)
 {
     connect(&dictionary, &Dictionary::loaded, this, &FlashCards::follow);

@@ -9,7 +9,7 @@
 #include <QString>
 
 namespace platform {
-class random;
+class Random;
 }
 
 namespace core {
@@ -20,7 +20,7 @@ class FlashCards : public QObject
 {
     Q_OBJECT
 public:
-    FlashCards(const Dictionary &dictionary, platform::random &random, QObject *parent = nullptr);
+    FlashCards(const Dictionary &dictionary, platform::Random &random, QObject *parent = nullptr);
 
     // Reseeds and shows a random word of the review range (1..count-1), its meaning hidden.
     void open();
@@ -53,7 +53,7 @@ private:
     void show(int newPosition);
 
     const Dictionary &dictionary;
-    platform::random &random;
+    platform::Random &random;
     int position = 0;
     QString shownWord, shownMeaning;
     bool revealed = false;

@@ -6,7 +6,7 @@
 
 namespace core {
 
-MemoryGame::MemoryGame(const Dictionary &dictionary, platform::random &random, QObject *parent)
+MemoryGame::MemoryGame(const Dictionary &dictionary, platform::Random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), random(random)
 {
 }

@@ -13,7 +13,7 @@
 #include <optional>
 
 namespace platform {
-class random;
+class Random;
 }
 
 namespace core {
@@ -31,7 +31,7 @@ public:
     // face down until it is first turned; black text counts as face up.
     enum class Face { Down, Up, DownReadable };
 
-    MemoryGame(const Dictionary &dictionary, platform::random &random, QObject *parent = nullptr);
+    MemoryGame(const Dictionary &dictionary, platform::Random &random, QObject *parent = nullptr);
 
     // Opens a fresh board: the cards in their design places, none found, each lying as its text
     // colour says, no attempts, no time shown yet, the clock running and the pair check off.
@@ -68,9 +68,9 @@ public:
     Face face(int card) const { return faces[size_t(card)]; }
     bool isFound(int card) const { return found[size_t(card)]; }
     // Left and top of each card in twips.
-    const memoryrules::places &places() const { return cardPlaces; }
-    const memoryrules::dealt &dealtWords() const { return words; }
-    const memoryrules::dealt &dealtMeanings() const { return meanings; }
+    const memoryrules::Places &places() const { return cardPlaces; }
+    const memoryrules::Dealt &dealtWords() const { return words; }
+    const memoryrules::Dealt &dealtMeanings() const { return meanings; }
 
     qint16 attempts() const { return attemptCount; }
     qint16 seconds() const { return secondCount; }
@@ -88,11 +88,11 @@ private:
     void setAll(Face face);
 
     const Dictionary &dictionary;
-    platform::random &random;
-    memoryrules::dealt words, meanings;
+    platform::Random &random;
+    memoryrules::Dealt words, meanings;
     std::array<Face, cardCount> faces{};
     std::array<bool, cardCount> found{};
-    memoryrules::places cardPlaces = memoryrules::designPlaces();
+    memoryrules::Places cardPlaces = memoryrules::designPlaces();
     qint16 attemptCount = 0, secondCount = 0, turned = 0;
     std::optional<qint16> secondsShown;
     bool opened = false, clockOn = false, pairCheckOn = false;

@@ -12,15 +12,15 @@ namespace {
 
 constexpr std::array<int, 4> columns{120, 2160, 4200, 6200};
 constexpr std::array<int, 4> rows{480, 2040, 3600, 5260};
-using cells = std::array<std::array<int, 4>, 4>; // card index by row, then column
+using Cells = std::array<std::array<int, 4>, 4>; // card index by row, then column
 
-constexpr cells arrangementA{{{0, 4, 10, 3}, {1, 7, 5, 14}, {12, 6, 8, 13}, {2, 9, 11, 15}}};
-constexpr cells arrangementB{{{0, 4, 5, 10}, {3, 7, 2, 14}, {12, 9, 8, 13}, {1, 6, 11, 15}}};
-constexpr cells arrangementC{{{1, 3, 10, 7}, {15, 4, 6, 8}, {2, 14, 12, 0}, {11, 5, 13, 9}}};
+constexpr Cells arrangementA{{{0, 4, 10, 3}, {1, 7, 5, 14}, {12, 6, 8, 13}, {2, 9, 11, 15}}};
+constexpr Cells arrangementB{{{0, 4, 5, 10}, {3, 7, 2, 14}, {12, 9, 8, 13}, {1, 6, 11, 15}}};
+constexpr Cells arrangementC{{{1, 3, 10, 7}, {15, 4, 6, 8}, {2, 14, 12, 0}, {11, 5, 13, 9}}};
 
-places placesOf(const cells &table)
+Places placesOf(const Cells &table)
 {
-    places result{};
+    Places result{};
     for (size_t row = 0; row < rows.size(); ++row) {
         for (size_t column = 0; column < columns.size(); ++column)
             result[size_t(table[row][column])] = QPoint(columns[column], rows[row]);
@@ -28,7 +28,7 @@ places placesOf(const cells &table)
     return result;
 }
 
-qint16 find(const dealt &texts, const QString &text, qint16 notFound)
+qint16 find(const Dealt &texts, const QString &text, qint16 notFound)
 {
     for (size_t i = 0; i < texts.size(); ++i) {
         if (texts[i] == text)
@@ -39,11 +39,11 @@ qint16 find(const dealt &texts, const QString &text, qint16 notFound)
 
 } // namespace
 
-places designPlaces()
+Places designPlaces()
 {
     constexpr std::array<int, 4> designColumns{120, 2160, 4200, 6240};
     constexpr std::array<int, 4> designRows{480, 2040, 3600, 5160};
-    places result{};
+    Places result{};
     for (int i = 0; i < cardCount; ++i)
         result[size_t(i)] = QPoint(designColumns[size_t(i / 4)], designRows[size_t(i % 4)]);
     return result;
@@ -54,7 +54,7 @@ int arrangementNumber(float rnd)
     return int(std::floor(double(rnd) * 14 + 1));
 }
 
-std::optional<places> arrangement(int number)
+std::optional<Places> arrangement(int number)
 {
     if (number > 10)
         return placesOf(arrangementA);
@@ -70,12 +70,12 @@ int dealPosition(float rnd, int n)
     return int(std::floor((n - 1) * double(rnd) + 1));
 }
 
-qint16 findWord(const dealt &words, const QString &text)
+qint16 findWord(const Dealt &words, const QString &text)
 {
     return find(words, text, -1);
 }
 
-qint16 findMeaning(const dealt &meanings, const QString &text)
+qint16 findMeaning(const Dealt &meanings, const QString &text)
 {
     return find(meanings, text, -2);
 }
@@ -97,7 +97,7 @@ FaceUpPair lowestFaceUp(const std::array<bool, cardCount> &faceUp)
 }
 
 bool isPair(const FaceUpPair &cards, const std::array<QString, cardCount> &captions,
-            const dealt &words, const dealt &meanings)
+            const Dealt &words, const Dealt &meanings)
 {
     // Without two cards face up there is nothing to pair.
     if (!cards.first || !cards.second)

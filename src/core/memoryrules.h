@@ -17,24 +17,24 @@ namespace memoryrules {
 constexpr int cardCount = 16, pairCount = 8;
 
 // The place (left, top, in twips) of each card, by card index.
-using places = std::array<QPoint, cardCount>;
-using dealt = std::array<QString, pairCount>;
+using Places = std::array<QPoint, cardCount>;
+using Dealt = std::array<QString, pairCount>;
 
 // Words in the two left columns, each meaning two columns to the right of its word.
-places designPlaces();
+Places designPlaces();
 
 // The arrangement number, Int(rnd * 14 + 1): 1 to 14.
 int arrangementNumber(float rnd);
 // The places for an arrangement number; none for 5 and 10, where the cards stay put.
-std::optional<places> arrangement(int number);
+std::optional<Places> arrangement(int number);
 
 // A dealt position, Int((n - 1) * rnd + 1): the review range 1..n-1, never the first entry.
 int dealPosition(float rnd, int n);
 
 // The first position holding the text, else -1 (findWord) or -2 (findMeaning): the two
 // "not found" values differ so that a text found in neither list never makes a pair.
-qint16 findWord(const dealt &words, const QString &text);
-qint16 findMeaning(const dealt &meanings, const QString &text);
+qint16 findWord(const Dealt &words, const QString &text);
+qint16 findMeaning(const Dealt &meanings, const QString &text);
 
 // The two lowest face-up cards, as the pair check looks at them.
 struct FaceUpPair
@@ -46,7 +46,7 @@ FaceUpPair lowestFaceUp(const std::array<bool, cardCount> &faceUp);
 // Whether the two face-up cards pair: a word card whose meaning card is the other one, found
 // by text, so that an entry dealt twice pairs either way.
 bool isPair(const FaceUpPair &cards, const std::array<QString, cardCount> &captions,
-            const dealt &words, const dealt &meanings);
+            const Dealt &words, const Dealt &meanings);
 
 // Counts stop at the largest 16-bit number rather than wrapping to a negative one.
 qint16 countUp(qint16 value);

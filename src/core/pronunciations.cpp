@@ -38,12 +38,12 @@ Pronunciations Pronunciations::read(const QString &path)
 
 Pronunciations Pronunciations::fromText(const QByteArray &bytes, const QString &name)
 {
-    const std::optional<QList<sidelist::line>> lines =
+    const std::optional<QList<sidelist::Line>> lines =
         sidelist::lines(bytes, name, pronunciationsLog);
     if (!lines)
         return {};
     Pronunciations result;
-    for (const sidelist::line &line : *lines) {
+    for (const sidelist::Line &line : *lines) {
         const QStringList fields = line.text.trimmed().split(QLatin1Char('\t'));
         if (fields.size() != 2 || !wellFormed(fields[1].trimmed())) {
             qCWarning(pronunciationsLog).noquote()

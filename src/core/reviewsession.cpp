@@ -11,7 +11,7 @@
 
 namespace core {
 
-ReviewSession::ReviewSession(const Dictionary &dictionary, platform::random &random,
+ReviewSession::ReviewSession(const Dictionary &dictionary, platform::Random &random,
                              QObject *parent)
     : QObject(parent), dictionary(dictionary), random(random)
 {

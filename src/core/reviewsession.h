@@ -13,7 +13,7 @@
 #include <array>
 
 namespace platform {
-class random;
+class Random;
 }
 
 namespace core {
@@ -27,7 +27,7 @@ public:
     static constexpr int choiceCount = 5;
     static constexpr int rightChoice = 0;
 
-    ReviewSession(const Dictionary &dictionary, platform::random &random,
+    ReviewSession(const Dictionary &dictionary, platform::Random &random,
                   QObject *parent = nullptr);
 
     // After a load: a random word of the review range with its choices, the usage as the file
@@ -77,7 +77,7 @@ private:
     void shuffleLayout();
 
     const Dictionary &dictionary;
-    platform::random &random;
+    platform::Random &random;
     int position = 0;
     QString shownWord;
     StyledUsage shownUsage;

@@ -43,14 +43,14 @@ std::optional<QByteArray> read(const QString &path, QMessageLogger::CategoryFunc
     return file.readAll();
 }
 
-std::optional<QList<line>> lines(const QByteArray &bytes, const QString &name,
+std::optional<QList<Line>> lines(const QByteArray &bytes, const QString &name,
                                  QMessageLogger::CategoryFunction log)
 {
     if (bytes.contains('\0') || !platform::isUtf8(bytes)) {
         qCWarning(log).noquote() << name << "is not UTF-8 text; it is ignored";
         return std::nullopt;
     }
-    QList<line> found;
+    QList<Line> found;
     const QStringList all = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
     for (qsizetype number = 0; number < all.size(); ++number) {
         const QString trimmed = all[number].trimmed();

@@ -22,7 +22,7 @@ QString pathFor(const QString &dictionaryFile, const QString &suffix);
 std::optional<QByteArray> read(const QString &path, QMessageLogger::CategoryFunction log,
                                const char *what);
 
-struct line
+struct Line
 {
     qsizetype number; // from 1
     QString text;     // as it stands, blanks included
@@ -30,7 +30,7 @@ struct line
 
 // The lines that are neither blank nor a comment ("#"). Nothing, said in the log, when the
 // bytes are not UTF-8 text.
-std::optional<QList<line>> lines(const QByteArray &bytes, const QString &name,
+std::optional<QList<Line>> lines(const QByteArray &bytes, const QString &name,
                                  QMessageLogger::CategoryFunction log);
 
 } // namespace sidelist

@@ -64,12 +64,12 @@ QString speechSettingsText(const SpeechOptions &settings)
          {rateKey, QString::number(settings.rate)}});
 }
 
-void writeSpeechSettings(platform::files &files, const QString &path, const SpeechOptions &options)
+void writeSpeechSettings(platform::Files &files, const QString &path, const SpeechOptions &options)
 {
     files.writeText(path, speechSettingsText(options));
 }
 
-SpeechSettings::SpeechSettings(platform::files &files, QString path, QObject *parent)
+SpeechSettings::SpeechSettings(platform::Files &files, QString path, QObject *parent)
     : QObject(parent), files(files), path(std::move(path))
 {
 }

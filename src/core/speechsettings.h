@@ -6,7 +6,7 @@
 #include <optional>
 
 namespace platform {
-class files;
+class Files;
 }
 
 namespace core {
@@ -31,7 +31,7 @@ SpeechOptions readSpeechSettings(const QString &path);
 SpeechOptions speechSettingsFromText(const QString &text);
 QString speechSettingsText(const SpeechOptions &options);
 // Throws platform::Error (io) and leaves the old file whole when it cannot be written.
-void writeSpeechSettings(platform::files &files, const QString &path, const SpeechOptions &options);
+void writeSpeechSettings(platform::Files &files, const QString &path, const SpeechOptions &options);
 
 // The speech settings in force and the one writer of their file (settings/speech.txt). The file
 // is read the first time they are asked for, not at start-up.
@@ -39,7 +39,7 @@ class SpeechSettings : public QObject
 {
     Q_OBJECT
 public:
-    SpeechSettings(platform::files &files, QString path, QObject *parent = nullptr);
+    SpeechSettings(platform::Files &files, QString path, QObject *parent = nullptr);
 
     const SpeechOptions &options() const;
     // Writes changed options to the file, making its folder when missing, and puts them in
@@ -51,7 +51,7 @@ signals:
     void changed();
 
 private:
-    platform::files &files;
+    platform::Files &files;
     QString path;
     mutable std::optional<SpeechOptions> current;
 };

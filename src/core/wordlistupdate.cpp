@@ -14,7 +14,7 @@ QUrl WordListUpdate::defaultAddress()
     return QUrl(QStringLiteral(VOCABRIX_UPDATE_URL));
 }
 
-void WordListUpdate::replaceDefaultDictionary(platform::http &http, platform::files &files,
+void WordListUpdate::replaceDefaultDictionary(platform::Http &http, platform::Files &files,
                                               Dictionary &dictionary) const
 {
     const platform::HttpResponse response = http.get(source, updateTimeoutMs, updateMaxBytes);

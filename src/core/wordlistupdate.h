@@ -25,7 +25,7 @@ public:
 
     // One GET; the file is replaced whole, through the dictionary, only by a dictionary with at
     // least one word. Throws platform::Error naming the problem, and the file stays as it was.
-    void replaceDefaultDictionary(platform::http &http, platform::files &files,
+    void replaceDefaultDictionary(platform::Http &http, platform::Files &files,
                                   Dictionary &dictionary) const;
 
 private:

@@ -12,7 +12,7 @@ using namespace core;
 namespace learning {
 
 QuizRecorder::QuizRecorder(ReviewSession &review, const Dictionary &dictionary,
-                           LearnerMemory &memory, platform::clock &clock, QObject *parent)
+                           LearnerMemory &memory, platform::Clock &clock, QObject *parent)
     : QObject(parent), dictionary(dictionary), memory(memory), clock(clock)
 {
     connect(&review, &ReviewSession::cardChanged, this, [this] {

@@ -11,7 +11,7 @@ namespace core {
 class ReviewSession;
 }
 namespace platform {
-class clock;
+class Clock;
 }
 
 namespace learning {
@@ -27,14 +27,14 @@ class QuizRecorder : public QObject
 public:
     // The dictionary is the quiz's, whose file name goes with each answer.
     QuizRecorder(core::ReviewSession &review, const core::Dictionary &dictionary,
-                 LearnerMemory &memory, platform::clock &clock, QObject *parent = nullptr);
+                 LearnerMemory &memory, platform::Clock &clock, QObject *parent = nullptr);
 
 private:
     void record(const QString &word, bool right);
 
     const core::Dictionary &dictionary;
     LearnerMemory &memory;
-    platform::clock &clock;
+    platform::Clock &clock;
     QDateTime shownAt;
     bool recorded = false;
 };

@@ -56,7 +56,7 @@ StudyPlan fromPairs(const platform::KeyValues &pairs)
 
 } // namespace
 
-StudyPlanSettings::StudyPlanSettings(platform::files &files, QString path, QObject *parent)
+StudyPlanSettings::StudyPlanSettings(platform::Files &files, QString path, QObject *parent)
     : QObject(parent), files(files), path(std::move(path))
 {
 }
@@ -98,7 +98,7 @@ QString studyPlanText(const StudyPlan &plan)
          {minutesKey, QString::number(plan.dailyMinutes)}});
 }
 
-void writeStudyPlan(platform::files &files, const QString &path, const StudyPlan &plan)
+void writeStudyPlan(platform::Files &files, const QString &path, const StudyPlan &plan)
 {
     files.writeText(path, studyPlanText(plan));
 }

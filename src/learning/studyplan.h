@@ -10,7 +10,7 @@
 #include <optional>
 
 namespace platform {
-class files;
+class Files;
 }
 
 namespace learning {
@@ -35,14 +35,14 @@ StudyPlan readStudyPlan(const QString &path);
 StudyPlan studyPlanFromText(const QString &text);
 QString studyPlanText(const StudyPlan &plan);
 // Throws platform::Error (io) and leaves the old file whole when it cannot be written.
-void writeStudyPlan(platform::files &files, const QString &path, const StudyPlan &plan);
+void writeStudyPlan(platform::Files &files, const QString &path, const StudyPlan &plan);
 
 // The study plan in force and the one writer of its file (settings/study.txt).
 class StudyPlanSettings : public QObject
 {
     Q_OBJECT
 public:
-    StudyPlanSettings(platform::files &files, QString path, QObject *parent = nullptr);
+    StudyPlanSettings(platform::Files &files, QString path, QObject *parent = nullptr);
 
     // Reads the file; what cannot be read keeps its default.
     void load();
@@ -59,7 +59,7 @@ signals:
     void desiredRetentionChanged(double retention);
 
 private:
-    platform::files &files;
+    platform::Files &files;
     QString path;
     StudyPlan current;
 };

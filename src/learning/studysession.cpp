@@ -29,7 +29,7 @@ void insertByDue(QList<StudyItem> &items, const StudyItem &item)
 } // namespace
 
 StudySession::StudySession(const Dictionary &dictionary, LearnerMemory &memory,
-                           platform::clock &clock, platform::random &random, QObject *parent)
+                           platform::Clock &clock, platform::Random &random, QObject *parent)
     : QObject(parent), dictionary(dictionary), memory(memory), clock(clock), random(random)
 {
     // A session's positions belong to the entries it began with: another load, or an edit

@@ -13,8 +13,8 @@ namespace core {
 class Dictionary;
 }
 namespace platform {
-class clock;
-class random;
+class Clock;
+class Random;
 } // namespace platform
 
 namespace learning {
@@ -50,8 +50,8 @@ public:
         int streak = 0;      // days in a row with answers
     };
 
-    StudySession(const core::Dictionary &dictionary, LearnerMemory &memory, platform::clock &clock,
-                 platform::random &random, QObject *parent = nullptr);
+    StudySession(const core::Dictionary &dictionary, LearnerMemory &memory, platform::Clock &clock,
+                 platform::Random &random, QObject *parent = nullptr);
 
     void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
     // Builds today's queue afresh and shows its first card: the given word's, when the
@@ -123,8 +123,8 @@ private:
 
     const core::Dictionary &dictionary;
     LearnerMemory &memory;
-    platform::clock &clock;
-    platform::random &random;
+    platform::Clock &clock;
+    platform::Random &random;
     std::optional<QDate> examDate;
     int newWordsPerDay = 20;
 

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int timeoutMs = 20000;
 
-class EspeakPhonetics : public phonetics
+class EspeakPhonetics : public Phonetics
 {
 public:
     bool available() override { return !program().isEmpty(); }
@@ -85,7 +85,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<phonetics> makeEspeakPhonetics()
+std::unique_ptr<Phonetics> makeEspeakPhonetics()
 {
     return std::make_unique<EspeakPhonetics>();
 }

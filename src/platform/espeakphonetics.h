@@ -8,6 +8,6 @@
 namespace platform {
 
 // IPA from espeak-ng (American English), run as a separate process with a time-out.
-std::unique_ptr<phonetics> makeEspeakPhonetics();
+std::unique_ptr<Phonetics> makeEspeakPhonetics();
 
 } // namespace platform

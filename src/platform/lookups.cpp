@@ -14,7 +14,7 @@ QUrl lookupAddress(const LookupService &service, const QString &word)
                 QUrl::StrictMode);
 }
 
-bool browse(launcher &launcher, const QUrl &address)
+bool browse(Launcher &launcher, const QUrl &address)
 {
 #ifdef Q_OS_WIN
     const QString classic = QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe");

@@ -48,6 +48,6 @@ QUrl lookupAddress(const LookupService &service, const QString &word);
 
 // Opens an address in the web browser: on Windows the classic browser when it is installed,
 // elsewhere the system's default browser. False when no browser could be started.
-bool browse(launcher &launcher, const QUrl &address);
+bool browse(Launcher &launcher, const QUrl &address);
 
 } // namespace platform

@@ -13,15 +13,15 @@ namespace platform {
 
 namespace {
 
-class DeferredHttp : public http
+class DeferredHttp : public Http
 {
 public:
     HttpResponse get(const QUrl &address, int timeoutMs, qint64 maxBytes) override
     {
         if (!loaded) {
             try {
-                using maker = http *(*)();
-                loaded.reset(reinterpret_cast<maker>(
+                using Maker = Http *(*)();
+                loaded.reset(reinterpret_cast<Maker>(
                     moduleFunction(QStringLiteral("vocabrix_http"), "vocabrixMakeHttp"))());
             } catch (const platform::Error &failure) {
                 HttpResponse response;
@@ -33,18 +33,18 @@ public:
     }
 
 private:
-    std::unique_ptr<http> loaded;
+    std::unique_ptr<Http> loaded;
 };
 
-class DeferredPrinter : public printer
+class DeferredPrinter : public Printer
 {
 public:
     bool printImage(QWidget *window) override
     {
         if (!loaded) {
             try {
-                using maker = printer *(*)();
-                loaded.reset(reinterpret_cast<maker>(
+                using Maker = Printer *(*)();
+                loaded.reset(reinterpret_cast<Maker>(
                     moduleFunction(QStringLiteral("vocabrix_print"), "vocabrixMakePrinter"))());
             } catch (const platform::Error &failure) {
                 qWarning("%s", qPrintable(failure.message()));
@@ -55,19 +55,19 @@ public:
     }
 
 private:
-    std::unique_ptr<printer> loaded;
+    std::unique_ptr<Printer> loaded;
 };
 
 // Speech whose engine is loaded with its module on the first use; a module that cannot be
 // loaded makes speech unavailable, with the reason.
-class DeferredSpeaker : public speaker
+class DeferredSpeaker : public Speaker
 {
 public:
-    state availability() override
+    State availability() override
     {
         if (loaded)
             return loaded->availability();
-        return failure.isEmpty() ? state::unknown : state::unavailable;
+        return failure.isEmpty() ? State::unknown : State::unavailable;
     }
     QString reason() override { return loaded ? loaded->reason() : failure; }
     void prepare() override
@@ -94,8 +94,8 @@ private:
         if (loaded || !failure.isEmpty())
             return bool(loaded);
         try {
-            using maker = speaker *(*)();
-            loaded.reset(reinterpret_cast<maker>(
+            using Maker = Speaker *(*)();
+            loaded.reset(reinterpret_cast<Maker>(
                 moduleFunction(QStringLiteral("vocabrix_speech"), "vocabrixMakeSpeaker"))());
             loaded->changed = [this] {
                 if (changed)
@@ -109,7 +109,7 @@ private:
         return bool(loaded);
     }
 
-    std::unique_ptr<speaker> loaded;
+    std::unique_ptr<Speaker> loaded;
     QString failure;
 };
 
@@ -146,17 +146,17 @@ QFunctionPointer moduleFunction(const QString &module, const char *function,
             .arg(module, why));
 }
 
-std::unique_ptr<http> makeDeferredHttp()
+std::unique_ptr<Http> makeDeferredHttp()
 {
     return std::make_unique<DeferredHttp>();
 }
 
-std::unique_ptr<speaker> makeDeferredSpeaker()
+std::unique_ptr<Speaker> makeDeferredSpeaker()
 {
     return std::make_unique<DeferredSpeaker>();
 }
 
-std::unique_ptr<printer> makeDeferredPrinter()
+std::unique_ptr<Printer> makeDeferredPrinter()
 {
     return std::make_unique<DeferredPrinter>();
 }

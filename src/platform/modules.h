@@ -25,14 +25,14 @@ QFunctionPointer moduleFunction(const QString &module, const char *function,
 
 // HTTP whose implementation is loaded on the first request; a module that cannot be loaded
 // is the request's error.
-std::unique_ptr<http> makeDeferredHttp();
+std::unique_ptr<Http> makeDeferredHttp();
 
 // Printing whose implementation is loaded on the first print; a module that cannot be loaded
 // prints nothing and says why in the log.
-std::unique_ptr<printer> makeDeferredPrinter();
+std::unique_ptr<Printer> makeDeferredPrinter();
 
 // Speech whose engine is loaded on first use (say or prepare); a module that cannot be loaded
 // makes it unavailable with the reason.
-std::unique_ptr<speaker> makeDeferredSpeaker();
+std::unique_ptr<Speaker> makeDeferredSpeaker();
 
 } // namespace platform

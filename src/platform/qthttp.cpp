@@ -15,7 +15,7 @@ namespace platform {
 
 namespace {
 
-class QtHttp : public http
+class QtHttp : public Http
 {
 public:
     HttpResponse get(const QUrl &address, int timeoutMs, qint64 maxBytes) override
@@ -73,7 +73,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<http> makeQtHttp()
+std::unique_ptr<Http> makeQtHttp()
 {
     return std::make_unique<QtHttp>();
 }
@@ -81,7 +81,7 @@ std::unique_ptr<http> makeQtHttp()
 } // namespace platform
 
 // The entry point of the module.
-extern "C" Q_DECL_EXPORT platform::http *vocabrixMakeHttp()
+extern "C" Q_DECL_EXPORT platform::Http *vocabrixMakeHttp()
 {
     return platform::makeQtHttp().release();
 }

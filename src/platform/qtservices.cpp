@@ -21,7 +21,7 @@ namespace platform {
 
 namespace {
 
-class QtLauncher : public launcher
+class QtLauncher : public Launcher
 {
 public:
     bool start(const QString &program, const QStringList &arguments) override
@@ -32,13 +32,13 @@ public:
     bool openUrl(const QUrl &address) override { return QDesktopServices::openUrl(address); }
 };
 
-class QtClock : public clock
+class QtClock : public Clock
 {
 public:
     QDateTime now() override { return QDateTime::currentDateTime(); }
 };
 
-class QtRandom : public random
+class QtRandom : public Random
 {
 public:
     QtRandom() { randomize(); }
@@ -72,7 +72,7 @@ public:
 
     QString title() override { return QStringLiteral("Vocabrix"); }
 
-    platform::version version() override
+    platform::Version version() override
     {
         return {VOCABRIX_VERSION_MAJOR, VOCABRIX_VERSION_MINOR, VOCABRIX_VERSION_PATCH};
     }
@@ -89,7 +89,7 @@ private:
     QString folder;
 };
 
-class QtFiles : public files
+class QtFiles : public Files
 {
 public:
     void write(const QString &path, const QByteArray &bytes) override { writeBytes(path, bytes); }
@@ -97,22 +97,22 @@ public:
 
 } // namespace
 
-std::unique_ptr<files> makeQtFiles()
+std::unique_ptr<Files> makeQtFiles()
 {
     return std::make_unique<QtFiles>();
 }
 
-std::unique_ptr<launcher> makeQtLauncher()
+std::unique_ptr<Launcher> makeQtLauncher()
 {
     return std::make_unique<QtLauncher>();
 }
 
-std::unique_ptr<clock> makeQtClock()
+std::unique_ptr<Clock> makeQtClock()
 {
     return std::make_unique<QtClock>();
 }
 
-std::unique_ptr<random> makeQtRandom()
+std::unique_ptr<Random> makeQtRandom()
 {
     return std::make_unique<QtRandom>();
 }

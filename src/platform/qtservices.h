@@ -9,11 +9,11 @@
 
 namespace platform {
 
-std::unique_ptr<launcher> makeQtLauncher();
-std::unique_ptr<http> makeQtHttp();
-std::unique_ptr<clock> makeQtClock();
-std::unique_ptr<random> makeQtRandom();
+std::unique_ptr<Launcher> makeQtLauncher();
+std::unique_ptr<Http> makeQtHttp();
+std::unique_ptr<Clock> makeQtClock();
+std::unique_ptr<Random> makeQtRandom();
 std::unique_ptr<AppInfo> makeQtAppInfo();
-std::unique_ptr<files> makeQtFiles();
+std::unique_ptr<Files> makeQtFiles();
 
 } // namespace platform

@@ -63,14 +63,14 @@ struct EngineState
     bool ownPaceOnly = false;
     std::atomic<bool> ending = false;
     // Hands a finding to the thread that made the speaker.
-    std::function<void(speaker::state, QString, QStringList, QString)> report;
+    std::function<void(Speaker::State, QString, QStringList, QString)> report;
 
     void start(QObject *context)
     {
         const QStringList engines = QTextToSpeech::availableEngines();
         if (engines.isEmpty())
             return report(
-                speaker::state::unavailable,
+                Speaker::State::unavailable,
                 QCoreApplication::translate("platform", "No speech engine is installed.") +
                     QLatin1Char(' ') + speechPackages(),
                 {}, {});
@@ -86,7 +86,7 @@ struct EngineState
         });
         if (found.isEmpty())
             return report(
-                speaker::state::unavailable,
+                Speaker::State::unavailable,
                 QCoreApplication::translate("platform", "The speech engine %1 has no voice.")
                         .arg(chosen) +
                     QLatin1Char(' ') + speechPackages(),
@@ -107,7 +107,7 @@ struct EngineState
                              }
                              failed(text);
                          });
-        report(speaker::state::ready, QString(), names, initial);
+        report(Speaker::State::ready, QString(), names, initial);
     }
 
     void speak(const QString &text, const QString &voice, double rate)
@@ -130,7 +130,7 @@ struct EngineState
 
     void failed(const QString &text)
     {
-        report(speaker::state::unavailable,
+        report(Speaker::State::unavailable,
                QCoreApplication::translate("platform", "Speech does not work here: %1.")
                        .arg(sentence(text)) +
                    QLatin1Char(' ') + speechPackages(),
@@ -138,13 +138,13 @@ struct EngineState
     }
 };
 
-class QtSpeaker : public speaker
+class QtSpeaker : public Speaker
 {
 public:
     QtSpeaker() : home(std::make_unique<QObject>()), shared(std::make_shared<EngineState>())
     {
         shared->report = [this, to = home.get(), weak = std::weak_ptr<EngineState>(shared)](
-                             state now, QString text, QStringList list, QString initial) {
+                             State now, QString text, QStringList list, QString initial) {
             const std::shared_ptr<EngineState> alive = weak.lock();
             if (!alive || alive->ending)
                 return;
@@ -153,7 +153,7 @@ public:
                     return;
                 current = now;
                 why = text;
-                if (now == state::ready) {
+                if (now == State::ready) {
                     names = list;
                     fallback = initial;
                 }
@@ -182,7 +182,7 @@ public:
         }
     }
 
-    state availability() override { return current; }
+    State availability() override { return current; }
     QString reason() override { return why; }
     void prepare() override { start(); }
     QStringList voices() override { return names; }
@@ -191,7 +191,7 @@ public:
     void say(const QString &text, const QString &voice, double rate) override
     {
         start();
-        if (current != state::unavailable)
+        if (current != State::unavailable)
             post([=](EngineState &engine) { engine.speak(text, voice, rate); });
     }
 
@@ -225,7 +225,7 @@ private:
 
     // On the thread that made the speaker.
     std::unique_ptr<QObject> home;
-    state current = state::unknown;
+    State current = State::unknown;
     QString why, fallback;
     QStringList names;
     std::unique_ptr<QThread> worker;
@@ -238,7 +238,7 @@ private:
 } // namespace platform
 
 // The entry point of the module.
-extern "C" Q_DECL_EXPORT platform::speaker *vocabrixMakeSpeaker()
+extern "C" Q_DECL_EXPORT platform::Speaker *vocabrixMakeSpeaker()
 {
     return new platform::QtSpeaker;
 }

@@ -18,12 +18,12 @@ class QWidget;
 
 namespace platform {
 
-class speaker;
-class phonetics;
+class Speaker;
+class Phonetics;
 
-enum class icon { none, critical, question, exclamation, information };
-enum class buttons { ok, okCancel, yesno };
-enum class answer { ok, cancel, yes, no };
+enum class Icon { none, critical, question, exclamation, information };
+enum class Buttons { ok, okCancel, yesno };
+enum class Answer { ok, cancel, yes, no };
 
 struct FontChoice
 {
@@ -31,12 +31,12 @@ struct FontChoice
     double size = 0;
 };
 
-class dialogs
+class Dialogs
 {
 public:
-    virtual ~dialogs() = default;
+    virtual ~Dialogs() = default;
     // A message box titled with the application's title.
-    virtual answer message(const QString &text, icon kind, buttons set) = 0;
+    virtual Answer message(const QString &text, Icon kind, Buttons set) = 0;
     virtual std::optional<FontChoice> pickFont(const FontChoice &start) = 0;
     virtual std::optional<QColor> pickColor(const QColor &start) = 0;
     // The chosen file name, or the empty text when the picker was cancelled.
@@ -49,12 +49,12 @@ public:
 
 // Answers every question yes and every picker with nothing, without showing anything: for
 // programs that drive the windows unattended (benchmarks, screenshots).
-class UnattendedDialogs : public dialogs
+class UnattendedDialogs : public Dialogs
 {
 public:
-    answer message(const QString &, icon, buttons set) override
+    Answer message(const QString &, Icon, Buttons set) override
     {
-        return set == buttons::yesno ? answer::yes : answer::ok;
+        return set == Buttons::yesno ? Answer::yes : Answer::ok;
     }
     std::optional<FontChoice> pickFont(const FontChoice &) override { return std::nullopt; }
     std::optional<QColor> pickColor(const QColor &) override { return std::nullopt; }
@@ -69,19 +69,19 @@ public:
     }
 };
 
-class launcher
+class Launcher
 {
 public:
-    virtual ~launcher() = default;
+    virtual ~Launcher() = default;
     // Starts a program with its arguments, never through a shell; false when it cannot start.
     virtual bool start(const QString &program, const QStringList &arguments) = 0;
     virtual bool openUrl(const QUrl &address) = 0;
 };
 
-class printer
+class Printer
 {
 public:
-    virtual ~printer() = default;
+    virtual ~Printer() = default;
     // Prints the window's image on the default printer; false when there is none or it fails.
     virtual bool printImage(QWidget *window) = 0;
 };
@@ -93,43 +93,43 @@ struct HttpResponse
     QString error; // empty when the request itself succeeded
 };
 
-class http
+class Http
 {
 public:
-    virtual ~http() = default;
+    virtual ~Http() = default;
     // A GET that returns when the whole response is in, after timeoutMs, or once the body
     // grows beyond maxBytes. Synchronous: no other event of the program is handled meanwhile.
     virtual HttpResponse get(const QUrl &address, int timeoutMs, qint64 maxBytes) = 0;
 };
 
-class clock
+class Clock
 {
 public:
-    virtual ~clock() = default;
+    virtual ~Clock() = default;
     virtual QDateTime now() = 0;
 };
 
-class random
+class Random
 {
 public:
-    virtual ~random() = default;
+    virtual ~Random() = default;
     // Reseeds from the system clock.
     virtual void randomize() = 0;
     // A uniform value in [0, 1).
     virtual float rnd() = 0;
 };
 
-class files
+class Files
 {
 public:
-    virtual ~files() = default;
+    virtual ~Files() = default;
     // Replaces a file's content whole through a temporary file, or leaves the old file as it
     // was and throws platform::Error (io) naming the file.
     virtual void write(const QString &path, const QByteArray &bytes) = 0;
     void writeText(const QString &path, const QString &text) { write(path, text.toUtf8()); }
 };
 
-struct version
+struct Version
 {
     int major = 0, minor = 0, revision = 0;
 };
@@ -140,21 +140,21 @@ public:
     virtual ~AppInfo() = default;
     virtual QString programFolder() = 0;
     virtual QString title() = 0;
-    virtual platform::version version() = 0;
+    virtual platform::Version version() = 0;
 };
 
 struct Services
 {
-    platform::dialogs *dialogs = nullptr;
-    platform::launcher *launcher = nullptr;
-    platform::printer *printer = nullptr;
-    platform::http *http = nullptr;
-    platform::clock *clock = nullptr;
-    platform::random *random = nullptr;
+    platform::Dialogs *dialogs = nullptr;
+    platform::Launcher *launcher = nullptr;
+    platform::Printer *printer = nullptr;
+    platform::Http *http = nullptr;
+    platform::Clock *clock = nullptr;
+    platform::Random *random = nullptr;
     platform::AppInfo *appInfo = nullptr;
-    platform::files *files = nullptr;
-    platform::speaker *speaker = nullptr;
-    platform::phonetics *phonetics = nullptr;
+    platform::Files *files = nullptr;
+    platform::Speaker *speaker = nullptr;
+    platform::Phonetics *phonetics = nullptr;
 
     // The program folder followed by a stored relative path such as "\XML\gre.xml".
     QString programPath(const QString &stored) const;

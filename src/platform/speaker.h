@@ -12,14 +12,14 @@
 
 namespace platform {
 
-class speaker
+class Speaker
 {
 public:
-    enum class state { unknown, ready, unavailable };
+    enum class State { unknown, ready, unavailable };
 
-    virtual ~speaker() = default;
+    virtual ~Speaker() = default;
     // What is known so far, without starting anything: unknown until the engine was started.
-    virtual state availability() = 0;
+    virtual State availability() = 0;
     // Why speech does not work and what to install; empty unless unavailable.
     virtual QString reason() = 0;
     // Starts the engine in the background when it is not started yet; changed is called once
@@ -38,10 +38,10 @@ public:
     std::function<void()> changed;
 };
 
-class phonetics
+class Phonetics
 {
 public:
-    virtual ~phonetics() = default;
+    virtual ~Phonetics() = default;
     // Whether the transcribing program is installed.
     virtual bool available() = 0;
     // Transcribes words in the background; done is called later on this thread with the IPA

@@ -87,14 +87,14 @@ TEST(hostileFiles, AGigabyteSettingsFileIsReadOnlyAsFarAsItsLines)
 }
 
 // The real client with a time-out a test can wait for.
-struct QuickHttp : platform::http
+struct QuickHttp : platform::Http
 {
-    explicit QuickHttp(platform::http &real) : real(real) {}
+    explicit QuickHttp(platform::Http &real) : real(real) {}
     platform::HttpResponse get(const QUrl &address, int, qint64 maxBytes) override
     {
         return real.get(address, 1500, maxBytes);
     }
-    platform::http &real;
+    platform::Http &real;
 };
 
 TEST(hostileServer, OnlyAWholeWordListReplacesTheDefaultDictionary)

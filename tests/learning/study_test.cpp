@@ -255,14 +255,14 @@ TEST(Study, PlanAndDistractorFilesSurviveDamage)
     EXPECT_EQ(Confusables::fromText("abate\t\xff\xfe\n", "t").size(), 0);
 }
 
-class FixedClock : public platform::clock
+class FixedClock : public platform::Clock
 {
 public:
     QDateTime now() override { return time; }
     QDateTime time{today, QTime(9, 0)};
 };
 
-class CountingRandom : public platform::random
+class CountingRandom : public platform::Random
 {
 public:
     void randomize() override {}

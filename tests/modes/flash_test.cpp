@@ -112,7 +112,7 @@ TEST_F(FlashTest, NetSearchLooksUpWhatTheWordBoxHolds)
     fakes.launcher.starts = false;
     fakes.dialogs.expect(QStringLiteral("Internet Explorer not found on your system"));
     press(6);
-    EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::icon::critical);
+    EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::Icon::critical);
 }
 
 TEST_F(FlashTest, ACardSaysItsWordWhenShownAndOnF5ItsUsageOnShiftF5AndShowsItsIpa)

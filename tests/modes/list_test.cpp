@@ -44,7 +44,7 @@ TEST_F(ListTest, ListsTheEntriesAfterTheFirstThenPrintsOrSaysItCouldNot)
     fakes.printer.works = false;
     fakes.dialogs.expect(QStringLiteral("Error in Printing"));
     click(&window, QStringLiteral("Command2(0)"));
-    EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::icon::critical);
+    EXPECT_EQ(fakes.dialogs.shown.back().kind, platform::Icon::critical);
     click(&window, QStringLiteral("Command2(1)"));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.findChild<QPlainTextEdit *>("Text1")->toPlainText(), "") << "discarded";

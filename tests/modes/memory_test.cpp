@@ -46,7 +46,7 @@ TEST_F(MemoryTest, TheDealDrawsEntriesOfTheReviewRangeAndArrangesTheCards)
     startFaceDown({1, 19, 7, 7, 2, 3, 4, 5});
     EXPECT_EQ(fakes.random.randomized, 1);
     EXPECT_EQ(game->dealtWords(),
-              (memoryrules::dealt{"w1", "w19", "w7", "w7", "w2", "w3", "w4", "w5"}));
+              (memoryrules::Dealt{"w1", "w19", "w7", "w7", "w2", "w3", "w4", "w5"}));
     EXPECT_EQ(game->cardText(9) + game->cardText(15), "m19m5") << "card 8 + i: meaning of card i";
     // Card 3 by arrangement number: 5 and 10 leave it where it stands.
     const std::vector<std::pair<int, QPoint>> table{{5, {120, 5160}},  {13, {6200, 480}},
@@ -140,7 +140,7 @@ TEST_F(MemoryTest, TheWindowShowsTheGameAndClicksPlayIt)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(card(2)->isReadable() && card(15)->text() == "m8") << "red text is readable";
 
-    fakes.dialogs.expect(QStringLiteral("Start New Game"), platform::answer::ok);
+    fakes.dialogs.expect(QStringLiteral("Start New Game"), platform::Answer::ok);
     scriptDeal(12);
     click(&window, QStringLiteral("Command1(0)"));
     EXPECT_FALSE(card(0)->isReadable());
@@ -158,7 +158,7 @@ TEST_F(MemoryTest, TheWindowShowsTheGameAndClicksPlayIt)
     for (int i = 0; i < 16; ++i)
         EXPECT_TRUE(card(i)->isVisible() && card(i)->isReadable()) << i;
     EXPECT_EQ(label("Label5") + label("Label4"), "00");
-    fakes.dialogs.expect(QStringLiteral("Start New Game"), platform::answer::cancel);
+    fakes.dialogs.expect(QStringLiteral("Start New Game"), platform::Answer::cancel);
     click(&window, QStringLiteral("Command1(0)"));
     EXPECT_TRUE(card(0)->isReadable() && card(0)->text() == "w1") << "Cancel keeps the board";
 

@@ -11,9 +11,9 @@ namespace {
 
 TEST(modules, TheHttpAndZipModulesWorkAndAMissingModuleOrFunctionIsNamed)
 {
-    using maker = platform::http *(*)();
+    using maker = platform::Http *(*)();
     const QStringList built{QStringLiteral(VOCABRIX_BUILT_MODULES)};
-    std::unique_ptr<platform::http> http(reinterpret_cast<maker>(
+    std::unique_ptr<platform::Http> http(reinterpret_cast<maker>(
         platform::moduleFunction(QStringLiteral("vocabrix_http"), "vocabrixMakeHttp", built))());
     testsupport::HttpServer server;
     server.respond("/gre1.xml", testsupport::HttpServer::reply(200, "<GRE>"));

@@ -14,11 +14,11 @@ namespace {
 TEST(speech, WithoutItsModuleSpeechIsUnavailableAndSaysWhatToInstall)
 {
     // The test program has no module folder beside it.
-    const std::unique_ptr<platform::speaker> speaker = platform::makeDeferredSpeaker();
-    EXPECT_EQ(speaker->availability(), platform::speaker::state::unknown);
+    const std::unique_ptr<platform::Speaker> speaker = platform::makeDeferredSpeaker();
+    EXPECT_EQ(speaker->availability(), platform::Speaker::State::unknown);
     for (int i = 0; i < 2; ++i)
         speaker->say(QStringLiteral("laconic"), QString(), 0);
-    EXPECT_EQ(speaker->availability(), platform::speaker::state::unavailable);
+    EXPECT_EQ(speaker->availability(), platform::Speaker::State::unavailable);
     EXPECT_TRUE(speaker->reason().contains("vocabrix_speech") &&
                 speaker->reason().contains("qt6-"));
 }
@@ -48,26 +48,26 @@ TEST(speech, TheRealEngineStartsInTheBackgroundAndSpeaksWithoutHanging)
         GTEST_SKIP() << "built without Qt TextToSpeech (qt6-speech-dev)";
     QTemporaryDir folder;
     const std::unique_ptr<QProcess> server = startSoundServer(folder.path());
-    using maker = platform::speaker *(*)();
-    std::unique_ptr<platform::speaker> speaker(reinterpret_cast<maker>(platform::moduleFunction(
+    using maker = platform::Speaker *(*)();
+    std::unique_ptr<platform::Speaker> speaker(reinterpret_cast<maker>(platform::moduleFunction(
         QStringLiteral("vocabrix_speech"), "vocabrixMakeSpeaker", built))());
     speaker->prepare();
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return speaker->availability() != platform::speaker::state::unknown; }, 20000));
-    if (speaker->availability() != platform::speaker::state::ready)
+        [&] { return speaker->availability() != platform::Speaker::State::unknown; }, 20000));
+    if (speaker->availability() != platform::Speaker::State::ready)
         GTEST_SKIP() << speaker->reason().toStdString();
     EXPECT_TRUE(speaker->voices().contains(speaker->defaultVoice()));
     speaker->say(QStringLiteral("laconic"), QString(), 0.5);
     QTest::qWait(1500);
     // Without a sound server of its own the engine may have found none.
-    const bool spoke = speaker->availability() == platform::speaker::state::ready;
+    const bool spoke = speaker->availability() == platform::Speaker::State::ready;
     EXPECT_TRUE(spoke || !server) << speaker->reason().toStdString();
     // The speaker ends before the server, which ends with the test.
 }
 
 TEST(speech, EspeakTranscribesInTheBackgroundWhenInstalled)
 {
-    const std::unique_ptr<platform::phonetics> phonetics = platform::makeEspeakPhonetics();
+    const std::unique_ptr<platform::Phonetics> phonetics = platform::makeEspeakPhonetics();
     if (!phonetics->available())
         GTEST_SKIP() << "espeak-ng is not installed";
     std::optional<QHash<QString, QString>> found;

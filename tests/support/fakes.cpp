@@ -19,8 +19,8 @@ FakeDialogs::~FakeDialogs()
         ADD_FAILURE() << "a scripted picker was never opened";
 }
 
-platform::answer FakeDialogs::message(const QString &text, platform::icon kind,
-                                      platform::buttons set)
+platform::Answer FakeDialogs::message(const QString &text, platform::Icon kind,
+                                      platform::Buttons set)
 {
     shown.push_back({text, kind});
     if (onShow)
@@ -33,9 +33,9 @@ platform::answer FakeDialogs::message(const QString &text, platform::icon kind,
                       << (script.empty()
                               ? std::string()
                               : " (expected \"" + script.front().text.toStdString() + "\")");
-        return set == platform::buttons::yesno ? platform::answer::no : platform::answer::cancel;
+        return set == platform::Buttons::yesno ? platform::Answer::no : platform::Answer::cancel;
     }
-    const platform::answer reply = script.front().reply;
+    const platform::Answer reply = script.front().reply;
     script.pop_front();
     return reply;
 }

@@ -20,13 +20,13 @@
 
 namespace testsupport {
 
-class FakeDialogs : public platform::dialogs
+class FakeDialogs : public platform::Dialogs
 {
 public:
     struct box
     {
         QString text;
-        platform::icon kind;
+        platform::Icon kind;
     };
 
     // Fails the test for boxes and pickers that were expected but never shown.
@@ -34,11 +34,11 @@ public:
 
     // The next box must have this text (or, expectStart, begin with it: for messages that name
     // a system error); it is answered with reply.
-    void expect(const QString &text, platform::answer reply = platform::answer::ok)
+    void expect(const QString &text, platform::Answer reply = platform::Answer::ok)
     {
         script.push_back({text, reply, false});
     }
-    void expectStart(const QString &start, platform::answer reply = platform::answer::ok)
+    void expectStart(const QString &start, platform::Answer reply = platform::Answer::ok)
     {
         script.push_back({start, reply, true});
     }
@@ -47,8 +47,8 @@ public:
     void expectSaveName(const QString &reply) { saveNames.push_back(reply); }
     void expectOpenName(const QString &reply) { openNames.push_back(reply); }
 
-    platform::answer message(const QString &text, platform::icon kind,
-                             platform::buttons set) override;
+    platform::Answer message(const QString &text, platform::Icon kind,
+                             platform::Buttons set) override;
     std::optional<platform::FontChoice> pickFont(const platform::FontChoice &start) override;
     std::optional<QColor> pickColor(const QColor &start) override;
     QString saveFileName(const QString &title, const QString &filter, const QString &filename,
@@ -69,7 +69,7 @@ private:
     struct scripted
     {
         QString text;
-        platform::answer reply;
+        platform::Answer reply;
         bool start;
     };
     std::deque<scripted> script;
@@ -79,7 +79,7 @@ private:
     std::deque<QString> openNames;
 };
 
-class FakeLauncher : public platform::launcher
+class FakeLauncher : public platform::Launcher
 {
 public:
     bool start(const QString &, const QStringList &) override { return starts; }
@@ -94,7 +94,7 @@ public:
 };
 
 // Prints into PDF files in a folder of the test's own.
-class FakePrinter : public platform::printer
+class FakePrinter : public platform::Printer
 {
 public:
     bool printImage(QWidget *window) override;
@@ -104,7 +104,7 @@ public:
     bool works = true;
 };
 
-class FakeClock : public platform::clock
+class FakeClock : public platform::Clock
 {
 public:
     QDateTime now() override { return time; }
@@ -112,7 +112,7 @@ public:
 };
 
 // Scripted values first; after them a fixed-seed sequence.
-class FakeRandom : public platform::random
+class FakeRandom : public platform::Random
 {
 public:
     void randomize() override { ++randomized; }
@@ -133,15 +133,15 @@ class FakeAppInfo : public platform::AppInfo
 public:
     QString programFolder() override { return folder; }
     QString title() override { return QStringLiteral("Vocabrix"); }
-    platform::version version() override { return current; }
+    platform::Version version() override { return current; }
 
     QString folder;
-    platform::version current{1, 0, 0};
+    platform::Version current{1, 0, 0};
 };
 
 // Writes real files through the program's one writer, with the faults a test asks for: a
 // write that fails as a full disk would make it, or a hook at the moment before it commits.
-class FakeFiles : public platform::files
+class FakeFiles : public platform::Files
 {
 public:
     void write(const QString &path, const QByteArray &bytes) override
@@ -154,23 +154,23 @@ public:
 };
 
 // Records what was said (text, voice, rate); ready with two voices until a test says otherwise.
-class FakeSpeaker : public platform::speaker
+class FakeSpeaker : public platform::Speaker
 {
 public:
     using utterance = std::tuple<QString, QString, double>;
-    state availability() override { return current; }
+    State availability() override { return current; }
     QString reason() override { return why; }
     void prepare() override { ++prepared; }
     QStringList voices() override { return names; }
     QString defaultVoice() override { return names.value(0); }
     void say(const QString &text, const QString &voice, double rate) override
     {
-        if (current != state::unavailable)
+        if (current != State::unavailable)
             said.emplace_back(text, voice, rate);
     }
     void stop() override {}
     // As the engine reports it, later than asked.
-    void become(state now, const QString &reason)
+    void become(State now, const QString &reason)
     {
         current = now;
         why = reason;
@@ -182,12 +182,12 @@ public:
     int prepared = 0;
 
 private:
-    state current = state::ready;
+    State current = State::ready;
     QString why;
 };
 
 // Answers from a table on the next turn of the event loop, as the process would.
-class FakePhonetics : public platform::phonetics
+class FakePhonetics : public platform::Phonetics
 {
 public:
     bool available() override { return installed; }
@@ -231,7 +231,7 @@ public:
     FakeFiles files;
     FakeSpeaker speaker;
     FakePhonetics phonetics;
-    std::unique_ptr<platform::http> http;
+    std::unique_ptr<platform::Http> http;
 
 private:
     platform::Services set;

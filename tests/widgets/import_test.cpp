@@ -110,11 +110,11 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     fakes.write("other.tsv", "x\ty\r\n");
     dialog = vocabrix.importing(QStringLiteral("other.tsv"));
     ASSERT_TRUE(dialog);
-    fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::answer::no);
+    fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::Answer::no);
     vocabrix.confirm(dialog, QStringLiteral("mine"));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(fakes.read("XML/mine.xml"), written);
-    fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::answer::yes);
+    fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::Answer::yes);
     click(dialog, QStringLiteral("importButton"));
     EXPECT_EQ(vocabrix.window.dictionary().word(1), "x");
 }
@@ -142,7 +142,7 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
         EXPECT_EQ(control<QLineEdit>(dialog, "dictionaryNameBox")->text(),
                   consent ? "deck 2" : "deck");
         if (QFile::exists(fakes.path("XML/deck.xml")))
-            fakes.dialogs.expectStart("A dictionary named deck.xml", platform::answer::yes);
+            fakes.dialogs.expectStart("A dictionary named deck.xml", platform::Answer::yes);
         vocabrix.confirm(dialog, QStringLiteral("deck"));
         EXPECT_EQ(vocabrix.window.dictionary().count(), 3);
         EXPECT_EQ(vocabrix.window.learnerMemory().reviewCount(), reviews);

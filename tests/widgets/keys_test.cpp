@@ -194,7 +194,7 @@ TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)
         return results && results->isVisible();
     }));
     activate(&window);
-    fakes.dialogs.expect("Do you want to Exit ? ", platform::answer::no);
+    fakes.dialogs.expect("Do you want to Exit ? ", platform::Answer::no);
     press(Qt::Key_X, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return fakes.dialogs.shown.size() == 1; }));
 }

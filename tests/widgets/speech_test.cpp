@@ -82,7 +82,7 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
     EXPECT_EQ(fakes.speaker.said,
               (std::vector<said>{scot(words[position].word), scot(words[position].usage)}));
 
-    fakes.speaker.become(platform::speaker::state::unavailable, "Install a speech engine.");
+    fakes.speaker.become(platform::Speaker::State::unavailable, "Install a speech engine.");
     auto *speak = control<QToolButton>(study, "speakButton");
     auto *action = control<QAction>(&window, "mnuSpeakWord");
     EXPECT_FALSE(speak->isEnabled() || action->isEnabled());

@@ -30,7 +30,7 @@ using namespace widgets;
 using namespace core;
 
 using namespace testsupport;
-using platform::answer;
+using platform::Answer;
 
 namespace {
 
@@ -159,10 +159,10 @@ TEST_F(windows, AutoModeMovesOnByItselfUntilStoppedAndExitAsks)
     EXPECT_EQ(text(window, "Command9"), "Auto Mode");
     EXPECT_FALSE(control<QTimer>(&window, "Timer1")->isActive());
 
-    for (answer reply : {answer::no, answer::yes}) {
+    for (Answer reply : {Answer::no, Answer::yes}) {
         fakes.dialogs.expect("Do you want to Exit ? ", reply);
         click(&window, "Command8");
-        EXPECT_EQ(window.isVisible(), reply == answer::no);
+        EXPECT_EQ(window.isVisible(), reply == Answer::no);
     }
     learning::ProgramModel secondModel(fakes);
     FormMain second(secondModel, fakes);
@@ -199,14 +199,14 @@ TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
         QTest::keyClicks(description(), style);
         description()->selectAll();
         click(&window, "Toolbar1." + style);
-        fakes.dialogs.expect(saveQuestion, answer::yes);
+        fakes.dialogs.expect(saveQuestion, Answer::yes);
         click(&window, "Command7");
         expected[2].usage = style == "Bold" ? "(b)Bold(b)" : "(I)Italic(I)";
         EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml(expected));
     }
     const QByteArray before = fakes.read("XML/gre.xml");
     fakes.files.fault.fails = true;
-    fakes.dialogs.expect(saveQuestion, answer::yes);
+    fakes.dialogs.expect(saveQuestion, Answer::yes);
     fakes.dialogs.expectStart("The description could not be saved; the dictionary file is "
                               "unchanged. Cannot write ");
     click(&window, "Command7");
@@ -329,10 +329,10 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
               QColor(1, 2, 3));
 
     const QString question = QStringLiteral("Update Color and Font Settings ?");
-    fakes.dialogs.expect(question, answer::cancel);
-    fakes.dialogs.expect(question, answer::ok);
+    fakes.dialogs.expect(question, Answer::cancel);
+    fakes.dialogs.expect(question, Answer::ok);
     fakes.dialogs.expectStart("The settings could not be saved. Cannot write ");
-    fakes.dialogs.expect(question, answer::ok);
+    fakes.dialogs.expect(question, Answer::ok);
     fakes.dialogs.expectStart("Settings have been saved , They will be loaded");
     for (bool fails : {false, true, false}) {
         fakes.files.fault.fails = fails;
@@ -410,20 +410,20 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
     const QByteArray before = fakes.read("XML/gre.xml");
     const QString good = "<list><entry><usage>u</usage><word>x &amp; y</word><meaning>m</meaning>"
                          "</entry></list>";
-    const std::vector<std::tuple<QString, answer, QString>> table{
-        {"<GRE><word>a</word><meaning>m</GRE>", answer::ok,
+    const std::vector<std::tuple<QString, Answer, QString>> table{
+        {"<GRE><word>a</word><meaning>m</GRE>", Answer::ok,
          "The text is not well-formed XML: Start-end tags mismatch (line 1)."},
-        {good, answer::cancel, ""},
-        {good, answer::ok, ""}};
+        {good, Answer::cancel, ""},
+        {good, Answer::ok, ""}};
     for (const auto &[typed, reply, problem] : table) {
         text->setPlainText(typed);
         fakes.dialogs.expect("Update XML File ?", reply);
-        if (reply == answer::ok)
+        if (reply == Answer::ok)
             fakes.dialogs.expect(problem.isEmpty() ? "File Saved "
                                                    : problem + " The file was not changed.");
         click(editor, "Command2");
         EXPECT_EQ(text->toPlainText(), typed);
-        EXPECT_EQ(fakes.read("XML/gre.xml") == before, reply != answer::ok || !problem.isEmpty());
+        EXPECT_EQ(fakes.read("XML/gre.xml") == before, reply != Answer::ok || !problem.isEmpty());
     }
     EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml({{"x &amp; y", "m", "u"}}).chopped(2));
     click(editor, "Command1");
@@ -445,7 +445,7 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
     const QByteArray before = fakes.read("XML/gre.xml");
     for (const bool fails : {true, false}) {
         fakes.files.fault.fails = fails;
-        fakes.dialogs.expect("Update XML File ?", answer::ok);
+        fakes.dialogs.expect("Update XML File ?", Answer::ok);
         if (fails)
             fakes.dialogs.expectStart("The dictionary could not be saved; the file is unchanged.");
         else
@@ -461,7 +461,7 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
     click(&window, "Command6");
     description()->selectAll();
     QTest::keyClicks(description(), "Described");
-    fakes.dialogs.expect(saveQuestion, answer::yes);
+    fakes.dialogs.expect(saveQuestion, Answer::yes);
     click(&window, "Command7");
     std::vector<entry> expected = sample;
     expected[3] = {"w3", "m3, corrected", "Described"};
@@ -477,7 +477,7 @@ TEST_F(windows, ADescriptionSavedWhileTheEditorIsOpenSurvivesTheEditorsSave)
         click(&window, "Command6");
         description()->selectAll();
         QTest::keyClicks(description(), text);
-        fakes.dialogs.expect(saveQuestion, answer::yes);
+        fakes.dialogs.expect(saveQuestion, Answer::yes);
         click(&window, "Command7");
     };
     start(3);
@@ -487,7 +487,7 @@ TEST_F(windows, ADescriptionSavedWhileTheEditorIsOpenSurvivesTheEditorsSave)
 
     describe("Untouched");
     EXPECT_TRUE(xml->toPlainText().contains("Untouched"));
-    fakes.dialogs.expect("Update XML File ?", answer::ok);
+    fakes.dialogs.expect("Update XML File ?", Answer::ok);
     fakes.dialogs.expect("File Saved ");
     click(editor, "Command2");
     EXPECT_TRUE(fakes.read("XML/gre.xml").contains("Untouched"));
@@ -499,15 +499,15 @@ TEST_F(windows, ADescriptionSavedWhileTheEditorIsOpenSurvivesTheEditorsSave)
         xml->toPlainText().replace("<meaning>m3</meaning>", "<meaning>m3b</meaning>"));
     describe("Changed");
     EXPECT_FALSE(xml->toPlainText().contains("Changed")) << "the learner's edit stays";
-    for (const answer reply : {answer::cancel, answer::ok}) {
-        fakes.dialogs.expect("Update XML File ?", answer::ok);
+    for (const Answer reply : {Answer::cancel, Answer::ok}) {
+        fakes.dialogs.expect("Update XML File ?", Answer::ok);
         fakes.dialogs.expectStart("A description was saved into the dictionary file after the "
                                   "editor showed it.",
                                   reply);
-        if (reply == answer::ok)
+        if (reply == Answer::ok)
             fakes.dialogs.expect("File Saved ");
         click(editor, "Command2");
-        EXPECT_EQ(fakes.read("XML/gre.xml").contains("Changed"), reply == answer::cancel);
+        EXPECT_EQ(fakes.read("XML/gre.xml").contains("Changed"), reply == Answer::cancel);
     }
 }
 

@@ -24,37 +24,37 @@ QWidget *dialogParent()
     return QApplication::activeWindow();
 }
 
-class QtDialogs : public dialogs
+class QtDialogs : public Dialogs
 {
 public:
     explicit QtDialogs(QString title) : title(std::move(title)) {}
 
-    answer message(const QString &text, icon kind, buttons set) override
+    Answer message(const QString &text, Icon kind, Buttons set) override
     {
         QMessageBox box(dialogParent());
         box.setWindowTitle(title);
         box.setText(text);
         box.setIcon(toqt(kind));
         switch (set) {
-        case buttons::ok:
+        case Buttons::ok:
             box.setStandardButtons(QMessageBox::Ok);
             break;
-        case buttons::okCancel:
+        case Buttons::okCancel:
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             break;
-        case buttons::yesno:
+        case Buttons::yesno:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             break;
         }
         switch (box.exec()) {
         case QMessageBox::Ok:
-            return answer::ok;
+            return Answer::ok;
         case QMessageBox::Yes:
-            return answer::yes;
+            return Answer::yes;
         case QMessageBox::No:
-            return answer::no;
+            return Answer::no;
         default:
-            return set == buttons::yesno ? answer::no : answer::cancel;
+            return set == Buttons::yesno ? Answer::no : Answer::cancel;
         }
     }
 
@@ -93,18 +93,18 @@ public:
     }
 
 private:
-    static QMessageBox::Icon toqt(icon kind)
+    static QMessageBox::Icon toqt(Icon kind)
     {
         switch (kind) {
-        case icon::critical:
+        case Icon::critical:
             return QMessageBox::Critical;
-        case icon::question:
+        case Icon::question:
             return QMessageBox::Question;
-        case icon::exclamation:
+        case Icon::exclamation:
             return QMessageBox::Warning;
-        case icon::information:
+        case Icon::information:
             return QMessageBox::Information;
-        case icon::none:
+        case Icon::none:
             break;
         }
         return QMessageBox::NoIcon;

@@ -23,16 +23,16 @@ public:
     Services &services() { return set; }
 
 private:
-    std::unique_ptr<launcher> launcherService;
-    std::unique_ptr<http> httpService;
-    std::unique_ptr<clock> clockService;
-    std::unique_ptr<random> randomService;
+    std::unique_ptr<Launcher> launcherService;
+    std::unique_ptr<Http> httpService;
+    std::unique_ptr<Clock> clockService;
+    std::unique_ptr<Random> randomService;
     std::unique_ptr<AppInfo> appInfoService;
-    std::unique_ptr<files> filesService;
-    std::unique_ptr<dialogs> dialogsService;
-    std::unique_ptr<printer> printerService;
-    std::unique_ptr<speaker> speakerService;
-    std::unique_ptr<phonetics> phoneticsService;
+    std::unique_ptr<Files> filesService;
+    std::unique_ptr<Dialogs> dialogsService;
+    std::unique_ptr<Printer> printerService;
+    std::unique_ptr<Speaker> speakerService;
+    std::unique_ptr<Phonetics> phoneticsService;
     Services set;
 };
 
@@ -40,6 +40,6 @@ private:
 bool paintWindowImage(QWidget *window, QPrinter &device);
 
 // Printing on the default printer through Qt Print Support.
-std::unique_ptr<printer> makeQtPrinter();
+std::unique_ptr<Printer> makeQtPrinter();
 
 } // namespace platform

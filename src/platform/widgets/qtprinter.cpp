@@ -13,7 +13,7 @@ namespace platform {
 
 namespace {
 
-class QtPrinter : public printer
+class QtPrinter : public Printer
 {
 public:
     bool printImage(QWidget *window) override
@@ -41,7 +41,7 @@ bool paintWindowImage(QWidget *window, QPrinter &device)
     return painter.end();
 }
 
-std::unique_ptr<printer> makeQtPrinter()
+std::unique_ptr<Printer> makeQtPrinter()
 {
     return std::make_unique<QtPrinter>();
 }
@@ -49,7 +49,7 @@ std::unique_ptr<printer> makeQtPrinter()
 } // namespace platform
 
 // The entry point of the module.
-extern "C" Q_DECL_EXPORT platform::printer *vocabrixMakePrinter()
+extern "C" Q_DECL_EXPORT platform::Printer *vocabrixMakePrinter()
 {
     return platform::makeQtPrinter().release();
 }

@@ -45,7 +45,7 @@ QLabel *label(const char *name, const QString &text = {})
 
 } // namespace
 
-QString versionLine(const platform::version &number)
+QString versionLine(const platform::Version &number)
 {
     return QStringLiteral("Version %1.%2.%3")
         .arg(number.major)

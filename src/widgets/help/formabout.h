@@ -8,14 +8,14 @@ class QLabel;
 class QPushButton;
 
 namespace platform {
-struct version;
+struct Version;
 struct Services;
 } // namespace platform
 
 namespace widgets {
 
 // "Version " and the three numbers of the version, in plain decimal.
-QString versionLine(const platform::version &number);
+QString versionLine(const platform::Version &number);
 
 // The About window: the program's name, version, purpose and the notices of the data it ships.
 class FormAbout : public QWidget

@@ -13,12 +13,12 @@ namespace widgets {
 
 namespace help {
 
-QString command::commandLine() const
+QString Command::commandLine() const
 {
     return (QStringList{program} + arguments).join(QLatin1Char(' '));
 }
 
-command viewerCommand(const QString &programFolder)
+Command viewerCommand(const QString &programFolder)
 {
     QString folder = programFolder;
     folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
@@ -27,7 +27,7 @@ command viewerCommand(const QString &programFolder)
     return {QStringLiteral("hh.exe"), {folder + QStringLiteral("\\Vocabrix.chm")}};
 }
 
-host currentHost()
+Host currentHost()
 {
 #ifdef Q_OS_WIN
     return {true, !QStandardPaths::findExecutable(QStringLiteral("hh.exe")).isEmpty()};
@@ -59,7 +59,7 @@ QString pageFor(const QString &windowName)
     return pages.value(windowName);
 }
 
-std::optional<Pages> openHelp(platform::Services &services, const QString &page, const host &system)
+std::optional<Pages> openHelp(platform::Services &services, const QString &page, const Host &system)
 {
     const bool compiled = QFileInfo::exists(services.programPath(QStringLiteral("\\Vocabrix.chm")));
     // The launcher passes the path as one argument, so a folder with blanks still opens.
@@ -73,7 +73,7 @@ std::optional<Pages> openHelp(platform::Services &services, const QString &page,
             QStringLiteral("The help cannot be shown: the file %1 is missing. Copy the help "
                            "folder back into the program folder or install Vocabrix again.")
                 .arg(QDir::toNativeSeparators(contents)),
-            platform::icon::critical, platform::buttons::ok);
+            platform::Icon::critical, platform::Buttons::ok);
         return std::nullopt;
     }
     const QString file = page.section(QLatin1Char('#'), 0, 0);

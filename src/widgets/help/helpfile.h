@@ -16,7 +16,7 @@ namespace widgets {
 
 namespace help {
 
-struct command
+struct Command
 {
     QString program;
     QStringList arguments;
@@ -25,15 +25,15 @@ struct command
 };
 
 // hh.exe with the program folder's Vocabrix.chm, written with Windows separators.
-command viewerCommand(const QString &programFolder);
+Command viewerCommand(const QString &programFolder);
 
 // What the system offers: the HTML Help viewer exists only on Windows.
-struct host
+struct Host
 {
     bool windows = false;
     bool viewerFound = false;
 };
-host currentHost();
+Host currentHost();
 
 // The contents page of the help pages, in the help folder below the program folder.
 QString contentsPage(const platform::Services &services);
@@ -55,7 +55,7 @@ struct Pages
 // help window is to show, the contents when that page is missing. Nothing when there is no help
 // to show, which the user is told.
 std::optional<Pages> openHelp(platform::Services &services, const QString &page = {},
-                              const host &system = currentHost());
+                              const Host &system = currentHost());
 
 } // namespace help
 

@@ -414,7 +414,7 @@ void FormImport::confirm()
         services.dialogs->message(
             tr("A dictionary named %1.xml exists already. Replace it with the imported words?")
                 .arg(name),
-            platform::icon::question, platform::buttons::yesno) != platform::answer::yes) {
+            platform::Icon::question, platform::Buttons::yesno) != platform::Answer::yes) {
         dictionaryNameBox->setFocus();
         dictionaryNameBox->selectAll();
         return;
@@ -443,8 +443,8 @@ bool FormImport::writeDictionary(const QString &target)
         Dictionary::create(*services.files, services.programPath(target), words, meanings, usages);
         return true;
     } catch (const platform::Error &failure) {
-        services.dialogs->message(failure.message(), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(failure.message(), platform::Icon::critical,
+                                  platform::Buttons::ok);
         return false;
     }
 }
@@ -459,7 +459,7 @@ void FormImport::importReviews(const QString &fileName)
     } catch (const platform::Error &failure) {
         services.dialogs->message(
             tr("The words were imported, but not their review history: %1").arg(failure.message()),
-            platform::icon::exclamation, platform::buttons::ok);
+            platform::Icon::exclamation, platform::Buttons::ok);
     }
 }
 

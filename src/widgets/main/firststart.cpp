@@ -110,7 +110,7 @@ void FirstStart::answer(bool study)
         plan.save(chosen, true);
     } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The study settings could not be saved. ") + failure.message(),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
         return;
     }
     answered = true;

@@ -161,7 +161,7 @@ void FormMain::start()
     nextButton->setFocus();
     // The window opens empty rather than the program ending; the user can pick another file.
     if (!loaded)
-        services.dialogs->message(loadFailure, platform::icon::critical, platform::buttons::ok);
+        services.dialogs->message(loadFailure, platform::Icon::critical, platform::Buttons::ok);
 }
 
 void FormMain::applyDisplaySettings()
@@ -205,14 +205,14 @@ void FormMain::updateWordList()
         updateProgress->setValue(45);
         updateProgress->setValue(60);
         services.dialogs->message(QStringLiteral(" Please Wait ... Updating.."),
-                                  platform::icon::exclamation, platform::buttons::ok);
+                                  platform::Icon::exclamation, platform::Buttons::ok);
         update.replaceDefaultDictionary(*services.http, *services.files, words);
         updateProgress->setValue(100);
-        services.dialogs->message(QStringLiteral("Update Successful "), platform::icon::information,
-                                  platform::buttons::ok);
+        services.dialogs->message(QStringLiteral("Update Successful "), platform::Icon::information,
+                                  platform::Buttons::ok);
     } catch (const platform::Error &) {
         services.dialogs->message(QStringLiteral("Error during update , Please try later"),
-                                  platform::icon::exclamation, platform::buttons::ok);
+                                  platform::Icon::exclamation, platform::Buttons::ok);
     }
     updateProgress->setVisible(false);
 }
@@ -220,8 +220,8 @@ void FormMain::updateWordList()
 void FormMain::askToExit()
 {
     if (services.dialogs->message(QStringLiteral("Do you want to Exit ? "),
-                                  platform::icon::question,
-                                  platform::buttons::yesno) == platform::answer::yes)
+                                  platform::Icon::question,
+                                  platform::Buttons::yesno) == platform::Answer::yes)
         unloadProgram();
 }
 
@@ -285,8 +285,8 @@ FormSelect &FormMain::chooserWindow()
                 loadDictionary(path);
             } catch (const platform::Error &) {
                 // The chooser stays open for another choice.
-                services.dialogs->message(loadFailure, platform::icon::critical,
-                                          platform::buttons::ok);
+                services.dialogs->message(loadFailure, platform::Icon::critical,
+                                          platform::Buttons::ok);
                 return;
             }
             chooser->close();

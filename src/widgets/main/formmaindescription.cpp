@@ -93,15 +93,15 @@ void FormMain::saveDescription()
                                              "description to save.")
                             : QStringLiteral("The word on show is not an entry of the "
                                              "dictionary, so its description cannot be saved."),
-                        platform::icon::critical, platform::buttons::ok);
+                        platform::Icon::critical, platform::Buttons::ok);
         return;
     }
     ReadXml reader(words);
     const QString position = QString::number(currentWord);
     const QString text = descriptionBox->toPlainText();
     reader.writeUsage(position, text);
-    if (dialogs.message(QStringLiteral("Do you want to Save ? "), platform::icon::question,
-                        platform::buttons::yesno) != platform::answer::yes)
+    if (dialogs.message(QStringLiteral("Do you want to Save ? "), platform::Icon::question,
+                        platform::Buttons::yesno) != platform::Answer::yes)
         return;
     reader.writeUsage(position, markedUsage(text, descriptionBox->font().bold(),
                                             selectionItalic(*descriptionBox)));
@@ -111,7 +111,7 @@ void FormMain::saveDescription()
         dialogs.message(QStringLiteral("The description could not be saved; the dictionary "
                                        "file is unchanged. ") +
                             failure.message(),
-                        platform::icon::critical, platform::buttons::ok);
+                        platform::Icon::critical, platform::Buttons::ok);
     }
 }
 

@@ -39,8 +39,8 @@ FormImport &FormMain::importWindow()
             try {
                 loadDictionary(storedPath);
             } catch (const platform::Error &failure) {
-                services.dialogs->message(failure.message(), platform::icon::critical,
-                                          platform::buttons::ok);
+                services.dialogs->message(failure.message(), platform::Icon::critical,
+                                          platform::Buttons::ok);
             }
         });
     }
@@ -63,8 +63,8 @@ void FormMain::importWordList()
         QGuiApplication::restoreOverrideCursor();
     } catch (const platform::Error &failure) {
         QGuiApplication::restoreOverrideCursor();
-        services.dialogs->message(failure.message(), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(failure.message(), platform::Icon::critical,
+                                  platform::Buttons::ok);
         return;
     }
     dialog.show();
@@ -76,7 +76,7 @@ void FormMain::exportWordList()
 {
     if (words.count() == 0) {
         services.dialogs->message(tr("There is no dictionary loaded to export."),
-                                  platform::icon::information, platform::buttons::ok);
+                                  platform::Icon::information, platform::Buttons::ok);
         return;
     }
     const QString name =
@@ -96,8 +96,8 @@ void FormMain::exportWordList()
     try {
         services.files->write(target, importer::csvBytes(entries));
     } catch (const platform::Error &failure) {
-        services.dialogs->message(failure.message(), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(failure.message(), platform::Icon::critical,
+                                  platform::Buttons::ok);
     }
 }
 

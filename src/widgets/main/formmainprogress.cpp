@@ -35,7 +35,7 @@ void FormMain::connectProgress()
 
 void FormMain::tellAboutProgress(const QString &notice)
 {
-    services.dialogs->message(notice, platform::icon::exclamation, platform::buttons::ok);
+    services.dialogs->message(notice, platform::Icon::exclamation, platform::Buttons::ok);
 }
 
 void FormMain::exportProgress()
@@ -48,8 +48,8 @@ void FormMain::exportProgress()
     try {
         progress.exportCsv(target);
     } catch (const platform::Error &failure) {
-        services.dialogs->message(failure.message(), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(failure.message(), platform::Icon::critical,
+                                  platform::Buttons::ok);
     }
 }
 
@@ -64,10 +64,10 @@ void FormMain::importProgress()
         services.dialogs->message(tr("Answers added to your progress: %1. Already there: %2.")
                                       .arg(result.added)
                                       .arg(result.skipped),
-                                  platform::icon::information, platform::buttons::ok);
+                                  platform::Icon::information, platform::Buttons::ok);
     } catch (const platform::Error &failure) {
-        services.dialogs->message(failure.message(), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(failure.message(), platform::Icon::critical,
+                                  platform::Buttons::ok);
     }
 }
 

@@ -109,7 +109,7 @@ void FormMain::lookup(const QUrl &address)
 {
     if (!platform::browse(*services.launcher, address))
         services.dialogs->message(QStringLiteral("Internet Explorer not found on your system"),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
 }
 
 } // namespace widgets

@@ -99,7 +99,7 @@ void GuardedApplication::reportUnexpected(const QString &what)
                        "step that failed.")
             .arg(what);
     if (reportTo)
-        reportTo->message(text, platform::icon::critical, platform::buttons::ok);
+        reportTo->message(text, platform::Icon::critical, platform::Buttons::ok);
     else
         qCritical().noquote() << text;
 }

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 namespace platform {
-class dialogs;
+class Dialogs;
 }
 
 namespace widgets {
@@ -18,11 +18,11 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
     // Where the guard tells the user about an escaped failure; none means the error output.
-    void setDialogs(platform::dialogs *dialogs) { reportTo = dialogs; }
+    void setDialogs(platform::Dialogs *dialogs) { reportTo = dialogs; }
     void reportUnexpected(const QString &what);
 
 private:
-    platform::dialogs *reportTo = nullptr;
+    platform::Dialogs *reportTo = nullptr;
 };
 
 } // namespace widgets

@@ -224,7 +224,7 @@ void FormFlash::netSearch()
         platform::lookupAddress(platform::dictionaryServices()[0], wordBox->toPlainText());
     if (!platform::browse(*services.launcher, address))
         services.dialogs->message(tr("Internet Explorer not found on your system"),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
 }
 
 void FormFlash::toggleAutoMode()

@@ -71,8 +71,8 @@ void FormList::createActions(QVBoxLayout *layout)
 void FormList::showWordList()
 {
     listBox->setPlainText(listText(dictionary));
-    services.dialogs->message(tr("Word List Created"), platform::icon::information,
-                              platform::buttons::ok);
+    services.dialogs->message(tr("Word List Created"), platform::Icon::information,
+                              platform::Buttons::ok);
     show();
     raise();
 }
@@ -80,8 +80,8 @@ void FormList::showWordList()
 void FormList::print()
 {
     if (!services.printer->printImage(this))
-        services.dialogs->message(tr("Error in Printing"), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(tr("Error in Printing"), platform::Icon::critical,
+                                  platform::Buttons::ok);
 }
 
 // Closing discards the list; the next List Mode builds it again from the list then loaded.

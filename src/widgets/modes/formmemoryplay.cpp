@@ -30,7 +30,7 @@ void follow(QTimer *timer, bool running)
 
 void FormMemory::showGame()
 {
-    const memoryrules::places &places = game.places();
+    const memoryrules::Places &places = game.places();
     for (int i = 0; i < MemoryGame::cardCount; ++i) {
         MemoryCard *card = cards[size_t(i)];
         card->setCard(game.cardText(i), game.face(i));
@@ -52,8 +52,8 @@ QString FormMemory::secondsText() const
 void FormMemory::newGame()
 {
     game.resetScore();
-    if (services.dialogs->message(tr("Start New Game"), platform::icon::question,
-                                  platform::buttons::okCancel) == platform::answer::ok)
+    if (services.dialogs->message(tr("Start New Game"), platform::Icon::question,
+                                  platform::Buttons::okCancel) == platform::Answer::ok)
         game.newGame();
 }
 
@@ -62,7 +62,7 @@ void FormMemory::solve()
     game.resetScore();
     game.solve();
     services.dialogs->message(tr("Time Taken :") + secondsText() + tr(" Seconds"),
-                              platform::icon::information, platform::buttons::ok);
+                              platform::Icon::information, platform::Buttons::ok);
     game.timeReported();
 }
 

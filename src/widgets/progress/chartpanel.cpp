@@ -91,8 +91,8 @@ void ChartPanel::savePicture()
     try {
         services.files->write(target, png);
     } catch (const platform::Error &failure) {
-        services.dialogs->message(failure.message(), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(failure.message(), platform::Icon::critical,
+                                  platform::Buttons::ok);
     }
 }
 

@@ -40,7 +40,7 @@ QString day(QDate date)
 } // namespace
 
 ForecastPanel::ForecastPanel(const core::Dictionary &words, learning::LearnerMemory &memory,
-                             platform::clock &clock, QWidget *parent)
+                             platform::Clock &clock, QWidget *parent)
     : QGroupBox(tr("Will I be ready?"), parent), words(words), memory(memory), clock(clock)
 {
     setObjectName(QStringLiteral("forecastPanel"));

@@ -14,7 +14,7 @@ class LearnerMemory;
 class StudyPlanSettings;
 } // namespace learning
 namespace platform {
-class clock;
+class Clock;
 }
 
 namespace widgets {
@@ -27,7 +27,7 @@ class ForecastPanel : public QGroupBox
     Q_OBJECT
 public:
     ForecastPanel(const core::Dictionary &words, learning::LearnerMemory &memory,
-                  platform::clock &clock, QWidget *parent = nullptr);
+                  platform::Clock &clock, QWidget *parent = nullptr);
 
     // The plan forecast from now on: the one in force in these settings.
     void followPlan(const learning::StudyPlanSettings &settings);
@@ -42,7 +42,7 @@ private:
 
     const core::Dictionary &words;
     learning::LearnerMemory &memory;
-    platform::clock &clock;
+    platform::Clock &clock;
     const learning::StudyPlanSettings *planSettings = nullptr;
     learning::Forecast shown;
     bool refreshDue = false;

@@ -208,8 +208,8 @@ void FormProgress::open(std::optional<QDate> examDate, double desiredRetention)
     try {
         shown = memory.figures(listKeys(), services.clock->now(), examDate);
     } catch (const platform::Error &failure) {
-        services.dialogs->message(failure.message(), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(failure.message(), platform::Icon::critical,
+                                  platform::Buttons::ok);
         return;
     }
     showFigures(desiredRetention);

@@ -98,8 +98,8 @@ void FormResults::cancel()
 void FormResults::printLog()
 {
     if (!services.printer->printImage(this))
-        services.dialogs->message(QStringLiteral("Error in Printing"), platform::icon::critical,
-                                  platform::buttons::ok);
+        services.dialogs->message(QStringLiteral("Error in Printing"), platform::Icon::critical,
+                                  platform::Buttons::ok);
 }
 
 void FormResults::saveLog()
@@ -113,7 +113,7 @@ void FormResults::saveLog()
         return;
     if (chosen.trimmed().isEmpty()) {
         services.dialogs->message(QStringLiteral("Please enter a valid filename"),
-                                  platform::icon::information, platform::buttons::ok);
+                                  platform::Icon::information, platform::Buttons::ok);
         return;
     }
     const QString path = withTextExtension(chosen);
@@ -122,11 +122,11 @@ void FormResults::saveLog()
     } catch (const platform::Error &failure) {
         services.dialogs->message(QStringLiteral("The log could not be saved. ") +
                                       failure.message(),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
         return;
     }
-    services.dialogs->message(QStringLiteral("Log File Saved !"), platform::icon::information,
-                              platform::buttons::ok);
+    services.dialogs->message(QStringLiteral("Log File Saved !"), platform::Icon::information,
+                              platform::Buttons::ok);
     setBackground(services.dialogs->pickColor(lightGrey).value_or(lightGrey));
 }
 

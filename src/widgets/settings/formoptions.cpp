@@ -29,24 +29,24 @@ namespace widgets {
 
 namespace {
 
-enum class pick { font, color };
+enum class Pick { font, color };
 
 struct ButtonRole
 {
     int group;
-    pick kind;
+    Pick kind;
 };
 
 // Which picker each of the eight buttons opens; the memory game's frame has its colour
 // button first.
-constexpr std::array<ButtonRole, 8> roles{{{0, pick::font},
-                                           {0, pick::color},
-                                           {1, pick::color},
-                                           {1, pick::font},
-                                           {2, pick::font},
-                                           {2, pick::color},
-                                           {3, pick::font},
-                                           {3, pick::color}}};
+constexpr std::array<ButtonRole, 8> roles{{{0, Pick::font},
+                                           {0, Pick::color},
+                                           {1, Pick::color},
+                                           {1, Pick::font},
+                                           {2, Pick::font},
+                                           {2, Pick::color},
+                                           {3, Pick::font},
+                                           {3, Pick::color}}};
 
 const std::array<QString, 4> frameCaptions{
     QStringLiteral("Font Settings"), QStringLiteral("Font Settings Memory Game"),
@@ -74,7 +74,7 @@ QString indexed(const char *name, int index)
 }
 
 // Index of the button in a frame that opens the given picker.
-int buttonFor(int group, pick kind)
+int buttonFor(int group, Pick kind)
 {
     for (int i = 0; i < int(roles.size()); ++i) {
         if (roles[i].group == group && roles[i].kind == kind)
@@ -149,15 +149,15 @@ QGroupBox *FormOptions::createFrame(int group)
     QFont labelFont(QStringLiteral("Book Antiqua"));
     labelFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
     const QString prefix = group == 0 ? QStringLiteral("Main ") : QString();
-    const std::array<std::pair<pick, QString>, 2> rows{
-        {{pick::font, prefix + QStringLiteral("Font Type")},
-         {pick::color, prefix + QStringLiteral("Font Color")}}};
+    const std::array<std::pair<Pick, QString>, 2> rows{
+        {{Pick::font, prefix + QStringLiteral("Font Type")},
+         {Pick::color, prefix + QStringLiteral("Font Color")}}};
     for (int r = 0; r < 2; ++r) {
         const int label = 2 * group + r, index = buttonFor(group, rows[r].first);
         pickCaptions[label] = new QLabel(rows[r].second);
         pickCaptions[label]->setObjectName(indexed("Label1", label));
         pickCaptions[label]->setFont(plain(labelFont));
-        const bool font = rows[r].first == pick::font;
+        const bool font = rows[r].first == Pick::font;
         // Without access keys: each of the four frames has the two, and C is Cancel's.
         pickButtons[index] =
             new QPushButton(font ? QStringLiteral("Select Font") : QStringLiteral("Select Color"));
@@ -223,7 +223,7 @@ void FormOptions::pickClicked(int index)
 {
     if (index < 0 || index >= int(roles.size()))
         return;
-    if (roles[index].kind == pick::font)
+    if (roles[index].kind == Pick::font)
         selectFont(roles[index].group);
     else
         selectColor(roles[index].group);
@@ -250,19 +250,19 @@ void FormOptions::saveDisplay()
 {
     auto &dialogs = *services.dialogs;
     if (dialogs.message(QStringLiteral("Update Color and Font Settings ?"),
-                        platform::icon::question,
-                        platform::buttons::okCancel) != platform::answer::ok)
+                        platform::Icon::question,
+                        platform::Buttons::okCancel) != platform::Answer::ok)
         return;
     try {
         display.save();
     } catch (const platform::Error &failure) {
         dialogs.message(QStringLiteral("The settings could not be saved. ") + failure.message(),
-                        platform::icon::critical, platform::buttons::ok);
+                        platform::Icon::critical, platform::Buttons::ok);
         return;
     }
     dialogs.message(QStringLiteral("Settings have been saved , They will be loaded the next "
                                    "time you start your program "),
-                    platform::icon::information, platform::buttons::ok);
+                    platform::Icon::information, platform::Buttons::ok);
 }
 
 // The study plan is saved at Ok without a question, when it changed.
@@ -272,7 +272,7 @@ void FormOptions::saveStudyPlan()
         studyPlan.save(studyFrame->plan());
     } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The study settings could not be saved. ") + failure.message(),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
     }
 }
 
@@ -289,7 +289,7 @@ void FormOptions::saveSpeech()
     } catch (const platform::Error &failure) {
         services.dialogs->message(tr("The speech settings could not be saved. ") +
                                       failure.message(),
-                                  platform::icon::critical, platform::buttons::ok);
+                                  platform::Icon::critical, platform::Buttons::ok);
     }
 }
 

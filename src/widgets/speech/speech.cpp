@@ -40,7 +40,7 @@ Speech::~Speech()
     speaker().changed = nullptr;
 }
 
-platform::speaker &Speech::speaker()
+platform::Speaker &Speech::speaker()
 {
     return *services.speaker;
 }
@@ -53,7 +53,7 @@ void Speech::prepare()
 void Speech::say(const QString &text)
 {
     if (text.trimmed().isEmpty() ||
-        speaker().availability() == platform::speaker::state::unavailable)
+        speaker().availability() == platform::Speaker::State::unavailable)
         return;
     speaker().say(text.trimmed(), settings.options().voice, settings.options().engineRate());
 }
@@ -85,7 +85,7 @@ void Speech::follow(QAction *action, const QString &tooltip)
 
 void Speech::showAvailability()
 {
-    const bool works = speaker().availability() != platform::speaker::state::unavailable;
+    const bool works = speaker().availability() != platform::Speaker::State::unavailable;
     const QString why = speaker().reason();
     for (const Control &each : controls) {
         if (auto *button = qobject_cast<QToolButton *>(each.control)) {

@@ -19,7 +19,7 @@ class Dictionary;
 }
 namespace platform {
 struct Services;
-class speaker;
+class Speaker;
 } // namespace platform
 
 namespace widgets {
@@ -37,7 +37,7 @@ public:
            platform::Services &services, QObject *parent = nullptr);
     ~Speech() override;
 
-    platform::speaker &speaker();
+    platform::Speaker &speaker();
     // Starts the engine in the background, for a window that speaks and is shown.
     void prepare();
     // Says the text in the chosen voice and pace; nothing when speech does not work here.

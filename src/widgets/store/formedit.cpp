@@ -75,7 +75,7 @@ void FormEdit::open()
     tell(QStringLiteral("WARNING: Be careful not to CORRUPT the XML file struture while editing "
                         "the GRE XML file. \r\nPreferably , Use the Update XML file feature in "
                         "the Help menu to update the XML file"),
-         platform::icon::critical);
+         platform::Icon::critical);
     showFile();
     show();
     raise();
@@ -90,11 +90,11 @@ void FormEdit::showFile()
         text = platform::readText(path);
     } catch (const platform::Error &failure) {
         tell(failure.message() + QStringLiteral(". The editor starts with an empty text."),
-             platform::icon::critical);
+             platform::Icon::critical);
     }
     if (text.isEmpty() && QFileInfo::exists(path))
         tell(QStringLiteral("The dictionary file %1 is empty.").arg(QDir::toNativeSeparators(path)),
-             platform::icon::information);
+             platform::Icon::information);
     xmlBox->setPlainText(text);
     xmlBox->document()->setModified(false);
     changedUnderEdit = false;
@@ -112,9 +112,9 @@ void FormEdit::followSave()
         showFile();
 }
 
-void FormEdit::tell(const QString &text, platform::icon kind)
+void FormEdit::tell(const QString &text, platform::Icon kind)
 {
-    services.dialogs->message(text, kind, platform::buttons::ok);
+    services.dialogs->message(text, kind, platform::Buttons::ok);
 }
 
 void FormEdit::save()
@@ -136,20 +136,20 @@ void FormEdit::closeEvent(QCloseEvent *event)
 
 void FormEdit::saveFile(QPlainTextEdit *passComponent)
 {
-    if (services.dialogs->message(QStringLiteral("Update XML File ?"), platform::icon::question,
-                                  platform::buttons::okCancel) != platform::answer::ok)
+    if (services.dialogs->message(QStringLiteral("Update XML File ?"), platform::Icon::question,
+                                  platform::Buttons::okCancel) != platform::Answer::ok)
         return;
     if (changedUnderEdit &&
         services.dialogs->message(
             QStringLiteral("A description was saved into the dictionary file after the editor "
                            "showed it. Saving writes this text over it. Save anyway?"),
-            platform::icon::question, platform::buttons::okCancel) != platform::answer::ok)
+            platform::Icon::question, platform::Buttons::okCancel) != platform::Answer::ok)
         return;
     // The text is checked before the file is touched, so a typing mistake cannot damage it.
     const EditorCheck checked = checkEditorText(passComponent->toPlainText());
     if (!checked.problem.isEmpty()) {
         tell(checked.problem + QStringLiteral(" The file was not changed."),
-             platform::icon::critical);
+             platform::Icon::critical);
         return;
     }
     const WordLists &lists = checked.lists;
@@ -159,12 +159,12 @@ void FormEdit::saveFile(QPlainTextEdit *passComponent)
     } catch (const platform::Error &failure) {
         tell(QStringLiteral("The dictionary could not be saved; the file is unchanged. ") +
                  failure.message(),
-             platform::icon::critical);
+             platform::Icon::critical);
         return;
     }
     passComponent->document()->setModified(false);
     changedUnderEdit = false;
-    tell(QStringLiteral("File Saved "), platform::icon::information);
+    tell(QStringLiteral("File Saved "), platform::Icon::information);
 }
 
 } // namespace widgets

@@ -42,7 +42,7 @@ protected:
 private:
     // The current file's text in the box, or an empty box and why.
     void showFile();
-    void tell(const QString &text, platform::icon kind);
+    void tell(const QString &text, platform::Icon kind);
     void followSave();
 
     core::Dictionary &dictionary;
