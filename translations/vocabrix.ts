@@ -2,34 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
-    <name>FormImport</name>
+    <name>core</name>
     <message>
-        <source>Comma</source>
+        <source>The text is not well-formed XML: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Semicolon</source>
+        <source>The text holds no word element.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tab</source>
+        <source>The text holds %1 word, %2 meaning and %3 usage elements; every word needs one meaning and one usage.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vertical bar</source>
+        <source>%1 (line %2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Colon</source>
+        <source>The selection &quot;%1&quot; is not valid: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Space</source>
+        <source>The dictionary holds %1 elements of one kind; at most %2 are supported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1 is outside the word list (0 to %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a position in the word list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1 is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered with status %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server sent nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not send a word list.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>ReviewSession</name>
+    <name>core::DisplaySettings</name>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>core::ReviewSession</name>
     <message>
         <source>The dictionary %1 holds no word.</source>
         <translation type="unfinished"></translation>
@@ -283,6 +314,33 @@
         <source>Speech does not work here: %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The response is larger than %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help cannot be shown: the file %1 is missing. Copy the help folder back into the program folder or install Vocabrix again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::CalendarChart</name>
@@ -335,21 +393,36 @@
     </message>
 </context>
 <context>
-    <name>widgets::FirstStart</name>
+    <name>widgets::FormAbout</name>
     <message>
-        <source>Welcome</source>
+        <source>Vocabrix helps you build the vocabulary asked in the GRE, GMAT, SAT and TOEFL examinations: answer a quiz of meanings, study with flash cards, pair words with their meanings in a memory game, and print the whole list to take with you.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Are you studying for an exam? Its date sets how many new words Study Today brings each day. You can change it at any time in Options.</source>
+        <source>&lt;b&gt;Notices&lt;/b&gt;&lt;br&gt;Vocabrix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with no warranty. The licence is in the file COPYING.&lt;br&gt;Word list: the meanings and many usage examples of the dictionary that comes with the program (XML/gre.xml) come from WordNet 3.0, Princeton University; the word list and the other examples were written for Vocabrix. WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved. WordNet is provided &quot;as is&quot; and Princeton University makes no representations or warranties, express or implied; the full licence is in XML/WORDNET-LICENSE.txt. Dictionaries you open or edit are your own.&lt;br&gt;Icon and help pages: made for the Vocabrix project.&lt;br&gt;Built with Qt %1 (GNU LGPL version 3) and pugixml (MIT licence).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>My &amp;exam is on:</source>
+        <source>&amp;Ok</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Exam date</source>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - GRE, GMAT, SAT and TOEFL Vocabulary Builder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::FormEdit</name>
+    <message>
+        <source>Edit XML Data File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary XML</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -357,58 +430,48 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keep the date, or no exam date when it is not ticked</source>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save and Study &amp;Today</source>
+        <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The study settings could not be saved. </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>widgets::ForecastPanel</name>
-    <message>
-        <source>Will I be ready?</source>
+        <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>every word seen by %1</source>
+        <source>WARNING: Be careful not to CORRUPT the XML file struture while editing the GRE XML file. <byte value="xd"/>
+Preferably , Use the Update XML file feature in the Help menu to update the XML file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>not every word seen by %1</source>
+        <source>%1. The editor starts with an empty text.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1; about %2 of %3 words recalled on %4 (%5 to %6).</source>
+        <source>The dictionary file %1 is empty.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You have not studied a word of this list yet (%1 words).</source>
+        <source>Update XML File ?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Today: about %1 of the %2 words you have seen would be recalled; %3 words not seen yet.</source>
+        <source>A description was saved into the dictionary file after the editor showed it. Saving writes this text over it. Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>At your planned pace (new words a day: %1; minutes a day: about %2): %3</source>
+        <source>%1 The file was not changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Held to your limit of %1 minutes a day.</source>
+        <source>The dictionary could not be saved; the file is unchanged. %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>At your pace of the last %1 days (new words a day: %2; minutes a day: about %3): %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No study in the last %1 days to go by.</source>
+        <source>File Saved </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -476,6 +539,37 @@
     </message>
     <message>
         <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::FormHelp</name>
+    <message>
+        <source>Vocabrix Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vocabrix Help - %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -673,6 +767,30 @@
     </message>
     <message>
         <source>The words were imported, but not their review history: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1001,6 +1119,82 @@
         <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> There was an error in loading the XML dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Please Wait ... Updating..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Successful </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error during update , Please try later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to Exit ? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no dictionary loaded, so there is no description to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word on show is not an entry of the dictionary, so its description cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to Save ? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description could not be saved; the dictionary file is unchanged. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet Explorer not found on your system</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::FormMemory</name>
@@ -1037,11 +1231,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Time Taken :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Seconds</source>
+        <source>Time Taken :%1 Seconds</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1053,6 +1243,86 @@
     </message>
     <message>
         <source>The speech settings could not be saved. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Settings Memory Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Settings Answer Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Settings Flash Card </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main Font Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main Font Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets font of Main Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets Color of Main window Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Color and Font Settings ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings have been saved , They will be loaded the next time you start your program </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1172,9 +1442,88 @@
     </message>
 </context>
 <context>
+    <name>widgets::FormResults</name>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your attempts for each word are shown below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Log File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a valid filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log could not be saved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log File Saved !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>widgets::FormSelect</name>
     <message>
         <source>No dictionary in this folder. The dictionaries are in the XML folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1354,6 +1703,18 @@
     </message>
 </context>
 <context>
+    <name>widgets::GuardedApplication</name>
+    <message>
+        <source>an unknown failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1
+The program goes on; nothing was saved by the step that failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>widgets::MemoryCard</name>
     <message>
         <source>Card, face down</source>
@@ -1449,46 +1810,6 @@
     </message>
     <message>
         <source>&amp;New words per day:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Daily time limit in minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No limit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The minutes a day you mean to study</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Daily time &amp;limit:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This plan asks about %1 new words and %2 minutes a day, reviews included.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This plan asks no new words today and about %1 minutes a day of reviews.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every word seen by %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning: that is more than your limit of %1 minutes a day. At %1 minutes a day, every word would be seen by %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning: that is more than your limit of %1 minutes a day, at which the list would not be done within three years.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

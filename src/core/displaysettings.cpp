@@ -121,7 +121,7 @@ void DisplaySettings::save()
     if (!QDir().mkpath(parent))
         throw platform::Error(
             platform::Error::io,
-            QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(parent)));
+            tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(parent)));
     files.writeText(path, current.fileText());
     saved = current;
 }

@@ -3,6 +3,8 @@
 
 #include "platform/error.h"
 
+#include <QCoreApplication>
+
 namespace core {
 
 EditorCheck checkEditorText(const QString &xmlText)
@@ -17,16 +19,18 @@ EditorCheck checkEditorText(const QString &xmlText)
         return result;
     }
     if (!lists) {
-        result.problem = QStringLiteral("The text is not well-formed XML: %1.").arg(parseProblem);
+        result.problem = QCoreApplication::translate("core", "The text is not well-formed XML: %1.")
+                             .arg(parseProblem);
         return result;
     }
     const qsizetype words = lists->words.size(), meanings = lists->meanings.size(),
                     usages = lists->usages.size();
     if (words == 0)
-        result.problem = QStringLiteral("The text holds no word element.");
+        result.problem = QCoreApplication::translate("core", "The text holds no word element.");
     else if (meanings != words || usages != words)
-        result.problem = QStringLiteral("The text holds %1 word, %2 meaning and %3 usage "
-                                        "elements; every word needs one meaning and one usage.")
+        result.problem = QCoreApplication::translate(
+                             "core", "The text holds %1 word, %2 meaning and %3 usage "
+                                     "elements; every word needs one meaning and one usage.")
                              .arg(words)
                              .arg(meanings)
                              .arg(usages);

@@ -8,6 +8,7 @@
 #include "platform/error.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
@@ -39,7 +40,7 @@ std::unique_ptr<pugi::xml_document> parseUtf8(const QByteArray &utf8, QString *p
     if (!result) {
         if (problem) {
             const qsizetype offset = std::clamp<qsizetype>(result.offset, 0, size);
-            *problem = QStringLiteral("%1 (line %2)")
+            *problem = QCoreApplication::translate("core", "%1 (line %2)")
                            .arg(QString::fromUtf8(result.description()))
                            .arg(utf8.left(offset).count('\n') + 1);
         }
@@ -83,8 +84,9 @@ pugi::xpath_node_set selectNodes(const pugi::xml_document &document, const QStri
         nodes.sort();
         return nodes;
     } catch (const pugi::xpath_exception &failure) {
-        throw Error(Error::parse, QStringLiteral("The selection \"%1\" is not valid: %2")
-                                      .arg(xmlTreeNode, QString::fromUtf8(failure.what())));
+        throw Error(Error::parse,
+                    QCoreApplication::translate("core", "The selection \"%1\" is not valid: %2")
+                        .arg(xmlTreeNode, QString::fromUtf8(failure.what())));
     }
 }
 
@@ -92,8 +94,9 @@ qint16 checkedCount(size_t count)
 {
     if (count > size_t(maxElements))
         throw Error(Error::overflow,
-                    QStringLiteral("The dictionary holds %1 elements of one kind; at most %2 "
-                                   "are supported.")
+                    QCoreApplication::translate(
+                        "core", "The dictionary holds %1 elements of one kind; at most %2 "
+                                "are supported.")
                         .arg(count)
                         .arg(maxElements));
     return qint16(count);
@@ -239,10 +242,11 @@ qsizetype checkedPosition(const QStringList &list, const QString &xmlNodeCount)
 {
     const int position = toPosition(xmlNodeCount);
     if (position < 0 || position >= list.size())
-        throw Error(Error::outOfRange,
-                    QStringLiteral("Position %1 is outside the word list (0 to %2).")
-                        .arg(position)
-                        .arg(list.size() - 1));
+        throw Error(
+            Error::outOfRange,
+            QCoreApplication::translate("core", "Position %1 is outside the word list (0 to %2).")
+                .arg(position)
+                .arg(list.size() - 1));
     return position;
 }
 
@@ -256,11 +260,13 @@ int toPosition(const QString &text)
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
-        throw Error(Error::typeMismatch,
-                    QStringLiteral("\"%1\" is not a position in the word list.").arg(text));
+        throw Error(Error::typeMismatch, QCoreApplication::translate(
+                                             "core", "\"%1\" is not a position in the word list.")
+                                             .arg(text));
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-        throw Error(Error::overflow, QStringLiteral("Position %1 is too large.").arg(text));
+        throw Error(Error::overflow,
+                    QCoreApplication::translate("core", "Position %1 is too large.").arg(text));
     return int(rounded);
 }
 

@@ -6,7 +6,6 @@
 #include "platform/error.h"
 #include "platform/services.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace core {
@@ -25,10 +24,8 @@ void ReviewSession::begin()
         shownUsage.text.clear();
         shownChoices = {};
         emit cardChanged();
-        throw platform::Error(
-            platform::Error::parse,
-            QCoreApplication::translate("ReviewSession", "The dictionary %1 holds no word.")
-                .arg(dictionary.path()));
+        throw platform::Error(platform::Error::parse,
+                              tr("The dictionary %1 holds no word.").arg(dictionary.path()));
     }
     position = drawPosition(random.rnd(), n);
     shownWord = dictionary.word(position);

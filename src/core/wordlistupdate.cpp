@@ -7,6 +7,8 @@
 #include "platform/error.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
+
 namespace core {
 
 QUrl WordListUpdate::defaultAddress()
@@ -31,13 +33,14 @@ QString updateProblem(const platform::HttpResponse &response)
     if (!response.error.isEmpty())
         return response.error;
     if (response.status < 200 || response.status > 299)
-        return QStringLiteral("The server answered with status %1.").arg(response.status);
+        return QCoreApplication::translate("core", "The server answered with status %1.")
+            .arg(response.status);
     if (response.body.isEmpty())
-        return QStringLiteral("The server sent nothing.");
+        return QCoreApplication::translate("core", "The server sent nothing.");
     try {
         const auto lists = parseWordLists(platform::decodeText(response.body));
         if (!lists || lists->words.isEmpty())
-            return QStringLiteral("The server did not send a word list.");
+            return QCoreApplication::translate("core", "The server did not send a word list.");
     } catch (const platform::Error &failure) {
         return failure.message();
     }

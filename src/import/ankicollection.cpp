@@ -21,15 +21,12 @@ namespace importer {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("importer", text);
-}
-
 [[noreturn]] void notACollection(const QString &reason)
 {
-    throw platform::Error(platform::Error::parse,
-                          tr("The package holds no Anki collection: %1.").arg(reason));
+    throw platform::Error(
+        platform::Error::parse,
+        QCoreApplication::translate("importer", "The package holds no Anki collection: %1.")
+            .arg(reason));
 }
 
 // The first bytes of every SQLite database.
@@ -44,7 +41,8 @@ void prepareFile(const QString &path)
         notACollection(file.errorString());
     const QByteArray header = file.read(20);
     if (header.size() < 20 || !header.startsWith(sqliteMagic))
-        notACollection(tr("the collection is not a SQLite database"));
+        notACollection(
+            QCoreApplication::translate("importer", "the collection is not a SQLite database"));
     if (header[18] == 2 || header[19] == 2) {
         file.seek(18);
         file.write("\1\1", 2);
@@ -112,7 +110,7 @@ FieldNames fieldsFromJson(const QSqlDatabase &database)
 {
     QSqlQuery query = run(database, QStringLiteral("SELECT models FROM col"));
     if (!query.next())
-        notACollection(tr("its col table is empty"));
+        notACollection(QCoreApplication::translate("importer", "its col table is empty"));
     const QJsonObject models = QJsonDocument::fromJson(query.value(0).toByteArray()).object();
     FieldNames names;
     for (auto model = models.begin(); model != models.end(); ++model) {
@@ -241,7 +239,7 @@ AnkiPackage readCollection(const QString &path, bool withReviews)
     const QSqlDatabase database = connection.database();
     const QSet<QString> tables = tableNames(database);
     if (!tables.contains(QStringLiteral("notes")) || !tables.contains(QStringLiteral("col")))
-        notACollection(tr("the database has no notes"));
+        notACollection(QCoreApplication::translate("importer", "the database has no notes"));
     const bool schema18 =
         tables.contains(QStringLiteral("notetypes")) && tables.contains(QStringLiteral("fields"));
     // A collection without a history simply has no reviews to bring.

@@ -13,11 +13,6 @@ namespace importer {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("importer", text);
-}
-
 // What Anki's header lines said.
 struct AnkiHeader
 {
@@ -228,8 +223,10 @@ QList<QStringList> readLiteral(QStringView text, QChar separator)
 
 [[noreturn]] void unterminated(int line)
 {
-    throw platform::Error(platform::Error::parse,
-                          tr("Line %1: a quoted field has no closing quote.").arg(line));
+    throw platform::Error(
+        platform::Error::parse,
+        QCoreApplication::translate("importer", "Line %1: a quoted field has no closing quote.")
+            .arg(line));
 }
 
 QList<QStringList> readRows(QStringView body, QChar separator, int firstLine, Quoting &quoting)
@@ -285,8 +282,10 @@ void requireText(QStringView text)
         controls += c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
     }
     if (controls * 100 > sample.size())
-        throw platform::Error(platform::Error::parse,
-                              tr("The file is not a text file: it holds binary data."));
+        throw platform::Error(
+            platform::Error::parse,
+            QCoreApplication::translate("importer",
+                                        "The file is not a text file: it holds binary data."));
 }
 
 } // namespace

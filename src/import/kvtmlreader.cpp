@@ -13,15 +13,12 @@ namespace importer {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("importer", text);
-}
-
 [[noreturn]] void notKvtml(const QString &reason)
 {
-    throw platform::Error(platform::Error::parse,
-                          tr("The file is not a KVTML vocabulary: %1.").arg(reason));
+    throw platform::Error(
+        platform::Error::parse,
+        QCoreApplication::translate("importer", "The file is not a KVTML vocabulary: %1.")
+            .arg(reason));
 }
 
 QString text(const pugi::xml_node &node)
@@ -68,13 +65,13 @@ Table readVersion2(const pugi::xml_node &root)
 {
     const std::vector<Language> found = languages(root);
     if (found.empty())
-        notKvtml(tr("it names no languages"));
+        notKvtml(QCoreApplication::translate("importer", "it names no languages"));
     Table table;
     table.html = false;
     for (const Language &language : found)
         table.columns.append(language.name);
     for (const Note &note : notes)
-        table.columns.append(tr(note.name));
+        table.columns.append(QCoreApplication::translate("importer", note.name));
     std::array<bool, notes.size()> noted{};
     for (const pugi::xml_node &entry : root.child("entries").children("entry")) {
         QStringList row;
@@ -104,7 +101,8 @@ Table readVersion1(const pugi::xml_node &root)
 {
     Table table;
     table.html = false;
-    table.columns = QStringList{tr("Original"), tr("Translation")};
+    table.columns = QStringList{QCoreApplication::translate("importer", "Original"),
+                                QCoreApplication::translate("importer", "Translation")};
     for (const pugi::xml_node &entry : root.children("e"))
         table.rows.append(QStringList{text(entry.child("o")), text(entry.child("t"))});
     table.mapping = {0, 1, -1};
@@ -120,16 +118,17 @@ Table readKvtml(const QByteArray &bytes)
     const pugi::xml_parse_result parsed =
         document.load_buffer(bytes.constData(), size_t(bytes.size()), pugi::parse_default);
     if (!parsed)
-        notKvtml(
-            tr("%1 at byte %2").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset));
+        notKvtml(QCoreApplication::translate("importer", "%1 at byte %2")
+                     .arg(QString::fromUtf8(parsed.description()))
+                     .arg(parsed.offset));
     const pugi::xml_node root = document.child("kvtml");
     if (!root)
-        notKvtml(tr("its root element is not <kvtml>"));
+        notKvtml(QCoreApplication::translate("importer", "its root element is not <kvtml>"));
     if (root.child("identifiers") || root.child("entries"))
         return readVersion2(root);
     if (root.child("e"))
         return readVersion1(root);
-    notKvtml(tr("it holds no entries"));
+    notKvtml(QCoreApplication::translate("importer", "it holds no entries"));
 }
 
 Table readKvtmlFile(const QString &path)

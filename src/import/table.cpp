@@ -120,16 +120,17 @@ QList<Entry> toEntries(const Table &table, const Mapping &mapping)
 QByteArray wordListBytes(const QString &path)
 {
     constexpr qint64 largest = 256 * 1024 * 1024;
-    const auto tr = [](const char *text) { return QCoreApplication::translate("importer", text); };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
+        throw platform::Error(platform::Error::io,
+                              QCoreApplication::translate("importer", "Cannot read %1: %2")
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (file.size() > largest)
         throw platform::Error(
             platform::Error::io,
-            tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    if (file.size() > largest)
-        throw platform::Error(platform::Error::io, tr("%1 is too large for a word list (%2 MB).")
-                                                       .arg(QDir::toNativeSeparators(path))
-                                                       .arg(file.size() / (1024 * 1024)));
+            QCoreApplication::translate("importer", "%1 is too large for a word list (%2 MB).")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(file.size() / (1024 * 1024)));
     return file.readAll();
 }
 

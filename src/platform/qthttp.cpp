@@ -4,6 +4,7 @@
 
 #include "qtservices.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -63,7 +64,9 @@ private:
         // An aborted reply is closed: it has no body to give.
         response.body = tooLarge || !reply->isOpen() ? QByteArray() : reply->readAll();
         if (tooLarge)
-            response.error = QStringLiteral("The response is larger than %1 bytes.").arg(maxBytes);
+            response.error =
+                QCoreApplication::translate("platform", "The response is larger than %1 bytes.")
+                    .arg(maxBytes);
         else if (reply->error() != QNetworkReply::NoError)
             response.error = reply->errorString();
         delete reply;

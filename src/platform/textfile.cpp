@@ -3,6 +3,7 @@
 
 #include "error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -93,7 +94,7 @@ QByteArray readBytes(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw platform::Error(platform::Error::io,
-                              QStringLiteral("Cannot read %1: %2")
+                              QCoreApplication::translate("platform", "Cannot read %1: %2")
                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
     return file.readAll();
 }
@@ -109,9 +110,10 @@ void writeBytes(const QString &path, const QByteArray &bytes, const WriteFault &
     // The owner's write bit counts even for an administrator, who could write anyway.
     const QFileInfo info(path);
     if (info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner)))
-        throw platform::Error(platform::Error::io,
-                              QStringLiteral("Cannot write %1: the file is read-only")
-                                  .arg(QDir::toNativeSeparators(path)));
+        throw platform::Error(
+            platform::Error::io,
+            QCoreApplication::translate("platform", "Cannot write %1: the file is read-only")
+                .arg(QDir::toNativeSeparators(path)));
     QSaveFile file(path);
     bool written =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
@@ -123,7 +125,7 @@ void writeBytes(const QString &path, const QByteArray &bytes, const WriteFault &
     if (!written) {
         file.cancelWriting();
         throw platform::Error(platform::Error::io,
-                              QStringLiteral("Cannot write %1: %2")
+                              QCoreApplication::translate("platform", "Cannot write %1: %2")
                                   .arg(QDir::toNativeSeparators(path),
                                        reason.isEmpty() ? file.errorString() : reason));
     }

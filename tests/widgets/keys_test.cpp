@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in every window: no two access keys of a window share a letter, so each presses
 // what its caption says; Esc leaves each secondary window as its Cancel does; F1 opens the help
-// at the page about the window in front; Tab leaves a table.
+// at the page about the window in front; Tab leaves a table. And every text the windows look
+// up is in translations/vocabrix.ts under the context it is looked up in.
 
 #include "support/fakes.h"
 #include "support/windowdriver.h"
@@ -13,10 +14,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMutex>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <set>
 
 using namespace widgets;
 
@@ -94,6 +99,61 @@ QStringList clashes(QWidget *window)
     return found;
 }
 
+using Text = std::pair<QString, QString>; // context, source text
+
+// Notes every text looked up while it is installed, from any thread, and translates none.
+class LookupRecorder : public QTranslator
+{
+public:
+    LookupRecorder() { QCoreApplication::installTranslator(this); }
+    ~LookupRecorder() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QMutexLocker lock(&mutex);
+        looked.emplace(QString::fromUtf8(context), QString::fromUtf8(source));
+        return QString();
+    }
+    mutable QMutex mutex;
+    mutable std::set<Text> looked;
+};
+
+// An element's text, where lupdate writes a control character as <byte value="xd"/>.
+QString elementText(QXmlStreamReader &xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::Characters)
+            text += xml.text();
+        else if (token == QXmlStreamReader::StartElement && xml.name() == u"byte")
+            text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toInt(nullptr, 16));
+        depth += token == QXmlStreamReader::StartElement ? 1
+                 : token == QXmlStreamReader::EndElement ? -1
+                                                         : 0;
+    }
+    return text;
+}
+
+std::set<Text> translationFileTexts()
+{
+    QFile file(QStringLiteral(VOCABRIX_SOURCE_DATA "/../translations/vocabrix.ts"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    std::set<Text> texts;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            texts.emplace(context, elementText(xml));
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return texts;
+}
+
 // The program with a dictionary, its help pages and a word list to import.
 class keys : public ::testing::Test
 {
@@ -148,6 +208,7 @@ protected:
     const QStringList secondary{"FormOptions", "FormProgress", "FormStudy",   "FormFlash",
                                 "FormMemory",  "FormList",     "FormResults", "FormEdit",
                                 "FormSelect",  "FormHelp",     "FormAbout",   "FormImport"};
+    LookupRecorder lookups; // first, so that it hears the main window being made
     FakeServices fakes;
     learning::ProgramModel model{fakes};
     FormMain window{model, fakes};
@@ -171,6 +232,28 @@ TEST_F(keys, NoTwoAccessKeysOfAWindowShareALetter)
         }
     }
     EXPECT_GE(accessKeys(&window).size(), 17) << "every button and menu has one";
+}
+
+// A text looked up under another context than the one lupdate filed it under would never be
+// translated.
+TEST_F(keys, EveryTextTheWindowsLookUpIsInTheTranslationsUnderItsContext)
+{
+    for (const QString &name : secondary)
+        ASSERT_TRUE(open(name));
+    const std::set<Text> known = translationFileTexts();
+    int ours = 0;
+    QStringList missing;
+    for (const auto &[context, source] : lookups.looked) {
+        static const QRegularExpression layers(
+            QStringLiteral("^(widgets|core|learning|importer|platform)(::|$)"));
+        if (!layers.match(context).hasMatch())
+            continue; // Qt's own
+        ++ours;
+        if (!known.count({context, source}))
+            missing << context + QStringLiteral(": ") + source;
+    }
+    EXPECT_EQ(missing, QStringList());
+    EXPECT_GT(ours, 250) << "the captions of every window";
 }
 
 TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)

@@ -17,12 +17,15 @@ namespace widgets {
 
 namespace {
 
-const QString description = QStringLiteral(
+// Both translated where they are shown.
+const char *const description = QT_TRANSLATE_NOOP(
+    "widgets::FormAbout",
     "Vocabrix helps you build the vocabulary asked in the GRE, GMAT, SAT and TOEFL "
     "examinations: answer a quiz of meanings, study with flash cards, pair words with their "
     "meanings in a memory game, and print the whole list to take with you.");
 
-const QString notices = QStringLiteral(
+const char *const notices = QT_TRANSLATE_NOOP(
+    "widgets::FormAbout",
     "<b>Notices</b><br>"
     "Vocabrix is free software: you can redistribute it and/or modify it under the terms of "
     "the GNU General Public License, version 3 or (at your option) any later version. It comes "
@@ -47,7 +50,7 @@ QLabel *label(const char *name, const QString &text = {})
 
 QString versionLine(const platform::Version &number)
 {
-    return QStringLiteral("Version %1.%2.%3")
+    return QCoreApplication::translate("widgets", "Version %1.%2.%3")
         .arg(number.major)
         .arg(number.minor)
         .arg(number.revision);
@@ -76,7 +79,7 @@ void FormAbout::createControls()
     const QFont comic(QStringLiteral("Comic Sans MS"), int(QApplication::font().pointSizeF() + 1));
     versionLabel = label("lblVersion");
     versionLabel->setFont(comic);
-    descriptionLabel = label("lblDescription", description);
+    descriptionLabel = label("lblDescription", tr(description));
     descriptionLabel->setFont(comic);
     noticesLabel = label("lblNotices");
     noticesLabel->setTextFormat(Qt::RichText);
@@ -88,7 +91,7 @@ void FormAbout::createControls()
     separatorLine->setObjectName(QStringLiteral("Line1"));
     separatorLine->setFrameShape(QFrame::HLine);
     separatorLine->setFrameShadow(QFrame::Sunken);
-    okButton = new QPushButton(QStringLiteral("&Ok"));
+    okButton = new QPushButton(tr("&Ok"));
     okButton->setObjectName(QStringLiteral("Command1"));
     okButton->setDefault(true);
 
@@ -128,11 +131,10 @@ void FormAbout::open()
 void FormAbout::formLoad()
 {
     auto &info = *services.appInfo;
-    setWindowTitle(QStringLiteral("About ") + info.title());
+    setWindowTitle(tr("About %1").arg(info.title()));
     versionLabel->setText(versionLine(info.version()));
-    titleLabel->setText(info.title() +
-                        QStringLiteral(" - GRE, GMAT, SAT and TOEFL Vocabulary Builder"));
-    noticesLabel->setText(notices.arg(QLatin1String(qVersion())));
+    titleLabel->setText(tr("%1 - GRE, GMAT, SAT and TOEFL Vocabulary Builder").arg(info.title()));
+    noticesLabel->setText(tr(notices).arg(QLatin1String(qVersion())));
 }
 
 void FormAbout::closeWindow()

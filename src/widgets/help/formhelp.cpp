@@ -37,7 +37,7 @@ FormHelp::FormHelp(platform::Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window), services(services)
 {
     setObjectName(QStringLiteral("FormHelp"));
-    setWindowTitle(QStringLiteral("Vocabrix Help"));
+    setWindowTitle(tr("Vocabrix Help"));
     createControls();
     connect(back, &QToolButton::clicked, browser, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, browser, &QTextBrowser::forward);
@@ -58,9 +58,9 @@ void FormHelp::createControls()
 {
     auto *layout = new QVBoxLayout(this);
     auto *bar = new QHBoxLayout;
-    back = toolbutton("back", QStringLiteral("&Back"), QStyle::SP_ArrowBack);
-    forward = toolbutton("forward", QStringLiteral("&Forward"), QStyle::SP_ArrowForward);
-    home = toolbutton("home", QStringLiteral("C&ontents"), QStyle::SP_DirHomeIcon);
+    back = toolbutton("back", tr("&Back"), QStyle::SP_ArrowBack);
+    forward = toolbutton("forward", tr("&Forward"), QStyle::SP_ArrowForward);
+    home = toolbutton("home", tr("C&ontents"), QStyle::SP_DirHomeIcon);
     for (QToolButton *button : {back, forward, home})
         bar->addWidget(button);
     bar->addStretch();
@@ -69,7 +69,7 @@ void FormHelp::createControls()
     auto *split = new QSplitter;
     contents = new QListWidget;
     contents->setObjectName(QStringLiteral("contents"));
-    contents->setAccessibleName(QStringLiteral("Topics"));
+    contents->setAccessibleName(tr("Topics"));
     contents->setWordWrap(true);
     contents->setSpacing(2);
     contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -108,7 +108,7 @@ void FormHelp::follow(const QUrl &link)
 void FormHelp::fillTopics()
 {
     contents->clear();
-    auto *first = new QListWidgetItem(QStringLiteral("Contents"), contents);
+    auto *first = new QListWidgetItem(tr("Contents"), contents);
     first->setData(Qt::UserRole, start);
     QString page;
     try {
@@ -141,7 +141,7 @@ void FormHelp::markTopic(const QUrl &page)
     for (int i = 0; i < contents->count(); ++i) {
         if (contents->item(i)->data(Qt::UserRole).toUrl() == bare) {
             contents->setCurrentRow(i);
-            setWindowTitle(QStringLiteral("Vocabrix Help - %1").arg(contents->item(i)->text()));
+            setWindowTitle(tr("Vocabrix Help - %1").arg(contents->item(i)->text()));
             return;
         }
     }

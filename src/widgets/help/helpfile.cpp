@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -70,7 +71,8 @@ std::optional<Pages> openHelp(platform::Services &services, const QString &page,
     const QString contents = contentsPage(services);
     if (!QFileInfo::exists(contents)) {
         services.dialogs->message(
-            QStringLiteral("The help cannot be shown: the file %1 is missing. Copy the help "
+            QCoreApplication::translate(
+                "widgets", "The help cannot be shown: the file %1 is missing. Copy the help "
                            "folder back into the program folder or install Vocabrix again.")
                 .arg(QDir::toNativeSeparators(contents)),
             platform::Icon::critical, platform::Buttons::ok);

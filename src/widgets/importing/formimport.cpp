@@ -41,12 +41,12 @@ struct SeparatorName
 };
 
 constexpr std::array<SeparatorName, 6> separatorNames{
-    {{u',', QT_TRANSLATE_NOOP("FormImport", "Comma")},
-     {u';', QT_TRANSLATE_NOOP("FormImport", "Semicolon")},
-     {u'\t', QT_TRANSLATE_NOOP("FormImport", "Tab")},
-     {u'|', QT_TRANSLATE_NOOP("FormImport", "Vertical bar")},
-     {u':', QT_TRANSLATE_NOOP("FormImport", "Colon")},
-     {u' ', QT_TRANSLATE_NOOP("FormImport", "Space")}}};
+    {{u',', QT_TRANSLATE_NOOP("widgets::FormImport", "Comma")},
+     {u';', QT_TRANSLATE_NOOP("widgets::FormImport", "Semicolon")},
+     {u'\t', QT_TRANSLATE_NOOP("widgets::FormImport", "Tab")},
+     {u'|', QT_TRANSLATE_NOOP("widgets::FormImport", "Vertical bar")},
+     {u':', QT_TRANSLATE_NOOP("widgets::FormImport", "Colon")},
+     {u' ', QT_TRANSLATE_NOOP("widgets::FormImport", "Space")}}};
 
 template <typename Control>
 Control *named(Control *control, const char *name, const QString &spoken)

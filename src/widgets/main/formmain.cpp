@@ -41,7 +41,9 @@ Q_LOGGING_CATEGORY(startupLog, "vocabrix.startup", QtWarningMsg)
 
 namespace {
 
-const QString loadFailure = QStringLiteral(" There was an error in loading the XML dictionary");
+// Translated where it is shown.
+const char *const loadFailure =
+    QT_TRANSLATE_NOOP("widgets::FormMain", " There was an error in loading the XML dictionary");
 const QString firstDictionary = QStringLiteral("\\XML\\gre.xml");
 
 // A window kept for the whole run, made the first time it is needed.
@@ -60,7 +62,7 @@ FormMain::FormMain(learning::ProgramModel &model, platform::Services &services, 
       update(model.update), progress(model.memory)
 {
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QStringLiteral("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
+    setWindowTitle(tr("Vocabrix  GRE /GMAT/ SAT/TOEFL  Vocabulary Builder "));
     createActions();
     createMenus();
     // Read on a second core while this thread builds the rest of the window. Not before the
@@ -161,7 +163,7 @@ void FormMain::start()
     nextButton->setFocus();
     // The window opens empty rather than the program ending; the user can pick another file.
     if (!loaded)
-        services.dialogs->message(loadFailure, platform::Icon::critical, platform::Buttons::ok);
+        services.dialogs->message(tr(loadFailure), platform::Icon::critical, platform::Buttons::ok);
 }
 
 void FormMain::applyDisplaySettings()
@@ -204,14 +206,14 @@ void FormMain::updateWordList()
         updateProgress->setVisible(true);
         updateProgress->setValue(45);
         updateProgress->setValue(60);
-        services.dialogs->message(QStringLiteral(" Please Wait ... Updating.."),
-                                  platform::Icon::exclamation, platform::Buttons::ok);
+        services.dialogs->message(tr(" Please Wait ... Updating.."), platform::Icon::exclamation,
+                                  platform::Buttons::ok);
         update.replaceDefaultDictionary(*services.http, *services.files, words);
         updateProgress->setValue(100);
-        services.dialogs->message(QStringLiteral("Update Successful "), platform::Icon::information,
+        services.dialogs->message(tr("Update Successful "), platform::Icon::information,
                                   platform::Buttons::ok);
     } catch (const platform::Error &) {
-        services.dialogs->message(QStringLiteral("Error during update , Please try later"),
+        services.dialogs->message(tr("Error during update , Please try later"),
                                   platform::Icon::exclamation, platform::Buttons::ok);
     }
     updateProgress->setVisible(false);
@@ -219,8 +221,7 @@ void FormMain::updateWordList()
 
 void FormMain::askToExit()
 {
-    if (services.dialogs->message(QStringLiteral("Do you want to Exit ? "),
-                                  platform::Icon::question,
+    if (services.dialogs->message(tr("Do you want to Exit ? "), platform::Icon::question,
                                   platform::Buttons::yesno) == platform::Answer::yes)
         unloadProgram();
 }
@@ -285,7 +286,7 @@ FormSelect &FormMain::chooserWindow()
                 loadDictionary(path);
             } catch (const platform::Error &) {
                 // The chooser stays open for another choice.
-                services.dialogs->message(loadFailure, platform::Icon::critical,
+                services.dialogs->message(tr(loadFailure), platform::Icon::critical,
                                           platform::Buttons::ok);
                 return;
             }

@@ -22,17 +22,24 @@ using namespace core;
 namespace widgets {
 
 namespace {
-const std::array<const char *, 8> toolbarKeys{"Align Left", "Center", "Align Right", "Copy",
-                                              "Cut",        "Paste",  "Italic",      "Bold"};
-}
+// Each key names its button (object name, icon, action); translated, it is its text and tip.
+const std::array<const char *, 8> toolbarKeys{QT_TRANSLATE_NOOP("widgets::FormMain", "Align Left"),
+                                              QT_TRANSLATE_NOOP("widgets::FormMain", "Center"),
+                                              QT_TRANSLATE_NOOP("widgets::FormMain", "Align Right"),
+                                              QT_TRANSLATE_NOOP("widgets::FormMain", "Copy"),
+                                              QT_TRANSLATE_NOOP("widgets::FormMain", "Cut"),
+                                              QT_TRANSLATE_NOOP("widgets::FormMain", "Paste"),
+                                              QT_TRANSLATE_NOOP("widgets::FormMain", "Italic"),
+                                              QT_TRANSLATE_NOOP("widgets::FormMain", "Bold")};
+} // namespace
 
 void FormMain::createFormatToolbar()
 {
     for (const char *each : toolbarKeys) {
         const QString key = QLatin1String(each);
-        QAction *button = formatToolbar->addAction(toolbarIcon(key), key);
+        QAction *button = formatToolbar->addAction(toolbarIcon(key), tr(each));
         button->setObjectName(QStringLiteral("Toolbar1.") + key);
-        button->setToolTip(key);
+        button->setToolTip(tr(each));
         button->setData(key);
         connect(button, &QAction::triggered, this, [this, key] { formatDescription(key); });
         if (key == QLatin1String("Align Right") || key == QLatin1String("Paste"))
@@ -88,11 +95,10 @@ void FormMain::saveDescription()
     // Saving without an entry to save into would write a dictionary short of that entry, or
     // an empty one.
     if (wordCount <= 0 || currentWord < 0 || currentWord >= wordCount) {
-        dialogs.message(wordCount <= 0
-                            ? QStringLiteral("There is no dictionary loaded, so there is no "
-                                             "description to save.")
-                            : QStringLiteral("The word on show is not an entry of the "
-                                             "dictionary, so its description cannot be saved."),
+        dialogs.message(wordCount <= 0 ? tr("There is no dictionary loaded, so there is no "
+                                            "description to save.")
+                                       : tr("The word on show is not an entry of the "
+                                            "dictionary, so its description cannot be saved."),
                         platform::Icon::critical, platform::Buttons::ok);
         return;
     }
@@ -100,7 +106,7 @@ void FormMain::saveDescription()
     const QString position = QString::number(currentWord);
     const QString text = descriptionBox->toPlainText();
     reader.writeUsage(position, text);
-    if (dialogs.message(QStringLiteral("Do you want to Save ? "), platform::Icon::question,
+    if (dialogs.message(tr("Do you want to Save ? "), platform::Icon::question,
                         platform::Buttons::yesno) != platform::Answer::yes)
         return;
     reader.writeUsage(position, markedUsage(text, descriptionBox->font().bold(),
@@ -108,9 +114,9 @@ void FormMain::saveDescription()
     try {
         words.save(*services.files, FinalLine::empty);
     } catch (const platform::Error &failure) {
-        dialogs.message(QStringLiteral("The description could not be saved; the dictionary "
-                                       "file is unchanged. ") +
-                            failure.message(),
+        dialogs.message(tr("The description could not be saved; the dictionary "
+                           "file is unchanged. %1")
+                            .arg(failure.message()),
                         platform::Icon::critical, platform::Buttons::ok);
     }
 }

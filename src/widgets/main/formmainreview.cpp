@@ -108,7 +108,7 @@ void FormMain::imageSearch()
 void FormMain::lookup(const QUrl &address)
 {
     if (!platform::browse(*services.launcher, address))
-        services.dialogs->message(QStringLiteral("Internet Explorer not found on your system"),
+        services.dialogs->message(tr("Internet Explorer not found on your system"),
                                   platform::Icon::critical, platform::Buttons::ok);
 }
 

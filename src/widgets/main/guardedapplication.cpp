@@ -87,7 +87,7 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &failure) {
         reportUnexpected(QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        reportUnexpected(QStringLiteral("an unknown failure"));
+        reportUnexpected(tr("an unknown failure"));
     }
     return false;
 }
@@ -95,8 +95,8 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
 void GuardedApplication::reportUnexpected(const QString &what)
 {
     const QString text =
-        QStringLiteral("Something went wrong: %1\nThe program goes on; nothing was saved by the "
-                       "step that failed.")
+        tr("Something went wrong: %1\nThe program goes on; nothing was saved by the "
+           "step that failed.")
             .arg(what);
     if (reportTo)
         reportTo->message(text, platform::Icon::critical, platform::Buttons::ok);

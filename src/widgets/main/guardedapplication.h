@@ -13,6 +13,8 @@ namespace widgets {
 // naming it instead of ending the program.
 class GuardedApplication : public QApplication
 {
+    Q_OBJECT
+
 public:
     GuardedApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;

@@ -61,7 +61,7 @@ void FormMemory::solve()
 {
     game.resetScore();
     game.solve();
-    services.dialogs->message(tr("Time Taken :") + secondsText() + tr(" Seconds"),
+    services.dialogs->message(tr("Time Taken :%1 Seconds").arg(secondsText()),
                               platform::Icon::information, platform::Buttons::ok);
     game.timeReported();
 }

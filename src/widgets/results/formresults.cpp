@@ -33,15 +33,15 @@ FormResults::FormResults(AnswerLog &log, platform::Services &services, QWidget *
     : QMainWindow(parent), log(log), services(services)
 {
     setObjectName(QStringLiteral("FormResults"));
-    setWindowTitle(QStringLiteral("Results"));
+    setWindowTitle(tr("Results"));
     resize(680, 440);
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
-    logFrame = new QGroupBox(QStringLiteral("Results "));
+    logFrame = new QGroupBox(tr("Results "));
     logFrame->setObjectName(QStringLiteral("Frame1"));
     auto *frameLayout = new QVBoxLayout(logFrame);
-    logCaption = new QLabel(QStringLiteral("Your attempts for each word are shown below"));
+    logCaption = new QLabel(tr("Your attempts for each word are shown below"));
     logCaption->setObjectName(QStringLiteral("Label1"));
     logBox = new QPlainTextEdit;
     logBox->setObjectName(QStringLiteral("Text1"));
@@ -49,16 +49,16 @@ FormResults::FormResults(AnswerLog &log, platform::Services &services, QWidget *
     logBox->setReadOnly(true);
     logBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     logBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    logBox->setAccessibleName(QStringLiteral("Answer log"));
+    logBox->setAccessibleName(tr("Answer log"));
     logCaption->setBuddy(logBox);
     frameLayout->addWidget(logCaption);
     frameLayout->addWidget(logBox, 1);
     layout->addWidget(logFrame, 1);
 
     auto *buttons = new QHBoxLayout;
-    fileButtons[0] = new QPushButton(QStringLiteral("&Print"));
-    fileButtons[1] = new QPushButton(QStringLiteral("&Save"));
-    cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    fileButtons[0] = new QPushButton(tr("&Print"));
+    fileButtons[1] = new QPushButton(tr("&Save"));
+    cancelButton = new QPushButton(tr("&Cancel"));
     fileButtons[0]->setObjectName(QStringLiteral("Command2(0)"));
     fileButtons[1]->setObjectName(QStringLiteral("Command2(1)"));
     cancelButton->setObjectName(QStringLiteral("Command1"));
@@ -69,11 +69,11 @@ FormResults::FormResults(AnswerLog &log, platform::Services &services, QWidget *
     layout->addLayout(buttons);
     setCentralWidget(central);
 
-    fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
-    saveAction = fileMenu->addAction(QStringLiteral("&Save"));
+    saveAction = fileMenu->addAction(tr("&Save"));
     saveAction->setObjectName(QStringLiteral("mnuSave"));
-    printAction = fileMenu->addAction(QStringLiteral("&Print"));
+    printAction = fileMenu->addAction(tr("&Print"));
     printAction->setObjectName(QStringLiteral("mnuprint"));
 
     connect(fileButtons[0], &QPushButton::clicked, this, &FormResults::printLog);
@@ -98,7 +98,7 @@ void FormResults::cancel()
 void FormResults::printLog()
 {
     if (!services.printer->printImage(this))
-        services.dialogs->message(QStringLiteral("Error in Printing"), platform::Icon::critical,
+        services.dialogs->message(tr("Error in Printing"), platform::Icon::critical,
                                   platform::Buttons::ok);
 }
 
@@ -106,26 +106,25 @@ void FormResults::saveLog()
 {
     const QDateTime now = services.clock->now();
     const QString chosen = services.dialogs->saveFileName(
-        QStringLiteral("Save Log File"), QStringLiteral("Log Files (*.txt)"), logFileName(now),
+        tr("Save Log File"), tr("Log Files (*.txt)"), logFileName(now),
         services.programPath(QStringLiteral("\\Logs")));
     // A cancelled picker leaves no name: the user changed their mind, nothing to say.
     if (chosen.isEmpty())
         return;
     if (chosen.trimmed().isEmpty()) {
-        services.dialogs->message(QStringLiteral("Please enter a valid filename"),
-                                  platform::Icon::information, platform::Buttons::ok);
+        services.dialogs->message(tr("Please enter a valid filename"), platform::Icon::information,
+                                  platform::Buttons::ok);
         return;
     }
     const QString path = withTextExtension(chosen);
     try {
         services.files->writeText(path, logFileContent(dateTimeLine(now), log.text()));
     } catch (const platform::Error &failure) {
-        services.dialogs->message(QStringLiteral("The log could not be saved. ") +
-                                      failure.message(),
+        services.dialogs->message(tr("The log could not be saved. %1").arg(failure.message()),
                                   platform::Icon::critical, platform::Buttons::ok);
         return;
     }
-    services.dialogs->message(QStringLiteral("Log File Saved !"), platform::Icon::information,
+    services.dialogs->message(tr("Log File Saved !"), platform::Icon::information,
                               platform::Buttons::ok);
     setBackground(services.dialogs->pickColor(lightGrey).value_or(lightGrey));
 }

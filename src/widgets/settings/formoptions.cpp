@@ -48,9 +48,12 @@ constexpr std::array<ButtonRole, 8> roles{{{0, Pick::font},
                                            {3, Pick::font},
                                            {3, Pick::color}}};
 
-const std::array<QString, 4> frameCaptions{
-    QStringLiteral("Font Settings"), QStringLiteral("Font Settings Memory Game"),
-    QStringLiteral("Font Settings Answer Window"), QStringLiteral("Font Settings Flash Card ")};
+// Translated where they are shown.
+constexpr std::array<const char *, 4> frameCaptions{
+    QT_TRANSLATE_NOOP("widgets::FormOptions", "Font Settings"),
+    QT_TRANSLATE_NOOP("widgets::FormOptions", "Font Settings Memory Game"),
+    QT_TRANSLATE_NOOP("widgets::FormOptions", "Font Settings Answer Window"),
+    QT_TRANSLATE_NOOP("widgets::FormOptions", "Font Settings Flash Card ")};
 
 // What each group's text stands on in its own window; the answer group's colour is the
 // background itself.
@@ -92,7 +95,7 @@ FormOptions::FormOptions(DisplaySettings &display, learning::StudyPlanSettings &
       speechSettings(speechSettings), services(services), speech(speech)
 {
     setObjectName(QStringLiteral("FormOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     createControls();
     for (int i = 0; i < int(pickButtons.size()); ++i)
         connect(pickButtons[i], &QPushButton::clicked, this, [this, i] { pickClicked(i); });
@@ -127,8 +130,8 @@ void FormOptions::createControls()
 
     auto *row = new QHBoxLayout;
     row->addStretch();
-    dialogButtons[0] = new QPushButton(QStringLiteral("&Cancel"));
-    dialogButtons[1] = new QPushButton(QStringLiteral("&Ok"));
+    dialogButtons[0] = new QPushButton(tr("&Cancel"));
+    dialogButtons[1] = new QPushButton(tr("&Ok"));
     for (int i = 0; i < 2; ++i) {
         dialogButtons[i]->setObjectName(indexed("Command2", i));
         row->addWidget(dialogButtons[i]);
@@ -138,7 +141,7 @@ void FormOptions::createControls()
 
 QGroupBox *FormOptions::createFrame(int group)
 {
-    QGroupBox *frame = groupFrames[group] = new QGroupBox(frameCaptions[group]);
+    QGroupBox *frame = groupFrames[group] = new QGroupBox(tr(frameCaptions[group]));
     frame->setObjectName(indexed("Frame1", group));
     // Frame captions in Arial Black, as in the main window; the buttons keep the plain font.
     QFont title(QStringLiteral("Arial Black"));
@@ -148,10 +151,10 @@ QGroupBox *FormOptions::createFrame(int group)
     auto *layout = new QGridLayout(frame);
     QFont labelFont(QStringLiteral("Book Antiqua"));
     labelFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
-    const QString prefix = group == 0 ? QStringLiteral("Main ") : QString();
+    const bool mainWindow = group == 0;
     const std::array<std::pair<Pick, QString>, 2> rows{
-        {{Pick::font, prefix + QStringLiteral("Font Type")},
-         {Pick::color, prefix + QStringLiteral("Font Color")}}};
+        {{Pick::font, mainWindow ? tr("Main Font Type") : tr("Font Type")},
+         {Pick::color, mainWindow ? tr("Main Font Color") : tr("Font Color")}}};
     for (int r = 0; r < 2; ++r) {
         const int label = 2 * group + r, index = buttonFor(group, rows[r].first);
         pickCaptions[label] = new QLabel(rows[r].second);
@@ -159,12 +162,11 @@ QGroupBox *FormOptions::createFrame(int group)
         pickCaptions[label]->setFont(plain(labelFont));
         const bool font = rows[r].first == Pick::font;
         // Without access keys: each of the four frames has the two, and C is Cancel's.
-        pickButtons[index] =
-            new QPushButton(font ? QStringLiteral("Select Font") : QStringLiteral("Select Color"));
+        pickButtons[index] = new QPushButton(font ? tr("Select Font") : tr("Select Color"));
         pickButtons[index]->setObjectName(indexed("Command1", index));
         pickButtons[index]->setFont(plain(QApplication::font()));
-        pickButtons[index]->setToolTip(font ? QStringLiteral("Sets font of Main Window")
-                                            : QStringLiteral("Sets Color of Main window Word"));
+        pickButtons[index]->setToolTip(font ? tr("Sets font of Main Window")
+                                            : tr("Sets Color of Main window Word"));
         pickCaptions[label]->setBuddy(pickButtons[index]);
         layout->addWidget(pickCaptions[label], r, 0);
         layout->addWidget(pickButtons[index], r, 1);
@@ -249,19 +251,18 @@ void FormOptions::dialogButtonClicked(int index)
 void FormOptions::saveDisplay()
 {
     auto &dialogs = *services.dialogs;
-    if (dialogs.message(QStringLiteral("Update Color and Font Settings ?"),
-                        platform::Icon::question,
+    if (dialogs.message(tr("Update Color and Font Settings ?"), platform::Icon::question,
                         platform::Buttons::okCancel) != platform::Answer::ok)
         return;
     try {
         display.save();
     } catch (const platform::Error &failure) {
-        dialogs.message(QStringLiteral("The settings could not be saved. ") + failure.message(),
+        dialogs.message(tr("The settings could not be saved. %1").arg(failure.message()),
                         platform::Icon::critical, platform::Buttons::ok);
         return;
     }
-    dialogs.message(QStringLiteral("Settings have been saved , They will be loaded the next "
-                                   "time you start your program "),
+    dialogs.message(tr("Settings have been saved , They will be loaded the next "
+                       "time you start your program "),
                     platform::Icon::information, platform::Buttons::ok);
 }
 
@@ -332,15 +333,15 @@ void FormOptions::showPreview(int group)
     font = plain(font);
     QLabel *sample = preview[group];
     sample->setFont(font);
-    sample->setText(QStringLiteral("%1, %2 pt")
-                        .arg(current.fontName, QLocale::system().toString(current.fontSize)));
+    sample->setText(
+        tr("%1, %2 pt").arg(current.fontName, QLocale::system().toString(current.fontSize)));
     const QColor color = current.color();
     const bool background = !groundColors[group].isValid();
     QPalette colors = sample->palette();
     colors.setColor(QPalette::Window, background ? color : groundColors[group]);
     colors.setColor(QPalette::WindowText, background ? platform::readableText(color) : color);
     sample->setPalette(colors);
-    sample->setAccessibleName(QStringLiteral("Sample of %1").arg(frameCaptions[group].trimmed()));
+    sample->setAccessibleName(tr("Sample of %1").arg(tr(frameCaptions[group]).trimmed()));
 }
 
 } // namespace widgets

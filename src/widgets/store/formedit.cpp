@@ -28,21 +28,21 @@ FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget
     : QMainWindow(parent), dictionary(dictionary), services(services)
 {
     setObjectName(QStringLiteral("FormEdit"));
-    setWindowTitle(QStringLiteral("Edit XML Data File"));
+    setWindowTitle(tr("Edit XML Data File"));
     resize(760, 560);
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
     xmlBox = new QPlainTextEdit;
     xmlBox->setObjectName(QStringLiteral("Text1"));
-    xmlBox->setAccessibleName(QStringLiteral("Dictionary XML"));
+    xmlBox->setAccessibleName(tr("Dictionary XML"));
     xmlBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     xmlBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(xmlBox, 1);
     auto *buttons = new QHBoxLayout;
-    saveButton = new QPushButton(QStringLiteral("&Save"));
+    saveButton = new QPushButton(tr("&Save"));
     saveButton->setObjectName(QStringLiteral("Command2"));
-    cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    cancelButton = new QPushButton(tr("&Cancel"));
     cancelButton->setObjectName(QStringLiteral("Command1"));
     buttons->addStretch();
     buttons->addWidget(saveButton);
@@ -51,11 +51,11 @@ FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget
     setCentralWidget(central);
     setTabOrder(saveButton, cancelButton);
 
-    fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnufile"));
-    saveAction = fileMenu->addAction(QStringLiteral("&Save"));
+    saveAction = fileMenu->addAction(tr("&Save"));
     saveAction->setObjectName(QStringLiteral("mnusave"));
-    exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
+    exitAction = fileMenu->addAction(tr("E&xit"));
     exitAction->setObjectName(QStringLiteral("mnuexit"));
 
     connect(saveButton, &QPushButton::clicked, this, &FormEdit::save);
@@ -72,9 +72,9 @@ FormEdit::FormEdit(Dictionary &dictionary, platform::Services &services, QWidget
 
 void FormEdit::open()
 {
-    tell(QStringLiteral("WARNING: Be careful not to CORRUPT the XML file struture while editing "
-                        "the GRE XML file. \r\nPreferably , Use the Update XML file feature in "
-                        "the Help menu to update the XML file"),
+    tell(tr("WARNING: Be careful not to CORRUPT the XML file struture while editing "
+            "the GRE XML file. \r\nPreferably , Use the Update XML file feature in "
+            "the Help menu to update the XML file"),
          platform::Icon::critical);
     showFile();
     show();
@@ -89,11 +89,11 @@ void FormEdit::showFile()
     try {
         text = platform::readText(path);
     } catch (const platform::Error &failure) {
-        tell(failure.message() + QStringLiteral(". The editor starts with an empty text."),
+        tell(tr("%1. The editor starts with an empty text.").arg(failure.message()),
              platform::Icon::critical);
     }
     if (text.isEmpty() && QFileInfo::exists(path))
-        tell(QStringLiteral("The dictionary file %1 is empty.").arg(QDir::toNativeSeparators(path)),
+        tell(tr("The dictionary file %1 is empty.").arg(QDir::toNativeSeparators(path)),
              platform::Icon::information);
     xmlBox->setPlainText(text);
     xmlBox->document()->setModified(false);
@@ -136,20 +136,19 @@ void FormEdit::closeEvent(QCloseEvent *event)
 
 void FormEdit::saveFile(QPlainTextEdit *passComponent)
 {
-    if (services.dialogs->message(QStringLiteral("Update XML File ?"), platform::Icon::question,
+    if (services.dialogs->message(tr("Update XML File ?"), platform::Icon::question,
                                   platform::Buttons::okCancel) != platform::Answer::ok)
         return;
     if (changedUnderEdit &&
         services.dialogs->message(
-            QStringLiteral("A description was saved into the dictionary file after the editor "
-                           "showed it. Saving writes this text over it. Save anyway?"),
+            tr("A description was saved into the dictionary file after the editor "
+               "showed it. Saving writes this text over it. Save anyway?"),
             platform::Icon::question, platform::Buttons::okCancel) != platform::Answer::ok)
         return;
     // The text is checked before the file is touched, so a typing mistake cannot damage it.
     const EditorCheck checked = checkEditorText(passComponent->toPlainText());
     if (!checked.problem.isEmpty()) {
-        tell(checked.problem + QStringLiteral(" The file was not changed."),
-             platform::Icon::critical);
+        tell(tr("%1 The file was not changed.").arg(checked.problem), platform::Icon::critical);
         return;
     }
     const WordLists &lists = checked.lists;
@@ -157,14 +156,14 @@ void FormEdit::saveFile(QPlainTextEdit *passComponent)
         dictionary.replaceEntries(*services.files, lists.words, lists.meanings, lists.usages,
                                   FinalLine::none);
     } catch (const platform::Error &failure) {
-        tell(QStringLiteral("The dictionary could not be saved; the file is unchanged. ") +
-                 failure.message(),
+        tell(tr("The dictionary could not be saved; the file is unchanged. %1")
+                 .arg(failure.message()),
              platform::Icon::critical);
         return;
     }
     passComponent->document()->setModified(false);
     changedUnderEdit = false;
-    tell(QStringLiteral("File Saved "), platform::Icon::information);
+    tell(tr("File Saved "), platform::Icon::information);
 }
 
 } // namespace widgets

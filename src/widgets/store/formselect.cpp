@@ -32,21 +32,21 @@ FormSelect::FormSelect(platform::Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window), services(services)
 {
     setObjectName(QStringLiteral("FormSelect"));
-    setWindowTitle(QStringLiteral("Select"));
+    setWindowTitle(tr("Select"));
     resize(520, 360);
 
     driveChoice = new QComboBox;
     driveChoice->setObjectName(QStringLiteral("Drive1"));
-    driveChoice->setAccessibleName(QStringLiteral("Drive"));
+    driveChoice->setAccessibleName(tr("Drive"));
     for (const QFileInfo &drive : QDir::drives())
         driveChoice->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
     folderList = new QListWidget;
     folderList->setObjectName(QStringLiteral("Dir1"));
-    folderList->setAccessibleName(QStringLiteral("Folders"));
+    folderList->setAccessibleName(tr("Folders"));
     fileList = new QListWidget;
     fileList->setObjectName(QStringLiteral("File1"));
-    fileList->setAccessibleName(QStringLiteral("Dictionary files"));
-    okButton = new QPushButton(QStringLiteral("&Ok"));
+    fileList->setAccessibleName(tr("Dictionary files"));
+    okButton = new QPushButton(tr("&Ok"));
     okButton->setObjectName(QStringLiteral("Command1"));
     for (QWidget *list : {static_cast<QWidget *>(driveChoice), static_cast<QWidget *>(folderList),
                           static_cast<QWidget *>(fileList)})
