@@ -16,9 +16,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -127,6 +130,9 @@ void progress(FormMain &window, platform::Services &services)
     const QDateTime now = services.clock->now();
     memory.addReviews(simulatedStudy(window.dictionary().words(), now));
     FormProgress form(memory, window.dictionary(), services);
+    learning::StudyPlanSettings plan(*services.files, folder.filePath(QStringLiteral("study.txt")));
+    plan.save({now.date().addDays(24), 0.9, 20, 30});
+    form.followPlan(plan);
     form.open(now.date().addDays(24), 0.9);
     form.resize(800, 600);
     save(&form, "progress");
@@ -163,6 +169,14 @@ int main(int argc, char **argv)
     FormMain window(model, services);
     window.start();
     save(&window, "main-window");
+    // The question of a first start, when the program folder has neither plan nor progress.
+    QTest::qWait(200);
+    for (QWidget *each : QApplication::topLevelWidgets()) {
+        if (each->objectName() == QLatin1String("FirstStart") && each->isVisible()) {
+            save(each, "first-start");
+            each->hide();
+        }
+    }
 
     // Ten answers over a few words, then the score and the log.
     for (int i = 0; i < 10; ++i) {
@@ -212,6 +226,18 @@ int main(int argc, char **argv)
           std::pair{"mnucontents", "help"}, std::pair{"mnuabout", "about"},
           std::pair{"mnuImportWords", "import"}})
         fromEntry(control<QAction>(window, entry), name);
+    // The pace an exam date two months ahead asks, against a limit of 20 minutes a day.
+    control<QAction>(window, "mnuOptions")->trigger();
+    for (QWidget *options : QApplication::topLevelWidgets()) {
+        if (options->objectName() != QLatin1String("FormOptions"))
+            continue;
+        control<QCheckBox>(*options, "examBox")->setChecked(true);
+        control<QDateEdit>(*options, "examDate")->setDate(services.clock->now().date().addDays(60));
+        control<QSpinBox>(*options, "dailyMinutes")->setValue(20);
+        QTest::qWait(600);
+        save(options, "options-pace");
+        options->close();
+    }
     progress(window, services);
     return 0;
 }

@@ -161,6 +161,17 @@ QSet<QString> LearnerMemory::wordsFirstAnsweredSince(Time since)
     return words;
 }
 
+AnswerTimes LearnerMemory::answerTimes(Time since)
+{
+    AnswerTimes times;
+    try {
+        times = readAnswerTimes(store().database(), since);
+    } catch (const sql::Failure &) {
+    }
+    passOnNotice();
+    return times;
+}
+
 std::optional<LearnerMemory::DayFigures> LearnerMemory::dayFigures(const StudyDay &day)
 {
     const QSqlDatabase db = store().database();

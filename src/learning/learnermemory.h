@@ -19,6 +19,16 @@ namespace learning {
 
 class ProgressStore;
 
+// How long the learner's answers take (for the minutes a day's work costs) and how they studied
+// lately.
+struct AnswerTimes
+{
+    qint64 medianMs = 0;   // of the latest answers with a time; 0 when there is none
+    int recentAnswers = 0; // since the time asked about
+    std::optional<Time> firstAnswer;
+    QSet<QString> recentlyStarted; // words first answered since then
+};
+
 // The learner's memory: every answer given, in any window, and each word's scheduling state,
 // kept in one SQLite file that this object alone opens and queries. The file is opened the
 // first time something needs it, never at start-up; several programs may share it.
@@ -81,6 +91,8 @@ public:
     DueCards dueCards(const StudyDay &day);
     // The keys of the words whose first answer was at or after a time; none when unknown.
     QSet<QString> wordsFirstAnsweredSince(Time since);
+    // How long answers take, and the learner's study since a time; nothing when unknown.
+    AnswerTimes answerTimes(Time since);
     // The figures of the day, with the cards due the day after; nullopt when unknown.
     std::optional<DayFigures> dayFigures(const StudyDay &day);
     // Each word answered on a day, with its answers and its card as the day began; none when

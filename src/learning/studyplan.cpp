@@ -18,6 +18,7 @@ namespace {
 const QString examKey = QStringLiteral("exam_date");
 const QString retentionKey = QStringLiteral("desired_retention");
 const QString perDayKey = QStringLiteral("new_words_per_day");
+const QString minutesKey = QStringLiteral("daily_minutes");
 
 // FSRS is not meant for retention outside this range: below it words are left to be forgotten,
 // above it the reviews pile up.
@@ -44,6 +45,10 @@ StudyPlan fromPairs(const platform::KeyValues &pairs)
             const int perDay = value.toInt(&ok);
             if (ok && perDay >= 0 && perDay <= mostNewWordsPerDay)
                 plan.newWordsPerDay = perDay;
+        } else if (key == minutesKey) {
+            const int minutes = value.toInt(&ok);
+            if (ok && minutes >= 0 && minutes <= mostDailyMinutes)
+                plan.dailyMinutes = minutes;
         }
     }
     return plan;
@@ -61,9 +66,9 @@ void StudyPlanSettings::load()
     current = readStudyPlan(path);
 }
 
-void StudyPlanSettings::save(const StudyPlan &chosen)
+void StudyPlanSettings::save(const StudyPlan &chosen, bool always)
 {
-    if (chosen == current)
+    if (chosen == current && !always)
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
     writeStudyPlan(files, path, chosen);
@@ -89,7 +94,8 @@ QString studyPlanText(const StudyPlan &plan)
     return platform::keyValueText(
         {{examKey, plan.examDate ? plan.examDate->toString(Qt::ISODate) : QString()},
          {retentionKey, QString::number(plan.desiredRetention, 'g', 4)},
-         {perDayKey, QString::number(plan.newWordsPerDay)}});
+         {perDayKey, QString::number(plan.newWordsPerDay)},
+         {minutesKey, QString::number(plan.dailyMinutes)}});
 }
 
 void writeStudyPlan(platform::Files &files, const QString &path, const StudyPlan &plan)

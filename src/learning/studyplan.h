@@ -16,17 +16,20 @@ class Files;
 namespace learning {
 
 // What the learner set for Study Today: the exam to be ready for, how sure of each word they
-// want to be, and how many new words a day when no exam is set.
+// want to be, how many new words a day when no exam is set, and the minutes a day they mean to
+// give (0: no limit).
 struct StudyPlan
 {
     std::optional<QDate> examDate;
     double desiredRetention = 0.9;
     int newWordsPerDay = 20;
+    int dailyMinutes = 0;
 
     bool operator==(const StudyPlan &) const = default;
 };
 
-// Lines "key=value" (exam_date, desired_retention, new_words_per_day). A missing or damaged
+// Lines "key=value" (exam_date, desired_retention, new_words_per_day, daily_minutes). A missing
+// or damaged
 // file, or a damaged value, gives the defaults for what cannot be read.
 StudyPlan readStudyPlan(const QString &path);
 StudyPlan studyPlanFromText(const QString &text);
@@ -47,8 +50,9 @@ public:
     // Writes a changed plan to the file, making its folder when missing, and puts it in force:
     // changed, and desiredRetentionChanged when that differs. A plan that cannot be written is
     // not put in force, so the program never runs on one the next start would not read: throws
-    // platform::Error (io) and keeps the file and the plan as they were.
-    void save(const StudyPlan &chosen);
+    // platform::Error (io) and keeps the file and the plan as they were. With always, the plan is
+    // written even when unchanged: the file then says the learner chose it (the first start).
+    void save(const StudyPlan &chosen, bool always = false);
 
 signals:
     void changed();
@@ -63,6 +67,7 @@ private:
 // The last week before an exam is for review only.
 constexpr int reviewOnlyDays = 7;
 constexpr int mostNewWordsPerDay = 100;
+constexpr int mostDailyMinutes = 600;
 
 // Today's new words: with an exam date, the words not yet studied at the start of the day spread
 // over the days left before the review-only week (at least 1, at most 100; none in that week or

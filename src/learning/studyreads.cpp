@@ -158,12 +158,12 @@ QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since)
     QSet<QString> words;
     if (!db.isOpen())
         return words;
-    // Through the time index: on `word`, DISTINCT would lead SQLite to read every answer in
-    // word order instead (+ keeps it from that).
+    // The answers since then by the time index: left to itself, SQLite reads the whole log
+    // through the word index for the DISTINCT.
     QSqlQuery query = sql::prepare(
-        db, QStringLiteral("SELECT DISTINCT +word FROM reviews AS r WHERE reviewed_at >= ? AND "
-                           "NOT EXISTS (SELECT 1 FROM reviews AS o WHERE o.word = r.word AND "
-                           "o.reviewed_at < ?)"));
+        db, QStringLiteral("SELECT DISTINCT word FROM reviews AS r INDEXED BY reviews_by_time "
+                           "WHERE reviewed_at >= ? AND NOT EXISTS (SELECT 1 FROM reviews AS o "
+                           "WHERE o.word = r.word AND o.reviewed_at < ?)"));
     query.addBindValue(timeText(since));
     query.addBindValue(timeText(since));
     sql::exec(query);
@@ -175,6 +175,38 @@ QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since)
 int wordsStartedSince(const QSqlDatabase &db, Time since)
 {
     return int(wordsFirstAnsweredSince(db, since).size());
+}
+
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, Time since)
+{
+    AnswerTimes times;
+    if (!db.isOpen())
+        return times;
+    // The latest answers only: a learner's pace changes as the words become familiar. An answer
+    // in under a second was not read, one over two minutes was a pause.
+    QSqlQuery latest = sql::prepare(db, QStringLiteral("SELECT duration_ms FROM reviews WHERE "
+                                                       "duration_ms BETWEEN 1000 AND 120000 "
+                                                       "ORDER BY reviewed_at DESC LIMIT 500"));
+    sql::exec(latest);
+    QList<qint64> durations;
+    while (latest.next())
+        durations << latest.value(0).toLongLong();
+    if (!durations.isEmpty()) {
+        const auto middle = durations.begin() + durations.size() / 2;
+        std::nth_element(durations.begin(), middle, durations.end());
+        times.medianMs = *middle;
+    }
+    QSqlQuery recent =
+        sql::prepare(db, QStringLiteral("SELECT count(*) FROM reviews WHERE reviewed_at >= ?"));
+    recent.addBindValue(timeText(since));
+    sql::exec(recent);
+    if (recent.next())
+        times.recentAnswers = recent.value(0).toInt();
+    const QString first =
+        sql::value(db, QStringLiteral("SELECT min(reviewed_at) FROM reviews")).toString();
+    times.firstAnswer = parseTimeText(first);
+    times.recentlyStarted = wordsFirstAnsweredSince(db, since);
+    return times;
 }
 
 int dayStreak(const QSqlDatabase &db, QDate today)

@@ -5,6 +5,7 @@
 // alone holds the connection. Each throws sql::Failure; a connection that is not open gives
 // nothing.
 
+#include "learnermemory.h"
 #include "studyqueue.h"
 
 #include <QDate>
@@ -12,6 +13,7 @@
 #include <QList>
 #include <QSet>
 #include <QSqlDatabase>
+#include <optional>
 
 namespace learning {
 
@@ -38,6 +40,8 @@ QList<std::pair<QString, int>> mostMissedWords(const QSqlDatabase &db);
 // The keys of the words whose first answer was at or after a time, and how many they are.
 QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);
 int wordsStartedSince(const QSqlDatabase &db, Time since);
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, Time since);
+
 // Days in a row with at least one answer, up to today (or up to yesterday while today has none).
 int dayStreak(const QSqlDatabase &db, QDate today);
 

@@ -82,6 +82,9 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
                     ->accessibleName()
                     .contains("Reviewed 2, right 2, new words learned 2"));
+    QTRY_COMPARE(control<QLabel>(study, "forecastToday")->text(),
+                 QStringLiteral("Today: about 2 of the 2 words you have seen would be recalled; 6 "
+                                "words not seen yet."));
     EXPECT_EQ(memory.reviewCount(), 2);
 
     // Studying more: nothing missed yet, then the six words the exam left for later days.

@@ -2,6 +2,7 @@
 #include "formmain.h"
 
 #include "answerbutton.h"
+#include "firststart.h"
 
 #include "platform/error.h"
 #include "platform/services.h"
@@ -151,6 +152,12 @@ void FormMain::start()
         loaded = false;
         qCInfo(startupLog).noquote() << "no dictionary:" << failure.message();
     }
+    // Asked before anything is written: whether the learner has been here before.
+    if (FirstStart::isFirstStart(services)) {
+        auto *welcome = new FirstStart(studyPlan, services, this);
+        connect(welcome, &FirstStart::studyRequested, studyAction, &QAction::trigger);
+        welcome->showAfterFirstPaint(*this);
+    }
     show();
     // Keys 1 to 5 answer at once; in the word box they would type instead.
     nextButton->setFocus();
@@ -263,7 +270,10 @@ FormList &FormMain::listWindow()
 FormOptions &FormMain::optionsWindow()
 {
     return kept(options, [this] {
-        return std::make_unique<FormOptions>(settings, studyPlan, model.speech, services, speech());
+        auto made =
+            std::make_unique<FormOptions>(settings, studyPlan, model.speech, services, speech());
+        made->showPacingFor(words, progress);
+        return made;
     });
 }
 
@@ -305,6 +315,7 @@ FormProgress &FormMain::progressWindow()
 {
     return kept(progressForm, [this] {
         auto made = std::make_unique<FormProgress>(progress, words, services);
+        made->followPlan(studyPlan);
         connect(made.get(), &FormProgress::studyWordRequested, this,
                 [this](const QString &word) { studyWindow().studyWord(word); });
         return made;

@@ -5,6 +5,7 @@
 #include "calendarchart.h"
 #include "chartpanel.h"
 #include "core/dictionary.h"
+#include "forecastpanel.h"
 #include "learning/learnermemory.h"
 #include "learning/wordkey.h"
 #include "platform/error.h"
@@ -85,23 +86,26 @@ FormProgress::FormProgress(learning::LearnerMemory &memory, const Dictionary &wo
 
     auto *content = new QWidget;
     auto *grid = new QGridLayout(content);
-    grid->addWidget(createSummary(), 0, 0);
-    grid->addWidget(createHardest(), 0, 1);
+    // "Will I be ready?" first and across: the question the other figures lead to.
+    forecastPanel = new ForecastPanel(words, memory, *services.clock);
+    grid->addWidget(forecastPanel, 0, 0, 1, 2);
+    grid->addWidget(createSummary(), 1, 0);
+    grid->addWidget(createHardest(), 1, 1);
     const auto panel = [&](const QString &title, const char *name, Chart *chart) {
         panels << new ChartPanel(title, QLatin1String(name), chart, services);
         return panels.last();
     };
-    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 1, 0);
+    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 2, 0);
     grid->addWidget(
         panel(tr("Your answers in the last 90 days, every list"), "activityChart", activityChart),
-        1, 1);
+        2, 1);
     grid->addWidget(
         panel(tr("Your answers in the last 52 weeks, every list"), "calendarChart", calendarChart),
-        2, 0, 1, 2);
+        3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(1, 3);
-    grid->setRowStretch(2, 2);
+    grid->setRowStretch(2, 3);
+    grid->setRowStretch(3, 2);
 
     auto *scroll = new FillingArea;
     scroll->setObjectName(QStringLiteral("progressArea"));
@@ -176,6 +180,11 @@ QWidget *FormProgress::createHardest()
     connect(hardestWords, &QTableWidget::itemActivated, this, &FormProgress::studySelected);
     connect(studyButton, &QPushButton::clicked, this, &FormProgress::studySelected);
     return box;
+}
+
+void FormProgress::followPlan(const learning::StudyPlanSettings &plan)
+{
+    forecastPanel->followPlan(plan);
 }
 
 QStringList FormProgress::listKeys()
@@ -267,6 +276,7 @@ void FormProgress::showFigures(double desiredRetention)
     activityChart->setValues(labels, answers);
     calendarChart->setDays(shown.calendarStart, shown.calendar);
     showHardest();
+    forecastPanel->refresh();
 }
 
 void FormProgress::showHardest()

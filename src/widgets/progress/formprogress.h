@@ -15,7 +15,8 @@ class QPushButton;
 class QTableWidget;
 namespace learning {
 class LearnerMemory;
-}
+class StudyPlanSettings;
+} // namespace learning
 namespace platform {
 struct Services;
 }
@@ -25,6 +26,7 @@ namespace widgets {
 class BarChart;
 class CalendarChart;
 class ChartPanel;
+class ForecastPanel;
 class StackedBar;
 
 // Where the learner stands with the current dictionary: its words by state, the recall to
@@ -41,6 +43,8 @@ public:
     // loaded while it is shown.
     void open(std::optional<QDate> examDate, double desiredRetention);
     const learning::ProgressFigures &figures() const { return shown; }
+    // The forecast plays the plan in force in these settings.
+    void followPlan(const learning::StudyPlanSettings &plan);
 
 signals:
     // The learner asked to study a word (the dictionary's own spelling).
@@ -69,6 +73,7 @@ private:
     CalendarChart *calendarChart;
     QList<ChartPanel *> panels;
     QLabel *recallLabel, *retentionLabel, *streakLabel;
+    ForecastPanel *forecastPanel;
     QTableWidget *hardestWords;
     QPushButton *studyButton, *closeButton;
 };

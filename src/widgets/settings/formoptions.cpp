@@ -3,6 +3,7 @@
 
 #include "core/displaysettings.h"
 #include "core/speechsettings.h"
+#include "learning/forecast.h"
 #include "learning/studyplan.h"
 #include "platform/colors.h"
 #include "platform/error.h"
@@ -195,11 +196,29 @@ void FormOptions::open()
 void FormOptions::formLoad()
 {
     choices = display.styles();
-    studyFrame->setPlan(studyPlan.plan(), services.clock->now().date());
+    const QDateTime now = services.clock->now();
+    std::optional<learning::ForecastInput> learner;
+    if (pacedWords && learnerMemory) {
+        try {
+            learner =
+                learning::readForecastInput(*learnerMemory, *pacedWords, studyPlan.plan(), now);
+        } catch (const platform::Error &) {
+            // Without the learner's memory the plan is still set; only the pace is not shown.
+        }
+    }
+    studyFrame->setPlan(studyPlan.plan(), now.date(), learner);
     showVoices();
     speechFrame->setSettings(speechSettings.options());
     for (int group = 0; group < DisplayStyles::groupCount; ++group)
         showPreview(group);
+}
+
+void FormOptions::showPacingFor(const core::Dictionary &words, learning::LearnerMemory &memory)
+{
+    pacedWords = &words;
+    learnerMemory = &memory;
+    if (isVisible())
+        formLoad();
 }
 
 void FormOptions::pickClicked(int index)

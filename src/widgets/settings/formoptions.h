@@ -11,11 +11,13 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 namespace core {
+class Dictionary;
 class SpeechSettings;
-}
+} // namespace core
 namespace learning {
+class LearnerMemory;
 class StudyPlanSettings;
-}
+} // namespace learning
 namespace platform {
 struct Services;
 }
@@ -42,6 +44,8 @@ public:
     void open();
     // Fills the pickers from the display settings.
     void formLoad();
+    // The Study frame shows the pace its plan asks of the learner for these words.
+    void showPacingFor(const core::Dictionary &words, learning::LearnerMemory &memory);
 
     void pickClicked(int index);
     void dialogButtonClicked(int index);
@@ -71,6 +75,8 @@ private:
     platform::Services &services;
     core::DisplayStyles choices;
     StudyPlanFrame *studyFrame;
+    const core::Dictionary *pacedWords = nullptr;
+    learning::LearnerMemory *learnerMemory = nullptr;
     Speech &speech;
     SpeechFrame *speechFrame;
 };

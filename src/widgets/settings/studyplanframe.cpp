@@ -4,10 +4,23 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 #include <cmath>
 
 namespace widgets {
+
+namespace {
+
+QString day(QDate date)
+{
+    return QLocale().toString(date, QStringLiteral("d MMM yyyy"));
+}
+
+} // namespace
 
 StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
 {
@@ -31,19 +44,54 @@ StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
     perDay->setAccessibleName(tr("New words per day"));
     perDay->setRange(0, learning::mostNewWordsPerDay);
     perDay->setToolTip(tr("Without an exam date; with one, the date sets the pace"));
+    dailyMinutes = new QSpinBox;
+    dailyMinutes->setObjectName(QStringLiteral("dailyMinutes"));
+    dailyMinutes->setAccessibleName(tr("Daily time limit in minutes"));
+    dailyMinutes->setRange(0, learning::mostDailyMinutes);
+    dailyMinutes->setSingleStep(5);
+    dailyMinutes->setSpecialValueText(tr("No limit"));
+    dailyMinutes->setSuffix(tr(" min"));
+    dailyMinutes->setToolTip(tr("The minutes a day you mean to study"));
+    pacingLabel = new QLabel;
+    pacingLabel->setObjectName(QStringLiteral("pacingLabel"));
+    pacingLabel->setWordWrap(true);
+    pacingLabel->setTextFormat(Qt::PlainText);
+    pacingLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    pacingLabel->setFocusPolicy(Qt::TabFocus);
+    // Room for the pace and a warning, so that the frame does not jump while a date is typed.
+    pacingLabel->setMinimumHeight(pacingLabel->fontMetrics().lineSpacing() * 5);
+    pacingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addRow(examBox, examDate);
     layout->addRow(tr("Desired &retention:"), retention);
     layout->addRow(tr("&New words per day:"), perDay);
-    connect(examBox, &QCheckBox::toggled, this, &StudyPlanFrame::showEnabled);
+    layout->addRow(tr("Daily time &limit:"), dailyMinutes);
+    layout->addRow(pacingLabel);
+    // The pace is a simulation: played once the learner stops changing the plan for a moment.
+    pacingDelay = new QTimer(this);
+    pacingDelay->setSingleShot(true);
+    pacingDelay->setInterval(250);
+    connect(pacingDelay, &QTimer::timeout, this, &StudyPlanFrame::showPacing);
+    connect(examBox, &QCheckBox::toggled, this, &StudyPlanFrame::planEdited);
+    connect(examDate, &QDateEdit::dateChanged, this, &StudyPlanFrame::planEdited);
+    for (QSpinBox *box : {retention, perDay, dailyMinutes})
+        connect(box, &QSpinBox::valueChanged, this, &StudyPlanFrame::planEdited);
 }
 
-void StudyPlanFrame::setPlan(const learning::StudyPlan &plan, QDate today)
+void StudyPlanFrame::setPlan(const learning::StudyPlan &plan, QDate today,
+                             std::optional<learning::ForecastInput> known)
 {
+    learner = std::move(known);
+    loading = true;
     examBox->setChecked(plan.examDate.has_value());
     examDate->setDate(plan.examDate.value_or(today.addMonths(3)));
     retention->setValue(int(std::lround(plan.desiredRetention * 100)));
+    ownPerDay = plan.newWordsPerDay;
     perDay->setValue(plan.newWordsPerDay);
-    showEnabled();
+    dailyMinutes->setValue(plan.dailyMinutes);
+    loading = false;
+    planEdited();
+    pacingDelay->stop();
+    showPacing();
 }
 
 learning::StudyPlan StudyPlanFrame::plan() const
@@ -52,14 +100,74 @@ learning::StudyPlan StudyPlanFrame::plan() const
     if (examBox->isChecked())
         result.examDate = examDate->date();
     result.desiredRetention = retention->value() / 100.0;
-    result.newWordsPerDay = perDay->value();
+    result.newWordsPerDay = examBox->isChecked() ? ownPerDay : perDay->value();
+    result.dailyMinutes = dailyMinutes->value();
     return result;
 }
 
-void StudyPlanFrame::showEnabled()
+void StudyPlanFrame::planEdited()
 {
-    examDate->setEnabled(examBox->isChecked());
-    perDay->setEnabled(!examBox->isChecked());
+    if (loading)
+        return;
+    const bool exam = examBox->isChecked();
+    examDate->setEnabled(exam);
+    if (!exam && !perDay->isReadOnly())
+        ownPerDay = perDay->value();
+    perDay->setReadOnly(exam);
+    perDay->setButtonSymbols(exam ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
+    {
+        const QSignalBlocker quiet(perDay);
+        if (!exam) {
+            perDay->setValue(ownPerDay);
+        } else if (learner) {
+            // At once, by the arithmetic Study Today uses; the minutes follow the simulation.
+            int unseen = 0;
+            for (const learning::Card &card : learner->cards)
+                unseen += card.state == learning::CardState::New;
+            perDay->setValue(learning::newWordBudget(examDate->date(), ownPerDay, unseen,
+                                                     learner->startedToday, learner->now.date()) +
+                             learner->startedToday);
+        }
+    }
+    if (learner)
+        pacingDelay->start();
+}
+
+void StudyPlanFrame::showPacing()
+{
+    if (!learner) {
+        pacingLabel->clear();
+        pacingLabel->hide();
+        return;
+    }
+    learning::ForecastInput input = *learner;
+    input.plan = plan();
+    input.scheduler.desiredRetention = input.plan.desiredRetention;
+    input.runs = 4;
+    const learning::Pacing pace = learning::pacing(input);
+    QString text =
+        pace.newWordsPerDay > 0
+            ? tr("This plan asks about %1 new words and %2 minutes a day, reviews included.")
+                  .arg(pace.newWordsPerDay)
+                  .arg(pace.minutesPerDay)
+            : tr("This plan asks no new words today and about %1 minutes a day of reviews.")
+                  .arg(pace.minutesPerDay);
+    if (pace.everyWordSeen)
+        text += QLatin1Char(' ') + tr("Every word seen by %1.").arg(day(*pace.everyWordSeen));
+    if (pace.overLimit) {
+        const int limit = input.plan.dailyMinutes;
+        text += QLatin1Char('\n') +
+                (pace.doneAtLimit
+                     ? tr("Warning: that is more than your limit of %1 minutes a day. At %1 "
+                          "minutes a day, every word would be seen by %2.")
+                           .arg(limit)
+                           .arg(day(*pace.doneAtLimit))
+                     : tr("Warning: that is more than your limit of %1 minutes a day, at which "
+                          "the list would not be done within three years.")
+                           .arg(limit));
+    }
+    pacingLabel->setText(text);
+    pacingLabel->show();
 }
 
 } // namespace widgets

@@ -1,34 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "learning/forecast.h"
 #include "learning/studyplan.h"
 
 #include <QGroupBox>
+#include <optional>
 
 class QCheckBox;
 class QDateEdit;
+class QLabel;
 class QSpinBox;
+class QTimer;
 
 namespace widgets {
 
-// The Options dialog's Study frame: the exam date, the desired retention and the new words a
-// day when no exam is set.
+// The Options dialog's Study frame: the exam date, the desired retention, the new words a day
+// (the learner's number without an exam; with one, the number the date implies, read-only), a
+// daily time limit, and the pace the plan asks: words and minutes a day, with a warning when
+// that is more than the limit.
 class StudyPlanFrame : public QGroupBox
 {
     Q_OBJECT
 public:
     explicit StudyPlanFrame(QWidget *parent = nullptr);
 
-    // Without an exam date, the date box offers one three months from today.
-    void setPlan(const learning::StudyPlan &plan, QDate today);
+    // Without an exam date, the date box offers one three months from today. The learner's
+    // cards and answer times, when known, give the pace; without them none is shown.
+    void setPlan(const learning::StudyPlan &plan, QDate today,
+                 std::optional<learning::ForecastInput> learner = std::nullopt);
     learning::StudyPlan plan() const;
 
 private:
-    void showEnabled();
+    void planEdited();
+    void showPacing();
 
     QCheckBox *examBox;
     QDateEdit *examDate;
-    QSpinBox *retention, *perDay;
+    QSpinBox *retention, *perDay, *dailyMinutes;
+    QLabel *pacingLabel;
+    QTimer *pacingDelay;
+    std::optional<learning::ForecastInput> learner;
+    int ownPerDay = 20; // the learner's number, kept while an exam date sets the pace
+    bool loading = false;
 };
 
 } // namespace widgets

@@ -8,6 +8,7 @@
 #include "learning/studyplan.h"
 #include "platform/services.h"
 #include "platform/widgets/escapekey.h"
+#include "widgets/progress/forecastpanel.h"
 #include "widgets/speech/speech.h"
 
 #include <QAccessible>
@@ -74,7 +75,8 @@ QString highlighted(const QString &usage, const QString &word)
 FormStudy::FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memory,
                      platform::Services &services, Speech &speech, QWidget *parent)
     : QWidget(parent, Qt::Window), services(services), speech(speech),
-      study(dictionary, memory, *services.clock, *services.random)
+      study(dictionary, memory, *services.clock, *services.random),
+      forecastPanel(new ForecastPanel(dictionary, memory, *services.clock))
 {
     setObjectName(QStringLiteral("FormStudy"));
     setWindowTitle(tr("Study Today"));
@@ -254,6 +256,7 @@ QWidget *FormStudy::createSummary()
     studyMoreNote->setAlignment(Qt::AlignCenter);
     layout->addWidget(studyMoreNote);
     layout->addSpacing(12);
+    layout->addWidget(forecastPanel);
     layout->addWidget(closeButton, 0, Qt::AlignCenter);
     layout->addStretch();
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -315,6 +318,7 @@ void FormStudy::followPlan(const learning::StudyPlanSettings &plan)
     };
     take();
     connect(&plan, &learning::StudyPlanSettings::changed, this, take);
+    forecastPanel->followPlan(plan);
 }
 
 void FormStudy::open()
@@ -508,6 +512,7 @@ void FormStudy::showSummary()
         const QString empty = tr("This dictionary has no words to study.");
         summaryLabel->setText(empty);
         summaryLabel->setAccessibleName(empty);
+        forecastPanel->hide();
         pages->setCurrentIndex(1);
         summaryLabel->setFocus();
         return;
@@ -538,6 +543,7 @@ void FormStudy::showSummary()
             .arg(summary.dueTomorrow)
             .arg(summary.streak) +
         (otherLists ? tr(" All lists: %1 answers today.").arg(summary.allAnswers) : QString()));
+    forecastPanel->refresh();
     pages->setCurrentIndex(1);
     summaryLabel->setFocus();
 }

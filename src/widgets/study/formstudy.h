@@ -26,6 +26,7 @@ struct Services;
 namespace widgets {
 
 class ChoiceButton;
+class ForecastPanel;
 class Speech;
 
 // Study Today: one card at a time, the word large, five meanings to choose from (keys 1 to 5),
@@ -71,6 +72,7 @@ private:
     platform::Services &services;
     Speech &speech;
     learning::StudySession study;
+    ForecastPanel *forecastPanel; // in the day's summary
 
     QLabel *planLabel, *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel,
         *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;

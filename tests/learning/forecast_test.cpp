@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The forecast against a learner whose memory is the model's: what it expects on the exam day is
+// what such a learner, following the plan answer by answer, recalls on average; the day every
+// word is seen follows the plan's budget; a daily limit below the plan's minutes is told.
+
+#include "core/dictionary.h"
+#include "learning/forecast.h"
+#include "learning/timetext.h"
+#include "learningtest.h"
+#include "platform/textfile.h"
+
+#include <gtest/gtest.h>
+#include <queue>
+#include <random>
+
+using namespace learning;
+
+namespace {
+
+const QDateTime morning(QDate(2026, 3, 2), QTime(9, 0));
+
+// A list of unseen words, and some seen on the days before (answered right once).
+ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam, int perDay = 20)
+{
+    ForecastInput input;
+    input.now = morning;
+    input.plan.examDate = exam;
+    input.plan.newWordsPerDay = perDay;
+    const Scheduler scheduler(input.scheduler);
+    for (int i = 0; i < seen; ++i) {
+        const Time first = toTime(morning) - std::chrono::days(1 + i % 9);
+        input.cards << scheduler.review(Card{}, Rating::Good, first, i);
+    }
+    input.cards.append(QList<Card>(unseen));
+    return input;
+}
+
+// A learner who studies as Study Today asks, one answer every ten seconds from the morning on:
+// the cards due (with the exam-day cap) by their due time, the least likely to be recalled first
+// among those due by the morning, then the day's new words, as many of each as the day's plan
+// within the limit holds; each answer is right with the model's chance of recall
+// at that moment (a new word's first with the input's chance), and a word due again the same
+// day comes back when its step is over. On the last morning each word is recalled or not, by
+// the same chances.
+int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
+{
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> chance(0, 1);
+    const Scheduler scheduler(input.scheduler);
+    QList<Card> cards = input.cards;
+    const auto exam = input.plan.examDate;
+    const QDate end = exam.value_or(morning.date().addDays(ForecastInput::horizonDays));
+    for (QDate day = morning.date(); day < end; day = day.addDays(1)) {
+        const Time dayEnd = startOfDay(day.addDays(1));
+        Time clock = toTime(QDateTime(day, morning.time()));
+        // When, the chance of recall, the card, and whether it is a step of one begun today.
+        using Waiting = std::tuple<Time, double, int>;
+        std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> dueNow, waiting;
+        int unseen = 0;
+        for (int i = 0; i < cards.size(); ++i) {
+            if (cards[i].state == CardState::New)
+                ++unseen;
+            else if (studyDue(cards[i], exam, day) < dayEnd)
+                dueNow.push({std::max(clock, studyDue(cards[i], exam, day)),
+                             scheduler.retrievability(cards[i], clock), i});
+        }
+        const DayWithin plan = dayWithin(
+            int(dueNow.size()), newWordBudget(exam, input.plan.newWordsPerDay, unseen, 0, day),
+            input.plan.dailyMinutes, 10);
+        for (int n = 0; n < plan.reviews; ++n, dueNow.pop())
+            waiting.push(dueNow.top());
+        int fresh = plan.newWords;
+        for (int i = 0; i < cards.size() && fresh > 0; ++i) {
+            if (cards[i].state == CardState::New) {
+                waiting.push({clock + std::chrono::hours(1), 0, i});
+                --fresh;
+            }
+        }
+        while (!waiting.empty()) {
+            const auto [due, recall, index] = waiting.top();
+            waiting.pop();
+            clock = std::max(clock, due) + std::chrono::seconds(10);
+            Card &card = cards[index];
+            const double right = card.state == CardState::New
+                                     ? input.firstAnswerRight
+                                     : scheduler.retrievability(card, clock);
+            card = scheduler.review(card, chance(random) < right ? Rating::Good : Rating::Again,
+                                    clock, random());
+            if (card.due < dayEnd)
+                waiting.push({card.due, 0, index});
+        }
+    }
+    int recalled = 0;
+    const Time lastMorning = toTime(QDateTime(end, morning.time()));
+    for (const Card &card : cards)
+        recalled += chance(random) < scheduler.retrievability(card, lastMorning);
+    return recalled;
+}
+
+} // namespace
+
+TEST(Forecast, ExpectsWhatALearnerWithTheModelsMemoryRecalls)
+{
+    struct Case
+    {
+        int unseen, seen;
+        std::optional<int> examDays;
+        double firstRight, retention;
+        int dailyMinutes;
+    };
+    for (const Case &c :
+         {Case{240, 60, 30, 0.5, 0.9, 0}, Case{150, 0, std::nullopt, 0.8, 0.85, 0},
+          Case{0, 200, std::nullopt, 0.5, 0.95, 0}, Case{300, 50, 30, 0.5, 0.9, 4}}) {
+        const auto exam =
+            c.examDays ? std::optional(morning.date().addDays(*c.examDays)) : std::nullopt;
+        ForecastInput input = listOf(c.unseen, c.seen, exam);
+        input.firstAnswerRight = c.firstRight;
+        input.scheduler.desiredRetention = c.retention;
+        input.plan.dailyMinutes = c.dailyMinutes;
+        const Forecast result = forecast(input);
+        const int runs = 40;
+        double sum = 0;
+        for (int run = 0; run < runs; ++run)
+            sum += recalledAtTheEnd(input, 100 + run);
+        const double mean = sum / runs;
+        SCOPED_TRACE(testing::Message() << c.unseen << " unseen, " << c.seen << " seen");
+        EXPECT_NEAR(result.planned.expected, mean, 0.03 * mean);
+        EXPECT_LT(result.planned.low, mean);
+        EXPECT_GT(result.planned.high, mean);
+        EXPECT_EQ(result.seen, c.seen);
+        EXPECT_EQ(result.unseen, c.unseen);
+        EXPECT_LE(result.recalledToday, c.seen);
+        EXPECT_EQ(forecast(input).planned.expected, result.planned.expected); // seeded
+    }
+}
+
+TEST(Forecast, EveryWordIsSeenOnTheDayThePlanSays)
+{
+    struct Case
+    {
+        int unseen;
+        std::optional<int> examDays;
+        int perDay;
+        std::optional<int> seenAfterDays;
+    };
+    const std::vector<Case> cases{
+        {8, 12, 20, 4},              // 8 words over 12 - 7 days: 2, 2, 2, 1 and 1
+        {100, std::nullopt, 20, 4},  // 20 a day without an exam
+        {101, std::nullopt, 20, 5},  // the one left over takes a day
+        {40, 6, 20, std::nullopt},   // the review-only week: none are introduced
+        {4000, 40, 20, std::nullopt} // more than 100 a day: not before the exam
+    };
+    for (const Case &c : cases) {
+        const auto exam =
+            c.examDays ? std::optional(morning.date().addDays(*c.examDays)) : std::nullopt;
+        const ForecastOutcome planned = forecast(listOf(c.unseen, 0, exam, c.perDay)).planned;
+        SCOPED_TRACE(testing::Message() << c.unseen << " words");
+        EXPECT_EQ(planned.everyWordSeen,
+                  c.seenAfterDays ? std::optional(morning.date().addDays(*c.seenAfterDays))
+                                  : std::nullopt);
+        EXPECT_EQ(planned.end, exam.value_or(morning.date().addDays(ForecastInput::horizonDays)));
+    }
+    // Day by day, the budget as Study Today computes it.
+    const QDate exam = morning.date().addDays(60);
+    int left = 2290, days = 0;
+    for (QDate day = morning.date(); left > 0; day = day.addDays(1), ++days)
+        left -= newWordBudget(exam, 20, left, 0, day);
+    EXPECT_EQ(forecast(listOf(2290, 0, exam)).planned.everyWordSeen,
+              morning.date().addDays(days - 1));
+}
+
+TEST(Forecast, ALimitBelowThePlansMinutesIsToldWithALaterDay)
+{
+    ForecastInput input = listOf(600, 100, morning.date().addDays(40));
+    const Pacing free = pacing(input);
+    EXPECT_EQ(free.newWordsPerDay, 19); // 600 over 33 days
+    EXPECT_FALSE(free.overLimit);
+    EXPECT_GT(free.minutesPerDay, 19 * 2 * 10 / 60);
+
+    input.plan.dailyMinutes = free.minutesPerDay + 5;
+    EXPECT_FALSE(pacing(input).overLimit);
+
+    input.plan.dailyMinutes = free.minutesPerDay / 2;
+    const Pacing limited = pacing(input);
+    EXPECT_TRUE(limited.overLimit);
+    ASSERT_TRUE(limited.doneAtLimit);
+    const auto planned = forecast(listOf(600, 100, morning.date().addDays(40))).planned;
+    EXPECT_GT(*limited.doneAtLimit, *planned.everyWordSeen);
+    // Held to the limit, the plan does not see every word before the exam, and expects less.
+    const auto held = forecast(input).planned;
+    EXPECT_FALSE(held.everyWordSeen);
+    EXPECT_LT(held.expected, planned.expected);
+}
+
+TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
+{
+    ProgressFolder folder;
+    QByteArray xml = "<GRE>\n<word>heading</word><meaning>x</meaning><usage>x</usage>\n";
+    for (int i = 0; i < 30; ++i)
+        xml += QStringLiteral("<word>w%1</word><meaning>m%1</meaning><usage>u</usage>\n")
+                   .arg(i)
+                   .toUtf8();
+    QDir(folder.dir.path()).mkpath(QStringLiteral("XML"));
+    platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+    core::Dictionary words{folder.dir.path()};
+    words.load(QStringLiteral("\\XML\\s.xml"));
+    LearnerMemory memory(folder.file());
+    const QDateTime now(QDate(2026, 3, 10), QTime(18, 0));
+    // Two days ago w0..w5 in 4 s each; today w6..w7 in 8 s; another list's word long before.
+    memory.recordAnswer("other", Rating::Good, "study", "o.xml", 60000, now.addDays(-30));
+    for (int i = 0; i < 6; ++i)
+        memory.recordAnswer(QStringLiteral("w%1").arg(i), Rating::Good, "study", "s.xml", 4000,
+                            now.addDays(-2).addSecs(i));
+    for (int i = 6; i < 8; ++i)
+        memory.recordAnswer(QStringLiteral("w%1").arg(i), Rating::Again, "study", "s.xml", 8000,
+                            now.addSecs(-60 + i));
+    const ForecastInput input = readForecastInput(memory, words, StudyPlan{}, now);
+    EXPECT_EQ(input.cards.size(), 30); // not the heading
+    EXPECT_EQ(input.secondsPerAnswer, 4);
+    EXPECT_EQ(input.startedToday, 2);
+    EXPECT_EQ(input.recent.wordsStarted, 8);
+    EXPECT_EQ(input.recent.studyDays, RecentPace::days);
+    EXPECT_EQ(input.recent.answers, 8);
+    const Forecast result = forecast(input);
+    EXPECT_EQ(result.seen, 8);
+    ASSERT_TRUE(result.recent);
+    // 8 words in 8 answers a week: far later than 20 a day, if at all.
+    EXPECT_TRUE(!result.recent->everyWordSeen ||
+                *result.recent->everyWordSeen > *result.planned.everyWordSeen);
+}
