@@ -393,6 +393,84 @@
     </message>
 </context>
 <context>
+    <name>widgets::FirstStart</name>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you studying for an exam? Its date sets how many new words Study Today brings each day. You can change it at any time in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My &amp;exam is on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exam date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the date, or no exam date when it is not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save and Study &amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study settings could not be saved. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::ForecastPanel</name>
+    <message>
+        <source>Will I be ready?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every word seen by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not every word seen by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; about %2 of %3 words recalled on %4 (%5 to %6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have not studied a word of this list yet (%1 words).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today: about %1 of the %2 words you have seen would be recalled; %3 words not seen yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At your planned pace (new words a day: %1; minutes a day: about %2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held to your limit of %1 minutes a day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At your pace of the last %1 days (new words a day: %2; minutes a day: about %3): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No study in the last %1 days to go by.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>widgets::FormAbout</name>
     <message>
         <source>Vocabrix helps you build the vocabulary asked in the GRE, GMAT, SAT and TOEFL examinations: answer a quiz of meanings, study with flash cards, pair words with their meanings in a memory game, and print the whole list to take with you.</source>
@@ -1950,6 +2028,46 @@ The program goes on; nothing was saved by the step that failed.</source>
     </message>
     <message>
         <source>&amp;New words per day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily time limit in minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The minutes a day you mean to study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily time &amp;limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan asks about %1 new words and %2 minutes a day, reviews included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan asks no new words today and about %1 minutes a day of reviews.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every word seen by %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: that is more than your limit of %1 minutes a day. At %1 minutes a day, every word would be seen by %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: that is more than your limit of %1 minutes a day, at which the list would not be done within three years.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

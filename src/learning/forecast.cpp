@@ -335,7 +335,7 @@ ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &w
         input.cards << cards.value(key);
     }
     const QDate today = now.date();
-    const AnswerTimes times = memory.answerTimes(startOfDay(today.addDays(1 - RecentPace::days)));
+    const RecentStudy times = memory.recentStudy(startOfDay(today.addDays(1 - RecentPace::days)));
     if (times.medianMs > 0)
         input.secondsPerAnswer = times.medianMs / 1000.0;
     const Time todayStart = startOfDay(today);

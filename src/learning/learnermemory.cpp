@@ -161,11 +161,11 @@ QSet<QString> LearnerMemory::wordsFirstAnsweredSince(Time since)
     return words;
 }
 
-AnswerTimes LearnerMemory::answerTimes(Time since)
+RecentStudy LearnerMemory::recentStudy(Time since)
 {
-    AnswerTimes times;
+    RecentStudy times;
     try {
-        times = readAnswerTimes(store().database(), since);
+        times = readRecentStudy(store().database(), since);
     } catch (const sql::Failure &) {
     }
     passOnNotice();

@@ -21,7 +21,7 @@ class ProgressStore;
 
 // How long the learner's answers take (for the minutes a day's work costs) and how they studied
 // lately.
-struct AnswerTimes
+struct RecentStudy
 {
     qint64 medianMs = 0;   // of the latest answers with a time; 0 when there is none
     int recentAnswers = 0; // since the time asked about
@@ -92,7 +92,7 @@ public:
     // The keys of the words whose first answer was at or after a time; none when unknown.
     QSet<QString> wordsFirstAnsweredSince(Time since);
     // How long answers take, and the learner's study since a time; nothing when unknown.
-    AnswerTimes answerTimes(Time since);
+    RecentStudy recentStudy(Time since);
     // The figures of the day, with the cards due the day after; nullopt when unknown.
     std::optional<DayFigures> dayFigures(const StudyDay &day);
     // Each word answered on a day, with its answers and its card as the day began; none when

@@ -177,9 +177,9 @@ int wordsStartedSince(const QSqlDatabase &db, Time since)
     return int(wordsFirstAnsweredSince(db, since).size());
 }
 
-AnswerTimes readAnswerTimes(const QSqlDatabase &db, Time since)
+RecentStudy readRecentStudy(const QSqlDatabase &db, Time since)
 {
-    AnswerTimes times;
+    RecentStudy times;
     if (!db.isOpen())
         return times;
     // The latest answers only: a learner's pace changes as the words become familiar. An answer

@@ -40,7 +40,7 @@ QList<std::pair<QString, int>> mostMissedWords(const QSqlDatabase &db);
 // The keys of the words whose first answer was at or after a time, and how many they are.
 QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);
 int wordsStartedSince(const QSqlDatabase &db, Time since);
-AnswerTimes readAnswerTimes(const QSqlDatabase &db, Time since);
+RecentStudy readRecentStudy(const QSqlDatabase &db, Time since);
 
 // Days in a row with at least one answer, up to today (or up to yesterday while today has none).
 int dayStreak(const QSqlDatabase &db, QDate today);

@@ -17,7 +17,7 @@ FOLDERS = ["src/widgets", "src/platform/widgets"]
 
 TRANSLATED = {"tr", "translate", "QT_TRANSLATE_NOOP", "QT_TR_NOOP"}
 NOT_SHOWN = {"setObjectName", "setStyleSheet", "QFont", "setFamily", "insertSubstitutions",
-             "setDisplayFormat", "QRegularExpression", "Q_LOGGING_CATEGORY"}
+             "setDisplayFormat", "QRegularExpression", "Q_LOGGING_CATEGORY", "toString"}
 WRAPPERS = {"QLatin1String", "QLatin1StringView", "QString", "fromUtf8", "fromLatin1"}
 SHOWN = {"setWindowTitle", "setText", "setToolTip", "setStatusTip", "setWhatsThis",
          "setAccessibleName", "setAccessibleDescription", "setPlaceholderText", "setTitle",
