@@ -40,7 +40,7 @@ void save(QWidget *window, const char *name)
 {
     if (!QTest::qWaitForWindowExposed(window))
         std::fprintf(stderr, "%s was not shown\n", name);
-    QTest::qWait(100);
+    QTest::qWait(400); // the forecast fills in after the window shows
     const QString path = QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png"));
     if (!window->grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

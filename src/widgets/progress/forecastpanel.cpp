@@ -112,6 +112,25 @@ void ForecastPanel::showForecast()
     setAccessibleDescription(
         QStringList{todayLabel->text(), plannedLabel->text(), recentLabel->text()}.join(
             QLatin1Char(' ')));
+    fitHeight();
+}
+
+void ForecastPanel::resizeEvent(QResizeEvent *event)
+{
+    QGroupBox::resizeEvent(event);
+    fitHeight();
+}
+
+void ForecastPanel::fitHeight()
+{
+    // The layout's own height for this width, and the frame and title around it.
+    const int frame = layout()->geometry().isValid() ? height() - layout()->geometry().height() : 0;
+    const int needed = layout()->totalHeightForWidth(width()) + frame;
+    if (needed <= frame || needed == minimumHeight())
+        return;
+    setMinimumHeight(needed);
+    if (parentWidget() && parentWidget()->layout())
+        parentWidget()->layout()->activate();
 }
 
 } // namespace widgets

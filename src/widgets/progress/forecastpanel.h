@@ -36,8 +36,14 @@ public:
     void refresh();
     const learning::Forecast &forecast() const { return shown; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void showForecast();
+    // Keeps room for every wrapped line: a page of a stacked widget lays the panel out by its
+    // one-line size hint, which cuts the sentences off after their first line.
+    void fitHeight();
     QString outcomeText(const learning::ForecastOutcome &outcome) const;
 
     const core::Dictionary &words;
