@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The shipped word list and the dictionary and wrong choices generated from it."""
 
+import collections
 import html
+import importlib.machinery
 import os
 import re
 import subprocess
@@ -17,6 +19,20 @@ TOOL = os.path.join(ROOT, "tools", "make-dictionary")
 LOOKALIKES = """eminent imminent complacent complaisant discrete discreet venal venial ingenious
 ingenuous flout flaunt adverse averse elude allude exalt exult abrogate arrogate appraise apprise
 turbid turgid militate mitigate""".split()
+
+
+def load_tool():
+    loader = importlib.machinery.SourceFileLoader("make_dictionary", TOOL)
+    tool = type(sys)(loader.name)
+    tool.__file__ = TOOL
+    loader.exec_module(tool)
+    return tool
+
+
+def read_pairs(name):
+    with open(os.path.join(ROOT, "data", "wordlist", name), encoding="utf-8") as f:
+        return [line.rstrip("\n").split("\t") for line in f if not line.startswith("#")
+                and line.strip()]
 
 
 def dictionary_entries():
@@ -72,6 +88,24 @@ class ExamWordsTest(unittest.TestCase):
         first = {word: choices[:8] for word, *choices in rows}
         for a, b in zip(LOOKALIKES[::2], LOOKALIKES[1::2]):
             self.assertTrue(b in first[a] and a in first[b], (a, b))
+        # The first eight are of the word's kind or a neighbouring one, but for one look-alike
+        # spelt nearly the same; none is offered for, or beside, a word a learner could
+        # accept for it; none is offered on card after card.
+        parts = {"(adj.)": "a", "(n.)": "n", "(v.)": "v", "(adv.)": "r"}
+        tool, part = load_tool(), {w: parts[m.split()[0]] for w, m in meaning.items()}
+        kind = dict(read_pairs("exam-words.kinds"))
+        alike = {frozenset(pair) for pair in read_pairs("exam-words.alike")}
+        for word, choices in first.items():
+            near = [kind[word]] + tool.NEIGHBOURS[part[word]][kind[word]]
+            far = [c for c in choices if kind[c] not in near]
+            self.assertLessEqual(len(far), 1, (word, far))
+            self.assertTrue(all(tool.form_points(word, c)[0] >= tool.ALIKE_ACROSS_KINDS
+                                for c in far), (word, far))
+            shown = [word] + choices
+            self.assertFalse([(a, b) for a in shown for b in shown
+                              if frozenset((a, b)) in alike], word)
+        uses = collections.Counter(c for choices in first.values() for c in choices)
+        self.assertLessEqual(max(uses.values()), tool.SPREAD)
 
     def test_the_shipped_files_are_what_the_generator_makes(self):
         # tools/dev installs what the generator needs; a missing one fails here, never skips.

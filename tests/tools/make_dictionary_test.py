@@ -291,6 +291,96 @@ class MakeDictionaryTest(unittest.TestCase):
         # Made up by feelings for a feeling, never a property of land.
         self.assertEqual(set(rows["despondent"]), {"irate", "afraid", "amorous", "jubilant"})
 
+    def rows(self):
+        with open(self.tsv, "rb") as f:
+            lines = f.read().decode("utf-8").split("\r\n")
+        return {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
+
+    def write(self, name, text):
+        with open(os.path.join(self.folder, name), "w", encoding="utf-8") as f:
+            f.write(text)
+
+    def test_wrong_choices_are_of_the_words_kind(self):
+        kinds = {"character": """brave: facing danger boldly; stingy: unwilling to spend;
+            humble: low in pride; haughty: looking down on others; candid: open and frank;
+            timid: easily frightened; frugal: careful with money; tactful: skilled in delicate
+            dealings; rude: lacking manners; pious: devoted to worship""",
+                 "feeling": "elated: in high spirits; wistful: longing vaguely",
+                 "physical": """brittle: easily snapped; viscous: thick and sticky; porous:
+            absorbing fluids; opaque: letting no light through; pungent: sharp of smell;
+            supple: bending freely; murky: dark and cloudy; acrid: bitter of taste; glossy:
+            shiny on top""",
+                 "worth": "eminent: of high rank", "time": "imminent: close in time",
+                 "relation": "immanent: existing within"}
+        synsets, kind_lines = [], []
+        for kind, words in kinds.items():
+            for item in " ".join(words.split()).split("; "):
+                word, gloss = item.split(": ")
+                synsets.append(one("a", 0, word, gloss))
+                kind_lines.append(f"{word}\t{kind}\n")
+        synsets[0] += (("!", 12),)  # brave and brittle are antonyms
+        synsets += [one("n", 7, "onus", "a duty"), one("n", 6, "opus", "a musical work")]
+        kind_lines += ["onus\trule\n", "opus\tthing\n"]
+        listed = "".join(f"{s[3][0][0]} | The {s[3][0][0]} one.\n" for s in synsets)
+        # Without a kinds file, by part of speech and topic, as a learner's own list is: the
+        # antonym of another kind first, and one note that says so.
+        self.entries(listed, synsets)
+        self.assertEqual(self.made.stderr.count("words.kinds not found: wrong choices are "
+                                                "chosen by part of speech and topic only"), 1)
+        self.assertEqual(self.rows()["brave"][0], "brittle")
+        self.write("words.kinds", "# kinds\n" + "".join(kind_lines))
+        self.write("words.alike", "# also right\nbrave\ttactful\n")
+        self.entries(listed, synsets)
+        self.assertNotIn("not found", self.made.stderr)
+        rows, kind_of = self.rows(), {line.split("\t")[0]: line.split("\t")[1].strip()
+                                      for line in kind_lines}
+        for word in ["brave", "stingy", "brittle", "pungent"]:  # no neighbours when enough
+            self.assertEqual(len(rows[word]), 8, word)
+            self.assertEqual({kind_of[c] for c in rows[word]}, {kind_of[word]}, word)
+        # A feeling's own kind is short: traits of character fill up, never a material.
+        self.assertEqual(rows["elated"][0], "wistful")
+        self.assertEqual({kind_of[c] for c in rows["elated"][1:]}, {"character"})
+        # Pairs the alike file names are never offered for each other.
+        self.assertNotIn("tactful", rows["brave"])
+        self.assertNotIn("brave", rows["tactful"])
+        # A look-alike of another kind spelt nearly the same stays, one to a card; one of a
+        # short word, where a letter stands out, does not.
+        self.assertEqual(rows["eminent"], ["imminent"])
+        self.assertEqual(rows["imminent"], ["immanent"])
+        self.assertEqual(rows["onus"], [])
+        shown = subprocess.run(self.command + ["--confusables", "imminent"], text=True,
+                               capture_output=True).stdout
+        self.assertIn("eminent (worth): (adj.) of high rank\n     a second look-alike", shown)
+        shown = subprocess.run(self.command + ["--confusables", "brave"], text=True,
+                               capture_output=True).stdout
+        self.assertIn("brittle (physical): (adj.) easily snapped\n     of another kind, "
+                      "physical", shown)
+
+    def test_a_kinds_file_that_does_not_fit_the_list_fails_and_writes_nothing(self):
+        synsets = [one("a", 0, "terse", "brief"), one("a", 0, "curt", "short in manner"),
+                   one("v", 32, "extol", "praise highly"), one("n", 7, "candor", "frankness")]
+        listed = "terse\ncurt\nextol\ncandor\n"
+        self.write("words.kinds", "# a comment\nterse\tspeech\ncurt\nextol\tcharacter\n"
+                   "lithe\tbody\nterse\tspeech\n")
+        self.write("words.alike", "terse\tlithe\n")
+        result = self.run_tool(listed, synsets)
+        self.assertEqual((result.returncode, os.path.exists(self.output),
+                          os.path.exists(self.tsv)), (1, False, False))
+        self.assertEqual(re.findall(r"^make-dictionary: (words\.\w+:?\d*): (.*)", result.stderr,
+                                    re.M),
+                         [("words.kinds:3", "'curt' has no kind"),
+                          ("words.kinds:4", "'extol' is a verb, whose kinds are speak, think, "
+                           "feel, others, change, begin-end, move, handle, own; not 'character'"),
+                          ("words.kinds:5", "'lithe' is not in the list"),
+                          ("words.kinds:6", "'terse' is given a kind twice (first on line 2)"),
+                          ("words.kinds", "'candor' (line 4 of the list) has no kind"),
+                          ("words.alike:1", "'lithe' is not in the list")])
+        # A kinds file asked for by name must be there.
+        result = subprocess.run(self.command + ["--kinds", os.path.join(self.folder, "no.kinds")],
+                                capture_output=True, text=True)
+        self.assertEqual(result.returncode, 1)
+        self.assertRegex(result.stderr, r"^make-dictionary: .*No such file.*no\.kinds")
+
     def test_fillers_are_about_what_the_words_meaning_is_about(self):
         loader = importlib.machinery.SourceFileLoader("make_dictionary", TOOL)
         tool = types.ModuleType(loader.name)
