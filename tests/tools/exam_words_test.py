@@ -77,7 +77,10 @@ class ExamWordsTest(unittest.TestCase):
         insolent presumptuous  buoyant vivacious  zeal zealot  gullible meager  barren finicky
         bumptious barren  atrophy bigotry  atrophy precedent  euphony aptitude  avid analgesic
         immaculate analgesic  abrupt fetid  occlude taint  repercussion zephyr  pallid paramount
-        temperate imperative  surly grudging""".split()
+        temperate imperative  surly grudging  plethora glut  doleful dejected  acerbic sarcastic
+        sham facade  chronic relentless  capitulate recapitulate  adversary adversity
+        capitulate accede  congeal coagulate  spurious erroneous  induce elicit
+        cumbersome raucous  veracity timbre""".split()
         every = {word: choices for word, *choices in rows}
         for word, choice in zip(found[::2], found[1::2]):
             self.assertNotIn(choice, every[word], word)

@@ -252,8 +252,18 @@ class MakeDictionaryTest(unittest.TestCase):
         synsets += [one("n", 7, "aridity", "dryness", ("@", 19)),  # 35
                     one("a", 0, "arid", "lacking rain", ("+", 35)),
                     one("n", 12, "zeal", "eagerness", ("@", 21)),
-                    one("n", 12, "zealot", "an eager proponent", ("@", 21))]
-        thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n"
+                    one("n", 12, "zealot", "an eager proponent", ("@", 21)),
+                    # A meaning word whose WordNet synonym the thesaurus gives for the other
+                    # word (39 on); one word with a prefix before the other, or not.
+                    ("n", 23, "n", [("excess", 0), ("overabundance", 0)], "a surplus"),
+                    one("n", 23, "plethora", "extreme excess"),
+                    one("n", 23, "glut", "a supply far greater than needed"),
+                    one("n", 4, "capitulation", "surrender on terms"),
+                    one("n", 10, "recapitulation", "a summing up"),
+                    one("n", 4, "denunciation", "public condemnation"),
+                    one("n", 4, "renunciation", "giving up a claim")]
+        thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n" \
+            "glut|1\n(noun)|oversupply|overabundance\n"
         listed = "".join(f"{s[3][0][0]} | A {s[3][0][0]}.\n" for s in synsets)
         self.entries(listed, synsets, [("slake%2:34:01::", 3)], None, thesaurus)
         cases = [  # word, candidate, why it is dropped (None: kept)
@@ -270,6 +280,10 @@ class MakeDictionaryTest(unittest.TestCase):
             ("despondent", "irate", None),
             ("zeal", "zealot", "of one family"),
             ("plausible", "implausible", "of one family"),
+            ("plethora", "glut", "says 'excess', in WordNet 'overabundance', and the "
+             "thesaurus gives glut 'overabundance'"),
+            ("capitulation", "recapitulation", "of one family"),
+            ("denunciation", "renunciation", None),  # de- for re-: look-alikes
             ("eminent", "imminent", None),  # a look-alike of another meaning: the best kind
         ]
         for word, candidate, why in cases:
@@ -310,6 +324,7 @@ class MakeDictionaryTest(unittest.TestCase):
             absorbing fluids; opaque: letting no light through; pungent: sharp of smell;
             supple: bending freely; murky: dark and cloudy; acrid: bitter of taste; glossy:
             shiny on top""",
+                 "body": "limber: flexible in body",
                  "worth": "eminent: of high rank", "time": "imminent: close in time",
                  "relation": "immanent: existing within"}
         synsets, kind_lines = [], []
@@ -334,9 +349,14 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertNotIn("not found", self.made.stderr)
         rows, kind_of = self.rows(), {line.split("\t")[0]: line.split("\t")[1].strip()
                                       for line in kind_lines}
-        for word in ["brave", "stingy", "brittle", "pungent"]:  # no neighbours when enough
+        for word in ["brave", "stingy", "pungent"]:  # no neighbours when enough
             self.assertEqual(len(rows[word]), 8, word)
             self.assertEqual({kind_of[c] for c in rows[word]}, {kind_of[word]}, word)
+        # A physical property of the word's topic first, in its kind and then in a
+        # neighbouring kind, before a smell or a light.
+        self.assertEqual(set(rows["brittle"][:3]), {"porous", "supple", "viscous"})
+        self.assertEqual(rows["brittle"][3], "limber")
+        self.assertEqual(rows["pungent"][0], "acrid")
         # A feeling's own kind is short: traits of character fill up, never a material.
         self.assertEqual(rows["elated"][0], "wistful")
         self.assertEqual({kind_of[c] for c in rows["elated"][1:]}, {"character"})
