@@ -222,9 +222,9 @@ AnswerTimes LearnerMemory::answerTimes()
     return times;
 }
 
-QList<std::pair<QString, int>> LearnerMemory::mostMissedWords()
+QList<ProgressFigures::MissedWord> LearnerMemory::mostMissedWords()
 {
-    QList<std::pair<QString, int>> words;
+    QList<ProgressFigures::MissedWord> words;
     try {
         words = learning::mostMissedWords(store().database());
     } catch (const sql::Failure &) {

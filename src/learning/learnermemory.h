@@ -100,8 +100,9 @@ public:
     DayWords dayWords(QDate day);
     // How long the learner's recent answers took; the defaults when unknown.
     AnswerTimes answerTimes();
-    // The words answered Again at least once, with how often, most first; none when unknown.
-    QList<std::pair<QString, int>> mostMissedWords();
+    // The words answered Again at least once, most misses first (see ProgressFigures::hardest);
+    // none when unknown.
+    QList<ProgressFigures::MissedWord> mostMissedWords();
 
     // The Progress window's figures for a list of word keys (see wordKey). Throws
     // platform::Error when the file cannot be read.

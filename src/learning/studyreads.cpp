@@ -5,6 +5,8 @@
 #include "studyplan.h"
 #include "timetext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QVariant>
 #include <algorithm>
 
@@ -138,18 +140,28 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
     return times;
 }
 
-QList<std::pair<QString, int>> mostMissedWords(const QSqlDatabase &db)
+QList<ProgressFigures::MissedWord> mostMissedWords(const QSqlDatabase &db,
+                                                   const std::optional<QStringList> &keys, int most)
 {
-    QList<std::pair<QString, int>> words;
+    QList<ProgressFigures::MissedWord> words;
     if (!db.isOpen())
         return words;
-    // The index of each word's answers holds the rating: no row of the table is read.
-    QSqlQuery query = sql::prepare(db, QStringLiteral("SELECT word, count(*) AS misses FROM "
-                                                      "reviews WHERE rating = 1 GROUP BY word "
-                                                      "ORDER BY misses DESC, word"));
+    // The index of the misses holds word and time: no row of the log is read. The keys as one
+    // JSON value, so that any number of them makes one statement.
+    QSqlQuery query = sql::prepare(
+        db, QStringLiteral("SELECT word, count(*) AS misses, max(reviewed_at) AS last FROM reviews "
+                           "WHERE rating = 1 %1 GROUP BY word ORDER BY misses DESC, last DESC, "
+                           "word LIMIT ?")
+                .arg(keys ? QStringLiteral("AND word IN (SELECT value FROM json_each(?))")
+                          : QString()));
+    if (keys)
+        query.addBindValue(QString::fromUtf8(
+            QJsonDocument(QJsonArray::fromStringList(*keys)).toJson(QJsonDocument::Compact)));
+    query.addBindValue(most > 0 ? most : -1);
     sql::exec(query);
     while (query.next())
-        words.append({query.value(0).toString(), query.value(1).toInt()});
+        words.append({query.value(0).toString(), query.value(1).toInt(),
+                      toDateTime(parseAnyTimeText(query.value(2).toString()).value_or(Time{}))});
     return words;
 }
 

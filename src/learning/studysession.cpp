@@ -145,8 +145,8 @@ QList<int> StudySession::extraWords(Extra extra)
     const StudyDay today = day();
     QList<int> words;
     if (extra == Extra::Hardest) {
-        for (const auto &[key, misses] : memory.mostMissedWords()) {
-            if (const auto found = positionOf.constFind(key); found != positionOf.cend())
+        for (const auto &missed : memory.mostMissedWords()) {
+            if (const auto found = positionOf.constFind(missed.key); found != positionOf.cend())
                 words << *found;
             if (words.size() == hardestWords)
                 break;

@@ -36,6 +36,11 @@ QString percent(double share)
     return QLocale().toString(share * 100, 'f', 0) + QStringLiteral(" %");
 }
 
+QString number(int value)
+{
+    return QLocale().toString(value);
+}
+
 QLabel *namedLabel(const char *name)
 {
     auto *label = new QLabel;
@@ -160,10 +165,10 @@ QWidget *FormProgress::createHardest()
 {
     auto *box = new QGroupBox(tr("Hardest words"));
     box->setObjectName(QStringLiteral("hardestPanel"));
-    hardestWords = new QTableWidget(0, 3);
+    hardestWords = new QTableWidget(0, 2);
     hardestWords->setObjectName(QStringLiteral("hardestWords"));
     hardestWords->setAccessibleName(tr("Hardest words"));
-    hardestWords->setHorizontalHeaderLabels({tr("Word"), tr("Lapses"), tr("Stability")});
+    hardestWords->setHorizontalHeaderLabels({tr("Word"), tr("Misses")});
     hardestWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     hardestWords->setSelectionBehavior(QAbstractItemView::SelectRows);
     hardestWords->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -241,20 +246,17 @@ void FormProgress::showFigures(double desiredRetention)
                           {tr("Mature"), QColor(30, 90, 200)}},
                          {shown.newWords, shown.learning, shown.youngWords, shown.matureWords});
     const QLocale locale;
-    const QString day = locale.toString(shown.recallDay, QLocale::ShortFormat);
-    recallLabel->setText(
-        shown.examPassed
-            ? tr("The exam date has passed. Recall today: %1, %2 of the words above 90 %.")
-                  .arg(percent(shown.meanRecall), percent(shown.shareAbove90))
-            : tr("Predicted recall on %1: %2, %3 of the words above 90 %.")
-                  .arg(day, percent(shown.meanRecall), percent(shown.shareAbove90)));
-    retentionLabel->setText(shown.retention
-                                ? tr("Right answers in the last 30 days: %1 of %2 (desired: %3).")
-                                      .arg(percent(*shown.retention))
-                                      .arg(shown.retentionAnswers)
-                                      .arg(percent(desiredRetention))
-                                : tr("No answers in the last 30 days (desired retention: %1).")
-                                      .arg(percent(desiredRetention)));
+    recallLabel->setText(recallText());
+    const QString aim = percent(desiredRetention);
+    retentionLabel->setText(
+        !shown.retention ? tr("Recalled when due, last 30 days: no review answered when due yet "
+                              "(aim: %1).")
+                               .arg(aim)
+        : shown.dueReviews == 1
+            ? tr("Recalled when due, last 30 days: %1 of 1 review (aim: %2).")
+                  .arg(percent(*shown.retention), aim)
+            : tr("Recalled when due, last 30 days: %1 of %2 reviews (aim: %3).")
+                  .arg(percent(*shown.retention), number(shown.dueReviews), aim));
     streakLabel->setText(
         tr("Days in a row: %1 now, %2 at most.").arg(shown.currentStreak).arg(shown.longestStreak));
 
@@ -279,19 +281,46 @@ void FormProgress::showFigures(double desiredRetention)
     forecastPanel->refresh();
 }
 
+// Of the words seen only: a word never answered is not forgotten but unknown, and is counted
+// apart.
+QString FormProgress::recallText() const
+{
+    const int seen = shown.seenWords();
+    const QString unseen = number(shown.newWords);
+    if (seen == 0)
+        return tr("No word of this list seen yet (%1 words): no recall to predict.").arg(unseen);
+    const QString recalled =
+        seen == 1 ? tr("%1 of the 1 word seen").arg(percent(shown.meanRecall))
+                  : tr("%1 of the %2 words seen").arg(percent(shown.meanRecall), number(seen));
+    const QString rest =
+        shown.newWords == 0 ? tr("every word seen") : tr("%1 not seen yet").arg(unseen);
+    return shown.examPassed
+               ? tr("The exam date has passed. Recall today: %1, %2 of them above 90 %; %3.")
+                     .arg(recalled, percent(shown.shareAbove90), rest)
+               : tr("Predicted recall on %1: %2, %3 of them above 90 %; %4.")
+                     .arg(QLocale().toString(shown.recallDay, QStringLiteral("d MMM yyyy")),
+                          recalled, percent(shown.shareAbove90), rest);
+}
+
+QString FormProgress::missesText(const learning::ProgressFigures::MissedWord &word) const
+{
+    const QDate day = word.lastMiss.toLocalTime().date();
+    const QDate today = services.clock->now().toLocalTime().date();
+    const QString when = QLocale().toString(
+        day, day.year() == today.year() ? QStringLiteral("d MMM") : QStringLiteral("d MMM yyyy"));
+    return word.misses == 1 ? tr("missed once, last on %1").arg(when)
+                            : tr("missed %1 times, last on %2").arg(number(word.misses), when);
+}
+
 void FormProgress::showHardest()
 {
     hardestWords->setRowCount(int(shown.hardest.size()));
-    const QLocale locale;
     for (int row = 0; row < shown.hardest.size(); ++row) {
         const auto &word = shown.hardest[row];
-        const QString cells[] = {spellings.value(word.key, word.key), locale.toString(word.lapses),
-                                 tr("%1 days").arg(locale.toString(word.stability, 'f', 1))};
-        for (int column = 0; column < 3; ++column)
-            hardestWords->setItem(row, column, new QTableWidgetItem(cells[column]));
+        hardestWords->setItem(row, 0, new QTableWidgetItem(spellings.value(word.key, word.key)));
+        hardestWords->setItem(row, 1, new QTableWidgetItem(missesText(word)));
     }
     hardestWords->resizeColumnToContents(1);
-    hardestWords->resizeColumnToContents(2);
     if (!shown.hardest.isEmpty())
         hardestWords->selectRow(0);
     studyButton->setEnabled(!shown.hardest.isEmpty());
