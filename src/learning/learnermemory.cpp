@@ -210,12 +210,12 @@ DayWords LearnerMemory::dayWords(QDate day)
     return words;
 }
 
-AnswerTimes LearnerMemory::answerTimes()
+AnswerTimes LearnerMemory::answerTimes(Time before)
 {
     AnswerTimes times;
     try {
         // Enough for a steady median, few enough to follow a learner who gets quicker.
-        times = readAnswerTimes(store().database(), 1000);
+        times = readAnswerTimes(store().database(), 1000, before);
     } catch (const sql::Failure &) {
     }
     passOnNotice();

@@ -90,7 +90,7 @@ double median(QList<double> values)
 
 } // namespace
 
-AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample, Time before)
 {
     AnswerTimes times;
     if (!db.isOpen())
@@ -99,7 +99,9 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
     QSqlQuery query = sql::prepare(
         db, QStringLiteral("SELECT r.word, r.reviewed_at, r.duration_ms, (SELECT "
                            "min(o.reviewed_at) FROM reviews AS o WHERE o.word = r.word) FROM "
-                           "reviews AS r ORDER BY r.reviewed_at DESC LIMIT ?"));
+                           "reviews AS r WHERE r.reviewed_at < ? ORDER BY r.reviewed_at DESC "
+                           "LIMIT ?"));
+    query.addBindValue(timeText(before));
     query.addBindValue(sample);
     sql::exec(query);
     const auto timeOf = [](const QVariant &text) {
@@ -194,20 +196,6 @@ RecentStudy readRecentStudy(const QSqlDatabase &db, Time since)
     RecentStudy times;
     if (!db.isOpen())
         return times;
-    // The latest answers only: a learner's pace changes as the words become familiar. An answer
-    // in under a second was not read, one over two minutes was a pause.
-    QSqlQuery latest = sql::prepare(db, QStringLiteral("SELECT duration_ms FROM reviews WHERE "
-                                                       "duration_ms BETWEEN 1000 AND 120000 "
-                                                       "ORDER BY reviewed_at DESC LIMIT 500"));
-    sql::exec(latest);
-    QList<qint64> durations;
-    while (latest.next())
-        durations << latest.value(0).toLongLong();
-    if (!durations.isEmpty()) {
-        const auto middle = durations.begin() + durations.size() / 2;
-        std::nth_element(durations.begin(), middle, durations.end());
-        times.medianMs = *middle;
-    }
     QSqlQuery recent =
         sql::prepare(db, QStringLiteral("SELECT count(*) FROM reviews WHERE reviewed_at >= ?"));
     recent.addBindValue(timeText(since));
