@@ -178,6 +178,8 @@ void ProgressStore::replayAll()
     DueTimes dueTimes;
     forEachReplayedCard([this](const QString &key, const Card &card) { writeCard(key, card); },
                         &dueTimes);
+    // In the table's order: appended, rather than put in place one by one.
+    std::sort(dueTimes.begin(), dueTimes.end());
     writeDueTimes(dueTimes);
     QSqlQuery basis = sql::prepare(
         db, QStringLiteral("INSERT OR REPLACE INTO cards_basis (id, reviews, last_id, cards, "
