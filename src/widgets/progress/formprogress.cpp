@@ -196,7 +196,10 @@ QStringList FormProgress::listKeys()
 {
     QStringList keys;
     spellings.clear();
-    for (const QString &word : words.words()) {
+    // Entry 0 is the list's heading, which no window asks.
+    const QStringList &list = words.words();
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const QString &word = list[i];
         const QString key = learning::wordKey(word);
         if (!key.isEmpty() && !spellings.contains(key)) {
             spellings.insert(key, word.trimmed());
