@@ -110,6 +110,23 @@ TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
     EXPECT_EQ(share(0.2), wrong);
     EXPECT_EQ(share(0.3), right);
     EXPECT_EQ(share(0.95), right);
+
+    // A legend longer than the bar is wide goes on below it, whole: the last swatch shows.
+    const QColor last(0, 0, 200);
+    parts.setParts({{QStringLiteral("New"), wrong},
+                    {QStringLiteral("Learning"), right},
+                    {QStringLiteral("Young"), QColor(200, 200, 0)},
+                    {QStringLiteral("Mature"), last}},
+                   {1480, 13, 370, 427});
+    parts.resize(200, parts.heightForWidth(200));
+    EXPECT_GT(parts.height(), parts.heightForWidth(900));
+    const QImage narrow = parts.grab().toImage();
+    int swatch = 0;
+    for (int x = 0; x < narrow.width(); ++x)
+        for (int y = parts.barArea().bottom() + 1; y < narrow.height(); ++y)
+            swatch += narrow.pixelColor(x, y) == last;
+    const int box = parts.fontMetrics().height() - 4;
+    EXPECT_GE(swatch, (box - 2) * (box - 2));
 }
 
 // The figures as sentences: recall of the words seen with the unseen apart, reviews recalled
@@ -173,6 +190,23 @@ TEST(ProgressWindow, SaysWhatTheFiguresCount)
                     hardest->item(row, 1)->text();
     EXPECT_EQ(rows.join(QStringLiteral("; ")).toStdString(),
               "cogent: missed 6 times, last on 1 Dec; belie: missed once, last on 2 Nov 2025");
+
+    // At a small size, with the legend and every sentence wrapped, nothing overlaps or is cut:
+    // the window scrolls instead.
+    form->resize(600, 500);
+    const auto laidOut = [form] {
+        QWidget *above = control<StackedBar>(form, QStringLiteral("stateChart"));
+        for (const char *name : {"recallLabel", "retentionLabel", "streakLabel"}) {
+            auto *below = control<QLabel>(form, QLatin1String(name));
+            if (above->height() < above->heightForWidth(above->width()) ||
+                below->height() < below->heightForWidth(below->width()) ||
+                below->y() <= above->geometry().bottom())
+                return false;
+            above = below;
+        }
+        return true;
+    };
+    QTRY_VERIFY(laidOut());
 }
 
 // Every month of the year is named above its weeks, in three letters where they fit and in

@@ -13,6 +13,7 @@
 #include "platform/widgets/escapekey.h"
 #include "stackedbar.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,24 +52,66 @@ QLabel *namedLabel(const char *name)
     return label;
 }
 
-// Fills its view and scrolls only below the content's minimum size. (A resizable QScrollArea
-// gives content with wrapped labels its preferred height and would scroll at any size.)
+// Fills its view and scrolls only below the content's minimum size at the view's width, its
+// wrapped lines counted, again whenever the content's layout or size hints change (a longer
+// text, the forecast filled in). A resizable QScrollArea gives content with wrapped labels its
+// preferred height and would scroll at any size; the minimum size alone leaves the lines no
+// room, and the widgets above them overlap.
 class FillingArea : public QScrollArea
 {
+public:
+    void setContent(QWidget *content)
+    {
+        setWidget(content);
+        content->installEventFilter(this);
+    }
+
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
         QScrollArea::resizeEvent(event);
-        if (QWidget *content = widget()) {
-            const QSize least = content->minimumSizeHint();
-            const QSize view = maximumViewportSize();
-            const bool scrolls = least.height() > view.height();
-            const int width =
-                view.width() - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
-            content->resize(std::max(width, least.width()),
-                            std::max(view.height(), least.height()));
+        fit();
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            fitLater();
+        return QScrollArea::eventFilter(watched, event);
+    }
+    bool viewportEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest) // the content's size hints changed
+            fitLater();
+        return QScrollArea::viewportEvent(event);
+    }
+
+private:
+    // Once the layouts have taken the change in.
+    void fitLater()
+    {
+        if (!fitDue) {
+            fitDue = true;
+            QMetaObject::invokeMethod(this, &FillingArea::fit, Qt::QueuedConnection);
         }
     }
+    void fit()
+    {
+        fitDue = false;
+        QWidget *content = widget();
+        if (!content || !content->layout())
+            return;
+        const QSize least = content->minimumSizeHint();
+        const auto leastHeight = [&](int width) {
+            return std::max(least.height(), content->layout()->totalMinimumHeightForWidth(width));
+        };
+        const QSize view = maximumViewportSize();
+        int width = std::max(view.width(), least.width());
+        if (leastHeight(width) > view.height())
+            width = std::max(view.width() - verticalScrollBar()->sizeHint().width(), least.width());
+        content->resize(width, std::max(view.height(), leastHeight(width)));
+    }
+
+    bool fitDue = false;
 };
 
 } // namespace
@@ -115,7 +158,7 @@ FormProgress::FormProgress(learning::LearnerMemory &memory, const Dictionary &wo
     auto *scroll = new FillingArea;
     scroll->setObjectName(QStringLiteral("progressArea"));
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
+    scroll->setContent(content);
     content->setObjectName(QStringLiteral("progressContent"));
     closeButton = new QPushButton(tr("&Close"));
     closeButton->setObjectName(QStringLiteral("closeButton"));
