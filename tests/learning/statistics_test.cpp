@@ -177,6 +177,9 @@ TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
     EXPECT_EQ(recalled(memory), std::pair(5, 4.0 / 5));
     memory.undoLast();
     EXPECT_EQ(recalled(memory), expected);
+    // The next answer takes the number the one taken back had.
+    record(QStringLiteral("later"), local(6, 20, 19), Rating::Good);
+    EXPECT_EQ(recalled(memory), expected);
 
     // The same log added to another file in one go, and a file whose cache an earlier version
     // made, without the due times.
