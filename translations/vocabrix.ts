@@ -1951,6 +1951,14 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <source>%1, %2 (held to your daily limit of %3)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing is due today, and no new word fits in 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is due today, and no new word fits in %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::GuardedApplication</name>

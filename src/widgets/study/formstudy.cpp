@@ -394,7 +394,11 @@ QString FormStudy::planText() const
     const QString reviews = counted(plan.reviews, tr("1 review"), tr("%1 reviews"));
     const QString fresh = counted(plan.newWords, tr("1 new word"), tr("%1 new words"));
     if (plan.total() == 0)
-        return tr("Nothing is due today");
+        return plan.limit > 0
+                   ? counted(plan.limit,
+                             tr("Nothing is due today, and no new word fits in 1 minute"),
+                             tr("Nothing is due today, and no new word fits in %1 minutes"))
+                   : tr("Nothing is due today");
     const QString work = plan.newWords == 0  ? reviews
                          : plan.reviews == 0 ? fresh
                                              : tr("%1 and %2").arg(reviews, fresh);
