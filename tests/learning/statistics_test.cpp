@@ -105,12 +105,12 @@ TEST_F(StatisticsTest, StatesRecallAndForecast)
     EXPECT_LT(figures(list, now, now.date().addDays(10)).meanRecall, today.meanRecall);
 }
 
-TEST_F(StatisticsTest, DaysStreaksAndRetention)
+TEST_F(StatisticsTest, DaysAndStreaks)
 {
     for (int day : {10, 11, 12, 13, 14, 16, 19, 20}) // the 15th and 17th are empty
         answer(QStringLiteral("w%1").arg(day), local(6, day, 23, 50));
     answer(QStringLiteral("late"), local(6, 18, 0, 15), Rating::Again); // 22:15 UTC on the 17th
-    answer(QStringLiteral("early"), local(5, 1, 12));                   // more than 30 days ago
+    answer(QStringLiteral("early"), local(5, 1, 12));                   // weeks before
     answer(QStringLiteral("winter"), local(1, 14, 23, 30)); // summer time would say the 15th
 
     const ProgressFigures now = figures({}, local(6, 20, 23, 59));
