@@ -1459,14 +1459,6 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lapses</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stability</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Study this word</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1491,22 +1483,6 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The exam date has passed. Recall today: %1, %2 of the words above 90 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Predicted recall on %1: %2, %3 of the words above 90 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Right answers in the last 30 days: %1 of %2 (desired: %3).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No answers in the last 30 days (desired retention: %1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Days in a row: %1 now, %2 at most.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1515,7 +1491,55 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days</source>
+        <source>Misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalled when due, last 30 days: no review answered when due yet (aim: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalled when due, last 30 days: %1 of 1 review (aim: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalled when due, last 30 days: %1 of %2 reviews (aim: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No word of this list seen yet (%1 words): no recall to predict.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the 1 word seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the %2 words seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every word seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not seen yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exam date has passed. Recall today: %1, %2 of them above 90 %; %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Predicted recall on %1: %2, %3 of them above 90 %; %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missed once, last on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missed %1 times, last on %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1876,10 +1900,6 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 and %2, %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Plan: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1917,6 +1937,26 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
     </message>
     <message>
         <source> All lists: %1 answers today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (over your daily limit of %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (held to your daily limit of %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is due today, and no new word fits in 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is due today, and no new word fits in %1 minutes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

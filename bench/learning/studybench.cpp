@@ -5,6 +5,7 @@
 
 #include "core/dictionary.h"
 #include "learning/learnermemory.h"
+#include "learning/studyplan.h"
 #include "learning/studysession.h"
 #include "learning/timetext.h"
 #include "platform/services.h"
@@ -132,7 +133,7 @@ void study_plan(benchmark::State &state)
     const QDate today = study.clock.time.date();
     for (auto _ : state) {
         benchmark::DoNotOptimize(study.memory.dayWords(today));
-        benchmark::DoNotOptimize(study.memory.answerTimes());
+        benchmark::DoNotOptimize(study.memory.answerTimes(startOfDay(today)));
     }
     state.counters["answered_today"] = double(study.memory.dayWords(today).size());
 }

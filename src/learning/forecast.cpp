@@ -85,13 +85,14 @@ public:
             const Time start = toTime(input.now) + days(d);
             used = 0;
             collectDue(start, dayEnds[d]);
+            // As Study Today plans a day: every review due, then the new words that fit.
             const int wanted = std::min(newWordsFor(d, today.addDays(d), owed), int(unseen.size()));
-            const DayWithin day =
-                dayWithin(int(due.size()), wanted, rules.minutesLimit, input.secondsPerAnswer);
-            for (int i = 0; i < day.reviews; ++i)
-                answer(std::get<2>(due[i]), std::get<0>(due[i]), dayEnds[d]);
+            const int newWords =
+                input.times.newWordsWithin(rules.minutesLimit, int(due.size()), wanted);
+            for (const auto &[time, recall, index] : due)
+                answer(index, time, dayEnds[d], input.times.reviewSeconds);
             const qsizetype before = unseen.size();
-            for (int n = 0; n < day.newWords; ++n)
+            for (int n = 0; n < newWords; ++n)
                 learnNew(start, dayEnds[d]);
             const int started = int(before - unseen.size());
             result.started += started;
@@ -129,7 +130,8 @@ private:
     }
 
     // Answers at a time, from the model, and the card's steps the same day after it.
-    void answer(int index, Time time, Time dayEnd, std::optional<Rating> first = std::nullopt)
+    void answer(int index, Time time, Time dayEnd, double seconds,
+                std::optional<Rating> first = std::nullopt)
     {
         Card &card = cards[index];
         for (int step = 0; step < 12; ++step) {
@@ -139,7 +141,7 @@ private:
                                                                                 : Rating::Again);
             first.reset();
             card = scheduler.review(card, rating, time, draws.next());
-            used += input.secondsPerAnswer;
+            used += seconds;
             if (card.due >= dayEnd)
                 return;
             time = std::max(card.due, time);
@@ -163,7 +165,7 @@ private:
     {
         const int index = unseen.takeLast();
         const bool right = draws.uniform() < input.firstAnswerRight;
-        answer(index, start, dayEnd, right ? Rating::Good : Rating::Again);
+        answer(index, start, dayEnd, input.times.newSeconds, right ? Rating::Good : Rating::Again);
     }
 
     int newWordsFor(int d, QDate day, double &owed) const
@@ -198,19 +200,6 @@ private:
     double used = 0; // seconds answered on the day
 };
 
-} // namespace
-
-DayWithin dayWithin(int reviewsDue, int newWords, double minutes, double secondsPerAnswer)
-{
-    if (minutes <= 0)
-        return {reviewsDue, newWords};
-    const int answers = int(minutes * 60 / std::max(1.0, secondsPerAnswer));
-    const int reviews = std::min(reviewsDue, answers);
-    return {reviews, std::clamp((answers - reviews) / DayWithin::answersPerNewWord, 0, newWords)};
-}
-
-namespace {
-
 std::optional<QDate> examAhead(const ForecastInput &input)
 {
     const auto exam = input.plan.examDate;
@@ -227,9 +216,16 @@ Rules rulesFor(const ForecastInput &input, Pace pace)
         rules.exam = exam;
         rules.minutesLimit = input.plan.dailyMinutes;
     } else if (pace == Pace::Recent) {
-        // As many answers a day as lately, at the learner's time an answer.
-        rules.minutesLimit = double(input.recent.answers) / std::max(1, input.recent.studyDays) *
-                             input.secondsPerAnswer / 60;
+        // As many minutes a day as lately: the first answers to the words started then at a new
+        // word's time, the others at a review's.
+        const RecentPace &recent = input.recent;
+        const AnswerTimes &times = input.times;
+        const double newWords =
+            std::min<double>(recent.allWordsStarted, recent.answers / times.answersPerNewWord);
+        const double reviews =
+            (recent.answers - newWords * times.answersPerNewWord) / times.answersPerReview;
+        rules.minutesLimit =
+            times.seconds(reviews, newWords) / 60 / std::max(1, input.recent.studyDays);
     } else {
         rules.minutesLimit = input.plan.dailyMinutes;
         rules.simulatedDays = std::max(rules.simulatedDays, 3 * 365);
@@ -336,15 +332,15 @@ ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &w
     }
     const QDate today = now.date();
     const RecentStudy times = memory.recentStudy(startOfDay(today.addDays(1 - RecentPace::days)));
-    if (times.medianMs > 0)
-        input.secondsPerAnswer = times.medianMs / 1000.0;
     const Time todayStart = startOfDay(today);
+    input.times = memory.answerTimes(todayStart);
     if (times.firstAnswer) {
         const QDate first = toDateTime(*times.firstAnswer).toLocalTime().date();
         input.recent.studyDays =
             int(std::clamp<qint64>(first.daysTo(today) + 1, 1, RecentPace::days));
     }
     input.recent.answers = times.recentAnswers;
+    input.recent.allWordsStarted = int(times.recentlyStarted.size());
     for (const QString &key : times.recentlyStarted) {
         if (keys.contains(key))
             ++input.recent.wordsStarted;

@@ -3,6 +3,7 @@
 
 #include "fsrs.h"
 #include "studyplan.h"
+#include "studyqueue.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -27,12 +28,11 @@ struct RecentPace
     int studyDays = 0;             // of those days, from the learner's first answer on
     int wordsStarted = 0;          // words of the list first answered in those days
     int answers = 0;               // in those days, every list
+    int allWordsStarted = 0;       // words first answered in those days, every list
 };
 
 struct ForecastInput
 {
-    // Before the learner has answered anything: seconds an answer takes.
-    static constexpr double defaultSecondsPerAnswer = 10;
     static constexpr int horizonDays = 120; // without an exam date
 
     QList<Card> cards; // one a word of the list; a card in state New was never answered
@@ -40,7 +40,7 @@ struct ForecastInput
     QDateTime now;
     StudyPlan plan;
     int startedToday = 0; // words of the list first answered today
-    double secondsPerAnswer = defaultSecondsPerAnswer;
+    AnswerTimes times;    // as Study Today counts a day's minutes
     RecentPace recent;
     // The chance that the first answer to a word never seen is right (a good guess among five,
     // or a word known before).
@@ -86,17 +86,6 @@ struct Pacing
     bool overLimit = false;
     std::optional<QDate> doneAtLimit;
 };
-
-// A day held to a limit of minutes (none when 0), planned at its start as Study Today plans its
-// day: the reviews due that fit (all when they do), then the new words that fit after them, at
-// answersPerNewWord answers each.
-struct DayWithin
-{
-    static constexpr int answersPerNewWord = 3;
-    int reviews = 0;
-    int newWords = 0;
-};
-DayWithin dayWithin(int reviewsDue, int newWords, double minutes, double secondsPerAnswer);
 
 // The plan played forward; deterministic for a given input.
 Forecast forecast(const ForecastInput &input);

@@ -210,21 +210,21 @@ DayWords LearnerMemory::dayWords(QDate day)
     return words;
 }
 
-AnswerTimes LearnerMemory::answerTimes()
+AnswerTimes LearnerMemory::answerTimes(Time before)
 {
     AnswerTimes times;
     try {
         // Enough for a steady median, few enough to follow a learner who gets quicker.
-        times = readAnswerTimes(store().database(), 1000);
+        times = readAnswerTimes(store().database(), 1000, before);
     } catch (const sql::Failure &) {
     }
     passOnNotice();
     return times;
 }
 
-QList<std::pair<QString, int>> LearnerMemory::mostMissedWords()
+QList<ProgressFigures::MissedWord> LearnerMemory::mostMissedWords()
 {
-    QList<std::pair<QString, int>> words;
+    QList<ProgressFigures::MissedWord> words;
     try {
         words = learning::mostMissedWords(store().database());
     } catch (const sql::Failure &) {

@@ -19,11 +19,9 @@ namespace learning {
 
 class ProgressStore;
 
-// How long the learner's answers take (for the minutes a day's work costs) and how they studied
-// lately.
+// How the learner studied lately.
 struct RecentStudy
 {
-    qint64 medianMs = 0;   // of the latest answers with a time; 0 when there is none
     int recentAnswers = 0; // since the time asked about
     std::optional<Time> firstAnswer;
     QSet<QString> recentlyStarted; // words first answered since then
@@ -91,17 +89,19 @@ public:
     DueCards dueCards(const StudyDay &day);
     // The keys of the words whose first answer was at or after a time; none when unknown.
     QSet<QString> wordsFirstAnsweredSince(Time since);
-    // How long answers take, and the learner's study since a time; nothing when unknown.
+    // The learner's study since a time; nothing when unknown.
     RecentStudy recentStudy(Time since);
     // The figures of the day, with the cards due the day after; nullopt when unknown.
     std::optional<DayFigures> dayFigures(const StudyDay &day);
     // Each word answered on a day, with its answers and its card as the day began; none when
     // unknown.
     DayWords dayWords(QDate day);
-    // How long the learner's recent answers took; the defaults when unknown.
-    AnswerTimes answerTimes();
-    // The words answered Again at least once, with how often, most first; none when unknown.
-    QList<std::pair<QString, int>> mostMissedWords();
+    // How long the learner's latest answers before a time took (the day's start, for a plan
+    // that keeps its minutes all day); the defaults when unknown.
+    AnswerTimes answerTimes(Time before);
+    // The words answered Again at least once, most misses first (see ProgressFigures::hardest);
+    // none when unknown.
+    QList<ProgressFigures::MissedWord> mostMissedWords();
 
     // The Progress window's figures for a list of word keys (see wordKey). Throws
     // platform::Error when the file cannot be read.

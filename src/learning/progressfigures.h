@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -19,11 +20,12 @@ struct ProgressFigures
         int total() const { return right + wrong; }
     };
 
-    struct HardWord
+    // A word answered Again at least once, learning steps included.
+    struct MissedWord
     {
         QString key;
-        int lapses = 0;
-        double stability = 0;
+        int misses = 0;
+        QDateTime lastMiss;
     };
 
     static constexpr int young = 21;         // days of interval from which a word is mature
@@ -35,9 +37,11 @@ struct ProgressFigures
     // The list's words by state; new words have never been answered.
     int words = 0, newWords = 0, learning = 0, youngWords = 0, matureWords = 0;
 
-    // The mean predicted chance of recall of the list's words (unanswered words count 0) on
-    // recallDay, and the share of the list above 90 %. Without an exam date, or with one that
-    // has passed, recallDay is today and examPassed tells the latter.
+    int seenWords() const { return words - newWords; }
+
+    // The mean predicted chance of recall of the list's words seen (answered at least once) on
+    // recallDay, and the share of them above 90 %; 0 while none is seen. Without an exam date,
+    // or with one that has passed, recallDay is today and examPassed tells the latter.
     QDate recallDay;
     bool examPassed = false;
     double meanRecall = 0;
@@ -55,12 +59,16 @@ struct ProgressFigures
     // longest such run ever.
     int currentStreak = 0, longestStreak = 0;
 
-    // The share of answers right over the last 30 days; nullopt when there was none.
+    // The share of reviews recalled when due over the last 30 days, every list: answers to
+    // words past their learning steps given on or after the day they were due, so neither a
+    // new word's first answers, nor a same-day repeat, nor a review ahead of time. nullopt
+    // when there was none.
     std::optional<double> retention;
-    int retentionAnswers = 0;
+    int dueReviews = 0;
 
-    // The list's words with most lapses, then lowest stability.
-    QList<HardWord> hardest;
+    // The list's words missed most, the latest miss first among equals; never-missed words are
+    // not among them.
+    QList<MissedWord> hardest;
 };
 
 } // namespace learning

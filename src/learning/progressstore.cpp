@@ -74,16 +74,26 @@ Card cardFrom(const QSqlQuery &row, int first)
     return card;
 }
 
-using History = std::vector<std::pair<Time, Rating>>;
+struct Answer
+{
+    Time time;
+    Rating rating;
+    qint64 id = 0;
+};
+using History = std::vector<Answer>;
 
-Card replayHistory(const Scheduler &scheduler, const QString &key, History &history)
+Card replayHistory(const Scheduler &scheduler, const QString &key, History &history,
+                   DueTimes *dueTimes = nullptr)
 {
     // The database gives time order already, unless someone wrote times of another form.
     std::stable_sort(history.begin(), history.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+                     [](const Answer &a, const Answer &b) { return a.time < b.time; });
     Card card;
-    for (const auto &[time, rating] : history)
-        card = scheduler.review(card, rating, time, fuzzSeed(key, time));
+    for (const Answer &answer : history) {
+        if (dueTimes && card.state == CardState::Review)
+            dueTimes->emplace_back(answer.id, card.due);
+        card = scheduler.review(card, answer.rating, answer.time, fuzzSeed(key, answer.time));
+    }
     return card;
 }
 
@@ -135,9 +145,9 @@ void ProgressStore::ensureFreshCache()
 }
 
 void ProgressStore::forEachReplayedCard(
-    const std::function<void(const QString &, const Card &)> &use)
+    const std::function<void(const QString &, const Card &)> &use, DueTimes *dueTimes)
 {
-    QSqlQuery rows = sql::prepare(db, QStringLiteral("SELECT word, reviewed_at, rating FROM "
+    QSqlQuery rows = sql::prepare(db, QStringLiteral("SELECT word, reviewed_at, rating, id FROM "
                                                      "reviews ORDER BY word, reviewed_at, "
                                                      "rating, source"));
     sql::exec(rows);
@@ -148,22 +158,29 @@ void ProgressStore::forEachReplayedCard(
         QString word = rows.value(0).toString();
         if (!haveKey || word != key) {
             if (haveKey)
-                use(key, replayHistory(fsrs, key, history));
+                use(key, replayHistory(fsrs, key, history, dueTimes));
             key = std::move(word);
             haveKey = true;
             history.clear();
         }
-        history.emplace_back(timeFrom(rows.value(1)), Rating(rows.value(2).toInt()));
+        history.push_back(Answer{timeFrom(rows.value(1)), Rating(rows.value(2).toInt()),
+                                 rows.value(3).toLongLong()});
     }
     if (haveKey)
-        use(key, replayHistory(fsrs, key, history));
+        use(key, replayHistory(fsrs, key, history, dueTimes));
 }
 
 // Inside a write transaction.
 void ProgressStore::replayAll()
 {
     sql::exec(db, QStringLiteral("DELETE FROM cards"));
-    forEachReplayedCard([this](const QString &key, const Card &card) { writeCard(key, card); });
+    sql::exec(db, QStringLiteral("DELETE FROM review_due"));
+    DueTimes dueTimes;
+    forEachReplayedCard([this](const QString &key, const Card &card) { writeCard(key, card); },
+                        &dueTimes);
+    // In the table's order: appended, rather than put in place one by one.
+    std::sort(dueTimes.begin(), dueTimes.end());
+    writeDueTimes(dueTimes);
     QSqlQuery basis = sql::prepare(
         db, QStringLiteral("INSERT OR REPLACE INTO cards_basis (id, reviews, last_id, cards, "
                            "scheduler) SELECT 1, count(*), coalesce(max(id), 0), (SELECT "
@@ -172,16 +189,46 @@ void ProgressStore::replayAll()
     sql::exec(basis);
 }
 
-Card ProgressStore::replayWord(const QString &key)
+Card ProgressStore::replayWord(const QString &key, DueTimes *dueTimes)
 {
     QSqlQuery &rows = statements->wordReviews;
     rows.addBindValue(key);
     sql::exec(rows);
     History history;
     while (rows.next())
-        history.emplace_back(timeFrom(rows.value(0)), Rating(rows.value(1).toInt()));
+        history.push_back(Answer{timeFrom(rows.value(0)), Rating(rows.value(1).toInt()),
+                                 rows.value(2).toLongLong()});
     rows.finish();
-    return replayHistory(fsrs, key, history);
+    return replayHistory(fsrs, key, history, dueTimes);
+}
+
+// Inside a write transaction: the word's card and its reviews' due times from its reviews.
+void ProgressStore::rewriteWord(const QString &key)
+{
+    QSqlQuery forget = sql::prepare(db, QStringLiteral("DELETE FROM review_due WHERE id IN "
+                                                       "(SELECT id FROM reviews WHERE word = ?)"));
+    forget.addBindValue(key);
+    sql::exec(forget);
+    DueTimes dueTimes;
+    const Card card = replayWord(key, &dueTimes);
+    writeDueTimes(dueTimes);
+    if (card.state != CardState::New) {
+        writeCard(key, card);
+        return;
+    }
+    QSqlQuery none = sql::prepare(db, QStringLiteral("DELETE FROM cards WHERE word = ?"));
+    none.addBindValue(key);
+    sql::exec(none);
+}
+
+void ProgressStore::writeDueTimes(const DueTimes &dueTimes)
+{
+    QSqlQuery &row = statements->writeDue;
+    for (const auto &[id, due] : dueTimes) {
+        row.addBindValue(id);
+        row.addBindValue(qint64(due.time_since_epoch().count()));
+        sql::exec(row);
+    }
 }
 
 QHash<QString, Card> ProgressStore::cardsBefore(Time from, Time until)
@@ -219,7 +266,7 @@ QHash<QString, Card> ProgressStore::cardsBefore(Time from, Time until)
             replay();
             key = std::move(word);
         }
-        history.emplace_back(timeFrom(rows.value(1)), Rating(rows.value(2).toInt()));
+        history.push_back(Answer{timeFrom(rows.value(1)), Rating(rows.value(2).toInt())});
     }
     replay();
     return cards;
@@ -263,13 +310,16 @@ qint64 ProgressStore::recordAnswer(const QString &word, Rating rating, const QSt
         if (insert.numRowsAffected() != 1)
             return -1; // this very answer is there already
         const qint64 id = insert.lastInsertId().toLongLong();
-        Card card = readCard(key);
+        const Card card = readCard(key);
         const bool newCard = card.state == CardState::New;
-        // An answer dated before the word's last one (a clock set back) goes into its place.
-        card = card.state == CardState::New || when > card.lastReview
-                   ? fsrs.review(card, rating, when, fuzzSeed(key, when))
-                   : replayWord(key);
-        writeCard(key, card);
+        if (newCard || when > card.lastReview) {
+            if (card.state == CardState::Review)
+                writeDueTimes({{id, card.due}});
+            writeCard(key, fsrs.review(card, rating, when, fuzzSeed(key, when)));
+        } else {
+            // An answer dated before the word's last one (a clock set back) goes into its place.
+            rewriteWord(key);
+        }
         statements->countAnswer.addBindValue(id);
         statements->countAnswer.addBindValue(newCard ? 1 : 0);
         sql::exec(statements->countAnswer);
@@ -295,17 +345,13 @@ bool ProgressStore::deleteReview(qint64 id)
             return false;
         const QString key = find.value(0).toString();
         find.finish();
-        QSqlQuery remove = sql::prepare(db, QStringLiteral("DELETE FROM reviews WHERE id = ?"));
-        remove.addBindValue(id);
-        sql::exec(remove);
-        const Card card = replayWord(key);
-        if (card.state == CardState::New) {
-            QSqlQuery forget = sql::prepare(db, QStringLiteral("DELETE FROM cards WHERE word = ?"));
-            forget.addBindValue(key);
-            sql::exec(forget);
-        } else {
-            writeCard(key, card);
+        for (const char *statement :
+             {"DELETE FROM review_due WHERE id = ?", "DELETE FROM reviews WHERE id = ?"}) {
+            QSqlQuery remove = sql::prepare(db, QString::fromLatin1(statement));
+            remove.addBindValue(id);
+            sql::exec(remove);
         }
+        rewriteWord(key);
         sql::exec(db, QStringLiteral("UPDATE cards_basis SET reviews = reviews - 1, last_id = "
                                      "(SELECT coalesce(max(id), 0) FROM reviews), cards = "
                                      "(SELECT count(*) FROM cards)"));

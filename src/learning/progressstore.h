@@ -12,12 +12,17 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace learning {
 
 namespace sql {
 class Failure;
 }
+
+// When each answer to a word in review was due: the review's id and the due time.
+using DueTimes = std::vector<std::pair<qint64, Time>>;
 
 // The open progress file, LearnerMemory's own part: every answer in the table `reviews` of one
 // SQLite database and each word's scheduling state in `cards`, a cache rebuilt from the reviews
@@ -85,8 +90,11 @@ private:
     bool cacheIsFresh();
     void ensureFreshCache();
     void replayAll();
-    void forEachReplayedCard(const std::function<void(const QString &, const Card &)> &use);
-    Card replayWord(const QString &key);
+    void forEachReplayedCard(const std::function<void(const QString &, const Card &)> &use,
+                             DueTimes *dueTimes = nullptr);
+    Card replayWord(const QString &key, DueTimes *dueTimes = nullptr);
+    void rewriteWord(const QString &key);
+    void writeDueTimes(const DueTimes &dueTimes);
     Card readCard(const QString &key);
     void writeCard(const QString &key, const Card &card);
     void failed(const sql::Failure &failure);

@@ -26,9 +26,9 @@ struct ProgressStore::Statements
     explicit Statements(const QSqlDatabase &db)
         : selectCard(sql::prepare(
               db, QStringLiteral("SELECT %1 FROM cards WHERE word = ?").arg(cardColumns))),
-          wordReviews(sql::prepare(db, QStringLiteral("SELECT reviewed_at, rating FROM reviews "
-                                                      "WHERE word = ? ORDER BY reviewed_at, "
-                                                      "rating, source"))),
+          wordReviews(sql::prepare(db, QStringLiteral("SELECT reviewed_at, rating, id FROM "
+                                                      "reviews WHERE word = ? ORDER BY "
+                                                      "reviewed_at, rating, source"))),
           insertReview(sql::prepare(
               db, QStringLiteral("INSERT OR IGNORE INTO reviews (word, reviewed_at, rating, "
                                  "source, dictionary, duration_ms) VALUES (?, ?, ?, ?, ?, ?)"))),
@@ -37,10 +37,12 @@ struct ProgressStore::Statements
                                          .arg(cardColumns))),
           countAnswer(sql::prepare(db, QStringLiteral("UPDATE cards_basis SET reviews = "
                                                       "reviews + 1, last_id = max(last_id, ?), "
-                                                      "cards = cards + ?")))
+                                                      "cards = cards + ?"))),
+          writeDue(sql::prepare(
+              db, QStringLiteral("INSERT OR REPLACE INTO review_due (id, due) VALUES (?, ?)")))
     {
     }
-    QSqlQuery selectCard, wordReviews, insertReview, writeCard, countAnswer;
+    QSqlQuery selectCard, wordReviews, insertReview, writeCard, countAnswer, writeDue;
 };
 
 } // namespace learning

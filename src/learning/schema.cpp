@@ -31,6 +31,17 @@ const std::initializer_list<const char *> cache = {
         last_id INTEGER NOT NULL,
         cards INTEGER NOT NULL,
         scheduler TEXT NOT NULL))",
+    // Each answer given to a word past its learning steps (in review), with when the word was
+    // due then, in milliseconds since 1970 UTC: whether a review was answered when due, ahead
+    // of time or as a same-day repeat, without replaying the word. Part of the cards' cache.
+    R"(CREATE TABLE IF NOT EXISTS review_due (
+        id INTEGER PRIMARY KEY,
+        due INTEGER NOT NULL))",
+    // The misses (answers Again) of each word, newest last: the hardest words without reading
+    // the whole log. An index, which SQLite keeps for any program that writes the file; with
+    // the rating, which SQLite does not take from the condition, it holds all a query needs.
+    "CREATE INDEX IF NOT EXISTS reviews_missed ON reviews (word, rating, reviewed_at) "
+    "WHERE rating = 1",
 };
 
 // migrations[i] brings version i to version i + 1. Add a version by appending its statements;
@@ -66,8 +77,17 @@ int latestVersion()
 
 void ensureCache(const QSqlDatabase &db)
 {
+    sql::WriteTransaction transaction(db);
+    // Cards cached by an earlier version, without their reviews' due times, are stale.
+    const bool dueTimesKept =
+        sql::value(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                                      "AND name = 'review_due'"))
+            .toBool();
     for (const char *statement : cache)
         sql::exec(db, QString::fromLatin1(statement));
+    if (!dueTimesKept)
+        sql::exec(db, QStringLiteral("DELETE FROM cards_basis"));
+    transaction.commit();
 }
 
 int migrate(const QSqlDatabase &db)

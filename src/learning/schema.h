@@ -12,7 +12,8 @@ int latestVersion();
 // transaction. A database of a newer version is left alone; returns the version it has now.
 int migrate(const QSqlDatabase &db);
 
-// Makes the tables of the word states that are missing, empty (and so stale).
+// Makes the tables of the word states that are missing, empty (and so stale), and the index of
+// the misses. Cards cached without the reviews' due times are marked stale.
 void ensureCache(const QSqlDatabase &db);
 
 } // namespace learning::schema

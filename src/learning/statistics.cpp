@@ -4,6 +4,7 @@
 #include "localdays.h"
 #include "platform/error.h"
 #include "sql.h"
+#include "studyreads.h"
 #include "timetext.h"
 
 #include <QCoreApplication>
@@ -149,7 +150,8 @@ ProgressFigures Statistics::figures(const QStringList &wordKeys, const QDateTime
         const QString list = keysJson(wordKeys);
         wordFigures(result, list, now, examDate);
         forecast(result, list, today);
-        hardest(result, list);
+        hardest(result, wordKeys);
+        retention(result, today);
         activity(result, today);
         streaks(result, today);
     } catch (const sql::Failure &failure) {
@@ -203,9 +205,9 @@ void Statistics::wordFigures(ProgressFigures &result, const QString &list, const
         total += recall;
         above += recall > 0.9;
     }
-    if (result.words > 0) {
-        result.meanRecall = total / result.words;
-        result.shareAbove90 = double(above) / result.words;
+    if (const int seen = result.seenWords(); seen > 0) {
+        result.meanRecall = total / seen;
+        result.shareAbove90 = double(above) / seen;
     }
 }
 
@@ -230,17 +232,39 @@ void Statistics::forecast(ProgressFigures &result, const QString &list, const QD
     }
 }
 
-void Statistics::hardest(ProgressFigures &result, const QString &list) const
+void Statistics::hardest(ProgressFigures &result, const QStringList &wordKeys) const
 {
-    QSqlQuery words = run(db,
-                          listTable + QStringLiteral("SELECT c.word, c.lapses, c.stability FROM "
-                                                     "list JOIN cards c USING (word) ORDER BY "
-                                                     "c.lapses DESC, c.stability, c.word "
-                                                     "LIMIT ?"),
-                          {list, ProgressFigures::hardestCount});
-    while (words.next())
-        result.hardest.append(
-            {words.value(0).toString(), words.value(1).toInt(), words.value(2).toDouble()});
+    result.hardest = mostMissedWords(db, wordKeys, ProgressFigures::hardestCount);
+}
+
+void Statistics::retention(ProgressFigures &result, const QDate &today) const
+{
+    const bool kept =
+        sql::value(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                                      "AND name = 'review_due'"))
+            .toBool();
+    if (!kept) // a file an earlier version made, opened for reading only
+        return;
+    const qint64 from = LocalDays::startOf(today.addDays(1 - ProgressFigures::retentionDays));
+    const qint64 to = LocalDays::startOf(today.addDays(1));
+    const LocalDays days(from, to);
+    QVariantList values;
+    const QString dueDay = days.julianDay(QStringLiteral("(d.due / 1000)"), values);
+    const QString answerDay =
+        days.julianDay(QStringLiteral("CAST(strftime('%s', r.reviewed_at) AS INTEGER)"), values);
+    values << timeText(Time(std::chrono::seconds(from)))
+           << timeText(Time(std::chrono::seconds(to)));
+    // The answers of those days by the time index, each with when its word was due.
+    QSqlQuery reviews = run(db,
+                            QStringLiteral("SELECT count(*), total(r.rating > 1) FROM reviews AS r "
+                                           "CROSS JOIN review_due AS d ON d.id = r.id WHERE "
+                                           "%1 <= %2 AND r.reviewed_at >= ? AND r.reviewed_at < ?")
+                                .arg(dueDay, answerDay),
+                            values);
+    if (reviews.next() && reviews.value(0).toInt() > 0) {
+        result.dueReviews = reviews.value(0).toInt();
+        result.retention = reviews.value(1).toDouble() / result.dueReviews;
+    }
 }
 
 void Statistics::activity(ProgressFigures &result, const QDate &today) const
@@ -271,13 +295,6 @@ void Statistics::activity(ProgressFigures &result, const QDate &today) const
     result.activity = perDay.mid(perDay.size() - ProgressFigures::activityDays);
     for (qsizetype i = first.daysTo(result.calendarStart); i < perDay.size(); ++i)
         result.calendar.append(perDay[i].total());
-    int right = 0;
-    for (const auto &entry : perDay.mid(perDay.size() - ProgressFigures::retentionDays)) {
-        right += entry.right;
-        result.retentionAnswers += entry.total();
-    }
-    if (result.retentionAnswers > 0)
-        result.retention = double(right) / result.retentionAnswers;
 }
 
 void Statistics::streaks(ProgressFigures &result, const QDate &today) const

@@ -35,7 +35,8 @@ private:
     void wordFigures(ProgressFigures &result, const QString &list, const QDateTime &now,
                      std::optional<QDate> examDate) const;
     void forecast(ProgressFigures &result, const QString &list, const QDate &today) const;
-    void hardest(ProgressFigures &result, const QString &list) const;
+    void hardest(ProgressFigures &result, const QStringList &wordKeys) const;
+    void retention(ProgressFigures &result, const QDate &today) const;
     void activity(ProgressFigures &result, const QDate &today) const;
     void streaks(ProgressFigures &result, const QDate &today) const;
 

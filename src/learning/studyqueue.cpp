@@ -9,11 +9,24 @@
 
 namespace learning {
 
+double AnswerTimes::seconds(double reviews, double newWords) const
+{
+    return reviews * answersPerReview * reviewSeconds + newWords * answersPerNewWord * newSeconds;
+}
+
 int AnswerTimes::minutes(int reviews, int newWords) const
 {
-    const double seconds =
-        reviews * answersPerReview * reviewSeconds + newWords * answersPerNewWord * newSeconds;
-    return seconds <= 0 ? 0 : std::max(1, int(std::ceil(seconds / 60.0)));
+    const double total = seconds(reviews, newWords);
+    return total <= 0 ? 0 : std::max(1, int(std::ceil(total / 60.0)));
+}
+
+int AnswerTimes::newWordsWithin(double limit, int reviews, int wanted) const
+{
+    const double perWord = seconds(0, 1);
+    if (limit <= 0 || perWord <= 0)
+        return wanted;
+    const double left = limit * 60 - seconds(reviews, 0);
+    return int(std::clamp(std::floor(left / perWord), 0.0, double(wanted)));
 }
 
 StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
@@ -74,11 +87,14 @@ StudyQueue buildStudyQueue(const QStringList &keys, int first, int end,
     for (const auto &review : std::as_const(reviews))
         queue.reviews << review.second;
     queue.neverStudied = int(unstudied.size());
-    // The allowance is the day's: what the plan gave as the day began, less what is started.
-    queue.plannedNewWords = newWordBudget(day.examDate, day.newWordsPerDay,
+    // The allowance is the day's: what the plan gave as the day began, within the limit, less
+    // what is started.
+    const int dayNewWords = newWordBudget(day.examDate, day.newWordsPerDay,
                                           queue.neverStudied + startedToday, 0, day.today);
-    const int budget = newWordBudget(day.examDate, day.newWordsPerDay, queue.neverStudied,
-                                     startedToday, day.today);
+    queue.plannedNewWords =
+        day.times.newWordsWithin(day.dailyMinutes, queue.plannedReviews, dayNewWords);
+    queue.newWordsHeld = queue.plannedNewWords < dayNewWords;
+    const int budget = std::clamp(queue.plannedNewWords - startedToday, 0, queue.neverStudied);
     for (int position : chooseNewWords(keys, unstudied, budget, newWords))
         queue.fresh << StudyItem{position, StudyKind::New, day.now};
     return queue;

@@ -5,6 +5,8 @@
 #include "studyplan.h"
 #include "timetext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QVariant>
 #include <algorithm>
 
@@ -88,7 +90,7 @@ double median(QList<double> values)
 
 } // namespace
 
-AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample, Time before)
 {
     AnswerTimes times;
     if (!db.isOpen())
@@ -97,7 +99,9 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
     QSqlQuery query = sql::prepare(
         db, QStringLiteral("SELECT r.word, r.reviewed_at, r.duration_ms, (SELECT "
                            "min(o.reviewed_at) FROM reviews AS o WHERE o.word = r.word) FROM "
-                           "reviews AS r ORDER BY r.reviewed_at DESC LIMIT ?"));
+                           "reviews AS r WHERE r.reviewed_at < ? ORDER BY r.reviewed_at DESC "
+                           "LIMIT ?"));
+    query.addBindValue(timeText(before));
     query.addBindValue(sample);
     sql::exec(query);
     const auto timeOf = [](const QVariant &text) {
@@ -138,18 +142,28 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample)
     return times;
 }
 
-QList<std::pair<QString, int>> mostMissedWords(const QSqlDatabase &db)
+QList<ProgressFigures::MissedWord> mostMissedWords(const QSqlDatabase &db,
+                                                   const std::optional<QStringList> &keys, int most)
 {
-    QList<std::pair<QString, int>> words;
+    QList<ProgressFigures::MissedWord> words;
     if (!db.isOpen())
         return words;
-    // The index of each word's answers holds the rating: no row of the table is read.
-    QSqlQuery query = sql::prepare(db, QStringLiteral("SELECT word, count(*) AS misses FROM "
-                                                      "reviews WHERE rating = 1 GROUP BY word "
-                                                      "ORDER BY misses DESC, word"));
+    // The index of the misses holds word and time: no row of the log is read. The keys as one
+    // JSON value, so that any number of them makes one statement.
+    QSqlQuery query = sql::prepare(
+        db, QStringLiteral("SELECT word, count(*) AS misses, max(reviewed_at) AS last FROM reviews "
+                           "WHERE rating = 1 %1 GROUP BY word ORDER BY misses DESC, last DESC, "
+                           "word LIMIT ?")
+                .arg(keys ? QStringLiteral("AND word IN (SELECT value FROM json_each(?))")
+                          : QString()));
+    if (keys)
+        query.addBindValue(QString::fromUtf8(
+            QJsonDocument(QJsonArray::fromStringList(*keys)).toJson(QJsonDocument::Compact)));
+    query.addBindValue(most > 0 ? most : -1);
     sql::exec(query);
     while (query.next())
-        words.append({query.value(0).toString(), query.value(1).toInt()});
+        words.append({query.value(0).toString(), query.value(1).toInt(),
+                      toDateTime(parseAnyTimeText(query.value(2).toString()).value_or(Time{}))});
     return words;
 }
 
@@ -182,20 +196,6 @@ RecentStudy readRecentStudy(const QSqlDatabase &db, Time since)
     RecentStudy times;
     if (!db.isOpen())
         return times;
-    // The latest answers only: a learner's pace changes as the words become familiar. An answer
-    // in under a second was not read, one over two minutes was a pause.
-    QSqlQuery latest = sql::prepare(db, QStringLiteral("SELECT duration_ms FROM reviews WHERE "
-                                                       "duration_ms BETWEEN 1000 AND 120000 "
-                                                       "ORDER BY reviewed_at DESC LIMIT 500"));
-    sql::exec(latest);
-    QList<qint64> durations;
-    while (latest.next())
-        durations << latest.value(0).toLongLong();
-    if (!durations.isEmpty()) {
-        const auto middle = durations.begin() + durations.size() / 2;
-        std::nth_element(durations.begin(), middle, durations.end());
-        times.medianMs = *middle;
-    }
     QSqlQuery recent =
         sql::prepare(db, QStringLiteral("SELECT count(*) FROM reviews WHERE reviewed_at >= ?"));
     recent.addBindValue(timeText(since));

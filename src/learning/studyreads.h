@@ -13,6 +13,7 @@
 #include <QList>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QStringList>
 #include <optional>
 
 namespace learning {
@@ -31,15 +32,20 @@ DayAnswers answersOn(const QSqlDatabase &db, QDate day);
 // The same for each word answered that day.
 QHash<QString, DayAnswers> answersByWord(const QSqlDatabase &db, QDate day);
 
-// How long the learner took over their last `sample` answers (see AnswerTimes).
-AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample);
+// How long the learner took over their last `sample` answers before a time (see AnswerTimes).
+AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample, Time before);
 
-// The words answered Again at least once, with how often, most first.
-QList<std::pair<QString, int>> mostMissedWords(const QSqlDatabase &db);
+// The words answered Again at least once, learning steps included, with how often and when
+// last: most misses first, the latest miss first among equals. Of the given keys only, when
+// given; at most `most` of them, when positive.
+QList<ProgressFigures::MissedWord>
+mostMissedWords(const QSqlDatabase &db, const std::optional<QStringList> &keys = std::nullopt,
+                int most = 0);
 
 // The keys of the words whose first answer was at or after a time, and how many they are.
 QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);
 int wordsStartedSince(const QSqlDatabase &db, Time since);
+// How much the learner studied since a time.
 RecentStudy readRecentStudy(const QSqlDatabase &db, Time since);
 
 // Days in a row with at least one answer, up to today (or up to yesterday while today has none).

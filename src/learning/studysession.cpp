@@ -43,10 +43,11 @@ StudySession::StudySession(const Dictionary &dictionary, LearnerMemory &memory,
     connect(&dictionary, &Dictionary::entriesReplaced, this, restart);
 }
 
-void StudySession::setPlan(std::optional<QDate> date, int perDay)
+void StudySession::setPlan(std::optional<QDate> date, int perDay, int minutes)
 {
     examDate = date;
     newWordsPerDay = perDay;
+    dailyMinutes = minutes;
 }
 
 void StudySession::index()
@@ -73,7 +74,8 @@ void StudySession::index()
 StudyDay StudySession::day() const
 {
     const QDateTime now = clock.now();
-    return StudyDay{toTime(now), now.toLocalTime().date(), examDate, newWordsPerDay, 0};
+    return StudyDay{
+        toTime(now), now.toLocalTime().date(), examDate, newWordsPerDay, 0, dailyMinutes, {}};
 }
 
 NewWordRules StudySession::newWordRules(QDate today)
@@ -90,15 +92,18 @@ NewWordRules StudySession::newWordRules(QDate today)
 void StudySession::start(const QString &firstWord)
 {
     index();
-    const StudyDay today = day();
+    StudyDay today = day();
+    today.times = memory.answerTimes(startOfDay(today.today));
     const NewWordRules newWords = newWordRules(today.today);
     const DueCards cards = memory.dueCards(today);
     const DayWords answered = memory.dayWords(today.today);
     StudyQueue queue =
         buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(), today, newWords,
                         cards.studied.isEmpty() ? nullptr : &cards.studied, &answered);
-    Plan plan{Extra::None, queue.plannedReviews, queue.plannedNewWords, 0};
-    plan.minutes = memory.answerTimes().minutes(plan.reviews, plan.newWords);
+    Plan plan{Extra::None, queue.plannedReviews, queue.plannedNewWords, 0, 0, false};
+    plan.minutes = today.times.minutes(plan.reviews, plan.newWords);
+    plan.overLimit = dailyMinutes > 0 && today.times.minutes(plan.reviews, 0) > dailyMinutes;
+    plan.limit = plan.overLimit || queue.newWordsHeld ? dailyMinutes : 0;
     begin(std::move(queue), plan);
     bringForward(firstWord);
     next();
@@ -132,8 +137,9 @@ bool StudySession::startExtra(Extra extra)
     for (int position : words)
         (kind == StudyKind::New ? queue.fresh : queue.reviews) << StudyItem{position, kind, now};
     const int count = int(words.size());
-    Plan plan{extra, kind == StudyKind::New ? 0 : count, kind == StudyKind::New ? count : 0, 0};
-    plan.minutes = memory.answerTimes().minutes(plan.reviews, plan.newWords);
+    Plan plan{extra, kind == StudyKind::New ? 0 : count, kind == StudyKind::New ? count : 0, 0, 0,
+              false};
+    plan.minutes = memory.answerTimes(startOfDay(day().today)).minutes(plan.reviews, plan.newWords);
     begin(std::move(queue), plan);
     next();
     return true;
@@ -145,8 +151,8 @@ QList<int> StudySession::extraWords(Extra extra)
     const StudyDay today = day();
     QList<int> words;
     if (extra == Extra::Hardest) {
-        for (const auto &[key, misses] : memory.mostMissedWords()) {
-            if (const auto found = positionOf.constFind(key); found != positionOf.cend())
+        for (const auto &missed : memory.mostMissedWords()) {
+            if (const auto found = positionOf.constFind(missed.key); found != positionOf.cend())
                 words << *found;
             if (words.size() == hardestWords)
                 break;

@@ -43,13 +43,16 @@ public:
 
     // What the session set out to do: for the day's plan, the list's words due as the day
     // began and its new words for the day, fixed for the day whatever is answered; with the
-    // minutes they are likely to take at the learner's pace.
+    // minutes they are likely to take at the learner's pace. The daily limit, when it shaped
+    // the day: it held back new words, or the reviews alone take longer (all are asked).
     struct Plan
     {
         Extra extra = Extra::None;
         int reviews = 0;
         int newWords = 0;
         int minutes = 0;
+        int limit = 0; // minutes; 0 when the limit left the day as it was
+        bool overLimit = false;
         int total() const { return reviews + newWords; }
     };
 
@@ -78,7 +81,7 @@ public:
     StudySession(const core::Dictionary &dictionary, LearnerMemory &memory, platform::Clock &clock,
                  platform::Random &random, QObject *parent = nullptr);
 
-    void setPlan(std::optional<QDate> examDate, int newWordsPerDay);
+    void setPlan(std::optional<QDate> examDate, int newWordsPerDay, int dailyMinutes = 0);
     // Builds today's queue afresh and shows its first card: the given word's, when the
     // dictionary has it.
     void start(const QString &firstWord = QString());
@@ -164,6 +167,7 @@ private:
     platform::Random &random;
     std::optional<QDate> examDate;
     int newWordsPerDay = 20;
+    int dailyMinutes = 0;
 
     // Of the dictionary, made once a load: each position's key, the first position of each
     // key, the positions of each part of speech, and the distractor file read lazily.

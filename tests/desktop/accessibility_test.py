@@ -272,8 +272,20 @@ def checkall(application, words, allmeanings):
     press(menuitem(main, "Progress"), "View > Progress")
     progress = window(application, "Progress")
     inside = checkwindow(progress, "Progress", buttons=["Study the selected word", "Close"])
-    if not any(role == Atspi.Role.TABLE and name == "Hardest words" for role, name, _ in inside):
+    tables = [node for role, name, node in inside
+              if role == Atspi.Role.TABLE and name == "Hardest words"]
+    if not tables:
         fail("Progress: no table named Hardest words")
+    # Each hard word reads with its misses on its row (the answer in Study Today may have been
+    # one).
+    for row in range(Atspi.Table.get_n_rows(tables[0]) if tables else 0):
+        cells = [Atspi.Table.get_accessible_at(tables[0], row, column).get_name()
+                 for column in range(2)]
+        if not cells[0] or not cells[1].startswith("missed "):
+            fail(f"Progress: a hard word reads {cells}")
+    for start in ["Predicted recall on ", "Recalled when due, last 30 days: "]:
+        if not any(role == Atspi.Role.LABEL and name.startswith(start) for role, name, _ in inside):
+            fail(f"Progress: no label reads [{start}...]")
 
     for entry, title, buttons in [
         ("Flash Card Mode", "Flash Card Mode", ["Flash", "Next", "Previous", "Solve", "Cancel"]),

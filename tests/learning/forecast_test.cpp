@@ -37,8 +37,8 @@ ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam, int perDay
 
 // A learner who studies as Study Today asks, one answer every ten seconds from the morning on:
 // the cards due (with the exam-day cap) by their due time, the least likely to be recalled first
-// among those due by the morning, then the day's new words, as many of each as the day's plan
-// within the limit holds; each answer is right with the model's chance of recall
+// among those due by the morning, then as many of the day's new words as the limit leaves room
+// for; each answer is right with the model's chance of recall
 // at that moment (a new word's first with the input's chance), and a word due again the same
 // day comes back when its step is over. On the last morning each word is recalled or not, by
 // the same chances.
@@ -64,12 +64,11 @@ int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
                 dueNow.push({std::max(clock, studyDue(cards[i], exam, day)),
                              scheduler.retrievability(cards[i], clock), i});
         }
-        const DayWithin plan = dayWithin(
-            int(dueNow.size()), newWordBudget(exam, input.plan.newWordsPerDay, unseen, 0, day),
-            input.plan.dailyMinutes, 10);
-        for (int n = 0; n < plan.reviews; ++n, dueNow.pop())
+        int fresh = input.times.newWordsWithin(
+            input.plan.dailyMinutes, int(dueNow.size()),
+            newWordBudget(exam, input.plan.newWordsPerDay, unseen, 0, day));
+        for (; !dueNow.empty(); dueNow.pop())
             waiting.push(dueNow.top());
-        int fresh = plan.newWords;
         for (int i = 0; i < cards.size() && fresh > 0; ++i) {
             if (cards[i].state == CardState::New) {
                 waiting.push({clock + std::chrono::hours(1), 0, i});
@@ -206,25 +205,35 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
     words.load(QStringLiteral("\\XML\\s.xml"));
     LearnerMemory memory(folder.file());
     const QDateTime now(QDate(2026, 3, 10), QTime(18, 0));
-    // Two days ago w0..w5 in 4 s each; today w6..w7 in 8 s; another list's word long before.
-    memory.recordAnswer("other", Rating::Good, "study", "o.xml", 60000, now.addDays(-30));
-    for (int i = 0; i < 6; ++i)
-        memory.recordAnswer(QStringLiteral("w%1").arg(i), Rating::Good, "study", "s.xml", 4000,
-                            now.addDays(-2).addSecs(i));
-    for (int i = 6; i < 8; ++i)
-        memory.recordAnswer(QStringLiteral("w%1").arg(i), Rating::Again, "study", "s.xml", 8000,
-                            now.addSecs(-60 + i));
+    // Another list's ten words first 30 days ago in 12 s, then twice more in 6 s; two days ago
+    // w0..w9 first, in 4 s; today w10..w19 first, in a minute, which the times leave out, as
+    // Study Today's plan does.
+    const auto record = [&](const QString &word, const char *list, int seconds, QDateTime at) {
+        memory.recordAnswer(word, Rating::Good, "study", list, seconds * 1000, at);
+    };
+    const std::pair<int, int> otherList[] = {{30, 12}, {20, 6}, {10, 6}}; // days ago, seconds
+    for (int i = 0; i < 10; ++i) {
+        for (const auto &[daysAgo, seconds] : otherList)
+            record(QStringLiteral("o%1").arg(i), "o.xml", seconds,
+                   now.addDays(-daysAgo).addSecs(i));
+        record(QStringLiteral("w%1").arg(i), "s.xml", 4, now.addDays(-2).addSecs(i));
+        record(QStringLiteral("w%1").arg(10 + i), "s.xml", 60, now.addSecs(-60 + i));
+    }
     const ForecastInput input = readForecastInput(memory, words, StudyPlan{}, now);
     EXPECT_EQ(input.cards.size(), 30); // not the heading
-    EXPECT_EQ(input.secondsPerAnswer, 4);
-    EXPECT_EQ(input.startedToday, 2);
-    EXPECT_EQ(input.recent.wordsStarted, 8);
+    const AnswerTimes &times = input.times;
+    EXPECT_EQ((std::array{times.reviewSeconds, times.newSeconds, times.answersPerReview,
+                          times.answersPerNewWord}),
+              (std::array{6.0, 8.0, 1.0, 1.0}));
+    EXPECT_EQ(input.startedToday, 10);
+    EXPECT_EQ(input.recent.wordsStarted, 20);
+    EXPECT_EQ(input.recent.allWordsStarted, 20);
     EXPECT_EQ(input.recent.studyDays, RecentPace::days);
-    EXPECT_EQ(input.recent.answers, 8);
+    EXPECT_EQ(input.recent.answers, 20);
     const Forecast result = forecast(input);
-    EXPECT_EQ(result.seen, 8);
+    EXPECT_EQ(result.seen, 20);
     ASSERT_TRUE(result.recent);
-    // 8 words in 8 answers a week: far later than 20 a day, if at all.
+    // 20 words in 20 answers a week: far later than 20 a day, if at all.
     EXPECT_TRUE(!result.recent->everyWordSeen ||
                 *result.recent->everyWordSeen > *result.planned.everyWordSeen);
 }

@@ -48,7 +48,7 @@ struct StatisticsTest : ::testing::Test
     LearnerMemory memory{folder.file()};
 };
 
-TEST_F(StatisticsTest, StatesRecallForecastAndHardestWords)
+TEST_F(StatisticsTest, StatesRecallAndForecast)
 {
     const QDateTime now = local(6, 20, 0); // a local midnight, 22:00 UTC
     const qint64 day = 86400000;
@@ -69,13 +69,9 @@ TEST_F(StatisticsTest, StatesRecallForecastAndHardestWords)
     EXPECT_EQ(today.dueForecast.mid(0, 3), (QList<int>{2, 0, 0}));
     EXPECT_EQ(today.dueForecast[10], 1);     // an interval of 21 days less 1 ms
     EXPECT_EQ(today.dueForecast.size(), 30); // day 21 is out of sight
-    QStringList hardest;
-    for (const auto &word : today.hardest)
-        hardest << word.key;
-    EXPECT_EQ(hardest, (QStringList{QStringLiteral("relearning"), QStringLiteral("learning"),
-                                    QStringLiteral("young"), QStringLiteral("mature")}));
 
-    // Recall: the exam date decides the instant; an unseen word counts 0.
+    // Recall of the four words seen: the exam date decides the instant; the unseen word is
+    // counted apart, not as forgotten.
     const auto meanAt = [&](const QDateTime &at, int *above) {
         double total = 0;
         *above = 0;
@@ -85,7 +81,7 @@ TEST_F(StatisticsTest, StatesRecallForecastAndHardestWords)
             total += recall;
             *above += recall > 0.9;
         }
-        return total / 5;
+        return total / 4;
     };
     const struct
     {
@@ -101,19 +97,20 @@ TEST_F(StatisticsTest, StatesRecallForecastAndHardestWords)
         const ProgressFigures result = figures(list, now, c.exam);
         int above = 0;
         EXPECT_NEAR(result.meanRecall, meanAt(c.at, &above), 1e-12);
-        EXPECT_DOUBLE_EQ(result.shareAbove90, above / 5.0);
+        EXPECT_DOUBLE_EQ(result.shareAbove90, above / 4.0);
+        EXPECT_EQ(result.seenWords(), 4);
         EXPECT_EQ(result.recallDay, c.day);
         EXPECT_EQ(result.examPassed, c.passed);
     }
     EXPECT_LT(figures(list, now, now.date().addDays(10)).meanRecall, today.meanRecall);
 }
 
-TEST_F(StatisticsTest, DaysStreaksAndRetention)
+TEST_F(StatisticsTest, DaysAndStreaks)
 {
     for (int day : {10, 11, 12, 13, 14, 16, 19, 20}) // the 15th and 17th are empty
         answer(QStringLiteral("w%1").arg(day), local(6, day, 23, 50));
     answer(QStringLiteral("late"), local(6, 18, 0, 15), Rating::Again); // 22:15 UTC on the 17th
-    answer(QStringLiteral("early"), local(5, 1, 12));                   // more than 30 days ago
+    answer(QStringLiteral("early"), local(5, 1, 12));                   // weeks before
     answer(QStringLiteral("winter"), local(1, 14, 23, 30)); // summer time would say the 15th
 
     const ProgressFigures now = figures({}, local(6, 20, 23, 59));
@@ -130,13 +127,99 @@ TEST_F(StatisticsTest, DaysStreaksAndRetention)
     EXPECT_EQ(now.calendar[now.calendarStart.daysTo(QDate(2026, 5, 1))], 1);
     EXPECT_EQ(now.calendar.mid(now.calendarStart.daysTo(QDate(2026, 1, 14)), 2),
               (QList<int>{1, 0}));
-    EXPECT_EQ(now.retentionAnswers, 9);
-    EXPECT_DOUBLE_EQ(*now.retention, 8.0 / 9);
 
     // A day without answers yet keeps yesterday's streak; a second empty day ends it.
     EXPECT_EQ(figures({}, local(6, 21, 10)).currentStreak, 3);
     EXPECT_EQ(figures({}, local(6, 22, 10)).currentStreak, 0);
-    EXPECT_FALSE(figures({}, local(9, 1, 10)).retention);
+}
+
+// Recalled when due: of the reviews of words past their steps given on or after the day they
+// were due. Not a new word's first answers, not a relearning step, not a same-day repeat, not a
+// review ahead of time, whichever way the answers reached the file.
+TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
+{
+    const auto record = [&](const QString &word, const QDateTime &time, Rating rating) {
+        memory.recordAnswer(word, rating, QStringLiteral("study"), {}, 0, time);
+    };
+    // The word's due day, at an hour: before the time it is due, on the day Study Today asks it.
+    const auto dueDay = [&](const QString &word, int hour, int daysEarly = 0) {
+        const QDate day = toDateTime(memory.cardFor(word).due).toLocalTime().date();
+        return QDateTime(day.addDays(-daysEarly), QTime(hour, 0), Qt::LocalTime);
+    };
+    for (const char *word : {"kept", "lost", "twice"}) {
+        record(QLatin1String(word), local(6, 1, 10), Rating::Good);
+        record(QLatin1String(word), local(6, 1, 10, 11), Rating::Good);
+    }
+    record(QStringLiteral("ahead"), local(6, 1, 10), Rating::Easy);
+    record(QStringLiteral("kept"), dueDay(QStringLiteral("kept"), 7), Rating::Good);
+    record(QStringLiteral("kept"), dueDay(QStringLiteral("kept"), 7), Rating::Good);
+    record(QStringLiteral("lost"), dueDay(QStringLiteral("lost"), 7), Rating::Again);
+    record(QStringLiteral("lost"), dueDay(QStringLiteral("lost"), 7).addSecs(900), Rating::Good);
+    const QDateTime repeated = dueDay(QStringLiteral("twice"), 7);
+    record(QStringLiteral("twice"), repeated, Rating::Good);
+    record(QStringLiteral("twice"), repeated.addSecs(300), Rating::Good);
+    record(QStringLiteral("ahead"), dueDay(QStringLiteral("ahead"), 20, 1), Rating::Good);
+    for (int minute = 0; minute < 3; ++minute)
+        record(QStringLiteral("fresh"), local(6, 20, 9, minute),
+               minute ? Rating::Good : Rating::Again);
+    const QDateTime now = local(6, 20, 20);
+    ASSERT_EQ(memory.reviews().size(), 17);
+    ASSERT_LT(memory.reviews().last().time, toTime(now));
+
+    // kept twice, lost once, twice once: three of four (of every answer, 15 of 17 were right).
+    const auto recalled = [&now](LearnerMemory &file) {
+        const ProgressFigures result = file.figures({}, now, std::nullopt);
+        return std::pair(result.dueReviews, result.retention.value_or(-1));
+    };
+    const auto expected = std::pair(4, 3.0 / 4);
+    EXPECT_EQ(recalled(memory), expected);
+    record(QStringLiteral("lost"), dueDay(QStringLiteral("lost"), 7), Rating::Good);
+    EXPECT_EQ(recalled(memory), std::pair(5, 4.0 / 5));
+    memory.undoLast();
+    EXPECT_EQ(recalled(memory), expected);
+    // The next answer takes the number the one taken back had.
+    record(QStringLiteral("later"), local(6, 20, 19), Rating::Good);
+    EXPECT_EQ(recalled(memory), expected);
+
+    // The same log added to another file in one go, and a file whose cache an earlier version
+    // made, without the due times.
+    ProgressFolder other;
+    LearnerMemory copy(other.file());
+    copy.addReviews(memory.reviews());
+    EXPECT_EQ(recalled(copy), expected);
+    folder.sqlite(QStringLiteral("DROP TABLE review_due"));
+    LearnerMemory upgraded(folder.file());
+    EXPECT_EQ(recalled(upgraded), expected);
+
+    EXPECT_FALSE(upgraded.figures({}, local(9, 1, 10), std::nullopt).retention);
+}
+
+// Ranked by misses, learning steps included, then by the latest miss; a word never missed, or
+// of another list, is not among them.
+TEST_F(StatisticsTest, HardestWordsAreTheListsWordsMissedMost)
+{
+    const auto misses = [&](const QString &word, QList<int> days) {
+        for (qsizetype i = 0; i < days.size(); ++i) // a minute apart on one day
+            answer(word, local(6, days[i], 10, int(i)), Rating::Again);
+    };
+    misses(QStringLiteral("often"), {1, 1, 1, 2, 4, 5}); // three on its first day
+    answer(QStringLiteral("often"), local(6, 6, 10));    // right at last
+    misses(QStringLiteral("tie"), {3, 10});
+    misses(QStringLiteral("older"), {3, 8});
+    misses(QStringLiteral("elsewhere"), {1, 2, 3, 4, 5, 6, 7});
+    answer(QStringLiteral("never"), local(6, 1, 10));
+
+    const ProgressFigures result = figures({QStringLiteral("older"), QStringLiteral("never"),
+                                            QStringLiteral("tie"), QStringLiteral("often")},
+                                           local(6, 20, 12));
+    QStringList ranked;
+    for (const auto &word : result.hardest)
+        ranked << QStringLiteral("%1 %2 %3")
+                      .arg(word.key)
+                      .arg(word.misses)
+                      .arg(word.lastMiss.toLocalTime().toString(QStringLiteral("d.M. hh:mm")));
+    EXPECT_EQ(ranked.join(QStringLiteral("; ")).toStdString(),
+              "often 6 5.6. 10:05; tie 2 10.6. 10:01; older 2 8.6. 10:01");
 }
 
 // The answers per quarter hour follow the log through undo and import, are rebuilt when

@@ -4,6 +4,7 @@
 
 #include "core/confusables.h"
 #include "core/dictionary.h"
+#include "learning/forecast.h"
 #include "learning/studycard.h"
 #include "learning/studyplan.h"
 #include "learning/studysession.h"
@@ -72,7 +73,7 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
         {"c", reviewed(3, 20, -10)},
         {"d", reviewed(10, 2, 5)}, // due after the exam cap only
         {"f", reviewed(50, 20, 0)}};
-    StudyDay day{now, today, std::nullopt, 2, 0};
+    StudyDay day{now, today, std::nullopt, 2, 0, 0, {}};
     const NewWordRules newWords{"s.xml", nullptr, {}, {}};
     StudyQueue queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due}}));
@@ -177,7 +178,7 @@ TEST(Study, DueCardsFromTheFileHonourTheExamCap)
     ProgressFolder folder;
     LearnerMemory memory(folder.file());
     memory.recordAnswer("a", Rating::Easy, "study", "s.xml", 900, today.startOfDay().addDays(-1));
-    StudyDay day{startOfDay(today), today, std::nullopt, 20, 0};
+    StudyDay day{startOfDay(today), today, std::nullopt, 20, 0, 0, {}};
     EXPECT_TRUE(memory.dueCards(day).due.isEmpty());
     EXPECT_EQ(memory.dueCards(day).studied, QSet<QString>{"a"});
     day.examDate = today.addDays(1);
@@ -446,7 +447,9 @@ TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
             f.setDay(day);
             f.greSession.start();
             const StudySession::Plan plan = f.greSession.plan();
-            EXPECT_EQ(plan.minutes, f.memory.answerTimes().minutes(plan.reviews, plan.newWords));
+            const Time dayStart = startOfDay(f.clock.time.date());
+            EXPECT_EQ(plan.minutes,
+                      f.memory.answerTimes(dayStart).minutes(plan.reviews, plan.newWords));
             if (day == 0) {
                 EXPECT_EQ(plan.newWords, learner.greNew);
             }
@@ -475,7 +478,7 @@ TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
             EXPECT_EQ(summary.allAnswers, answersOn(f.memory, date));
         }
         // Eight seconds an answer, and a new word's learning steps, are the learner's pace.
-        const AnswerTimes times = f.memory.answerTimes();
+        const AnswerTimes times = f.memory.answerTimes(toTime(f.clock.time));
         EXPECT_EQ(times.reviewSeconds, 8);
         EXPECT_EQ(times.newSeconds, 8);
         EXPECT_GT(times.answersPerNewWord, 2);
@@ -538,4 +541,65 @@ TEST(Study, StudyMoreAfterTheDayAddsNewWordsEarlyReviewsOrTheHardestWords)
     const Card card = scheduler.review(learnt, Rating::Good, startOfDay(today) + days(1));
     EXPECT_LT(scheduler.review(card, Rating::Good, card.lastReview + days(1)).stability,
               scheduler.review(card, Rating::Good, card.due).stability);
+}
+
+// The daily limit holds back the day's new words after every review due, by the minutes the
+// plan shows, and the forecast's first day holds back as many; reviews above the limit are all
+// asked, and studying more stays open after the day.
+TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
+{
+    ProgressFolder folder;
+    QDir(folder.dir.path()).mkpath("XML");
+    QByteArray xml = "<GRE><word>about</word><meaning>x</meaning><usage/>";
+    QList<Review> learnt;
+    for (int i = 1; i <= 40; ++i) {
+        xml +=
+            QStringLiteral("<word>w%1</word><meaning>(v.) m%1</meaning><usage/>").arg(i).toUtf8();
+        if (i <= 20) // known at once a month ago: due since
+            learnt << Review{QStringLiteral("w%1").arg(i),
+                             startOfDay(today) - days(30),
+                             Rating::Easy,
+                             "study",
+                             "s.xml",
+                             0};
+    }
+    platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+    Dictionary words{folder.dir.path()};
+    words.load("\\XML\\s.xml");
+    LearnerMemory memory{folder.file()};
+    memory.addReviews(learnt);
+    FixedClock clock;
+    CountingRandom random;
+    StudySession session{words, memory, clock, random};
+
+    // Ten seconds an answer until the learner has given enough: 20 reviews take 200 s.
+    const struct
+    {
+        int limit, newWords, minutes;
+        bool over;
+    } cases[] = {
+        {0, 10, 9, false}, {60, 10, 9, false}, {5, 3, 5, false}, {4, 1, 4, false}, {3, 0, 4, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.limit);
+        session.setPlan(std::nullopt, 10, c.limit);
+        session.start();
+        const StudySession::Plan plan = session.plan();
+        EXPECT_EQ(plan.reviews, 20);
+        EXPECT_EQ(plan.newWords, c.newWords);
+        EXPECT_EQ(plan.minutes, c.minutes);
+        EXPECT_EQ(plan.overLimit, c.over);
+        EXPECT_EQ(plan.limit, c.newWords < 10 ? c.limit : 0);
+        EXPECT_EQ(session.queue().fresh.size(), c.newWords);
+        const ForecastInput input =
+            readForecastInput(memory, words, StudyPlan{std::nullopt, 0.9, 10, c.limit}, clock.time);
+        EXPECT_EQ(forecast(input).planned.newWordsFirstDay, c.newWords);
+    }
+
+    while (session.phase() == StudySession::Phase::Question) {
+        clock.time = clock.time.addSecs(700);
+        session.answer(session.rightChoice());
+        session.next();
+    }
+    EXPECT_EQ(session.progress().finished, 20);
+    EXPECT_TRUE(session.startExtra(StudySession::Extra::NewWords));
 }

@@ -2,13 +2,17 @@
 // The Progress window: it opens on the current list, hands a hard word to study, saves a
 // chart, and its charts draw their bars where the values say.
 
+#include "learning/timetext.h"
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
 #include "widgets/progress/barchart.h"
+#include "widgets/progress/calendarchart.h"
 #include "widgets/progress/formprogress.h"
 #include "widgets/progress/stackedbar.h"
 
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 
@@ -39,7 +43,7 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
     click(form, QStringLiteral("stateChartShowValues"));
     auto *states = control<QTableWidget>(form, QStringLiteral("stateChartValues"));
     ASSERT_TRUE(states->isVisible());
-    EXPECT_EQ(states->item(0, 1)->text(), QStringLiteral("3")); // new
+    EXPECT_EQ(states->item(0, 1)->text(), QStringLiteral("2")); // new: not the heading, Abate
     EXPECT_EQ(states->item(1, 1)->text(), QStringLiteral("3")); // learning
     auto *activity = control<QTableWidget>(form, QStringLiteral("activityChartValues"));
     EXPECT_EQ(activity->item(89, 2)->text(), QStringLiteral("3")); // today, wrong
@@ -106,4 +110,142 @@ TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
     EXPECT_EQ(share(0.2), wrong);
     EXPECT_EQ(share(0.3), right);
     EXPECT_EQ(share(0.95), right);
+
+    // A legend longer than the bar is wide goes on below it, whole: the last swatch shows.
+    const QColor last(0, 0, 200);
+    parts.setParts({{QStringLiteral("New"), wrong},
+                    {QStringLiteral("Learning"), right},
+                    {QStringLiteral("Young"), QColor(200, 200, 0)},
+                    {QStringLiteral("Mature"), last}},
+                   {1480, 13, 370, 427});
+    parts.resize(200, parts.heightForWidth(200));
+    EXPECT_GT(parts.height(), parts.heightForWidth(900));
+    const QImage narrow = parts.grab().toImage();
+    int swatch = 0;
+    for (int x = 0; x < narrow.width(); ++x)
+        for (int y = parts.barArea().bottom() + 1; y < narrow.height(); ++y)
+            swatch += narrow.pixelColor(x, y) == last;
+    const int box = parts.fontMetrics().height() - 4;
+    EXPECT_GE(swatch, (box - 2) * (box - 2));
+}
+
+// The figures as sentences: recall of the words seen with the unseen apart, reviews recalled
+// when due beside the aim, and how often and when each hard word was missed.
+TEST(ProgressWindow, SaysWhatTheFiguresCount)
+{
+    FakeServices fakes; // 4 Dec 2026
+    fakes.write("XML/gre.xml", flatXml({{"Abate", "m0", "u0"},
+                                        {"belie", "m1", "u1"},
+                                        {"cogent", "m2", "u2"},
+                                        {"dearth", "m3", "u3"},
+                                        {"eschew", "m4", "u4"},
+                                        {"fervid", "m5", "u5"},
+                                        {"gainsay", "m6", "u6"}}));
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    QList<learning::Review> log;
+    const auto answer = [&log](const char *word, QDate day, QTime time, learning::Rating rating) {
+        log << learning::Review{QLatin1String(word),
+                                learning::toTime(QDateTime(day, time)),
+                                rating,
+                                QStringLiteral("quiz"),
+                                QStringLiteral("gre.xml"),
+                                0};
+    };
+    using learning::Rating;
+    // cogent: four misses in its first steps, and on a later day, when due, and its step.
+    const QDate first(2026, 11, 20), due(2026, 12, 1);
+    for (int minute : {0, 1, 2, 12})
+        answer("cogent", first, QTime(10, minute), Rating::Again);
+    answer("cogent", first, QTime(10, 22), Rating::Good);
+    answer("cogent", first, QTime(10, 32), Rating::Good);
+    answer("cogent", due, QTime(10, 0), Rating::Again);
+    answer("cogent", due, QTime(10, 10), Rating::Again);
+    answer("belie", QDate(2025, 11, 2), QTime(9, 0), Rating::Again);
+    answer("belie", QDate(2025, 11, 2), QTime(9, 1), Rating::Easy);
+    answer("dearth", first, QTime(11, 0), Rating::Good);
+    answer("dearth", first, QTime(11, 10), Rating::Good);
+    answer("dearth", due, QTime(11, 0), Rating::Good);
+    window.learnerMemory().addReviews(log);
+
+    click(&window, QStringLiteral("mnuProgress"));
+    QWidget *form = topWindow(QStringLiteral("FormProgress"));
+    const auto label = [form](const char *name) {
+        return control<QLabel>(form, QLatin1String(name))->text();
+    };
+    const QRegularExpression recall(QStringLiteral(
+        "Predicted recall on 4 Dec 2026: \\d+ % of the 3 words seen, \\d+ % of them above 90 %; 3 "
+        "not seen yet\\."));
+    EXPECT_TRUE(recall.match(label("recallLabel")).hasMatch())
+        << label("recallLabel").toStdString();
+    // The misses on the 1st were a review that was due, and a step; dearth's was recalled.
+    EXPECT_EQ(label("retentionLabel").toStdString(),
+              "Recalled when due, last 30 days: 50 % of 2 reviews (aim: 90 %).");
+    auto *hardest = control<QTableWidget>(form, QStringLiteral("hardestWords"));
+    ASSERT_EQ(hardest->rowCount(), 2); // dearth was never missed
+    QStringList rows;
+    for (int row = 0; row < hardest->rowCount(); ++row)
+        rows << hardest->item(row, 0)->text() + QStringLiteral(": ") +
+                    hardest->item(row, 1)->text();
+    EXPECT_EQ(rows.join(QStringLiteral("; ")).toStdString(),
+              "cogent: missed 6 times, last on 1 Dec; belie: missed once, last on 2 Nov 2025");
+
+    // At a small size, with the legend and every sentence wrapped, nothing overlaps or is cut:
+    // the window scrolls instead.
+    form->resize(600, 500);
+    const auto laidOut = [form] {
+        QWidget *above = control<StackedBar>(form, QStringLiteral("stateChart"));
+        for (const char *name : {"recallLabel", "retentionLabel", "streakLabel"}) {
+            auto *below = control<QLabel>(form, QLatin1String(name));
+            if (above->height() < above->heightForWidth(above->width()) ||
+                below->height() < below->heightForWidth(below->width()) ||
+                below->y() <= above->geometry().bottom())
+                return false;
+            above = below;
+        }
+        return true;
+    };
+    QTRY_VERIFY(laidOut());
+}
+
+// Every month of the year is named above its weeks, in three letters where they fit and in
+// one where they do not, and the names and the legend are drawn inside the chart.
+TEST(ProgressWindow, TheYearNamesEveryMonthAtAnyWidth)
+{
+    CalendarChart calendar;
+    QList<int> counts;
+    for (int day = 0; day < 53 * 7 - 1; ++day)
+        counts << day % 5;
+    calendar.setDays(QDate(2025, 12, 8), counts); // a Monday; to Saturday 12 Dec 2026
+    const QStringList months{"Dec", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (const QSize size : {calendar.minimumSizeHint(), QSize(900, 200)}) {
+        SCOPED_TRACE(size.width());
+        calendar.resize(size);
+        const QImage image = calendar.grab().toImage();
+        const QList<CalendarChart::MonthLabel> labels = calendar.monthLabels();
+        QStringList texts;
+        for (const auto &label : labels)
+            texts << label.text;
+        QStringList expected = months;
+        if (size.width() < 400) {
+            for (QString &month : expected)
+                month.truncate(1);
+        }
+        EXPECT_EQ(texts.join(QLatin1Char(' ')).toStdString(),
+                  expected.join(QLatin1Char(' ')).toStdString());
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const QRect place = labels[i].rect;
+            EXPECT_TRUE(calendar.rect().contains(place)) << i;
+            if (i > 0) {
+                EXPECT_LT(labels[i - 1].rect.right(), place.left()) << i;
+            }
+            int ink = 0; // pixels of the text's colour or near it
+            for (int x = place.left(); x <= place.right(); ++x)
+                for (int y = place.top(); y <= place.bottom(); ++y)
+                    ink += qGray(image.pixel(x, y)) < 128;
+            EXPECT_GT(ink, 3) << i;
+        }
+    }
 }

@@ -125,3 +125,21 @@ TEST(StudyWindow, AListWithoutWordsSaysSo)
     EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "summaryLabel")->text(),
               "This dictionary has no words to study.");
 }
+
+// The daily limit set in Options holds the day's new words back, and the plan says so.
+TEST(StudyWindow, ThePlanSaysWhenTheDailyLimitHeldNewWordsBack)
+{
+    FakeServices fakes;
+    std::vector<entry> words{{"About this list", "(n.) what it holds", ""}};
+    for (int i = 0; i < 8; ++i)
+        words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i), ""});
+    fakes.write("XML/gre.xml", flatXml(words));
+    fakes.write("settings/study.txt", "new_words_per_day=20\r\ndaily_minutes=1\r\n");
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    click(&window, "mnuStudy");
+    // Three answers of ten seconds a new word: two fit in a minute.
+    EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "planLabel")->text().toStdString(),
+              "2 new words, about 1 minute (held to your daily limit of 1)");
+}

@@ -89,6 +89,55 @@ QColor CalendarChart::shade(int level) const
                             base.blueF() + (target.blueF() - base.blueF()) * share);
 }
 
+// Each month stands above the first week whose Thursday falls in it, as ISO 8601 counts weeks:
+// then every month has four or five weeks of its own, and no name crowds out another. The first
+// name may reach left over the column of the days' names, the last stops at the right edge.
+QList<CalendarChart::MonthLabel> CalendarChart::monthLabels(QLocale::FormatType format) const
+{
+    QList<MonthLabel> labels;
+    if (!first.isValid() || counts.isEmpty())
+        return labels;
+    const QFontMetrics metrics = fontMetrics();
+    const QLocale locale;
+    const int size = cellSize();
+    const int left = origin().x();
+    for (int week = 0; week < weeks(); ++week) {
+        const QDate thursday = first.addDays(7 * week + 3);
+        if (!labels.isEmpty() && labels.last().month.month() == thursday.month())
+            continue;
+        // The C locale's narrow names are numbers.
+        const QString text =
+            format == QLocale::NarrowFormat && locale.language() == QLocale::C
+                ? locale.standaloneMonthName(thursday.month(), QLocale::ShortFormat).left(1)
+                : locale.standaloneMonthName(thursday.month(), format);
+        labels.append(
+            {QDate(thursday.year(), thursday.month(), 1), text,
+             QRect(left + week * size, 0, metrics.horizontalAdvance(text), metrics.height())});
+    }
+    constexpr int gap = 3;
+    QRect &last = labels.last().rect;
+    last.moveRight(std::min(last.right(), width() - 1));
+    if (labels.size() > 1) {
+        QRect &firstLabel = labels.first().rect;
+        firstLabel.moveLeft(std::max(
+            0, std::min(firstLabel.left(), labels[1].rect.left() - gap - firstLabel.width())));
+    }
+    return labels;
+}
+
+QList<CalendarChart::MonthLabel> CalendarChart::monthLabels() const
+{
+    const auto fits = [](const QList<MonthLabel> &labels) {
+        for (qsizetype i = 1; i < labels.size(); ++i) {
+            if (labels[i - 1].rect.right() + 3 > labels[i].rect.left())
+                return false;
+        }
+        return true;
+    };
+    QList<MonthLabel> labels = monthLabels(QLocale::ShortFormat);
+    return fits(labels) ? labels : monthLabels(QLocale::NarrowFormat);
+}
+
 void CalendarChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -101,20 +150,10 @@ void CalendarChart::paintEvent(QPaintEvent *)
             painter.drawText(0, row.center().y() + metrics.ascent() / 2,
                              locale.dayName(day, QLocale::ShortFormat));
     }
-    int lastLabelEnd = -1;
-    for (qsizetype i = 0; i < counts.size(); ++i) {
-        const QDate day = first.addDays(i);
-        const QRect square = cell(day);
-        painter.fillRect(square, shade(level(counts[i])));
-        if (day.day() == 1 || i == 0) {
-            const QString month = locale.monthName(day.month(), QLocale::ShortFormat);
-            const int x = square.left();
-            if (x > lastLabelEnd && x + metrics.horizontalAdvance(month) <= width()) {
-                painter.drawText(x, metrics.ascent(), month);
-                lastLabelEnd = x + metrics.horizontalAdvance(month) + 4;
-            }
-        }
-    }
+    for (qsizetype i = 0; i < counts.size(); ++i)
+        painter.fillRect(cell(first.addDays(i)), shade(level(counts[i])));
+    for (const MonthLabel &label : monthLabels())
+        painter.drawText(label.rect.left(), metrics.ascent(), label.text);
     // The legend: less ... more.
     const int size = cellSize();
     int x = origin().x();

@@ -4,6 +4,7 @@
 #include "chart.h"
 
 #include <QDate>
+#include <QLocale>
 
 namespace widgets {
 
@@ -22,6 +23,16 @@ public:
     // The shade of a count, 0 (none) to 4 (the busiest days).
     int level(int count) const;
 
+    // A month's name above its weeks: every month shown is named, in three letters or, where
+    // they do not fit, in one.
+    struct MonthLabel
+    {
+        QDate month; // its first day
+        QString text;
+        QRect rect;
+    };
+    QList<MonthLabel> monthLabels() const;
+
     QStringList headers() const override;
     QList<QStringList> rows() const override;
     QSize minimumSizeHint() const override;
@@ -33,6 +44,7 @@ protected:
 
 private:
     QColor shade(int level) const;
+    QList<MonthLabel> monthLabels(QLocale::FormatType format) const;
     int cellSize() const;
     QPoint origin() const;
     int weeks() const;

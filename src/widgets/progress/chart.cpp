@@ -53,20 +53,41 @@ void Chart::fillBar(QPainter &painter, const QRectF &bar, const Series &series)
             bar, QBrush(series.color.lightness() > 128 ? Qt::black : Qt::white, series.pattern));
 }
 
+QList<QPoint> Chart::legendPlaces(QPoint at, const QList<Series> &series, int right) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int box = metrics.height() - 4;
+    QList<QPoint> places;
+    QPoint place = at;
+    for (const Series &each : series) {
+        const int width = box + 4 + metrics.horizontalAdvance(each.name);
+        if (place.x() > at.x() && place.x() + width > right)
+            place = QPoint(at.x(), place.y() + metrics.height());
+        places << place;
+        place.rx() += width + 12;
+    }
+    return places;
+}
+
+int Chart::legendHeight(const QList<Series> &series, int width) const
+{
+    const QList<QPoint> places = legendPlaces(QPoint(0, 0), series, width);
+    return places.isEmpty() ? 0 : places.last().y() + fontMetrics().height();
+}
+
 int Chart::drawLegend(QPainter &painter, QPoint at, const QList<Series> &series) const
 {
     const QFontMetrics metrics = fontMetrics();
     const int box = metrics.height() - 4;
-    int x = at.x();
-    for (const Series &each : series) {
-        fillBar(painter, QRectF(x, at.y() + 2, box, box), each);
+    const QList<QPoint> places = legendPlaces(at, series, width());
+    for (qsizetype i = 0; i < series.size(); ++i) {
+        const QPoint place = places[i];
+        fillBar(painter, QRectF(place.x(), place.y() + 2, box, box), series[i]);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(QRectF(x, at.y() + 2, box, box));
-        x += box + 4;
-        painter.drawText(QPoint(x, at.y() + metrics.ascent()), each.name);
-        x += metrics.horizontalAdvance(each.name) + 12;
+        painter.drawRect(QRectF(place.x(), place.y() + 2, box, box));
+        painter.drawText(QPoint(place.x() + box + 4, place.y() + metrics.ascent()), series[i].name);
     }
-    return metrics.height();
+    return places.isEmpty() ? 0 : places.last().y() - at.y() + metrics.height();
 }
 
 int Chart::tickStep(int maximum, int ticks)

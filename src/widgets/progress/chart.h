@@ -42,10 +42,16 @@ protected:
     // Call after the values changed.
     void valuesChanged();
     static void fillBar(QPainter &painter, const QRectF &bar, const Series &series);
-    // The legend's swatches and names in a row from a point; returns its height.
+    // The legend's swatches and names in a row from a point, going on below where the row
+    // would pass the right edge; returns its height.
     int drawLegend(QPainter &painter, QPoint at, const QList<Series> &series) const;
+    // The height of that legend at a width.
+    int legendHeight(const QList<Series> &series, int width) const;
     // A round step for axis ticks, so that at most `ticks` of them reach `maximum`.
     static int tickStep(int maximum, int ticks);
+
+private:
+    QList<QPoint> legendPlaces(QPoint at, const QList<Series> &series, int right) const;
 };
 
 } // namespace widgets

@@ -13,6 +13,7 @@
 #include "platform/widgets/escapekey.h"
 #include "stackedbar.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,6 +37,11 @@ QString percent(double share)
     return QLocale().toString(share * 100, 'f', 0) + QStringLiteral(" %");
 }
 
+QString number(int value)
+{
+    return QLocale().toString(value);
+}
+
 QLabel *namedLabel(const char *name)
 {
     auto *label = new QLabel;
@@ -46,24 +52,66 @@ QLabel *namedLabel(const char *name)
     return label;
 }
 
-// Fills its view and scrolls only below the content's minimum size. (A resizable QScrollArea
-// gives content with wrapped labels its preferred height and would scroll at any size.)
+// Fills its view and scrolls only below the content's minimum size at the view's width, its
+// wrapped lines counted, again whenever the content's layout or size hints change (a longer
+// text, the forecast filled in). A resizable QScrollArea gives content with wrapped labels its
+// preferred height and would scroll at any size; the minimum size alone leaves the lines no
+// room, and the widgets above them overlap.
 class FillingArea : public QScrollArea
 {
+public:
+    void setContent(QWidget *content)
+    {
+        setWidget(content);
+        content->installEventFilter(this);
+    }
+
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
         QScrollArea::resizeEvent(event);
-        if (QWidget *content = widget()) {
-            const QSize least = content->minimumSizeHint();
-            const QSize view = maximumViewportSize();
-            const bool scrolls = least.height() > view.height();
-            const int width =
-                view.width() - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
-            content->resize(std::max(width, least.width()),
-                            std::max(view.height(), least.height()));
+        fit();
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            fitLater();
+        return QScrollArea::eventFilter(watched, event);
+    }
+    bool viewportEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest) // the content's size hints changed
+            fitLater();
+        return QScrollArea::viewportEvent(event);
+    }
+
+private:
+    // Once the layouts have taken the change in.
+    void fitLater()
+    {
+        if (!fitDue) {
+            fitDue = true;
+            QMetaObject::invokeMethod(this, &FillingArea::fit, Qt::QueuedConnection);
         }
     }
+    void fit()
+    {
+        fitDue = false;
+        QWidget *content = widget();
+        if (!content || !content->layout())
+            return;
+        const QSize least = content->minimumSizeHint();
+        const auto leastHeight = [&](int width) {
+            return std::max(least.height(), content->layout()->totalMinimumHeightForWidth(width));
+        };
+        const QSize view = maximumViewportSize();
+        int width = std::max(view.width(), least.width());
+        if (leastHeight(width) > view.height())
+            width = std::max(view.width() - verticalScrollBar()->sizeHint().width(), least.width());
+        content->resize(width, std::max(view.height(), leastHeight(width)));
+    }
+
+    bool fitDue = false;
 };
 
 } // namespace
@@ -110,7 +158,7 @@ FormProgress::FormProgress(learning::LearnerMemory &memory, const Dictionary &wo
     auto *scroll = new FillingArea;
     scroll->setObjectName(QStringLiteral("progressArea"));
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
+    scroll->setContent(content);
     content->setObjectName(QStringLiteral("progressContent"));
     closeButton = new QPushButton(tr("&Close"));
     closeButton->setObjectName(QStringLiteral("closeButton"));
@@ -160,10 +208,10 @@ QWidget *FormProgress::createHardest()
 {
     auto *box = new QGroupBox(tr("Hardest words"));
     box->setObjectName(QStringLiteral("hardestPanel"));
-    hardestWords = new QTableWidget(0, 3);
+    hardestWords = new QTableWidget(0, 2);
     hardestWords->setObjectName(QStringLiteral("hardestWords"));
     hardestWords->setAccessibleName(tr("Hardest words"));
-    hardestWords->setHorizontalHeaderLabels({tr("Word"), tr("Lapses"), tr("Stability")});
+    hardestWords->setHorizontalHeaderLabels({tr("Word"), tr("Misses")});
     hardestWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     hardestWords->setSelectionBehavior(QAbstractItemView::SelectRows);
     hardestWords->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -191,7 +239,10 @@ QStringList FormProgress::listKeys()
 {
     QStringList keys;
     spellings.clear();
-    for (const QString &word : words.words()) {
+    // Entry 0 is the list's heading, which no window asks.
+    const QStringList &list = words.words();
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const QString &word = list[i];
         const QString key = learning::wordKey(word);
         if (!key.isEmpty() && !spellings.contains(key)) {
             spellings.insert(key, word.trimmed());
@@ -241,20 +292,17 @@ void FormProgress::showFigures(double desiredRetention)
                           {tr("Mature"), QColor(30, 90, 200)}},
                          {shown.newWords, shown.learning, shown.youngWords, shown.matureWords});
     const QLocale locale;
-    const QString day = locale.toString(shown.recallDay, QLocale::ShortFormat);
-    recallLabel->setText(
-        shown.examPassed
-            ? tr("The exam date has passed. Recall today: %1, %2 of the words above 90 %.")
-                  .arg(percent(shown.meanRecall), percent(shown.shareAbove90))
-            : tr("Predicted recall on %1: %2, %3 of the words above 90 %.")
-                  .arg(day, percent(shown.meanRecall), percent(shown.shareAbove90)));
-    retentionLabel->setText(shown.retention
-                                ? tr("Right answers in the last 30 days: %1 of %2 (desired: %3).")
-                                      .arg(percent(*shown.retention))
-                                      .arg(shown.retentionAnswers)
-                                      .arg(percent(desiredRetention))
-                                : tr("No answers in the last 30 days (desired retention: %1).")
-                                      .arg(percent(desiredRetention)));
+    recallLabel->setText(recallText());
+    const QString aim = percent(desiredRetention);
+    retentionLabel->setText(
+        !shown.retention ? tr("Recalled when due, last 30 days: no review answered when due yet "
+                              "(aim: %1).")
+                               .arg(aim)
+        : shown.dueReviews == 1
+            ? tr("Recalled when due, last 30 days: %1 of 1 review (aim: %2).")
+                  .arg(percent(*shown.retention), aim)
+            : tr("Recalled when due, last 30 days: %1 of %2 reviews (aim: %3).")
+                  .arg(percent(*shown.retention), number(shown.dueReviews), aim));
     streakLabel->setText(
         tr("Days in a row: %1 now, %2 at most.").arg(shown.currentStreak).arg(shown.longestStreak));
 
@@ -279,19 +327,46 @@ void FormProgress::showFigures(double desiredRetention)
     forecastPanel->refresh();
 }
 
+// Of the words seen only: a word never answered is not forgotten but unknown, and is counted
+// apart.
+QString FormProgress::recallText() const
+{
+    const int seen = shown.seenWords();
+    const QString unseen = number(shown.newWords);
+    if (seen == 0)
+        return tr("No word of this list seen yet (%1 words): no recall to predict.").arg(unseen);
+    const QString recalled =
+        seen == 1 ? tr("%1 of the 1 word seen").arg(percent(shown.meanRecall))
+                  : tr("%1 of the %2 words seen").arg(percent(shown.meanRecall), number(seen));
+    const QString rest =
+        shown.newWords == 0 ? tr("every word seen") : tr("%1 not seen yet").arg(unseen);
+    return shown.examPassed
+               ? tr("The exam date has passed. Recall today: %1, %2 of them above 90 %; %3.")
+                     .arg(recalled, percent(shown.shareAbove90), rest)
+               : tr("Predicted recall on %1: %2, %3 of them above 90 %; %4.")
+                     .arg(QLocale().toString(shown.recallDay, QStringLiteral("d MMM yyyy")),
+                          recalled, percent(shown.shareAbove90), rest);
+}
+
+QString FormProgress::missesText(const learning::ProgressFigures::MissedWord &word) const
+{
+    const QDate day = word.lastMiss.toLocalTime().date();
+    const QDate today = services.clock->now().toLocalTime().date();
+    const QString when = QLocale().toString(
+        day, day.year() == today.year() ? QStringLiteral("d MMM") : QStringLiteral("d MMM yyyy"));
+    return word.misses == 1 ? tr("missed once, last on %1").arg(when)
+                            : tr("missed %1 times, last on %2").arg(number(word.misses), when);
+}
+
 void FormProgress::showHardest()
 {
     hardestWords->setRowCount(int(shown.hardest.size()));
-    const QLocale locale;
     for (int row = 0; row < shown.hardest.size(); ++row) {
         const auto &word = shown.hardest[row];
-        const QString cells[] = {spellings.value(word.key, word.key), locale.toString(word.lapses),
-                                 tr("%1 days").arg(locale.toString(word.stability, 'f', 1))};
-        for (int column = 0; column < 3; ++column)
-            hardestWords->setItem(row, column, new QTableWidgetItem(cells[column]));
+        hardestWords->setItem(row, 0, new QTableWidgetItem(spellings.value(word.key, word.key)));
+        hardestWords->setItem(row, 1, new QTableWidgetItem(missesText(word)));
     }
     hardestWords->resizeColumnToContents(1);
-    hardestWords->resizeColumnToContents(2);
     if (!shown.hardest.isEmpty())
         hardestWords->selectRow(0);
     studyButton->setEnabled(!shown.hardest.isEmpty());

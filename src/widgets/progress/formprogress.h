@@ -56,6 +56,8 @@ private:
     QStringList listKeys();
     void refresh();
     void showFigures(double desiredRetention);
+    QString recallText() const;
+    QString missesText(const learning::ProgressFigures::MissedWord &word) const;
     void showHardest();
     void studySelected();
 

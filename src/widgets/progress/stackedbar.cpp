@@ -8,7 +8,9 @@ namespace widgets {
 
 StackedBar::StackedBar(const QString &partName, QWidget *parent) : Chart(parent), part(partName)
 {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 }
 
 void StackedBar::setParts(const QList<Series> &parts, const QList<int> &values)
@@ -21,7 +23,25 @@ void StackedBar::setParts(const QList<Series> &parts, const QList<int> &values)
 
 QSize StackedBar::minimumSizeHint() const
 {
-    return {200, fontMetrics().height() * 3 + 12};
+    return {200, heightForWidth(std::max(200, width()))};
+}
+
+QSize StackedBar::sizeHint() const
+{
+    return {420, heightForWidth(width() > 0 ? width() : 420)};
+}
+
+int StackedBar::heightForWidth(int width) const
+{
+    return barArea().height() + 8 + legendHeight(legend(), width) + 6;
+}
+
+void StackedBar::resizeEvent(QResizeEvent *event)
+{
+    Chart::resizeEvent(event);
+    // The legend takes more or fewer lines at this width.
+    if (heightForWidth(width()) != height())
+        updateGeometry();
 }
 
 QRect StackedBar::barArea() const

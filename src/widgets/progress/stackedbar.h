@@ -19,11 +19,16 @@ public:
 
     QStringList headers() const override;
     QList<QStringList> rows() const override;
+    // As high as the bar and its legend at the width given, the legend on as many lines as it
+    // takes.
     QSize minimumSizeHint() const override;
-    QSize sizeHint() const override { return {420, minimumSizeHint().height()}; }
+    QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QList<Series> legend() const;

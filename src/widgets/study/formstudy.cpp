@@ -314,7 +314,7 @@ void FormStudy::pressed(int key)
 void FormStudy::followPlan(const learning::StudyPlanSettings &plan)
 {
     const auto take = [this, &plan] {
-        study.setPlan(plan.plan().examDate, plan.plan().newWordsPerDay);
+        study.setPlan(plan.plan().examDate, plan.plan().newWordsPerDay, plan.plan().dailyMinutes);
     };
     take();
     connect(&plan, &learning::StudyPlanSettings::changed, this, take);
@@ -394,12 +394,19 @@ QString FormStudy::planText() const
     const QString reviews = counted(plan.reviews, tr("1 review"), tr("%1 reviews"));
     const QString fresh = counted(plan.newWords, tr("1 new word"), tr("%1 new words"));
     if (plan.total() == 0)
-        return tr("Nothing is due today");
-    if (plan.newWords == 0)
-        return tr("%1, %2").arg(reviews, minutes);
-    if (plan.reviews == 0)
-        return tr("%1, %2").arg(fresh, minutes);
-    return tr("%1 and %2, %3").arg(reviews, fresh, minutes);
+        return plan.limit > 0
+                   ? counted(plan.limit,
+                             tr("Nothing is due today, and no new word fits in 1 minute"),
+                             tr("Nothing is due today, and no new word fits in %1 minutes"))
+                   : tr("Nothing is due today");
+    const QString work = plan.newWords == 0  ? reviews
+                         : plan.reviews == 0 ? fresh
+                                             : tr("%1 and %2").arg(reviews, fresh);
+    if (plan.overLimit)
+        return tr("%1, %2 (over your daily limit of %3)").arg(work, minutes).arg(plan.limit);
+    if (plan.limit > 0)
+        return tr("%1, %2 (held to your daily limit of %3)").arg(work, minutes).arg(plan.limit);
+    return tr("%1, %2").arg(work, minutes);
 }
 
 void FormStudy::showProgress()
