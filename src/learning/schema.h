@@ -15,4 +15,10 @@ int migrate(const QSqlDatabase &db);
 // Makes the tables of the word states that are missing, empty (and so stale).
 void ensureCache(const QSqlDatabase &db);
 
+// The parameter sets fitted to the learner's answers (parametersets.h). The table is made when
+// the first fit is kept, not by a migration: a file no fit has touched stays as it was, and the
+// versions before it, which ignore the table, still open a file that has it.
+void ensureParameterSets(const QSqlDatabase &db);
+bool hasParameterSets(const QSqlDatabase &db);
+
 } // namespace learning::schema
