@@ -7,6 +7,7 @@
 
 #include "fsrs.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -514,6 +515,27 @@ std::optional<FitComparison> fitAndCompare(const FitData &data, const Parameters
     comparison.fittedFigures = measure(data, later, ahead->parameters, Weighting::Even);
     control.advance(0.98, 1.0, 1.0);
     return comparison;
+}
+
+QString describeFit(const FitComparison &fit)
+{
+    if (fit.fitted.scope == FitScope::Nothing)
+        return QCoreApplication::translate(
+            "learning", "There are too few answers to fit yet: it takes at least 8 answers each "
+                        "given a day or more after the one before.");
+    if (!fit.better())
+        return QCoreApplication::translate("learning",
+                                           "The fitted model does not predict your answers better "
+                                           "than the one in use, which stays.");
+    const int percent = int(std::lround(100.0 * fit.improvement()));
+    if (percent < 1)
+        return QCoreApplication::translate(
+            "learning", "The fitted model predicts your answers slightly better than the one "
+                        "in use.");
+    return QCoreApplication::translate(
+               "learning", "The fitted model predicts your answers %1 % better than the one in "
+                           "use.")
+        .arg(percent);
 }
 
 } // namespace learning

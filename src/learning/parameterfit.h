@@ -5,6 +5,7 @@
 #include "fitfigures.h"
 #include "fitmodel.h"
 
+#include <QString>
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -81,5 +82,8 @@ struct FitComparison
 // nothing when stopped.
 std::optional<FitComparison> fitAndCompare(const FitData &data, const Parameters &current,
                                            int relearningSteps, FitControl &control);
+
+// The comparison in plain words, for the learner.
+QString describeFit(const FitComparison &fit);
 
 } // namespace learning

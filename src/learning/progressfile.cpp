@@ -132,6 +132,8 @@ void ProgressStore::open()
     }
     if (canWrite)
         schema::ensureCache(db);
+    else if (!schema::hasCache(db))
+        schema::ensureCache(db, true);
     statements = std::make_unique<Statements>(db);
     useStoredParameters();
     ensureFreshCache();

@@ -88,10 +88,21 @@ int latestVersion()
     return int(std::size(migrations));
 }
 
-void ensureCache(const QSqlDatabase &db)
+void ensureCache(const QSqlDatabase &db, bool temporary)
 {
-    for (const char *statement : cache)
-        sql::exec(db, QString::fromLatin1(statement));
+    for (const char *statement : cache) {
+        QString text = QString::fromLatin1(statement);
+        if (temporary)
+            text.replace(QLatin1String("CREATE TABLE"), QLatin1String("CREATE TEMP TABLE"));
+        sql::exec(db, text);
+    }
+}
+
+bool hasCache(const QSqlDatabase &db)
+{
+    return sql::value(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
+                                         "'table' AND name IN ('cards', 'cards_basis')"))
+               .toInt() == 2;
 }
 
 void ensureParameterSets(const QSqlDatabase &db)

@@ -12,8 +12,10 @@ int latestVersion();
 // transaction. A database of a newer version is left alone; returns the version it has now.
 int migrate(const QSqlDatabase &db);
 
-// Makes the tables of the word states that are missing, empty (and so stale).
-void ensureCache(const QSqlDatabase &db);
+// Makes the tables of the word states that are missing, empty (and so stale); temporary ones,
+// gone when the connection closes, for a file that cannot be written.
+void ensureCache(const QSqlDatabase &db, bool temporary = false);
+bool hasCache(const QSqlDatabase &db);
 
 // The parameter sets fitted to the learner's answers (parametersets.h). The table is made when
 // the first fit is kept, not by a migration: a file no fit has touched stays as it was, and the
