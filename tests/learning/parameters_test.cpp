@@ -5,9 +5,11 @@
 
 #include "learning/backgroundfit.h"
 #include "learning/learnermemory.h"
+#include "learning/studyplan.h"
 #include "learning/timetext.h"
 #include "learningtest.h"
 #include "platform/error.h"
+#include "platform/qtservices.h"
 #include "platform/services.h"
 #include "simulatedlearner.h"
 
@@ -269,6 +271,27 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     EXPECT_EQ(cancelled, 1);
     EXPECT_FALSE(adopted);
     EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
+}
+
+TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
+{
+    for (const double advised : {0.80, 0.9, 0.95, 95 / 100.0})
+        EXPECT_EQ(retentionWarning(advised), QString()) << advised;
+    const QString low = retentionWarning(0.79), high = retentionWarning(0.96);
+    EXPECT_FALSE(low.isEmpty() || high.isEmpty());
+    EXPECT_NE(low, high);
+
+    ProgressFolder folder;
+    const auto files = platform::makeQtFiles();
+    const QString path = folder.file(QStringLiteral("settings/study.txt"));
+    StudyPlanSettings settings(*files, path);
+    for (const auto &[wanted, kept] : {std::pair{0.99, 0.97}, {0.5, 0.7}, {0.96, 0.96}}) {
+        StudyPlan plan;
+        plan.desiredRetention = wanted;
+        settings.save(plan);
+        EXPECT_EQ(settings.plan().desiredRetention, kept) << wanted;
+        EXPECT_EQ(readStudyPlan(path), settings.plan()) << "what the next start reads";
+    }
 }
 
 } // namespace
