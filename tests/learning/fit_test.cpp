@@ -199,32 +199,43 @@ TEST(Fit, TheModelRemembersAsTheSchedulerDoes)
     EXPECT_NEAR(model.recall(state, 12), scheduler.retrievability(card, last + days(12)), 1e-14);
 }
 
-TEST(Fit, TheGradientIsTheSlopeOfTheLoss)
+TEST(Fit, TheReferenceOptimizersTestBatchGivesItsLossAndGradient)
 {
-    // The Dual's derivatives against central differences, over a history that takes every
-    // branch of the model.
-    const Parameters own = unusualParameters(5);
-    const auto predict = [](const auto &w) {
-        using Number = std::decay_t<decltype(w[0])>;
-        const MemoryModel<Number> model(w);
-        auto state = model.first(2);
-        for (const auto &[days, rating] :
-             {std::pair{0, 1}, {0, 3}, {2, 3}, {0, 4}, {5, 1}, {0, 2}, {12, 2}, {30, 4}})
-            model.answer(state, days, rating);
-        return model.recall(state, 20);
-    };
-    std::array<fitmath::Dual, 21> dual;
+    // fsrs-rs's own test of its loss and gradient: four histories (days since the answer
+    // before, rating) that take every branch of the model, each with the answer it predicts,
+    // and the default parameters. Its figures, computed in single precision, to as many places.
+    const std::vector<std::pair<int, int>> histories[] = {
+        {{0, 1}, {0, 3}, {0, 1}, {0, 4}, {1, 3}, {3, 2}},
+        {{0, 2}, {0, 4}, {0, 4}, {1, 3}, {3, 1}, {6, 3}},
+        {{0, 3}, {0, 2}, {0, 4}, {1, 3}, {3, 3}, {6, 3}},
+        {{0, 4}, {0, 4}, {1, 3}, {3, 3}, {5, 3}, {12, 4}}};
+    const std::pair<int, bool> predicted[] = {{4, true}, {11, true}, {12, true}, {23, false}};
+    const double expectedGradient[] = {
+        -0.095688485, -0.0051607806, -0.0012249565, 0.007462064,  0.03650761, -0.082112335,
+        0.0593964,    -2.1474836,    0.57626534,    -2.8751316,   0.7154875,  -0.028993709,
+        0.0099172965, -0.2189217,    -0.0017800558, -0.089381434, 0.299141,   0.068104014,
+        -0.011605468, -0.25398168,   0.27700496};
+    std::array<fitmath::Dual, 21> w;
     for (int i = 0; i < 21; ++i)
-        dual[i] = fitmath::Dual::parameter(own[i], i);
-    const fitmath::Dual recall = predict(dual);
-    EXPECT_EQ(recall.value, predict(own));
-    for (int i = 0; i < 21; ++i) {
-        Parameters up = own, down = own;
-        const double step = 1e-6 * std::max(1.0, std::abs(own[i]));
-        up[i] += step;
-        down[i] -= step;
-        EXPECT_NEAR(recall.slope[i], (predict(up) - predict(down)) / (2 * step), 1e-6) << i;
+        w[i] = fitmath::Dual::parameter(defaults[i], i);
+    const MemoryModel<fitmath::Dual> model(w);
+    double loss = 0;
+    Parameters gradient{};
+    for (int item = 0; item < 4; ++item) {
+        auto state = model.first(histories[item][0].second);
+        for (std::size_t i = 1; i < histories[item].size(); ++i)
+            model.answer(state, histories[item][i].first, histories[item][i].second);
+        const auto [days, recalled] = predicted[item];
+        const fitmath::Dual recall = model.recall(state, days);
+        loss -= std::log(recalled ? recall.value : 1 - recall.value);
+        for (int i = 0; i < 21; ++i)
+            gradient[i] +=
+                (recalled ? -1 / recall.value : 1 / (1 - recall.value)) * recall.slope[i];
     }
+    EXPECT_NEAR(loss, 4.0466027, 1e-5);
+    for (int i = 0; i < 21; ++i)
+        EXPECT_NEAR(gradient[i], expectedGradient[i], 1e-5 * std::max(1.0, std::abs(gradient[i])))
+            << i;
 }
 
 TEST(Fit, OwnExpAndLogAgreeWithTheLibrary)
