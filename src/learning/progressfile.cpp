@@ -128,6 +128,9 @@ void ProgressStore::open()
             cannotRead(QCoreApplication::translate("learning",
                                                    "%1 was written by a newer version of Vocabrix")
                            .arg(native(path)));
+        else // not brought up to date, as it cannot be written
+            cannotRead(QCoreApplication::translate("learning", "%1 is not a progress file")
+                           .arg(native(path)));
         return;
     }
     if (canWrite)
