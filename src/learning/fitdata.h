@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fitmodel.h"
 #include "review.h"
 
 #include <QList>
@@ -18,11 +19,8 @@ namespace learning {
 class FitData
 {
 public:
-    struct Answer
-    {
-        int days = 0; // whole days since the word's answer before; 0 for its first
-        int rating = 3;
-    };
+    // Days since the word's answer before (0 for its first), and the rating.
+    using Answer = ModelAnswer;
 
     struct Item
     {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fitfigures.h"
 
+#include "fitmath.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -31,7 +33,7 @@ std::tuple<int, int, int> calibrationBin(const FitData::Item &item)
 std::vector<double> predictRecall(const FitData &data, const ItemList &items,
                                   const Parameters &parameters)
 {
-    const MemoryModel<double> model(parameters);
+    const MemoryModel model(parameters);
     ItemList byWord = items;
     std::vector<qsizetype> slot(data.items().size());
     for (std::size_t i = 0; i < items.size(); ++i)

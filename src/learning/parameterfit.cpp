@@ -5,6 +5,8 @@
 
 #include "parameterfit.h"
 
+#include "fitmath.h"
+
 #include "fsrs.h"
 
 #include <QCoreApplication>
@@ -20,8 +22,7 @@ namespace learning {
 
 namespace {
 
-using fitmath::Dual;
-using fitmath::parameterCount;
+constexpr int parameterCount = int(Parameters().size());
 
 constexpr Parameters defaults = SchedulerOptions::defaultParameters;
 
@@ -241,22 +242,19 @@ struct WeightedItem
     double weight;
 };
 
-// One item's weighted loss and its gradient, added to those given.
-void addGradient(const FitData &data, const MemoryModel<Dual> &model, const WeightedItem &entry,
-                 Parameters &gradient)
+// One item's weighted loss's gradient, added to the batch's.
+void addGradient(const FitData &data, const MemoryModel &model, const WeightedItem &entry,
+                 Parameters &gradient, std::vector<MemoryModel::State> &room)
 {
     const FitData::Item &item = data.items()[entry.index];
-    const auto answers = data.answers(item.word);
-    auto state = model.first(answers[0].rating);
-    for (int position = 1; position < item.position; ++position)
-        model.answer(state, answers[position].days, answers[position].rating);
-    const Dual recall = model.recall(state, item.days);
-    const double p = recall.value;
+    Parameters slopes;
+    const double p =
+        model.recallGradient(data.answers(item.word).first(item.position), item.days, slopes, room);
     if (!(p == boundedRecall(p)))
         return; // held at the bound, where the loss does not move with the parameters
     const double slope = entry.weight * (item.recalled ? -1.0 / p : 1.0 / (1.0 - p));
     for (int i = 0; i < parameterCount; ++i)
-        gradient[i] += slope * recall.slope[i];
+        gradient[i] += slope * slopes[i];
 }
 
 double penalty(const Parameters &w, const Parameters &start)
@@ -314,6 +312,7 @@ std::optional<Parameters> train(const FitData &data, std::vector<WeightedItem> i
     const double pi = 3.14159265358979323846;
     std::mt19937_64 generator(seed);
     std::vector<std::size_t> order(batches);
+    std::vector<MemoryModel::State> room;
 
     Parameters w = start, best = start, moment{}, squares{};
     double leastLoss = std::numeric_limits<double>::infinity();
@@ -329,13 +328,10 @@ std::optional<Parameters> train(const FitData &data, std::vector<WeightedItem> i
                 return std::nullopt;
             const std::size_t first = order[done] * batchSize;
             const std::size_t last = std::min(first + batchSize, items.size());
-            std::array<Dual, parameterCount> parameters;
-            for (int i = 0; i < parameterCount; ++i)
-                parameters[i] = Dual::parameter(w[i], i);
-            const MemoryModel<Dual> model(parameters);
+            const MemoryModel model(w);
             Parameters gradient{};
             for (std::size_t i = first; i < last; ++i)
-                addGradient(data, model, items[i], gradient);
+                addGradient(data, model, items[i], gradient, room);
             const double share = double(last - first) / double(items.size());
             for (int i = 0; i < parameterCount; ++i)
                 gradient[i] += pull * share * 2.0 * (w[i] - start[i]) / (spread[i] * spread[i]);

@@ -3,12 +3,14 @@
 // known, the rules for few answers, the bounds, the same parameters from the same answers, and
 // the model's arithmetic against the scheduler's.
 
+#include "learning/fitmath.h"
 #include "learning/parameterfit.h"
 #include "simulatedlearner.h"
 
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace learning;
 using namespace std::chrono;
@@ -49,7 +51,7 @@ TEST(Fit, SimulatedLearnersArePredictedBetterAfterAFit)
     for (int learner = 0; learner < 20; ++learner) {
         SCOPED_TRACE(learner);
         const FitData data(simulateAnswers({.parameters = unusualParameters(100 + learner),
-                                            .words = 600,
+                                            .words = 800,
                                             .days = 120,
                                             .seed = std::uint64_t(learner)}));
         const auto [earlier, later] = splitByTime(data);
@@ -177,13 +179,13 @@ TEST(Fit, TheModelRemembersAsTheSchedulerDoes)
     SchedulerOptions options;
     options.parameters = own;
     const Scheduler scheduler(options);
-    const MemoryModel<double> model(own);
+    const MemoryModel model(own);
     const std::pair<int, Rating> answers[] = {
         {0, Rating::Again},          {10, Rating::Good},           {60 * 30, Rating::Hard},
         {60 * 24 * 3, Rating::Good}, {60 * 24 * 9, Rating::Again}, {60 * 24 * 9 + 10, Rating::Easy},
         {60 * 24 * 40, Rating::Good}};
     Card card;
-    MemoryModel<double>::State state{};
+    MemoryModel::State state{};
     Time last{};
     for (const auto &[minute, rating] : answers) {
         const Time time = Time(milliseconds(1704096000000)) + minutes(minute);
@@ -204,7 +206,7 @@ TEST(Fit, TheReferenceOptimizersTestBatchGivesItsLossAndGradient)
     // fsrs-rs's own test of its loss and gradient: four histories (days since the answer
     // before, rating) that take every branch of the model, each with the answer it predicts,
     // and the default parameters. Its figures, computed in single precision, to as many places.
-    const std::vector<std::pair<int, int>> histories[] = {
+    const std::vector<ModelAnswer> histories[] = {
         {{0, 1}, {0, 3}, {0, 1}, {0, 4}, {1, 3}, {3, 2}},
         {{0, 2}, {0, 4}, {0, 4}, {1, 3}, {3, 1}, {6, 3}},
         {{0, 3}, {0, 2}, {0, 4}, {1, 3}, {3, 3}, {6, 3}},
@@ -215,27 +217,52 @@ TEST(Fit, TheReferenceOptimizersTestBatchGivesItsLossAndGradient)
         0.0593964,    -2.1474836,    0.57626534,    -2.8751316,   0.7154875,  -0.028993709,
         0.0099172965, -0.2189217,    -0.0017800558, -0.089381434, 0.299141,   0.068104014,
         -0.011605468, -0.25398168,   0.27700496};
-    std::array<fitmath::Dual, 21> w;
-    for (int i = 0; i < 21; ++i)
-        w[i] = fitmath::Dual::parameter(defaults[i], i);
-    const MemoryModel<fitmath::Dual> model(w);
+    const MemoryModel model(defaults);
+    std::vector<MemoryModel::State> room;
     double loss = 0;
-    Parameters gradient{};
+    Parameters gradient{}, slopes;
     for (int item = 0; item < 4; ++item) {
-        auto state = model.first(histories[item][0].second);
-        for (std::size_t i = 1; i < histories[item].size(); ++i)
-            model.answer(state, histories[item][i].first, histories[item][i].second);
         const auto [days, recalled] = predicted[item];
-        const fitmath::Dual recall = model.recall(state, days);
-        loss -= std::log(recalled ? recall.value : 1 - recall.value);
+        const double p = model.recallGradient(histories[item], days, slopes, room);
+        loss -= std::log(recalled ? p : 1 - p);
         for (int i = 0; i < 21; ++i)
-            gradient[i] +=
-                (recalled ? -1 / recall.value : 1 / (1 - recall.value)) * recall.slope[i];
+            gradient[i] += (recalled ? -1 / p : 1 / (1 - p)) * slopes[i];
     }
     EXPECT_NEAR(loss, 4.0466027, 1e-5);
     for (int i = 0; i < 21; ++i)
         EXPECT_NEAR(gradient[i], expectedGradient[i], 1e-5 * std::max(1.0, std::abs(gradient[i])))
             << i;
+}
+
+TEST(Fit, TheGradientIsTheSlopeOfTheRecall)
+{
+    // Against central differences, for learners of other parameters and answers of every kind.
+    std::mt19937_64 generator(17);
+    for (int learner = 0; learner < 6; ++learner) {
+        const Parameters own = unusualParameters(40 + learner);
+        std::vector<ModelAnswer> answers{{0, 1 + int(generator() % 4)}};
+        for (int i = 0; i < 12; ++i)
+            answers.push_back(
+                {int(generator() % 3) * int(generator() % 9), 1 + int(generator() % 4)});
+        Parameters slopes;
+        std::vector<MemoryModel::State> room;
+        MemoryModel(own).recallGradient(answers, 9, slopes, room);
+        const auto recallWith = [&](const Parameters &w) {
+            const MemoryModel model(w);
+            auto state = model.first(answers[0].rating);
+            for (std::size_t i = 1; i < answers.size(); ++i)
+                model.answer(state, answers[i].days, answers[i].rating);
+            return model.recall(state, 9);
+        };
+        for (int i = 0; i < 21; ++i) {
+            Parameters up = own, down = own;
+            const double step = 1e-6 * std::max(1.0, std::abs(own[i]));
+            up[i] += step;
+            down[i] -= step;
+            EXPECT_NEAR(slopes[i], (recallWith(up) - recallWith(down)) / (2 * step), 1e-6)
+                << "learner " << learner << ", w" << i;
+        }
+    }
 }
 
 TEST(Fit, OwnExpAndLogAgreeWithTheLibrary)

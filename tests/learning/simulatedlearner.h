@@ -40,11 +40,11 @@ inline learning::Parameters unusualParameters(std::uint64_t seed)
         return low + (high - low) * uniformDraw(generator);
     };
     // Quicker or slower to learn than most, and forgetting along a curve of another shape.
-    const double pace = (generator() & 1 ? 1.0 : -1.0) * spread(0.8, 1.6);
+    const double pace = (generator() & 1 ? 1.0 : -1.0) * spread(1.0, 1.6);
     for (int i = 0; i < 4; ++i)
         w[i] *= std::exp(pace);
     w[4] = spread(4.5, 8.0);
-    w[8] += pace * spread(0.3, 0.6);
+    w[8] += pace * spread(0.4, 0.7);
     w[9] = spread(0.05, 0.3);
     w[10] = spread(0.5, 1.5);
     w[11] = spread(0.8, 2.5);
