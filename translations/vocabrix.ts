@@ -287,6 +287,54 @@
         <source>Cannot read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unknown option %1. Use: vocabrix --memory-report [--fit]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the progress file %1: there is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the progress file: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are too few answers to fit yet: it takes at least 8 answers each given a day or more after the one before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitted model does not predict your answers better than the one in use, which stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitted model predicts your answers slightly better than the one in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitted model predicts your answers %1 % better than the one in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memory parameters could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memory parameters changed while the fit ran; nothing was adopted. Fit again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such set of memory parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below 80 %, many words will be forgotten between reviews and learnt again. Most learners do best between 80 and 95 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above 95 %, words come back much more often for little more remembered. Most learners do best between 80 and 95 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>platform</name>

@@ -6,6 +6,7 @@
 #include "statistics.h"
 #include "studyplan.h"
 #include "studyreads.h"
+#include "timetext.h"
 
 #include <type_traits>
 #include <utility>
@@ -59,7 +60,7 @@ void LearnerMemory::passOnNotice()
 void LearnerMemory::setSchedulerOptions(SchedulerOptions changed)
 {
     options = std::move(changed);
-    if (file && file->scheduler().fingerprint() != Scheduler(options).fingerprint())
+    if (file && !file->follows(options))
         file.reset();
 }
 
@@ -266,6 +267,32 @@ LearnerMemory::ImportResult LearnerMemory::importCsv(const QString &source)
     if (result.added > 0)
         emit changed();
     return result;
+}
+
+QList<ParameterSet> LearnerMemory::parameterSets()
+{
+    QList<ParameterSet> sets;
+    try {
+        sets = store().parameterSets();
+    } catch (const sql::Failure &) {
+    }
+    passOnNotice();
+    return sets;
+}
+
+bool LearnerMemory::recordFit(const FitComparison &fit, const QDateTime &time)
+{
+    const bool adopted =
+        andThen([&] { return store().recordFit(fit, toTime(time)); }, [this] { passOnNotice(); });
+    if (adopted)
+        emit changed();
+    return adopted;
+}
+
+void LearnerMemory::useParameterSet(std::optional<qint64> id)
+{
+    andThen([&] { store().useParameterSet(id); }, [this] { passOnNotice(); });
+    emit changed();
 }
 
 } // namespace learning

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fsrs.h"
+#include "parametersets.h"
 #include "progressfigures.h"
 #include "review.h"
 #include "studyqueue.h"
@@ -18,6 +19,7 @@
 namespace learning {
 
 class ProgressStore;
+struct FitComparison;
 
 // How the learner studied lately.
 struct RecentStudy
@@ -64,8 +66,10 @@ public:
     ~LearnerMemory() override;
 
     // The scheduler's options from the next use on: a file open with other ones is closed, and
-    // opened again with these when next needed, which replays its cards.
+    // opened again with these when next needed, which replays its cards. Their parameters are
+    // the defaults for a file without a parameter set in force.
     void setSchedulerOptions(SchedulerOptions options);
+    // With the parameters the file has in force.
     const Scheduler &scheduler();
     Status status();
 
@@ -114,11 +118,23 @@ public:
     void exportCsv(const QString &path);
     ImportResult importCsv(const QString &path);
 
+    // Every fit of the memory model kept in the file, newest first; none when unknown.
+    QList<ParameterSet> parameterSets();
+    // Keeps a finished fit (see BackgroundFit) in the file, and adopts it when it predicts the
+    // learner's answers better than the parameters in force: its parameters schedule from then
+    // on and every card is replayed, all in one transaction. Returns whether it was adopted.
+    // Throws platform::Error when the file cannot be written or the parameters in force are no
+    // longer those the fit was weighed against.
+    bool recordFit(const FitComparison &fit, const QDateTime &time);
+    // Puts an adopted parameter set in force again, or the default parameters (nothing), and
+    // replays every card. Throws platform::Error.
+    void useParameterSet(std::optional<qint64> id);
+
 signals:
     // Something the learner must be told about their progress (it is not being saved, a damaged
     // file was set aside); said once.
     void notice(const QString &text);
-    // Answers were recorded, taken back or added.
+    // Answers were recorded, taken back or added, or other parameters put in force.
     void changed();
 
 private:

@@ -35,8 +35,8 @@ FileKind fileKind(const QString &path)
 
 } // namespace
 
-ProgressStore::ProgressStore(const QString &file, SchedulerOptions options)
-    : path(file), fsrs(std::move(options)),
+ProgressStore::ProgressStore(const QString &file, SchedulerOptions options, Access access)
+    : path(file), requested(std::move(options)), access(access), fsrs(requested),
       connectionName(QStringLiteral("vocabrix-progress-%1").arg(quintptr(this), 0, 16))
 {
     try {
@@ -45,14 +45,14 @@ ProgressStore::ProgressStore(const QString &file, SchedulerOptions options)
         disconnect();
         // Damage that the quick check let through shows itself on first use.
         if (!failure.damaged() || !movedAside.isEmpty() || !writable() || !moveAside()) {
-            stopSaving(failure.text());
+            cannotRead(failure.text());
             return;
         }
         try {
             open();
         } catch (const sql::Failure &again) {
             disconnect();
-            stopSaving(again.text());
+            cannotRead(again.text());
         }
     }
 }
@@ -80,19 +80,19 @@ void ProgressStore::openWhenFree()
 void ProgressStore::open()
 {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        stopSaving(QCoreApplication::translate("learning", "the folder %1 cannot be made")
+    if (access == Access::ReadWrite && !QDir().mkpath(info.absolutePath())) {
+        cannotRead(QCoreApplication::translate("learning", "the folder %1 cannot be made")
                        .arg(native(info.absolutePath())));
         return;
     }
     const bool canWrite = writable();
     const FileKind kind = fileKind(path);
-    if (kind == FileKind::Unreadable) {
-        stopSaving(QCoreApplication::translate("learning", "%1 cannot be read").arg(native(path)));
+    if (kind == FileKind::Unreadable || (kind == FileKind::Empty && access == Access::ReadOnly)) {
+        cannotRead(QCoreApplication::translate("learning", "%1 cannot be read").arg(native(path)));
         return;
     }
     if (kind == FileKind::Other && (!canWrite || !moveAside())) {
-        stopSaving(
+        cannotRead(
             QCoreApplication::translate("learning", "%1 is not a progress file").arg(native(path)));
         return;
     }
@@ -104,7 +104,7 @@ void ProgressStore::open()
     if (unclean && !healthy()) {
         disconnect();
         if (!canWrite || !moveAside()) {
-            stopSaving(QCoreApplication::translate("learning", "%1 is damaged").arg(native(path)));
+            cannotRead(QCoreApplication::translate("learning", "%1 is damaged").arg(native(path)));
             return;
         }
         connect(false);
@@ -114,23 +114,31 @@ void ProgressStore::open()
         // file, and a commit survives a killed program.
         sql::exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
         sql::exec(db, QStringLiteral("PRAGMA synchronous = FULL"));
-    } else {
+    } else if (access == Access::ReadWrite) {
         stopSaving(
             QCoreApplication::translate("learning", "%1 cannot be written").arg(native(path)));
+    } else {
+        currentStatus = Status::NotSaving;
     }
     const int version = canWrite ? schema::migrate(db)
                                  : sql::value(db, QStringLiteral("PRAGMA user_version")).toInt();
     if (version != schema::latestVersion()) {
         readable = false;
         if (version > schema::latestVersion())
-            stopSaving(QCoreApplication::translate("learning",
+            cannotRead(QCoreApplication::translate("learning",
                                                    "%1 was written by a newer version of Vocabrix")
+                           .arg(native(path)));
+        else // not brought up to date, as it cannot be written
+            cannotRead(QCoreApplication::translate("learning", "%1 is not a progress file")
                            .arg(native(path)));
         return;
     }
     if (canWrite)
         schema::ensureCache(db);
+    else if (!schema::hasCache(db))
+        schema::ensureCache(db, true);
     statements = std::make_unique<Statements>(db);
+    useStoredParameters();
     ensureFreshCache();
 }
 
@@ -150,6 +158,8 @@ void ProgressStore::connect(bool readOnly)
 // folder of ours without write permission stays as it is.
 bool ProgressStore::writable() const
 {
+    if (access == Access::ReadOnly)
+        return false;
     const auto ours = [](const QFileInfo &info) {
         return info.isWritable() &&
                (info.ownerId() != geteuid() || info.permissions().testFlag(QFile::WriteOwner));
@@ -199,6 +209,14 @@ void ProgressStore::stopSaving(const QString &why)
         return;
     currentStatus = Status::NotSaving;
     notice = QCoreApplication::translate("learning", "Progress is not being saved: %1.").arg(why);
+}
+
+// The file cannot be opened or read at all.
+void ProgressStore::cannotRead(const QString &why)
+{
+    if (problem.isEmpty())
+        problem = why;
+    stopSaving(why);
 }
 
 void ProgressStore::failed(const sql::Failure &failure)

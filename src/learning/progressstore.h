@@ -3,6 +3,8 @@
 
 #include "fsrs.h"
 #include "learnermemory.h"
+#include "parameterfit.h"
+#include "parametersets.h"
 #include "review.h"
 
 #include <QDateTime>
@@ -12,6 +14,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,24 +32,35 @@ using DueTimes = std::vector<std::pair<qint64, Time>>;
 // whenever it is missing or stale. Several stores, in this program or another, may share a
 // file.
 //
+// The scheduler's parameters are those of the parameter set the file has in force, if any,
+// else those of the options given.
+//
 // Nothing here throws into an answer: a file that cannot be written turns recording into a
-// no-op and status() into NotSaving, and takeNotice() says so once. Export and import throw
-// platform::Error with a message.
+// no-op and status() into NotSaving, and takeNotice() says so once. Export, import and the
+// parameter sets throw platform::Error with a message.
 class ProgressStore
 {
 public:
     using Status = LearnerMemory::Status;
     using ImportResult = LearnerMemory::ImportResult;
+    // ReadOnly never writes the file, not even to set a damaged one aside.
+    enum class Access { ReadWrite, ReadOnly };
 
-    explicit ProgressStore(const QString &path, SchedulerOptions options = {});
+    explicit ProgressStore(const QString &path, SchedulerOptions options = {},
+                           Access access = Access::ReadWrite);
     ~ProgressStore();
     ProgressStore(const ProgressStore &) = delete;
     ProgressStore &operator=(const ProgressStore &) = delete;
 
     Status status() const { return currentStatus; }
+    // Whether the file could be opened and read; if not, why.
+    bool isOpen() const { return statements != nullptr; }
+    QString whyUnreadable() const { return problem; }
     // What the learner should be told about their progress, once; empty when nothing.
     QString takeNotice();
     const Scheduler &scheduler() const { return fsrs; }
+    // Whether the store was opened with these options (whatever parameters the file holds).
+    bool follows(const SchedulerOptions &options) const;
 
     // Records one answer and updates the word's card in one transaction, committed before this
     // returns. Returns the review's id, or -1 when nothing was recorded.
@@ -72,6 +86,14 @@ public:
     void exportCsv(const QString &path);
     ImportResult importCsv(const QString &path);
 
+    // Every fit kept, newest first.
+    QList<ParameterSet> parameterSets();
+    // Keeps a fit; adopts it when it predicts better than the parameters in force (which must
+    // be those it was weighed against), replaying every card, all in one transaction.
+    bool recordFit(const FitComparison &fit, Time time);
+    // Puts an adopted set in force again, or the default parameters, replaying every card.
+    void useParameterSet(std::optional<qint64> id);
+
 private:
     friend class LearnerMemory;
     struct Statements;
@@ -82,6 +104,9 @@ private:
 
     void open();
     void openWhenFree();
+    void useStoredParameters();
+    void switchParameters(const Parameters &parameters);
+    std::optional<Parameters> activeParameters();
     bool writable() const;
     void connect(bool readOnly);
     void disconnect();
@@ -99,9 +124,12 @@ private:
     void writeCard(const QString &key, const Card &card);
     void failed(const sql::Failure &failure);
     void stopSaving(const QString &why);
+    void cannotRead(const QString &why);
     void requireSaving() const;
 
     QString path;
+    SchedulerOptions requested;
+    Access access;
     Scheduler fsrs;
     QString connectionName;
     QSqlDatabase db;
@@ -110,6 +138,7 @@ private:
     bool readable = false;
     bool cacheFresh = false;
     QString notice;
+    QString problem;
     QString movedAside;
     QList<qint64> recorded;
 };

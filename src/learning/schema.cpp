@@ -44,6 +44,30 @@ const std::initializer_list<const char *> cache = {
     "WHERE rating = 1",
 };
 
+// Each fit kept: when, on how many answers, the parameters (21 numbers separated by spaces),
+// its figures on the held-out answers (log loss, calibration error, AUC; NULL when unknown) and
+// those of the parameters then in force on the same answers; adopted when it predicted better,
+// active while in force (at most one; none means the default parameters).
+const std::initializer_list<const char *> parameterSets = {
+    R"(CREATE TABLE IF NOT EXISTS parameter_sets (
+        id INTEGER PRIMARY KEY,
+        fitted_at TEXT NOT NULL,
+        parameters TEXT NOT NULL,
+        reviews INTEGER NOT NULL,
+        items INTEGER NOT NULL,
+        held_out INTEGER NOT NULL,
+        log_loss REAL,
+        rmse_bins REAL,
+        auc REAL,
+        replaced_log_loss REAL,
+        replaced_rmse_bins REAL,
+        replaced_auc REAL,
+        adopted INTEGER NOT NULL CHECK (adopted IN (0, 1)),
+        active INTEGER NOT NULL DEFAULT 0 CHECK (active IN (0, adopted))))",
+    "CREATE UNIQUE INDEX IF NOT EXISTS parameter_sets_active ON parameter_sets (active) "
+    "WHERE active = 1",
+};
+
 // migrations[i] brings version i to version i + 1. Add a version by appending its statements;
 // a change to the cards table may simply drop it, as replay rebuilds it.
 const std::initializer_list<const char *> toVersion1 = {
@@ -75,8 +99,19 @@ int latestVersion()
     return int(std::size(migrations));
 }
 
-void ensureCache(const QSqlDatabase &db)
+void ensureCache(const QSqlDatabase &db, bool temporary)
 {
+    if (temporary) {
+        // Tables of this connection's own, which replay fills; an index on the file's log
+        // would be a write, so the queries go without it.
+        for (const char *statement : cache) {
+            QString text = QString::fromLatin1(statement);
+            if (text.startsWith(QLatin1String("CREATE TABLE")))
+                sql::exec(db, text.replace(QLatin1String("CREATE TABLE"),
+                                           QLatin1String("CREATE TEMP TABLE")));
+        }
+        return;
+    }
     sql::WriteTransaction transaction(db);
     // Cards cached by an earlier version, without their reviews' due times, are stale.
     const bool dueTimesKept =
@@ -88,6 +123,27 @@ void ensureCache(const QSqlDatabase &db)
     if (!dueTimesKept)
         sql::exec(db, QStringLiteral("DELETE FROM cards_basis"));
     transaction.commit();
+}
+
+bool hasCache(const QSqlDatabase &db)
+{
+    return sql::value(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
+                                         "'table' AND name IN ('cards', 'cards_basis', "
+                                         "'review_due')"))
+               .toInt() == 3;
+}
+
+void ensureParameterSets(const QSqlDatabase &db)
+{
+    for (const char *statement : parameterSets)
+        sql::exec(db, QString::fromLatin1(statement));
+}
+
+bool hasParameterSets(const QSqlDatabase &db)
+{
+    return sql::value(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                                         "AND name = 'parameter_sets'"))
+               .toInt() == 1;
 }
 
 int migrate(const QSqlDatabase &db)

@@ -13,7 +13,15 @@ int latestVersion();
 int migrate(const QSqlDatabase &db);
 
 // Makes the tables of the word states that are missing, empty (and so stale), and the index of
-// the misses. Cards cached without the reviews' due times are marked stale.
-void ensureCache(const QSqlDatabase &db);
+// the misses; cards cached without the reviews' due times are marked stale. For a file that
+// cannot be written, temporary tables, gone when the connection closes, and no index.
+void ensureCache(const QSqlDatabase &db, bool temporary = false);
+bool hasCache(const QSqlDatabase &db);
+
+// The parameter sets fitted to the learner's answers (parametersets.h). The table is made when
+// the first fit is kept, not by a migration: a file no fit has touched stays as it was, and the
+// versions before it, which ignore the table, still open a file that has it.
+void ensureParameterSets(const QSqlDatabase &db);
+bool hasParameterSets(const QSqlDatabase &db);
 
 } // namespace learning::schema

@@ -5,6 +5,7 @@
 #include "platform/textfile.h"
 #include "timetext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -19,10 +20,6 @@ const QString examKey = QStringLiteral("exam_date");
 const QString retentionKey = QStringLiteral("desired_retention");
 const QString perDayKey = QStringLiteral("new_words_per_day");
 const QString minutesKey = QStringLiteral("daily_minutes");
-
-// FSRS is not meant for retention outside this range: below it words are left to be forgotten,
-// above it the reviews pile up.
-constexpr double lowestRetention = 0.7, highestRetention = 0.97;
 
 } // namespace
 
@@ -68,15 +65,33 @@ void StudyPlanSettings::load()
 
 void StudyPlanSettings::save(const StudyPlan &chosen, bool always)
 {
-    if (chosen == current && !always)
+    StudyPlan bounded = chosen;
+    bounded.desiredRetention =
+        std::clamp(chosen.desiredRetention, lowestRetention, highestRetention);
+    if (bounded == current && !always)
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    writeStudyPlan(files, path, chosen);
-    const bool retentionChanged = chosen.desiredRetention != current.desiredRetention;
-    current = chosen;
+    writeStudyPlan(files, path, bounded);
+    const bool retentionChanged = bounded.desiredRetention != current.desiredRetention;
+    current = bounded;
     emit changed();
     if (retentionChanged)
         emit desiredRetentionChanged(current.desiredRetention);
+}
+
+QString retentionWarning(double retention)
+{
+    // A hair's breadth, so that 80 % typed as 80 / 100 is within.
+    constexpr double margin = 1e-9;
+    if (retention < lowestAdvisedRetention - margin)
+        return QCoreApplication::translate(
+            "learning", "Below 80 %, many words will be forgotten between reviews and learnt "
+                        "again. Most learners do best between 80 and 95 %.");
+    if (retention > highestAdvisedRetention + margin)
+        return QCoreApplication::translate(
+            "learning", "Above 95 %, words come back much more often for little more "
+                        "remembered. Most learners do best between 80 and 95 %.");
+    return {};
 }
 
 StudyPlan studyPlanFromText(const QString &text)

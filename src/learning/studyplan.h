@@ -47,7 +47,8 @@ public:
     // Reads the file; what cannot be read keeps its default.
     void load();
     const StudyPlan &plan() const { return current; }
-    // Writes a changed plan to the file, making its folder when missing, and puts it in force:
+    // Writes a changed plan to the file, making its folder when missing, and puts it in force
+    // (its desired retention brought within lowestRetention and highestRetention):
     // changed, and desiredRetentionChanged when that differs. A plan that cannot be written is
     // not put in force, so the program never runs on one the next start would not read: throws
     // platform::Error (io) and keeps the file and the plan as they were. With always, the plan is
@@ -63,6 +64,14 @@ private:
     QString path;
     StudyPlan current;
 };
+
+// FSRS is not meant for a desired retention outside this range: below it words are left to be
+// forgotten, above it the reviews pile up. A plan is kept within it.
+constexpr double lowestRetention = 0.70, highestRetention = 0.97;
+// Outside this range the learner is warned: the forgetting or the workload grows quickly.
+constexpr double lowestAdvisedRetention = 0.80, highestAdvisedRetention = 0.95;
+// What the learner is told about a desired retention; empty within the advised range.
+QString retentionWarning(double retention);
 
 // The last week before an exam is for review only.
 constexpr int reviewOnlyDays = 7;

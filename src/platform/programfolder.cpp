@@ -27,11 +27,18 @@ void seed(const QString &from, const QString &to)
 
 } // namespace
 
-QString findProgramFolder(const QString &executableFolder, const QString &userFolder,
-                          const QString &shippedFolder)
+QString chooseProgramFolder(const QString &executableFolder, const QString &userFolder)
 {
     const QDir executable(executableFolder);
     if (executable.exists(QStringLiteral("XML")) && QFileInfo(executableFolder).isWritable())
+        return executableFolder;
+    return userFolder;
+}
+
+QString findProgramFolder(const QString &executableFolder, const QString &userFolder,
+                          const QString &shippedFolder)
+{
+    if (chooseProgramFolder(executableFolder, userFolder) == executableFolder)
         return executableFolder;
     QDir().mkpath(userFolder);
     for (const char *folder : {"XML", "settings", "help"})

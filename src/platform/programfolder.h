@@ -11,5 +11,8 @@ namespace platform {
 // replaced, so a later start or an upgrade keeps the user's dictionaries and settings.
 QString findProgramFolder(const QString &executableFolder, const QString &userFolder,
                           const QString &shippedFolder);
+// The folder findProgramFolder chooses, without making or filling it: for commands that only
+// read.
+QString chooseProgramFolder(const QString &executableFolder, const QString &userFolder);
 
 } // namespace platform

@@ -97,6 +97,19 @@ public:
 
 } // namespace
 
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("vocabrix"));
+    QCoreApplication::setOrganizationName(QStringLiteral("vocabrix"));
+}
+
+QString existingProgramFolder()
+{
+    return platform::chooseProgramFolder(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
 std::unique_ptr<Files> makeQtFiles()
 {
     return std::make_unique<QtFiles>();

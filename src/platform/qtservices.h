@@ -16,4 +16,11 @@ std::unique_ptr<Random> makeQtRandom();
 std::unique_ptr<AppInfo> makeQtAppInfo();
 std::unique_ptr<Files> makeQtFiles();
 
+// The names the user's folders are found under, given to the application object before
+// anything asks for a folder.
+void nameApplication();
+// The program folder AppInfo::programFolder() gives, without making or filling it: for
+// commands that only read.
+QString existingProgramFolder();
+
 } // namespace platform

@@ -3,6 +3,7 @@
 
 #include "leanstyle.h"
 #include "platform/error.h"
+#include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets/appicon.h"
 #include "platform/widgets/textlayout.h"
@@ -64,10 +65,9 @@ QAccessibleInterface *plainWidgetAccessibility(const QString &className, QObject
 
 GuardedApplication::GuardedApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("vocabrix"));
     // No display name: with one, X11 and Wayland would add " — Vocabrix" to every window's
     // title, and the titles are the windows' captions exactly.
-    setOrganizationName(QStringLiteral("vocabrix"));
+    platform::nameApplication();
     QAccessible::installFactory(plainWidgetAccessibility);
     platform::addFontSubstitutes();
     // Outside a desktop session the icon theme is only the hicolor fallback, which has no

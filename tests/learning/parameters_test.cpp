@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Parameter sets in the progress file: a fit adopted only when better, going back, the cards
+// replayed, a fit in the background, a program killed while adopting, and files of the version
+// before.
+
+#include "learning/backgroundfit.h"
+#include "learning/learnermemory.h"
+#include "learning/studyplan.h"
+#include "learning/timetext.h"
+#include "learningtest.h"
+#include "platform/error.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "simulatedlearner.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace learning;
+
+namespace {
+
+constexpr Parameters defaults = SchedulerOptions::defaultParameters;
+
+struct FixedClock : platform::Clock
+{
+    QDateTime now() override { return minute(0); }
+};
+
+void addLearner(LearnerMemory &memory, int words = 150)
+{
+    memory.addReviews(
+        simulateAnswers({.parameters = unusualParameters(2), .words = words, .days = 60}));
+}
+
+// A fit weighed against `current`, better or worse on made-up figures.
+FitComparison madeUpFit(const Parameters &current, const Parameters &fitted, bool better)
+{
+    FitComparison fit;
+    fit.reviews = 900;
+    fit.items = 500;
+    fit.current = current;
+    fit.fitted = {fitted, FitScope::AllParameters, 500};
+    fit.heldOutItems = 100;
+    fit.currentFigures = {0.35, 0.08, 0.6, 100};
+    fit.fittedFigures =
+        better ? ParameterFigures{0.33, 0.05, 0.62, 100} : ParameterFigures{0.36, 0.09, 0.58, 100};
+    return fit;
+}
+
+Parameters shifted(double by)
+{
+    Parameters w = defaults;
+    w[0] += by;
+    w[8] += by;
+    w[20] += by / 10;
+    return w;
+}
+
+QString table(const ProgressFolder &folder)
+{
+    return folder.sqlite(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = "
+                                        "'parameter_sets'"));
+}
+
+TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
+{
+    ProgressFolder folder;
+    LearnerMemory memory(folder.file());
+    addLearner(memory);
+    const auto before = memory.loadCards();
+    FitControl control;
+    const auto fit = fitAndCompare(FitData(memory.reviews()),
+                                   memory.scheduler().options().parameters, 1, control);
+    ASSERT_TRUE(fit && fit->better());
+    int changes = 0;
+    QObject::connect(&memory, &LearnerMemory::changed, [&] { ++changes; });
+    EXPECT_TRUE(memory.recordFit(*fit, minute(5)));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(memory.scheduler().options().parameters, fit->fitted.parameters);
+    const auto adopted = memory.loadCards();
+    EXPECT_NE(adopted, before) << "every card replayed with the fitted parameters";
+    // The cache is what a replay from the log gives.
+    folder.sqlite(QStringLiteral("DELETE FROM cards"));
+    EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), adopted);
+
+    auto sets = memory.parameterSets();
+    ASSERT_EQ(sets.size(), 1);
+    EXPECT_TRUE(sets[0].adopted && sets[0].active);
+    EXPECT_EQ(sets[0].parameters, fit->fitted.parameters);
+    EXPECT_EQ(sets[0].reviews, memory.reviewCount());
+    EXPECT_EQ(sets[0].figures.logLoss, fit->fittedFigures.logLoss);
+    EXPECT_EQ(sets[0].replacedFigures.rmseBins, fit->currentFigures.rmseBins);
+    EXPECT_EQ(toDateTime(sets[0].fittedAt), minute(5));
+
+    // Worse than the parameters in force: kept with its figures, nothing else changes.
+    EXPECT_FALSE(memory.recordFit(madeUpFit(fit->fitted.parameters, defaults, false), minute(6)));
+    sets = memory.parameterSets();
+    ASSERT_EQ(sets.size(), 2);
+    EXPECT_FALSE(sets[0].adopted || sets[0].active);
+    EXPECT_TRUE(sets[1].active);
+    EXPECT_EQ(memory.scheduler().options().parameters, fit->fitted.parameters);
+    EXPECT_EQ(memory.loadCards(), adopted);
+}
+
+TEST(Parameters, FewAnswersChangeNothing)
+{
+    ProgressFolder folder;
+    LearnerMemory memory(folder.file());
+    for (int word = 0; word < 7; ++word)
+        for (const int day : {0, 3})
+            memory.recordAnswer(QStringLiteral("w%1").arg(word), Rating::Good, {}, {}, 0,
+                                minute(word + day * 24 * 60));
+    const QString fingerprint = memory.scheduler().fingerprint();
+    FitControl control;
+    const auto fit = fitAndCompare(FitData(memory.reviews()), defaults, 1, control);
+    ASSERT_TRUE(fit);
+    EXPECT_EQ(fit->items, 7);
+    EXPECT_EQ(fit->fitted.scope, FitScope::Nothing);
+    EXPECT_FALSE(memory.recordFit(*fit, minute(9)));
+    EXPECT_EQ(memory.scheduler().fingerprint(), fingerprint);
+}
+
+TEST(Parameters, TheLearnerCanGoBack)
+{
+    ProgressFolder folder;
+    LearnerMemory memory(folder.file());
+    addLearner(memory, 40);
+    const auto underDefaults = memory.loadCards();
+    ASSERT_TRUE(memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1)));
+    const auto underFirst = memory.loadCards();
+    ASSERT_TRUE(memory.recordFit(madeUpFit(shifted(0.5), shifted(1.0), true), minute(2)));
+    const auto sets = memory.parameterSets();
+    ASSERT_EQ(sets.size(), 2);
+
+    memory.useParameterSet(sets[1].id);
+    EXPECT_EQ(memory.scheduler().options().parameters, shifted(0.5));
+    EXPECT_EQ(memory.loadCards(), underFirst);
+    EXPECT_TRUE(memory.parameterSets()[1].active);
+    EXPECT_FALSE(memory.parameterSets()[0].active);
+    // Kept in the file for the next start.
+    EXPECT_EQ(LearnerMemory(folder.file()).scheduler().options().parameters, shifted(0.5));
+
+    memory.useParameterSet(std::nullopt);
+    EXPECT_EQ(memory.scheduler().options().parameters, defaults);
+    EXPECT_EQ(memory.loadCards(), underDefaults);
+
+    // A fit weighed against parameters no longer in force is refused whole, as is a set that
+    // was never adopted.
+    EXPECT_THROW(memory.recordFit(madeUpFit(shifted(1.0), shifted(2.0), true), minute(3)),
+                 platform::Error);
+    EXPECT_FALSE(memory.recordFit(madeUpFit(defaults, shifted(2.0), false), minute(4)));
+    EXPECT_THROW(memory.useParameterSet(memory.parameterSets()[0].id), platform::Error);
+    EXPECT_THROW(memory.useParameterSet(9999), platform::Error);
+    EXPECT_EQ(memory.parameterSets().size(), 3);
+    EXPECT_EQ(memory.scheduler().options().parameters, defaults);
+}
+
+TEST(Parameters, FilesOfTheVersionBeforeOpenBothWays)
+{
+    ProgressFolder folder;
+    {
+        LearnerMemory memory(folder.file());
+        addLearner(memory, 30);
+        memory.useParameterSet(std::nullopt);
+    }
+    // A file no fit has touched stays as the version before left it.
+    EXPECT_EQ(table(folder), "0");
+    LearnerMemory memory(folder.file());
+    ASSERT_TRUE(memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1)));
+    const auto adopted = memory.loadCards();
+    // The version before reads the same schema version; it replays the cards with the default
+    // parameters, as it does for cards made with other options, and leaves the table alone.
+    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), "1");
+    const QString defaultFingerprint = Scheduler().fingerprint();
+    folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1; UPDATE cards_basis SET "
+                                 "scheduler = '%1'")
+                      .arg(defaultFingerprint));
+    // Then this version replays them with the parameters in force.
+    EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), adopted);
+    EXPECT_EQ(table(folder), "1");
+}
+
+TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
+{
+    ProgressFolder folder;
+    QHash<QString, Card> before;
+    {
+        LearnerMemory memory(folder.file());
+        addLearner(memory, 300);
+        before = memory.loadCards();
+    }
+    // Every card written from now on takes a millisecond or two, so that the adoption's
+    // replay lasts long enough to be killed in the middle.
+    folder.sqlite(QStringLiteral(
+        "CREATE TRIGGER slowly AFTER INSERT ON cards BEGIN SELECT count(*) FROM (WITH RECURSIVE "
+        "n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 30000) SELECT x FROM n); END"));
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        LearnerMemory memory(folder.file());
+        memory.reviewCount();
+        const char ready = 1;
+        if (write(pipeEnds[1], &ready, 1) == 1)
+            memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1));
+        _exit(0);
+    }
+    char ready = 0;
+    ASSERT_EQ(read(pipeEnds[0], &ready, 1), 1);
+    usleep(200 * 1000);
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the adoption ended before it was killed";
+    folder.sqlite(QStringLiteral("DROP TRIGGER slowly"));
+
+    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA integrity_check")), "ok");
+    LearnerMemory memory(folder.file());
+    EXPECT_EQ(memory.scheduler().options().parameters, defaults);
+    EXPECT_TRUE(memory.parameterSets().isEmpty());
+    EXPECT_EQ(memory.loadCards(), before);
+}
+
+TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
+{
+    ProgressFolder folder;
+    LearnerMemory memory(folder.file());
+    addLearner(memory);
+    FixedClock clock;
+    BackgroundFit fit(memory, clock);
+    std::vector<int> progress;
+    int ticks = 0, cancelled = 0;
+    std::optional<bool> adopted;
+    QEventLoop loop;
+    QObject::connect(&fit, &BackgroundFit::progress,
+                     [&](int permille) { progress.push_back(permille); });
+    QObject::connect(&fit, &BackgroundFit::finished, [&](const FitComparison &, bool wasAdopted) {
+        adopted = wasAdopted;
+        loop.quit();
+    });
+    QObject::connect(&fit, &BackgroundFit::cancelled, [&] {
+        ++cancelled;
+        loop.quit();
+    });
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(1);
+
+    ASSERT_TRUE(fit.start());
+    EXPECT_FALSE(fit.start()) << "one fit at a time";
+    loop.exec();
+    ASSERT_TRUE(adopted);
+    EXPECT_TRUE(*adopted);
+    EXPECT_GT(ticks, 0) << "the event loop ran while the fit did";
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(progress.back(), 1000);
+    EXPECT_EQ(memory.parameterSets().size(), 1);
+    EXPECT_FALSE(fit.isRunning());
+
+    adopted.reset();
+    ASSERT_TRUE(fit.start());
+    fit.cancel();
+    loop.exec();
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_FALSE(adopted);
+    EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
+}
+
+TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
+{
+    for (const double advised : {0.80, 0.9, 0.95, 95 / 100.0})
+        EXPECT_EQ(retentionWarning(advised), QString()) << advised;
+    const QString low = retentionWarning(0.79), high = retentionWarning(0.96);
+    EXPECT_FALSE(low.isEmpty() || high.isEmpty());
+    EXPECT_NE(low, high);
+
+    ProgressFolder folder;
+    const auto files = platform::makeQtFiles();
+    const QString path = folder.file(QStringLiteral("settings/study.txt"));
+    StudyPlanSettings settings(*files, path);
+    for (const auto &[wanted, kept] : {std::pair{0.99, 0.97}, {0.5, 0.7}, {0.96, 0.96}}) {
+        StudyPlan plan;
+        plan.desiredRetention = wanted;
+        settings.save(plan);
+        EXPECT_EQ(settings.plan().desiredRetention, kept) << wanted;
+        EXPECT_EQ(readStudyPlan(path), settings.plan()) << "what the next start reads";
+    }
+}
+
+} // namespace
