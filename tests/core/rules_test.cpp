@@ -41,6 +41,7 @@ TEST(editorRules, OnlyTextsThatLoadBackWholeMaySave)
         {"<GRE><word>a</word><word>b</word><meaning>m</meaning><usage>u</usage><usage>v</usage>"
          "</GRE>",
          "holds 2 word, 1 meaning and 2 usage elements"},
+        {"<GRE><word>a</word><meaning>m</meaning></GRE>", "1 word, 1 meaning and 0 usage"},
         {"<GRE></GRE>", "no word element"},
         {"", "(line 1)"},
         {"<GRE>" + QString("<word>w</word>").repeated(32768) + "</GRE>", "32768 elements"},
