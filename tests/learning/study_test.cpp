@@ -65,17 +65,20 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
         return Card{CardState::Review,   0, stability, 5, now + days(dueIn),
                     now - days(daysAgo), 0, 2};
     };
-    const QStringList keys{"", "a", "b", "c", "d", "e", "f", "g", "b", "h"};
+    const QStringList keys{"", "a", "b", "c", "d", "e", "f", "g", "b", "h", "i"};
     const QHash<QString, Card> cards{
         {"a", reviewed(10, 20, -1)},
         {"b", Card{CardState::Relearning, 0, 1, 5, now + std::chrono::minutes(5), now, 1, 4}},
         {"c", reviewed(3, 20, -10)},
         {"d", reviewed(10, 2, 5)}, // due after the exam cap only
-        {"f", reviewed(50, 20, 0)}};
+        {"f", reviewed(50, 20, 0)},
+        {"i", Card{CardState::Relearning, 0, 1, 5, now + std::chrono::minutes(5), now, 1, 4}}};
     StudyDay day{now, today, std::nullopt, 2, 0};
     const NewWordRules newWords{"s.xml", nullptr, {}, {}};
     StudyQueue queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
-    EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due}}));
+    // Steps due at the same time keep the list's order.
+    EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due},
+                                                {10, StudyKind::Learning, cards["i"].due}}));
     QList<int> order;
     for (const auto &list : {queue.reviews, queue.fresh})
         for (const StudyItem &item : list)
@@ -87,6 +90,9 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
     queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.reviews.size(), 3);
     EXPECT_TRUE(queue.fresh.isEmpty());
+    // A range reaching past the list, which has grown shorter, ends with the list.
+    EXPECT_EQ(buildStudyQueue(keys, 1, keys.size() + 5, cards, scheduler, day, newWords).reviews,
+              queue.reviews);
 }
 
 TEST(Study, WordsOfAFamilyShareAStem)
