@@ -115,6 +115,28 @@ TEST(Fsrs, SameDayHardKeepsStability)
     }
 }
 
+TEST(Fsrs, ALapseStartsAgainAtTheFirstRelearningStep)
+{
+    SchedulerOptions options;
+    options.fuzz = false;
+    options.relearningSteps = {minutes(10), minutes(60)};
+    const Scheduler scheduler(options);
+    Card card;
+    Time time = start;
+    for (int answer = 0; answer < 5 && card.state != CardState::Review; ++answer) {
+        card = scheduler.review(card, Rating::Good, time);
+        time = card.due;
+    }
+    ASSERT_EQ(card.state, CardState::Review);
+    for (const minutes step : options.relearningSteps) {
+        card = scheduler.review(
+            card, card.state == CardState::Review ? Rating::Again : Rating::Good, time);
+        EXPECT_EQ(card.state, CardState::Relearning);
+        EXPECT_EQ(card.due, time + step);
+        time = card.due;
+    }
+}
+
 TEST(Fsrs, FuzzStaysNearTheIntervalAndRepeatsForASeed)
 {
     const Scheduler fuzzy;

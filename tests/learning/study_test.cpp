@@ -90,9 +90,11 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
     queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.reviews.size(), 3);
     EXPECT_TRUE(queue.fresh.isEmpty());
-    // A range reaching past the list, which has grown shorter, ends with the list.
+    // A range reaching past the list, which has grown shorter, ends with the list; a range
+    // ending before it holds none of the words after.
     EXPECT_EQ(buildStudyQueue(keys, 1, keys.size() + 5, cards, scheduler, day, newWords).reviews,
               queue.reviews);
+    EXPECT_EQ(buildStudyQueue(keys, 1, 5, cards, scheduler, day, newWords).neverStudied, 0);
 }
 
 TEST(Study, WordsOfAFamilyShareAStem)
