@@ -86,6 +86,14 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
     EXPECT_EQ(order.mid(0, 3), (QList<int>{3, 1, 6}));
     EXPECT_EQ(order.mid(3), chooseNewWords(keys, {5, 7, 9}, 2, newWords));
     EXPECT_EQ(queue.neverStudied, 3);
+    // A word studied early today was not in the day's plan.
+    const DayWords none, early{{"d", WordDay{1, 1, cards["d"]}}};
+    const auto plannedWith = [&](const DayWords &answered) {
+        return buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords, nullptr,
+                               &answered)
+            .plannedReviews;
+    };
+    EXPECT_EQ(plannedWith(early), plannedWith(none));
     day.examDate = today.addDays(4); // d comes the day before; no new words in the last week
     queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.reviews.size(), 3);
