@@ -41,7 +41,7 @@ TEST(dictionary, LoadsTheThreeKindsInOneParse)
          "abate/belie/|(v.) lessen/m/|It abated./u/"},
         {"<?xml version=\"1.0\"?><l><s><e><word>one</word><meaning>a &amp; b</meaning></e></s>"
          "<e><meaning>a <i>nested</i> <b>text</b> &lt;x&gt;</meaning><word><![CDATA[x < y]]>"
-         "</word><usage>\n  padded \n</usage></e><a><b><word>three</word></b></a></l>",
+         "</word><usage>\n  padded &#13;\n</usage></e><a><b><word>three</word></b></a></l>",
          "one/x < y/three/|a & b/a nested text <x>/|padded/"},
         {"\xef\xbb\xbf<GRE><word>caf\xc3\xa9</word></GRE>", "café/||"},
         {"<GRE><word>caf\xe9</word><usage>\x93q\x94 \x80</usage></GRE>", "café/||“q” €/"},

@@ -10,6 +10,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace core;
 
@@ -40,6 +41,7 @@ TEST(editorRules, OnlyTextsThatLoadBackWholeMaySave)
         {"<GRE><word>a</word><word>b</word><meaning>m</meaning><usage>u</usage><usage>v</usage>"
          "</GRE>",
          "holds 2 word, 1 meaning and 2 usage elements"},
+        {"<GRE><word>a</word><meaning>m</meaning></GRE>", "1 word, 1 meaning and 0 usage"},
         {"<GRE></GRE>", "no word element"},
         {"", "(line 1)"},
         {"<GRE>" + QString("<word>w</word>").repeated(32768) + "</GRE>", "32768 elements"},
@@ -60,6 +62,16 @@ TEST(flashAndMemoryRules, TheLargestDrawStaysWithinTheListAndNoTextPairsWithNone
     EXPECT_EQ(memoryrules::dealPosition(largestBelowOne, 32767), 32766);
     EXPECT_EQ(memoryrules::dealPosition(0.0f, 6), 1) << "the first entry is never dealt";
     EXPECT_EQ(memoryrules::arrangementNumber(largestBelowOne), 14);
+    // Each arrangement lays the sixteen cards on the sixteen places of the table, one a place.
+    const auto placesOf = [](int number) {
+        std::set<std::pair<int, int>> places;
+        for (const QPoint &place : *memoryrules::arrangement(number))
+            places.insert({place.x(), place.y()});
+        return places;
+    };
+    EXPECT_EQ(placesOf(11).size(), size_t(memoryrules::cardCount));
+    for (const int number : {1, 4, 6, 9, 14})
+        EXPECT_EQ(placesOf(number), placesOf(11)) << number;
     EXPECT_EQ(drawLayout(largestBelowOne), 100);
     // Two cards whose text is in neither list never pair.
     std::array<QString, memoryrules::cardCount> captions;

@@ -30,10 +30,14 @@ TEST(speech, AnIpaListIsTakenWholeOrNotAtAll)
         {"laconic\t/ləˈkɒnɪk/\nzeal /ziːl/\n", ""},
         {"laconic\tləˈkɒnɪk\n", ""},
         {"laconic\t/ləˈkɒnɪk/\textra\n", ""},
-        {"laconic\t/\xff/\n", ""}};
+        {"laconic\t/\xff/\n", ""},
+        {"laconic\t/l/\n", "/l/"},
+        {"laconic\t//\n", ""}};
     for (const auto &[bytes, expected] : cases)
         EXPECT_EQ(Pronunciations::fromText(bytes, "test").of(" LACONIC "), expected)
             << bytes.toStdString();
+    // A word is found however its letters and spaces are written.
+    EXPECT_EQ(Pronunciations::fromText(cases[0].first, "test").of("Ad Hoc"), "/ˈæd hˈɑːk/");
 }
 
 } // namespace

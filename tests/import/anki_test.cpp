@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/ankipackage.h"
+#include "import/wordlistfile.h"
 #include "packages.h"
 #include "platform/error.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
@@ -25,10 +27,15 @@ QByteArray v18(const QString &folder)
 {
     return collection(
         folder, Schema::v18,
-        {{5, {"Example", "Word", "Meaning"}}, {6, {"meaning", "Word", "Extra"}}},
+        {{5, {"Example", "Word", "Meaning"}},
+         {6, {"meaning", "Word", "Extra"}},
+         {7, {"Meaning", "Word"}},
+         {8, {"Meaning", "Word", "Example"}}},
         {{20, 5, QStringList{"A <i>zealous</i> fan.", "zealous", "eager"}.join(separator)},
          {10, 5, QStringList{"", "abate", "to lessen"}.join(separator)},
-         {30, 6, QStringList{"avid", "keen", "note"}.join(separator)}},
+         {30, 6, QStringList{"avid", "keen", "note"}.join(separator)},
+         {40, 7, QStringList{"to shun", "eschew"}.join(separator)},
+         {50, 8, QStringList{"rash", "brash", "A brash remark."}.join(separator)}},
         {{1700000000000, 10, 3}, {1700000100000, 20, 1}, {1700000200000, 10, 0}});
 }
 
@@ -41,7 +48,9 @@ TEST(anki, ReadsEachSchemaAndPrefersTheNewestCollection)
                    {{1, 1, "gregarious" + QString(separator) + "sociable<br>friendly"}});
     const char *legacyEntries = "gregarious|sociable friendly|";
     // A note of another type lines up by field name, the rest in the columns left.
-    const char *v18Entries = "abate|to lessen|/zealous|eager|A zealous fan./keen|avid|note";
+    // Fewer fields, or the same in another order, line up too.
+    const char *v18Entries = "abate|to lessen|/zealous|eager|A zealous fan./keen|avid|note/"
+                             "eschew|to shun|/brash|rash|A brash remark.";
     const std::vector<std::pair<Members, const char *>> table{
         {{{"collection.anki2", legacy}}, legacyEntries},
         {{{"collection.anki2", stub(f)}, {"collection.anki21", legacy}}, legacyEntries},
@@ -66,6 +75,14 @@ TEST(anki, ReadsEachSchemaAndPrefersTheNewestCollection)
     EXPECT_EQ(importedReviews(package, package.table.mapping),
               QList<ImportedReview>(
                   {{"abate", time(1700000000000), 3}, {"zealous", time(1700000100000), 1}}));
+    // A package opened as a word list brings its history too.
+    ASSERT_TRUE(QFile::copy(folder.filePath("built.zip"), folder.filePath("deck.apkg")));
+    const WordListFile file = readWordListFile(folder.filePath("deck.apkg"));
+    EXPECT_EQ(file.importedReviews(file.table.mapping),
+              importedReviews(package, package.table.mapping));
+    // Without a word column, or with one past a note's fields, no review has a word to go to.
+    EXPECT_TRUE(importedReviews(package, {-1, 2, 0}).isEmpty());
+    EXPECT_TRUE(importedReviews(package, {7, 2, 0}).isEmpty());
 }
 
 TEST(anki, RefusesWhatIsNoCollectionWithAMessage)
@@ -84,8 +101,11 @@ TEST(anki, RefusesWhatIsNoCollectionWithAMessage)
         {whole.first(whole.size() / 2), "not a complete zip"},
         {whole.first(whole.size() - 10), "not a complete zip"},
         {zip(f, {{"deck.txt", "word,meaning"}}), "holds no Anki collection"},
+        {zip(f, {{"Collection.anki2", stub(f)}}), "holds no Anki collection"},
         {zip(f, {{"collection.anki2", other}}), "no Anki collection: the database"},
         {zip(f, {{"collection.anki2", "just text"}}), "not a SQLite database"},
+        {zip(f, {{"collection.anki2", "just text, though longer than a database's header"}}),
+         "not a SQLite database"},
         {zip(f, {{"collection.anki21b", stub(f)}}), "not valid zstd"},
         {zip(f, {{"collection.anki21b", zstd(stub(f)).chopped(5)}}), "not valid zstd"},
     };

@@ -2,6 +2,7 @@
 #include "import/csvreader.h"
 #include "import/csvwriter.h"
 #include "import/htmltext.h"
+#include "import/wordlistfile.h"
 #include "packages.h"
 #include "platform/error.h"
 
@@ -36,6 +37,10 @@ TEST(csv, ReadsSpreadsheetAnkiAndQuizletFilesAndWritesWhatReadsBack)
          "#tags column:4\n<b>meaning</b>;\"word&amp;co\";note;tag1\n",
          "word&co|meaning|", ';'},
         {"#separator:Pipe\nfoo|bar|baz\n", "foo|bar|baz", '|'},
+        {"#separator:|\nsemi;colon|a;b;c\n", "semi;colon|a;b;c|", '|'},
+        // Guessed from the lines: one is enough, and a first field may be empty.
+        {"Baum;tree\n", "Baum|tree|", ';'},
+        {";x,y,z\np;q,r\n", "p|q,r|", ';'},
         {"#separator:tab\n#tags column:3\nfront\tback\ttag\n", "front|back|", '\t',
          Quoting::Literal},
         {"\xef\xbb\xbf"
@@ -48,7 +53,14 @@ TEST(csv, ReadsSpreadsheetAnkiAndQuizletFilesAndWritesWhatReadsBack)
                     "a\x00,\x00"
                     "b",
                     10),
-         "\uFFFDa|b|", ','}};
+         "\uFFFDa|b|", ','},
+        {QByteArray("\xfe\xff\x00"
+                    "a\x00,\xd8\x00",
+                    8),
+         "a|\uFFFD|", ','},
+        // One column: a list of words, unless its first line names the column.
+        {"abate\nzeal\n", "abate||/zeal||", ','},
+        {"Word\nabate\n", "abate||", ','}};
     for (const Case &c : table) {
         const CsvTable read = readCsv(c.bytes);
         const QList<Entry> entries = toEntries(read.table);
@@ -80,6 +92,7 @@ TEST(csv, UnterminatedQuoteNamesItsLine)
         {"a,b\nc,\"d\ne,f\n", "Line 2"},
         {"#html:false\n\"x\ny\",z\nw,\"unclosed", "Line 4"},
         {"\"a\tb\"\tc\n\"d\te\n", "Line 2"},
+        {"\"x\ry\"\rw,\"unclosed", "Line 3"},
     };
     for (const auto &[bytes, line] : table) {
         try {
@@ -103,6 +116,22 @@ TEST(csv, GuessesTheMappingFromColumnNames)
     };
     for (const auto &[columns, mapping] : table)
         EXPECT_EQ(guessMapping(columns), mapping) << columns.join(',').toStdString();
+    // A column without a name is called by its place, counted from one.
+    Table unnamed;
+    unnamed.columns = QStringList{" ", "Word"};
+    EXPECT_EQ(unnamed.columnName(0), "Column 1");
+    EXPECT_EQ(unnamed.columnName(1), "Word");
+    EXPECT_EQ(unnamed.columnName(2), "Column 3");
+}
+
+TEST(csv, TheSuffixChoosesTheReader)
+{
+    const std::vector<std::pair<const char *, FileKind>> table{
+        {"deck.apkg", FileKind::Anki},   {"All.COLPKG", FileKind::Anki},
+        {"list.kvtml", FileKind::Kvtml}, {"words.csv", FileKind::Text},
+        {"words.txt", FileKind::Text},   {"apkg", FileKind::Text}};
+    for (const auto &[name, kind] : table)
+        EXPECT_EQ(fileKind(name), kind) << name;
 }
 
 TEST(csv, StripsHtmlToText)

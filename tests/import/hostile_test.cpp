@@ -8,6 +8,8 @@
 #include "platform/error.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -37,6 +39,23 @@ TEST(hostile, GarbageGetsAMessageFromEveryReader)
                 EXPECT_FALSE(error.message().isEmpty());
             }
         }
+    }
+}
+
+TEST(hostile, AFileBeyondAWordListsSizeIsRefusedUnread)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("huge.csv");
+    QFile huge(path);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(256 * 1024 * 1024 + 1)); // sparse: no disk space
+    huge.close();
+    try {
+        readCsvFile(path);
+        ADD_FAILURE() << "read";
+    } catch (const platform::Error &error) {
+        EXPECT_TRUE(error.message().endsWith(QLatin1String("too large for a word list (256 MB).")))
+            << error.what();
     }
 }
 

@@ -3,9 +3,12 @@
 // scheduler, and the fuzz that must stay within its range and repeat for the same seed.
 
 #include "learning/fsrs.h"
+#include "learning/localdays.h"
 #include "learning/timetext.h"
 #include "learning/wordkey.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -112,6 +115,28 @@ TEST(Fsrs, SameDayHardKeepsStability)
     }
 }
 
+TEST(Fsrs, ALapseStartsAgainAtTheFirstRelearningStep)
+{
+    SchedulerOptions options;
+    options.fuzz = false;
+    options.relearningSteps = {minutes(10), minutes(60)};
+    const Scheduler scheduler(options);
+    Card card;
+    Time time = start;
+    for (int answer = 0; answer < 5 && card.state != CardState::Review; ++answer) {
+        card = scheduler.review(card, Rating::Good, time);
+        time = card.due;
+    }
+    ASSERT_EQ(card.state, CardState::Review);
+    for (const minutes step : options.relearningSteps) {
+        card = scheduler.review(
+            card, card.state == CardState::Review ? Rating::Again : Rating::Good, time);
+        EXPECT_EQ(card.state, CardState::Relearning);
+        EXPECT_EQ(card.due, time + step);
+        time = card.due;
+    }
+}
+
 TEST(Fsrs, FuzzStaysNearTheIntervalAndRepeatsForASeed)
 {
     const Scheduler fuzzy;
@@ -137,6 +162,37 @@ TEST(Fsrs, TimesWithOffsetsAndPhrasesAsKeys)
     EXPECT_EQ(parseAnyTimeText(u"2022-11-29T13:30:00+01:00"), start);
     EXPECT_FALSE(parseAnyTimeText(u"2022-02-30T12:00:00.000Z"));
     EXPECT_EQ(wordKey(QStringLiteral(" in   Lieu\u00a0of ")), QStringLiteral("in lieu of"));
+}
+
+TEST(Fsrs, ALocalDayEndsAtTheLearnersMidnightEitherSideOfSummerTime)
+{
+    auto database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("days"));
+    database.setDatabaseName(QStringLiteral(":memory:"));
+    ASSERT_TRUE(database.open());
+    // Half an hour either side of midnight in Berlin, around each change of 2026.
+    const auto expectDays = [&](const QDate &from, const QDate &to, QStringList times) {
+        const LocalDays days(LocalDays::startOf(from), LocalDays::startOf(to));
+        for (const QString &local : times) {
+            const QDateTime time = QDateTime::fromString(local, Qt::ISODate);
+            QVariantList values;
+            QSqlQuery query(database);
+            const QString seconds = QString::number(time.toSecsSinceEpoch());
+            ASSERT_TRUE(query.prepare("SELECT " + days.julianDay(seconds, values)));
+            for (const QVariant &value : values)
+                query.addBindValue(value);
+            ASSERT_TRUE(query.exec() && query.next());
+            EXPECT_EQ(query.value(0).toLongLong(), time.date().toJulianDay())
+                << local.toStdString();
+        }
+    };
+    expectDays({2026, 3, 20}, {2026, 4, 1},
+               {"2026-03-20T00:30", "2026-03-28T23:30", "2026-03-29T00:30", "2026-03-29T23:30",
+                "2026-03-30T00:30", "2026-03-31T23:30"});
+    expectDays({2026, 10, 20}, {2026, 11, 1},
+               {"2026-10-24T23:30", "2026-10-25T00:30", "2026-10-25T23:30", "2026-10-26T00:30",
+                "2026-10-31T23:30"});
+    EXPECT_EQ(LocalDays::startOf({2026, 3, 29}),
+              QDateTime({2026, 3, 28}, {23, 0}, Qt::UTC).toSecsSinceEpoch());
 }
 
 } // namespace

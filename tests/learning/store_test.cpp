@@ -199,6 +199,10 @@ TEST(Store, AProgressFileWithABadLineAddsNothing)
         EXPECT_TRUE(error.message().contains(QStringLiteral("Line 3"))) << error.what();
     }
     EXPECT_EQ(memory.reviewCount(), 0);
+    // An answer given at once took no time, which is a duration all the same.
+    platform::writeBytes(folder.file("instant.csv"), "word,reviewed_at,rating,duration_ms\r\n"
+                                                     "abate,2024-03-01T09:00:00Z,3,0\r\n");
+    EXPECT_EQ(memory.importCsv(folder.file("instant.csv")).added, 1);
 }
 
 } // namespace

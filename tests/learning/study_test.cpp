@@ -66,17 +66,20 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
         return Card{CardState::Review,   0, stability, 5, now + days(dueIn),
                     now - days(daysAgo), 0, 2};
     };
-    const QStringList keys{"", "a", "b", "c", "d", "e", "f", "g", "b", "h"};
+    const QStringList keys{"", "a", "b", "c", "d", "e", "f", "g", "b", "h", "i"};
     const QHash<QString, Card> cards{
         {"a", reviewed(10, 20, -1)},
         {"b", Card{CardState::Relearning, 0, 1, 5, now + std::chrono::minutes(5), now, 1, 4}},
         {"c", reviewed(3, 20, -10)},
         {"d", reviewed(10, 2, 5)}, // due after the exam cap only
-        {"f", reviewed(50, 20, 0)}};
+        {"f", reviewed(50, 20, 0)},
+        {"i", Card{CardState::Relearning, 0, 1, 5, now + std::chrono::minutes(5), now, 1, 4}}};
     StudyDay day{now, today, std::nullopt, 2, 0, 0, {}};
     const NewWordRules newWords{"s.xml", nullptr, {}, {}};
     StudyQueue queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
-    EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due}}));
+    // Steps due at the same time keep the list's order.
+    EXPECT_EQ(queue.learning, (QList<StudyItem>{{2, StudyKind::Learning, cards["b"].due},
+                                                {10, StudyKind::Learning, cards["i"].due}}));
     QList<int> order;
     for (const auto &list : {queue.reviews, queue.fresh})
         for (const StudyItem &item : list)
@@ -84,10 +87,23 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
     EXPECT_EQ(order.mid(0, 3), (QList<int>{3, 1, 6}));
     EXPECT_EQ(order.mid(3), chooseNewWords(keys, {5, 7, 9}, 2, newWords));
     EXPECT_EQ(queue.neverStudied, 3);
+    // A word studied early today was not in the day's plan.
+    const DayWords none, early{{"d", WordDay{1, 1, cards["d"]}}};
+    const auto plannedWith = [&](const DayWords &answered) {
+        return buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords, nullptr,
+                               &answered)
+            .plannedReviews;
+    };
+    EXPECT_EQ(plannedWith(early), plannedWith(none));
     day.examDate = today.addDays(4); // d comes the day before; no new words in the last week
     queue = buildStudyQueue(keys, 1, keys.size(), cards, scheduler, day, newWords);
     EXPECT_EQ(queue.reviews.size(), 3);
     EXPECT_TRUE(queue.fresh.isEmpty());
+    // A range reaching past the list, which has grown shorter, ends with the list; a range
+    // ending before it holds none of the words after.
+    EXPECT_EQ(buildStudyQueue(keys, 1, keys.size() + 5, cards, scheduler, day, newWords).reviews,
+              queue.reviews);
+    EXPECT_EQ(buildStudyQueue(keys, 1, 5, cards, scheduler, day, newWords).neverStudied, 0);
 }
 
 TEST(Study, WordsOfAFamilyShareAStem)

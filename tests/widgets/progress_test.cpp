@@ -58,7 +58,7 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindow)
     vocabrix.answer(1); // the same showing again: a score, not a review
     click(vocabrix.window.get(), QStringLiteral("Command2(1)"));
     const QString second = vocabrix.window->reviewSession().word();
-    vocabrix.answer(2);
+    vocabrix.answer(2, -1); // the clock was set back: no time, rather than less than none
     EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 1);
     EXPECT_EQ(vocabrix.window->reviewSession().wrongCount(), 2);
 
@@ -72,6 +72,7 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindow)
     EXPECT_EQ(reviews[0].dictionary, "gre.xml");
     EXPECT_EQ(reviews[1].word, second);
     EXPECT_EQ(reviews[1].rating, Rating::Again);
+    EXPECT_EQ(reviews[1].durationMs, 0);
     EXPECT_EQ(vocabrix.memory().cardFor(first.toUpper() + QStringLiteral(" ")).reps, 1);
 }
 
