@@ -65,7 +65,8 @@ TEST(flashAndMemoryRules, TheLargestDrawStaysWithinTheListAndNoTextPairsWithNone
     // Each arrangement lays the sixteen cards on the sixteen places of the table, one a place.
     const auto placesOf = [](int number) {
         std::set<std::pair<int, int>> places;
-        for (const QPoint &place : *memoryrules::arrangement(number))
+        const auto arrangement = memoryrules::arrangement(number); // kept while it is walked
+        for (const QPoint &place : *arrangement)
             places.insert({place.x(), place.y()});
         return places;
     };
