@@ -53,6 +53,33 @@ const char *const cacheStatements[] = {
         ON CONFLICT (quarter) DO UPDATE SET correct = correct + excluded.correct,
                                             wrong = wrong + excluded.wrong;
     END)",
+    // Each word's misses (answers Again) and the latest, so that the hardest words are not
+    // counted from the log at each opening. A word's row is counted again from the log (by
+    // the index of misses) when one of its misses goes or changes.
+    R"(CREATE TABLE IF NOT EXISTS word_misses (
+        word TEXT PRIMARY KEY,
+        misses INTEGER NOT NULL,
+        last_miss TEXT NOT NULL) WITHOUT ROWID)",
+    R"(CREATE TRIGGER IF NOT EXISTS word_misses_insert AFTER INSERT ON reviews
+        WHEN NEW.rating = 1 BEGIN
+        INSERT INTO word_misses (word, misses, last_miss) VALUES (NEW.word, 1, NEW.reviewed_at)
+        ON CONFLICT (word) DO UPDATE SET misses = misses + 1,
+                                         last_miss = max(last_miss, excluded.last_miss);
+    END)",
+    R"(CREATE TRIGGER IF NOT EXISTS word_misses_delete AFTER DELETE ON reviews
+        WHEN OLD.rating = 1 BEGIN
+        DELETE FROM word_misses WHERE word = OLD.word;
+        INSERT INTO word_misses (word, misses, last_miss) SELECT word, count(*),
+            max(reviewed_at) FROM reviews WHERE word = OLD.word AND rating = 1 GROUP BY word;
+    END)",
+    R"(CREATE TRIGGER IF NOT EXISTS word_misses_update
+        AFTER UPDATE OF word, reviewed_at, rating ON reviews
+        WHEN OLD.rating = 1 OR NEW.rating = 1 BEGIN
+        DELETE FROM word_misses WHERE word IN (OLD.word, NEW.word);
+        INSERT INTO word_misses (word, misses, last_miss) SELECT word, count(*),
+            max(reviewed_at) FROM reviews WHERE word IN (OLD.word, NEW.word) AND rating = 1
+            GROUP BY word;
+    END)",
 };
 
 // The same figures straight from the log, for a file this program may not write.
@@ -61,9 +88,10 @@ const QString quartersFromLog = QStringLiteral(
     "sum(rating > 1) AS correct, sum(rating = 1) AS wrong FROM reviews GROUP BY 1)");
 
 const QString cacheIsWhole = QStringLiteral(
-    "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND name LIKE "
-    "'review_quarters_%') = 3 AND (SELECT total(correct + wrong) FROM review_quarters) = "
-    "(SELECT count(*) FROM reviews)");
+    "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND (name LIKE "
+    "'review_quarters_%' OR name LIKE 'word_misses_%')) = 6 AND (SELECT total(correct + wrong) "
+    "FROM review_quarters) = (SELECT count(*) FROM reviews) AND (SELECT total(misses) FROM "
+    "word_misses) = (SELECT count(*) FROM reviews WHERE rating = 1)");
 
 // The list's keys as one value, so that any number of them makes one statement.
 const QString listTable =
@@ -116,12 +144,16 @@ void Statistics::ensureCache()
     if (!whole()) {
         sql::WriteTransaction transaction(db);
         if (!whole()) {
-            sql::exec(db, QStringLiteral("DROP TABLE IF EXISTS review_quarters"));
+            for (const char *table : {"review_quarters", "word_misses"})
+                sql::exec(db, QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(table)));
             for (const char *statement : cacheStatements)
                 sql::exec(db, QString::fromLatin1(statement));
             sql::exec(db, QStringLiteral("INSERT INTO review_quarters (quarter, correct, wrong) "
                                          "SELECT * FROM %1")
                               .arg(quartersFromLog));
+            sql::exec(db, QStringLiteral("INSERT INTO word_misses (word, misses, last_miss) "
+                                         "SELECT * FROM %1")
+                              .arg(missesFromLog()));
         }
         transaction.commit();
     }
@@ -234,7 +266,8 @@ void Statistics::forecast(ProgressFigures &result, const QString &list, const QD
 
 void Statistics::hardest(ProgressFigures &result, const QStringList &wordKeys) const
 {
-    result.hardest = mostMissedWords(db, wordKeys, ProgressFigures::hardestCount);
+    result.hardest = mostMissedWords(db, wordKeys, ProgressFigures::hardestCount,
+                                     cached ? QStringLiteral("word_misses") : missesFromLog());
 }
 
 void Statistics::retention(ProgressFigures &result, const QDate &today) const
@@ -245,22 +278,25 @@ void Statistics::retention(ProgressFigures &result, const QDate &today) const
             .toBool();
     if (!kept) // a file an earlier version made, opened for reading only
         return;
-    const qint64 from = LocalDays::startOf(today.addDays(1 - ProgressFigures::retentionDays));
-    const qint64 to = LocalDays::startOf(today.addDays(1));
-    const LocalDays days(from, to);
+    // Each of the days with when it begins and ends: an answer of the day counts when its word
+    // was due before the day ended. The answers by the time index, a day at a time.
+    QStringList days;
     QVariantList values;
-    const QString dueDay = days.julianDay(QStringLiteral("(d.due / 1000)"), values);
-    const QString answerDay =
-        days.julianDay(QStringLiteral("CAST(strftime('%s', r.reviewed_at) AS INTEGER)"), values);
-    values << timeText(Time(std::chrono::seconds(from)))
-           << timeText(Time(std::chrono::seconds(to)));
-    // The answers of those days by the time index, each with when its word was due.
-    QSqlQuery reviews = run(db,
-                            QStringLiteral("SELECT count(*), total(r.rating > 1) FROM reviews AS r "
-                                           "CROSS JOIN review_due AS d ON d.id = r.id WHERE "
-                                           "%1 <= %2 AND r.reviewed_at >= ? AND r.reviewed_at < ?")
-                                .arg(dueDay, answerDay),
-                            values);
+    for (QDate day = today.addDays(1 - ProgressFigures::retentionDays); day <= today;
+         day = day.addDays(1)) {
+        const qint64 end = LocalDays::startOf(day.addDays(1));
+        days << QStringLiteral("(?, ?, ?)");
+        values << timeText(Time(std::chrono::seconds(LocalDays::startOf(day))))
+               << timeText(Time(std::chrono::seconds(end))) << end * 1000;
+    }
+    QSqlQuery reviews =
+        run(db,
+            QStringLiteral("WITH days (start, finish, finish_ms) AS (VALUES %1) SELECT count(*), "
+                           "total(r.rating > 1) FROM days CROSS JOIN reviews AS r CROSS JOIN "
+                           "review_due AS d ON d.id = r.id WHERE r.reviewed_at >= days.start AND "
+                           "r.reviewed_at < days.finish AND d.due < days.finish_ms")
+                .arg(days.join(QLatin1Char(','))),
+            values);
     if (reviews.next() && reviews.value(0).toInt() > 0) {
         result.dueReviews = reviews.value(0).toInt();
         result.retention = reviews.value(1).toDouble() / result.dueReviews;

@@ -15,8 +15,8 @@ namespace learning {
 // The figures of the Progress window, each from an aggregate query: a part of LearnerMemory,
 // which alone holds the connection. The answers per quarter hour are kept in a small table
 // beside the log, updated by triggers as answers come and go, so that a calendar of a million
-// answers needs no scan of them; like `cards`, it is a cache, checked and rebuilt when it does
-// not add up.
+// answers needs no scan of them, and so are each word's misses; like `cards`, they are a cache,
+// checked and rebuilt when they do not add up.
 class Statistics
 {
 public:

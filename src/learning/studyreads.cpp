@@ -142,20 +142,26 @@ AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample, Time before)
     return times;
 }
 
+QString missesFromLog()
+{
+    // The index of the misses holds word and time: no row of the log is read.
+    return QStringLiteral("(SELECT word, count(*) AS misses, max(reviewed_at) AS last_miss FROM "
+                          "reviews WHERE rating = 1 GROUP BY word)");
+}
+
 QList<ProgressFigures::MissedWord> mostMissedWords(const QSqlDatabase &db,
-                                                   const std::optional<QStringList> &keys, int most)
+                                                   const std::optional<QStringList> &keys, int most,
+                                                   const QString &source)
 {
     QList<ProgressFigures::MissedWord> words;
     if (!db.isOpen())
         return words;
-    // The index of the misses holds word and time: no row of the log is read. The keys as one
-    // JSON value, so that any number of them makes one statement.
+    // The keys as one JSON value, so that any number of them makes one statement.
     QSqlQuery query = sql::prepare(
-        db, QStringLiteral("SELECT word, count(*) AS misses, max(reviewed_at) AS last FROM reviews "
-                           "WHERE rating = 1 %1 GROUP BY word ORDER BY misses DESC, last DESC, "
-                           "word LIMIT ?")
-                .arg(keys ? QStringLiteral("AND word IN (SELECT value FROM json_each(?))")
-                          : QString()));
+        db, QStringLiteral("SELECT word, misses, last_miss FROM %1 %2 ORDER BY misses DESC, "
+                           "last_miss DESC, word LIMIT ?")
+                .arg(source, keys ? QStringLiteral("WHERE word IN (SELECT value FROM json_each(?))")
+                                  : QString()));
     if (keys)
         query.addBindValue(QString::fromUtf8(
             QJsonDocument(QJsonArray::fromStringList(*keys)).toJson(QJsonDocument::Compact)));

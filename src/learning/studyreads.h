@@ -35,12 +35,15 @@ QHash<QString, DayAnswers> answersByWord(const QSqlDatabase &db, QDate day);
 // How long the learner took over their last `sample` answers before a time (see AnswerTimes).
 AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample, Time before);
 
-// The words answered Again at least once, learning steps included, with how often and when
-// last: most misses first, the latest miss first among equals. Of the given keys only, when
-// given; at most `most` of them, when positive.
+// Each word answered Again at least once, learning steps included, as a table of the columns
+// word, misses and last_miss, counted from the log.
+QString missesFromLog();
+// The words answered Again at least once, with how often and when last: most misses first, the
+// latest miss first among equals. Of the given keys only, when given; at most `most` of them,
+// when positive; from a table of missesFromLog()'s columns.
 QList<ProgressFigures::MissedWord>
 mostMissedWords(const QSqlDatabase &db, const std::optional<QStringList> &keys = std::nullopt,
-                int most = 0);
+                int most = 0, const QString &source = missesFromLog());
 
 // The keys of the words whose first answer was at or after a time, and how many they are.
 QSet<QString> wordsFirstAnsweredSince(const QSqlDatabase &db, Time since);

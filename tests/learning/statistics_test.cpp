@@ -228,18 +228,25 @@ TEST_F(StatisticsTest, KeptInStepWithTheLog)
 {
     for (int i = 0; i < 6; ++i)
         answer(QStringLiteral("w"), local(6, 20, 9, i * 7), i % 2 ? Rating::Again : Rating::Good);
-    const auto counts = [&] {
-        const auto day = figures({}, local(6, 20, 12)).activity.last();
-        return std::array{day.right, day.wrong};
+    // The day's right and wrong answers, and the word's misses with the time of the last.
+    const auto counts = [](LearnerMemory &file) {
+        const ProgressFigures result =
+            file.figures({QStringLiteral("w")}, local(6, 20, 12), std::nullopt);
+        const auto day = result.activity.last();
+        const auto &missed = result.hardest.value(0);
+        return std::tuple(day.right, day.wrong, missed.misses,
+                          missed.lastMiss.toLocalTime().time().minute());
     };
-    EXPECT_EQ(counts(), (std::array{3, 3}));
+    EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
     memory.recordAnswer(QStringLiteral("w"), Rating::Again, QStringLiteral("quiz"), {}, 0,
                         local(6, 20, 10));
-    EXPECT_EQ(counts(), (std::array{3, 4}));
+    EXPECT_EQ(counts(memory), std::tuple(3, 4, 4, 0));
     memory.undoLast();
-    EXPECT_EQ(counts(), (std::array{3, 3}));
+    EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
     folder.sqlite(QStringLiteral("UPDATE review_quarters SET correct = 40"));
-    EXPECT_EQ(counts(), (std::array{3, 3}));
+    EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
+    folder.sqlite(QStringLiteral("UPDATE word_misses SET misses = 40"));
+    EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
 
     ProgressFolder other;
     {
@@ -249,8 +256,7 @@ TEST_F(StatisticsTest, KeptInStepWithTheLog)
     QFile::setPermissions(other.file(), QFile::ReadOwner);
     LearnerMemory readOnly(other.file());
     ASSERT_EQ(readOnly.status(), LearnerMemory::Status::NotSaving);
-    const auto day = readOnly.figures({}, local(6, 20, 12), std::nullopt).activity.last();
-    EXPECT_EQ((std::array{day.right, day.wrong}), (std::array{3, 3}));
+    EXPECT_EQ(counts(readOnly), std::tuple(3, 3, 3, 35));
 }
 
 } // namespace
