@@ -4,6 +4,9 @@
 #include "learnermemory.h"
 #include "platform/error.h"
 #include "platform/services.h"
+#include "progressstore.h"
+
+#include <QCoreApplication>
 
 namespace learning {
 
@@ -24,13 +27,28 @@ bool BackgroundFit::start()
 {
     if (worker)
         return false;
-    QList<Review> reviews = memory.reviews();
     const SchedulerOptions &options = memory.scheduler().options();
     const Parameters current = options.parameters;
     const int relearningSteps = int(options.relearningSteps.size());
     stop = false;
     result.reset();
-    worker.reset(QThread::create([this, reviews = std::move(reviews), current, relearningSteps] {
+    failure.clear();
+    // The answers are read there too, on a connection of the thread's own: a long log takes
+    // a second to read.
+    worker.reset(QThread::create([this, path = memory.filePath(), current, relearningSteps] {
+        QList<Review> reviews;
+        try {
+            ProgressStore file(path, {}, ProgressStore::Access::ReadOnly);
+            if (!file.isOpen())
+                throw platform::Error(
+                    platform::Error::io,
+                    QCoreApplication::translate("learning", "Cannot read the progress file: %1.")
+                        .arg(file.whyUnreadable()));
+            reviews = file.reviews();
+        } catch (const platform::Error &error) {
+            failure = error.message();
+            return;
+        }
         const FitData data(reviews);
         FitControl control(
             [this](int permille) {
@@ -55,6 +73,10 @@ void BackgroundFit::conclude()
 {
     worker->wait();
     worker.reset();
+    if (!failure.isEmpty()) {
+        emit failed(failure);
+        return;
+    }
     if (!result || stop) {
         emit cancelled();
         return;

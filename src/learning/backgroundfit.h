@@ -18,10 +18,11 @@ namespace learning {
 
 class LearnerMemory;
 
-// "Fit to my answers": fits the memory model to the learner's answers on a thread of its own,
-// so that the window that started it stays responsive, with progress and Cancel; then keeps the
-// fit in the progress file and adopts it when it predicts better (LearnerMemory::recordFit).
-// Made and used on the thread of the learner's memory, whose event loop must run meanwhile.
+// "Fit to my answers": reads the learner's answers and fits the memory model to them on a thread
+// of its own, so that the window that started it stays responsive, with progress and Cancel;
+// then keeps the fit in the progress file and adopts it when it predicts better
+// (LearnerMemory::recordFit). Made and used on the thread of the learner's memory, whose event
+// loop must run meanwhile.
 class BackgroundFit : public QObject
 {
     Q_OBJECT
@@ -30,8 +31,7 @@ public:
     // Stops a fit still running and waits for it: nothing is kept.
     ~BackgroundFit() override;
 
-    // Reads the learner's answers and starts fitting to them; false when a fit is running
-    // already. Throws platform::Error when the answers cannot be read.
+    // Starts a fit to the answers in the progress file now; false when one is running already.
     bool start();
     // Asks the running fit to stop; cancelled() follows, and nothing is kept.
     void cancel();
@@ -42,7 +42,8 @@ signals:
     // The fit is kept in the progress file; adopted when it predicted better.
     void finished(const learning::FitComparison &comparison, bool adopted);
     void cancelled();
-    // The fit could not be kept (the file cannot be written, or the parameters changed).
+    // The answers could not be read, or the fit could not be kept (the file cannot be written,
+    // or the parameters in force changed meanwhile).
     void failed(const QString &message);
 
 private:
@@ -53,6 +54,7 @@ private:
     std::unique_ptr<QThread> worker;
     std::atomic<bool> stop = false;
     std::optional<FitComparison> result;
+    QString failure; // why the answers could not be read
 };
 
 } // namespace learning

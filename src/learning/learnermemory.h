@@ -65,6 +65,8 @@ public:
     explicit LearnerMemory(QString path, QObject *parent = nullptr);
     ~LearnerMemory() override;
 
+    const QString &filePath() const { return path; }
+
     // The scheduler's options from the next use on: a file open with other ones is closed, and
     // opened again with these when next needed, which replays its cards. Their parameters are
     // the defaults for a file without a parameter set in force.

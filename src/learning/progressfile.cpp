@@ -98,8 +98,11 @@ void ProgressStore::open()
     }
     // The full check reads the whole file, so it runs when the last program did not close the
     // file (its journal is still there: killed, crashed, or running now). Damage elsewhere
-    // shows as an error on first use, which sets the file aside all the same.
-    const bool unclean = QFileInfo::exists(path + QStringLiteral("-wal"));
+    // shows as an error on first use, which sets the file aside all the same. A file only read
+    // is not checked: it is not set aside, its damage is an error when met, and the program
+    // that has it open would make each reader read all of it.
+    const bool unclean =
+        access == Access::ReadWrite && QFileInfo::exists(path + QStringLiteral("-wal"));
     connect(!canWrite);
     if (unclean && !healthy()) {
         disconnect();

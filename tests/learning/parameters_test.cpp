@@ -271,6 +271,19 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     EXPECT_EQ(cancelled, 1);
     EXPECT_FALSE(adopted);
     EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
+
+    // A progress file that cannot be read: told, and nothing else happens.
+    LearnerMemory unreadable(folder.file(QStringLiteral("progress")));
+    BackgroundFit failing(unreadable, clock);
+    QString failure;
+    QObject::connect(&failing, &BackgroundFit::failed, [&](const QString &message) {
+        failure = message;
+        loop.quit();
+    });
+    ASSERT_TRUE(failing.start());
+    loop.exec();
+    EXPECT_TRUE(failure.startsWith(QStringLiteral("Cannot read the progress file")))
+        << failure.toStdString();
 }
 
 TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
