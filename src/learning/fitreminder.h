@@ -24,8 +24,8 @@ struct AnswerMark
 struct FitReminderFacts
 {
     Time now{};
-    qint64 answers = 0;            // in the log now
-    qsizetype itemsToFit = 0;      // answers a fit could predict (see fewestFitItems)
+    qint64 answers = 0;       // in the log now
+    qsizetype itemsToFit = 0; // answers a fit could predict (see fewestFitItems)
     std::optional<Time> firstAnswer;
     std::optional<AnswerMark> lastFit;      // the latest fit kept, adopted or not
     std::optional<AnswerMark> lastReminder; // when the reminder was last shown

@@ -219,7 +219,7 @@ void FitWindow::showSets()
     bool defaultsInUse = true;
     for (const learning::ParameterSet &set : sets) {
         const int percent = percentBetter(set.figures, set.replacedFigures);
-        const QString predicts = !set.adopted ? tr("no better; not used")
+        const QString predicts = !set.adopted   ? tr("no better; not used")
                                  : percent >= 1 ? tr("%1 % better").arg(percent)
                                                 : tr("slightly better");
         auto *row = new QTreeWidgetItem(
