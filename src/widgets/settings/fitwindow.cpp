@@ -92,7 +92,6 @@ void FitWindow::createControls()
     progressBar->setObjectName(QStringLiteral("fitProgress"));
     progressBar->setAccessibleName(tr("Fit progress"));
     progressBar->setRange(0, 1000);
-    progressBar->setFormat(QStringLiteral("%p %"));
     layout->addWidget(progressBar);
     resultLabel = readableLabel(QStringLiteral("fitResult"));
     resultLabel->setMinimumHeight(resultLabel->fontMetrics().lineSpacing() * 4);
