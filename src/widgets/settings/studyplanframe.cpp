@@ -91,6 +91,9 @@ void StudyPlanFrame::addRetentionWarning(QFormLayout *layout)
     retentionWarningLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
                                                    Qt::TextSelectableByMouse);
     retentionWarningLabel->setFocusPolicy(Qt::TabFocus);
+    // The window grows by the label's height when it shows; a wrapped label tells the layout
+    // one line, so its three are asked for.
+    retentionWarningLabel->setMinimumHeight(retentionWarningLabel->fontMetrics().lineSpacing() * 3);
     int row = 0;
     QFormLayout::ItemRole role{};
     layout->getWidgetPosition(retention, &row, &role);
