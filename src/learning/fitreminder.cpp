@@ -3,6 +3,8 @@
 
 #include "learnermemory.h"
 #include "parameterfit.h"
+#include "platform/error.h"
+#include "studyplan.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -60,6 +62,19 @@ std::optional<FitReminderFacts> readFitReminderFacts(LearnerMemory &memory, Time
         facts.lastFit = AnswerMark{sets.first().fittedAt, sets.first().reviews};
     facts.lastReminder = lastReminder;
     return facts;
+}
+
+QString takeFitReminder(LearnerMemory &memory, StudyPlanSettings &settings, Time now)
+{
+    const auto facts = readFitReminderFacts(memory, now, settings.fitReminderShown());
+    const std::optional<qint64> due = facts ? fitReminderDue(*facts) : std::nullopt;
+    if (!due)
+        return {};
+    try {
+        settings.setFitReminderShown({now, facts->answers});
+    } catch (const platform::Error &) {
+    }
+    return fitReminderText(*due, facts->lastFit.has_value());
 }
 
 } // namespace learning

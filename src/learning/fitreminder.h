@@ -10,6 +10,7 @@
 namespace learning {
 
 class LearnerMemory;
+class StudyPlanSettings;
 
 // A moment in the learner's history: when, and how many answers the log held then.
 struct AnswerMark
@@ -47,5 +48,10 @@ QString fitReminderText(qint64 answersSinceFit, bool fittedBefore);
 // The facts as the learner's memory holds them now; nothing when it cannot be read.
 std::optional<FitReminderFacts> readFitReminderFacts(LearnerMemory &memory, Time now,
                                                      std::optional<AnswerMark> lastReminder);
+
+// The reminder due now, in words, remembered as shown in the study plan's file; empty when none
+// is due. A file that cannot be written is told when the plan is saved; meanwhile the reminder
+// may come again, which is better than never.
+QString takeFitReminder(LearnerMemory &memory, StudyPlanSettings &settings, Time now);
 
 } // namespace learning

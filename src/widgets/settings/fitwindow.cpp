@@ -56,7 +56,14 @@ FitWindow::FitWindow(learning::LearnerMemory &memory, platform::Clock &clock, QW
     setObjectName(QStringLiteral("FormFit"));
     setWindowTitle(tr("Fit to My Answers"));
     createControls();
-    connect(&fit, &learning::BackgroundFit::progress, progressBar, &QProgressBar::setValue);
+    connect(&fit, &learning::BackgroundFit::progress, this, [this](int permille) {
+        progressBar->setValue(permille);
+        // Done fitting: the fit is kept and, when better, every card replayed with it, here.
+        if (permille == progressBar->maximum() && !waiting) {
+            waiting = true;
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    });
     connect(&fit, &learning::BackgroundFit::finished, this, &FitWindow::fitFinished);
     connect(&fit, &learning::BackgroundFit::cancelled, this, [this] {
         showRunning(false);
@@ -165,6 +172,10 @@ void FitWindow::startFit()
 
 void FitWindow::showRunning(bool running)
 {
+    if (!running && waiting) {
+        waiting = false;
+        QGuiApplication::restoreOverrideCursor();
+    }
     cancelButton->setEnabled(running);
     fitAgainButton->setEnabled(!running);
     if (running)

@@ -54,6 +54,7 @@ private:
     QProgressBar *progressBar;
     QPushButton *cancelButton, *fitAgainButton, *useButton, *defaultsButton, *closeButton;
     QTreeWidget *setsList;
+    bool waiting = false; // showing the wait cursor
 };
 
 } // namespace widgets

@@ -8,7 +8,6 @@
 #include "learning/studycard.h"
 #include "learning/studyplan.h"
 #include "learning/timetext.h"
-#include "platform/error.h"
 #include "platform/services.h"
 #include "platform/widgets/escapekey.h"
 #include "widgets/progress/forecastpanel.h"
@@ -529,8 +528,9 @@ void FormStudy::showSummary()
         return;
     }
     // Taken as the summary comes up, and kept while it stays.
-    if (pages->currentIndex() != 1 || !isVisible())
-        fitReminder = takeFitReminder();
+    if ((pages->currentIndex() != 1 || !isVisible()) && planSettings)
+        fitReminder = learning::takeFitReminder(memory, *planSettings,
+                                                learning::toTime(services.clock->now()));
     const StudySession::Summary &summary = study.summary();
     // The figures are the list's; the answers to every list are added when there are others.
     const bool otherLists = summary.allAnswers != summary.reviewed;
@@ -563,27 +563,6 @@ void FormStudy::showSummary()
     forecastPanel->refresh();
     pages->setCurrentIndex(1);
     summaryLabel->setFocus();
-}
-
-// The reminder to fit the memory model to the learner's answers, when one is due; remembered as
-// shown, so that it comes once in its period.
-QString FormStudy::takeFitReminder()
-{
-    if (!planSettings)
-        return {};
-    const learning::Time now = learning::toTime(services.clock->now());
-    const auto facts =
-        learning::readFitReminderFacts(memory, now, planSettings->fitReminderShown());
-    const std::optional<qint64> due = facts ? learning::fitReminderDue(*facts) : std::nullopt;
-    if (!due)
-        return {};
-    try {
-        planSettings->setFitReminderShown({now, facts->answers});
-    } catch (const platform::Error &) {
-        // A settings file that cannot be written is told when the plan is saved; meanwhile the
-        // reminder may come again, which is better than never.
-    }
-    return learning::fitReminderText(*due, facts->lastFit.has_value());
 }
 
 // A screen reader speaks the result, not only the colour around it.

@@ -64,7 +64,6 @@ private:
     void showQuestion();
     void showFeedback();
     void showSummary();
-    QString takeFitReminder();
     void showProgress();
     QString planText() const;
     void studyMore(learning::StudySession::Extra extra);
