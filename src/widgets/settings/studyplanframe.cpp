@@ -98,6 +98,7 @@ void StudyPlanFrame::addRetentionWarning(QFormLayout *layout)
     QFormLayout::ItemRole role{};
     layout->getWidgetPosition(retention, &row, &role);
     layout->insertRow(row + 1, QString(), retentionWarningLabel);
+    setTabOrder(retention, retentionWarningLabel);
     connect(retention, &QSpinBox::valueChanged, this, &StudyPlanFrame::showRetentionWarning);
     showRetentionWarning();
 }
