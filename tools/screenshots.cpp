@@ -12,6 +12,7 @@
 #include "widgets/main/formmain.h"
 #include "widgets/main/guardedapplication.h"
 #include "widgets/progress/formprogress.h"
+#include "widgets/settings/fitwindow.h"
 #include "widgets/study/formstudy.h"
 
 #include <QAction>
@@ -153,6 +154,20 @@ void progress(FormMain &window, platform::Services &services)
     form.close();
 }
 
+// "Fit to my answers" over the same simulated study: the outcome of a fit and the fit kept.
+void fit(FormMain &window, platform::Services &services)
+{
+    QTemporaryDir folder;
+    learning::LearnerMemory memory(folder.filePath(QStringLiteral("progress.sqlite")));
+    memory.addReviews(simulatedStudy(window.dictionary().words(), services.clock->now()));
+    FitWindow form(memory, *services.clock);
+    form.open();
+    for (int i = 0; i < 600 && control<QPushButton>(form, "cancelFit")->isEnabled(); ++i)
+        QTest::qWait(100);
+    save(&form, "fit");
+    form.close();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -236,8 +251,12 @@ int main(int argc, char **argv)
         control<QSpinBox>(*options, "dailyMinutes")->setValue(20);
         QTest::qWait(600);
         save(options, "options-pace");
+        // A desired retention below the advised range, warned of beside it.
+        control<QSpinBox>(*options, "retention")->setValue(75);
+        save(options, "options-retention");
         options->close();
     }
     progress(window, services);
+    fit(window, services);
     return 0;
 }

@@ -335,6 +335,14 @@
         <source>Above 95 %, words come back much more often for little more remembered. Most learners do best between 80 and 95 %.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 answers since the memory model was last fitted to you: Options, Study, Fit to my answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers, and the memory model has not yet been fitted to you: Options, Study, Fit to my answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>platform</name>
@@ -472,6 +480,157 @@
     </message>
     <message>
         <source>The study settings could not be saved. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::FitWindow</name>
+    <message>
+        <source>Fit to My Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit was cancelled. Nothing was kept or changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit could not be kept, and nothing was changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memory model decides when each word comes back. Fitted to your own answers, it can predict better what you will recall. The fit is used only when it predicts your latest answers better than the model in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel the fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kept fits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept fits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitted on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Predicts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use this one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the chosen fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the &amp;default model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting the memory model to your answers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers are still too few: %1 of the %2 needed. A fit counts the answers given a day or more after the word&apos;s answer before. The model in use stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers are still too few to fit the model to. The model in use stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On your latest %1 answers, the fitted model&apos;s predictions of how many you would recall were off by %2 points on average, against %3 for the model in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitted model predicts your answers %1 % better.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitted model predicts your answers slightly better.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It schedules your reviews from now on; every word&apos;s answers were replayed with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitted model predicted no better, so the model in use stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no better; not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slightly better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This fit predicted no better than the model then in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In use: the default model, fitted to many other learners.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In use: the fit marked &quot;yes&quot; above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the model replays every word&apos;s answers with it, which may take a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen fit schedules your reviews from now on; every word&apos;s answers were replayed with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The default model schedules your reviews from now on; every word&apos;s answers were replayed with it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2156,6 +2315,22 @@ The program goes on; nothing was saved by the step that failed.</source>
     </message>
     <message>
         <source>Warning: that is more than your limit of %1 minutes a day, at which the list would not be done within three years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit to my answers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit to my answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits the memory model that schedules your reviews to your own answers</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -162,6 +162,17 @@ QSet<QString> LearnerMemory::wordsFirstAnsweredSince(Time since)
     return words;
 }
 
+std::optional<AnswerTally> LearnerMemory::answerTally(qsizetype itemsAtMost)
+{
+    std::optional<AnswerTally> tally;
+    try {
+        tally = readAnswerTally(store().database(), itemsAtMost);
+    } catch (const sql::Failure &) {
+    }
+    passOnNotice();
+    return tally;
+}
+
 RecentStudy LearnerMemory::recentStudy(Time since)
 {
     RecentStudy times;

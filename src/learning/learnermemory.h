@@ -29,6 +29,15 @@ struct RecentStudy
     QSet<QString> recentlyStarted; // words first answered since then
 };
 
+// How much the learner answered, all told.
+struct AnswerTally
+{
+    qint64 answers = 0;
+    std::optional<Time> firstAnswer;
+    // The answers given a day or more after the word's answer before: those a fit predicts.
+    qsizetype itemsToFit = 0;
+};
+
 // The learner's memory: every answer given, in any window, and each word's scheduling state,
 // kept in one SQLite file that this object alone opens and queries. The file is opened the
 // first time something needs it, never at start-up; several programs may share it.
@@ -120,6 +129,9 @@ public:
     void exportCsv(const QString &path);
     ImportResult importCsv(const QString &path);
 
+    // The tally of every answer, the items to fit counted up to itemsAtMost; nothing when
+    // unknown.
+    std::optional<AnswerTally> answerTally(qsizetype itemsAtMost);
     // Every fit of the memory model kept in the file, newest first; none when unknown.
     QList<ParameterSet> parameterSets();
     // Keeps a finished fit (see BackgroundFit) in the file, and adopts it when it predicts the

@@ -30,7 +30,6 @@ constexpr double learningRate = 0.04;
 constexpr std::uint64_t seed = 2023;
 constexpr int longestHistory = 64; // answers of an item, the one predicted included
 constexpr double pull = 1.0;       // of the parameters towards the starting point
-constexpr int fewestItems = 8;
 constexpr int fewestItemsForAll = 64;
 // The spread of each parameter over many learners: the pull on each is in these units.
 constexpr Parameters spread = {6.43, 9.66, 17.58, 27.85, 0.57, 0.28, 0.6,  0.12, 0.39, 0.18, 0.33,
@@ -232,7 +231,7 @@ std::optional<FitResult> fitParameters(const FitData &data, const ItemList &item
     result.parameters = defaults;
     const TrainingSets sets = setAsideOutliers(data, items);
     result.items = qsizetype(sets.all.size());
-    if (sets.all.size() < fewestItems || sets.firstLongTerm.empty()) {
+    if (sets.all.size() < std::size_t(fewestFitItems) || sets.firstLongTerm.empty()) {
         control.advance(from, to, 1.0);
         return result;
     }

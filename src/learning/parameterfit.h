@@ -32,6 +32,10 @@ private:
     int reported = -1;
 };
 
+// A fit needs at least this many items, answers given a day or more after the word's answer
+// before, once outliers are set aside; with fewer the parameters stay the defaults.
+constexpr int fewestFitItems = 8;
+
 // What a fit changed.
 enum class FitScope {
     Nothing,       // fewer than 8 items: the default parameters

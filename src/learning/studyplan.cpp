@@ -20,6 +20,8 @@ const QString examKey = QStringLiteral("exam_date");
 const QString retentionKey = QStringLiteral("desired_retention");
 const QString perDayKey = QStringLiteral("new_words_per_day");
 const QString minutesKey = QStringLiteral("daily_minutes");
+const QString reminderTimeKey = QStringLiteral("fit_reminder_shown_at");
+const QString reminderAnswersKey = QStringLiteral("fit_reminder_shown_answers");
 
 } // namespace
 
@@ -51,6 +53,25 @@ StudyPlan fromPairs(const platform::KeyValues &pairs)
     return plan;
 }
 
+// Both values, or nothing.
+std::optional<AnswerMark> reminderFromPairs(const platform::KeyValues &pairs)
+{
+    std::optional<Time> time;
+    std::optional<qint64> answers;
+    for (const auto &[key, value] : pairs) {
+        bool ok = false;
+        if (key == reminderTimeKey) {
+            time = parseTimeText(value);
+        } else if (key == reminderAnswersKey) {
+            const qint64 count = value.toLongLong(&ok);
+            answers = ok && count >= 0 ? std::optional(count) : std::nullopt;
+        }
+    }
+    if (!time || !answers)
+        return std::nullopt;
+    return AnswerMark{*time, *answers};
+}
+
 } // namespace
 
 StudyPlanSettings::StudyPlanSettings(platform::Files &files, QString path, QObject *parent)
@@ -60,7 +81,25 @@ StudyPlanSettings::StudyPlanSettings(platform::Files &files, QString path, QObje
 
 void StudyPlanSettings::load()
 {
-    current = readStudyPlan(path);
+    const platform::KeyValues pairs = platform::readKeyValues(path);
+    current = fromPairs(pairs);
+    reminderShown = reminderFromPairs(pairs);
+}
+
+void StudyPlanSettings::write(const StudyPlan &plan, const std::optional<AnswerMark> &shown)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QString text = studyPlanText(plan);
+    if (shown)
+        text += platform::keyValueText({{reminderTimeKey, timeText(shown->time)},
+                                        {reminderAnswersKey, QString::number(shown->answers)}});
+    files.writeText(path, text);
+}
+
+void StudyPlanSettings::setFitReminderShown(AnswerMark shown)
+{
+    write(current, shown);
+    reminderShown = shown;
 }
 
 void StudyPlanSettings::save(const StudyPlan &chosen, bool always)
@@ -70,8 +109,7 @@ void StudyPlanSettings::save(const StudyPlan &chosen, bool always)
         std::clamp(chosen.desiredRetention, lowestRetention, highestRetention);
     if (bounded == current && !always)
         return;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    writeStudyPlan(files, path, bounded);
+    write(bounded, reminderShown);
     const bool retentionChanged = bounded.desiredRetention != current.desiredRetention;
     current = bounded;
     emit changed();

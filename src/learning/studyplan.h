@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fitreminder.h"
 #include "fsrs.h"
 
 #include <QDate>
@@ -37,7 +38,9 @@ QString studyPlanText(const StudyPlan &plan);
 // Throws platform::Error (io) and leaves the old file whole when it cannot be written.
 void writeStudyPlan(platform::Files &files, const QString &path, const StudyPlan &plan);
 
-// The study plan in force and the one writer of its file (settings/study.txt).
+// The study plan in force and the one writer of its file (settings/study.txt), which also keeps
+// when the reminder to fit the memory model was last shown (fit_reminder_shown_at,
+// fit_reminder_shown_answers; a file without them has shown none).
 class StudyPlanSettings : public QObject
 {
     Q_OBJECT
@@ -55,6 +58,11 @@ public:
     // written even when unchanged: the file then says the learner chose it (the first start).
     void save(const StudyPlan &chosen, bool always = false);
 
+    const std::optional<AnswerMark> &fitReminderShown() const { return reminderShown; }
+    // Remembers when the reminder was shown, with the plan in force. Throws platform::Error
+    // (io) and keeps the file and the mark as they were when it cannot be written.
+    void setFitReminderShown(AnswerMark shown);
+
 signals:
     void changed();
     void desiredRetentionChanged(double retention);
@@ -62,7 +70,10 @@ signals:
 private:
     platform::Files &files;
     QString path;
+    void write(const StudyPlan &plan, const std::optional<AnswerMark> &shown);
+
     StudyPlan current;
+    std::optional<AnswerMark> reminderShown;
 };
 
 // FSRS is not meant for a desired retention outside this range: below it words are left to be

@@ -197,6 +197,32 @@ int wordsStartedSince(const QSqlDatabase &db, Time since)
     return int(wordsFirstAnsweredSince(db, since).size());
 }
 
+std::optional<AnswerTally> readAnswerTally(const QSqlDatabase &db, qsizetype itemsAtMost)
+{
+    if (!db.isOpen())
+        return std::nullopt;
+    AnswerTally tally;
+    QSqlQuery all =
+        sql::prepare(db, QStringLiteral("SELECT count(*), min(reviewed_at) FROM reviews"));
+    sql::exec(all);
+    if (all.next()) {
+        tally.answers = all.value(0).toLongLong();
+        tally.firstAnswer = parseTimeText(all.value(1).toString());
+    }
+    // Each answer's distance from the word's answer before, in milliseconds, in the order of
+    // the word's index; the count stops at itemsAtMost.
+    QSqlQuery items = sql::prepare(
+        db, QStringLiteral(
+                "SELECT count(*) FROM (SELECT 1 FROM (SELECT round((julianday(reviewed_at) - "
+                "julianday(lag(reviewed_at) OVER (PARTITION BY word ORDER BY reviewed_at))) * "
+                "86400000) AS gap FROM reviews) WHERE gap >= 86400000 LIMIT ?)"));
+    items.addBindValue(qint64(itemsAtMost));
+    sql::exec(items);
+    if (items.next())
+        tally.itemsToFit = qsizetype(items.value(0).toLongLong());
+    return tally;
+}
+
 RecentStudy readRecentStudy(const QSqlDatabase &db, Time since)
 {
     RecentStudy times;

@@ -51,6 +51,10 @@ int wordsStartedSince(const QSqlDatabase &db, Time since);
 // How much the learner studied since a time.
 RecentStudy readRecentStudy(const QSqlDatabase &db, Time since);
 
+// The answers in the log, the first one's time, and the items to fit counted up to itemsAtMost;
+// nothing when the connection is not open.
+std::optional<AnswerTally> readAnswerTally(const QSqlDatabase &db, qsizetype itemsAtMost);
+
 // Days in a row with at least one answer, up to today (or up to yesterday while today has none).
 int dayStreak(const QSqlDatabase &db, QDate today);
 

@@ -266,8 +266,20 @@ def checkall(application, words, allmeanings):
 
     press(menuitem(main, "Options"), "Tool > Options")
     options = window(application, "Options")
-    checkwindow(options, "Options", buttons=["Ok", "Cancel", "Select Font", "Select Color"],
-                labels=["Main Font Type", "Main Font Color", "Font Type", "Font Color"])
+    inside = checkwindow(options, "Options",
+                         buttons=["Ok", "Cancel", "Select Font", "Select Color",
+                                  "Fit to my answers"],
+                         labels=["Main Font Type", "Main Font Color", "Font Type", "Font Color"])
+    # The fit runs in a window of its own, whose outcome is read out as a label.
+    press(button(inside, "Fit to my answers"), "Options > Fit to my answers")
+    fit = window(application, "Fit to My Answers")
+    wait("the outcome of the fit", lambda: any(
+        role == Atspi.Role.LABEL and name.startswith(("Your answers", "The fitted model"))
+        for role, name, _ in controls(fit)))
+    press(button(checkwindow(fit, "Fit to My Answers",
+                             buttons=["Cancel the fit", "Fit again", "Use the chosen fit",
+                                      "Use the default model", "Close"]), "Close"),
+          "Fit to My Answers > Close")
 
     press(menuitem(main, "Progress"), "View > Progress")
     progress = window(application, "Progress")

@@ -3,6 +3,7 @@
 
 #include "core/displaysettings.h"
 #include "core/speechsettings.h"
+#include "fitwindow.h"
 #include "learning/forecast.h"
 #include "learning/studyplan.h"
 #include "platform/colors.h"
@@ -103,9 +104,12 @@ FormOptions::FormOptions(DisplaySettings &display, learning::StudyPlanSettings &
         connect(dialogButtons[i], &QPushButton::clicked, this,
                 [this, i] { dialogButtonClicked(i); });
     connect(&speech, &Speech::availabilityChanged, this, &FormOptions::showVoices);
+    connect(studyFrame, &StudyPlanFrame::fitRequested, this, &FormOptions::openFitWindow);
     formLoad();
     platform::cancelOnEscape(this, dialogButtons[0]);
 }
+
+FormOptions::~FormOptions() = default;
 
 void FormOptions::createControls()
 {
@@ -217,6 +221,7 @@ void FormOptions::showPacingFor(const core::Dictionary &words, learning::Learner
 {
     pacedWords = &words;
     learnerMemory = &memory;
+    studyFrame->setFitAvailable(true);
     if (isVisible())
         formLoad();
 }
@@ -292,6 +297,16 @@ void FormOptions::saveSpeech()
                                       failure.message(),
                                   platform::Icon::critical, platform::Buttons::ok);
     }
+}
+
+// Its own window, not a modal one: Options and the main window stay in use while it fits.
+void FormOptions::openFitWindow()
+{
+    if (!learnerMemory)
+        return;
+    if (!fitWindow)
+        fitWindow = std::make_unique<FitWindow>(*learnerMemory, *services.clock, this);
+    fitWindow->open();
 }
 
 TextStyle FormOptions::picker(int group) const

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -24,6 +25,7 @@ struct Services;
 
 namespace widgets {
 
+class FitWindow;
 class SpeechFrame;
 class Speech;
 class StudyPlanFrame;
@@ -38,13 +40,15 @@ public:
     FormOptions(core::DisplaySettings &display, learning::StudyPlanSettings &studyPlan,
                 core::SpeechSettings &speechSettings, platform::Services &services, Speech &speech,
                 QWidget *parent = nullptr);
+    ~FormOptions() override;
 
     // Shows the dialog; a dialog that is not open is loaded afresh from the display settings,
     // an open one only comes to the front.
     void open();
     // Fills the pickers from the display settings.
     void formLoad();
-    // The Study frame shows the pace its plan asks of the learner for these words.
+    // The Study frame shows the pace its plan asks of the learner for these words, and fits the
+    // memory model to the learner's answers.
     void showPacingFor(const core::Dictionary &words, learning::LearnerMemory &memory);
 
     void pickClicked(int index);
@@ -68,6 +72,7 @@ private:
     void selectFont(int group);
     void selectColor(int group);
     void showPreview(int group);
+    void openFitWindow();
 
     core::DisplaySettings &display;
     learning::StudyPlanSettings &studyPlan;
@@ -79,6 +84,7 @@ private:
     learning::LearnerMemory *learnerMemory = nullptr;
     Speech &speech;
     SpeechFrame *speechFrame;
+    std::unique_ptr<FitWindow> fitWindow; // made when first asked for, kept for the run
 };
 
 } // namespace widgets

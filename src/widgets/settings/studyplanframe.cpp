@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studyplanframe.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
@@ -75,6 +77,62 @@ StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
     connect(examDate, &QDateEdit::dateChanged, this, &StudyPlanFrame::planEdited);
     for (QSpinBox *box : {retention, perDay, dailyMinutes})
         connect(box, &QSpinBox::valueChanged, this, &StudyPlanFrame::planEdited);
+    addRetentionWarning(layout);
+    addFitButton(layout);
+}
+
+// On the row under the desired retention, in words, so that it is not told by colour alone.
+void StudyPlanFrame::addRetentionWarning(QFormLayout *layout)
+{
+    retentionWarningLabel = new QLabel;
+    retentionWarningLabel->setObjectName(QStringLiteral("retentionWarning"));
+    retentionWarningLabel->setWordWrap(true);
+    retentionWarningLabel->setTextFormat(Qt::PlainText);
+    retentionWarningLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                                   Qt::TextSelectableByMouse);
+    retentionWarningLabel->setFocusPolicy(Qt::TabFocus);
+    // The window grows by the label's height when it shows; a wrapped label tells the layout
+    // one line, so its three are asked for.
+    retentionWarningLabel->setMinimumHeight(retentionWarningLabel->fontMetrics().lineSpacing() * 3);
+    int row = 0;
+    QFormLayout::ItemRole role{};
+    layout->getWidgetPosition(retention, &row, &role);
+    layout->insertRow(row + 1, QString(), retentionWarningLabel);
+    setTabOrder(retention, retentionWarningLabel);
+    connect(retention, &QSpinBox::valueChanged, this, &StudyPlanFrame::showRetentionWarning);
+    showRetentionWarning();
+}
+
+void StudyPlanFrame::showRetentionWarning()
+{
+    const QString warning = learning::retentionWarning(retention->value() / 100.0);
+    const QString shown = warning.isEmpty() ? QString() : tr("Warning: %1").arg(warning);
+    if (shown == retentionWarningLabel->text())
+        return;
+    retentionWarningLabel->setText(shown);
+    retentionWarningLabel->setVisible(!shown.isEmpty());
+    retentionWarningLabel->setAccessibleName(shown);
+    // A screen reader on the spin box hears it with the value.
+    retention->setAccessibleDescription(shown);
+    QAccessibleEvent event(retention, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void StudyPlanFrame::addFitButton(QFormLayout *layout)
+{
+    fitButton = new QPushButton(tr("&Fit to my answers..."));
+    fitButton->setObjectName(QStringLiteral("fitButton"));
+    fitButton->setAccessibleName(tr("Fit to my answers"));
+    fitButton->setToolTip(tr("Fits the memory model that schedules your reviews to your own "
+                             "answers"));
+    fitButton->setEnabled(false);
+    layout->addRow(fitButton);
+    connect(fitButton, &QPushButton::clicked, this, &StudyPlanFrame::fitRequested);
+}
+
+void StudyPlanFrame::setFitAvailable(bool available)
+{
+    fitButton->setEnabled(available);
 }
 
 void StudyPlanFrame::setPlan(const learning::StudyPlan &plan, QDate today,

@@ -9,7 +9,9 @@
 
 class QCheckBox;
 class QDateEdit;
+class QFormLayout;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTimer;
 
@@ -18,7 +20,8 @@ namespace widgets {
 // The Options dialog's Study frame: the exam date, the desired retention, the new words a day
 // (the learner's number without an exam; with one, the number the date implies, read-only), a
 // daily time limit, and the pace the plan asks: words and minutes a day, with a warning when
-// that is more than the limit.
+// that is more than the limit. A desired retention outside the advised range is warned of in
+// words; "Fit to my answers" asks for the memory model to be fitted to the learner.
 class StudyPlanFrame : public QGroupBox
 {
     Q_OBJECT
@@ -30,8 +33,16 @@ public:
     void setPlan(const learning::StudyPlan &plan, QDate today,
                  std::optional<learning::ForecastInput> learner = std::nullopt);
     learning::StudyPlan plan() const;
+    // Whether "Fit to my answers" can be asked: there is a learner's memory to fit to.
+    void setFitAvailable(bool available);
+
+signals:
+    void fitRequested();
 
 private:
+    void addRetentionWarning(QFormLayout *layout);
+    void showRetentionWarning();
+    void addFitButton(QFormLayout *layout);
     void planEdited();
     void showPacing();
 
@@ -39,6 +50,8 @@ private:
     QDateEdit *examDate;
     QSpinBox *retention, *perDay, *dailyMinutes;
     QLabel *pacingLabel;
+    QLabel *retentionWarningLabel;
+    QPushButton *fitButton;
     QTimer *pacingDelay;
     std::optional<learning::ForecastInput> learner;
     int ownPerDay = 20; // the learner's number, kept while an exam date sets the pace

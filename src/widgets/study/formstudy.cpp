@@ -4,8 +4,10 @@
 #include "choicebutton.h"
 
 #include "core/wordkey.h"
+#include "learning/fitreminder.h"
 #include "learning/studycard.h"
 #include "learning/studyplan.h"
+#include "learning/timetext.h"
 #include "platform/services.h"
 #include "platform/widgets/escapekey.h"
 #include "widgets/progress/forecastpanel.h"
@@ -74,7 +76,7 @@ QString highlighted(const QString &usage, const QString &word)
 
 FormStudy::FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memory,
                      platform::Services &services, Speech &speech, QWidget *parent)
-    : QWidget(parent, Qt::Window), services(services), speech(speech),
+    : QWidget(parent, Qt::Window), services(services), speech(speech), memory(memory),
       study(dictionary, memory, *services.clock, *services.random),
       forecastPanel(new ForecastPanel(dictionary, memory, *services.clock))
 {
@@ -311,8 +313,9 @@ void FormStudy::pressed(int key)
     }
 }
 
-void FormStudy::followPlan(const learning::StudyPlanSettings &plan)
+void FormStudy::followPlan(learning::StudyPlanSettings &plan)
 {
+    planSettings = &plan;
     const auto take = [this, &plan] {
         study.setPlan(plan.plan().examDate, plan.plan().newWordsPerDay, plan.plan().dailyMinutes);
     };
@@ -524,23 +527,29 @@ void FormStudy::showSummary()
         summaryLabel->setFocus();
         return;
     }
+    // Taken as the summary comes up, and kept while it stays.
+    if ((pages->currentIndex() != 1 || !isVisible()) && planSettings)
+        fitReminder = learning::takeFitReminder(memory, *planSettings,
+                                                learning::toTime(services.clock->now()));
     const StudySession::Summary &summary = study.summary();
     // The figures are the list's; the answers to every list are added when there are others.
     const bool otherLists = summary.allAnswers != summary.reviewed;
-    summaryLabel->setText(tr("<p><b>Today's work is done.</b></p><table align=center cellpadding=3>"
-                             "<tr><td>Reviewed:</td><td align=right>%1</td></tr>"
-                             "<tr><td>Right:</td><td align=right>%2</td></tr>"
-                             "<tr><td>New words learned:</td><td align=right>%3</td></tr>"
-                             "<tr><td>Due tomorrow:</td><td align=right>%4</td></tr>"
-                             "<tr><td>Day streak:</td><td align=right>%5</td></tr></table>")
-                              .arg(summary.reviewed)
-                              .arg(summary.right)
-                              .arg(summary.learned)
-                              .arg(summary.dueTomorrow)
-                              .arg(summary.streak) +
-                          (otherLists
-                               ? tr("<p>All lists: %1 answers today</p>").arg(summary.allAnswers)
-                               : QString()));
+    summaryLabel->setText(
+        tr("<p><b>Today's work is done.</b></p><table align=center cellpadding=3>"
+           "<tr><td>Reviewed:</td><td align=right>%1</td></tr>"
+           "<tr><td>Right:</td><td align=right>%2</td></tr>"
+           "<tr><td>New words learned:</td><td align=right>%3</td></tr>"
+           "<tr><td>Due tomorrow:</td><td align=right>%4</td></tr>"
+           "<tr><td>Day streak:</td><td align=right>%5</td></tr></table>")
+            .arg(summary.reviewed)
+            .arg(summary.right)
+            .arg(summary.learned)
+            .arg(summary.dueTomorrow)
+            .arg(summary.streak) +
+        (otherLists ? tr("<p>All lists: %1 answers today</p>").arg(summary.allAnswers)
+                    : QString()) +
+        (fitReminder.isEmpty() ? QString()
+                               : QStringLiteral("<p>%1</p>").arg(fitReminder.toHtmlEscaped())));
     summaryLabel->setAccessibleName(
         tr("Today's work is done. Reviewed %1, right %2, new words learned %3, due tomorrow "
            "%4, day streak %5.")
@@ -549,7 +558,8 @@ void FormStudy::showSummary()
             .arg(summary.learned)
             .arg(summary.dueTomorrow)
             .arg(summary.streak) +
-        (otherLists ? tr(" All lists: %1 answers today.").arg(summary.allAnswers) : QString()));
+        (otherLists ? tr(" All lists: %1 answers today.").arg(summary.allAnswers) : QString()) +
+        (fitReminder.isEmpty() ? QString() : QLatin1Char(' ') + fitReminder));
     forecastPanel->refresh();
     pages->setCurrentIndex(1);
     summaryLabel->setFocus();

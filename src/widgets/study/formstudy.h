@@ -42,8 +42,9 @@ public:
               platform::Services &services, Speech &speech, QWidget *parent = nullptr);
     ~FormStudy() override;
 
-    // Studies by the plan in force, and by each plan saved from then on.
-    void followPlan(const learning::StudyPlanSettings &plan);
+    // Studies by the plan in force, and by each plan saved from then on; the summary reminds
+    // the learner to fit the memory model now and then, and the plan's file remembers when.
+    void followPlan(learning::StudyPlanSettings &plan);
     // Builds today's queue and shows the window.
     void open();
     const learning::StudySession &session() const { return study; }
@@ -71,6 +72,9 @@ private:
 
     platform::Services &services;
     Speech &speech;
+    learning::LearnerMemory &memory;
+    learning::StudyPlanSettings *planSettings = nullptr;
+    QString fitReminder; // shown under the summary until the learner studies on
     learning::StudySession study;
     ForecastPanel *forecastPanel; // in the day's summary
 

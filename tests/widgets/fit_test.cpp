@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Fit to my answers" from Options over a real progress file of simulated answers, the
+// retention warning, and the reminder under Study Today's summary.
+
+#include "learning/learnermemory.h"
+#include "learning/simulatedlearner.h"
+#include "support/fakes.h"
+#include "support/windowdriver.h"
+#include "widgets/main/formmain.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+using namespace widgets;
+
+using namespace testsupport;
+
+namespace {
+
+constexpr learning::Parameters defaults = learning::SchedulerOptions::defaultParameters;
+
+void writeList(FakeServices &fakes)
+{
+    fakes.write("XML/gre.xml", flatXml({{"abate", "(v.) to lessen", "The storm abated."},
+                                        {"banal", "(adj.) trite", "A banal remark."}}));
+}
+
+QString result(QWidget *fit)
+{
+    return control<QLabel>(fit, "fitResult")->text();
+}
+
+QWidget *openFitWindow(FormMain &window)
+{
+    click(&window, "mnuOptions");
+    click(topWindow("FormOptions"), "fitButton");
+    QWidget *fit = topWindow("FormFit");
+    EXPECT_TRUE(fit && fit->isVisible());
+    return fit;
+}
+
+} // namespace
+
+TEST(FitWindow, FitsInTheBackgroundSaysHowItWentAndGoesBackToTheDefaults)
+{
+    FakeServices fakes;
+    writeList(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    learning::LearnerMemory &memory = window.learnerMemory();
+    memory.addReviews(
+        simulateAnswers({.parameters = unusualParameters(2), .words = 150, .days = 60}));
+    const auto before = memory.loadCards();
+
+    QWidget *fit = openFitWindow(window);
+    QTRY_VERIFY_WITH_TIMEOUT(!control<QWidget>(fit, "cancelFit")->isEnabled(), 60000);
+    EXPECT_TRUE(result(fit).startsWith("The fitted model predicts your answers") &&
+                result(fit).contains("% better. It schedules your reviews"));
+    EXPECT_EQ(control<QWidget>(fit, "fitResult")->accessibleName(), result(fit));
+    EXPECT_EQ(control<QProgressBar>(fit, "fitProgress")->value(), 1000);
+    ASSERT_EQ(memory.parameterSets().size(), 1);
+    EXPECT_TRUE(memory.parameterSets()[0].active);
+    auto *list = control<QTreeWidget>(fit, "fitList");
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(3), "yes");
+
+    click(fit, "useDefaults");
+    EXPECT_EQ(memory.scheduler().options().parameters, defaults);
+    EXPECT_EQ(memory.loadCards(), before) << "every card replayed with the defaults";
+    EXPECT_TRUE(result(fit).startsWith("The default model schedules your reviews"));
+    EXPECT_TRUE(control<QLabel>(fit, "modelInUse")->text().startsWith("In use: the default"));
+    EXPECT_FALSE(control<QWidget>(fit, "useDefaults")->isEnabled());
+    list->setCurrentItem(list->topLevelItem(0));
+    click(fit, "useFit");
+    EXPECT_TRUE(memory.parameterSets()[0].active);
+
+    // Cancel keeps nothing.
+    click(fit, "fitAgain");
+    EXPECT_FALSE(control<QWidget>(fit, "useDefaults")->isEnabled()) << "not while it fits";
+    click(fit, "cancelFit");
+    QTRY_VERIFY_WITH_TIMEOUT(result(fit).startsWith("The fit was cancelled"), 60000);
+    EXPECT_EQ(memory.parameterSets().size(), 1);
+
+    // Another program puts the defaults back while the fit runs: it is not kept.
+    click(fit, "fitAgain");
+    memory.useParameterSet(std::nullopt);
+    QTRY_VERIFY_WITH_TIMEOUT(!control<QWidget>(fit, "cancelFit")->isEnabled(), 60000);
+    EXPECT_TRUE(result(fit).contains("nothing was changed: The memory parameters changed"));
+    EXPECT_EQ(memory.parameterSets().size(), 1);
+    EXPECT_EQ(memory.scheduler().options().parameters, defaults);
+    fit->close();
+}
+
+TEST(FitWindow, OptionsWarnOfARetentionOutsideTheAdvisedRangeAndTooFewAnswersChangeNothing)
+{
+    FakeServices fakes;
+    writeList(fakes);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    window.learnerMemory().addReviews(simulateAnswers({.words = 3, .days = 4}));
+    QWidget *fit = openFitWindow(window);
+    QTRY_VERIFY_WITH_TIMEOUT(!control<QWidget>(fit, "cancelFit")->isEnabled(), 60000);
+    EXPECT_TRUE(result(fit).startsWith("Your answers are still too few: "));
+    EXPECT_TRUE(result(fit).contains(" of the 8 needed")) << result(fit).toStdString();
+    EXPECT_EQ(window.learnerMemory().scheduler().options().parameters, defaults);
+    fit->close();
+
+    QWidget *options = topWindow("FormOptions");
+    auto *retention = control<QSpinBox>(options, "retention");
+    auto *warning = control<QLabel>(options, "retentionWarning");
+    EXPECT_TRUE(warning->isHidden()) << "90 % is advised";
+    retention->setValue(79);
+    EXPECT_TRUE(warning->isVisibleTo(options) && warning->text().startsWith("Warning: Below 80"));
+    EXPECT_EQ(retention->accessibleDescription(), warning->text());
+    retention->setValue(95);
+    EXPECT_TRUE(warning->isHidden() && retention->accessibleDescription().isEmpty());
+}
+
+TEST(StudyToday, RemindsToFitTheModelOnceInItsPeriod)
+{
+    FakeServices fakes;
+    writeList(fakes);
+    fakes.write("settings/study.txt", "new_words_per_day=0\r\n");
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    // Answers since 2024, never fitted: due.
+    window.learnerMemory().addReviews(simulateAnswers({.words = 40, .days = 60}));
+    const qint64 answers = window.learnerMemory().reviewCount();
+    click(&window, "mnuStudy");
+    QWidget *study = topWindow("FormStudy");
+    auto *summary = control<QLabel>(study, "summaryLabel");
+    const QString reminder =
+        QStringLiteral("%1 answers, and the memory model has not yet been fitted to you: "
+                       "Options, Study, Fit to my answers.")
+            .arg(QLocale().toString(answers));
+    EXPECT_TRUE(summary->text().contains(reminder)) << summary->text().toStdString();
+    EXPECT_TRUE(summary->accessibleName().endsWith(reminder));
+    EXPECT_TRUE(
+        fakes.read("settings/study.txt")
+            .contains(QStringLiteral("fit_reminder_shown_answers=%1").arg(answers).toUtf8()));
+    study->close();
+    click(&window, "mnuStudy");
+    EXPECT_FALSE(summary->text().contains("Fit to my answers")) << "not twice";
+}
