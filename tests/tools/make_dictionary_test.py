@@ -353,7 +353,7 @@ class MakeDictionaryTest(unittest.TestCase):
             self.assertEqual(len(rows[word]), 8, word)
             self.assertEqual({kind_of[c] for c in rows[word]}, {kind_of[word]}, word)
         # A physical property of the word's topic first, in its kind and then in a
-        # neighbouring kind, before a smell or a light.
+        # neighbouring kind that names it first, before a smell or a light.
         self.assertEqual(set(rows["brittle"][:3]), {"porous", "supple", "viscous"})
         self.assertEqual(rows["brittle"][3], "limber")
         self.assertEqual(rows["pungent"][0], "acrid")
