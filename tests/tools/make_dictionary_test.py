@@ -442,6 +442,62 @@ class MakeDictionaryTest(unittest.TestCase):
                                                         choice(its_file, its_meaning)),
                              fits, (word, filler))
 
+    def test_a_wrong_choice_applies_to_what_the_word_applies_to(self):
+        loader = importlib.machinery.SourceFileLoader("make_dictionary", TOOL)
+        tool = types.ModuleType(loader.name)
+        tool.__file__ = TOOL
+        loader.exec_module(tool)
+
+        def choice(word, pos, kind, meaning, frames=()):
+            sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
+                                            "pointers": [], "frames": frames}}
+            made = tool.Choice(word, f"(x.) {meaning}", sense, kind)
+            made.topics = tool.topics(meaning)
+            return made
+        ensue = choice("ensue", "v", "begin-end", "happen afterwards", [(1, 0), (4, 0)])
+        quell = choice("quell", "v", "begin-end", "suppress or crush", [(8, 0)])
+        raze = choice("raze", "v", "begin-end", "tear down", [(8, 0), (11, 0)])
+        juxtapose = choice("juxtapose", "v", "move", "place side by side", [(8, 0)])
+        amble = choice("amble", "v", "move", "walk leisurely", [(22, 0)])
+        # A frame for another word of the synset says nothing of this one.
+        deploy = choice("deploy", "v", "move", "place troops", [(22, 2), (8, 1)])
+        barren = choice("barren", "a", "physical", "too poor to produce crops")
+        austere = choice("austere", "a", "appearance", "severely simple")
+        arable = choice("arable", "a", "physical", "(of farmland) capable of being farmed")
+        turbid = choice("turbid", "a", "physical", "(of liquids) clouded as with sediment")
+        viscous = choice("viscous", "a", "physical", "thick and sticky, as some liquids are")
+        crass = choice("crass", "a", "character", "(of persons) so unrefined as to be coarse")
+        candid = choice("candid", "a", "character", "open and frank")
+        cases = [(ensue, quell, False), (ensue, raze, True), (quell, ensue, True),
+                 (juxtapose, amble, False), (juxtapose, deploy, True), (amble, juxtapose, True),
+                 (austere, arable, False), (barren, arable, True), (viscous, turbid, True),
+                 (barren, turbid, False), (candid, crass, True)]
+        for w, c, fits in cases:
+            self.assertEqual(tool.Confusables.applies_elsewhere(w, c) is None, fits,
+                             (w.word, c.word))
+        self.assertEqual(tool.Confusables.applies_elsewhere(austere, arable),
+                         "of farmland, which austere's meaning is not about")
+
+    def test_meanings_a_reader_should_check_are_listed(self):
+        synsets = [one("v", 40, "bestow", "present"),
+                   one("n", 7, "clarity", "free from obscurity and easy to understand"),
+                   one("n", 14, "progeny", "the immediate descendants of a person"),
+                   ("n", 14, "n", [("progeny", 1)], "all the descendants, grandchildren too"),
+                   one("n", 7, "brevity", "the quality of using few words")]
+        listed = ("bestow | The university bestowed an honorary degree on the nurse.\n"
+                  "clarity | He explained the rule with such clarity that all understood.\n"
+                  "progeny | The farmer sat among his progeny, twenty grandchildren and more.\n"
+                  "brevity | The brevity of his speech, a hundred words, pleased the crowd.\n")
+        self.run_tool(listed, synsets)
+        result = subprocess.run(self.command + ["--meaning-faults"], capture_output=True,
+                                text=True)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        found = dict(line.split("  ", 1) for line in result.stdout.splitlines())
+        self.assertEqual(sorted(found), ["bestow:v:1", "clarity:n:1", "progeny:n:1"])
+        self.assertIn("fewer than 3 words", found["bestow:v:1"])
+        self.assertIn("worded for another part of speech than a noun", found["clarity:n:1"])
+        self.assertIn("sense 2 says 'grandchildren'", found["progeny:n:1"])
+
     def test_ipa_is_written_as_learners_dictionaries_write_it(self):
         cases = [  # word, what espeak-ng says, what ships
             ("abase", "ɐbˈeɪs", "əˈbeɪs"),  # the mark before the onset, ə for ɐ
