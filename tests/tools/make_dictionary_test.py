@@ -349,7 +349,7 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertNotIn("not found", self.made.stderr)
         rows, kind_of = self.rows(), {line.split("\t")[0]: line.split("\t")[1].strip()
                                       for line in kind_lines}
-        for word in ["brave", "stingy", "pungent"]:  # no neighbours when enough
+        for word in ["brave", "stingy"]:  # no neighbours when enough
             self.assertEqual(len(rows[word]), 8, word)
             self.assertEqual({kind_of[c] for c in rows[word]}, {kind_of[word]}, word)
         # A physical property of the word's topic first, in its kind and then in a
@@ -357,6 +357,10 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertEqual(set(rows["brittle"][:3]), {"porous", "supple", "viscous"})
         self.assertEqual(rows["brittle"][3], "limber")
         self.assertEqual(rows["pungent"][0], "acrid")
+        # A property of another sense is ruled out at sight: no light for a smell; a
+        # property of no sense may fill up.
+        self.assertFalse({"opaque", "murky"} & set(rows["pungent"]))
+        self.assertIn("glossy", rows["pungent"])
         # A feeling's own kind is short: traits of character fill up, never a material.
         self.assertEqual(rows["elated"][0], "wistful")
         self.assertEqual({kind_of[c] for c in rows["elated"][1:]}, {"character"})
