@@ -463,6 +463,8 @@ class MakeDictionaryTest(unittest.TestCase):
         raze = choice("raze", "v", "begin-end", "tear down", [(8, 0), (11, 0)])
         juxtapose = choice("juxtapose", "v", "move", "place side by side", [(8, 0)])
         amble = choice("amble", "v", "move", "walk leisurely", [(22, 0)])
+        aggravate = choice("aggravate", "v", "change", "make worse", [(8, 0), (11, 0)])
+        languish = choice("languish", "v", "change", "lose vigor", [(2, 0)])
         # A frame for another word of the synset says nothing of this one.
         deploy = choice("deploy", "v", "move", "place troops", [(22, 2), (8, 1)])
         barren = choice("barren", "a", "physical", "too poor to produce crops")
@@ -474,6 +476,7 @@ class MakeDictionaryTest(unittest.TestCase):
         candid = choice("candid", "a", "character", "open and frank")
         cases = [(ensue, quell, False), (ensue, raze, True), (quell, ensue, True),
                  (juxtapose, amble, False), (juxtapose, deploy, True), (amble, juxtapose, True),
+                 (aggravate, languish, False), (languish, aggravate, True),
                  (austere, arable, False), (barren, arable, True), (viscous, turbid, True),
                  (barren, turbid, False), (candid, crass, True)]
         for w, c, fits in cases:
