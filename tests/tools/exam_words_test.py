@@ -80,7 +80,10 @@ class ExamWordsTest(unittest.TestCase):
         temperate imperative  surly grudging  plethora glut  doleful dejected  acerbic sarcastic
         sham facade  chronic relentless  capitulate recapitulate  adversary adversity
         capitulate accede  congeal coagulate  spurious erroneous  induce elicit
-        cumbersome raucous  veracity timbre""".split()
+        cumbersome raucous  veracity timbre  ensue quell  ensue abrogate  ensue innovate
+        juxtapose amble  juxtapose bolt  austere arable  protean mellifluous  protean fetid
+        barren ungainly  barren gaunt  innovation fetter  innovation rostrum
+        atavism conflagration  aggravate acclimate  aggravate languish  barren mellifluous""".split()
         every = {word: choices for word, *choices in rows}
         for word, choice in zip(found[::2], found[1::2]):
             self.assertNotIn(choice, every[word], word)

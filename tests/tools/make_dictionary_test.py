@@ -48,6 +48,14 @@ def make_wordnet(folder, synsets, counts=(), exceptions=None):
             f.write(text)
 
 
+def load_tool():
+    loader = importlib.machinery.SourceFileLoader("make_dictionary", TOOL)
+    tool = types.ModuleType(loader.name)
+    tool.__file__ = TOOL
+    loader.exec_module(tool)
+    return tool
+
+
 def one(pos, lexfile, word, gloss, *links):
     return (pos[0], lexfile, pos[-1], [(word, 0)], gloss, *links)
 
@@ -349,14 +357,18 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertNotIn("not found", self.made.stderr)
         rows, kind_of = self.rows(), {line.split("\t")[0]: line.split("\t")[1].strip()
                                       for line in kind_lines}
-        for word in ["brave", "stingy", "pungent"]:  # no neighbours when enough
+        for word in ["brave", "stingy"]:  # no neighbours when enough
             self.assertEqual(len(rows[word]), 8, word)
             self.assertEqual({kind_of[c] for c in rows[word]}, {kind_of[word]}, word)
         # A physical property of the word's topic first, in its kind and then in a
-        # neighbouring kind, before a smell or a light.
+        # neighbouring kind that names it first, before a smell or a light.
         self.assertEqual(set(rows["brittle"][:3]), {"porous", "supple", "viscous"})
         self.assertEqual(rows["brittle"][3], "limber")
         self.assertEqual(rows["pungent"][0], "acrid")
+        # A property of another sense is ruled out at sight: no light for a smell; a
+        # property of no sense may fill up.
+        self.assertFalse({"opaque", "murky"} & set(rows["pungent"]))
+        self.assertIn("glossy", rows["pungent"])
         # A feeling's own kind is short: traits of character fill up, never a material.
         self.assertEqual(rows["elated"][0], "wistful")
         self.assertEqual({kind_of[c] for c in rows["elated"][1:]}, {"character"})
@@ -402,10 +414,7 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertRegex(result.stderr, r"^make-dictionary: .*No such file.*no\.kinds")
 
     def test_fillers_are_about_what_the_words_meaning_is_about(self):
-        loader = importlib.machinery.SourceFileLoader("make_dictionary", TOOL)
-        tool = types.ModuleType(loader.name)
-        tool.__file__ = TOOL
-        loader.exec_module(tool)
+        tool = load_tool()
         cases = [  # word, its WordNet file and meaning; a filler, its file and meaning; fits
             ("gullible", "", "naive and easily deceived or tricked",
              "meager", "", "deficient in amount or quality or extent", False),
@@ -441,6 +450,54 @@ class MakeDictionaryTest(unittest.TestCase):
             self.assertEqual(tool.Confusables.plausible(choice(file, meaning),
                                                         choice(its_file, its_meaning)),
                              fits, (word, filler))
+
+    def test_a_wrong_choice_applies_to_what_the_word_applies_to(self):
+        tool, made = load_tool(), {}
+        # A frame for another word of the synset (deploy's 22) says nothing of this one.
+        for word, pos, kind, meaning, *frames in [
+                ("ensue", "v", "begin-end", "happen afterwards", (1, 0), (4, 0)),
+                ("quell", "v", "begin-end", "suppress or crush", (8, 0)),
+                ("raze", "v", "begin-end", "tear down", (8, 0), (11, 0)),
+                ("juxtapose", "v", "move", "place side by side", (8, 0)),
+                ("amble", "v", "move", "walk leisurely", (22, 0)),
+                ("deploy", "v", "move", "place troops", (22, 2), (8, 1)),
+                ("aggravate", "v", "change", "make worse", (8, 0), (11, 0)),
+                ("languish", "v", "change", "lose vigor", (2, 0)),
+                ("barren", "a", "physical", "too poor to produce crops"),
+                ("austere", "a", "appearance", "severely simple"),
+                ("arable", "a", "physical", "(of farmland) capable of being farmed"),
+                ("turbid", "a", "physical", "(of liquids) clouded as with sediment")]:
+            sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
+                                            "pointers": [], "frames": frames}}
+            made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
+            made[word].topics = tool.topics(meaning)
+        for w, c, fits in [("ensue", "quell", False), ("ensue", "raze", True),
+                           ("quell", "ensue", True), ("juxtapose", "amble", False),
+                           ("juxtapose", "deploy", True), ("amble", "juxtapose", True),
+                           ("aggravate", "languish", False), ("languish", "aggravate", True),
+                           ("austere", "arable", False), ("barren", "arable", True),
+                           ("barren", "turbid", False)]:
+            why = tool.Confusables.applies_elsewhere(made[w], made[c])
+            self.assertEqual(why is None, fits, (w, c, why))
+        self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
+                         "of farmland, which austere's meaning is not about")
+
+    def test_meanings_a_reader_should_check_are_listed(self):
+        synsets = [one("v", 40, "bestow", "present"),
+                   one("n", 7, "clarity", "free from obscurity and easy to understand"),
+                   one("n", 14, "progeny", "the immediate descendants of a person"),
+                   ("n", 14, "n", [("progeny", 1)], "all the descendants, grandchildren too"),
+                   one("n", 7, "brevity", "the quality of using few words")]
+        self.run_tool("bestow | A university bestowed a degree on the nurse.\n"
+                      "clarity | He explained it with such clarity that all understood.\n"
+                      "progeny | The farmer sat among his progeny, twenty grandchildren.\n"
+                      "brevity | The brevity of his speech, a few words, pleased all.\n", synsets)
+        shown = subprocess.run(self.command + ["--meaning-faults"], capture_output=True,
+                               text=True).stdout.splitlines()
+        self.assertEqual([line.split("\u2014 ")[1] for line in shown], [
+            "fewer than 3 words", "worded for another part of speech than a noun",
+            "no word of its sentence; sense 2 says 'grandchildren': all the descendants, "
+            "grandchildren too"])
 
     def test_ipa_is_written_as_learners_dictionaries_write_it(self):
         cases = [  # word, what espeak-ng says, what ships
