@@ -50,6 +50,8 @@ felt prove proves proved turn turns turned not never so too very quite rather"""
 # Determiners and words after which a noun, not a verb's object, follows an adjective.
 NOT_NOUNS = frozenset("""and or but than that to of in on at by for with as from into about
 is was are were be been who which when while because if so not""".split())
+# Adverbs a verb takes in an idiom (augur well, bode ill): a partner must be said so too.
+IDIOM_ADVERBS = ("well", "ill")
 # How the thesaurus lists a synonym of a sense: as one of its words, or as a similar term (a
 # satellite and the head of its cluster); not as a broader, related or opposite term.
 SAME = ("", "similar")
@@ -60,7 +62,7 @@ make cause become having feel given tend""".split())
 # acclimatize; antiquated, antique): a pair of them would give the answer away.
 SHARED_BEGINNING = 6
 # The partners shown first: one synset, then a similar meaning.
-HOW = {"synset": 0, "similar": 1, "thesaurus": 2}
+HOW = {"synset": 0, "similar": 1}
 
 
 def inflect(word, form):
@@ -146,6 +148,8 @@ class Partners:
         self.raw = {}
         for c in self.choices:
             c.sense_line = self.thesaurus.sense_line(c.spelling, c.pos, self.neighbourhood(c))
+            c.thesaurus_names = {n for line in self.thesaurus.lines.get((c.spelling, c.pos), [])
+                                 for n, _ in line}
             c.synset_line = self.raw_synset(c.key)
 
     def raw_synset(self, key):
@@ -225,17 +229,9 @@ class Partners:
     def candidates(self, w):
         """The words of w's part of speech that WordNet or the thesaurus puts near w in any
         sense: those a reader would think of as partners."""
-        found = []
-        listed = {n for line in self.thesaurus.lines.get((w.spelling, w.pos), []) for n, _ in line}
-        for c in self.choices:
-            if c.pos != w.pos or c is w:
-                continue
-            if (c.senses & w.senses or c.key in w.kindred or w.key in c.kindred
-                    or c.spelling in listed or w.spelling in {
-                        n for line in self.thesaurus.lines.get((c.spelling, c.pos), [])
-                        for n, _ in line}):
-                found.append(c)
-        return found
+        return [c for c in self.choices if c.pos == w.pos and c is not w and (
+            c.senses & w.senses or c.key in w.kindred or w.key in c.kindred
+            or c.spelling in w.thesaurus_names or w.spelling in c.thesaurus_names)]
 
     def judge(self, w, c):
         """(how, None) when c is w's partner, how being the WordNet link; (None, why not)."""
@@ -357,11 +353,24 @@ class Partners:
             if made != right:
                 return f"the sentence shows '{shown}', and the regular rule makes '{made}' " \
                     f"of {c.word}, not '{right}'"
+        if after and after[0] in IDIOM_ADVERBS and not self.said_with(c, IDIOM_ADVERBS):
+            return f"the sentence says '{shown} {after[0]}', and neither {c.word}'s sentence " \
+                f"nor WordNet's examples say {c.word} so"
         if w.pos == "v":
             return self.verb_slot(w, c, before, form, after)
         if w.pos == "a":
             return self.adjective_slot(c, before, after)
         return None
+
+    def said_with(self, c, following):
+        """Whether c's own sentence or WordNet's examples of its sense show it right before
+        one of following."""
+        forms = {f.lower() for f in self.usages[c.word][1]}
+        for text in [self.usages[c.word][0]] + re.findall(r'"([^"]*)"', c.synset["gloss"]):
+            tokens = re.findall(r"[\w'-]+|[^\w\s]", text.lower())
+            if any(t in forms and n in following for t, n in zip(tokens, tokens[1:])):
+                return True
+        return False
 
     def verb_slot(self, w, c, before, form, after):
         frames = self.frames(c)
