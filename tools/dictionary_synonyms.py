@@ -55,9 +55,10 @@ IDIOM_ADVERBS = ("well", "ill")
 # How the thesaurus lists a synonym of a sense: as one of its words, or as a similar term (a
 # satellite and the head of its cluster); not as a broader, related or opposite term.
 SAME = ("", "similar")
-# Words of a meaning that say too little of it for two meanings to agree by them alone.
-GENERIC = frozenset("""lack deficient without full marked showing show state quality person
-make cause become having feel given tend""".split())
+# Words of a meaning that say too little of it for two meanings to agree by them alone, as
+# make-dictionary's stem() leaves them ("marked" -> mark, "easily" -> easi).
+GENERIC = frozenset("""lack deficient without full mark show state quality person make cause
+become having feel given tend easi""".split())
 # Two spellings that begin with this many letters alike are one word's forms (acclimate,
 # acclimatize; antiquated, antique): a pair of them would give the answer away.
 SHARED_BEGINNING = 6
