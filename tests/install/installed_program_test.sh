@@ -11,6 +11,9 @@ trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/prefix" >/dev/null
 test -x "$root/prefix/bin/vocabrix"
 test -f "$root/prefix/share/vocabrix/XML/gre.xml"
+for list in confusables synonyms ipa; do # the lists the program reads beside the dictionary
+    test -f "$root/prefix/share/vocabrix/XML/gre.$list.tsv"
+done
 for module in http print zip speech; do
     [ "$module" != speech ] || [ -f "$build/lib/vocabrix_speech.so" ] || continue
     ls "$root"/prefix/lib*/vocabrix/vocabrix_$module.so >/dev/null

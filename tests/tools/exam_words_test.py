@@ -113,6 +113,55 @@ class ExamWordsTest(unittest.TestCase):
         uses = collections.Counter(c for choices in first.values() for c in choices)
         self.assertLessEqual(max(uses.values()), tool.SPREAD)
 
+    def test_sentence_equivalence_partners_are_synonyms_and_no_wrong_choice_is_one(self):
+        entries = dictionary_entries()[1:]
+        meaning = {w: m for w, m, _ in entries}
+        with open(os.path.join(DATA, "gre.synonyms.tsv"), "rb") as f:
+            header, *lines = f.read().decode("utf-8").split("\r\n")
+        self.assertTrue(header.startswith("# ") and lines.pop() == "")
+        rows = [line.split("\t") for line in lines]
+        order = {w: n for n, (w, *_) in enumerate(entries)}
+        self.assertEqual([w for w, *_ in rows], sorted((w for w, *_ in rows), key=order.get))
+        self.assertGreaterEqual(len(rows), 250)
+        with open(os.path.join(DATA, "gre.confusables.tsv"), encoding="utf-8") as f:
+            wrong = {w: choices for w, *choices in (line.rstrip("\r\n").split("\t")
+                                                     for line in f if not line.startswith("#"))}
+        apart = {frozenset(pair) for pair in read_pairs("exam-words.apart")}
+        # Checked again here, apart from the generator's rules: WordNet's synsets of every
+        # sense, and everything the thesaurus lists for a word.
+        wordnet = load_tool().WordNet("/usr/share/wordnet")
+        for data in wordnet.data.values():
+            self.addCleanup(data.close)
+        thesaurus = thesaurus_entries("/usr/share/mythes/th_en_US_v2.dat", set(meaning))
+        parts = {"(adj.)": "a", "(n.)": "n", "(v.)": "v", "(adv.)": "r"}
+
+        def synsets(word, pos):
+            return {s["synset"]["key"] for s in wordnet.senses(word.replace(" ", "_"), pos)}
+
+        def neighbours(word, pos):  # its synsets and those similar to them
+            found = synsets(word, pos)
+            return found | {(pos, int(o)) for pos_, k in found for symbol, o, _, _ in
+                            wordnet.synset(pos_, k)["pointers"] if symbol == "&"}
+
+        for word, *partners in rows:
+            self.assertTrue(partners and len(set(partners)) == len(partners), word)
+            pos = parts[meaning[word].split()[0]]
+            for partner in partners:
+                self.assertEqual(parts[meaning[partner].split()[0]], pos, (word, partner))
+                self.assertNotIn(partner, wrong[word], word)
+                self.assertNotIn(frozenset((word, partner)), apart)
+                # Synonyms in both sources.
+                self.assertTrue(synsets(partner, pos) & neighbours(word, pos), (word, partner))
+                self.assertIn(partner, thesaurus.get((word, pos), ()), (word, partner))
+                # No wrong choice shown beside them is the partner's synonym in any sense.
+                for choice in wrong[word]:
+                    self.assertFalse(synsets(choice, pos) & synsets(partner, pos),
+                                     (word, partner, choice))
+                    self.assertNotIn(choice, thesaurus.get((partner, pos), ()),
+                                     (word, partner, choice))
+                    self.assertNotIn(partner, thesaurus.get((choice, pos), ()),
+                                     (word, partner, choice))
+
     def test_the_shipped_files_are_what_the_generator_makes(self):
         # tools/dev installs what the generator needs; a missing one fails here, never skips.
         with tempfile.TemporaryDirectory() as folder:
@@ -120,7 +169,7 @@ class ExamWordsTest(unittest.TestCase):
                                      os.path.join(folder, "gre.xml")],
                                     capture_output=True, text=True)
             self.assertEqual((result.returncode, result.stderr), (0, ""))
-            for name in ["gre.xml", "gre.confusables.tsv", "gre.ipa.tsv"]:
+            for name in ["gre.xml", "gre.confusables.tsv", "gre.synonyms.tsv", "gre.ipa.tsv"]:
                 with open(os.path.join(folder, name), "rb") as made, \
                         open(os.path.join(DATA, name), "rb") as shipped:
                     self.assertTrue(made.read() == shipped.read(),
@@ -136,6 +185,23 @@ class ExamWordsTest(unittest.TestCase):
         self.assertGreater(len(both), 1500)
         self.assertGreaterEqual(len(agree), 0.95 * len(both),
                                 sorted(set(w for w, *_ in both) - set(agree)))
+
+
+def thesaurus_entries(path, words):
+    """What the thesaurus (MyThes) lists for each of words, as (word, pos) -> the terms of all
+    its lines of that part of speech but antonyms."""
+    parts = {"(noun)": "n", "(verb)": "v", "(adj)": "a", "(adv)": "r"}
+    found, word = {}, None
+    with open(path, encoding="utf-8", errors="replace") as f:
+        for line in f:
+            if not line.startswith("("):
+                word = line.partition("|")[0]
+                continue
+            label, *terms = line.rstrip("\n").split("|")
+            if word in words and label in parts:
+                found.setdefault((word, parts[label]), set()).update(
+                    t.partition(" (")[0] for t in terms if "(antonym)" not in t)
+    return found
 
 
 CMU = "/usr/share/festival/dicts/cmu/cmudict-0.4.out"  # Debian's festlex-cmu

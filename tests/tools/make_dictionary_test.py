@@ -499,6 +499,83 @@ class MakeDictionaryTest(unittest.TestCase):
             "no word of its sentence; sense 2 says 'grandchildren': all the descendants, "
             "grandchildren too"])
 
+    def test_sentence_equivalence_partners_mean_the_same_and_fit_the_sentence(self):
+        synsets = [
+            one("v", 30, "lessen", 'make or become less; "lessen the load"'),
+            ("v", 30, "v", [("abate", 0), ("subside", 0)], "become less intense", ("@", 0)),
+            ("v", 30, "v", [("acclimate", 0), ("acclimatize", 0)], "get used to a climate"),
+            ("v", 41, "v", [("eschew", 0), ("shun", 0)], "avoid and stay away from"),
+            ("a", 0, "a", [("adroit", 0), ("deft", 0), ("skillful", 0)], "quick and skilled"),
+            ("a", 0, "a", [("apt", 0), ("awkward", 0)], "clumsy in handling things"),
+        ]
+        sentences = {
+            "lessen": "Nothing could lessen the pain of losing her old dog.",
+            "abate": "The storm did not abate until dawn, so the ferry stayed.",
+            "subside": "The floods began to subside after a week of dry weather.",
+            "acclimate": "It took the climbers a week to acclimate to the thin air.",
+            "acclimatize": "It took the team ten days to acclimatize to the heat.",
+            "eschew": "She eschewed sugar and fried food for a whole year.",
+            "shun": "The villagers shun strangers who arrive in the village after dark.",
+            "adroit": "The adroit negotiator never gave anything away to the other side.",
+            "deft": "With a deft flick of the wrist she flipped the pancake.",
+            "skillful": "She is a skillful negotiator who never gives anything away.",
+            "apt": "Being apt, he spilled the soup all over the clean tablecloth.",
+            "awkward": "The awkward waiter spilled the soup all over the tablecloth.",
+        }
+        thesaurus = "UTF-8\n" + "".join(
+            f"{word}|1\n({part})|" + "|".join(others) + "\n" for part, words, extra in [
+                ("verb", ["abate", "subside"], ["lessen (generic term)"]),
+                ("verb", ["acclimate", "acclimatize"], []), ("verb", ["eschew", "shun"], []),
+                ("adj", ["adroit", "deft", "skillful"], []), ("adj", ["awkward"], ["apt"])]
+            for word in words for others in [[w for w in words if w != word] + extra])
+        # Verbs without WordNet's frames may stand with or without an object.
+        listed = "".join(f"{w} | {sentences[w]}\n" for w in sorted(sentences))
+        self.entries(listed, synsets, (), {"v": ["shunned shun"]}, thesaurus)
+        with open(os.path.join(self.folder, "out.synonyms.tsv"), "rb") as f:
+            header, *lines = f.read().decode("utf-8").split("\r\n")
+        self.assertTrue(header.startswith("# Sentence-equivalence partners for out.xml"))
+        self.assertEqual(lines, [
+            "abate\tsubside",
+            # The sentence reads "an adroit" and "a deft", whatever the partner: each partner
+            # must take the article the sentence has.
+            "adroit\tdeft\tskillful", "deft\tskillful",
+            # "eschewed" asks for "shunned", which the regular rule does not make; the base
+            # form "shun" asks for "eschew".
+            "shun\teschew", "skillful\tdeft", "subside\tabate", ""])
+        cases = [  # word, candidate, why it is dropped (None: kept)
+            ("abate", "subside", None),
+            ("abate", "lessen", "a broader word"),
+            ("acclimate", "acclimatize", "of the word's family"),
+            ("deft", "adroit", "the sentence has 'a' before the word, and adroit needs 'an'"),
+            ("eschew", "shun", "the sentence shows 'eschewed', and the regular rule makes "
+             "'shuned' of shun, not 'shunned'"),
+            # One synset in WordNet, not in the thesaurus: a lone source is never enough.
+            ("awkward", "apt", "WordNet alone (synset); the thesaurus"),
+        ]
+        for word, candidate, why in cases:
+            shown = subprocess.run(self.command + ["--synonyms", word], capture_output=True,
+                                   text=True)
+            self.assertEqual(shown.returncode, 0, shown.stderr)
+            kept = re.findall(r"^ +\d+\. (\w+):", shown.stdout, re.M)
+            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown.stdout, re.M))
+            if why is None:
+                self.assertIn(candidate, kept, (word, shown.stdout))
+            else:
+                self.assertNotIn(candidate, kept, (word, shown.stdout))
+                self.assertIn(why, dropped.get(candidate, ""), (word, shown.stdout))
+        self.assertIn("words have a sentence-equivalence partner", self.made.stdout)
+
+    def test_a_partner_is_put_in_the_form_the_sentence_shows_by_the_regular_rule(self):
+        sys.path.insert(0, os.path.dirname(TOOL))
+        import dictionary_synonyms
+        cases = [("abate", "ed", "abated"), ("carry", "ed", "carried"), ("delay", "ed",
+                  "delayed"), ("muse", "ing", "musing"), ("vie", "ing", "vying"),
+                 ("see", "ing", "seeing"), ("gloss over", "ed", "glossed over"),
+                 ("miss", "s", "misses"), ("foible", "s", "foibles"), ("story", "s", "stories"),
+                 ("red herring", "s", "red herrings")]
+        for word, form, made in cases:
+            self.assertEqual(dictionary_synonyms.inflect(word, form), made, word)
+
     def test_ipa_is_written_as_learners_dictionaries_write_it(self):
         cases = [  # word, what espeak-ng says, what ships
             ("abase", "ɐbˈeɪs", "əˈbeɪs"),  # the mark before the onset, ə for ɐ
