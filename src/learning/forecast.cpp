@@ -80,6 +80,7 @@ public:
     {
         RunResult result;
         const QDate today = input.now.date();
+        const bool everyWordSeen = unseen.isEmpty();
         double owed = 0; // the recent pace's fraction of a word carried to the next day
         for (int d = 0; d < rules.simulatedDays; ++d) {
             const Time start = toTime(input.now) + days(d);
@@ -100,7 +101,7 @@ public:
             if (d == 0)
                 result.firstDayNew =
                     started + (rules.pace == Pace::Planned ? input.startedToday : 0);
-            if (started > 0 || result.allSeenDay < 0) {
+            if (started > 0 || result.allSeenDay < 0 || everyWordSeen) {
                 result.minutes += used / 60.0;
                 ++result.minuteDays;
             }
@@ -249,6 +250,7 @@ ForecastOutcome play(const ForecastInput &input, const Rules &rules, quint64 tag
     int minuteDays = 0, started = 0, startDays = 0;
     QList<int> seenDays;
     for (const RunResult &result : results) {
+        outcome.recalledByRun << result.recalled;
         sum += result.recalled;
         squares += result.recalled * result.recalled;
         within += result.variance;

@@ -62,6 +62,9 @@ struct ForecastOutcome
     // Means over the days new words come in (the minutes over all days when none do).
     double minutesPerDay = 0, newWordsPerDay = 0;
     int newWordsFirstDay = 0; // the new words of the first day
+    // Each run's expected count, in the order of their seeds: two plays of inputs a little apart
+    // (another retention) are compared run by run, since their runs start from the same draws.
+    QList<double> recalledByRun;
 };
 
 struct Forecast

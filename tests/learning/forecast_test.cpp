@@ -191,6 +191,17 @@ TEST(Forecast, ALimitBelowThePlansMinutesIsToldWithALaterDay)
     EXPECT_LT(held.expected, planned.expected);
 }
 
+TEST(Forecast, WithEveryWordSeenTheMinutesAreThoseOfEveryDay)
+{
+    // Words seen once in the nine days before: the first day's reviews are the same at any
+    // retention, the days after are not.
+    ForecastInput input = listOf(0, 200, morning.date().addDays(60));
+    input.scheduler.desiredRetention = 0.75;
+    const double fewer = forecast(input).planned.minutesPerDay;
+    input.scheduler.desiredRetention = 0.95;
+    EXPECT_GT(forecast(input).planned.minutesPerDay, 1.2 * fewer);
+}
+
 TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
 {
     ProgressFolder folder;
