@@ -3,6 +3,9 @@
 
 #include "core/dictionary.h"
 #include "learnermemory.h"
+#include "progressstore.h"
+#include "sql.h"
+#include "studyreads.h"
 #include "timetext.h"
 #include "wordkey.h"
 
@@ -314,8 +317,44 @@ Pacing pacing(const ForecastInput &input)
     return result;
 }
 
-ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &words,
-                                const StudyPlan &plan, const QDateTime &now)
+namespace {
+
+// What the forecast reads of the progress file, through the learner's memory or a read-only
+// store: the same reads, and as there, what cannot be read besides the cards counts as nothing
+// (a file of another program's making may lack the index a read asks for).
+struct StoreReads
+{
+    ProgressStore &store;
+    QSqlDatabase db;
+
+    const Scheduler &scheduler() { return store.scheduler(); }
+    QHash<QString, Card> loadCards() { return store.loadCards(); }
+    RecentStudy recentStudy(Time since)
+    {
+        return orNothing([&] { return readRecentStudy(db, since); });
+    }
+    AnswerTimes answerTimes(Time before)
+    {
+        return orNothing([&] { return readAnswerTimes(db, answerTimesSample, before); });
+    }
+    QSet<QString> wordsFirstAnsweredSince(Time since)
+    {
+        return orNothing([&] { return learning::wordsFirstAnsweredSince(db, since); });
+    }
+
+    template <typename Read> static auto orNothing(Read read) -> decltype(read())
+    {
+        try {
+            return read();
+        } catch (const sql::Failure &) {
+            return {};
+        }
+    }
+};
+
+template <typename Reads>
+ForecastInput readInput(Reads &memory, const core::Dictionary &words, const StudyPlan &plan,
+                        const QDateTime &now)
 {
     ForecastInput input;
     input.now = now;
@@ -352,6 +391,21 @@ ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &w
             ++input.startedToday;
     }
     return input;
+}
+
+} // namespace
+
+ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &words,
+                                const StudyPlan &plan, const QDateTime &now)
+{
+    return readInput(memory, words, plan, now);
+}
+
+ForecastInput readForecastInput(ProgressStore &store, const core::Dictionary &words,
+                                const StudyPlan &plan, const QDateTime &now)
+{
+    StoreReads reads{store, store.database()};
+    return readInput(reads, words, plan, now);
 }
 
 } // namespace learning

@@ -20,6 +20,7 @@ class Dictionary;
 namespace learning {
 
 class LearnerMemory;
+class ProgressStore;
 
 // How the learner has been studying lately, from the review log.
 struct RecentPace
@@ -97,6 +98,10 @@ Pacing pacing(const ForecastInput &input);
 // The input for the words of a dictionary from the learner's memory (cards, answer times and
 // recent pace), under a plan. Throws platform::Error when the memory cannot be read.
 ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &words,
+                                const StudyPlan &plan, const QDateTime &now);
+// The same through a store opened read-only, for the memory report; as through the memory,
+// what cannot be read counts as nothing.
+ForecastInput readForecastInput(ProgressStore &store, const core::Dictionary &words,
                                 const StudyPlan &plan, const QDateTime &now);
 
 } // namespace learning
