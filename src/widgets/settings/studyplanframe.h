@@ -9,16 +9,20 @@
 
 class QCheckBox;
 class QDateEdit;
+class QFormLayout;
 class QLabel;
 class QSpinBox;
 class QTimer;
 
 namespace widgets {
 
+class RetentionSuggestionRow;
+
 // The Options dialog's Study frame: the exam date, the desired retention, the new words a day
 // (the learner's number without an exam; with one, the number the date implies, read-only), a
 // daily time limit, and the pace the plan asks: words and minutes a day, with a warning when
-// that is more than the limit.
+// that is more than the limit. With an exam date, the desired retention that gets the most words
+// into it.
 class StudyPlanFrame : public QGroupBox
 {
     Q_OBJECT
@@ -34,11 +38,14 @@ public:
 private:
     void planEdited();
     void showPacing();
+    void addRetentionSuggestion(QFormLayout *layout);
+    void suggestRetention();
 
     QCheckBox *examBox;
     QDateEdit *examDate;
     QSpinBox *retention, *perDay, *dailyMinutes;
     QLabel *pacingLabel;
+    RetentionSuggestionRow *retentionSuggestion;
     QTimer *pacingDelay;
     std::optional<learning::ForecastInput> learner;
     int ownPerDay = 20; // the learner's number, kept while an exam date sets the pace
