@@ -27,25 +27,30 @@ Played playAt(const ForecastInput &input, double retention)
     return {{retention, planned.expected, planned.minutesPerDay}, planned.recalledByRun};
 }
 
-// The least gain worth a change: a fiftieth of the words expected, at least five, and beyond
-// the runs' noise (twice the standard error of the difference, run by run: the same seeds play
-// both, so most of the chance is common to the two and drops out).
+// What the runs' chance may make of the difference between two plays: twice the standard error
+// of the difference, run by run (the same seeds play both, so most of the chance is common to
+// the two and drops out).
+double noise(const Played &one, const Played &other)
+{
+    const qsizetype runs = std::min(one.runs.size(), other.runs.size());
+    if (runs < 2)
+        return 0;
+    double sum = 0, squares = 0;
+    for (qsizetype i = 0; i < runs; ++i) {
+        const double difference = one.runs[i] - other.runs[i];
+        sum += difference;
+        squares += difference * difference;
+    }
+    const double mean = sum / runs;
+    const double variance = std::max(0.0, (squares - runs * mean * mean) / (runs - 1));
+    return 2 * std::sqrt(variance / runs);
+}
+
+// The least gain worth a change: beyond the noise, a fiftieth of the words expected, and at
+// least five words.
 double leastGain(const Played &candidate, const Played &current)
 {
-    const qsizetype runs = std::min(candidate.runs.size(), current.runs.size());
-    double noise = 0;
-    if (runs > 1) {
-        double sum = 0, squares = 0;
-        for (qsizetype i = 0; i < runs; ++i) {
-            const double difference = candidate.runs[i] - current.runs[i];
-            sum += difference;
-            squares += difference * difference;
-        }
-        const double mean = sum / runs;
-        const double variance = std::max(0.0, (squares - runs * mean * mean) / (runs - 1));
-        noise = 2 * std::sqrt(variance / runs);
-    }
-    return std::max({noise, 0.02 * current.outcome.expected, 5.0});
+    return std::max({noise(candidate, current), 0.02 * current.outcome.expected, 5.0});
 }
 
 } // namespace
@@ -112,14 +117,14 @@ std::optional<RetentionSuggestion> suggestRetention(const ForecastInput &input,
     result.suggested = current->outcome;
     const auto recalled = [](const Played &played) { return played.outcome.expected; };
     const auto best = std::ranges::max_element(weighed, {}, recalled);
-    // Of those that recall about as many as the best, the one nearest the learner's own: the
-    // smallest change, and not one the runs' chance picked out of a plateau.
+    // Of those the best is not clearly above, the one nearest the learner's own: the smallest
+    // change, and not one the runs' chance picked out of a plateau.
     const auto distance = [own](const Played &played) {
         return std::abs(played.outcome.retention - own);
     };
     const Played *chosen = &*best;
     for (const Played &played : weighed) {
-        if (recalled(*best) - recalled(played) < leastGain(*best, played) &&
+        if (recalled(*best) - recalled(played) < noise(*best, played) &&
             distance(played) < distance(*chosen))
             chosen = &played;
     }
