@@ -48,6 +48,10 @@ struct Rules
     std::optional<QDate> exam; // only while it lies ahead
     double minutesLimit = 0;   // 0: none
     int simulatedDays = 0;     // days studied before the end day
+    // The input's time, and when each day simulated ends, and the end day: the same for every
+    // run, and each a look into the time zone.
+    Time now{};
+    std::vector<Time> dayEnds;
 };
 
 struct RunResult
@@ -70,9 +74,6 @@ public:
             if (cards[i].state == CardState::New)
                 unseen << i;
         }
-        const QDate today = input.now.date();
-        for (int d = 0; d <= rules.simulatedDays; ++d)
-            dayEnds.push_back(startOfDay(today.addDays(d + 1)));
         if (rules.exam) {
             examStart = startOfDay(*rules.exam);
             dayBeforeExam = startOfDay(rules.exam->addDays(-1));
@@ -86,18 +87,19 @@ public:
         const bool everyWordSeen = unseen.isEmpty();
         double owed = 0; // the recent pace's fraction of a word carried to the next day
         for (int d = 0; d < rules.simulatedDays; ++d) {
-            const Time start = toTime(input.now) + days(d);
+            const Time start = rules.now + days(d);
             used = 0;
-            collectDue(start, dayEnds[d]);
+            const Time dayEnd = rules.dayEnds[d];
+            collectDue(start, dayEnd);
             // As Study Today plans a day: every review due, then the new words that fit.
             const int wanted = std::min(newWordsFor(d, today.addDays(d), owed), int(unseen.size()));
             const int newWords =
                 input.times.newWordsWithin(rules.minutesLimit, int(due.size()), wanted);
             for (const auto &[time, recall, index] : due)
-                answer(index, time, dayEnds[d], input.times.reviewSeconds);
+                answer(index, time, dayEnd, input.times.reviewSeconds);
             const qsizetype before = unseen.size();
             for (int n = 0; n < newWords; ++n)
-                learnNew(start, dayEnds[d]);
+                learnNew(start, dayEnd);
             const int started = int(before - unseen.size());
             result.started += started;
             result.startDays += started > 0;
@@ -115,7 +117,7 @@ public:
         }
         if (unseen.isEmpty() && result.allSeenDay < 0)
             result.allSeenDay = 0;
-        const Time end = toTime(input.now) + days(rules.simulatedDays);
+        const Time end = rules.now + days(rules.simulatedDays);
         for (const Card &card : cards) {
             const double recall = scheduler.retrievability(card, end);
             result.recalled += recall;
@@ -198,7 +200,6 @@ private:
     Draws draws;
     QList<Card> cards;
     QList<int> unseen;
-    std::vector<Time> dayEnds;
     std::vector<std::tuple<Time, double, int>> due; // the day's, reused
     Time examStart{}, dayBeforeExam{};
     double used = 0; // seconds answered on the day
@@ -234,6 +235,10 @@ Rules rulesFor(const ForecastInput &input, Pace pace)
         rules.minutesLimit = input.plan.dailyMinutes;
         rules.simulatedDays = std::max(rules.simulatedDays, 3 * 365);
     }
+    rules.now = toTime(input.now);
+    const QDate today = input.now.date();
+    for (int d = 0; d <= rules.simulatedDays; ++d)
+        rules.dayEnds.push_back(startOfDay(today.addDays(d + 1)));
     return rules;
 }
 
