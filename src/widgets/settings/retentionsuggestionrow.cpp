@@ -20,10 +20,14 @@ RetentionSuggestionRow::RetentionSuggestionRow(QWidget *parent) : QWidget(parent
     text->setTextFormat(Qt::PlainText);
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text->setFocusPolicy(Qt::TabFocus);
+    // Room for the longest sentence, so that the frame does not jump as the suggestion changes.
+    text->setMinimumHeight(text->fontMetrics().lineSpacing() * 3);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     use = new QPushButton;
     use->setObjectName(QStringLiteral("useSuggestedRetention"));
     layout->addWidget(text, 1);
     layout->addWidget(use, 0, Qt::AlignTop);
+    use->hide(); // until there is a change to suggest
     connect(use, &QPushButton::clicked, this, [this] { emit retentionChosen(suggestedPercent); });
     hide();
 }
@@ -38,8 +42,8 @@ RetentionSuggestionRow::~RetentionSuggestionRow()
 void RetentionSuggestionRow::suggestFor(std::optional<learning::ForecastInput> input)
 {
     waiting = std::move(input);
-    if (!waiting)
-        hide();
+    // Shown while weighed, so that the frame makes room once, when the exam date is set.
+    setVisible(waiting.has_value());
     if (worker)
         stop = true; // weighed() takes the waiting plan
     else if (waiting)

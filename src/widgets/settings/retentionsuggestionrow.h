@@ -26,7 +26,8 @@ public:
     ~RetentionSuggestionRow() override;
 
     // Weighs this plan (input.plan, with the learner's cards, times and memory model); nullopt
-    // hides the row. The newest plan wins: one still being weighed is stopped.
+    // hides the row, as does a plan with nothing to suggest. The newest plan wins: one still
+    // being weighed is stopped.
     void suggestFor(std::optional<learning::ForecastInput> input);
 
 signals:
