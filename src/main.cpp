@@ -9,7 +9,6 @@
 #include "widgets/main/guardedapplication.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 #include <cstring>
 #include <optional>
@@ -25,9 +24,7 @@ int reportMemory(int argc, char *argv[])
     platform::nameApplication();
     QTextStream out(stdout), errors(stderr);
     return learning::writeMemoryReport(application.arguments().mid(1),
-                                       QDir(platform::existingProgramFolder())
-                                           .filePath(QStringLiteral("progress/progress.sqlite")),
-                                       out, errors);
+                                       platform::existingProgramFolder(), out, errors);
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -250,6 +251,10 @@ int main(int argc, char **argv)
         control<QDateEdit>(*options, "examDate")->setDate(services.clock->now().date().addDays(60));
         control<QSpinBox>(*options, "dailyMinutes")->setValue(20);
         QTest::qWait(600);
+        // The retention for the exam, weighed in the background: a few seconds in a debug build.
+        auto *suggestion = control<QLabel>(*options, "retentionSuggestionText");
+        for (int wait = 0; wait < 300 && suggestion->text().isEmpty(); ++wait)
+            QTest::qWait(100);
         save(options, "options-pace");
         // A desired retention below the advised range, warned of beside it.
         control<QSpinBox>(*options, "retention")->setValue(75);

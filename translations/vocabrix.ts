@@ -343,6 +343,26 @@
         <source>%1 answers, and the memory model has not yet been fitted to you: Options, Study, Fit to my answers.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>At your %1 %: about %2 words recalled on the exam day; no retention from 75 to 95 % recalls clearly more within your %n minutes a day.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At your %1 %: about %2 words recalled on the exam day; no retention from 75 to 95 % recalls clearly more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>At %1 % rather than %2 %: about %3 words recalled on the exam day instead of %4, within your %n minutes a day.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At %1 % rather than %2 %: about %3 words recalled on the exam day instead of %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>platform</name>
@@ -2183,6 +2203,17 @@ The program goes on; nothing was saved by the step that failed.</source>
     <name>widgets::MemoryCard</name>
     <message>
         <source>Card, face down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::RetentionSuggestionRow</name>
+    <message>
+        <source>&amp;Use %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use a desired retention of %1 %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,6 +3,9 @@
 
 #include "core/dictionary.h"
 #include "learnermemory.h"
+#include "progressstore.h"
+#include "sql.h"
+#include "studyreads.h"
 #include "timetext.h"
 #include "wordkey.h"
 
@@ -45,6 +48,10 @@ struct Rules
     std::optional<QDate> exam; // only while it lies ahead
     double minutesLimit = 0;   // 0: none
     int simulatedDays = 0;     // days studied before the end day
+    // The input's time, and when each day simulated ends, and the end day: the same for every
+    // run, and each a look into the time zone.
+    Time now{};
+    std::vector<Time> dayEnds;
 };
 
 struct RunResult
@@ -67,9 +74,6 @@ public:
             if (cards[i].state == CardState::New)
                 unseen << i;
         }
-        const QDate today = input.now.date();
-        for (int d = 0; d <= rules.simulatedDays; ++d)
-            dayEnds.push_back(startOfDay(today.addDays(d + 1)));
         if (rules.exam) {
             examStart = startOfDay(*rules.exam);
             dayBeforeExam = startOfDay(rules.exam->addDays(-1));
@@ -80,27 +84,29 @@ public:
     {
         RunResult result;
         const QDate today = input.now.date();
+        const bool everyWordSeen = unseen.isEmpty();
         double owed = 0; // the recent pace's fraction of a word carried to the next day
         for (int d = 0; d < rules.simulatedDays; ++d) {
-            const Time start = toTime(input.now) + days(d);
+            const Time start = rules.now + days(d);
             used = 0;
-            collectDue(start, dayEnds[d]);
+            const Time dayEnd = rules.dayEnds[d];
+            collectDue(start, dayEnd);
             // As Study Today plans a day: every review due, then the new words that fit.
             const int wanted = std::min(newWordsFor(d, today.addDays(d), owed), int(unseen.size()));
             const int newWords =
                 input.times.newWordsWithin(rules.minutesLimit, int(due.size()), wanted);
             for (const auto &[time, recall, index] : due)
-                answer(index, time, dayEnds[d], input.times.reviewSeconds);
+                answer(index, time, dayEnd, input.times.reviewSeconds);
             const qsizetype before = unseen.size();
             for (int n = 0; n < newWords; ++n)
-                learnNew(start, dayEnds[d]);
+                learnNew(start, dayEnd);
             const int started = int(before - unseen.size());
             result.started += started;
             result.startDays += started > 0;
             if (d == 0)
                 result.firstDayNew =
                     started + (rules.pace == Pace::Planned ? input.startedToday : 0);
-            if (started > 0 || result.allSeenDay < 0) {
+            if (started > 0 || result.allSeenDay < 0 || everyWordSeen) {
                 result.minutes += used / 60.0;
                 ++result.minuteDays;
             }
@@ -111,7 +117,7 @@ public:
         }
         if (unseen.isEmpty() && result.allSeenDay < 0)
             result.allSeenDay = 0;
-        const Time end = toTime(input.now) + days(rules.simulatedDays);
+        const Time end = rules.now + days(rules.simulatedDays);
         for (const Card &card : cards) {
             const double recall = scheduler.retrievability(card, end);
             result.recalled += recall;
@@ -194,7 +200,6 @@ private:
     Draws draws;
     QList<Card> cards;
     QList<int> unseen;
-    std::vector<Time> dayEnds;
     std::vector<std::tuple<Time, double, int>> due; // the day's, reused
     Time examStart{}, dayBeforeExam{};
     double used = 0; // seconds answered on the day
@@ -230,6 +235,10 @@ Rules rulesFor(const ForecastInput &input, Pace pace)
         rules.minutesLimit = input.plan.dailyMinutes;
         rules.simulatedDays = std::max(rules.simulatedDays, 3 * 365);
     }
+    rules.now = toTime(input.now);
+    const QDate today = input.now.date();
+    for (int d = 0; d <= rules.simulatedDays; ++d)
+        rules.dayEnds.push_back(startOfDay(today.addDays(d + 1)));
     return rules;
 }
 
@@ -249,6 +258,7 @@ ForecastOutcome play(const ForecastInput &input, const Rules &rules, quint64 tag
     int minuteDays = 0, started = 0, startDays = 0;
     QList<int> seenDays;
     for (const RunResult &result : results) {
+        outcome.recalledByRun << result.recalled;
         sum += result.recalled;
         squares += result.recalled * result.recalled;
         within += result.variance;
@@ -312,8 +322,44 @@ Pacing pacing(const ForecastInput &input)
     return result;
 }
 
-ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &words,
-                                const StudyPlan &plan, const QDateTime &now)
+namespace {
+
+// What the forecast reads of the progress file, through the learner's memory or a read-only
+// store: the same reads, and as there, what cannot be read besides the cards counts as nothing
+// (a file of another program's making may lack the index a read asks for).
+struct StoreReads
+{
+    ProgressStore &store;
+    QSqlDatabase db;
+
+    const Scheduler &scheduler() { return store.scheduler(); }
+    QHash<QString, Card> loadCards() { return store.loadCards(); }
+    RecentStudy recentStudy(Time since)
+    {
+        return orNothing([&] { return readRecentStudy(db, since); });
+    }
+    AnswerTimes answerTimes(Time before)
+    {
+        return orNothing([&] { return readAnswerTimes(db, answerTimesSample, before); });
+    }
+    QSet<QString> wordsFirstAnsweredSince(Time since)
+    {
+        return orNothing([&] { return learning::wordsFirstAnsweredSince(db, since); });
+    }
+
+    template <typename Read> static auto orNothing(Read read) -> decltype(read())
+    {
+        try {
+            return read();
+        } catch (const sql::Failure &) {
+            return {};
+        }
+    }
+};
+
+template <typename Reads>
+ForecastInput readInput(Reads &memory, const core::Dictionary &words, const StudyPlan &plan,
+                        const QDateTime &now)
 {
     ForecastInput input;
     input.now = now;
@@ -350,6 +396,21 @@ ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &w
             ++input.startedToday;
     }
     return input;
+}
+
+} // namespace
+
+ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &words,
+                                const StudyPlan &plan, const QDateTime &now)
+{
+    return readInput(memory, words, plan, now);
+}
+
+ForecastInput readForecastInput(ProgressStore &store, const core::Dictionary &words,
+                                const StudyPlan &plan, const QDateTime &now)
+{
+    StoreReads reads{store, store.database()};
+    return readInput(reads, words, plan, now);
 }
 
 } // namespace learning

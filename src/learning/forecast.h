@@ -20,6 +20,7 @@ class Dictionary;
 namespace learning {
 
 class LearnerMemory;
+class ProgressStore;
 
 // How the learner has been studying lately, from the review log.
 struct RecentPace
@@ -62,6 +63,9 @@ struct ForecastOutcome
     // Means over the days new words come in (the minutes over all days when none do).
     double minutesPerDay = 0, newWordsPerDay = 0;
     int newWordsFirstDay = 0; // the new words of the first day
+    // Each run's expected count, in the order of their seeds: two plays of inputs a little apart
+    // (another retention) are compared run by run, since their runs start from the same draws.
+    QList<double> recalledByRun;
 };
 
 struct Forecast
@@ -94,6 +98,10 @@ Pacing pacing(const ForecastInput &input);
 // The input for the words of a dictionary from the learner's memory (cards, answer times and
 // recent pace), under a plan. Throws platform::Error when the memory cannot be read.
 ForecastInput readForecastInput(LearnerMemory &memory, const core::Dictionary &words,
+                                const StudyPlan &plan, const QDateTime &now);
+// The same through a store opened read-only, for the memory report; as through the memory,
+// what cannot be read counts as nothing.
+ForecastInput readForecastInput(ProgressStore &store, const core::Dictionary &words,
                                 const StudyPlan &plan, const QDateTime &now);
 
 } // namespace learning

@@ -226,8 +226,7 @@ AnswerTimes LearnerMemory::answerTimes(Time before)
 {
     AnswerTimes times;
     try {
-        // Enough for a steady median, few enough to follow a learner who gets quicker.
-        times = readAnswerTimes(store().database(), 1000, before);
+        times = readAnswerTimes(store().database(), answerTimesSample, before);
     } catch (const sql::Failure &) {
     }
     passOnNotice();

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memoryreport.h"
 
+#include "core/dictionary.h"
+#include "forecast.h"
 #include "parameterfit.h"
 #include "platform/error.h"
 #include "progressstore.h"
+#include "retentionsuggestion.h"
 #include "sql.h"
 #include "timetext.h"
 
@@ -15,6 +18,7 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace learning {
 
@@ -55,9 +59,41 @@ QString scopeName(FitScope scope)
     return QStringLiteral("all parameters");
 }
 
+// The list Study Today starts with, the shipped one unless the learner changed its file.
+const QString studiedList = QStringLiteral("\\XML\\gre.xml");
+
+QJsonObject retentionObject(const RetentionOutcome &outcome)
+{
+    return {{QStringLiteral("retention"), outcome.retention},
+            {QStringLiteral("words_recalled"), std::round(outcome.expected * 10) / 10},
+            {QStringLiteral("minutes_per_day"), std::round(outcome.minutesPerDay * 10) / 10}};
+}
+
+// The desired retention that gets the most of the list's words into the exam, when the study
+// plan has an exam date ahead.
+std::optional<QJsonObject> suggestionObject(ProgressStore &store, const QString &programFolder,
+                                            const StudyPlan &plan)
+{
+    if (!plan.examDate)
+        return std::nullopt;
+    core::Dictionary words(programFolder);
+    words.load(studiedList);
+    const ForecastInput input = readForecastInput(store, words, plan, QDateTime::currentDateTime());
+    const auto found = suggestRetention(input);
+    if (!found)
+        return std::nullopt;
+    return QJsonObject{{QStringLiteral("exam_date"), found->exam.toString(Qt::ISODate)},
+                       {QStringLiteral("daily_minutes"), found->dailyMinutes},
+                       {QStringLiteral("list"), QDir::toNativeSeparators(words.filePath())},
+                       {QStringLiteral("words"), qint64(input.cards.size())},
+                       {QStringLiteral("current"), retentionObject(found->current)},
+                       {QStringLiteral("suggested"), retentionObject(found->suggested)},
+                       {QStringLiteral("summary"), describeSuggestion(*found)}};
+}
+
 } // namespace
 
-int writeMemoryReport(const QStringList &arguments, const QString &progressFile, QTextStream &out,
+int writeMemoryReport(const QStringList &arguments, const QString &programFolder, QTextStream &out,
                       QTextStream &errors)
 {
     const auto fail = [&errors](const QString &message) {
@@ -73,21 +109,28 @@ int writeMemoryReport(const QStringList &arguments, const QString &progressFile,
                             "learning", "Unknown option %1. Use: vocabrix --memory-report [--fit]")
                             .arg(argument));
     }
+    const QString progressFile =
+        QDir(programFolder).filePath(QStringLiteral("progress/progress.sqlite"));
     const QString shown = QDir::toNativeSeparators(progressFile);
     if (!QFileInfo::exists(progressFile))
         return fail(QCoreApplication::translate(
                         "learning", "Cannot read the progress file %1: there is no such file.")
                         .arg(shown));
-    const SchedulerOptions options;
+    const StudyPlan plan =
+        readStudyPlan(QDir(programFolder).filePath(QStringLiteral("settings/study.txt")));
+    // The cards as the program schedules them, at the plan's retention.
+    const SchedulerOptions options{.desiredRetention = plan.desiredRetention};
     ProgressStore store(progressFile, options, ProgressStore::Access::ReadOnly);
     if (!store.isOpen())
         return fail(QCoreApplication::translate("learning", "Cannot read the progress file: %1.")
                         .arg(store.whyUnreadable()));
     QList<Review> reviews;
     QList<ParameterSet> sets;
+    std::optional<QJsonObject> suggestion;
     try {
         reviews = store.reviews();
         sets = store.parameterSets();
+        suggestion = suggestionObject(store, programFolder, plan);
     } catch (const platform::Error &error) {
         return fail(error.message());
     } catch (const sql::Failure &failure) {
@@ -119,6 +162,8 @@ int writeMemoryReport(const QStringList &arguments, const QString &progressFile,
                        {QStringLiteral("words"), data.wordCount()},
                        {QStringLiteral("items"), qint64(items.size())},
                        {QStringLiteral("current"), inForce}};
+    if (suggestion)
+        report[QStringLiteral("suggested_retention")] = *suggestion;
     if (fit) {
         FitControl control;
         const auto comparison =

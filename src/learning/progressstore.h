@@ -18,11 +18,18 @@
 #include <utility>
 #include <vector>
 
+namespace core {
+class Dictionary;
+}
+
 namespace learning {
 
 namespace sql {
 class Failure;
 }
+
+struct ForecastInput;
+struct StudyPlan;
 
 // When each answer to a word in review was due: the review's id and the due time.
 using DueTimes = std::vector<std::pair<qint64, Time>>;
@@ -96,6 +103,9 @@ public:
 
 private:
     friend class LearnerMemory;
+    // The memory report's forecast, which reads as Study Today does.
+    friend ForecastInput readForecastInput(ProgressStore &store, const core::Dictionary &words,
+                                           const StudyPlan &plan, const QDateTime &now);
     struct Statements;
 
     // The open file, for the memory's other parts (study queue, statistics); invalid when the

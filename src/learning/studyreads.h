@@ -33,6 +33,9 @@ DayAnswers answersOn(const QSqlDatabase &db, QDate day);
 QHash<QString, DayAnswers> answersByWord(const QSqlDatabase &db, QDate day);
 
 // How long the learner took over their last `sample` answers before a time (see AnswerTimes).
+// Study Today and the forecast read answerTimesSample of them: enough for a steady median, few
+// enough to follow a learner who gets quicker.
+constexpr int answerTimesSample = 1000;
 AnswerTimes readAnswerTimes(const QSqlDatabase &db, int sample, Time before);
 
 // Each word answered Again at least once, learning steps included, as a table of the columns

@@ -5,6 +5,7 @@
 
 #include "core/dictionary.h"
 #include "learning/forecast.h"
+#include "learning/retentionsuggestion.h"
 #include "learning/timetext.h"
 #include "learningtest.h"
 #include "platform/textfile.h"
@@ -191,6 +192,17 @@ TEST(Forecast, ALimitBelowThePlansMinutesIsToldWithALaterDay)
     EXPECT_LT(held.expected, planned.expected);
 }
 
+TEST(Forecast, WithEveryWordSeenTheMinutesAreThoseOfEveryDay)
+{
+    // Words seen once in the nine days before: the first day's reviews are the same at any
+    // retention, the days after are not.
+    ForecastInput input = listOf(0, 200, morning.date().addDays(60));
+    input.scheduler.desiredRetention = 0.75;
+    const double fewer = forecast(input).planned.minutesPerDay;
+    input.scheduler.desiredRetention = 0.95;
+    EXPECT_GT(forecast(input).planned.minutesPerDay, 1.2 * fewer);
+}
+
 TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
 {
     ProgressFolder folder;
@@ -236,4 +248,94 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
     // 20 words in 20 answers a week: far later than 20 a day, if at all.
     EXPECT_TRUE(!result.recent->everyWordSeen ||
                 *result.recent->everyWordSeen > *result.planned.everyWordSeen);
+}
+
+TEST(RetentionSuggestion, ALearnerShortOfTimeIsToldToAimLower)
+{
+    ForecastInput input = listOf(600, 100, morning.date().addDays(40));
+    const auto unhurried = suggestRetention(input);
+    input.plan.dailyMinutes = 8;
+    const auto squeezed = suggestRetention(input);
+    ASSERT_TRUE(unhurried && squeezed);
+    EXPECT_EQ(squeezed->dailyMinutes, 8);
+    EXPECT_EQ(squeezed->exam, morning.date().addDays(40));
+    for (const auto &found : {*unhurried, *squeezed}) {
+        EXPECT_EQ(found.current.retention, 0.9);
+        EXPECT_GE(found.suggested.retention, lowestSuggestedRetention);
+        EXPECT_LE(found.suggested.retention, highestSuggestedRetention);
+    }
+    // Fewer reviews leave minutes for words the limit kept from being seen.
+    EXPECT_TRUE(squeezed->changes());
+    EXPECT_LT(squeezed->suggested.retention, 0.9);
+    EXPECT_GT(squeezed->suggested.expected, 1.1 * squeezed->current.expected);
+    EXPECT_LT(squeezed->suggested.retention, unhurried->suggested.retention);
+
+    // The same seeds, the same suggestion.
+    const auto again = suggestRetention(input);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->suggested.retention, squeezed->suggested.retention);
+    EXPECT_EQ(again->suggested.expected, squeezed->suggested.expected);
+    EXPECT_EQ(again->current.expected, squeezed->current.expected);
+}
+
+TEST(RetentionSuggestion, NoneWithoutAnExamAheadAndNoChangeForAFewWords)
+{
+    ForecastInput input = listOf(600, 100, std::nullopt);
+    EXPECT_FALSE(suggestRetention(input));
+    input.plan.examDate = morning.date(); // the exam is today: nothing left to plan
+    EXPECT_FALSE(suggestRetention(input));
+    input.plan.examDate = morning.date().addDays(40);
+    std::atomic_bool stop = true;
+    EXPECT_FALSE(suggestRetention(input, &stop));
+
+    // Without a limit every word is seen in time, and a higher retention recalls a few more:
+    // not enough to be told to change.
+    const auto found = suggestRetention(input);
+    ASSERT_TRUE(found);
+    const double higher = forecast(atRetention(input, 0.95)).planned.expected;
+    EXPECT_GT(higher, found->current.expected);
+    EXPECT_LT(higher, 1.02 * found->current.expected);
+    EXPECT_FALSE(found->changes());
+    EXPECT_EQ(found->suggested.expected, found->current.expected);
+
+    // One outside the range searched is weighed all the same.
+    input.plan.desiredRetention = 0.97;
+    const auto high = suggestRetention(input);
+    ASSERT_TRUE(high);
+    EXPECT_EQ(high->current.retention, 0.97);
+}
+
+TEST(RetentionSuggestion, WordsInReviewComeBackAsAReplayAtTheOtherRetentionBringsThem)
+{
+    SchedulerOptions options;
+    options.fuzz = false;
+    // The learner's answers, at their times: a replay at another retention keeps them.
+    const auto history = [](const Scheduler &scheduler) {
+        using namespace std::chrono;
+        const std::pair<minutes, Rating> answers[] = {
+            {0min, Rating::Good},     {10min, Rating::Good},           {days(3), Rating::Good},
+            {days(9), Rating::Again}, {days(9) + 10min, Rating::Good}, {days(15), Rating::Good},
+            {days(31), Rating::Good}};
+        Card card;
+        for (const auto &[after, rating] : answers)
+            card = scheduler.review(card, rating, toTime(morning) + after);
+        return card;
+    };
+    ForecastInput input;
+    input.scheduler = options;
+    input.cards << history(Scheduler(options)) << Card{};
+    ASSERT_EQ(input.cards[0].state, CardState::Review);
+    for (double retention : {0.75, 0.85, 0.95}) {
+        options.desiredRetention = retention;
+        const Card replayed = history(Scheduler(options));
+        const ForecastInput moved = atRetention(input, retention);
+        EXPECT_EQ(moved.scheduler.desiredRetention, retention);
+        // The replay keeps the memory and moves the interval, to within a day of the moved one.
+        EXPECT_EQ(replayed.stability, input.cards[0].stability);
+        const auto interval = [](const Card &card) {
+            return std::chrono::floor<std::chrono::days>(card.due - card.lastReview).count();
+        };
+        EXPECT_NEAR(interval(moved.cards[0]), interval(replayed), 1) << retention;
+        EXPECT_EQ(moved.cards[1], Card{});
+    }
 }

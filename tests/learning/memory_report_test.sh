@@ -43,12 +43,35 @@ print("COMMIT;")
 EOF
 cp "$progress" "$root/before.sqlite"
 
+# The list Study Today starts with: those 300 words and 200 never answered.
+folder=$(dirname "$(dirname "$progress")")
+mkdir -p "$folder/XML" "$folder/settings"
+python3 - >"$folder/XML/gre.xml" <<'EOF'
+print("<GRE>\n<word>heading</word><meaning>x</meaning><usage>x</usage>")
+for word in [f"w{i}" for i in range(300)] + [f"u{i}" for i in range(200)]:
+    print(f"<word>{word}</word><meaning>(n.) m</meaning><usage>A {word}.</usage>")
+print("</GRE>")
+EOF
+
 report >"$root/plain.json"
 report --fit >"$root/fit.json"
+# With an exam date six weeks ahead and 10 minutes a day, the retention for the exam.
+printf 'exam_date=%s\r\ndaily_minutes=10\r\n' "$(date -d '+42 days' +%F)" >"$folder/settings/study.txt"
+report >"$root/exam.json"
 cmp "$progress" "$root/before.sqlite" || { echo "the report changed the progress file"; exit 1; }
-python3 - "$root/plain.json" "$root/fit.json" <<'EOF'
-import json, sys
-plain, fit = (json.load(open(name)) for name in sys.argv[1:])
+python3 - "$root/plain.json" "$root/fit.json" "$root/exam.json" <<'EOF'
+import datetime, json, sys
+plain, fit, exam = (json.load(open(name)) for name in sys.argv[1:])
+assert "suggested_retention" not in plain, "no exam date, no suggestion"
+suggestion = exam["suggested_retention"]
+assert suggestion["exam_date"] == str(datetime.date.today() + datetime.timedelta(days=42))
+assert suggestion["daily_minutes"] == 10 and suggestion["words"] == 500, suggestion
+current, suggested = suggestion["current"], suggestion["suggested"]
+assert current["retention"] == 0.9, current
+assert 0.75 <= suggested["retention"] <= 0.95, suggested
+assert 0 < current["words_recalled"] <= suggested["words_recalled"] <= 500, suggestion
+assert suggestion["summary"].endswith("within your 10 minutes a day."), suggestion["summary"]
+assert exam["current"] == plain["current"], "the same parameters and figures"
 assert plain["reviews"] == 2100 and plain["words"] == 300, plain
 assert plain["items"] == 1500, plain["items"]
 current = plain["current"]

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 using namespace widgets;
@@ -80,6 +82,55 @@ TEST(Forecast, OptionsShowThePaceTheDateAsksAndWarnAboveTheLimit)
     click(options, "examBox");
     EXPECT_EQ(perDay->value(), 12);
     EXPECT_FALSE(perDay->isReadOnly());
+}
+
+TEST(Forecast, OptionsSuggestTheRetentionThatGetsTheMostWordsIntoTheExam)
+{
+    FakeServices fakes;
+    writeList(fakes, 301);
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    click(&window, "mnuOptions");
+    QWidget *options = topWindow("FormOptions");
+    auto *row = control<QWidget>(options, "retentionSuggestion");
+    auto *retention = control<QSpinBox>(options, "retention");
+    auto *use = control<QPushButton>(options, "useSuggestedRetention");
+    const auto suggestion = [&] { return text(options, "retentionSuggestionText"); };
+    QTest::qWait(300);
+    EXPECT_FALSE(row->isVisible()); // no exam date, no suggestion
+
+    // 300 words in 23 days at 5 minutes a day: reviews at 90 % crowd out new words.
+    click(options, "examBox");
+    control<QDateEdit>(options, "examDate")->setDate(fakes.clock.time.date().addDays(30));
+    control<QSpinBox>(options, "dailyMinutes")->setValue(5);
+    QTRY_VERIFY_WITH_TIMEOUT(row->isVisible() && suggestion().contains("rather than 90 %"), 20000);
+    EXPECT_TRUE(suggestion().endsWith("within your 5 minutes a day."));
+    const auto percent = QRegularExpression("^&Use (\\d+) %$").match(use->text());
+    ASSERT_TRUE(percent.hasMatch()) << use->text().toStdString();
+    const int suggested = percent.captured(1).toInt();
+    EXPECT_TRUE(suggestion().startsWith(QStringLiteral("At %1 % rather").arg(suggested)));
+    EXPECT_LT(suggested, 90);
+    EXPECT_EQ(use->accessibleName(),
+              QStringLiteral("Use a desired retention of %1 %").arg(suggested));
+
+    // From the retention box, Tab reaches the sentence and then the button.
+    options->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(options));
+    retention->setFocus();
+    QTest::keyClick(retention, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(options, "retentionSuggestionText"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), use);
+
+    QTest::keyClick(use, Qt::Key_Space);
+    EXPECT_EQ(retention->value(), suggested);
+    QTRY_VERIFY_WITH_TIMEOUT(suggestion().startsWith(QStringLiteral("At your %1 %").arg(suggested)),
+                             20000);
+    EXPECT_FALSE(use->isVisible());
+
+    click(options, "examBox"); // no exam date: the suggestion goes
+    QTRY_VERIFY(!row->isVisible());
 }
 
 TEST(Forecast, ProgressSaysWhatToExpectOnTheExamDay)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studyplanframe.h"
 
+#include "retentionsuggestionrow.h"
+
 #include <QAccessible>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -65,6 +67,7 @@ StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
     pacingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addRow(examBox, examDate);
     layout->addRow(tr("Desired &retention:"), retention);
+    addRetentionSuggestion(layout);
     layout->addRow(tr("&New words per day:"), perDay);
     layout->addRow(tr("Daily time &limit:"), dailyMinutes);
     layout->addRow(pacingLabel);
@@ -193,6 +196,7 @@ void StudyPlanFrame::planEdited()
 
 void StudyPlanFrame::showPacing()
 {
+    suggestRetention();
     if (!learner) {
         pacingLabel->clear();
         pacingLabel->hide();
@@ -226,6 +230,26 @@ void StudyPlanFrame::showPacing()
     }
     pacingLabel->setText(text);
     pacingLabel->show();
+}
+
+// Under the retention box, weighed on a thread of its own on the pace's delay.
+void StudyPlanFrame::addRetentionSuggestion(QFormLayout *layout)
+{
+    retentionSuggestion = new RetentionSuggestionRow;
+    layout->addRow(retentionSuggestion);
+    connect(retentionSuggestion, &RetentionSuggestionRow::retentionChosen, retention,
+            &QSpinBox::setValue);
+}
+
+void StudyPlanFrame::suggestRetention()
+{
+    std::optional<learning::ForecastInput> input;
+    if (learner && examBox->isChecked()) {
+        // The plan in the boxes; the cards as scheduled at the retention in force.
+        input = *learner;
+        input->plan = plan();
+    }
+    retentionSuggestion->suggestFor(std::move(input));
 }
 
 } // namespace widgets

@@ -17,11 +17,14 @@ class QTimer;
 
 namespace widgets {
 
+class RetentionSuggestionRow;
+
 // The Options dialog's Study frame: the exam date, the desired retention, the new words a day
 // (the learner's number without an exam; with one, the number the date implies, read-only), a
 // daily time limit, and the pace the plan asks: words and minutes a day, with a warning when
 // that is more than the limit. A desired retention outside the advised range is warned of in
-// words; "Fit to my answers" asks for the memory model to be fitted to the learner.
+// words; with an exam date, the desired retention that gets the most words into it is
+// suggested. "Fit to my answers" asks for the memory model to be fitted to the learner.
 class StudyPlanFrame : public QGroupBox
 {
     Q_OBJECT
@@ -45,6 +48,8 @@ private:
     void addFitButton(QFormLayout *layout);
     void planEdited();
     void showPacing();
+    void addRetentionSuggestion(QFormLayout *layout);
+    void suggestRetention();
 
     QCheckBox *examBox;
     QDateEdit *examDate;
@@ -52,6 +57,7 @@ private:
     QLabel *pacingLabel;
     QLabel *retentionWarningLabel;
     QPushButton *fitButton;
+    RetentionSuggestionRow *retentionSuggestion;
     QTimer *pacingDelay;
     std::optional<learning::ForecastInput> learner;
     int ownPerDay = 20; // the learner's number, kept while an exam date sets the pace
