@@ -52,6 +52,11 @@ NOT_NOUNS = frozenset("""and or but than that to of in on at by for with as from
 is was are were be been who which when while because if so not""".split())
 # Adverbs a verb takes in an idiom (augur well, bode ill): a partner must be said so too.
 IDIOM_ADVERBS = ("well", "ill")
+# Prepositions a verb governs ("mediate between", "dwell on"): a partner must be said with the
+# one after the word's blank, as "intercede" is with "with" or "for", never "between".
+GOVERNED = frozenset("about against at between from into of on upon with".split())
+# How far after a verb its preposition may come ("vacillated for months between").
+GOVERNED_REACH = 3
 # How the thesaurus lists a synonym of a sense: as one of its words, or as a similar term (a
 # satellite and the head of its cluster); not as a broader, related or opposite term.
 SAME = ("", "similar")
@@ -357,19 +362,24 @@ class Partners:
         if after and after[0] in IDIOM_ADVERBS and not self.said_with(c, IDIOM_ADVERBS):
             return f"the sentence says '{shown} {after[0]}', and neither {c.word}'s sentence " \
                 f"nor WordNet's examples say {c.word} so"
+        if w.pos == "v" and after and after[0] in GOVERNED \
+                and not self.said_with(c, {after[0]}, GOVERNED_REACH):
+            return f"the sentence says '{shown} {after[0]}', and neither {c.word}'s sentence " \
+                f"nor WordNet's examples say {c.word} {after[0]}"
         if w.pos == "v":
             return self.verb_slot(w, c, before, form, after)
         if w.pos == "a":
             return self.adjective_slot(c, before, after)
         return None
 
-    def said_with(self, c, following):
-        """Whether c's own sentence or WordNet's examples of its sense show it right before
-        one of following."""
+    def said_with(self, c, following, reach=1):
+        """Whether c's own sentence or WordNet's examples of its sense show it followed by
+        one of following within reach words."""
         forms = {f.lower() for f in self.usages[c.word][1]}
         for text in [self.usages[c.word][0]] + re.findall(r'"([^"]*)"', c.synset["gloss"]):
             tokens = re.findall(r"[\w'-]+|[^\w\s]", text.lower())
-            if any(t in forms and n in following for t, n in zip(tokens, tokens[1:])):
+            if any(t in forms and set(following) & set(tokens[at + 1:at + 1 + reach])
+                   for at, t in enumerate(tokens)):
                 return True
         return False
 
