@@ -269,11 +269,19 @@ class MakeDictionaryTest(unittest.TestCase):
                     one("n", 4, "capitulation", "surrender on terms"),
                     one("n", 10, "recapitulation", "a summing up"),
                     one("n", 4, "denunciation", "public condemnation"),
-                    one("n", 4, "renunciation", "giving up a claim")]
+                    one("n", 4, "renunciation", "giving up a claim"),
+                    # 45 on: a word whose other sense a learner meets says what a candidate
+                    # says; one whose other sense no one meets (no count) does not.
+                    one("n", 4, "mandate", "a commission from the voters"),
+                    one("n", 4, "edict", "a decree issued by a ruler"),
+                    one("n", 4, "injunction", "a formal command")]
         thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n" \
             "glut|1\n(noun)|oversupply|overabundance\n"
         listed = "".join(f"{s[3][0][0]} | A {s[3][0][0]}.\n" for s in synsets)
-        self.entries(listed, synsets, [("slake%2:34:01::", 3)], None, thesaurus)
+        synsets += [one("n", 10, "mandate", "an official command"),
+                    one("n", 10, "edict", "an authoritative command")]
+        counted = [("slake%2:34:01::", 3), ("mandate%1:04:00::", 5), ("mandate%1:10:00::", 2)]
+        self.entries(listed, synsets, counted, None, thesaurus)
         cases = [  # word, candidate, why it is dropped (None: kept)
             ("abate", "slake", "the same meaning"),  # of one synset in another sense
             ("abate", "change", "the same meaning"),  # a broader term
@@ -292,6 +300,8 @@ class MakeDictionaryTest(unittest.TestCase):
              "thesaurus gives glut 'overabundance'"),
             ("capitulation", "recapitulation", "of one family"),
             ("denunciation", "renunciation", None),  # de- for re-: look-alikes
+            ("mandate", "injunction", "the key word 'command' with another sense of mandate"),
+            ("edict", "injunction", None),
             ("eminent", "imminent", None),  # a look-alike of another meaning: the best kind
         ]
         for word, candidate, why in cases:
@@ -507,6 +517,8 @@ class MakeDictionaryTest(unittest.TestCase):
             ("v", 41, "v", [("eschew", 0), ("shun", 0)], "avoid and stay away from"),
             ("a", 0, "a", [("adroit", 0), ("deft", 0), ("skillful", 0)], "quick and skilled"),
             ("a", 0, "a", [("apt", 0), ("awkward", 0)], "clumsy in handling things"),
+            ("v", 41, "v", [("arbitrate", 0), ("intercede", 0), ("mediate", 0)],
+             "act between parties"),
         ]
         sentences = {
             "lessen": "Nothing could lessen the pain of losing her old dog.",
@@ -521,12 +533,16 @@ class MakeDictionaryTest(unittest.TestCase):
             "skillful": "She is a skillful negotiator who never gives anything away.",
             "apt": "Being apt, he spilled the soup all over the clean tablecloth.",
             "awkward": "The awkward waiter spilled the soup all over the tablecloth.",
+            "arbitrate": "A judge was chosen to arbitrate between the two angry neighbours.",
+            "intercede": "The mayor interceded for the tenants, and the landlord gave way.",
+            "mediate": "A retired judge was asked to mediate between the union and the owners.",
         }
         thesaurus = "UTF-8\n" + "".join(
             f"{word}|1\n({part})|" + "|".join(others) + "\n" for part, words, extra in [
                 ("verb", ["abate", "subside"], ["lessen (generic term)"]),
                 ("verb", ["acclimate", "acclimatize"], []), ("verb", ["eschew", "shun"], []),
-                ("adj", ["adroit", "deft", "skillful"], []), ("adj", ["awkward"], ["apt"])]
+                ("adj", ["adroit", "deft", "skillful"], []), ("adj", ["awkward"], ["apt"]),
+                ("verb", ["arbitrate", "intercede", "mediate"], [])]
             for word in words for others in [[w for w in words if w != word] + extra])
         # Verbs without WordNet's frames may stand with or without an object.
         listed = "".join(f"{w} | {sentences[w]}\n" for w in sorted(sentences))
@@ -538,10 +554,12 @@ class MakeDictionaryTest(unittest.TestCase):
             "abate\tsubside",
             # The sentence reads "an adroit" and "a deft", whatever the partner: each partner
             # must take the article the sentence has.
-            "adroit\tdeft\tskillful", "deft\tskillful",
+            "adroit\tdeft\tskillful",
+            # "between" after the blank: intercede is never said so.
+            "arbitrate\tmediate", "deft\tskillful", "intercede\tarbitrate\tmediate",
             # "eschewed" asks for "shunned", which the regular rule does not make; the base
             # form "shun" asks for "eschew".
-            "shun\teschew", "skillful\tdeft", "subside\tabate", ""])
+            "mediate\tarbitrate", "shun\teschew", "skillful\tdeft", "subside\tabate", ""])
         cases = [  # word, candidate, why it is dropped (None: kept)
             ("abate", "subside", None),
             ("abate", "lessen", "a broader word"),
@@ -551,6 +569,7 @@ class MakeDictionaryTest(unittest.TestCase):
              "'shuned' of shun, not 'shunned'"),
             # One synset in WordNet, not in the thesaurus: a lone source is never enough.
             ("awkward", "apt", "WordNet alone (synset); the thesaurus"),
+            ("mediate", "intercede", "the sentence says 'mediate between'"),
         ]
         for word, candidate, why in cases:
             shown = subprocess.run(self.command + ["--synonyms", word], capture_output=True,
