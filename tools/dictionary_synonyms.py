@@ -16,7 +16,8 @@ sentence:
   that drop wrong choices;
 - one that fits the sentence's slot: a verb in the form the sentence uses, made by the regular
   rule; an object where the word takes one, none where it takes none; a noun's plural; an
-  adjective before a noun or after a verb as WordNet allows it; "a" or "an" as it begins.
+  adjective before a noun or after a verb as WordNet allows it; "a" or "an" as it begins; a
+  verb's preposition after the blank ("mediate between") that the partner is said with.
 
 NAME.synonyms.tsv beside NAME.xml holds them: a comment line starting with '#', then one line
 for each word with a partner, in the dictionary's order: the word, then each partner after a
