@@ -85,7 +85,16 @@ const std::initializer_list<const char *> toVersion1 = {
     "CREATE INDEX reviews_by_time ON reviews (reviewed_at)",
 };
 
-const std::initializer_list<const char *> migrations[] = {toVersion1};
+// How each answer was asked (studyformats.h: "meaning", "text_completion", "typed_recall",
+// "sentence_equivalence") and, when it was wrong, what was picked: the word whose meaning was
+// picked, the word picked (two wrong words of a pair apart by a tab), or the text typed.
+// Answers recorded before were all asked by meaning.
+const std::initializer_list<const char *> formatAndPick = {
+    "ALTER TABLE reviews ADD COLUMN format TEXT NOT NULL DEFAULT 'meaning'",
+    "ALTER TABLE reviews ADD COLUMN wrong_pick TEXT NOT NULL DEFAULT ''",
+};
+
+const std::initializer_list<const char *> migrations[] = {toVersion1, formatAndPick};
 
 int currentVersion(const QSqlDatabase &db)
 {
