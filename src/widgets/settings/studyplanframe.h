@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QDateEdit;
+class QFormLayout;
 class QLabel;
 class QSpinBox;
 class QTimer;
@@ -18,7 +19,7 @@ namespace widgets {
 // The Options dialog's Study frame: the exam date, the desired retention, the new words a day
 // (the learner's number without an exam; with one, the number the date implies, read-only), a
 // daily time limit, and the pace the plan asks: words and minutes a day, with a warning when
-// that is more than the limit.
+// that is more than the limit; and the formats besides meaning Study Today may ask in.
 class StudyPlanFrame : public QGroupBox
 {
     Q_OBJECT
@@ -34,11 +35,13 @@ public:
 private:
     void planEdited();
     void showPacing();
+    void addFormatSwitches(QFormLayout *layout);
 
     QCheckBox *examBox;
     QDateEdit *examDate;
     QSpinBox *retention, *perDay, *dailyMinutes;
     QLabel *pacingLabel;
+    QCheckBox *textCompletion, *typedRecall, *sentenceEquivalence;
     QTimer *pacingDelay;
     std::optional<learning::ForecastInput> learner;
     int ownPerDay = 20; // the learner's number, kept while an exam date sets the pace
