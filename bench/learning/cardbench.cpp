@@ -26,7 +26,13 @@ struct CardFolder
         const char *parts[] = {"v.", "n.", "adj.", "adv."};
         QByteArray xml = "<GRE>\r\n<word>about</word><meaning>x</meaning><usage/>\r\n";
         QByteArray confusables = "# distractors\r\n", synonyms = "# synonyms\r\n";
-        const auto word = [](int i) { return QStringLiteral("word%1").arg(i % wordCount); };
+        // Six letters, the first changing fastest: no two words of a card share a stem.
+        const auto word = [](int i) {
+            QString letters;
+            for (int n = i % wordCount, k = 0; k < 6; ++k, n /= 26)
+                letters += QChar(u'a' + n % 26);
+            return letters;
+        };
         for (int i = 1; i < wordCount; ++i) {
             xml += QStringLiteral("<word>%1</word><meaning>(%2) meaning %3</meaning><usage>They "
                                   "saw the %1 there, twice.</usage>\r\n")

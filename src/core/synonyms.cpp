@@ -26,7 +26,8 @@ Synonyms Synonyms::read(const QString &dictionaryFile)
 
 Synonyms Synonyms::fromText(const QByteArray &bytes, const QString &name)
 {
-    std::optional<QHash<QString, QStringList>> lists = sidelist::wordLists(bytes, name, synonymsLog);
+    std::optional<QHash<QString, QStringList>> lists =
+        sidelist::wordLists(bytes, name, synonymsLog);
     Synonyms result;
     if (lists)
         result.lists = std::move(*lists);

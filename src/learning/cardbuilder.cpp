@@ -131,9 +131,9 @@ StudyCard CardBuilder::meaningCard(int position, const std::function<int(int)> &
             confusable << *found;
     }
     StudyCard card{StudyFormat::Meaning, position, -1, QString(), {}};
-    card.choices = chooseDistractors(dictionary.words(), dictionary.meanings(), position,
-                                     confusable, byPartOfSpeech.value(partsOfSpeech.value(position)),
-                                     1, dictionary.count(), draw);
+    card.choices = chooseDistractors(
+        dictionary.words(), dictionary.meanings(), position, confusable,
+        byPartOfSpeech.value(partsOfSpeech.value(position)), 1, dictionary.count(), draw);
     card.choices.insert(draw(int(card.choices.size()) + 1), position);
     return card;
 }

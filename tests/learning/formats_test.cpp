@@ -26,14 +26,14 @@ TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
         const char *typed, *word;
         Spelling spelling;
     } cases[] = {
-        {"abate", "abate", Spelling::Right},   {"  ABate ", "abate", Spelling::Right},
+        {"abate", "abate", Spelling::Right},    {"  ABate ", "abate", Spelling::Right},
         {"Ad Hoc ", "ad hoc", Spelling::Right}, {"abte", "abate", Spelling::Nearly},
-        {"abatte", "abate", Spelling::Nearly}, {"abase", "abate", Spelling::Nearly},
-        {"abaet", "abate", Spelling::Nearly},  {"baate", "abate", Spelling::Nearly},
-        {"abat", "abate", Spelling::Nearly},   {"ab ate", "abate", Spelling::Nearly},
-        {"abait", "abate", Spelling::Wrong},   {"abt", "abate", Spelling::Wrong},
-        {"aabtee", "abate", Spelling::Wrong},  {"batea", "abate", Spelling::Wrong},
-        {"", "abate", Spelling::Wrong},        {"   ", "a", Spelling::Wrong},
+        {"abatte", "abate", Spelling::Nearly},  {"abase", "abate", Spelling::Nearly},
+        {"abaet", "abate", Spelling::Nearly},   {"baate", "abate", Spelling::Nearly},
+        {"abat", "abate", Spelling::Nearly},    {"ab ate", "abate", Spelling::Nearly},
+        {"abait", "abate", Spelling::Wrong},    {"abt", "abate", Spelling::Wrong},
+        {"aabtee", "abate", Spelling::Wrong},   {"batea", "abate", Spelling::Wrong},
+        {"", "abate", Spelling::Wrong},         {"   ", "a", Spelling::Wrong},
         {"abet", "abate", Spelling::Wrong},
     };
     for (const auto &c : cases)
@@ -78,8 +78,8 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
     for (const auto &c : cases)
         EXPECT_EQ(chooseFormat(c.card, c.possible, c.coin), c.format)
             << int(c.card.state) << " " << c.card.stability;
-    for (StudyFormat format : {F::Meaning, F::TextCompletion, F::TypedRecall,
-                               F::SentenceEquivalence})
+    for (StudyFormat format :
+         {F::Meaning, F::TextCompletion, F::TypedRecall, F::SentenceEquivalence})
         EXPECT_EQ(formatFromKey(formatKey(format)), format);
     EXPECT_EQ(formatFromKey("cloze"), std::nullopt);
 }
@@ -115,11 +115,12 @@ struct FormatsFolder
                        .arg(e.word, e.meaning, e.usage)
                        .toUtf8();
         platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
-        platform::writeBytes(folder.file("XML/s.confusables.tsv"),
-                             "# distractors\r\n"
-                             "abate\taugury\tlessen\taugment\tdiminish\tinfuse\tvitiate\tmodulate\t"
-                             "curtail\r\nbelie\taugment\tinfuse\tvitiate\tmodulate\r\n"
-                             "cow\taugment\tinfuse\tvitiate\tmodulate\r\nwane\taugment\tinfuse\r\n");
+        platform::writeBytes(
+            folder.file("XML/s.confusables.tsv"),
+            "# distractors\r\n"
+            "abate\taugury\tlessen\taugment\tdiminish\tinfuse\tvitiate\tmodulate\t"
+            "curtail\r\nbelie\taugment\tinfuse\tvitiate\tmodulate\r\n"
+            "cow\taugment\tinfuse\tvitiate\tmodulate\r\nwane\taugment\tinfuse\r\n");
         platform::writeBytes(folder.file("XML/s.synonyms.tsv"),
                              "# synonyms\r\nabate\twane\tlessen\r\nwane\tdiminish\r\n");
         words.load("\\XML\\s.xml");
@@ -182,7 +183,7 @@ TEST(Formats, BothWordsOfThePairAndNothingElseAreRight)
     {
         QList<int> picked;
         bool right;
-    } cases[] = {{{1, 4}, true}, {{4, 1}, true},     {{1, 2}, false},      {{1}, false},
+    } cases[] = {{{1, 4}, true},  {{4, 1}, true},     {{1, 2}, false}, {{1}, false},
                  {{1, 1}, false}, {{1, 4, 0}, false}, {{}, false}};
     for (const auto &c : cases)
         EXPECT_EQ(card.rightPicks(c.picked), c.right) << c.picked.size();
@@ -260,8 +261,8 @@ TEST(Formats, EachAnswerIsKeptWithItsFormatAndWrongPick)
         return std::pair{review.format, review.wrongPick};
     };
     const auto easyDaysAgo = [&](int days) {
-        memory.addReviews({Review{"abate", toTime(clock.time.addDays(-days)), Rating::Easy,
-                                  "study", "s.xml", 0}});
+        memory.addReviews({Review{"abate", toTime(clock.time.addDays(-days)), Rating::Easy, "study",
+                                  "s.xml", 0}});
     };
     using F = StudyFormat;
     const auto wrongOne = [&session] {
