@@ -354,6 +354,18 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     EXPECT_EQ(folder.sqlite("SELECT format, wrong_pick FROM reviews ORDER BY id"),
               "meaning|\ntyped_recall|abaet");
+    // Progress taken to another computer keeps them, and so does a pair's two wrong words.
+    LearnerMemory memory(folder.file());
+    memory.recordAnswer("wane", Rating::Again, "study", "gre.xml", 900, minute(60 * 25),
+                        "sentence_equivalence", "augment\tvitiate");
+    memory.exportCsv(folder.file("out.csv"));
+    LearnerMemory elsewhere(folder.file("elsewhere.sqlite"));
+    elsewhere.importCsv(folder.file("out.csv"));
+    QStringList kept;
+    for (const Review &review : elsewhere.reviews())
+        kept << review.format + "|" + review.wrongPick;
+    EXPECT_EQ(kept, (QStringList{"meaning|", "typed_recall|abaet",
+                                 "sentence_equivalence|augment\tvitiate"}));
 }
 
 } // namespace

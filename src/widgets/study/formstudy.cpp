@@ -89,7 +89,7 @@ FormStudy::FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memo
         if (wordKey(word) == wordKey(study.word()))
             this->speech.showPronunciation(ipaLabel, study.word());
     });
-    resize(760, 600);
+    resize(760, 680); // room for six choices and the feedback below them
 }
 
 FormStudy::~FormStudy() = default;
@@ -628,8 +628,13 @@ void FormStudy::showResult()
     const QList<int> right = study.rightChoices();
     const bool wasRight = study.answeredRight();
     QStringList wrongPicks;
+    // Of a pair, which right word was picked too.
+    const bool pair = study.picksWanted() == 2;
     for (int choice : right)
-        markChoice(choice, tr("✓ right"), QStringLiteral("#c8e6c9"));
+        markChoice(choice,
+                   pair && study.picks().contains(choice) ? tr("✓ right, your answer")
+                                                          : tr("✓ right"),
+                   QStringLiteral("#c8e6c9"));
     for (int choice : study.picks()) {
         if (right.contains(choice))
             continue;
