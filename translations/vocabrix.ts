@@ -2067,6 +2067,10 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <source>You typed &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>✓ right, your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::GuardedApplication</name>

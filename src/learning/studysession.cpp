@@ -363,6 +363,7 @@ void StudySession::next()
             insertByDue(state.queue.learning, item);
             state.planLeft += item.planned ? 1 : 0;
         }
+        bringBackPartners();
     } else if (currentPhase == Phase::Question) {
         return;
     }
@@ -370,6 +371,35 @@ void StudySession::next()
         show(*item);
     else
         finish();
+}
+
+// The words picked wrongly come back after a few cards in the day's session, as reviews outside
+// the plan: those studied before and not waiting already (a new word keeps its own day, apart
+// from its look-alikes).
+void StudySession::bringBackPartners()
+{
+    if (currentPlan.extra != Extra::None)
+        return; // a session of more new words, or of some reviews, holds those alone
+    const QList<int> rightOnes = rightChoices();
+    for (int choice : std::as_const(picked)) {
+        const int partner = shownCard.choices.value(choice, -1);
+        if (rightOnes.contains(choice) || partner < 0 || partner == current.position ||
+            state.partners.contains(partner))
+            continue;
+        const StudyQueue &queue = state.queue;
+        const auto waiting = [partner](const QList<StudyItem> &items) {
+            return std::any_of(items.cbegin(), items.cend(), [partner](const StudyItem &item) {
+                return item.position == partner;
+            });
+        };
+        if (waiting(queue.learning) || waiting(queue.reviews) || waiting(queue.fresh) ||
+            memory.cardFor(dictionary.word(partner)).state == CardState::New)
+            continue;
+        state.partners.insert(partner);
+        const int later = std::min<int>(repeatGap, int(queue.size()));
+        insertByDue(state.queue.learning,
+                    StudyItem{partner, StudyKind::Review, day().now, false, state.shown + later});
+    }
 }
 
 // A step that has ended, then the reviews, then the new words; then a step not yet ended, as

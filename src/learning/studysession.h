@@ -162,8 +162,9 @@ private:
         StudyItem current;
         StudyCard card;
         int done = 0, right = 0, learned = 0;
-        int shown = 0;    // cards shown
-        int planLeft = 0; // planned words in the queue
+        int shown = 0;      // cards shown
+        int planLeft = 0;   // planned words in the queue
+        QSet<int> partners; // words brought back today for being taken for another
     };
     struct Taken
     {
@@ -178,6 +179,7 @@ private:
     NewWordRules newWordRules(QDate today);
     void bringForward(const QString &word);
     bool comesBack() const;
+    void bringBackPartners();
     std::optional<StudyItem> takeNext();
     void show(const StudyItem &item);
     void finish();
