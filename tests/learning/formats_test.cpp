@@ -276,7 +276,8 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
         QStringList shown{session.choiceWord(pick)};
         session.answer(pick);
         const Review kept = memory.reviews().back();
-        EXPECT_EQ(std::pair(kept.format, kept.wrongPick), std::pair(QString("meaning"), shown[0]));
+        EXPECT_EQ(std::pair(kept.format, kept.wrongPick),
+                  std::pair(formatKey(session.format()), shown[0]));
         session.next();
         for (int i = 0; i < 20 && session.phase() == StudySession::Phase::Question; ++i) {
             if (session.word() != "abate")
