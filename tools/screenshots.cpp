@@ -22,11 +22,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <random>
 
@@ -169,6 +171,106 @@ void fit(FormMain &window, platform::Services &services)
     form.close();
 }
 
+// Study Today's formats on a small list of its own in the program folder, with its distractor
+// and synonym lists: abate young (text completion), curtail mature (typed recall, sentence
+// equivalence). The list and its lists are removed afterwards; the answers stay in the memory,
+// as the other shots' do.
+void studyFormats(FormMain &window, platform::Services &services)
+{
+    const struct
+    {
+        const char *word, *meaning, *usage;
+    } entries[] = {
+        {"Sample list", "(n.) the study formats", ""},
+        {"abate", "(v.) become less intense or widespread",
+         "The storm did not abate until the small hours, when the wind at last dropped."},
+        {"wane", "(v.) decrease in strength or extent",
+         "Her interest in the project began to wane once the funding ran out."},
+        {"curtail", "(v.) reduce in extent or quantity; cut short",
+         "The rain forced the organizers to curtail the concert after only three songs."},
+        {"truncate", "(v.) shorten by cutting off the end",
+         "The editor had to truncate the article to fit it on a single page."},
+        {"augment", "(v.) make greater by adding to",
+         "He took a second job to augment his modest income."},
+        {"exacerbate", "(v.) make a bad situation worse",
+         "Cutting the staff would only exacerbate the delays at the clinic."},
+        {"foment", "(v.) stir up trouble or discord",
+         "The pamphlets were written to foment unrest among the workers."},
+        {"prolong", "(v.) extend the duration of",
+         "The doctors hoped the new treatment would prolong his life."},
+        {"embellish", "(v.) make more attractive by adding details",
+         "She liked to embellish her stories with imaginary adventures."},
+    };
+    QByteArray xml = "<GRE>\r\n";
+    for (const auto &e : entries)
+        xml += QStringLiteral("<word>%1</word><meaning>%2</meaning><usage>%3</usage>\r\n")
+                   .arg(QLatin1String(e.word), QLatin1String(e.meaning), QLatin1String(e.usage))
+                   .toUtf8();
+    const QString base = services.programPath(QStringLiteral("\\XML\\formats-sample"));
+    const QStringList files{base + QStringLiteral(".xml"),
+                            base + QStringLiteral(".confusables.tsv"),
+                            base + QStringLiteral(".synonyms.tsv")};
+    const QByteArray contents[] = {xml + "</GRE>\r\n",
+                                   "abate\taugment\texacerbate\tfoment\tprolong\tembellish\r\n"
+                                   "curtail\tprolong\taugment\tembellish\tfoment\texacerbate\r\n",
+                                   "abate\twane\r\ncurtail\ttruncate\r\n"};
+    for (int i = 0; i < 3; ++i) {
+        QFile file(files[i]);
+        if (!file.open(QIODevice::WriteOnly) || file.write(contents[i]) != contents[i].size())
+            return;
+    }
+    const QDateTime now = services.clock->now();
+    const auto easy = [&](const char *word, int daysAgo) {
+        return learning::Review{word,
+                                learning::toTime(now.addDays(-daysAgo)),
+                                learning::Rating::Easy,
+                                QStringLiteral("study"),
+                                QStringLiteral("formats-sample.xml"),
+                                3000};
+    };
+    window.learnerMemory().addReviews(
+        {easy("abate", 10), easy("curtail", 400), easy("curtail", 300)});
+    window.loadDictionary(QStringLiteral("\\XML\\formats-sample.xml"));
+    control<QAction>(window, "mnuStudy")->trigger();
+    auto *study = qobject_cast<FormStudy *>(QApplication::activeWindow());
+    for (QWidget *each : QApplication::topLevelWidgets())
+        study = study ? study : qobject_cast<FormStudy *>(each);
+    using learning::StudyFormat;
+    const auto shoot = [&](const char *word, StudyFormat format, const char *name,
+                           const std::function<void()> &answer) {
+        for (int i = 0; i < 30; ++i) {
+            study->studyWord(QLatin1String(word));
+            if (study->session().format() != format)
+                continue;
+            save(study, name);
+            answer();
+            save(study, qPrintable(QLatin1String(name) + QStringLiteral("-feedback")));
+            return;
+        }
+    };
+    const auto pick = [study](int choice) {
+        control<QPushButton>(*study, qPrintable(QStringLiteral("choice%1").arg(choice + 1)))
+            ->click();
+    };
+    shoot("abate", StudyFormat::TextCompletion, "study-text-completion",
+          [&] { pick((study->session().rightChoice() + 1) % 5); });
+    // Typed recall first: a nearly right answer leaves the word mature, a wrong pair would not.
+    shoot("curtail", StudyFormat::TypedRecall, "study-typed-recall", [&] {
+        control<QLineEdit>(*study, "typedAnswer")->setText(QStringLiteral("curtial"));
+        control<QPushButton>(*study, "answerButton")->click();
+    });
+    shoot("curtail", StudyFormat::SentenceEquivalence, "study-sentence-equivalence", [&] {
+        const QList<int> right = study->session().rightChoices();
+        pick(right[0]);
+        pick(right[0] == 0 ? 1 : 0);
+        control<QPushButton>(*study, "answerButton")->click();
+    });
+    study->hide();
+    for (const QString &file : files)
+        QFile::remove(file);
+    window.loadDictionary(QStringLiteral("\\XML\\gre.xml"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -263,5 +365,6 @@ int main(int argc, char **argv)
     }
     progress(window, services);
     fit(window, services);
+    studyFormats(window, services);
     return 0;
 }

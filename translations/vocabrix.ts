@@ -2186,6 +2186,70 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <source>Nothing is due today, and no new word fits in %1 minutes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit (Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which word fits the blank? (1 to 5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which two words fit the blank and give the sentence the same meaning? Pick both (1 to 6), then Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the word for this meaning and sentence, then Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>● picked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ right, your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ Right: %1 and %2 (%3 and %4) both fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✗ Not this pair: %1 and %2 (%3 and %4) fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ Right: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>≈ Nearly: it is spelt %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✗ Not this word: it is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You typed &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::GuardedApplication</name>
@@ -2362,6 +2426,34 @@ The program goes on; nothing was saved by the step that failed.</source>
     </message>
     <message>
         <source>Fits the memory model that schedules your reviews to your own answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text completion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words in review: their sentence with a blank, five words to fill it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ty&amp;ped recall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words you know well: type the word for its meaning and sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sentence e&amp;quivalence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words you know well: pick the two of six words that fit the sentence alike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also ask as:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

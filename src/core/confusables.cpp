@@ -26,25 +26,12 @@ Confusables Confusables::read(const QString &dictionaryFile)
 
 Confusables Confusables::fromText(const QByteArray &bytes, const QString &name)
 {
-    const std::optional<QList<sidelist::Line>> lines = sidelist::lines(bytes, name, confusablesLog);
-    if (!lines)
+    std::optional<QHash<QString, QStringList>> lists =
+        sidelist::wordLists(bytes, name, confusablesLog);
+    if (!lists)
         return {};
     Confusables result;
-    for (const sidelist::Line &line : *lines) {
-        QStringList fields = line.text.split(QLatin1Char('\t'));
-        if (fields.size() < 2) {
-            qCWarning(confusablesLog).noquote()
-                << name << "line" << line.number << "has no tab; the file is ignored";
-            return {};
-        }
-        const QString word = wordKey(fields.takeFirst());
-        QStringList &distractors = result.lists[word];
-        for (const QString &field : std::as_const(fields)) {
-            const QString distractor = field.trimmed();
-            if (!distractor.isEmpty() && wordKey(distractor) != word)
-                distractors << distractor;
-        }
-    }
+    result.lists = std::move(*lists);
     qCInfo(confusablesLog).noquote()
         << "read distractors of" << result.lists.size() << "words from" << name;
     return result;

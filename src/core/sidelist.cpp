@@ -2,6 +2,7 @@
 #include "sidelist.h"
 
 #include "platform/textfile.h"
+#include "wordkey.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,31 @@ std::optional<QList<Line>> lines(const QByteArray &bytes, const QString &name,
             found.append({number + 1, all[number]});
     }
     return found;
+}
+
+std::optional<QHash<QString, QStringList>> wordLists(const QByteArray &bytes, const QString &name,
+                                                     QMessageLogger::CategoryFunction log)
+{
+    const std::optional<QList<Line>> all = lines(bytes, name, log);
+    if (!all)
+        return std::nullopt;
+    QHash<QString, QStringList> lists;
+    for (const Line &line : *all) {
+        QStringList fields = line.text.split(QLatin1Char('\t'));
+        if (fields.size() < 2) {
+            qCWarning(log).noquote()
+                << name << "line" << line.number << "has no tab; the file is ignored";
+            return std::nullopt;
+        }
+        const QString word = wordKey(fields.takeFirst());
+        QStringList &related = lists[word];
+        for (const QString &field : std::as_const(fields)) {
+            const QString other = field.trimmed();
+            if (!other.isEmpty() && wordKey(other) != word)
+                related << other;
+        }
+    }
+    return lists;
 }
 
 } // namespace sidelist

@@ -5,9 +5,11 @@
 // distractors, its IPA): where they are, and their lines.
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QLoggingCategory>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace core {
@@ -32,6 +34,12 @@ struct Line
 // bytes are not UTF-8 text.
 std::optional<QList<Line>> lines(const QByteArray &bytes, const QString &name,
                                  QMessageLogger::CategoryFunction log);
+
+// Lines of a word and its related words (tab-separated, best first), by the word's key
+// (wordKey); a related word that is the word itself is left out. Nothing, said in the log,
+// when the bytes are not such a list (a line without a tab).
+std::optional<QHash<QString, QStringList>> wordLists(const QByteArray &bytes, const QString &name,
+                                                     QMessageLogger::CategoryFunction log);
 
 } // namespace sidelist
 

@@ -80,9 +80,11 @@ LearnerMemory::Status LearnerMemory::status()
 
 qint64 LearnerMemory::recordAnswer(const QString &word, Rating rating, const QString &source,
                                    const QString &dictionary, qint64 durationMs,
-                                   const QDateTime &time)
+                                   const QDateTime &time, const QString &format,
+                                   const QString &wrongPick)
 {
-    const qint64 id = store().recordAnswer(word, rating, source, dictionary, durationMs, time);
+    const qint64 id =
+        store().recordAnswer(word, rating, source, dictionary, durationMs, time, format, wrongPick);
     passOnNotice();
     if (id >= 0)
         emit changed();

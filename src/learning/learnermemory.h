@@ -85,9 +85,11 @@ public:
     Status status();
 
     // Records one answer and updates the word's card in one transaction, committed before this
-    // returns. Returns the review's id, or -1 when nothing was recorded.
+    // returns. Returns the review's id, or -1 when nothing was recorded. How the word was asked
+    // and the wrong pick are kept with it (see Review); an empty format is "meaning".
     qint64 recordAnswer(const QString &word, Rating rating, const QString &source,
-                        const QString &dictionary, qint64 durationMs, const QDateTime &time);
+                        const QString &dictionary, qint64 durationMs, const QDateTime &time,
+                        const QString &format = QString(), const QString &wrongPick = QString());
     // Removes the last answer recorded since the file was opened (again for the one before,
     // and so on).
     bool undoLast();

@@ -123,8 +123,7 @@ void ProgressStore::open()
     } else {
         currentStatus = Status::NotSaving;
     }
-    const int version = canWrite ? schema::migrate(db)
-                                 : sql::value(db, QStringLiteral("PRAGMA user_version")).toInt();
+    const int version = canWrite ? schema::migrate(db) : schema::viewAsLatest(db);
     if (version != schema::latestVersion()) {
         readable = false;
         if (version > schema::latestVersion())

@@ -34,7 +34,9 @@ void bindReview(QSqlQuery &insert, const Review &review)
 {
     for (const QVariant &value :
          {QVariant(review.word), QVariant(timeText(review.time)), QVariant(int(review.rating)),
-          text(review.source), text(review.dictionary), QVariant(review.durationMs)})
+          text(review.source), text(review.dictionary), QVariant(review.durationMs),
+          text(review.format.isEmpty() ? QStringLiteral("meaning") : review.format),
+          text(review.wrongPick)})
         insert.addBindValue(value);
 }
 
@@ -296,7 +298,8 @@ void ProgressStore::writeCard(const QString &key, const Card &card)
 
 qint64 ProgressStore::recordAnswer(const QString &word, Rating rating, const QString &source,
                                    const QString &dictionary, qint64 durationMs,
-                                   const QDateTime &time)
+                                   const QDateTime &time, const QString &format,
+                                   const QString &wrongPick)
 {
     const QString key = wordKey(word);
     if (currentStatus == Status::NotSaving || !statements || key.isEmpty() || !time.isValid())
@@ -305,7 +308,8 @@ qint64 ProgressStore::recordAnswer(const QString &word, Rating rating, const QSt
     try {
         sql::WriteTransaction transaction(db);
         QSqlQuery &insert = statements->insertReview;
-        bindReview(insert, Review{key, when, rating, source, dictionary, durationMs});
+        bindReview(insert,
+                   Review{key, when, rating, source, dictionary, durationMs, format, wrongPick});
         sql::exec(insert);
         if (insert.numRowsAffected() != 1)
             return -1; // this very answer is there already
@@ -412,13 +416,15 @@ QList<Review> ProgressStore::reviews()
         return all;
     try {
         QSqlQuery rows = sql::prepare(
-            db, QStringLiteral("SELECT word, reviewed_at, rating, source, dictionary, duration_ms "
-                               "FROM reviews ORDER BY reviewed_at, word, rating, source"));
+            db, QStringLiteral("SELECT word, reviewed_at, rating, source, dictionary, duration_ms, "
+                               "format, wrong_pick FROM reviews ORDER BY reviewed_at, word, "
+                               "rating, source"));
         sql::exec(rows);
         while (rows.next())
             all << Review{rows.value(0).toString(),      timeFrom(rows.value(1)),
                           Rating(rows.value(2).toInt()), rows.value(3).toString(),
-                          rows.value(4).toString(),      rows.value(5).toLongLong()};
+                          rows.value(4).toString(),      rows.value(5).toLongLong(),
+                          rows.value(6).toString(),      rows.value(7).toString()};
     } catch (const sql::Failure &failure) {
         throw platform::Error(
             platform::Error::io,

@@ -70,9 +70,11 @@ public:
     bool follows(const SchedulerOptions &options) const;
 
     // Records one answer and updates the word's card in one transaction, committed before this
-    // returns. Returns the review's id, or -1 when nothing was recorded.
+    // returns. Returns the review's id, or -1 when nothing was recorded. An empty format is
+    // "meaning" (see Review).
     qint64 recordAnswer(const QString &word, Rating rating, const QString &source,
-                        const QString &dictionary, qint64 durationMs, const QDateTime &time);
+                        const QString &dictionary, qint64 durationMs, const QDateTime &time,
+                        const QString &format = QString(), const QString &wrongPick = QString());
     // Removes the last answer this store recorded (again for the one before, and so on).
     bool undoLast();
     bool deleteReview(qint64 id);

@@ -31,7 +31,8 @@ struct ProgressStore::Statements
                                                       "reviewed_at, rating, source"))),
           insertReview(sql::prepare(
               db, QStringLiteral("INSERT OR IGNORE INTO reviews (word, reviewed_at, rating, "
-                                 "source, dictionary, duration_ms) VALUES (?, ?, ?, ?, ?, ?)"))),
+                                 "source, dictionary, duration_ms, format, wrong_pick) VALUES "
+                                 "(?, ?, ?, ?, ?, ?, ?, ?)"))),
           writeCard(sql::prepare(db, QStringLiteral("INSERT OR REPLACE INTO cards (word, %1) "
                                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                          .arg(cardColumns))),

@@ -16,6 +16,9 @@ struct Review
     QString source;     // "quiz", "study", ...
     QString dictionary; // the dictionary's file name
     qint64 durationMs = 0;
+    QString format = QStringLiteral("meaning"); // how it was asked (formatKey)
+    QString wrongPick =
+        QString(); // when wrong: whose meaning or which word was picked, or what was typed
 };
 
 // The dictionary's file name as the log keeps it, from its stored path ("\XML\gre.xml").

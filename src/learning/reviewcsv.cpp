@@ -16,14 +16,17 @@ namespace {
 
 const QStringList columns{QStringLiteral("word"),       QStringLiteral("reviewed_at"),
                           QStringLiteral("rating"),     QStringLiteral("source"),
-                          QStringLiteral("dictionary"), QStringLiteral("duration_ms")};
+                          QStringLiteral("dictionary"), QStringLiteral("duration_ms"),
+                          QStringLiteral("format"),     QStringLiteral("wrong_pick")};
 enum Column {
     WordColumn,
     TimeColumn,
     RatingColumn,
     SourceColumn,
     DictionaryColumn,
-    DurationColumn
+    DurationColumn,
+    FormatColumn,
+    WrongPickColumn
 };
 
 QString quoted(const QString &field)
@@ -127,6 +130,10 @@ Review reviewFrom(const Record &record, const QList<int> &at)
     review.durationMs = duration.isEmpty() ? 0 : duration.toLongLong(&ok);
     if (!duration.isEmpty() && (!ok || review.durationMs < 0))
         fail(record.line, QCoreApplication::translate("learning", "the duration is not a number."));
+    // A file written before the formats has neither: its answers were asked by meaning.
+    if (const QString format = field(FormatColumn); !format.isEmpty())
+        review.format = format;
+    review.wrongPick = field(WrongPickColumn);
     return review;
 }
 
@@ -139,7 +146,8 @@ QByteArray reviewsToCsv(const QList<Review> &reviews)
         text += quoted(review.word) + QLatin1Char(',') + timeText(review.time) + QLatin1Char(',') +
                 QString::number(int(review.rating)) + QLatin1Char(',') + quoted(review.source) +
                 QLatin1Char(',') + quoted(review.dictionary) + QLatin1Char(',') +
-                QString::number(review.durationMs) + QLatin1String("\r\n");
+                QString::number(review.durationMs) + QLatin1Char(',') + quoted(review.format) +
+                QLatin1Char(',') + quoted(review.wrongPick) + QLatin1String("\r\n");
     }
     return text.toUtf8();
 }

@@ -9,7 +9,7 @@
 namespace learning {
 
 // The review log as CSV: UTF-8, CR LF, a header line naming the columns
-// word,reviewed_at,rating,source,dictionary,duration_ms.
+// word,reviewed_at,rating,source,dictionary,duration_ms,format,wrong_pick.
 QByteArray reviewsToCsv(const QList<Review> &reviews);
 
 // Reads such a file; columns are found by their header names, so they may come in any order

@@ -85,7 +85,28 @@ const std::initializer_list<const char *> toVersion1 = {
     "CREATE INDEX reviews_by_time ON reviews (reviewed_at)",
 };
 
-const std::initializer_list<const char *> migrations[] = {toVersion1};
+// How each answer was asked (studyformats.h: "meaning", "text_completion", "typed_recall",
+// "sentence_equivalence") and, when it was wrong, what was picked: the word whose meaning was
+// picked, the word picked (two wrong words of a pair apart by a tab), or the text typed.
+// Answers recorded before were all asked by meaning.
+const std::initializer_list<const char *> formatAndPick = {
+    "ALTER TABLE reviews ADD COLUMN format TEXT NOT NULL DEFAULT 'meaning'",
+    "ALTER TABLE reviews ADD COLUMN wrong_pick TEXT NOT NULL DEFAULT ''",
+};
+
+// A file of the version before, only read, is read through a view in the temporary schema
+// that shows its reviews as the migration would (the main table is left as it is); an
+// insert into it fails, as it would into the file.
+const std::initializer_list<const char *> formatAndPickViewed = {
+    "CREATE TEMP VIEW reviews AS SELECT *, 'meaning' AS format, '' AS wrong_pick "
+    "FROM main.reviews",
+    "CREATE TEMP TRIGGER reviews_read_only INSTEAD OF INSERT ON reviews "
+    "BEGIN SELECT RAISE(ABORT, 'the progress file is only read'); END",
+};
+
+const std::initializer_list<const char *> migrations[] = {toVersion1, formatAndPick};
+// How a file of the version before the latest is read without migrating it.
+const std::initializer_list<const char *> &viewedAsLatest = formatAndPickViewed;
 
 int currentVersion(const QSqlDatabase &db)
 {
@@ -144,6 +165,16 @@ bool hasParameterSets(const QSqlDatabase &db)
     return sql::value(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
                                          "AND name = 'parameter_sets'"))
                .toInt() == 1;
+}
+
+int viewAsLatest(const QSqlDatabase &db)
+{
+    const int version = currentVersion(db);
+    if (version != latestVersion() - 1 || version < 1)
+        return version;
+    for (const char *statement : viewedAsLatest)
+        sql::exec(db, QString::fromLatin1(statement));
+    return latestVersion();
 }
 
 int migrate(const QSqlDatabase &db)

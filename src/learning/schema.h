@@ -12,6 +12,10 @@ int latestVersion();
 // transaction. A database of a newer version is left alone; returns the version it has now.
 int migrate(const QSqlDatabase &db);
 
+// For a database only read: one of the version before the latest is shown as the latest through
+// temporary views, so that this version's queries read it; returns the version it is read as.
+int viewAsLatest(const QSqlDatabase &db);
+
 // Makes the tables of the word states that are missing, empty (and so stale), and the index of
 // the misses; cards cached without the reviews' due times are marked stale. For a file that
 // cannot be written, temporary tables, gone when the connection closes, and no index.

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -22,6 +23,12 @@ const QString perDayKey = QStringLiteral("new_words_per_day");
 const QString minutesKey = QStringLiteral("daily_minutes");
 const QString reminderTimeKey = QStringLiteral("fit_reminder_shown_at");
 const QString reminderAnswersKey = QStringLiteral("fit_reminder_shown_answers");
+// Each format's switch, as the plan keeps it.
+const std::array<std::pair<const char *, bool FormatSet::*>, 3> formatKeys{{
+    {"text_completion", &FormatSet::textCompletion},
+    {"typed_recall", &FormatSet::typedRecall},
+    {"sentence_equivalence", &FormatSet::sentenceEquivalence},
+}};
 
 } // namespace
 
@@ -49,6 +56,10 @@ StudyPlan fromPairs(const platform::KeyValues &pairs)
             if (ok && minutes >= 0 && minutes <= mostDailyMinutes)
                 plan.dailyMinutes = minutes;
         }
+        for (const auto &[name, on] : formatKeys)
+            if (key == QLatin1String(name) &&
+                (value == QLatin1String("0") || value == QLatin1String("1")))
+                plan.formats.*on = value == QLatin1String("1");
     }
     return plan;
 }
@@ -144,11 +155,15 @@ StudyPlan readStudyPlan(const QString &path)
 
 QString studyPlanText(const StudyPlan &plan)
 {
-    return platform::keyValueText(
-        {{examKey, plan.examDate ? plan.examDate->toString(Qt::ISODate) : QString()},
-         {retentionKey, QString::number(plan.desiredRetention, 'g', 4)},
-         {perDayKey, QString::number(plan.newWordsPerDay)},
-         {minutesKey, QString::number(plan.dailyMinutes)}});
+    platform::KeyValues pairs{
+        {examKey, plan.examDate ? plan.examDate->toString(Qt::ISODate) : QString()},
+        {retentionKey, QString::number(plan.desiredRetention, 'g', 4)},
+        {perDayKey, QString::number(plan.newWordsPerDay)},
+        {minutesKey, QString::number(plan.dailyMinutes)}};
+    for (const auto &[name, on] : formatKeys)
+        pairs.append(
+            {QLatin1String(name), plan.formats.*on ? QStringLiteral("1") : QStringLiteral("0")});
+    return platform::keyValueText(pairs);
 }
 
 void writeStudyPlan(platform::Files &files, const QString &path, const StudyPlan &plan)

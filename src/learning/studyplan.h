@@ -3,6 +3,7 @@
 
 #include "fitreminder.h"
 #include "fsrs.h"
+#include "studyformats.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -17,21 +18,23 @@ class Files;
 namespace learning {
 
 // What the learner set for Study Today: the exam to be ready for, how sure of each word they
-// want to be, how many new words a day when no exam is set, and the minutes a day they mean to
-// give (0: no limit).
+// want to be, how many new words a day when no exam is set, the minutes a day they mean to
+// give (0: no limit), and the formats besides meaning Study Today may ask in.
 struct StudyPlan
 {
     std::optional<QDate> examDate;
     double desiredRetention = 0.9;
     int newWordsPerDay = 20;
     int dailyMinutes = 0;
+    FormatSet formats = FormatSet();
 
     bool operator==(const StudyPlan &) const = default;
 };
 
-// Lines "key=value" (exam_date, desired_retention, new_words_per_day, daily_minutes). A missing
-// or damaged
-// file, or a damaged value, gives the defaults for what cannot be read.
+// Lines "key=value" (exam_date, desired_retention, new_words_per_day, daily_minutes, and 1 or 0
+// for text_completion, typed_recall and sentence_equivalence). A missing or damaged file, or a
+// damaged value, gives the defaults for what cannot be read: a file written before the formats
+// has them all on.
 StudyPlan readStudyPlan(const QString &path);
 StudyPlan studyPlanFromText(const QString &text);
 QString studyPlanText(const StudyPlan &plan);

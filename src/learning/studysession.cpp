@@ -30,12 +30,13 @@ void insertByDue(QList<StudyItem> &items, const StudyItem &item)
 
 StudySession::StudySession(const Dictionary &dictionary, LearnerMemory &memory,
                            platform::Clock &clock, platform::Random &random, QObject *parent)
-    : QObject(parent), dictionary(dictionary), memory(memory), clock(clock), random(random)
+    : QObject(parent), dictionary(dictionary), memory(memory), clock(clock), random(random),
+      cardBuilder(dictionary)
 {
     // A session's positions belong to the entries it began with: another load, or an edit
     // saved over them, begins anew.
     const auto restart = [this] {
-        indexed = false;
+        cardBuilder.reset();
         if (currentPhase != Phase::Finished)
             start();
     };
@@ -50,27 +51,6 @@ void StudySession::setPlan(std::optional<QDate> date, int perDay, int minutes)
     dailyMinutes = minutes;
 }
 
-void StudySession::index()
-{
-    if (indexed)
-        return;
-    const QStringList &words = dictionary.words();
-    keys.clear();
-    keys.reserve(words.size());
-    positionOf.clear();
-    byPartOfSpeech.clear();
-    for (int position = 0; position < words.size(); ++position) {
-        keys << wordKey(words[position]);
-        if (inReviewRange(position, dictionary.count()))
-            byPartOfSpeech[partOfSpeech(dictionary.meaning(position))] << position;
-    }
-    // The first position of each word is the one studied.
-    for (int position = dictionary.count() - 1; position >= 1; --position)
-        positionOf.insert(keys[position], position);
-    confusables = Confusables::read(dictionary.filePath());
-    indexed = true;
-}
-
 StudyDay StudySession::day() const
 {
     const QDateTime now = clock.now();
@@ -80,7 +60,7 @@ StudyDay StudySession::day() const
 
 NewWordRules StudySession::newWordRules(QDate today)
 {
-    NewWordRules rules{dictionaryFileName(dictionary.path()), &confusables, {}, {}};
+    NewWordRules rules{dictionaryFileName(dictionary.path()), &cardBuilder.confusables(), {}, {}};
     // When the file cannot tell, new words are only shuffled.
     rules.readIntroducedLately = [this,
                                   since = startOfDay(today.addDays(1 - relatedWordsDaysApart))] {
@@ -91,15 +71,15 @@ NewWordRules StudySession::newWordRules(QDate today)
 
 void StudySession::start(const QString &firstWord)
 {
-    index();
+    cardBuilder.index();
     StudyDay today = day();
     today.times = memory.answerTimes(startOfDay(today.today));
     const NewWordRules newWords = newWordRules(today.today);
     const DueCards cards = memory.dueCards(today);
     const DayWords answered = memory.dayWords(today.today);
-    StudyQueue queue =
-        buildStudyQueue(keys, 1, dictionary.count(), cards.due, memory.scheduler(), today, newWords,
-                        cards.studied.isEmpty() ? nullptr : &cards.studied, &answered);
+    StudyQueue queue = buildStudyQueue(
+        cardBuilder.keys(), 1, dictionary.count(), cards.due, memory.scheduler(), today, newWords,
+        cards.studied.isEmpty() ? nullptr : &cards.studied, &answered);
     Plan plan{Extra::None, queue.plannedReviews, queue.plannedNewWords, 0, 0, false};
     plan.minutes = today.times.minutes(plan.reviews, plan.newWords);
     plan.overLimit = dailyMinutes > 0 && today.times.minutes(plan.reviews, 0) > dailyMinutes;
@@ -127,7 +107,7 @@ bool StudySession::startExtra(Extra extra)
 {
     if (extra == Extra::None || currentPhase != Phase::Finished)
         return false;
-    index();
+    cardBuilder.index();
     const QList<int> words = extraWords(extra);
     if (words.isEmpty())
         return false;
@@ -152,7 +132,8 @@ QList<int> StudySession::extraWords(Extra extra)
     QList<int> words;
     if (extra == Extra::Hardest) {
         for (const auto &missed : memory.mostMissedWords()) {
-            if (const auto found = positionOf.constFind(missed.key); found != positionOf.cend())
+            if (const auto found = cardBuilder.positions().constFind(missed.key);
+                found != cardBuilder.positions().cend())
                 words << *found;
             if (words.size() == hardestWords)
                 break;
@@ -164,18 +145,19 @@ QList<int> StudySession::extraWords(Extra extra)
     const DueCards cards = memory.dueCards(ahead);
     if (extra == Extra::NewWords) {
         QList<int> unstudied;
-        for (auto it = positionOf.cbegin(); it != positionOf.cend(); ++it)
+        for (auto it = cardBuilder.positions().cbegin(); it != cardBuilder.positions().cend(); ++it)
             if (!cards.studied.contains(it.key()) && !cards.due.contains(it.key()))
                 unstudied << *it;
         std::sort(unstudied.begin(), unstudied.end());
-        return chooseNewWords(keys, unstudied, extraNewWords, newWordRules(today.today));
+        return chooseNewWords(cardBuilder.keys(), unstudied, extraNewWords,
+                              newWordRules(today.today));
     }
     // Words due in the next days, soonest first; those due today are the day's work.
     const Time tomorrow = startOfDay(today.today.addDays(1));
     QList<std::pair<Time, int>> due;
     for (auto it = cards.due.cbegin(); it != cards.due.cend(); ++it) {
-        const auto found = positionOf.constFind(it.key());
-        if (found != positionOf.cend() && it->state == CardState::Review &&
+        const auto found = cardBuilder.positions().constFind(it.key());
+        if (found != cardBuilder.positions().cend() && it->state == CardState::Review &&
             studyDue(*it, examDate, today.today) >= tomorrow)
             due.append({it->due, *found});
     }
@@ -188,8 +170,8 @@ QList<int> StudySession::extraWords(Extra extra)
 // The word asked for goes first, taken out of where it stood in the queue.
 void StudySession::bringForward(const QString &word)
 {
-    const auto found = positionOf.constFind(wordKey(word));
-    if (word.isEmpty() || found == positionOf.constEnd())
+    const auto found = cardBuilder.positions().constFind(wordKey(word));
+    if (word.isEmpty() || found == cardBuilder.positions().constEnd())
         return;
     StudyQueue &queue = state.queue;
     StudyItem item{*found, StudyKind::Review, Time{}, false};
@@ -215,18 +197,15 @@ void StudySession::show(const StudyItem &item)
     current = item;
     ++state.shown;
     state.planLeft -= item.planned ? 1 : 0;
-    QList<int> confusable;
-    for (const QString &other : confusables.of(dictionary.word(item.position))) {
-        const auto found = positionOf.constFind(wordKey(other));
-        if (found != positionOf.constEnd())
-            confusable << *found;
-    }
-    shownChoices =
-        chooseDistractors(dictionary.words(), dictionary.meanings(), item.position, confusable,
-                          byPartOfSpeech.value(partOfSpeech(dictionary.meaning(item.position))), 1,
-                          dictionary.count(), [this](int count) { return draw(count); });
-    shownChoices.insert(draw(int(shownChoices.size()) + 1), item.position);
-    chosenChoice = -1;
+    const Card card = item.kind == StudyKind::New ? Card{} : memory.cardFor(word());
+    // Typed recall or sentence equivalence for a mature word, drawn: the draw is spent only then.
+    const bool mature = card.state == CardState::Review && card.stability >= matureStability;
+    const StudyFormat format = chooseFormat(
+        card, cardBuilder.possibleFormats(item.position) & allowedFormats, mature ? draw(2) : 0);
+    shownCard = cardBuilder.build(item.position, format, [this](int count) { return draw(count); });
+    picked.clear();
+    typedText.clear();
+    right = false;
     currentPhase = Phase::Question;
     shownAt = clock.now();
     emit changed();
@@ -254,12 +233,43 @@ QString StudySession::hint() const
 
 QString StudySession::choiceText(int choice) const
 {
-    return dictionary.meaning(shownChoices.value(choice, -1));
+    return format() == StudyFormat::Meaning ? choiceMeaning(choice) : choiceWord(choice);
 }
 
 QString StudySession::choiceWord(int choice) const
 {
-    return dictionary.word(shownChoices.value(choice, -1));
+    return dictionary.word(shownCard.choices.value(choice, -1));
+}
+
+QString StudySession::choiceMeaning(int choice) const
+{
+    return dictionary.meaning(shownCard.choices.value(choice, -1));
+}
+
+int StudySession::picksWanted() const
+{
+    switch (format()) {
+    case StudyFormat::TypedRecall:
+        return 0;
+    case StudyFormat::SentenceEquivalence:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+QString StudySession::wrongPick() const
+{
+    if (currentPhase != Phase::Feedback || right)
+        return QString();
+    if (format() == StudyFormat::TypedRecall)
+        return typedText.trimmed();
+    QStringList wrong;
+    const QList<int> rightOnes = rightChoices();
+    for (int choice : picked)
+        if (!rightOnes.contains(choice))
+            wrong << choiceWord(choice);
+    return wrong.join(QLatin1Char('\t'));
 }
 
 bool StudySession::hasWords() const
@@ -269,18 +279,48 @@ bool StudySession::hasWords() const
 
 void StudySession::answer(int choice)
 {
-    if (currentPhase != Phase::Question || choice < 0 || choice >= shownChoices.size())
+    if (picksWanted() == 1 && choice >= 0 && choice < shownCard.choices.size())
+        answerWith({choice}, QString());
+}
+
+void StudySession::answerPair(int first, int second)
+{
+    const auto valid = [this](int choice) {
+        return choice >= 0 && choice < shownCard.choices.size();
+    };
+    if (picksWanted() == 2 && first != second && valid(first) && valid(second))
+        answerWith({first, second}, QString());
+}
+
+void StudySession::answerTyped(const QString &text)
+{
+    if (format() == StudyFormat::TypedRecall)
+        answerWith({}, text);
+}
+
+void StudySession::answerWith(QList<int> choices, const QString &text)
+{
+    if (currentPhase != Phase::Question)
         return;
     Taken taken{state, -1, clock.now(), 0};
     taken.durationMs = std::max<qint64>(0, shownAt.msecsTo(taken.time));
-    chosenChoice = choice;
-    currentGrade = proposedRating(answeredRight(), taken.durationMs);
+    std::sort(choices.begin(), choices.end());
+    picked = choices;
+    typedText = text;
+    if (format() == StudyFormat::TypedRecall) {
+        typedSpelling = judgeSpelling(text, word());
+        right = typedSpelling == Spelling::Right;
+        currentGrade = typedRating(typedSpelling, taken.durationMs);
+    } else {
+        right = shownCard.rightPicks(picked);
+        currentGrade = proposedRating(right, taken.durationMs);
+    }
     ++state.done;
-    state.right += answeredRight() ? 1 : 0;
+    state.right += currentGrade != Rating::Again ? 1 : 0;
     state.learned += current.kind == StudyKind::New ? 1 : 0;
+    currentPhase = Phase::Feedback;
     record(taken);
     history << taken;
-    currentPhase = Phase::Feedback;
     emit changed();
 }
 
@@ -288,9 +328,9 @@ void StudySession::record(Taken &taken)
 {
     if (taken.reviewId >= 0)
         memory.deleteReview(taken.reviewId);
-    taken.reviewId =
-        memory.recordAnswer(word(), currentGrade, QStringLiteral("study"),
-                            dictionaryFileName(dictionary.path()), taken.durationMs, taken.time);
+    taken.reviewId = memory.recordAnswer(word(), currentGrade, QStringLiteral("study"),
+                                         dictionaryFileName(dictionary.path()), taken.durationMs,
+                                         taken.time, formatKey(format()), wrongPick());
     answeredCard = memory.cardFor(word());
 }
 
@@ -323,6 +363,7 @@ void StudySession::next()
             insertByDue(state.queue.learning, item);
             state.planLeft += item.planned ? 1 : 0;
         }
+        bringBackPartners();
     } else if (currentPhase == Phase::Question) {
         return;
     }
@@ -330,6 +371,35 @@ void StudySession::next()
         show(*item);
     else
         finish();
+}
+
+// The words picked wrongly come back after a few cards in the day's session, as reviews outside
+// the plan: those studied before and not waiting already (a new word keeps its own day, apart
+// from its look-alikes).
+void StudySession::bringBackPartners()
+{
+    if (currentPlan.extra != Extra::None)
+        return; // a session of more new words, or of some reviews, holds those alone
+    const QList<int> rightOnes = rightChoices();
+    for (int choice : std::as_const(picked)) {
+        const int partner = shownCard.choices.value(choice, -1);
+        if (rightOnes.contains(choice) || partner < 0 || partner == current.position ||
+            state.partners.contains(partner))
+            continue;
+        const StudyQueue &queue = state.queue;
+        const auto waiting = [partner](const QList<StudyItem> &items) {
+            return std::any_of(items.cbegin(), items.cend(), [partner](const StudyItem &item) {
+                return item.position == partner;
+            });
+        };
+        if (waiting(queue.learning) || waiting(queue.reviews) || waiting(queue.fresh) ||
+            memory.cardFor(dictionary.word(partner)).state == CardState::New)
+            continue;
+        state.partners.insert(partner);
+        const int later = std::min<int>(repeatGap, int(queue.size()));
+        insertByDue(state.queue.learning,
+                    StudyItem{partner, StudyKind::Review, day().now, false, state.shown + later});
+    }
 }
 
 // A step that has ended, then the reviews, then the new words; then a step not yet ended, as
@@ -367,7 +437,9 @@ void StudySession::undo()
     if (taken.reviewId >= 0)
         memory.deleteReview(taken.reviewId);
     state = taken.before;
-    chosenChoice = -1;
+    picked.clear();
+    typedText.clear();
+    right = false;
     currentPhase = Phase::Question;
     shownAt = clock.now();
     emit changed();
@@ -383,14 +455,14 @@ void StudySession::finish()
         daySummary = Summary{0, 0, 0, 0, figures->streak, figures->answers};
         const DayWords words = memory.dayWords(day().today);
         for (auto it = words.cbegin(); it != words.cend(); ++it) {
-            if (!positionOf.contains(it.key()))
+            if (!cardBuilder.positions().contains(it.key()))
                 continue;
             daySummary.reviewed += it->answers;
             daySummary.right += it->right;
             daySummary.learned += it->before.state == CardState::New ? 1 : 0;
         }
         for (auto it = figures->dueTomorrow.cbegin(); it != figures->dueTomorrow.cend(); ++it)
-            daySummary.dueTomorrow += positionOf.contains(it.key()) ? 1 : 0;
+            daySummary.dueTomorrow += cardBuilder.positions().contains(it.key()) ? 1 : 0;
     }
     emit changed();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/confusables.h"
+#include "cardbuilder.h"
 #include "studyqueue.h"
 
 #include <QDateTime>
@@ -21,16 +21,18 @@ namespace learning {
 
 class LearnerMemory;
 
-// A day's study: today's plan and queue, the card on show with its five choices, the answer and
-// its grade, each answer recorded in the learner's memory (source "study") before the next card,
-// undo, and the day's summary; then, when the learner asks, a short extra session. A word that
-// comes due again today (answered Again, or in its learning steps) comes back in the same session
-// as a repeat after its step, and after a few other cards when there are any.
+// A day's study: today's plan and queue, the card on show in the format the word's memory calls
+// for (studyformats.h), the answer and its grade, each answer recorded in the learner's memory
+// (source "study") before the next card, undo, and the day's summary; then, when the learner asks,
+// a short extra session. A word that comes due again today (answered Again, or in its learning
+// steps) comes back in the same session as a repeat after its step, and after a few other cards
+// when there are any.
 class StudySession : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int choiceCount = 5;
+    static constexpr int equivalenceChoiceCount = 6; // sentence equivalence
     // A repeat comes back after at least this many other cards, or all that are waiting.
     static constexpr int repeatGap = 4;
     static constexpr int extraNewWords = 10;
@@ -82,6 +84,8 @@ public:
                  platform::Random &random, QObject *parent = nullptr);
 
     void setPlan(std::optional<QDate> examDate, int newWordsPerDay, int dailyMinutes = 0);
+    // The formats the learner lets Study Today ask in besides meaning; from the next card on.
+    void setFormats(const FormatSet &formats) { allowedFormats = formats; }
     // Builds today's queue afresh and shows its first card: the given word's, when the
     // dictionary has it.
     void start(const QString &firstWord = QString());
@@ -98,20 +102,41 @@ public:
     QString meaning() const;
     QString usage() const;
     QString hint() const;
-    // The five choices as dictionary positions; rightChoice() is the index of the word itself.
-    const QList<int> &choices() const { return shownChoices; }
+    StudyFormat format() const { return shownCard.format; }
+    // The sentence with the word blanked, in every format but meaning.
+    QString sentence() const { return shownCard.sentence; }
+    // The choices as dictionary positions: the words whose meanings are offered, or the words
+    // themselves; none for typed recall. rightChoice() is the index of the word itself.
+    const QList<int> &choices() const { return shownCard.choices; }
+    // What a choice shows: a meaning, or a word.
     QString choiceText(int choice) const;
-    // Whose meaning a choice is: the word itself for the right one, another word of the list
-    // for each wrong one.
+    // Whose meaning a choice is, or the word it shows: the word itself for the right one.
     QString choiceWord(int choice) const;
-    int rightChoice() const { return shownChoices.indexOf(current.position); }
+    QString choiceMeaning(int choice) const;
+    int rightChoice() const { return shownCard.choices.indexOf(current.position); }
+    // One, or the two of sentence equivalence.
+    QList<int> rightChoices() const { return shownCard.rightChoices(); }
+    // How many choices an answer picks: two for sentence equivalence, else one (none typed).
+    int picksWanted() const;
 
     // Question: answers with a choice (0 to 4), proposes a grade and records it.
     void answer(int choice);
-    // Feedback: the choice picked, and the grade it is recorded with, which the learner may
-    // change until they go on.
-    int chosen() const { return chosenChoice; }
-    bool answeredRight() const { return chosenChoice == rightChoice(); }
+    // Question, sentence equivalence: answers with two different choices; anything else is
+    // not an answer.
+    void answerPair(int first, int second);
+    // Question, typed recall: answers with the text typed.
+    void answerTyped(const QString &text);
+    // Feedback: the choice picked (the first of a pair), the choices picked, the text typed and
+    // how near it was, and the grade the answer is recorded with, which the learner may change
+    // until they go on.
+    int chosen() const { return picked.value(0, -1); }
+    const QList<int> &picks() const { return picked; }
+    const QString &typed() const { return typedText; }
+    Spelling spelling() const { return typedSpelling; }
+    bool answeredRight() const { return right; }
+    // What the review keeps of a wrong answer: the words picked wrongly (apart by a tab) or the
+    // text typed; empty when right.
+    QString wrongPick() const;
     Rating grade() const { return currentGrade; }
     void setGrade(Rating rating);
     // Feedback: the next card, or the summary when today's work is done.
@@ -135,10 +160,11 @@ private:
     {
         StudyQueue queue;
         StudyItem current;
-        QList<int> choices;
+        StudyCard card;
         int done = 0, right = 0, learned = 0;
-        int shown = 0;    // cards shown
-        int planLeft = 0; // planned words in the queue
+        int shown = 0;      // cards shown
+        int planLeft = 0;   // planned words in the queue
+        QSet<int> partners; // words brought back today for being taken for another
     };
     struct Taken
     {
@@ -148,15 +174,16 @@ private:
         qint64 durationMs = 0;
     };
 
-    void index();
     void begin(StudyQueue queue, Plan plan);
     QList<int> extraWords(Extra extra);
     NewWordRules newWordRules(QDate today);
     void bringForward(const QString &word);
     bool comesBack() const;
+    void bringBackPartners();
     std::optional<StudyItem> takeNext();
     void show(const StudyItem &item);
     void finish();
+    void answerWith(QList<int> choices, const QString &text);
     void record(Taken &taken);
     StudyDay day() const;
     int draw(int count);
@@ -168,24 +195,23 @@ private:
     std::optional<QDate> examDate;
     int newWordsPerDay = 20;
     int dailyMinutes = 0;
+    FormatSet allowedFormats;
 
-    // Of the dictionary, made once a load: each position's key, the first position of each
-    // key, the positions of each part of speech, and the distractor file read lazily.
-    bool indexed = false;
-    QStringList keys;
-    QHash<QString, int> positionOf;
-    QHash<QString, QList<int>> byPartOfSpeech;
-    core::Confusables confusables;
+    // Of the dictionary, read once a load, at the first start.
+    CardBuilder cardBuilder;
 
     State state;
     StudyItem &current = state.current;
-    QList<int> &shownChoices = state.choices;
+    StudyCard &shownCard = state.card;
     Phase currentPhase = Phase::Finished;
     QDateTime shownAt;
     Plan currentPlan;
     // The answered word's card, which says whether it comes back today.
     Card answeredCard;
-    int chosenChoice = -1;
+    QList<int> picked;
+    QString typedText;
+    Spelling typedSpelling = Spelling::Wrong;
+    bool right = false;
     Rating currentGrade = Rating::Good;
     QList<Taken> history;
     Summary daySummary;

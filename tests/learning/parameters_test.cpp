@@ -175,7 +175,7 @@ TEST(Parameters, FilesOfTheVersionBeforeOpenBothWays)
     const auto adopted = memory.loadCards();
     // The version before reads the same schema version; it replays the cards with the default
     // parameters, as it does for cards made with other options, and leaves the table alone.
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), "1");
+    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), "2");
     const QString defaultFingerprint = Scheduler().fingerprint();
     folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1; UPDATE cards_basis SET "
                                  "scheduler = '%1'")

@@ -172,10 +172,10 @@ TEST(Store, TheLogIsPlainToTheShellAndVersioned)
         memory.recordAnswer(QStringLiteral("Cogent"), Rating::Hard, QStringLiteral("quiz"),
                             QStringLiteral("gre1.xml"), 2500, minute(0));
     }
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), QStringLiteral("2"));
     EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT * FROM reviews")),
-              QStringLiteral("1|cogent|2024-03-01T09:00:00.000Z|2|quiz|gre1.xml|2500"));
-    folder.sqlite(QStringLiteral("PRAGMA user_version = 2"));
+              QStringLiteral("1|cogent|2024-03-01T09:00:00.000Z|2|quiz|gre1.xml|2500|meaning|"));
+    folder.sqlite(QStringLiteral("PRAGMA user_version = 3"));
     LearnerMemory newer(folder.file());
     const Notices notices(newer);
     EXPECT_EQ(newer.status(), LearnerMemory::Status::NotSaving);

@@ -36,7 +36,12 @@ inline void click(const QObject *window, const QString &name)
     if (auto *entry = window ? window->findChild<QAction *>(name) : nullptr)
         entry->trigger();
     else if (auto *button = control<QAbstractButton>(window, name))
-        QTest::mouseClick(button, Qt::LeftButton);
+        // A check box takes clicks on its box and caption only, which a wide row leaves short
+        // of its middle.
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          button->inherits("QCheckBox") || button->inherits("QRadioButton")
+                              ? QPoint(8, button->height() / 2)
+                              : QPoint());
 }
 
 } // namespace testsupport

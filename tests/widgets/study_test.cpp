@@ -3,6 +3,7 @@
 // answer, grade, go on and undo, and the summary tells what the memory holds.
 
 #include "learning/learnermemory.h"
+#include "learning/timetext.h"
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
@@ -142,4 +143,117 @@ TEST(StudyWindow, ThePlanSaysWhenTheDailyLimitHeldNewWordsBack)
     // Three answers of ten seconds a new word: two fit in a minute.
     EXPECT_EQ(control<QLabel>(topWindow("FormStudy"), "planLabel")->text().toStdString(),
               "2 new words, about 1 minute (held to your daily limit of 1)");
+}
+
+// A young word by text completion, a mature one by typed recall and by sentence equivalence,
+// each answered by keys alone as a learner who cannot use a mouse would, with the result and the
+// wrong pick told in words.
+TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
+{
+    FakeServices fakes;
+    std::vector<entry> words{{"About this list", "(n.) what it holds", ""}};
+    for (const char *word :
+         {"abate", "wane", "augment", "infuse", "vitiate", "modulate", "curtail", "diminish"})
+        words.push_back({word, QStringLiteral("(v.) to %1").arg(word),
+                         QStringLiteral("They saw it %1 at last.").arg(word)});
+    fakes.write("XML/gre.xml", flatXml(words));
+    fakes.write("XML/gre.confusables.tsv", "abate\taugment\tinfuse\tvitiate\tmodulate\r\n"
+                                           "curtail\taugment\tinfuse\tvitiate\tmodulate\r\n");
+    fakes.write("XML/gre.synonyms.tsv", "# pairs\r\nabate\twane\r\ncurtail\tdiminish\r\n");
+    fakes.write("settings/study.txt", "new_words_per_day=0\r\n");
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    learning::LearnerMemory &memory = window.learnerMemory();
+    const auto easy = [&](const char *word, int daysAgo) {
+        return learning::Review{word,         learning::toTime(fakes.clock.time.addDays(-daysAgo)),
+                                Rating::Easy, "study",
+                                "gre.xml",    3000};
+    };
+    memory.addReviews({easy("abate", 10), easy("curtail", 400), easy("curtail", 300)});
+
+    click(&window, "mnuStudy");
+    auto *study = qobject_cast<FormStudy *>(topWindow("FormStudy"));
+    study->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(study));
+    const auto &session = study->session();
+    const auto label = [study](const char *name) { return control<QLabel>(study, name)->text(); };
+    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
+    };
+    using learning::StudyFormat;
+    QList<StudyFormat> seen;
+    // Answers the card on show wrong, takes it back, then answers it right.
+    const auto answer = [&] {
+        fakes.clock.time = fakes.clock.time.addSecs(5);
+        const StudyFormat format = session.format();
+        seen << format;
+        EXPECT_FALSE(control<QLabel>(study, "wordLabel")->isVisible()) << "the word is asked";
+        EXPECT_TRUE(label("questionLabel").contains("They saw it ____ at last."));
+        const QList<int> right = session.rightChoices();
+        int wrong = 0;
+        while (right.contains(wrong))
+            ++wrong;
+        const QString wrongWord =
+            format == StudyFormat::TypedRecall ? QString() : session.choiceWord(wrong);
+        if (format == StudyFormat::TypedRecall) {
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), "typedAnswer");
+            QTest::keyClicks(QApplication::focusWidget(), "curtial");
+            key(Qt::Key_Return);
+            EXPECT_EQ(label("resultLabel"), "≈ Nearly: it is spelt curtail.");
+            EXPECT_EQ(label("pickedLabel"), "You typed 'curtial': curtail");
+            EXPECT_TRUE(control<QAbstractButton>(study, "gradeHard")->isChecked());
+        } else if (format == StudyFormat::SentenceEquivalence) {
+            key(Qt::Key_1 + right[0]);
+            key(Qt::Key_Return); // one of two picked: not an answer yet
+            EXPECT_EQ(session.phase(), learning::StudySession::Phase::Question);
+            key(Qt::Key_1 + wrong);
+            EXPECT_TRUE(control<QAbstractButton>(study, "answerButton")->isEnabled());
+            key(Qt::Key_Return);
+            EXPECT_TRUE(label("resultLabel").startsWith("✗ Not this pair: "));
+            EXPECT_TRUE(label("resultLabel").contains("curtail") &&
+                        label("resultLabel").contains("diminish"));
+        } else {
+            key(Qt::Key_1 + wrong);
+            EXPECT_TRUE(label("resultLabel").startsWith("✗ Not this one: abate is"));
+        }
+        if (format != StudyFormat::TypedRecall) {
+            EXPECT_EQ(label("pickedLabel"),
+                      QStringLiteral("%1 is %2: to %2").arg(wrong + 1).arg(wrongWord));
+        }
+        const learning::Review kept = memory.reviews().back();
+        EXPECT_EQ(kept.format, learning::formatKey(format));
+        EXPECT_EQ(kept.wrongPick, wrongWord.isEmpty() ? "curtial" : wrongWord);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        if (format == StudyFormat::TypedRecall) {
+            QTest::keyClicks(QApplication::focusWidget(), " Curtail ");
+        } else {
+            for (int choice : right)
+                key(Qt::Key_1 + choice);
+        }
+        if (format != StudyFormat::TextCompletion)
+            key(Qt::Key_Enter);
+        EXPECT_TRUE(label("resultLabel").startsWith("✓")) << label("resultLabel").toStdString();
+        EXPECT_TRUE(control<QLabel>(study, "wordLabel")->isVisible());
+        key(Qt::Key_Space);
+    };
+    while (session.phase() == learning::StudySession::Phase::Question && seen.size() < 3)
+        answer();
+    ASSERT_EQ(seen.size(), 2);
+    ASSERT_TRUE(seen.contains(StudyFormat::TextCompletion));
+    const StudyFormat mature = seen[seen[0] == StudyFormat::TextCompletion ? 1 : 0];
+
+    // The other format of a mature word once Options leave the first out.
+    click(&window, "mnuOptions");
+    QWidget *options = topWindow("FormOptions");
+    click(options,
+          mature == StudyFormat::TypedRecall ? "typedRecallBox" : "sentenceEquivalenceBox");
+    click(options, "Command2(1)");
+    EXPECT_TRUE(fakes.read("settings/study.txt").contains("=0"));
+    study->studyWord("curtail");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(study));
+    answer();
+    EXPECT_EQ(QSet<StudyFormat>(seen.cbegin(), seen.cend()),
+              (QSet<StudyFormat>{StudyFormat::TextCompletion, StudyFormat::TypedRecall,
+                                 StudyFormat::SentenceEquivalence}));
 }

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -71,6 +72,7 @@ StudyPlanFrame::StudyPlanFrame(QWidget *parent) : QGroupBox(tr("Study"), parent)
     layout->addRow(tr("&New words per day:"), perDay);
     layout->addRow(tr("Daily time &limit:"), dailyMinutes);
     layout->addRow(pacingLabel);
+    addFormatSwitches(layout);
     // The pace is a simulation: played once the learner stops changing the plan for a moment.
     pacingDelay = new QTimer(this);
     pacingDelay->setSingleShot(true);
@@ -149,6 +151,9 @@ void StudyPlanFrame::setPlan(const learning::StudyPlan &plan, QDate today,
     ownPerDay = plan.newWordsPerDay;
     perDay->setValue(plan.newWordsPerDay);
     dailyMinutes->setValue(plan.dailyMinutes);
+    textCompletion->setChecked(plan.formats.textCompletion);
+    typedRecall->setChecked(plan.formats.typedRecall);
+    sentenceEquivalence->setChecked(plan.formats.sentenceEquivalence);
     loading = false;
     planEdited();
     pacingDelay->stop();
@@ -163,7 +168,33 @@ learning::StudyPlan StudyPlanFrame::plan() const
     result.desiredRetention = retention->value() / 100.0;
     result.newWordsPerDay = examBox->isChecked() ? ownPerDay : perDay->value();
     result.dailyMinutes = dailyMinutes->value();
+    result.formats = {textCompletion->isChecked(), typedRecall->isChecked(),
+                      sentenceEquivalence->isChecked()};
     return result;
+}
+
+// Words the learner knows well are asked as the exam asks them; each format can be left out.
+void StudyPlanFrame::addFormatSwitches(QFormLayout *layout)
+{
+    auto *row = new QHBoxLayout;
+    const auto add = [row](const QString &caption, const char *name, const QString &tip) {
+        auto *box = new QCheckBox(caption);
+        box->setObjectName(QLatin1String(name));
+        box->setToolTip(tip);
+        row->addWidget(box);
+        return box;
+    };
+    textCompletion = add(tr("&Text completion"), "textCompletionBox",
+                         tr("Words in review: their sentence with a blank, five words to fill it"));
+    typedRecall = add(tr("Ty&ped recall"), "typedRecallBox",
+                      tr("Words you know well: type the word for its meaning and sentence"));
+    sentenceEquivalence =
+        add(tr("Sentence e&quivalence"), "sentenceEquivalenceBox",
+            tr("Words you know well: pick the two of six words that fit the sentence alike"));
+    row->addStretch();
+    auto *caption = new QLabel(tr("Also ask as:"));
+    caption->setBuddy(textCompletion);
+    layout->addRow(caption, row);
 }
 
 void StudyPlanFrame::planEdited()

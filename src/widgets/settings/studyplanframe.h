@@ -24,7 +24,8 @@ class RetentionSuggestionRow;
 // daily time limit, and the pace the plan asks: words and minutes a day, with a warning when
 // that is more than the limit. A desired retention outside the advised range is warned of in
 // words; with an exam date, the desired retention that gets the most words into it is
-// suggested. "Fit to my answers" asks for the memory model to be fitted to the learner.
+// suggested. "Fit to my answers" asks for the memory model to be fitted to the learner; and
+// the formats besides meaning Study Today may ask in.
 class StudyPlanFrame : public QGroupBox
 {
     Q_OBJECT
@@ -50,6 +51,7 @@ private:
     void showPacing();
     void addRetentionSuggestion(QFormLayout *layout);
     void suggestRetention();
+    void addFormatSwitches(QFormLayout *layout);
 
     QCheckBox *examBox;
     QDateEdit *examDate;
@@ -58,6 +60,7 @@ private:
     QLabel *retentionWarningLabel;
     QPushButton *fitButton;
     RetentionSuggestionRow *retentionSuggestion;
+    QCheckBox *textCompletion, *typedRecall, *sentenceEquivalence;
     QTimer *pacingDelay;
     std::optional<learning::ForecastInput> learner;
     int ownPerDay = 20; // the learner's number, kept while an exam date sets the pace

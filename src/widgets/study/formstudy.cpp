@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -90,7 +91,7 @@ FormStudy::FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memo
         if (wordKey(word) == wordKey(study.word()))
             this->speech.showPronunciation(ipaLabel, study.word());
     });
-    resize(760, 600);
+    resize(760, 680); // room for six choices and the feedback below them
 }
 
 FormStudy::~FormStudy() = default;
@@ -141,6 +142,15 @@ QWidget *FormStudy::createCard()
     layout->addLayout(soundRow);
     connect(speakButton, &QToolButton::clicked, this, [this] { pressed(Qt::Key_F5); });
 
+    // What the card asks, and the sentence with its blank (with the meaning, to type the word).
+    askLabel = wrapped(named(new QLabel, QStringLiteral("askLabel"), tr("Question")));
+    askLabel->setFont(scaled(font(), 1.1, true));
+    questionLabel = wrapped(named(new QLabel, QStringLiteral("questionLabel"), tr("Sentence")));
+    questionLabel->setFont(scaled(font(), 1.4));
+    questionLabel->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(askLabel);
+    layout->addWidget(questionLabel);
+
     auto *hintRow = new QHBoxLayout;
     hintLabel = wrapped(named(new QLabel, QStringLiteral("hintLabel"), tr("Hint")));
     hintLabel->setFont(scaled(font(), 1.1));
@@ -151,12 +161,28 @@ QWidget *FormStudy::createCard()
     layout->addLayout(hintRow);
     connect(hintButton, &QPushButton::clicked, this, [this] { pressed(Qt::Key_H); });
 
-    for (int i = 0; i < StudySession::choiceCount; ++i) {
+    auto *answerRow = new QHBoxLayout;
+    typedAnswer = named(new QLineEdit, QStringLiteral("typedAnswer"), tr("Type the word"));
+    typedAnswer->setFont(scaled(font(), 1.3));
+    answerButton = named(new QPushButton(tr("&Submit (Enter)")), QStringLiteral("answerButton"),
+                         tr("Submit the answer"));
+    answerRow->addWidget(typedAnswer, 1);
+    answerRow->addWidget(answerButton);
+    layout->addLayout(answerRow);
+    connect(answerButton, &QPushButton::clicked, this, &FormStudy::answerPicked);
+
+    for (int i = 0; i < StudySession::equivalenceChoiceCount; ++i) {
         choiceButtons[i] = named(new ChoiceButton, QStringLiteral("choice%1").arg(i + 1),
                                  tr("Choice %1").arg(i + 1));
         choiceButtons[i]->setFont(scaled(font(), 1.1));
         layout->addWidget(choiceButtons[i]);
-        connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { study.answer(i); });
+        // A pair is picked by toggling its two words, then answered; any other card at once.
+        connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] {
+            if (study.picksWanted() == 2)
+                showChoices();
+            else
+                study.answer(i);
+        });
     }
     layout->addWidget(feedback = createFeedback());
     layout->addStretch();
@@ -272,8 +298,11 @@ void FormStudy::createShortcuts()
         connect(result, &QShortcut::activated, this, [this, key] { pressed(key); });
         return result;
     };
-    for (int key = Qt::Key_1; key <= Qt::Key_5; ++key)
+    for (int key = Qt::Key_1; key <= Qt::Key_6; ++key)
         answerKeys << shortcut(QKeySequence(key), key);
+    // Enter answers a pair or a typed word; it goes on after the answer.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter})
+        submitKeys << shortcut(QKeySequence(key), key);
     for (int key : {Qt::Key_A, Qt::Key_G, Qt::Key_E, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
         feedbackKeys << shortcut(QKeySequence(key), key);
     // H is the hint before the answer and Hard after it.
@@ -290,13 +319,10 @@ void FormStudy::pressed(int key)
         study.undo();
     } else if (phase != StudySession::Phase::Finished && (key == Qt::Key_F5 || key == usageKey)) {
         // The usage holds the word, so it is said only when asked for.
-        speech.say(key == Qt::Key_F5 ? study.word() : study.usage());
-    } else if (phase == StudySession::Phase::Question && key >= Qt::Key_1 && key <= Qt::Key_5) {
-        study.answer(key - Qt::Key_1);
-    } else if (phase == StudySession::Phase::Question && key == Qt::Key_H) {
-        hintShown = true;
-        showQuestion();
-        announce(hintLabel);
+        if (asksTheWord())
+            speech.say(key == Qt::Key_F5 ? study.word() : study.usage());
+    } else if (phase == StudySession::Phase::Question) {
+        pressedInQuestion(key);
     } else if (phase == StudySession::Phase::Feedback) {
         switch (key) {
         case Qt::Key_A:
@@ -313,11 +339,51 @@ void FormStudy::pressed(int key)
     }
 }
 
+void FormStudy::pressedInQuestion(int key)
+{
+    const int choice = key - Qt::Key_1;
+    if (key >= Qt::Key_1 && key <= Qt::Key_6 && choice < study.choices().size()) {
+        if (study.picksWanted() != 2)
+            return study.answer(choice);
+        choiceButtons[choice]->toggle();
+        showChoices();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        answerPicked();
+    } else if (key == Qt::Key_H && study.format() == learning::StudyFormat::Meaning) {
+        hintShown = true;
+        showQuestion();
+        announce(hintLabel);
+    }
+}
+
+// The pair toggled, or the word typed (nothing typed is an answer too: "I do not know").
+void FormStudy::answerPicked()
+{
+    if (study.phase() != StudySession::Phase::Question)
+        return;
+    if (study.format() == learning::StudyFormat::TypedRecall)
+        return study.answerTyped(typedAnswer->text());
+    QList<int> picked;
+    for (int i = 0; i < study.choices().size(); ++i)
+        if (choiceButtons[i]->isChecked())
+            picked << i;
+    if (study.picksWanted() == 2 && picked.size() == 2)
+        study.answerPair(picked[0], picked[1]);
+}
+
+// Whether the word may be shown, said and its IPA given: not while a card asks for it.
+bool FormStudy::asksTheWord() const
+{
+    return study.format() == learning::StudyFormat::Meaning ||
+           study.phase() != StudySession::Phase::Question;
+}
+
 void FormStudy::followPlan(learning::StudyPlanSettings &plan)
 {
     planSettings = &plan;
     const auto take = [this, &plan] {
         study.setPlan(plan.plan().examDate, plan.plan().newWordsPerDay, plan.plan().dailyMinutes);
+        study.setFormats(plan.plan().formats);
     };
     take();
     connect(&plan, &learning::StudyPlanSettings::changed, this, take);
@@ -344,7 +410,9 @@ void FormStudy::showSession()
 {
     const StudySession::Phase phase = study.phase();
     for (QShortcut *each : std::as_const(answerKeys))
-        each->setEnabled(phase == StudySession::Phase::Question);
+        each->setEnabled(phase == StudySession::Phase::Question && study.picksWanted() > 0);
+    for (QShortcut *each : std::as_const(submitKeys))
+        each->setEnabled(phase == StudySession::Phase::Question && study.picksWanted() != 1);
     // Space on a focused choice is that choice's own key while the question is open.
     for (QShortcut *each : std::as_const(feedbackKeys))
         each->setEnabled(phase == StudySession::Phase::Feedback);
@@ -355,11 +423,22 @@ void FormStudy::showSession()
     pages->setCurrentIndex(0);
     if (phase == StudySession::Phase::Question) {
         hintShown = false;
+        typedAnswer->clear();
+        for (ChoiceButton *button : choiceButtons)
+            button->setChecked(false);
         showQuestion();
-        wordLabel->setFocus();
+        using learning::StudyFormat;
+        const StudyFormat format = study.format();
+        QWidget *focus = questionLabel;
+        if (format == StudyFormat::Meaning)
+            focus = wordLabel;
+        else if (format == StudyFormat::TypedRecall)
+            focus = typedAnswer;
+        focus->setFocus();
         if (spokenCard != study.progress().answers) {
             spokenCard = study.progress().answers;
-            speech.cardShown(study.word());
+            if (asksTheWord())
+                speech.cardShown(study.word());
         }
     } else {
         showFeedback();
@@ -440,23 +519,73 @@ void FormStudy::studyMore(learning::StudySession::Extra extra)
     announce(studyMoreNote);
 }
 
+namespace {
+
+// "____" would be read out as four underscores.
+QString spokenBlanks(QString text)
+{
+    return text.replace(QStringLiteral("____"), FormStudy::tr("blank"));
+}
+
+} // namespace
+
 void FormStudy::showQuestion()
 {
-    wordLabel->setText(study.word());
-    wordLabel->setAccessibleName(tr("Word: %1").arg(study.word()));
-    speech.showPronunciation(ipaLabel, study.word());
+    using learning::StudyFormat;
+    const StudyFormat format = study.format();
+    const bool byMeaning = format == StudyFormat::Meaning;
+    const bool wordShown = asksTheWord();
+    wordLabel->setVisible(wordShown);
+    wordLabel->setText(wordShown ? study.word() : QString());
+    wordLabel->setAccessibleName(tr("Word: %1").arg(wordLabel->text()));
+    ipaLabel->setVisible(wordShown);
+    speakButton->setVisible(wordShown);
+    if (wordShown)
+        speech.showPronunciation(ipaLabel, study.word());
+    const QString ask = format == StudyFormat::TextCompletion
+                            ? tr("Which word fits the blank? (1 to 5)")
+                        : format == StudyFormat::SentenceEquivalence
+                            ? tr("Which two words fit the blank and give the sentence the same "
+                                 "meaning? Pick both (1 to 6), then Enter.")
+                        : format == StudyFormat::TypedRecall
+                            ? tr("Type the word for this meaning and sentence, then Enter.")
+                            : QString();
+    askLabel->setText(ask);
+    askLabel->setAccessibleName(ask);
+    askLabel->setVisible(!byMeaning);
+    const QString question = format == StudyFormat::TypedRecall
+                                 ? study.meaning() + QStringLiteral("\n\n") + study.sentence()
+                                 : study.sentence();
+    questionLabel->setText(question);
+    questionLabel->setAccessibleName(spokenBlanks(question));
+    questionLabel->setVisible(!byMeaning);
     hintLabel->setText(hintShown ? study.hint() : QString());
-    // "____" would be read out as four underscores.
-    hintLabel->setAccessibleName(
-        tr("Hint: %1")
-            .arg(QString(hintLabel->text()).replace(QStringLiteral("____"), tr("blank"))));
-    hintLabel->setVisible(hintShown);
-    hintButton->setVisible(!hintShown && !study.usage().isEmpty());
-    for (int i = 0; i < StudySession::choiceCount; ++i) {
-        choiceButtons[i]->setVisible(i < study.choices().size());
-        markChoice(i, QString(), QString());
-    }
+    hintLabel->setAccessibleName(tr("Hint: %1").arg(spokenBlanks(hintLabel->text())));
+    hintLabel->setVisible(byMeaning && hintShown);
+    hintButton->setVisible(byMeaning && !hintShown && !study.usage().isEmpty());
+    const bool typed = format == StudyFormat::TypedRecall;
+    typedAnswer->setVisible(typed);
+    typedAnswer->setReadOnly(study.phase() != StudySession::Phase::Question);
+    answerButton->setVisible(typed || study.picksWanted() == 2);
+    showChoices();
     feedback->setVisible(false);
+}
+
+// The choices as they stand; a pair's picks are marked in words, not by the button's look alone.
+void FormStudy::showChoices()
+{
+    const bool pair = study.picksWanted() == 2;
+    int picked = 0;
+    for (int i = 0; i < StudySession::equivalenceChoiceCount; ++i) {
+        ChoiceButton *button = choiceButtons[i];
+        button->setVisible(i < study.choices().size());
+        button->setCheckable(pair);
+        const bool on = pair && button->isChecked();
+        picked += on ? 1 : 0;
+        markChoice(i, on ? tr("● picked") : QString(), QString());
+    }
+    const bool question = study.phase() == StudySession::Phase::Question;
+    answerButton->setEnabled(question && (!pair || picked == 2));
 }
 
 void FormStudy::markChoice(int choice, const QString &mark, const QString &color)
@@ -478,27 +607,7 @@ void FormStudy::markChoice(int choice, const QString &mark, const QString &color
 void FormStudy::showFeedback()
 {
     showQuestion();
-    const int right = study.rightChoice();
-    markChoice(right, tr("✓ right"), QStringLiteral("#c8e6c9"));
-    if (!study.answeredRight())
-        markChoice(study.chosen(), tr("✗ your answer"), QStringLiteral("#ffcdd2"));
-    resultLabel->setText(study.answeredRight()
-                             ? tr("✓ Right: %1 is %2.").arg(study.word()).arg(right + 1)
-                             : tr("✗ Not this one: %1 is %2, not %3.")
-                                   .arg(study.word())
-                                   .arg(right + 1)
-                                   .arg(study.chosen() + 1));
-    resultLabel->setStyleSheet(study.answeredRight() ? QStringLiteral("color: #1b5e20")
-                                                     : QStringLiteral("color: #b71c1c"));
-    const int picked = study.chosen();
-    pickedLabel->setText(study.answeredRight()
-                             ? QString()
-                             : tr("%1 is %2: %3")
-                                   .arg(picked + 1)
-                                   .arg(study.choiceWord(picked),
-                                        learning::withoutPartOfSpeech(study.choiceText(picked))));
-    pickedLabel->setAccessibleName(pickedLabel->text());
-    pickedLabel->setVisible(!study.answeredRight());
+    showResult();
     meaningLabel->setText(QStringLiteral("<b>%1</b> %2")
                               .arg(study.word().toHtmlEscaped(), study.meaning().toHtmlEscaped()));
     usageLabel->setText(highlighted(study.usage(), study.word()));
@@ -512,6 +621,68 @@ void FormStudy::showFeedback()
     feedback->setVisible(true);
     continueButton->setFocus();
     announce(resultLabel);
+}
+
+// Right or wrong in words, and what a wrong pick was: whose meaning, which word, what was typed.
+void FormStudy::showResult()
+{
+    using learning::Spelling;
+    using learning::StudyFormat;
+    const QList<int> right = study.rightChoices();
+    const bool wasRight = study.answeredRight();
+    QStringList wrongPicks;
+    // Of a pair, which right word was picked too.
+    const bool pair = study.picksWanted() == 2;
+    for (int choice : right)
+        markChoice(choice,
+                   pair && study.picks().contains(choice) ? tr("✓ right, your answer")
+                                                          : tr("✓ right"),
+                   QStringLiteral("#c8e6c9"));
+    for (int choice : study.picks()) {
+        if (right.contains(choice))
+            continue;
+        markChoice(choice, tr("✗ your answer"), QStringLiteral("#ffcdd2"));
+        wrongPicks << tr("%1 is %2: %3")
+                          .arg(choice + 1)
+                          .arg(study.choiceWord(choice),
+                               learning::withoutPartOfSpeech(study.choiceMeaning(choice)));
+    }
+    const QString word = study.word();
+    QString result;
+    switch (study.format()) {
+    case StudyFormat::Meaning:
+    case StudyFormat::TextCompletion:
+        result = wasRight ? tr("✓ Right: %1 is %2.").arg(word).arg(right.value(0) + 1)
+                          : tr("✗ Not this one: %1 is %2, not %3.")
+                                .arg(word)
+                                .arg(right.value(0) + 1)
+                                .arg(study.chosen() + 1);
+        break;
+    case StudyFormat::SentenceEquivalence:
+        result = (wasRight ? tr("✓ Right: %1 and %2 (%3 and %4) both fit.")
+                           : tr("✗ Not this pair: %1 and %2 (%3 and %4) fit."))
+                     .arg(study.choiceWord(right.value(0)), study.choiceWord(right.value(1)))
+                     .arg(right.value(0) + 1)
+                     .arg(right.value(1) + 1);
+        break;
+    case StudyFormat::TypedRecall:
+        result = study.spelling() == Spelling::Right ? tr("✓ Right: %1.").arg(word)
+                 : study.spelling() == Spelling::Nearly
+                     ? tr("≈ Nearly: it is spelt %1.").arg(word)
+                     : tr("✗ Not this word: it is %1.").arg(word);
+        if (study.spelling() != Spelling::Right)
+            wrongPicks << tr("You typed '%1': %2").arg(study.typed().trimmed(), word);
+        break;
+    }
+    resultLabel->setText(result);
+    const bool nearly =
+        study.spelling() == Spelling::Nearly && study.format() == StudyFormat::TypedRecall;
+    resultLabel->setStyleSheet(wasRight ? QStringLiteral("color: #1b5e20")
+                               : nearly ? QStringLiteral("color: #8d5a00")
+                                        : QStringLiteral("color: #b71c1c"));
+    pickedLabel->setText(wrongPicks.join(QLatin1Char('\n')));
+    pickedLabel->setAccessibleName(pickedLabel->text());
+    pickedLabel->setVisible(!wrongPicks.isEmpty());
 }
 
 void FormStudy::showSummary()

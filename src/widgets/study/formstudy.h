@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QShortcut;
 class QStackedWidget;
@@ -29,11 +30,14 @@ class ChoiceButton;
 class ForecastPanel;
 class Speech;
 
-// Study Today: one card at a time, the word large, five meanings to choose from (keys 1 to 5),
-// the hint on request (H), the result at once with the grade it proposes (A, H, G, E to change
-// it; Space or Enter to go on), Ctrl+Z to take an answer back, and the day's summary at the
-// end, where the learner may study more; the word's IPA under it, F5 says the word and Shift+F5
-// the usage. A view of a learning::StudySession.
+// Study Today: one card at a time in the format its word calls for: the word large and five
+// meanings (keys 1 to 5), with the hint on request (H); the sentence with a blank and five
+// words (1 to 5); the sentence and six words, two of which fit (1 to 6 toggle, Enter answers
+// with two picked); or the meaning and the sentence, the word typed (Enter answers). Then the
+// result at once with the grade it proposes (A, H, G, E to change it; Space or Enter to go on),
+// Ctrl+Z to take an answer back, and the day's summary at the end, where the learner may study
+// more; the word's IPA under it, F5 says the word and Shift+F5 the usage once they do not give
+// the answer away. A view of a learning::StudySession.
 class FormStudy : public QWidget
 {
     Q_OBJECT
@@ -60,6 +64,9 @@ private:
     QWidget *createSummary();
     void createShortcuts();
     void pressed(int key);
+    void pressedInQuestion(int key);
+    void answerPicked();
+    bool asksTheWord() const;
     void showSession();
     void showQuestion();
     void showFeedback();
@@ -67,6 +74,8 @@ private:
     void showProgress();
     QString planText() const;
     void studyMore(learning::StudySession::Extra extra);
+    void showChoices();
+    void showResult();
     void markChoice(int choice, const QString &mark, const QString &color);
     void announce(QLabel *label);
 
@@ -78,18 +87,19 @@ private:
     learning::StudySession study;
     ForecastPanel *forecastPanel; // in the day's summary
 
-    QLabel *planLabel, *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel,
-        *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;
-    QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
+    QLabel *planLabel, *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *askLabel, *questionLabel,
+        *resultLabel, *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;
+    QLineEdit *typedAnswer;
+    QPushButton *undoButton, *hintButton, *answerButton, *continueButton, *closeButton;
     std::array<QPushButton *, 3> studyMoreButtons;
     QWidget *studyMoreRow;
     QToolButton *speakButton;
-    std::array<ChoiceButton *, learning::StudySession::choiceCount> choiceButtons;
+    std::array<ChoiceButton *, learning::StudySession::equivalenceChoiceCount> choiceButtons;
     std::array<QPushButton *, 4> gradeButtons;
     QButtonGroup *grades;
     QWidget *feedback;
     QStackedWidget *pages;
-    QList<QShortcut *> answerKeys, feedbackKeys;
+    QList<QShortcut *> answerKeys, submitKeys, feedbackKeys;
     bool hintShown = false;
     // The card last said by itself, so that a grade or a hint does not say it again.
     std::optional<int> spokenCard;

@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Study Today's formats: which one a word's memory calls for, the cards each builds from the
+// dictionary and its lists, the spelling rule, and each answer kept with its format and pick.
+
+#include "core/dictionary.h"
+#include "learning/cardbuilder.h"
+#include "learning/studycard.h"
+#include "learning/studyformats.h"
+#include "learning/studysession.h"
+#include "learning/timetext.h"
+#include "learningtest.h"
+#include "platform/services.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace learning;
+
+namespace {
+
+TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
+{
+    const struct
+    {
+        const char *typed, *word;
+        Spelling spelling;
+    } cases[] = {
+        {"abate", "abate", Spelling::Right},    {"  ABate ", "abate", Spelling::Right},
+        {"Ad Hoc ", "ad hoc", Spelling::Right}, {"abte", "abate", Spelling::Nearly},
+        {"abatte", "abate", Spelling::Nearly},  {"abase", "abate", Spelling::Nearly},
+        {"abaet", "abate", Spelling::Nearly},   {"baate", "abate", Spelling::Nearly},
+        {"abat", "abate", Spelling::Nearly},    {"ab ate", "abate", Spelling::Nearly},
+        {"abait", "abate", Spelling::Wrong},    {"abt", "abate", Spelling::Wrong},
+        {"aabtee", "abate", Spelling::Wrong},   {"batea", "abate", Spelling::Wrong},
+        {"", "abate", Spelling::Wrong},         {"   ", "a", Spelling::Wrong},
+        {"abet", "abate", Spelling::Wrong},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(judgeSpelling(QString::fromUtf8(c.typed), QString::fromUtf8(c.word)), c.spelling)
+            << c.typed;
+    EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs), Rating::Good);
+    EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs + 1), Rating::Hard);
+    EXPECT_EQ(typedRating(Spelling::Nearly, 500), Rating::Hard);
+    EXPECT_EQ(typedRating(Spelling::Wrong, 500), Rating::Again);
+}
+
+TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
+{
+    const auto card = [](CardState state, double stability) {
+        Card made;
+        made.state = state;
+        made.stability = stability;
+        return made;
+    };
+    const FormatSet all, none{false, false, false}, noTyped{true, false, true},
+        onlyCompletion{true, false, false}, noCompletion{false, true, true};
+    using F = StudyFormat;
+    const struct
+    {
+        Card card;
+        FormatSet possible;
+        int coin;
+        StudyFormat format;
+    } cases[] = {
+        {Card{}, all, 0, F::Meaning},
+        {card(CardState::Learning, 0.5), all, 0, F::Meaning},
+        {card(CardState::Relearning, 40), all, 1, F::Meaning},
+        {card(CardState::Review, 3), all, 0, F::TextCompletion},
+        {card(CardState::Review, 20.9), all, 1, F::TextCompletion},
+        {card(CardState::Review, 3), noCompletion, 0, F::Meaning},
+        {card(CardState::Review, 21), all, 0, F::TypedRecall},
+        {card(CardState::Review, 90), all, 1, F::SentenceEquivalence},
+        {card(CardState::Review, 90), noTyped, 0, F::SentenceEquivalence},
+        {card(CardState::Review, 90), onlyCompletion, 1, F::TextCompletion},
+        {card(CardState::Review, 90), none, 0, F::Meaning},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(chooseFormat(c.card, c.possible, c.coin), c.format)
+            << int(c.card.state) << " " << c.card.stability;
+    for (StudyFormat format :
+         {F::Meaning, F::TextCompletion, F::TypedRecall, F::SentenceEquivalence})
+        EXPECT_EQ(formatFromKey(formatKey(format)), format);
+    EXPECT_EQ(formatFromKey("cloze"), std::nullopt);
+}
+
+// A dictionary with its lists: abate's synonyms are wane and lessen, wane's diminish; lessen
+// and augury (a noun) stand among abate's distractors, as a list made by hand may have them.
+struct FormatsFolder
+{
+    FormatsFolder()
+    {
+        QDir(folder.dir.path()).mkpath("XML");
+        const struct
+        {
+            const char *word, *meaning, *usage;
+        } entries[] = {
+            {"about", "x", ""},
+            {"abate", "(v.) become less intense", "The storm did not abate until dawn."},
+            {"wane", "(v.) decrease gradually", "His interest waned by noon."},
+            {"lessen", "(v.) make less", "Rest will lessen the pain."},
+            {"augment", "(v.) make greater", "She augmented her income."},
+            {"infuse", "(v.) fill with a quality", "He infused the team with hope."},
+            {"vitiate", "(v.) spoil", "Errors vitiate the study."},
+            {"modulate", "(v.) adjust in tone", "Singers modulate their voices."},
+            {"curtail", "(v.) cut short", "Rain curtailed the game."},
+            {"diminish", "(v.) make smaller", "Nothing could diminish her joy."},
+            {"augury", "(n.) an omen", "The augury was good."},
+            {"belie", "(v.) give a false idea of", ""},
+            {"cow", "(v.) frighten into submission", "The bully scared them all."},
+        };
+        QByteArray xml = "<GRE>";
+        for (const auto &e : entries)
+            xml += QStringLiteral("<word>%1</word><meaning>%2</meaning><usage>%3</usage>")
+                       .arg(e.word, e.meaning, e.usage)
+                       .toUtf8();
+        platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+        platform::writeBytes(
+            folder.file("XML/s.confusables.tsv"),
+            "# distractors\r\n"
+            "abate\taugury\tlessen\taugment\tdiminish\tinfuse\tvitiate\tmodulate\t"
+            "curtail\r\nbelie\taugment\tinfuse\tvitiate\tmodulate\r\n"
+            "cow\taugment\tinfuse\tvitiate\tmodulate\r\nwane\taugment\tinfuse\r\n");
+        platform::writeBytes(folder.file("XML/s.synonyms.tsv"),
+                             "# synonyms\r\nabate\twane\tlessen\r\nwane\tdiminish\r\n");
+        words.load("\\XML\\s.xml");
+        builder.index();
+    }
+    int at(const QString &word) const { return int(words.words().indexOf(word)); }
+    QStringList shown(const StudyCard &card) const
+    {
+        QStringList texts;
+        for (int position : card.choices)
+            texts << words.word(position);
+        return texts;
+    }
+    ProgressFolder folder;
+    core::Dictionary words{folder.dir.path()};
+    CardBuilder builder{words};
+};
+
+TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
+{
+    FormatsFolder f;
+    const int abate = f.at("abate");
+    EXPECT_EQ(f.builder.possibleFormats(abate), FormatSet{});
+    int next = 3;
+    const auto draw = [&next](int n) { return (next = (next * 7 + 5) % 101) % n; };
+    QSet<QString> completionWords, equivalenceWords;
+    for (int round = 0; round < 12; ++round) {
+        const StudyCard completion = f.builder.build(abate, StudyFormat::TextCompletion, draw);
+        EXPECT_EQ(completion.format, StudyFormat::TextCompletion);
+        EXPECT_EQ(completion.sentence, "The storm did not ____ until dawn.");
+        EXPECT_EQ(completion.choices.size(), 5);
+        EXPECT_EQ(completion.rightChoices(), QList<int>{int(completion.choices.indexOf(abate))});
+        const StudyCard pair = f.builder.build(abate, StudyFormat::SentenceEquivalence, draw);
+        ASSERT_EQ(pair.choices.size(), 6);
+        EXPECT_EQ(pair.partner, f.at("wane"));
+        QStringList right;
+        for (int choice : pair.rightChoices())
+            right << f.words.word(pair.choices[choice]);
+        right.sort();
+        EXPECT_EQ(right, (QStringList{"abate", "wane"}));
+        for (const QString &word : f.shown(completion))
+            completionWords << word;
+        for (const QString &word : f.shown(pair))
+            equivalenceWords << word;
+    }
+    // Never a synonym of the word (lessen), of the partner (diminish, in a pair), or a noun.
+    EXPECT_EQ(completionWords, (QSet<QString>{"abate", "augment", "diminish", "infuse", "vitiate",
+                                              "modulate", "curtail"}));
+    EXPECT_EQ(equivalenceWords, (QSet<QString>{"abate", "wane", "augment", "infuse", "vitiate",
+                                               "modulate", "curtail"}));
+    const StudyCard typed = f.builder.build(abate, StudyFormat::TypedRecall, draw);
+    EXPECT_TRUE(typed.choices.isEmpty());
+    EXPECT_EQ(typed.sentence, "The storm did not ____ until dawn.");
+}
+
+TEST(Formats, BothWordsOfThePairAndNothingElseAreRight)
+{
+    StudyCard card{StudyFormat::SentenceEquivalence, 7, 9, "s", {3, 7, 4, 5, 9, 6}};
+    const struct
+    {
+        QList<int> picked;
+        bool right;
+    } cases[] = {{{1, 4}, true},  {{4, 1}, true},     {{1, 2}, false}, {{1}, false},
+                 {{1, 1}, false}, {{1, 4, 0}, false}, {{}, false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(card.rightPicks(c.picked), c.right) << c.picked.size();
+    card.format = StudyFormat::TextCompletion;
+    card.partner = -1;
+    EXPECT_TRUE(card.rightPicks({1}));
+    EXPECT_FALSE(card.rightPicks({1, 4}));
+}
+
+// A word without a sentence that shows it, a list without enough wrong words of its part of
+// speech, a list without synonyms: each is asked in the formats it allows, meaning at least.
+TEST(Formats, WordsFallBackToTheFormatsTheirListAllows)
+{
+    FormatsFolder f;
+    const auto draw = [](int n) { return n / 2; };
+    const struct
+    {
+        const char *word;
+        FormatSet possible;
+    } cases[] = {
+        {"belie", {false, false, false}}, // no sentence
+        {"cow", {false, false, false}},   // a sentence without the word
+        {"wane", {false, true, false}},   // two wrong words: too few for either choice
+        {"abate", {true, true, true}},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(f.builder.possibleFormats(f.at(c.word)), c.possible) << c.word;
+        for (StudyFormat format : {StudyFormat::TextCompletion, StudyFormat::TypedRecall,
+                                   StudyFormat::SentenceEquivalence}) {
+            const StudyCard card = f.builder.build(f.at(c.word), format, draw);
+            EXPECT_EQ(card.format, c.possible.has(format) ? format : StudyFormat::Meaning);
+            if (card.format == StudyFormat::Meaning) {
+                EXPECT_EQ(card.choices.size(), 5);
+            }
+        }
+    }
+    QFile::remove(f.folder.file("XML/s.synonyms.tsv"));
+    f.builder.reset();
+    f.builder.index();
+    EXPECT_EQ(f.builder.possibleFormats(f.at("abate")), (FormatSet{true, true, false}));
+    // A damaged synonym list is no list.
+    platform::writeBytes(f.folder.file("XML/s.synonyms.tsv"), "abate wane\r\n");
+    f.builder.reset();
+    f.builder.index();
+    EXPECT_EQ(f.builder.possibleFormats(f.at("abate")), (FormatSet{true, true, false}));
+}
+
+class FixedClock : public platform::Clock
+{
+public:
+    QDateTime now() override { return time = time.addSecs(3); }
+    QDateTime time{QDate(2026, 12, 7), QTime(9, 0)};
+};
+
+class CountingRandom : public platform::Random
+{
+public:
+    void randomize() override {}
+    float rnd() override { return float((n = (n * 37 + 11) % 97)) / 97.0f; }
+    int n = 5;
+};
+
+// A word taken for abate is kept with the answer, and comes back in the same session, once,
+// when it was studied before; another not.
+TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
+{
+    FormatsFolder f;
+    LearnerMemory memory(f.folder.file());
+    FixedClock clock;
+    CountingRandom random;
+    StudySession session(f.words, memory, clock, random);
+    session.setPlan(std::nullopt, 0);
+    QList<Review> studied;
+    for (const QString &word : f.words.words().mid(1))
+        if (word != "abate")
+            studied << Review{word, toTime(clock.time.addDays(-1)), Rating::Easy, "study", "s.xml",
+                              0};
+    memory.addReviews(studied.mid(0, studied.size() / 2));
+    // Answers abate wrong with a word studied or new, then every other card right: the words
+    // other than abate that showed.
+    const auto takeFor = [&](bool studiedPick) {
+        session.start("abate");
+        int pick = -1;
+        for (int choice = 0; choice < session.choices().size(); ++choice)
+            if (choice != session.rightChoice() &&
+                (memory.cardFor(session.choiceWord(choice)).state != CardState::New) == studiedPick)
+                pick = choice;
+        if (pick < 0)
+            return QStringList{"no such choice"};
+        QStringList shown{session.choiceWord(pick)};
+        session.answer(pick);
+        const Review kept = memory.reviews().back();
+        EXPECT_EQ(std::pair(kept.format, kept.wrongPick),
+                  std::pair(formatKey(session.format()), shown[0]));
+        session.next();
+        for (int i = 0; i < 20 && session.phase() == StudySession::Phase::Question; ++i) {
+            if (session.word() != "abate")
+                shown << session.word();
+            session.answer(session.rightChoice());
+            session.next();
+        }
+        return shown;
+    };
+    const QStringList studiedOne = takeFor(true);
+    ASSERT_EQ(studiedOne.size(), 2);
+    EXPECT_EQ(studiedOne[1], studiedOne[0]);
+    EXPECT_EQ(takeFor(false).size(), 1);
+}
+
+// A file of the version before: its answers were all asked by meaning, with no pick kept.
+TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
+{
+    ProgressFolder folder;
+    QDir().mkpath(folder.file("progress"));
+    folder.sqlite("CREATE TABLE reviews (id INTEGER PRIMARY KEY, word TEXT NOT NULL, "
+                  "reviewed_at TEXT NOT NULL, rating INTEGER NOT NULL CHECK (rating BETWEEN 1 AND "
+                  "4), source TEXT NOT NULL, dictionary TEXT NOT NULL DEFAULT '', duration_ms "
+                  "INTEGER NOT NULL DEFAULT 0); CREATE UNIQUE INDEX reviews_by_word ON reviews "
+                  "(word, reviewed_at, rating, source); CREATE INDEX reviews_by_time ON reviews "
+                  "(reviewed_at); INSERT INTO reviews VALUES (1, 'abate', "
+                  "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA user_version "
+                  "= 1;");
+    {
+        LearnerMemory memory(folder.file());
+        ASSERT_EQ(memory.reviews().size(), 1);
+        EXPECT_EQ(memory.reviews()[0].format, "meaning");
+        EXPECT_EQ(memory.reviews()[0].wrongPick, "");
+        memory.recordAnswer("abate", Rating::Again, "study", "gre.xml", 900, minute(60 * 24),
+                            "typed_recall", "abaet");
+    }
+    EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
+    EXPECT_EQ(folder.sqlite("SELECT format, wrong_pick FROM reviews ORDER BY id"),
+              "meaning|\ntyped_recall|abaet");
+    // Progress taken to another computer keeps them, and so does a pair's two wrong words.
+    LearnerMemory memory(folder.file());
+    memory.recordAnswer("wane", Rating::Again, "study", "gre.xml", 900, minute(60 * 25),
+                        "sentence_equivalence", "augment\tvitiate");
+    memory.exportCsv(folder.file("out.csv"));
+    LearnerMemory elsewhere(folder.file("elsewhere.sqlite"));
+    elsewhere.importCsv(folder.file("out.csv"));
+    QStringList kept;
+    for (const Review &review : elsewhere.reviews())
+        kept << review.format + "|" + review.wrongPick;
+    EXPECT_EQ(kept, (QStringList{"meaning|", "typed_recall|abaet",
+                                 "sentence_equivalence|augment\tvitiate"}));
+}
+
+} // namespace
