@@ -360,6 +360,8 @@ int main(int argc, char **argv)
         save(options, "options-pace");
         // A desired retention below the advised range, warned of beside it.
         control<QSpinBox>(*options, "retention")->setValue(75);
+        for (int wait = 0; wait < 300 && !suggestion->text().startsWith("At "); ++wait)
+            QTest::qWait(100);
         save(options, "options-retention");
         options->close();
     }

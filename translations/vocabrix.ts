@@ -2280,6 +2280,10 @@ The program goes on; nothing was saved by the step that failed.</source>
         <source>Use a desired retention of %1 %</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Weighing the desired retentions for this plan...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::Speech</name>

@@ -125,6 +125,9 @@ TEST(Forecast, OptionsSuggestTheRetentionThatGetsTheMostWordsIntoTheExam)
 
     QTest::keyClick(use, Qt::Key_Space);
     EXPECT_EQ(retention->value(), suggested);
+    // Never "Use 80 %" beside a retention of 80 % while the new plan is weighed.
+    EXPECT_FALSE(use->isVisible());
+    EXPECT_FALSE(suggestion().contains("rather than 90 %")) << suggestion().toStdString();
     QTRY_VERIFY_WITH_TIMEOUT(suggestion().startsWith(QStringLiteral("At your %1 %").arg(suggested)),
                              20000);
     EXPECT_FALSE(use->isVisible());

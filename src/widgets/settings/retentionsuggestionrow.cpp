@@ -50,6 +50,16 @@ void RetentionSuggestionRow::suggestFor(std::optional<learning::ForecastInput> i
         startWeighing();
 }
 
+void RetentionSuggestionRow::outdate()
+{
+    if (!isVisible() || !use->isVisible())
+        return;
+    use->hide();
+    const QString note = tr("Weighing the desired retentions for this plan...");
+    text->setText(note);
+    text->setAccessibleName(note);
+}
+
 void RetentionSuggestionRow::startWeighing()
 {
     stop = false;

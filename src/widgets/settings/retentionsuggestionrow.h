@@ -29,6 +29,9 @@ public:
     // hides the row, as does a plan with nothing to suggest. The newest plan wins: one still
     // being weighed is stopped.
     void suggestFor(std::optional<learning::ForecastInput> input);
+    // The plan was edited: the suggestion on show compares with a retention no longer chosen,
+    // so it gives way to a note until the new plan is weighed.
+    void outdate();
 
 signals:
     // The learner took the suggestion, a retention in whole percent.

@@ -201,6 +201,7 @@ void StudyPlanFrame::planEdited()
 {
     if (loading)
         return;
+    retentionSuggestion->outdate();
     const bool exam = examBox->isChecked();
     examDate->setEnabled(exam);
     if (!exam && !perDay->isReadOnly())
