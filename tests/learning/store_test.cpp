@@ -45,6 +45,18 @@ TEST(Store, ReplayGivesWhatEachAnswerGave)
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), incremental);
     folder.sqlite(QStringLiteral("DELETE FROM reviews WHERE word = 'cogent'"));
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards().size(), 2);
+
+    // The words of a day, each with the card its own answers before the day gave it.
+    LearnerMemory again(folder.file());
+    const QHash<QString, Card> before = again.loadCards();
+    const QDateTime later = minute(60 * 24 * 20);
+    for (const char *word : {"belie", "abate"})
+        again.recordAnswer(QString::fromUtf8(word), Rating::Good, QStringLiteral("quiz"), {}, 0,
+                           later);
+    const DayWords words = again.dayWords(later.toLocalTime().date());
+    ASSERT_EQ(words.size(), 2);
+    for (const QString &key : {QStringLiteral("abate"), QStringLiteral("belie")})
+        EXPECT_EQ(words[key].before, before[key]) << key.toStdString();
 }
 
 TEST(Store, MemoriesOfOlderFormulasAreReplayed)
@@ -114,6 +126,15 @@ TEST(Store, UndoTakesBackTheLastAnswers)
     EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), Card());
     EXPECT_FALSE(memory.undoLast());
     EXPECT_EQ(memory.reviewCount(), 0);
+
+    // An answer taken back by its id, one that is no longer there is told as not taken.
+    const qint64 id = memory.recordAnswer(QStringLiteral("abate"), Rating::Good,
+                                          QStringLiteral("study"), {}, 0, minute(10));
+    EXPECT_FALSE(memory.deleteReview(id + 1));
+    EXPECT_EQ(memory.reviewCount(), 1);
+    EXPECT_TRUE(memory.deleteReview(id));
+    EXPECT_FALSE(memory.deleteReview(id));
+    EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), Card());
 }
 
 // Nothing is made before the memory is first used; the windows that show it hear of each
