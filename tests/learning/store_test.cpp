@@ -153,6 +153,12 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
     };
     const QList<Review> history{
         {QStringLiteral("belie"), toTime(minute(1)), Rating::Again, QStringLiteral("anki"), {}, 0}};
+    const QString own = folder.file(QStringLiteral("own.csv"));
+    const QString others = folder.file(QStringLiteral("others.csv"));
+    LearnerMemory other(folder.file(QStringLiteral("other.sqlite")));
+    other.recordAnswer(QStringLiteral("cogent"), Rating::Good, QStringLiteral("quiz"), {}, 0,
+                       minute(2));
+    other.exportCsv(others);
     const std::tuple<const char *, std::function<void()>, int> steps[] = {
         {"an answer", [&] { answer(0); }, 1},
         {"the same answer again", [&] { answer(0); }, 0},
@@ -160,6 +166,13 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
         {"nothing left to undo", [&] { memory.undoLast(); }, 0},
         {"a history added", [&] { memory.addReviews(history); }, 1},
         {"the same history", [&] { memory.addReviews(history); }, 0},
+        {"its own answers exported and imported",
+         [&] {
+             memory.exportCsv(own);
+             memory.importCsv(own);
+         },
+         0},
+        {"another file's answers imported", [&] { memory.importCsv(others); }, 1},
         {"reads",
          [&] {
              memory.loadCards();
@@ -179,7 +192,7 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
     EXPECT_EQ(memory.scheduler().options().desiredRetention, 0.85);
     EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT scheduler FROM cards_basis")),
               memory.scheduler().fingerprint());
-    EXPECT_EQ(memory.reviewCount(), 1);
+    EXPECT_EQ(memory.reviewCount(), 2);
 }
 
 TEST(Store, TheLogIsPlainToTheShellAndVersioned)
