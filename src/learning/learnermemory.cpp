@@ -218,7 +218,6 @@ DayWords LearnerMemory::dayWords(QDate day)
                 words.insert(it.key(), WordDay{it->answers, it->right, before.value(it.key())});
         }
     } catch (const sql::Failure &) {
-        words.clear();
     }
     passOnNotice();
     return words;

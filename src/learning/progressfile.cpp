@@ -71,7 +71,6 @@ void ProgressStore::openWhenFree()
                 throw;
             statements.reset();
             disconnect();
-            readable = false;
             QThread::msleep(100);
         }
     }
@@ -125,7 +124,6 @@ void ProgressStore::open()
     }
     const int version = canWrite ? schema::migrate(db) : schema::viewAsLatest(db);
     if (version != schema::latestVersion()) {
-        readable = false;
         if (version > schema::latestVersion())
             cannotRead(QCoreApplication::translate("learning",
                                                    "%1 was written by a newer version of Vocabrix")
@@ -153,7 +151,6 @@ void ProgressStore::connect(bool readOnly)
                              : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
         throw sql::Failure(db.lastError());
-    readable = true;
 }
 
 // The learner's wish counts for the administrator too, who could write anyway: a file or

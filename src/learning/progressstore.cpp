@@ -114,7 +114,6 @@ QString ProgressStore::takeNotice()
 void ProgressStore::disconnect()
 {
     statements.reset();
-    readable = false;
     if (!db.isValid())
         return;
     db.close();

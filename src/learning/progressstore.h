@@ -147,7 +147,6 @@ private:
     QSqlDatabase db;
     std::unique_ptr<Statements> statements;
     Status currentStatus = Status::Saving;
-    bool readable = false;
     bool cacheFresh = false;
     QString notice;
     QString problem;

@@ -102,6 +102,7 @@ TEST(FitReminder, IsReadFromTheProgressFile)
     ASSERT_TRUE(facts && facts->lastFit);
     EXPECT_EQ(*facts->lastFit, (AnswerMark{toTime(minute(60 * 24 * 10)), 5}));
     EXPECT_EQ(facts->lastReminder, (AnswerMark{now, 5}));
+    EXPECT_EQ(facts->itemsToFit, 2);
 }
 
 TEST(FitReminder, TheStudyPlansFileRemembersWhenItWasShownAndStaysReadable)

@@ -145,6 +145,7 @@ TEST(Forecast, EveryWordIsSeenOnTheDayThePlanSays)
     };
     const std::vector<Case> cases{
         {8, 12, 20, 4},              // 8 words over 12 - 7 days: 2, 2, 2, 1 and 1
+        {15, std::nullopt, 20, 0},   // all on the first day
         {100, std::nullopt, 20, 4},  // 20 a day without an exam
         {101, std::nullopt, 20, 5},  // the one left over takes a day
         {40, 6, 20, std::nullopt},   // the review-only week: none are introduced
@@ -203,6 +204,15 @@ TEST(Forecast, WithEveryWordSeenTheMinutesAreThoseOfEveryDay)
     EXPECT_GT(forecast(input).planned.minutesPerDay, 1.2 * fewer);
 }
 
+TEST(Forecast, WithWordsToSeeTheMinutesAreThoseOfTheDaysTheyAreSeen)
+{
+    // 20 new words a day for five days take ten minutes each (three answers of ten seconds);
+    // the review-only days after them do not dilute the figure.
+    const ForecastOutcome planned = forecast(listOf(100, 0, std::nullopt)).planned;
+    EXPECT_GE(planned.minutesPerDay, 10);
+    EXPECT_EQ(planned.newWordsPerDay, 20);
+}
+
 TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
 {
     ProgressFolder folder;
@@ -248,6 +258,12 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
     // 20 words in 20 answers a week: far later than 20 a day, if at all.
     EXPECT_TRUE(!result.recent->everyWordSeen ||
                 *result.recent->everyWordSeen > *result.planned.everyWordSeen);
+
+    // A learner who began yesterday has studied for two days of the week, not one or seven.
+    LearnerMemory beginner(folder.file(QStringLiteral("progress/beginner.sqlite")));
+    beginner.recordAnswer(QStringLiteral("w0"), Rating::Good, "study", "s.xml", 4000,
+                          now.addDays(-1));
+    EXPECT_EQ(readForecastInput(beginner, words, StudyPlan{}, now).recent.studyDays, 2);
 }
 
 TEST(RetentionSuggestion, ALearnerShortOfTimeIsToldToAimLower)
@@ -276,6 +292,15 @@ TEST(RetentionSuggestion, ALearnerShortOfTimeIsToldToAimLower)
     EXPECT_EQ(again->suggested.retention, squeezed->suggested.retention);
     EXPECT_EQ(again->suggested.expected, squeezed->suggested.expected);
     EXPECT_EQ(again->current.expected, squeezed->current.expected);
+
+    // A single run has no chance to weigh: the retention that recalls the most is told.
+    input.runs = 1;
+    const auto single = suggestRetention(input);
+    ASSERT_TRUE(single);
+    double most = 0;
+    for (int percent = 75; percent <= 95; ++percent)
+        most = std::max(most, forecast(atRetention(input, percent / 100.0)).planned.expected);
+    EXPECT_EQ(single->suggested.expected, most);
 }
 
 TEST(RetentionSuggestion, NoneWithoutAnExamAheadAndNoChangeForAFewWords)

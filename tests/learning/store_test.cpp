@@ -45,6 +45,18 @@ TEST(Store, ReplayGivesWhatEachAnswerGave)
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), incremental);
     folder.sqlite(QStringLiteral("DELETE FROM reviews WHERE word = 'cogent'"));
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards().size(), 2);
+
+    // The words of a day, each with the card its own answers before the day gave it.
+    LearnerMemory again(folder.file());
+    const QHash<QString, Card> before = again.loadCards();
+    const QDateTime later = minute(60 * 24 * 20);
+    for (const char *word : {"belie", "abate"})
+        again.recordAnswer(QString::fromUtf8(word), Rating::Good, QStringLiteral("quiz"), {}, 0,
+                           later);
+    const DayWords words = again.dayWords(later.toLocalTime().date());
+    ASSERT_EQ(words.size(), 2);
+    for (const QString &key : {QStringLiteral("abate"), QStringLiteral("belie")})
+        EXPECT_EQ(words[key].before, before[key]) << key.toStdString();
 }
 
 TEST(Store, MemoriesOfOlderFormulasAreReplayed)
@@ -114,6 +126,15 @@ TEST(Store, UndoTakesBackTheLastAnswers)
     EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), Card());
     EXPECT_FALSE(memory.undoLast());
     EXPECT_EQ(memory.reviewCount(), 0);
+
+    // An answer taken back by its id, one that is no longer there is told as not taken.
+    const qint64 id = memory.recordAnswer(QStringLiteral("abate"), Rating::Good,
+                                          QStringLiteral("study"), {}, 0, minute(10));
+    EXPECT_FALSE(memory.deleteReview(id + 1));
+    EXPECT_EQ(memory.reviewCount(), 1);
+    EXPECT_TRUE(memory.deleteReview(id));
+    EXPECT_FALSE(memory.deleteReview(id));
+    EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), Card());
 }
 
 // Nothing is made before the memory is first used; the windows that show it hear of each
@@ -132,6 +153,12 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
     };
     const QList<Review> history{
         {QStringLiteral("belie"), toTime(minute(1)), Rating::Again, QStringLiteral("anki"), {}, 0}};
+    const QString own = folder.file(QStringLiteral("own.csv"));
+    const QString others = folder.file(QStringLiteral("others.csv"));
+    LearnerMemory other(folder.file(QStringLiteral("other.sqlite")));
+    other.recordAnswer(QStringLiteral("cogent"), Rating::Good, QStringLiteral("quiz"), {}, 0,
+                       minute(2));
+    other.exportCsv(others);
     const std::tuple<const char *, std::function<void()>, int> steps[] = {
         {"an answer", [&] { answer(0); }, 1},
         {"the same answer again", [&] { answer(0); }, 0},
@@ -139,6 +166,13 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
         {"nothing left to undo", [&] { memory.undoLast(); }, 0},
         {"a history added", [&] { memory.addReviews(history); }, 1},
         {"the same history", [&] { memory.addReviews(history); }, 0},
+        {"its own answers exported and imported",
+         [&] {
+             memory.exportCsv(own);
+             memory.importCsv(own);
+         },
+         0},
+        {"another file's answers imported", [&] { memory.importCsv(others); }, 1},
         {"reads",
          [&] {
              memory.loadCards();
@@ -158,7 +192,7 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
     EXPECT_EQ(memory.scheduler().options().desiredRetention, 0.85);
     EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT scheduler FROM cards_basis")),
               memory.scheduler().fingerprint());
-    EXPECT_EQ(memory.reviewCount(), 1);
+    EXPECT_EQ(memory.reviewCount(), 2);
 }
 
 TEST(Store, TheLogIsPlainToTheShellAndVersioned)

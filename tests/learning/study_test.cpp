@@ -204,6 +204,9 @@ TEST(Study, DueCardsFromTheFileHonourTheExamCap)
     memory.recordAnswer("b", Rating::Good, "quiz", "s.xml", 900, today.startOfDay().addDays(-2));
     EXPECT_EQ(memory.dayFigures(day)->streak, 3);
     EXPECT_EQ(memory.wordsFirstAnsweredSince(startOfDay(today.addDays(-2))), QSet<QString>{"a"});
+    // One answered today, on the day before the exam, is done until the exam.
+    memory.recordAnswer("c", Rating::Easy, "study", "s.xml", 900, today.startOfDay().addSecs(60));
+    EXPECT_FALSE(memory.dueCards(day).due.contains("c"));
 }
 
 TEST(Study, HintBlanksTheWordAndItsRegularForms)

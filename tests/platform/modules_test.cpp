@@ -39,6 +39,16 @@ TEST(modules, TheHttpAndZipModulesWorkAndAMissingModuleOrFunctionIsNamed)
             EXPECT_TRUE(failure.message().contains(QLatin1String(module))) << failure.what();
         }
     }
+
+    // The test program has no module folder beside it: the services loaded on first use fail
+    // with the module's name, every time they are asked, and take nothing down.
+    const std::unique_ptr<platform::Http> deferredHttp = platform::makeDeferredHttp();
+    const std::unique_ptr<platform::Printer> printer = platform::makeDeferredPrinter();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(deferredHttp->get(server.url("/gre1.xml"), 5000, 1000)
+                        .error.contains(QLatin1String("vocabrix_http")));
+        EXPECT_FALSE(printer->printImage(nullptr));
+    }
 }
 
 } // namespace
