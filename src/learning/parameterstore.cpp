@@ -126,11 +126,24 @@ QList<ParameterSet> ProgressStore::parameterSets()
     return sets;
 }
 
+template <typename Write> auto ProgressStore::restoringScheduler(Write write) -> decltype(write())
+{
+    const Scheduler before = fsrs;
+    try {
+        return write();
+    } catch (const sql::Failure &failure) {
+        fsrs = before;
+        throw notSaved(failure);
+    } catch (...) {
+        fsrs = before;
+        throw;
+    }
+}
+
 bool ProgressStore::recordFit(const FitComparison &fit, Time time)
 {
     requireSaving();
-    const Scheduler before = fsrs;
-    try {
+    return restoringScheduler([&] {
         sql::WriteTransaction transaction(db);
         schema::ensureParameterSets(db);
         // Weighed against other parameters than those in force now (another program adopted
@@ -165,20 +178,13 @@ bool ProgressStore::recordFit(const FitComparison &fit, Time time)
         if (adopt)
             cacheFresh = true;
         return adopt;
-    } catch (const sql::Failure &failure) {
-        fsrs = before;
-        throw notSaved(failure);
-    } catch (...) {
-        fsrs = before;
-        throw;
-    }
+    });
 }
 
 void ProgressStore::useParameterSet(std::optional<qint64> id)
 {
     requireSaving();
-    const Scheduler before = fsrs;
-    try {
+    restoringScheduler([&] {
         sql::WriteTransaction transaction(db);
         const bool kept = schema::hasParameterSets(db);
         Parameters parameters = requested.parameters;
@@ -212,13 +218,7 @@ void ProgressStore::useParameterSet(std::optional<qint64> id)
         replayAll();
         transaction.commit();
         cacheFresh = true;
-    } catch (const sql::Failure &failure) {
-        fsrs = before;
-        throw notSaved(failure);
-    } catch (...) {
-        fsrs = before;
-        throw;
-    }
+    });
 }
 
 } // namespace learning

@@ -118,6 +118,9 @@ private:
     void openWhenFree();
     void useStoredParameters();
     void switchParameters(const Parameters &parameters);
+    // Runs a write that may switch the parameters; when it throws, the scheduler is put back as
+    // it was, and a failure of the file is told as progress not saved.
+    template <typename Write> auto restoringScheduler(Write write) -> decltype(write());
     std::optional<Parameters> activeParameters();
     bool writable() const;
     void connect(bool readOnly);
