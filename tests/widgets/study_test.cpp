@@ -9,6 +9,7 @@
 #include "widgets/main/formmain.h"
 #include "widgets/study/formstudy.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -227,6 +228,15 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
         key(Qt::Key_Z, Qt::ControlModifier);
         if (format == StudyFormat::TypedRecall) {
             QTest::keyClicks(QApplication::focusWidget(), " Curtail ");
+        } else if (format == StudyFormat::SentenceEquivalence) {
+            // As a screen reader picks: the buttons' toggle action, which clicks nothing.
+            for (int choice : right)
+                QAccessible::queryAccessibleInterface(
+                    control<QAbstractButton>(
+                        study, qPrintable(QStringLiteral("choice%1").arg(choice + 1))))
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::toggleAction());
+            EXPECT_TRUE(control<QAbstractButton>(study, "answerButton")->isEnabled());
         } else {
             for (int choice : right)
                 key(Qt::Key_1 + choice);

@@ -177,11 +177,14 @@ QWidget *FormStudy::createCard()
         choiceButtons[i]->setFont(scaled(font(), 1.1));
         layout->addWidget(choiceButtons[i]);
         // A pair is picked by toggling its two words, then answered; any other card at once.
+        // A screen reader toggles a checkable button without clicking it, hence both signals.
         connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] {
+            if (study.picksWanted() != 2)
+                study.answer(i);
+        });
+        connect(choiceButtons[i], &QPushButton::toggled, this, [this] {
             if (study.picksWanted() == 2)
                 showChoices();
-            else
-                study.answer(i);
         });
     }
     layout->addWidget(feedback = createFeedback());
@@ -346,7 +349,6 @@ void FormStudy::pressedInQuestion(int key)
         if (study.picksWanted() != 2)
             return study.answer(choice);
         choiceButtons[choice]->toggle();
-        showChoices();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         answerPicked();
     } else if (key == Qt::Key_H && study.format() == learning::StudyFormat::Meaning) {
