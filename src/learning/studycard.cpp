@@ -78,10 +78,17 @@ QList<std::pair<qsizetype, qsizetype>> wordForms(const QString &sentence, const 
 
 QString clozeHint(const QString &sentence, const QString &word)
 {
+    // "a" or "an" before the blank would tell a consonant from a vowel: both are written a(n).
+    static const QRegularExpression article(QStringLiteral("\\b([Aa])n?\\s+$"));
     QString hint = sentence;
     const auto forms = wordForms(sentence, word);
-    for (auto it = forms.crbegin(); it != forms.crend(); ++it)
+    for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
         hint.replace(it->first, it->second, QStringLiteral("____"));
+        const QRegularExpressionMatch before = article.match(QStringView(hint).left(it->first));
+        if (before.hasMatch())
+            hint.replace(before.capturedStart(), before.capturedLength(),
+                         before.captured(1) + QStringLiteral("(n) "));
+    }
     return hint;
 }
 

@@ -209,7 +209,7 @@ TEST(Study, DueCardsFromTheFileHonourTheExamCap)
     EXPECT_FALSE(memory.dueCards(day).due.contains("c"));
 }
 
-TEST(Study, HintBlanksTheWordAndItsRegularForms)
+TEST(Study, HintBlanksTheWordItsRegularFormsAndTheArticleBefore)
 {
     const struct
     {
@@ -221,8 +221,10 @@ TEST(Study, HintBlanksTheWordAndItsRegularForms)
          "Both ____ signed; the ____'s envoy too."},
         {"abet", "She abetted the thief by abetting him.", "She ____ the thief by ____ him."},
         {"rise", "Prices rose all year.", "Prices rose all year."},
-        {"ad hoc", "An Ad Hoc committee met.", "An ____ committee met."},
-        {"tab", "The table had a tab.", "The table had a ____."},
+        {"ad hoc", "An Ad Hoc committee met.", "A(n) ____ committee met."},
+        {"tab", "The table had a tab, then an  tab and a\ttab.",
+         "The table had a(n) ____, then a(n) ____ and a(n) ____."},
+        {"opus", "Santa opus and Ghana opus.", "Santa ____ and Ghana ____."},
     };
     for (const auto &c : cases)
         EXPECT_EQ(clozeHint(QString::fromUtf8(c.sentence), QString::fromUtf8(c.word)),
