@@ -240,6 +240,14 @@ QWidget *FormStudy::createSummary()
         connect(studyMoreButtons[i], &QPushButton::clicked, this,
                 [this, extra = choices[i].extra] { studyMore(extra); });
     }
+    // The exam's own formats, timed, from the words studied so far.
+    practiceButton = named(new QPushButton(tr("&Practice set")), QStringLiteral("practiceButton"),
+                           tr("Ten questions in the exam's formats, timed"));
+    practiceButton->setToolTip(tr("Ten questions in the exam's formats from the words you have "
+                                  "studied, timed as on the exam"));
+    more->addSpacing(12);
+    more->addWidget(practiceButton);
+    connect(practiceButton, &QPushButton::clicked, this, &FormStudy::practiceRequested);
     more->addStretch();
     layout->addSpacing(12);
     layout->addWidget(studyMoreRow);

@@ -56,6 +56,10 @@ public slots:
     // Opens the window with that word's card first.
     void studyWord(const QString &word);
 
+signals:
+    // The learner asked for a practice set from the summary.
+    void practiceRequested();
+
 private:
     void createControls();
     QWidget *createCard();
@@ -86,7 +90,7 @@ private:
 
     QLabel *planLabel, *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel,
         *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;
-    QPushButton *undoButton, *hintButton, *continueButton, *closeButton;
+    QPushButton *undoButton, *hintButton, *continueButton, *closeButton, *practiceButton;
     std::array<QPushButton *, 3> studyMoreButtons;
     QWidget *studyMoreRow;
     QToolButton *speakButton;
