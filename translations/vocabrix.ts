@@ -1821,6 +1821,10 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <source>End the practice set now? Your answers so far (%1 of %2) are recorded; the rest count as not answered. Choose No to keep going.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Time allowed: %1 for 1 question</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::FormProgress</name>

@@ -169,9 +169,10 @@ void FormPractice::open()
     shownQuestion = -1;
     if (set.start()) {
         lastLeftMs = set.msLeft();
-        timeLabel->setAccessibleName(tr("Time allowed: %1 for %2 questions")
-                                         .arg(inWords(set.timeLimitMs()))
-                                         .arg(set.size()));
+        const QString allowed = inWords(set.timeLimitMs());
+        timeLabel->setAccessibleName(
+            set.size() == 1 ? tr("Time allowed: %1 for 1 question").arg(allowed)
+                            : tr("Time allowed: %1 for %2 questions").arg(allowed).arg(set.size()));
         ticker->start();
     } else {
         scoreLabel->setText(tr("Nothing to practise yet"));
