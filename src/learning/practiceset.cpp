@@ -15,37 +15,55 @@ using namespace core;
 
 namespace learning {
 
-QList<PracticeItem> drawPracticeItems(QList<PracticeCandidate> candidates, int size,
-                                      const std::function<int(int)> &draw)
+namespace {
+
+// The draw's passes over the shuffled words: sentence equivalence for its share of `size`, text
+// completion for the rest, then sentence equivalence again while the set is short.
+QList<PracticeItem> takeItems(const QList<int> &shuffled, int size,
+                              const std::function<FormatSet(int)> &allows)
 {
-    candidates.removeIf([](const PracticeCandidate &each) {
-        return !each.textCompletion && !each.sentenceEquivalence;
-    });
-    for (qsizetype i = candidates.size() - 1; i > 0; --i)
-        std::swap(candidates[i], candidates[draw(int(i + 1))]);
-    const int wanted = std::min(size, int(candidates.size()));
-    const int equivalences = (wanted * PracticeSet::equivalencePerTen + 5) / 10;
+    const int equivalences = (size * PracticeSet::equivalencePerTen + 5) / 10;
     // Indices into the drawn order, so that the formats come mixed as they were drawn.
     QList<std::pair<qsizetype, StudyFormat>> chosen;
-    QList<bool> taken(candidates.size(), false);
+    QList<bool> taken(shuffled.size(), false);
     const auto take = [&](StudyFormat format, int upTo) {
-        for (qsizetype i = 0; i < candidates.size() && chosen.size() < upTo; ++i) {
-            const bool allowed = format == StudyFormat::SentenceEquivalence
-                                     ? candidates[i].sentenceEquivalence
-                                     : candidates[i].textCompletion;
-            if (allowed && !taken[i]) {
+        for (qsizetype i = 0; i < shuffled.size() && chosen.size() < upTo; ++i) {
+            if (!taken[i] && allows(shuffled[i]).has(format)) {
                 taken[i] = true;
                 chosen.append({i, format});
             }
         }
     };
     take(StudyFormat::SentenceEquivalence, equivalences);
-    take(StudyFormat::TextCompletion, wanted);
-    take(StudyFormat::SentenceEquivalence, wanted);
+    take(StudyFormat::TextCompletion, size);
+    take(StudyFormat::SentenceEquivalence, size);
     std::sort(chosen.begin(), chosen.end());
     QList<PracticeItem> items;
     for (const auto &[at, format] : chosen)
-        items << PracticeItem{candidates[at].position, format};
+        items << PracticeItem{shuffled[at], format};
+    return items;
+}
+
+} // namespace
+
+QList<PracticeItem> drawPracticeItems(QList<int> positions, int size,
+                                      const std::function<FormatSet(int)> &formatsOf,
+                                      const std::function<int(int)> &draw)
+{
+    for (qsizetype i = positions.size() - 1; i > 0; --i)
+        std::swap(positions[i], positions[draw(int(i + 1))]);
+    // A word's formats are weighed once, and only for the words the passes reach.
+    QHash<int, FormatSet> known;
+    const auto allows = [&](int position) {
+        auto found = known.constFind(position);
+        if (found == known.cend())
+            found = known.insert(position, formatsOf(position));
+        return *found;
+    };
+    QList<PracticeItem> items = takeItems(positions, size, allows);
+    // A short set holds every word that qualifies: its share of pairs is the short set's.
+    if (items.size() < size)
+        items = takeItems(positions, int(items.size()), allows);
     return items;
 }
 
@@ -74,20 +92,18 @@ bool PracticeSet::start()
     cardBuilder.index();
     dictionaryName = dictionaryFileName(dictionary.path());
     const QHash<QString, Card> cards = memory.loadCards();
-    QList<PracticeCandidate> candidates;
+    QList<int> seen;
     for (auto it = cardBuilder.positions().cbegin(); it != cardBuilder.positions().cend(); ++it) {
         const auto card = cards.constFind(it.key());
-        if (card == cards.cend() || card->reps == 0)
-            continue;
-        const FormatSet formats = cardBuilder.possibleFormats(*it);
-        candidates << PracticeCandidate{*it, formats.textCompletion, formats.sentenceEquivalence};
+        if (card != cards.cend() && card->reps > 0)
+            seen << *it;
     }
     // In the list's order, so that the same draws give the same set.
-    std::sort(candidates.begin(), candidates.end(),
-              [](const auto &a, const auto &b) { return a.position < b.position; });
+    std::sort(seen.begin(), seen.end());
     const auto drawn = [this](int count) { return draw(count); };
+    const auto formatsOf = [this](int position) { return cardBuilder.possibleFormats(position); };
     questions.clear();
-    for (const PracticeItem &item : drawPracticeItems(candidates, questionCount, drawn)) {
+    for (const PracticeItem &item : drawPracticeItems(seen, questionCount, formatsOf, drawn)) {
         Question question;
         question.card = cardBuilder.build(item.position, item.format, drawn);
         question.word = dictionary.word(item.position);

@@ -19,14 +19,6 @@ namespace learning {
 
 class LearnerMemory;
 
-// A word a practice set may ask, and the exam's formats its material allows.
-struct PracticeCandidate
-{
-    int position = -1;
-    bool textCompletion = false;
-    bool sentenceEquivalence = false;
-};
-
 struct PracticeItem
 {
     int position = -1;
@@ -35,11 +27,13 @@ struct PracticeItem
     bool operator==(const PracticeItem &) const = default;
 };
 
-// Up to `size` of the candidates, no word twice, in a drawn order: by sentence equivalence about
-// four in ten (rounded) of those whose material allows it, by text completion the others, and by
-// sentence equivalence again when too few allow text completion. draw(n) gives a number in
-// [0, n).
-QList<PracticeItem> drawPracticeItems(QList<PracticeCandidate> candidates, int size,
+// Up to `size` of the words at the positions given, no word twice, in a drawn order: by sentence
+// equivalence about four in ten (rounded) of the set, among the words whose material allows it
+// (formatsOf), by text completion the others, and by sentence equivalence again when too few
+// allow text completion; a word that allows neither is not drawn. formatsOf is asked only for
+// the words the draw reaches. draw(n) gives a number in [0, n).
+QList<PracticeItem> drawPracticeItems(QList<int> positions, int size,
+                                      const std::function<FormatSet(int)> &formatsOf,
                                       const std::function<int(int)> &draw);
 
 // A practice set in the exam's own formats: ten questions (fewer when fewer words qualify)
