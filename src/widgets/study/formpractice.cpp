@@ -166,6 +166,13 @@ QWidget *FormPractice::createResultsPage()
 
 void FormPractice::open()
 {
+    // A set under way is the learner's until it ends: opening the window again goes back to it.
+    if (set.phase() == PracticeSet::Phase::Answering) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
     shownQuestion = -1;
     if (set.start()) {
         lastLeftMs = set.msLeft();

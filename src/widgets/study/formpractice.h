@@ -32,7 +32,8 @@ public:
                  platform::Services &services, QWidget *parent = nullptr);
     ~FormPractice() override;
 
-    // Draws a new set and shows the window; when nothing can be practised yet, it says why.
+    // Draws a new set and shows the window (the set under way, while there is one); when nothing
+    // can be practised yet, it says why.
     void open();
     const learning::PracticeSet &practice() const { return set; }
 
