@@ -13,6 +13,7 @@
 #include "widgets/main/guardedapplication.h"
 #include "widgets/progress/formprogress.h"
 #include "widgets/settings/fitwindow.h"
+#include "widgets/study/formpractice.h"
 #include "widgets/study/formstudy.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -271,6 +273,47 @@ void studyFormats(FormMain &window, platform::Services &services)
     window.loadDictionary(QStringLiteral("\\XML\\gre.xml"));
 }
 
+// A practice set over the words Study Today answered: a pair's question half answered, then the
+// results of a set with two wrong answers and one left unanswered.
+void practiceSet(FormMain &window)
+{
+    control<QAction>(window, "mnuPractice")->trigger();
+    FormPractice *form = nullptr;
+    for (QWidget *each : QApplication::topLevelWidgets())
+        form = form ? form : qobject_cast<FormPractice *>(each);
+    if (!form)
+        return;
+    const learning::PracticeSet &set = form->practice();
+    const auto pick = [form](int choice) {
+        control<QPushButton>(*form, qPrintable(QStringLiteral("choice%1").arg(choice + 1)))
+            ->click();
+    };
+    // The picture is of a pair's question, the first there is.
+    int shot = std::min(2, set.size() - 1);
+    for (int question = set.size() - 1; question >= 0; --question)
+        shot = set.card(question).partner >= 0 ? question : shot;
+    for (int question = 0; question < set.size(); ++question) {
+        const QList<int> right = set.card(question).rightChoices();
+        const int wrong = right.contains(0) ? (right.contains(1) ? 2 : 1) : 0;
+        if (question == shot) {
+            pick(right[0]);
+            save(form, "practice-question");
+            pick(wrong);
+        } else if (question == 1) {
+            pick(wrong);
+            if (right.size() == 2)
+                pick(right[0]);
+        } else if (question + 1 < set.size()) {
+            for (int choice : right)
+                pick(choice);
+        }
+        control<QPushButton>(*form, question + 1 < set.size() ? "nextButton" : "finishButton")
+            ->click();
+    }
+    save(form, "practice-results");
+    form->hide();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -336,6 +379,7 @@ int main(int argc, char **argv)
         save(study, "study-summary");
         study->hide();
     }
+    practiceSet(window);
 
     for (const auto &[entry, name] :
          {std::pair{"mnuFlash", "flash-cards"}, std::pair{"mnumemory", "memory-game"},

@@ -1500,6 +1500,10 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <source>Internet Explorer not found on your system</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Pr&amp;actice Set</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::FormMemory</name>
@@ -1628,6 +1632,197 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
     </message>
     <message>
         <source>Sample of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::FormPractice</name>
+    <message>
+        <source>1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the question before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next (Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On to the next question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish the set and see the score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Practise again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new practice set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time allowed: %1 for %2 questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to practise yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A practice set asks the words of this list you have answered before, in Study Today or the quiz, whose sentence shows the word. Study some words first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time left: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 minute left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minutes left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 question is not answered. Finish the set now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 questions are not answered. Finish the set now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time ran out: %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time taken: %1 (%2) of %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1: ✗ wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1: ✗ not answered, the time ran out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1: ✗ not answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right: %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You picked %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mistakes: every answer was right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the practice set now? Your answers so far (%1 of %2) are recorded; the rest count as not answered. Choose No to keep going.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time allowed: %1 for 1 question</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1907,10 +2102,6 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Choice %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Result</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1980,10 +2171,6 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>blank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2187,42 +2374,6 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sentence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type the word</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Submit (Enter)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Submit the answer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Which word fits the blank? (1 to 5)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Which two words fit the blank and give the sentence the same meaning? Pick both (1 to 6), then Enter.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type the word for this meaning and sentence, then Enter.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>● picked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>✓ right, your answer</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2250,6 +2401,18 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <source>You typed &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Practice set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ten questions in the exam&apos;s formats, timed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ten questions in the exam&apos;s formats from the words you have studied, timed as on the exam</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::GuardedApplication</name>
@@ -2267,6 +2430,57 @@ The program goes on; nothing was saved by the step that failed.</source>
     <name>widgets::MemoryCard</name>
     <message>
         <source>Card, face down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>widgets::QuestionView</name>
+    <message>
+        <source>blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit (Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which word fits the blank? (1 to 5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which two words fit the blank and give the sentence the same meaning? Pick both (1 to 6), then Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which two words fit the blank and give the sentence the same meaning? Pick both (1 to 6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the word for this meaning and sentence, then Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>● picked</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

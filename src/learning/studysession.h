@@ -103,6 +103,7 @@ public:
     QString usage() const;
     QString hint() const;
     StudyFormat format() const { return shownCard.format; }
+    const StudyCard &card() const { return shownCard; }
     // The sentence with the word blanked, in every format but meaning.
     QString sentence() const { return shownCard.sentence; }
     // The choices as dictionary positions: the words whose meanings are offered, or the words

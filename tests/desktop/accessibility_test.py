@@ -264,6 +264,24 @@ def checkall(application, words, allmeanings):
     checkwindow(study, "Study Today", buttons=["Grade Again (A)", "Grade Hard (H)",
                                                "Grade Good (G)", "Grade Easy (E)", "Next card"])
 
+    # The word just answered may be asked in a practice set, whose question reads as Study
+    # Today's do; a word that cannot be is told in words.
+    press(menuitem(main, "Practice Set"), "View > Practice Set")
+    practice = window(application, "Practice Set")
+    inside = wait("the practice set's question or its note", lambda: [
+        (role, name, node) for role, name, node in controls(practice)
+        if role == Atspi.Role.LABEL and name.startswith(("Question 1 of ", "Nothing to practise"))])
+    if inside[0][1].startswith("Question"):
+        inside = checkwindow(practice, "Practice Set",
+                             buttons=["Back to the question before", "On to the next question",
+                                      "Finish the set and see the score"])
+        choices = [name for role, name, _ in inside
+                   if role in BUTTONROLES and name[:1].isdigit() and name[1:3] == ". "]
+        if len(choices) not in (5, 6):
+            fail(f"Practice Set: the choices read {choices}")
+    else:
+        checkwindow(practice, "Practice Set", buttons=["Close"])
+
     press(menuitem(main, "Options"), "Tool > Options")
     options = window(application, "Options")
     inside = checkwindow(options, "Options",

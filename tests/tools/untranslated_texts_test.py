@@ -31,8 +31,8 @@ ALLOWED = {
     "src/widgets/main/toolbaricons.cpp":  # keys of the description toolbar's icons
         {"Align Left", "Center", "Align Right", "Copy", "Cut", "Paste", "Italic", "Bold"},
     "src/widgets/help/helpfile.cpp":  # window names and their help pages
-        {"FormMain", "FormStudy", "FormProgress", "FormImport", "FormFlash", "FormMemory",
-         "FormList", "FormResults", "FormOptions", "FormSelect", "FormEdit"},
+        {"FormMain", "FormStudy", "FormPractice", "FormProgress", "FormImport", "FormFlash",
+         "FormMemory", "FormList", "FormResults", "FormOptions", "FormSelect", "FormEdit"},
     "src/widgets/help/formhelp.cpp": {'<ul class="contents">'},  # read from the help page
     "src/widgets/study/formstudy.cpp": {"<b>%1</b> %2"},
     "src/widgets/store/formselect.cpp": {"XML"},  # the dictionaries' folder

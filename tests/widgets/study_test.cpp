@@ -7,18 +7,29 @@
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
+#include "widgets/study/formpractice.h"
 #include "widgets/study/formstudy.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 using namespace widgets;
 
 using namespace testsupport;
 using learning::Rating;
+
+// A choice picked as a screen reader picks it: the button's toggle action, which clicks nothing.
+static void toggleAsAScreenReaderDoes(const QWidget *window, int choice)
+{
+    QAccessible::queryAccessibleInterface(
+        control<QAbstractButton>(window, QStringLiteral("choice%1").arg(choice + 1)))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+}
 
 TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
 {
@@ -229,13 +240,8 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
         if (format == StudyFormat::TypedRecall) {
             QTest::keyClicks(QApplication::focusWidget(), " Curtail ");
         } else if (format == StudyFormat::SentenceEquivalence) {
-            // As a screen reader picks: the buttons' toggle action, which clicks nothing.
             for (int choice : right)
-                QAccessible::queryAccessibleInterface(
-                    control<QAbstractButton>(
-                        study, qPrintable(QStringLiteral("choice%1").arg(choice + 1))))
-                    ->actionInterface()
-                    ->doAction(QAccessibleActionInterface::toggleAction());
+                toggleAsAScreenReaderDoes(study, choice);
             EXPECT_TRUE(control<QAbstractButton>(study, "answerButton")->isEnabled());
         } else {
             for (int choice : right)
@@ -266,4 +272,98 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
     EXPECT_EQ(QSet<StudyFormat>(seen.cbegin(), seen.cend()),
               (QSet<StudyFormat>{StudyFormat::TextCompletion, StudyFormat::TypedRecall,
                                  StudyFormat::SentenceEquivalence}));
+}
+
+// A practice set taken by keys alone: nothing to practise before any study; then no result until
+// the end, Back to change an answer, Esc asking before it ends the set, the score and the
+// mistakes in words, and a second set that the time runs out on.
+TEST(PracticeWindow, ASetIsTakenByKeysAndScoredOnlyAtTheEnd)
+{
+    FakeServices fakes;
+    std::vector<entry> words{{"About this list", "(n.) what it holds", ""}};
+    for (const char *word : {"abate", "wane", "augment", "infuse", "vitiate", "modulate"})
+        words.push_back({word, QStringLiteral("(v.) to %1").arg(word),
+                         QStringLiteral("They saw it %1 at last.").arg(word)});
+    fakes.write("XML/gre.xml", flatXml(words));
+    fakes.write("XML/gre.confusables.tsv", "abate\taugment\tinfuse\tvitiate\tmodulate\r\n"
+                                           "wane\taugment\tinfuse\tvitiate\tmodulate\r\n");
+    fakes.write("XML/gre.synonyms.tsv", "# pairs\r\nabate\twane\r\n");
+    learning::ProgramModel model(fakes);
+    FormMain window(model, fakes);
+    window.start();
+    click(&window, "mnuPractice");
+    auto *form = qobject_cast<FormPractice *>(topWindow("FormPractice"));
+    ASSERT_TRUE(form);
+    const auto label = [form](const char *name) { return control<QLabel>(form, name)->text(); };
+    EXPECT_EQ(label("scoreLabel"), "Nothing to practise yet");
+    form->close();
+    learning::LearnerMemory &memory = window.learnerMemory();
+    memory.addReviews({{"abate", learning::toTime(fakes.clock.time.addDays(-1)), Rating::Good,
+                        "study", "gre.xml", 3000},
+                       {"wane", learning::toTime(fakes.clock.time.addDays(-1)), Rating::Good,
+                        "study", "gre.xml", 3000}});
+
+    click(&window, "mnuPractice");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    const learning::PracticeSet &set = form->practice();
+    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
+        if (with == Qt::AltModifier)
+            QTest::qWait(150); // an access key clicks its button after a moment
+    };
+    ASSERT_EQ(set.size(), 2);
+    EXPECT_EQ(label("positionLabel"), "Question 1 of 2");
+    EXPECT_EQ(label("timeLabel"), "Time left: 3:00 (about 3 minutes)");
+    // Every key that answers: the right ones, or a wrong one for the first of them.
+    const auto answer = [&](bool right) {
+        const learning::StudyCard &card = set.card(set.current());
+        QList<int> picks = card.rightChoices();
+        if (!right)
+            picks[0] = picks.contains(0) ? (picks.contains(1) ? 2 : 1) : 0;
+        for (int choice : picks)
+            key(Qt::Key_1 + choice);
+    };
+    answer(false);
+    EXPECT_EQ(label("answeredLabel"), "1 of 2 answered");
+    EXPECT_FALSE(control<QLabel>(form, "scoreLabel")->isVisible()) << "no result before the end";
+    key(Qt::Key_Return);
+    EXPECT_EQ(label("positionLabel"), "Question 2 of 2");
+    answer(true);
+    key(Qt::Key_B, Qt::AltModifier);
+    // The wrong pick is still there, marked in words; it is let go and the right words picked.
+    const QList<int> right = set.card(0).rightChoices();
+    int wrong = 0;
+    while (!set.picks(0).contains(wrong) || right.contains(wrong))
+        ++wrong;
+    EXPECT_TRUE(control<QWidget>(form, QStringLiteral("choice%1").arg(wrong + 1))
+                    ->accessibleName()
+                    .endsWith("● picked"));
+    toggleAsAScreenReaderDoes(form, wrong);
+    for (int choice : right)
+        if (!set.picks(0).contains(choice))
+            toggleAsAScreenReaderDoes(form, choice);
+    EXPECT_EQ(QSet<int>(set.picks(0).cbegin(), set.picks(0).cend()),
+              QSet<int>(right.cbegin(), right.cend()));
+    fakes.dialogs.expectStart("End the practice set now? Your answers so far (2 of 2)",
+                              platform::Answer::no);
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    key(Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(label("scoreLabel"), "2 of 2 right");
+    EXPECT_EQ(label("mistakesLabel"), "No mistakes: every answer was right.");
+    EXPECT_EQ(memory.reviewCount(), 4) << "each answer once";
+
+    // A second set: one wrong answer, then the time runs out on the other.
+    key(Qt::Key_P, Qt::AltModifier);
+    ASSERT_EQ(set.phase(), learning::PracticeSet::Phase::Answering);
+    answer(false);
+    fakes.clock.time = fakes.clock.time.addSecs(3 * 60);
+    QTRY_COMPARE(label("scoreLabel"), QStringLiteral("0 of 2 right"));
+    EXPECT_EQ(label("timeTakenLabel"), "The time ran out: 3:00 (3 minutes).");
+    const QString mistakes = control<QLabel>(form, "mistakesLabel")->accessibleName();
+    EXPECT_TRUE(mistakes.contains("Question 1: ✗ wrong. They saw it "));
+    EXPECT_TRUE(mistakes.contains(QRegularExpression("You picked (\\w+): to \\1\\.")));
+    EXPECT_TRUE(mistakes.contains("Question 2: ✗ not answered, the time ran out."));
+    EXPECT_EQ(memory.reviewCount(), 5);
 }

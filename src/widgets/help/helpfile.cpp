@@ -47,6 +47,7 @@ QString pageFor(const QString &windowName)
     static const QHash<QString, QString> pages{
         {QStringLiteral("FormMain"), QStringLiteral("main.html")},
         {QStringLiteral("FormStudy"), QStringLiteral("study.html#study")},
+        {QStringLiteral("FormPractice"), QStringLiteral("study.html#practice")},
         {QStringLiteral("FormProgress"), QStringLiteral("study.html#progress")},
         {QStringLiteral("FormImport"), QStringLiteral("study.html#import")},
         {QStringLiteral("FormFlash"), QStringLiteral("flashcards.html")},

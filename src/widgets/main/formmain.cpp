@@ -20,6 +20,7 @@
 #include "widgets/speech/speech.h"
 #include "widgets/store/formedit.h"
 #include "widgets/store/formselect.h"
+#include "widgets/study/formpractice.h"
 #include "widgets/study/formstudy.h"
 
 #include <QAction>
@@ -131,6 +132,8 @@ void FormMain::createActions()
     progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     studyAction = window("mnuStudy", tr("&Study Today"), [this] { studyWindow().open(); });
     studyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    practiceAction =
+        window("mnuPractice", tr("Pr&actice Set"), [this] { practiceWindow().open(); });
     speakWordAction =
         window("mnuSpeakWord", tr("Spea&k Word"), [this] { speech().say(review.word()); });
     speakWordAction->setShortcut(QKeySequence(Qt::Key_F5));
@@ -327,8 +330,16 @@ FormStudy &FormMain::studyWindow()
     return kept(study, [this] {
         auto made = std::make_unique<FormStudy>(words, progress, services, speech());
         made->followPlan(studyPlan);
+        connect(made.get(), &FormStudy::practiceRequested, this,
+                [this] { practiceWindow().open(); });
         return made;
     });
+}
+
+FormPractice &FormMain::practiceWindow()
+{
+    return kept(practice,
+                [this] { return std::make_unique<FormPractice>(words, progress, services); });
 }
 
 Speech &FormMain::speech()

@@ -42,6 +42,7 @@ class FormOptions;
 class FormProgress;
 class FormResults;
 class FormSelect;
+class FormPractice;
 class FormStudy;
 class Speech;
 
@@ -121,6 +122,7 @@ private:
     FormImport &importWindow();
     FormProgress &progressWindow();
     FormStudy &studyWindow();
+    FormPractice &practiceWindow();
     // The words heard and their IPA, made when a window first needs them.
     Speech &speech();
 
@@ -147,6 +149,7 @@ private:
     std::unique_ptr<FormImport> importDialog;
     std::unique_ptr<FormProgress> progressForm;
     std::unique_ptr<FormStudy> study;
+    std::unique_ptr<FormPractice> practice;
     std::unique_ptr<Speech> speechHub;
 
     QAction *openAction, *editXmlAction, *importProgressAction, *exportProgressAction, *exitAction,
@@ -155,6 +158,7 @@ private:
     QAction *importWordsAction, *exportWordsAction;
     QAction *progressAction;
     QAction *studyAction;
+    QAction *practiceAction;
     QAction *speakWordAction, *speakUsageAction;
     QPushButton *studyButton;
 

@@ -297,8 +297,8 @@ void FormMain::createMenus()
           importProgressAction, exportProgressAction, nullptr, exitAction});
     menu("mnuTool", tr("&Tool"), {optionsAction});
     menu("mnuView", tr("&View"),
-         {studyAction, nullptr, listAction, flashAction, memoryAction, nullptr, progressAction,
-          nullptr, speakWordAction, speakUsageAction});
+         {studyAction, practiceAction, nullptr, listAction, flashAction, memoryAction, nullptr,
+          progressAction, nullptr, speakWordAction, speakUsageAction});
     menu("mnuhelp", tr("&Help"), {contentsAction, updateAction, aboutAction});
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formstudy.h"
 
-#include "choicebutton.h"
+#include "questionview.h"
 
 #include "core/wordkey.h"
 #include "learning/fitreminder.h"
@@ -18,7 +18,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -60,25 +59,13 @@ const int usageKey = (Qt::SHIFT | Qt::Key_F5).toCombined();
 
 const std::array<Rating, 4> ratings{Rating::Again, Rating::Hard, Rating::Good, Rating::Easy};
 
-// The usage with each form of the word in bold.
-QString highlighted(const QString &usage, const QString &word)
-{
-    QString html;
-    qsizetype from = 0;
-    for (const auto &[start, length] : learning::wordForms(usage, word)) {
-        html += usage.mid(from, start - from).toHtmlEscaped() + QStringLiteral("<b><u>") +
-                usage.mid(start, length).toHtmlEscaped() + QStringLiteral("</u></b>");
-        from = start + length;
-    }
-    return html + usage.mid(from).toHtmlEscaped();
-}
-
 } // namespace
 
 FormStudy::FormStudy(const Dictionary &dictionary, learning::LearnerMemory &memory,
                      platform::Services &services, Speech &speech, QWidget *parent)
     : QWidget(parent, Qt::Window), services(services), speech(speech), memory(memory),
       study(dictionary, memory, *services.clock, *services.random),
+      question(new QuestionView(dictionary, QuestionView::Answering::AtOnce)),
       forecastPanel(new ForecastPanel(dictionary, memory, *services.clock))
 {
     setObjectName(QStringLiteral("FormStudy"));
@@ -142,15 +129,6 @@ QWidget *FormStudy::createCard()
     layout->addLayout(soundRow);
     connect(speakButton, &QToolButton::clicked, this, [this] { pressed(Qt::Key_F5); });
 
-    // What the card asks, and the sentence with its blank (with the meaning, to type the word).
-    askLabel = wrapped(named(new QLabel, QStringLiteral("askLabel"), tr("Question")));
-    askLabel->setFont(scaled(font(), 1.1, true));
-    questionLabel = wrapped(named(new QLabel, QStringLiteral("questionLabel"), tr("Sentence")));
-    questionLabel->setFont(scaled(font(), 1.4));
-    questionLabel->setFocusPolicy(Qt::StrongFocus);
-    layout->addWidget(askLabel);
-    layout->addWidget(questionLabel);
-
     auto *hintRow = new QHBoxLayout;
     hintLabel = wrapped(named(new QLabel, QStringLiteral("hintLabel"), tr("Hint")));
     hintLabel->setFont(scaled(font(), 1.1));
@@ -161,32 +139,14 @@ QWidget *FormStudy::createCard()
     layout->addLayout(hintRow);
     connect(hintButton, &QPushButton::clicked, this, [this] { pressed(Qt::Key_H); });
 
-    auto *answerRow = new QHBoxLayout;
-    typedAnswer = named(new QLineEdit, QStringLiteral("typedAnswer"), tr("Type the word"));
-    typedAnswer->setFont(scaled(font(), 1.3));
-    answerButton = named(new QPushButton(tr("&Submit (Enter)")), QStringLiteral("answerButton"),
-                         tr("Submit the answer"));
-    answerRow->addWidget(typedAnswer, 1);
-    answerRow->addWidget(answerButton);
-    layout->addLayout(answerRow);
-    connect(answerButton, &QPushButton::clicked, this, &FormStudy::answerPicked);
-
-    for (int i = 0; i < StudySession::equivalenceChoiceCount; ++i) {
-        choiceButtons[i] = named(new ChoiceButton, QStringLiteral("choice%1").arg(i + 1),
-                                 tr("Choice %1").arg(i + 1));
-        choiceButtons[i]->setFont(scaled(font(), 1.1));
-        layout->addWidget(choiceButtons[i]);
-        // A pair is picked by toggling its two words, then answered; any other card at once.
-        // A screen reader toggles a checkable button without clicking it, hence both signals.
-        connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] {
-            if (study.picksWanted() != 2)
-                study.answer(i);
-        });
-        connect(choiceButtons[i], &QPushButton::toggled, this, [this] {
-            if (study.picksWanted() == 2)
-                showChoices();
-        });
-    }
+    layout->addWidget(question);
+    connect(question, &QuestionView::answered, this, [this](const QList<int> &picks) {
+        if (picks.size() == 2)
+            study.answerPair(picks[0], picks[1]);
+        else
+            study.answer(picks.value(0, -1));
+    });
+    connect(question, &QuestionView::typed, &study, &StudySession::answerTyped);
     layout->addWidget(feedback = createFeedback());
     layout->addStretch();
     return card;
@@ -280,6 +240,14 @@ QWidget *FormStudy::createSummary()
         connect(studyMoreButtons[i], &QPushButton::clicked, this,
                 [this, extra = choices[i].extra] { studyMore(extra); });
     }
+    // The exam's own formats, timed, from the words studied so far.
+    practiceButton = named(new QPushButton(tr("&Practice set")), QStringLiteral("practiceButton"),
+                           tr("Ten questions in the exam's formats, timed"));
+    practiceButton->setToolTip(tr("Ten questions in the exam's formats from the words you have "
+                                  "studied, timed as on the exam"));
+    more->addSpacing(12);
+    more->addWidget(practiceButton);
+    connect(practiceButton, &QPushButton::clicked, this, &FormStudy::practiceRequested);
     more->addStretch();
     layout->addSpacing(12);
     layout->addWidget(studyMoreRow);
@@ -301,11 +269,7 @@ void FormStudy::createShortcuts()
         connect(result, &QShortcut::activated, this, [this, key] { pressed(key); });
         return result;
     };
-    for (int key = Qt::Key_1; key <= Qt::Key_6; ++key)
-        answerKeys << shortcut(QKeySequence(key), key);
-    // Enter answers a pair or a typed word; it goes on after the answer.
-    for (int key : {Qt::Key_Return, Qt::Key_Enter})
-        submitKeys << shortcut(QKeySequence(key), key);
+    // The question's keys are its own (1 to 6, Enter); Enter goes on after the answer.
     for (int key : {Qt::Key_A, Qt::Key_G, Qt::Key_E, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
         feedbackKeys << shortcut(QKeySequence(key), key);
     // H is the hint before the answer and Hard after it.
@@ -344,33 +308,11 @@ void FormStudy::pressed(int key)
 
 void FormStudy::pressedInQuestion(int key)
 {
-    const int choice = key - Qt::Key_1;
-    if (key >= Qt::Key_1 && key <= Qt::Key_6 && choice < study.choices().size()) {
-        if (study.picksWanted() != 2)
-            return study.answer(choice);
-        choiceButtons[choice]->toggle();
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        answerPicked();
-    } else if (key == Qt::Key_H && study.format() == learning::StudyFormat::Meaning) {
+    if (key == Qt::Key_H && study.format() == learning::StudyFormat::Meaning) {
         hintShown = true;
         showQuestion();
         announce(hintLabel);
     }
-}
-
-// The pair toggled, or the word typed (nothing typed is an answer too: "I do not know").
-void FormStudy::answerPicked()
-{
-    if (study.phase() != StudySession::Phase::Question)
-        return;
-    if (study.format() == learning::StudyFormat::TypedRecall)
-        return study.answerTyped(typedAnswer->text());
-    QList<int> picked;
-    for (int i = 0; i < study.choices().size(); ++i)
-        if (choiceButtons[i]->isChecked())
-            picked << i;
-    if (study.picksWanted() == 2 && picked.size() == 2)
-        study.answerPair(picked[0], picked[1]);
 }
 
 // Whether the word may be shown, said and its IPA given: not while a card asks for it.
@@ -411,10 +353,7 @@ void FormStudy::studyWord(const QString &word)
 void FormStudy::showSession()
 {
     const StudySession::Phase phase = study.phase();
-    for (QShortcut *each : std::as_const(answerKeys))
-        each->setEnabled(phase == StudySession::Phase::Question && study.picksWanted() > 0);
-    for (QShortcut *each : std::as_const(submitKeys))
-        each->setEnabled(phase == StudySession::Phase::Question && study.picksWanted() != 1);
+    question->setOpen(phase == StudySession::Phase::Question);
     // Space on a focused choice is that choice's own key while the question is open.
     for (QShortcut *each : std::as_const(feedbackKeys))
         each->setEnabled(phase == StudySession::Phase::Feedback);
@@ -425,18 +364,12 @@ void FormStudy::showSession()
     pages->setCurrentIndex(0);
     if (phase == StudySession::Phase::Question) {
         hintShown = false;
-        typedAnswer->clear();
-        for (ChoiceButton *button : choiceButtons)
-            button->setChecked(false);
+        question->showCard(study.card());
         showQuestion();
-        using learning::StudyFormat;
-        const StudyFormat format = study.format();
-        QWidget *focus = questionLabel;
-        if (format == StudyFormat::Meaning)
-            focus = wordLabel;
-        else if (format == StudyFormat::TypedRecall)
-            focus = typedAnswer;
-        focus->setFocus();
+        if (study.format() == learning::StudyFormat::Meaning)
+            wordLabel->setFocus();
+        else
+            question->focusQuestion();
         if (spokenCard != study.progress().answers) {
             spokenCard = study.progress().answers;
             if (asksTheWord())
@@ -521,16 +454,6 @@ void FormStudy::studyMore(learning::StudySession::Extra extra)
     announce(studyMoreNote);
 }
 
-namespace {
-
-// "____" would be read out as four underscores.
-QString spokenBlanks(QString text)
-{
-    return text.replace(QStringLiteral("____"), FormStudy::tr("blank"));
-}
-
-} // namespace
-
 void FormStudy::showQuestion()
 {
     using learning::StudyFormat;
@@ -544,66 +467,11 @@ void FormStudy::showQuestion()
     speakButton->setVisible(wordShown);
     if (wordShown)
         speech.showPronunciation(ipaLabel, study.word());
-    const QString ask = format == StudyFormat::TextCompletion
-                            ? tr("Which word fits the blank? (1 to 5)")
-                        : format == StudyFormat::SentenceEquivalence
-                            ? tr("Which two words fit the blank and give the sentence the same "
-                                 "meaning? Pick both (1 to 6), then Enter.")
-                        : format == StudyFormat::TypedRecall
-                            ? tr("Type the word for this meaning and sentence, then Enter.")
-                            : QString();
-    askLabel->setText(ask);
-    askLabel->setAccessibleName(ask);
-    askLabel->setVisible(!byMeaning);
-    const QString question = format == StudyFormat::TypedRecall
-                                 ? study.meaning() + QStringLiteral("\n\n") + study.sentence()
-                                 : study.sentence();
-    questionLabel->setText(question);
-    questionLabel->setAccessibleName(spokenBlanks(question));
-    questionLabel->setVisible(!byMeaning);
     hintLabel->setText(hintShown ? study.hint() : QString());
     hintLabel->setAccessibleName(tr("Hint: %1").arg(spokenBlanks(hintLabel->text())));
     hintLabel->setVisible(byMeaning && hintShown);
     hintButton->setVisible(byMeaning && !hintShown && !study.usage().isEmpty());
-    const bool typed = format == StudyFormat::TypedRecall;
-    typedAnswer->setVisible(typed);
-    typedAnswer->setReadOnly(study.phase() != StudySession::Phase::Question);
-    answerButton->setVisible(typed || study.picksWanted() == 2);
-    showChoices();
     feedback->setVisible(false);
-}
-
-// The choices as they stand; a pair's picks are marked in words, not by the button's look alone.
-void FormStudy::showChoices()
-{
-    const bool pair = study.picksWanted() == 2;
-    int picked = 0;
-    for (int i = 0; i < StudySession::equivalenceChoiceCount; ++i) {
-        ChoiceButton *button = choiceButtons[i];
-        button->setVisible(i < study.choices().size());
-        button->setCheckable(pair);
-        const bool on = pair && button->isChecked();
-        picked += on ? 1 : 0;
-        markChoice(i, on ? tr("● picked") : QString(), QString());
-    }
-    const bool question = study.phase() == StudySession::Phase::Question;
-    answerButton->setEnabled(question && (!pair || picked == 2));
-}
-
-void FormStudy::markChoice(int choice, const QString &mark, const QString &color)
-{
-    ChoiceButton *button = choiceButtons[choice];
-    QString caption = QStringLiteral("%1.  %2").arg(choice + 1).arg(study.choiceText(choice));
-    if (!mark.isEmpty())
-        caption += QStringLiteral("   ") + mark;
-    button->setCaption(caption, !mark.isEmpty());
-    button->setAccessibleName(caption);
-    button->setStyleSheet(
-        color.isEmpty() ? QString()
-                        : QStringLiteral("QPushButton { background: %1; border: 1px solid "
-                                         "palette(mid); border-radius: 3px; } QLabel { color: "
-                                         "black; }")
-                              .arg(color));
 }
 
 void FormStudy::showFeedback()
@@ -612,7 +480,7 @@ void FormStudy::showFeedback()
     showResult();
     meaningLabel->setText(QStringLiteral("<b>%1</b> %2")
                               .arg(study.word().toHtmlEscaped(), study.meaning().toHtmlEscaped()));
-    usageLabel->setText(highlighted(study.usage(), study.word()));
+    usageLabel->setText(highlightedUsage(study.usage(), study.word()));
     usageLabel->setAccessibleName(tr("Usage: %1").arg(study.usage()));
     meaningLabel->setAccessibleName(tr("Meaning: %1 %2").arg(study.word(), study.meaning()));
     usageLabel->setVisible(!study.usage().isEmpty());
@@ -636,14 +504,14 @@ void FormStudy::showResult()
     // Of a pair, which right word was picked too.
     const bool pair = study.picksWanted() == 2;
     for (int choice : right)
-        markChoice(choice,
-                   pair && study.picks().contains(choice) ? tr("✓ right, your answer")
-                                                          : tr("✓ right"),
-                   QStringLiteral("#c8e6c9"));
+        question->markChoice(choice,
+                             pair && study.picks().contains(choice) ? tr("✓ right, your answer")
+                                                                    : tr("✓ right"),
+                             QStringLiteral("#c8e6c9"));
     for (int choice : study.picks()) {
         if (right.contains(choice))
             continue;
-        markChoice(choice, tr("✗ your answer"), QStringLiteral("#ffcdd2"));
+        question->markChoice(choice, tr("✗ your answer"), QStringLiteral("#ffcdd2"));
         wrongPicks << tr("%1 is %2: %3")
                           .arg(choice + 1)
                           .arg(study.choiceWord(choice),

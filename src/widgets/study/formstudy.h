@@ -9,7 +9,6 @@
 
 class QButtonGroup;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QShortcut;
 class QStackedWidget;
@@ -26,8 +25,8 @@ struct Services;
 
 namespace widgets {
 
-class ChoiceButton;
 class ForecastPanel;
+class QuestionView;
 class Speech;
 
 // Study Today: one card at a time in the format its word calls for: the word large and five
@@ -57,6 +56,10 @@ public slots:
     // Opens the window with that word's card first.
     void studyWord(const QString &word);
 
+signals:
+    // The learner asked for a practice set from the summary.
+    void practiceRequested();
+
 private:
     void createControls();
     QWidget *createCard();
@@ -65,7 +68,6 @@ private:
     void createShortcuts();
     void pressed(int key);
     void pressedInQuestion(int key);
-    void answerPicked();
     bool asksTheWord() const;
     void showSession();
     void showQuestion();
@@ -74,9 +76,7 @@ private:
     void showProgress();
     QString planText() const;
     void studyMore(learning::StudySession::Extra extra);
-    void showChoices();
     void showResult();
-    void markChoice(int choice, const QString &mark, const QString &color);
     void announce(QLabel *label);
 
     platform::Services &services;
@@ -85,21 +85,20 @@ private:
     learning::StudyPlanSettings *planSettings = nullptr;
     QString fitReminder; // shown under the summary until the learner studies on
     learning::StudySession study;
+    QuestionView *question;
     ForecastPanel *forecastPanel; // in the day's summary
 
-    QLabel *planLabel, *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *askLabel, *questionLabel,
-        *resultLabel, *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;
-    QLineEdit *typedAnswer;
-    QPushButton *undoButton, *hintButton, *answerButton, *continueButton, *closeButton;
+    QLabel *planLabel, *progressLabel, *wordLabel, *ipaLabel, *hintLabel, *resultLabel,
+        *pickedLabel, *usageLabel, *meaningLabel, *summaryLabel, *studyMoreNote;
+    QPushButton *undoButton, *hintButton, *continueButton, *closeButton, *practiceButton;
     std::array<QPushButton *, 3> studyMoreButtons;
     QWidget *studyMoreRow;
     QToolButton *speakButton;
-    std::array<ChoiceButton *, learning::StudySession::equivalenceChoiceCount> choiceButtons;
     std::array<QPushButton *, 4> gradeButtons;
     QButtonGroup *grades;
     QWidget *feedback;
     QStackedWidget *pages;
-    QList<QShortcut *> answerKeys, submitKeys, feedbackKeys;
+    QList<QShortcut *> feedbackKeys;
     bool hintShown = false;
     // The card last said by itself, so that a grade or a hint does not say it again.
     std::optional<int> spokenCard;
