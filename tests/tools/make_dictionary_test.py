@@ -483,12 +483,17 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("pathological", "a", "body", "caused by a mentally disturbed condition"),
                 ("omnivorous", "a", "body", "feeding on both plants and animals"),
                 ("desecrate", "v", "handle", "violate the sacred character of a place"),
-                ("desiccate", "v", "handle", "preserve by removing all water")]:
+                ("desiccate", "v", "handle", "preserve by removing all water"),
+                ("cower", "v", "move", "crouch down in fear", (22, 0)),
+                ("converge", "v", "move", "come together", (1, 0), (4, 0)),
+                ("fecund", "a", "physical", "capable of producing offspring"),
+                ("kinetic", "a", "physical", "relating to the motion of bodies")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
             made[word].topics = made[word].lead = tool.topics(meaning)
         made["blight"].material = made["malady"].material = {"ill_health"}
+        made["kinetic"].pertains = True
         for w, c, fits in [("ensue", "quell", False), ("ensue", "raze", True),
                            ("quell", "ensue", True), ("juxtapose", "amble", False),
                            ("juxtapose", "deploy", True), ("amble", "juxtapose", True),
@@ -497,7 +502,9 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("barren", "turbid", False), ("lethargy", "blight", False),
                            ("malady", "blight", True), ("pathological", "omnivorous", False),
                            ("omnivorous", "pathological", True),
-                           ("desecrate", "desiccate", True)]:
+                           ("desecrate", "desiccate", True), ("cower", "converge", False),
+                           ("cower", "amble", True), ("fecund", "kinetic", False),
+                           ("kinetic", "fecund", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
