@@ -83,7 +83,9 @@ class ExamWordsTest(unittest.TestCase):
         cumbersome raucous  veracity timbre  ensue quell  ensue abrogate  ensue innovate
         juxtapose amble  juxtapose bolt  austere arable  protean mellifluous  protean fetid
         barren ungainly  barren gaunt  innovation fetter  innovation rostrum
-        atavism conflagration  aggravate acclimate  aggravate languish  barren mellifluous""".split()
+        atavism conflagration  aggravate acclimate  aggravate languish  barren mellifluous
+        lethargy blight  lethargy laceration  semblance plasticity  pathological omnivorous
+        engender raze""".split()
         every = {word: choices for word, *choices in rows}
         for word, choice in zip(found[::2], found[1::2]):
             self.assertNotIn(choice, every[word], word)

@@ -476,17 +476,35 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("barren", "a", "physical", "too poor to produce crops"),
                 ("austere", "a", "appearance", "severely simple"),
                 ("arable", "a", "physical", "(of farmland) capable of being farmed"),
-                ("turbid", "a", "physical", "(of liquids) clouded as with sediment")]:
+                ("turbid", "a", "physical", "(of liquids) clouded as with sediment"),
+                ("lethargy", "n", "body", "an unusual lack of energy"),
+                ("blight", "n", "body", "any plant disease resulting in withering"),
+                ("malady", "n", "body", "any unwholesome condition of the body"),
+                ("pathological", "a", "body", "caused by a mentally disturbed condition"),
+                ("omnivorous", "a", "body", "feeding on both plants and animals"),
+                ("desecrate", "v", "handle", "violate the sacred character of a place"),
+                ("desiccate", "v", "handle", "preserve by removing all water"),
+                ("cower", "v", "move", "crouch down in fear", (22, 0)),
+                ("converge", "v", "move", "come together", (1, 0), (4, 0)),
+                ("fecund", "a", "physical", "capable of producing offspring"),
+                ("kinetic", "a", "physical", "relating to the motion of bodies")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
-            made[word].topics = tool.topics(meaning)
+            made[word].topics = made[word].lead = tool.topics(meaning)
+        made["blight"].material = made["malady"].material = {"ill_health"}
+        made["kinetic"].pertains = True
         for w, c, fits in [("ensue", "quell", False), ("ensue", "raze", True),
                            ("quell", "ensue", True), ("juxtapose", "amble", False),
                            ("juxtapose", "deploy", True), ("amble", "juxtapose", True),
                            ("aggravate", "languish", False), ("languish", "aggravate", True),
                            ("austere", "arable", False), ("barren", "arable", True),
-                           ("barren", "turbid", False)]:
+                           ("barren", "turbid", False), ("lethargy", "blight", False),
+                           ("malady", "blight", True), ("pathological", "omnivorous", False),
+                           ("omnivorous", "pathological", True),
+                           ("desecrate", "desiccate", True), ("cower", "converge", False),
+                           ("cower", "amble", True), ("fecund", "kinetic", False),
+                           ("kinetic", "fecund", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
@@ -497,17 +515,23 @@ class MakeDictionaryTest(unittest.TestCase):
                    one("n", 7, "clarity", "free from obscurity and easy to understand"),
                    one("n", 14, "progeny", "the immediate descendants of a person"),
                    ("n", 14, "n", [("progeny", 1)], "all the descendants, grandchildren too"),
-                   one("n", 7, "brevity", "the quality of using few words")]
+                   one("n", 7, "brevity", "the quality of using few words"),
+                   one("a", 0, "imperturbable", "not easily perturbed or upset"),
+                   one("a", 0, "lenient", "not strict; tolerant in judging")]
         self.run_tool("bestow | A university bestowed a degree on the nurse.\n"
                       "clarity | He explained it with such clarity that all understood.\n"
                       "progeny | The farmer sat among his progeny, twenty grandchildren.\n"
-                      "brevity | The brevity of his speech, a few words, pleased all.\n", synsets)
+                      "brevity | The brevity of his speech, a few words, pleased all.\n"
+                      "imperturbable | The pilot stayed imperturbable as the engine burned.\n"
+                      "lenient | Unlike his strict father, the tolerant uncle was lenient.\n",
+                      synsets)
         shown = subprocess.run(self.command + ["--meaning-faults"], capture_output=True,
                                text=True).stdout.splitlines()
         self.assertEqual([line.split("\u2014 ")[1] for line in shown], [
             "fewer than 3 words", "worded for another part of speech than a noun",
             "no word of its sentence; sense 2 says 'grandchildren': all the descendants, "
-            "grandchildren too"])
+            "grandchildren too", "circular: says 'perturbed', of the word's own stem",
+            "its sentence says the meaning's 'strict', 'tolerant'"])
 
     def test_sentence_equivalence_partners_mean_the_same_and_fit_the_sentence(self):
         synsets = [
