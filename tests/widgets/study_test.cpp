@@ -366,4 +366,11 @@ TEST(PracticeWindow, ASetIsTakenByKeysAndScoredOnlyAtTheEnd)
     EXPECT_TRUE(mistakes.contains(QRegularExpression("You picked (\\w+): to \\1\\.")));
     EXPECT_TRUE(mistakes.contains("Question 2: ✗ not answered, the time ran out."));
     EXPECT_EQ(memory.reviewCount(), 5);
+
+    // A set under way when the program ends keeps the answers given.
+    key(Qt::Key_P, Qt::AltModifier);
+    answer(true);
+    click(&window, "mnuexit");
+    EXPECT_EQ(set.phase(), learning::PracticeSet::Phase::Finished);
+    EXPECT_EQ(memory.reviewCount(), 6);
 }

@@ -234,6 +234,8 @@ void FormMain::unloadProgram()
     if (ending)
         return;
     ending = true;
+    if (practice)
+        practice->endWithTheProgram();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)
             window->hide();

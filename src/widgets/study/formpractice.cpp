@@ -303,6 +303,12 @@ void FormPractice::showResults()
     QAccessible::updateAccessibility(&event);
 }
 
+void FormPractice::endWithTheProgram()
+{
+    if (set.phase() == PracticeSet::Phase::Answering)
+        set.finish();
+}
+
 // Closing before the end asks: end the set and record the answers so far, or keep going.
 void FormPractice::closeEvent(QCloseEvent *event)
 {

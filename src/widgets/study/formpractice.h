@@ -36,6 +36,8 @@ public:
     // can be practised yet, it says why.
     void open();
     const learning::PracticeSet &practice() const { return set; }
+    // The program is ending: a set under way ends too, and the answers given are recorded.
+    void endWithTheProgram();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
