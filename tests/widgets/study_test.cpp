@@ -164,10 +164,13 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
 {
     FakeServices fakes;
     std::vector<entry> words{{"About this list", "(n.) what it holds", ""}};
+    // Sentences as long as the list's longest, so that the card must scroll at the window's size.
     for (const char *word :
          {"abate", "wane", "augment", "infuse", "vitiate", "modulate", "curtail", "diminish"})
-        words.push_back({word, QStringLiteral("(v.) to %1").arg(word),
-                         QStringLiteral("They saw it %1 at last.").arg(word)});
+        words.push_back(
+            {word, QStringLiteral("(v.) to %1").arg(word),
+             QStringLiteral("They saw it %1 at last.%2")
+                 .arg(word, QStringLiteral(" And then the rest of a long day").repeated(6))});
     fakes.write("XML/gre.xml", flatXml(words));
     fakes.write("XML/gre.confusables.tsv", "abate\taugment\tinfuse\tvitiate\tmodulate\r\n"
                                            "curtail\taugment\tinfuse\tvitiate\tmodulate\r\n");
@@ -250,6 +253,16 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
         if (format != StudyFormat::TextCompletion)
             key(Qt::Key_Enter);
         EXPECT_TRUE(label("resultLabel").startsWith("✓")) << label("resultLabel").toStdString();
+        // Once laid out, no wrapped line is squeezed, and the verdict is in sight.
+        const auto laidOut = [study] {
+            for (const char *name : {"questionLabel", "usageLabel", "meaningLabel"}) {
+                const auto *shown = control<QLabel>(study, name);
+                if (shown->isVisible() && shown->height() < shown->heightForWidth(shown->width()))
+                    return false;
+            }
+            return !control<QWidget>(study, "resultLabel")->visibleRegion().isEmpty();
+        };
+        QTRY_VERIFY(laidOut());
         EXPECT_TRUE(control<QLabel>(study, "wordLabel")->isVisible());
         key(Qt::Key_Space);
     };

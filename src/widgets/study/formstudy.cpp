@@ -19,8 +19,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -99,7 +101,13 @@ void FormStudy::createControls()
     layout->addLayout(top);
 
     pages = named(new QStackedWidget, QStringLiteral("pages"), tr("Study"));
-    pages->addWidget(createCard());
+    // A long sentence, six choices and the feedback may be taller than the window: the card
+    // scrolls rather than squeezing its wrapped lines into one another.
+    cardScroll = new QScrollArea;
+    cardScroll->setWidgetResizable(true);
+    cardScroll->setFrameShape(QFrame::NoFrame);
+    cardScroll->setWidget(createCard());
+    pages->addWidget(cardScroll);
     pages->addWidget(createSummary());
     layout->addWidget(pages, 1);
     connect(undoButton, &QPushButton::clicked, &study, &StudySession::undo);
@@ -490,6 +498,11 @@ void FormStudy::showFeedback()
         gradeButtons[i]->setChecked(ratings[i] == study.grade());
     feedback->setVisible(true);
     continueButton->setFocus();
+    // Once laid out: Continue in sight, and above all the verdict.
+    QTimer::singleShot(0, this, [this] {
+        cardScroll->ensureWidgetVisible(continueButton);
+        cardScroll->ensureWidgetVisible(resultLabel);
+    });
     announce(resultLabel);
 }
 

@@ -11,6 +11,7 @@ class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QShortcut;
+class QScrollArea;
 class QStackedWidget;
 class QToolButton;
 namespace core {
@@ -98,6 +99,7 @@ private:
     QButtonGroup *grades;
     QWidget *feedback;
     QStackedWidget *pages;
+    QScrollArea *cardScroll;
     QList<QShortcut *> feedbackKeys;
     bool hintShown = false;
     // The card last said by itself, so that a grade or a hint does not say it again.
