@@ -304,24 +304,27 @@ class MakeDictionaryTest(unittest.TestCase):
             ("edict", "injunction", None),
             ("eminent", "imminent", None),  # a look-alike of another meaning: the best kind
         ]
-        for word, candidate, why in cases:
-            shown = subprocess.run(self.command + ["--confusables", word], capture_output=True,
-                                   text=True).stdout
-            kept = re.findall(r"^ +\d+\. (\w+):", shown, re.M)
-            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown, re.M))
-            if why is None:
-                self.assertIn(candidate, kept, (word, shown))
-            else:
-                self.assertNotIn(candidate, kept, (word, shown))
-                self.assertIn(why, dropped.get(candidate, "") , (word, shown))
-        with open(self.tsv, "rb") as f:
-            lines = f.read().decode("utf-8").split("\r\n")
-        rows = {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
+        self.assert_candidates("--confusables", cases)
+        rows = self.rows()
         # The antonym first; what is left of the part of speech makes up the rest.
         self.assertEqual(rows["brave"][0], "cowardly")
         self.assertEqual(set(rows["abate"]), {"abase", "yodel"})
         # Made up by feelings for a feeling, never a property of land.
         self.assertEqual(set(rows["despondent"]), {"irate", "afraid", "amorous", "jubilant"})
+
+    def assert_candidates(self, option, cases):
+        """Each (word, candidate, why) as the option's report gives it: kept when why is None,
+        otherwise dropped with why in its reason."""
+        for word, candidate, why in cases:
+            shown = subprocess.run(self.command + [option, word], capture_output=True, text=True)
+            self.assertEqual(shown.returncode, 0, shown.stderr)
+            kept = re.findall(r"^ +\d+\. (\w+):", shown.stdout, re.M)
+            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown.stdout, re.M))
+            if why is None:
+                self.assertIn(candidate, kept, (word, shown.stdout))
+            else:
+                self.assertNotIn(candidate, kept, (word, shown.stdout))
+                self.assertIn(why, dropped.get(candidate, ""), (word, shown.stdout))
 
     def rows(self):
         with open(self.tsv, "rb") as f:
@@ -571,17 +574,7 @@ class MakeDictionaryTest(unittest.TestCase):
             ("awkward", "apt", "WordNet alone (synset); the thesaurus"),
             ("mediate", "intercede", "the sentence says 'mediate between'"),
         ]
-        for word, candidate, why in cases:
-            shown = subprocess.run(self.command + ["--synonyms", word], capture_output=True,
-                                   text=True)
-            self.assertEqual(shown.returncode, 0, shown.stderr)
-            kept = re.findall(r"^ +\d+\. (\w+):", shown.stdout, re.M)
-            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown.stdout, re.M))
-            if why is None:
-                self.assertIn(candidate, kept, (word, shown.stdout))
-            else:
-                self.assertNotIn(candidate, kept, (word, shown.stdout))
-                self.assertIn(why, dropped.get(candidate, ""), (word, shown.stdout))
+        self.assert_candidates("--synonyms", cases)
         self.assertIn("words have a sentence-equivalence partner", self.made.stdout)
 
     def test_a_partner_is_put_in_the_form_the_sentence_shows_by_the_regular_rule(self):
