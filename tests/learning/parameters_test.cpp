@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Parameter sets in the progress file: a fit adopted only when better, going back, the cards
-// replayed, a fit in the background (its progress and cancel as the fit window shows them), a
-// program killed while adopting, and files of the version before.
+// replayed, a fit in the background, a program killed while adopting, and files of the version
+// before.
 
 #include "learning/backgroundfit.h"
 #include "learning/learnermemory.h"
@@ -228,7 +228,7 @@ TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
     EXPECT_EQ(memory.loadCards(), before);
 }
 
-TEST(Parameters, AFitRunsInTheBackgroundOneAtATime)
+TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
 {
     ProgressFolder folder;
     LearnerMemory memory(folder.file());
@@ -236,13 +236,17 @@ TEST(Parameters, AFitRunsInTheBackgroundOneAtATime)
     FixedClock clock;
     BackgroundFit fit(memory, clock);
     std::vector<int> progress;
-    int ticks = 0;
+    int ticks = 0, cancelled = 0;
     std::optional<bool> adopted;
     QEventLoop loop;
     QObject::connect(&fit, &BackgroundFit::progress,
                      [&](int permille) { progress.push_back(permille); });
     QObject::connect(&fit, &BackgroundFit::finished, [&](const FitComparison &, bool wasAdopted) {
         adopted = wasAdopted;
+        loop.quit();
+    });
+    QObject::connect(&fit, &BackgroundFit::cancelled, [&] {
+        ++cancelled;
         loop.quit();
     });
     QTimer ticker;
@@ -258,6 +262,14 @@ TEST(Parameters, AFitRunsInTheBackgroundOneAtATime)
     EXPECT_FALSE(progress.empty());
     EXPECT_EQ(memory.parameterSets().size(), 1);
     EXPECT_FALSE(fit.isRunning());
+
+    adopted.reset();
+    ASSERT_TRUE(fit.start());
+    fit.cancel();
+    loop.exec();
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_FALSE(adopted);
+    EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
 
     // A progress file that cannot be read: told, and nothing else happens.
     LearnerMemory unreadable(folder.file(QStringLiteral("progress")));
