@@ -70,11 +70,8 @@ class MakeDictionaryTest(unittest.TestCase):
                  strict=False):
         """Runs the generator; short examples (the tests' own) are only noted unless strict."""
         make_wordnet(self.folder, synsets, counts, exceptions)
-        listpath = os.path.join(self.folder, "words.txt")
-        with open(listpath, "w", encoding="utf-8") as f:
-            f.write(wordlist)
-        with open(os.path.join(self.folder, "th.dat"), "w", encoding="utf-8") as f:
-            f.write(thesaurus)
+        listpath = self.write("words.txt", wordlist)
+        self.write("th.dat", thesaurus)
         self.command = [sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
                         "--thesaurus", os.path.join(self.folder, "th.dat"), "--output", self.output]
         self.command += [] if strict else ["--usage-faults-as-notes"]
@@ -332,8 +329,11 @@ class MakeDictionaryTest(unittest.TestCase):
         return {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
 
     def write(self, name, text):
-        with open(os.path.join(self.folder, name), "w", encoding="utf-8") as f:
+        """Writes a file of the test's folder; returns its path."""
+        path = os.path.join(self.folder, name)
+        with open(path, "w", encoding="utf-8") as f:
             f.write(text)
+        return path
 
     def test_wrong_choices_are_of_the_words_kind(self):
         kinds = {"character": """brave: facing danger boldly; stingy: unwilling to spend;
@@ -602,11 +602,10 @@ class MakeDictionaryTest(unittest.TestCase):
         said["shift"] = "ʃˈɪft\nx"  # two lines for one word
         said["chutzpah"] = "xˈʊtspə"  # a sound no learner's dictionary writes
         # A stand-in espeak-ng that counts its runs and says what the table says.
-        with open(os.path.join(self.folder, "espeak-ng"), "w", encoding="utf-8") as f:
-            f.write(f"#!{sys.executable}\nimport sys\nopen({self.folder + '/runs'!r}, 'a')"
-                    f".write('x')\nsaid = {said!r}\n"
-                    "for w in sys.stdin.read().split('\\n')[:-1]:\n    print(said[w])\n")
-        os.chmod(os.path.join(self.folder, "espeak-ng"), 0o755)
+        os.chmod(self.write("espeak-ng", f"#!{sys.executable}\nimport sys\n"
+                            f"open({self.folder + '/runs'!r}, 'a').write('x')\nsaid = {said!r}\n"
+                            "for w in sys.stdin.read().split('\\n')[:-1]:\n    print(said[w])\n"),
+                 0o755)
         env = dict(os.environ, PATH=self.folder + os.pathsep + os.environ["PATH"])
         expected = sorted(f"{' '.join(w.split())}\t/{ipa}/" for w, _, ipa in cases if ipa)
         for words, status in [([w for w, *_ in cases], 0), (["abase", "shift"], 1),
