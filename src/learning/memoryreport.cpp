@@ -94,9 +94,11 @@ std::optional<QJsonObject> suggestionObject(ProgressStore &store, const core::Di
 QJsonArray confusedArray(ProgressStore &store, const core::Dictionary &words)
 {
     QStringList keys;
-    // Entry 0 is the list's heading.
-    for (qsizetype i = 1; i < words.words().size(); ++i)
-        keys << wordKey(words.words()[i]);
+    // Entry 0 is the list's heading, the last an empty end.
+    for (qsizetype i = 1; i < words.words().size(); ++i) {
+        if (const QString key = wordKey(words.words()[i]); !key.isEmpty())
+            keys << key;
+    }
     QJsonArray pairs;
     for (const auto &pair : store.confusedPairs(keys))
         pairs.append(QJsonObject{
