@@ -99,12 +99,18 @@ template <typename Control> Control *control(QWidget &window, const char *name)
 }
 
 // Eight weeks of study of a list, 15 new words a day, about one answer in six wrong, with two
-// days missed: the reviews a learner would have, made by the scheduler without the store.
+// days missed: the reviews a learner would have, made by the scheduler without the store. A
+// wrong answer picked the meaning of the word beside it in the list, so that neighbours are
+// confused with each other.
 QList<learning::Review> simulatedStudy(const QStringList &words, const QDateTime &now)
 {
     using namespace learning;
     const Scheduler scheduler;
     std::map<QString, Card> cards;
+    std::map<QString, QString> neighbours;
+    for (int position = 1; position + 1 < words.size(); ++position)
+        neighbours[wordKey(words[position])] =
+            words.value(position % 2 ? position + 1 : position - 1);
     std::mt19937 random(20261206);
     QList<Review> reviews;
     for (int day = 56; day >= 1; --day) {
@@ -120,7 +126,14 @@ QList<learning::Review> simulatedStudy(const QStringList &words, const QDateTime
                 const Rating rating = random() % 6 == 0 ? Rating::Again : Rating::Good;
                 time = time.addSecs(6);
                 card = scheduler.review(card, rating, toTime(time), random());
-                reviews.append({key, toTime(time), rating, QStringLiteral("study"), {}, 4000});
+                reviews.append({key,
+                                toTime(time),
+                                rating,
+                                QStringLiteral("study"),
+                                {},
+                                4000,
+                                QStringLiteral("meaning"),
+                                rating == Rating::Again ? neighbours[key] : QString()});
             }
         }
     }

@@ -1964,6 +1964,30 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <source>missed %1 times, last on %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Most confused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No words confused yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2: once, on %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2: %3 times, last on %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not in this list</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>widgets::FormResults</name>

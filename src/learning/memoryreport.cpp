@@ -9,6 +9,7 @@
 #include "retentionsuggestion.h"
 #include "sql.h"
 #include "timetext.h"
+#include "wordkey.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,13 +72,11 @@ QJsonObject retentionObject(const RetentionOutcome &outcome)
 
 // The desired retention that gets the most of the list's words into the exam, when the study
 // plan has an exam date ahead.
-std::optional<QJsonObject> suggestionObject(ProgressStore &store, const QString &programFolder,
+std::optional<QJsonObject> suggestionObject(ProgressStore &store, const core::Dictionary &words,
                                             const StudyPlan &plan)
 {
     if (!plan.examDate)
         return std::nullopt;
-    core::Dictionary words(programFolder);
-    words.load(studiedList);
     const ForecastInput input = readForecastInput(store, words, plan, QDateTime::currentDateTime());
     const auto found = suggestRetention(input);
     if (!found)
@@ -89,6 +88,24 @@ std::optional<QJsonObject> suggestionObject(ProgressStore &store, const QString 
                        {QStringLiteral("current"), retentionObject(found->current)},
                        {QStringLiteral("suggested"), retentionObject(found->suggested)},
                        {QStringLiteral("summary"), describeSuggestion(*found)}};
+}
+
+// The pairs of words confused most, each with the day of the latest time.
+QJsonArray confusedArray(ProgressStore &store, const core::Dictionary &words)
+{
+    QStringList keys;
+    // Entry 0 is the list's heading, the last an empty end.
+    for (qsizetype i = 1; i < words.words().size(); ++i) {
+        if (const QString key = wordKey(words.words()[i]); !key.isEmpty())
+            keys << key;
+    }
+    QJsonArray pairs;
+    for (const auto &pair : store.confusedPairs(keys))
+        pairs.append(QJsonObject{
+            {QStringLiteral("words"), QJsonArray{pair.first, pair.second}},
+            {QStringLiteral("times"), pair.times},
+            {QStringLiteral("last_on"), pair.last.toLocalTime().date().toString(Qt::ISODate)}});
+    return pairs;
 }
 
 } // namespace
@@ -127,10 +144,14 @@ int writeMemoryReport(const QStringList &arguments, const QString &programFolder
     QList<Review> reviews;
     QList<ParameterSet> sets;
     std::optional<QJsonObject> suggestion;
+    QJsonArray confused;
     try {
         reviews = store.reviews();
         sets = store.parameterSets();
-        suggestion = suggestionObject(store, programFolder, plan);
+        core::Dictionary words(programFolder);
+        words.load(studiedList);
+        suggestion = suggestionObject(store, words, plan);
+        confused = confusedArray(store, words);
     } catch (const platform::Error &error) {
         return fail(error.message());
     } catch (const sql::Failure &failure) {
@@ -161,7 +182,8 @@ int writeMemoryReport(const QStringList &arguments, const QString &programFolder
                        {QStringLiteral("reviews"), qint64(data.reviewCount())},
                        {QStringLiteral("words"), data.wordCount()},
                        {QStringLiteral("items"), qint64(items.size())},
-                       {QStringLiteral("current"), inForce}};
+                       {QStringLiteral("current"), inForce},
+                       {QStringLiteral("confused_pairs"), confused}};
     if (suggestion)
         report[QStringLiteral("suggested_retention")] = *suggestion;
     if (fit) {

@@ -28,11 +28,21 @@ struct ProgressFigures
         QDateTime lastMiss;
     };
 
+    // Two words the learner took for each other, either way round: one picked (its meaning,
+    // itself, or typed) when the other was asked.
+    struct ConfusedPair
+    {
+        QString first, second; // the two words' keys, in order
+        int times = 0;
+        QDateTime last;
+    };
+
     static constexpr int young = 21;         // days of interval from which a word is mature
     static constexpr int forecastDays = 30;  // today and the 29 days after
     static constexpr int activityDays = 90;  // the 89 days before today and today
     static constexpr int retentionDays = 30; // likewise
     static constexpr int hardestCount = 20;
+    static constexpr int confusedCount = 10;
 
     // The list's words by state; new words have never been answered.
     int words = 0, newWords = 0, learning = 0, youngWords = 0, matureWords = 0;
@@ -69,6 +79,10 @@ struct ProgressFigures
     // The list's words missed most, the latest miss first among equals; never-missed words are
     // not among them.
     QList<MissedWord> hardest;
+
+    // The pairs confused most, at least one word of each the list's, the latest first among
+    // equals (see mostConfusedPairs).
+    QList<ConfusedPair> confused;
 };
 
 } // namespace learning

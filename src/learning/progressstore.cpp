@@ -3,6 +3,7 @@
 
 #include "progressstoreparts.h"
 
+#include "confusions.h"
 #include "platform/error.h"
 #include "reviewcsv.h"
 #include "schema.h"
@@ -431,6 +432,11 @@ QList<Review> ProgressStore::reviews()
                 .arg(failure.text()));
     }
     return all;
+}
+
+QList<ProgressFigures::ConfusedPair> ProgressStore::confusedPairs(const QStringList &listKeys)
+{
+    return mostConfusedPairs(database(), listKeys, ProgressFigures::confusedCount);
 }
 
 qint64 ProgressStore::reviewCount()

@@ -87,6 +87,9 @@ public:
     QHash<QString, Card> cardsBefore(Time from, Time until);
     // Every review, oldest first (ties in word order).
     QList<Review> reviews();
+    // The pairs of words confused most, for a list of word keys (see mostConfusedPairs).
+    // Throws sql::Failure.
+    QList<ProgressFigures::ConfusedPair> confusedPairs(const QStringList &listKeys);
     qint64 reviewCount();
 
     // Adds reviews not yet present (same word, time, rating and source) and rebuilds the cards.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics.h"
 
+#include "confusions.h"
 #include "localdays.h"
 #include "platform/error.h"
 #include "sql.h"
@@ -183,6 +184,7 @@ ProgressFigures Statistics::figures(const QStringList &wordKeys, const QDateTime
         wordFigures(result, list, now, examDate);
         forecast(result, list, today);
         hardest(result, wordKeys);
+        result.confused = mostConfusedPairs(db, wordKeys, ProgressFigures::confusedCount);
         retention(result, today);
         activity(result, today);
         streaks(result, today);

@@ -313,6 +313,11 @@ def checkall(application, words, allmeanings):
                  for column in range(2)]
         if not cells[0] or not cells[1].startswith("missed "):
             fail(f"Progress: a hard word reads {cells}")
+    # The pairs confused most, or the words that say there are none yet.
+    if not any((role == Atspi.Role.LIST and name == "Most confused")
+               or (role == Atspi.Role.LABEL and name == "No words confused yet.")
+               for role, name, _ in inside):
+        fail("Progress: neither a list named Most confused nor its empty state")
     for start in ["Predicted recall on ", "Recalled when due, last 30 days: "]:
         if not any(role == Atspi.Role.LABEL and name.startswith(start) for role, name, _ in inside):
             fail(f"Progress: no label reads [{start}...]")

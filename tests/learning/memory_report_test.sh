@@ -59,9 +59,24 @@ report --fit >"$root/fit.json"
 printf 'exam_date=%s\r\ndaily_minutes=10\r\n' "$(date -d '+42 days' +%F)" >"$folder/settings/study.txt"
 report >"$root/exam.json"
 cmp "$progress" "$root/before.sqlite" || { echo "the report changed the progress file"; exit 1; }
-python3 - "$root/plain.json" "$root/fit.json" "$root/exam.json" <<'EOF'
+# The wrong picks a later version keeps: the pairs confused most, from a file only read.
+cp "$progress" "$root/picks.sqlite"
+sqlite3 "$root/picks.sqlite" "ALTER TABLE reviews ADD COLUMN format TEXT NOT NULL DEFAULT 'meaning';
+    ALTER TABLE reviews ADD COLUMN wrong_pick TEXT NOT NULL DEFAULT '';
+    UPDATE reviews SET wrong_pick = 'W2' WHERE word = 'w1' AND rating = 1;
+    UPDATE reviews SET wrong_pick = 'w1' WHERE word = 'w2' AND rating = 1;
+    UPDATE reviews SET wrong_pick = 'w9x', format = 'typed_recall' WHERE word = 'w9';
+    PRAGMA user_version = 2;"
+cp "$root/picks.sqlite" "$progress"
+report >"$root/picks.json"
+cp "$root/before.sqlite" "$progress"
+python3 - "$root/plain.json" "$root/fit.json" "$root/exam.json" "$root/picks.json" <<'EOF'
 import datetime, json, sys
-plain, fit, exam = (json.load(open(name)) for name in sys.argv[1:])
+plain, fit, exam, picks = (json.load(open(name)) for name in sys.argv[1:])
+assert plain["confused_pairs"] == [], plain["confused_pairs"]
+pairs = picks["confused_pairs"]
+assert [pair["words"] for pair in pairs] == [["w1", "w2"]], pairs
+assert pairs[0]["times"] > 1 and pairs[0]["last_on"] < str(datetime.date.today()), pairs
 assert "suggested_retention" not in plain, "no exam date, no suggestion"
 suggestion = exam["suggested_retention"]
 assert suggestion["exam_date"] == str(datetime.date.today() + datetime.timedelta(days=42))

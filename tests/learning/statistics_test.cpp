@@ -260,3 +260,59 @@ TEST_F(StatisticsTest, KeptInStepWithTheLog)
 }
 
 } // namespace
+
+// A wrong pick and the word asked make one pair whichever was asked; a typed text counts only
+// as a word of the list, a pair only with a word of the list, and a word gone from the list
+// still names its pair.
+TEST_F(StatisticsTest, ConfusedPairsAreCountedEitherWayRound)
+{
+    QList<Review> log;
+    const auto pick = [&](const char *asked, const char *picked, const char *format, int day,
+                          Rating rating = Rating::Again) {
+        log << Review{QLatin1String(asked),
+                      toTime(local(6, day, 23, int(log.size()))),
+                      rating,
+                      QStringLiteral("study"),
+                      {},
+                      0,
+                      QLatin1String(format),
+                      QLatin1String(picked)};
+    };
+    pick("abate", "Abet", "meaning", 1);
+    pick("abet", "abate", "text_completion", 3);
+    pick("abate", " abet", "typed_recall", 2, Rating::Hard); // kept after a wrong answer
+    pick("abate", "abaet", "typed_recall", 9);               // a misspelling
+    pick("wane", "augment\tvitiate", "sentence_equivalence", 4);
+    pick("augment", "wane", "meaning", 2);
+    pick("cogent", "gone", "meaning", 5);     // a word the list no longer has
+    pick("elsewhere", "other", "meaning", 9); // neither word the list's
+    pick("abate", "abate", "meaning", 9);     // the same word twice in a list
+    log << Review{QStringLiteral("abate"),
+                  toTime(local(6, 9, 8)),
+                  Rating::Again,
+                  QStringLiteral("quiz"),
+                  {},
+                  0}; // a miss without a pick
+    memory.addReviews(log);
+
+    const QStringList list{QStringLiteral("abate"),   QStringLiteral("abet"),
+                           QStringLiteral("wane"),    QStringLiteral("augment"),
+                           QStringLiteral("vitiate"), QStringLiteral("cogent")};
+    const auto ranked = [&] {
+        QStringList rows;
+        for (const auto &pair : figures(list, local(6, 20, 12)).confused)
+            rows << QStringLiteral("%1 %2 %3 %4")
+                        .arg(pair.first, pair.second)
+                        .arg(pair.times)
+                        .arg(pair.last.toLocalTime().toString(QStringLiteral("d.M.")));
+        return rows.join(QStringLiteral("; ")).toStdString();
+    };
+    EXPECT_EQ(ranked(), "abate abet 3 3.6.; augment wane 2 4.6.; cogent gone 1 5.6.; vitiate wane "
+                        "1 4.6.");
+
+    log.clear();
+    for (int i = 0; i < 12; ++i)
+        pick("abate", qPrintable(QStringLiteral("x%1").arg(i)), "meaning", 10);
+    memory.addReviews(log);
+    EXPECT_EQ(figures(list, local(6, 20, 12)).confused.size(), ProgressFigures::confusedCount);
+}

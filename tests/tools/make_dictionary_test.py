@@ -70,11 +70,8 @@ class MakeDictionaryTest(unittest.TestCase):
                  strict=False):
         """Runs the generator; short examples (the tests' own) are only noted unless strict."""
         make_wordnet(self.folder, synsets, counts, exceptions)
-        listpath = os.path.join(self.folder, "words.txt")
-        with open(listpath, "w", encoding="utf-8") as f:
-            f.write(wordlist)
-        with open(os.path.join(self.folder, "th.dat"), "w", encoding="utf-8") as f:
-            f.write(thesaurus)
+        listpath = self.write("words.txt", wordlist)
+        self.write("th.dat", thesaurus)
         self.command = [sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
                         "--thesaurus", os.path.join(self.folder, "th.dat"), "--output", self.output]
         self.command += [] if strict else ["--usage-faults-as-notes"]
@@ -304,24 +301,27 @@ class MakeDictionaryTest(unittest.TestCase):
             ("edict", "injunction", None),
             ("eminent", "imminent", None),  # a look-alike of another meaning: the best kind
         ]
-        for word, candidate, why in cases:
-            shown = subprocess.run(self.command + ["--confusables", word], capture_output=True,
-                                   text=True).stdout
-            kept = re.findall(r"^ +\d+\. (\w+):", shown, re.M)
-            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown, re.M))
-            if why is None:
-                self.assertIn(candidate, kept, (word, shown))
-            else:
-                self.assertNotIn(candidate, kept, (word, shown))
-                self.assertIn(why, dropped.get(candidate, "") , (word, shown))
-        with open(self.tsv, "rb") as f:
-            lines = f.read().decode("utf-8").split("\r\n")
-        rows = {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
+        self.assert_candidates("--confusables", cases)
+        rows = self.rows()
         # The antonym first; what is left of the part of speech makes up the rest.
         self.assertEqual(rows["brave"][0], "cowardly")
         self.assertEqual(set(rows["abate"]), {"abase", "yodel"})
         # Made up by feelings for a feeling, never a property of land.
         self.assertEqual(set(rows["despondent"]), {"irate", "afraid", "amorous", "jubilant"})
+
+    def assert_candidates(self, option, cases):
+        """Each (word, candidate, why) as the option's report gives it: kept when why is None,
+        otherwise dropped with why in its reason."""
+        for word, candidate, why in cases:
+            shown = subprocess.run(self.command + [option, word], capture_output=True, text=True)
+            self.assertEqual(shown.returncode, 0, shown.stderr)
+            kept = re.findall(r"^ +\d+\. (\w+):", shown.stdout, re.M)
+            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown.stdout, re.M))
+            if why is None:
+                self.assertIn(candidate, kept, (word, shown.stdout))
+            else:
+                self.assertNotIn(candidate, kept, (word, shown.stdout))
+                self.assertIn(why, dropped.get(candidate, ""), (word, shown.stdout))
 
     def rows(self):
         with open(self.tsv, "rb") as f:
@@ -329,8 +329,11 @@ class MakeDictionaryTest(unittest.TestCase):
         return {row[0]: row[1:] for row in (line.split("\t") for line in lines[1:-1])}
 
     def write(self, name, text):
-        with open(os.path.join(self.folder, name), "w", encoding="utf-8") as f:
+        """Writes a file of the test's folder; returns its path."""
+        path = os.path.join(self.folder, name)
+        with open(path, "w", encoding="utf-8") as f:
             f.write(text)
+        return path
 
     def test_wrong_choices_are_of_the_words_kind(self):
         kinds = {"character": """brave: facing danger boldly; stingy: unwilling to spend;
@@ -595,17 +598,7 @@ class MakeDictionaryTest(unittest.TestCase):
             ("awkward", "apt", "WordNet alone (synset); the thesaurus"),
             ("mediate", "intercede", "the sentence says 'mediate between'"),
         ]
-        for word, candidate, why in cases:
-            shown = subprocess.run(self.command + ["--synonyms", word], capture_output=True,
-                                   text=True)
-            self.assertEqual(shown.returncode, 0, shown.stderr)
-            kept = re.findall(r"^ +\d+\. (\w+):", shown.stdout, re.M)
-            dropped = dict(re.findall(r"^ +- (\w+):.*\n +(.*)", shown.stdout, re.M))
-            if why is None:
-                self.assertIn(candidate, kept, (word, shown.stdout))
-            else:
-                self.assertNotIn(candidate, kept, (word, shown.stdout))
-                self.assertIn(why, dropped.get(candidate, ""), (word, shown.stdout))
+        self.assert_candidates("--synonyms", cases)
         self.assertIn("words have a sentence-equivalence partner", self.made.stdout)
 
     def test_a_partner_is_put_in_the_form_the_sentence_shows_by_the_regular_rule(self):
@@ -633,11 +626,10 @@ class MakeDictionaryTest(unittest.TestCase):
         said["shift"] = "ʃˈɪft\nx"  # two lines for one word
         said["chutzpah"] = "xˈʊtspə"  # a sound no learner's dictionary writes
         # A stand-in espeak-ng that counts its runs and says what the table says.
-        with open(os.path.join(self.folder, "espeak-ng"), "w", encoding="utf-8") as f:
-            f.write(f"#!{sys.executable}\nimport sys\nopen({self.folder + '/runs'!r}, 'a')"
-                    f".write('x')\nsaid = {said!r}\n"
-                    "for w in sys.stdin.read().split('\\n')[:-1]:\n    print(said[w])\n")
-        os.chmod(os.path.join(self.folder, "espeak-ng"), 0o755)
+        os.chmod(self.write("espeak-ng", f"#!{sys.executable}\nimport sys\n"
+                            f"open({self.folder + '/runs'!r}, 'a').write('x')\nsaid = {said!r}\n"
+                            "for w in sys.stdin.read().split('\\n')[:-1]:\n    print(said[w])\n"),
+                 0o755)
         env = dict(os.environ, PATH=self.folder + os.pathsep + os.environ["PATH"])
         expected = sorted(f"{' '.join(w.split())}\t/{ipa}/" for w, _, ipa in cases if ipa)
         for words, status in [([w for w, *_ in cases], 0), (["abase", "shift"], 1),

@@ -12,6 +12,7 @@
 #include "widgets/progress/stackedbar.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -62,6 +63,29 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
     click(&window, QStringLiteral("Command1(1)"));
     QCoreApplication::processEvents();
     EXPECT_EQ(activity->item(89, 1)->text().toInt() + activity->item(89, 2)->text().toInt(), 4);
+
+    // The quiz keeps no picks: no pair yet. Study Today's name their pairs either way round,
+    // each meaning under them, and a word gone from the list by its stored text.
+    EXPECT_TRUE(control<QLabel>(form, QStringLiteral("noConfusion"))->isVisible());
+    const auto picked = [&fakes](const char *asked, int days, const char *format,
+                                 const char *pick) {
+        return learning::Review{
+            QLatin1String(asked),      learning::toTime(fakes.clock.now().addDays(days)),
+            learning::Rating::Again,   QStringLiteral("study"),
+            QStringLiteral("gre.xml"), 0,
+            QLatin1String(format),     QLatin1String(pick)};
+    };
+    window.learnerMemory().addReviews({picked("belie", 0, "meaning", "Cogent"),
+                                       picked("cogent", -1, "text_completion", "belie"),
+                                       picked("dearth", -400, "meaning", "gone")});
+    QCoreApplication::processEvents();
+    auto *pairs = control<QListWidget>(form, QStringLiteral("confusedPairs"));
+    ASSERT_TRUE(pairs->isVisible());
+    ASSERT_EQ(pairs->count(), 2);
+    EXPECT_EQ(pairs->item(0)->text().toStdString(),
+              "belie and cogent: 2 times, last on 4 Dec\nbelie: m1\ncogent: m2");
+    EXPECT_EQ(pairs->item(1)->text().toStdString(),
+              "dearth and gone: once, on 30 Oct 2025\ndearth: m3\ngone: not in this list");
 
     const QString picture = fakes.root.filePath(QStringLiteral("forecast.png"));
     fakes.dialogs.expectSaveName(picture);

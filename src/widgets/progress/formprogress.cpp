@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
@@ -137,23 +138,26 @@ FormProgress::FormProgress(learning::LearnerMemory &memory, const Dictionary &wo
     // "Will I be ready?" first and across: the question the other figures lead to.
     forecastPanel = new ForecastPanel(words, memory, *services.clock);
     grid->addWidget(forecastPanel, 0, 0, 1, 2);
+    // The pairs confused most under the summary, beside the hardest words, which take the
+    // height of both.
     grid->addWidget(createSummary(), 1, 0);
-    grid->addWidget(createHardest(), 1, 1);
+    grid->addWidget(createConfused(), 2, 0);
+    grid->addWidget(createHardest(), 1, 1, 2, 1);
     const auto panel = [&](const QString &title, const char *name, Chart *chart) {
         panels << new ChartPanel(title, QLatin1String(name), chart, services);
         return panels.last();
     };
-    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 2, 0);
+    grid->addWidget(panel(tr("Due in the next 30 days"), "forecastChart", forecastChart), 3, 0);
     grid->addWidget(
         panel(tr("Your answers in the last 90 days, every list"), "activityChart", activityChart),
-        2, 1);
+        3, 1);
     grid->addWidget(
         panel(tr("Your answers in the last 52 weeks, every list"), "calendarChart", calendarChart),
-        3, 0, 1, 2);
+        4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(2, 3);
-    grid->setRowStretch(3, 2);
+    grid->setRowStretch(3, 3);
+    grid->setRowStretch(4, 2);
 
     auto *scroll = new FillingArea;
     scroll->setObjectName(QStringLiteral("progressArea"));
@@ -230,6 +234,29 @@ QWidget *FormProgress::createHardest()
     return box;
 }
 
+QWidget *FormProgress::createConfused()
+{
+    auto *box = new QGroupBox(tr("Most confused"));
+    box->setObjectName(QStringLiteral("confusedPanel"));
+    confusedPairs = new QListWidget;
+    confusedPairs->setObjectName(QStringLiteral("confusedPairs"));
+    confusedPairs->setAccessibleName(tr("Most confused"));
+    // Each row is a pair and the two meanings under it, wrapped to the list's width.
+    confusedPairs->setWordWrap(true);
+    confusedPairs->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    confusedPairs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    confusedPairs->setSpacing(3);
+    // Room for a few pairs; the rest scroll, leaving the height to the charts below.
+    confusedPairs->setMaximumHeight(confusedPairs->fontMetrics().lineSpacing() * 8);
+    noConfusion = namedLabel("noConfusion");
+    noConfusion->setText(tr("No words confused yet."));
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(confusedPairs, 1);
+    layout->addWidget(noConfusion);
+    layout->addStretch();
+    return box;
+}
+
 void FormProgress::followPlan(const learning::StudyPlanSettings &plan)
 {
     forecastPanel->followPlan(plan);
@@ -239,6 +266,7 @@ QStringList FormProgress::listKeys()
 {
     QStringList keys;
     spellings.clear();
+    meanings.clear();
     // Entry 0 is the list's heading, which no window asks.
     const QStringList &list = words.words();
     for (qsizetype i = 1; i < list.size(); ++i) {
@@ -246,6 +274,7 @@ QStringList FormProgress::listKeys()
         const QString key = learning::wordKey(word);
         if (!key.isEmpty() && !spellings.contains(key)) {
             spellings.insert(key, word.trimmed());
+            meanings.insert(key, words.meaning(int(i)).trimmed());
             keys << key;
         }
     }
@@ -324,6 +353,7 @@ void FormProgress::showFigures(double desiredRetention)
     activityChart->setValues(labels, answers);
     calendarChart->setDays(shown.calendarStart, shown.calendar);
     showHardest();
+    showConfused();
     forecastPanel->refresh();
 }
 
@@ -348,12 +378,18 @@ QString FormProgress::recallText() const
                           recalled, percent(shown.shareAbove90), rest);
 }
 
+// The local day of a time, its year said when it is not this one.
+QString FormProgress::dayText(const QDateTime &time) const
+{
+    const QDate day = time.toLocalTime().date();
+    const QDate today = services.clock->now().toLocalTime().date();
+    return QLocale().toString(day, day.year() == today.year() ? QStringLiteral("d MMM")
+                                                              : QStringLiteral("d MMM yyyy"));
+}
+
 QString FormProgress::missesText(const learning::ProgressFigures::MissedWord &word) const
 {
-    const QDate day = word.lastMiss.toLocalTime().date();
-    const QDate today = services.clock->now().toLocalTime().date();
-    const QString when = QLocale().toString(
-        day, day.year() == today.year() ? QStringLiteral("d MMM") : QStringLiteral("d MMM yyyy"));
+    const QString when = dayText(word.lastMiss);
     return word.misses == 1 ? tr("missed once, last on %1").arg(when)
                             : tr("missed %1 times, last on %2").arg(number(word.misses), when);
 }
@@ -370,6 +406,45 @@ void FormProgress::showHardest()
     if (!shown.hardest.isEmpty())
         hardestWords->selectRow(0);
     studyButton->setEnabled(!shown.hardest.isEmpty());
+}
+
+QString FormProgress::confusedText(const learning::ProgressFigures::ConfusedPair &pair) const
+{
+    const QString first = spellings.value(pair.first, pair.first);
+    const QString second = spellings.value(pair.second, pair.second);
+    const QString when = dayText(pair.last);
+    return pair.times == 1
+               ? tr("%1 and %2: once, on %3").arg(first, second, when)
+               : tr("%1 and %2: %3 times, last on %4").arg(first, second, number(pair.times), when);
+}
+
+// Each word's meaning on a line, so that the row teaches the difference; a word the list no
+// longer has is said to be gone.
+QString FormProgress::meaningsText(const learning::ProgressFigures::ConfusedPair &pair) const
+{
+    QStringList lines;
+    for (const QString &key : {pair.first, pair.second}) {
+        lines << (spellings.contains(key)
+                      ? tr("%1: %2").arg(spellings.value(key), meanings.value(key))
+                      : tr("%1: not in this list").arg(key));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void FormProgress::showConfused()
+{
+    confusedPairs->clear();
+    for (const auto &pair : shown.confused) {
+        const QString meaningLines = meaningsText(pair);
+        auto *row = new QListWidgetItem(confusedText(pair) + QLatin1Char('\n') + meaningLines);
+        row->setToolTip(meaningLines);
+        confusedPairs->addItem(row);
+    }
+    const bool none = shown.confused.isEmpty();
+    confusedPairs->setVisible(!none);
+    noConfusion->setVisible(none);
+    if (!none)
+        confusedPairs->setCurrentRow(0);
 }
 
 void FormProgress::studySelected()

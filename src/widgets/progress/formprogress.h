@@ -11,6 +11,7 @@ namespace core {
 class Dictionary;
 }
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
 namespace learning {
@@ -31,7 +32,8 @@ class StackedBar;
 
 // Where the learner stands with the current dictionary: its words by state, the recall to
 // expect on the exam date, what falls due, the answers of the past days and weeks, and the
-// hardest words, each a way into studying it. While shown, it follows the answers as they come.
+// hardest words, each a way into studying it, and the pairs of words confused most, with their
+// meanings. While shown, it follows the answers as they come.
 class FormProgress : public QMainWindow
 {
     Q_OBJECT
@@ -53,12 +55,17 @@ signals:
 private:
     QWidget *createSummary();
     QWidget *createHardest();
+    QWidget *createConfused();
     QStringList listKeys();
     void refresh();
     void showFigures(double desiredRetention);
     QString recallText() const;
     QString missesText(const learning::ProgressFigures::MissedWord &word) const;
+    QString dayText(const QDateTime &time) const;
     void showHardest();
+    QString confusedText(const learning::ProgressFigures::ConfusedPair &pair) const;
+    QString meaningsText(const learning::ProgressFigures::ConfusedPair &pair) const;
+    void showConfused();
     void studySelected();
 
     learning::LearnerMemory &memory;
@@ -68,6 +75,7 @@ private:
     std::optional<QDate> exam;
     double retention = 0.9;
     QHash<QString, QString> spellings; // key -> the dictionary's spelling
+    QHash<QString, QString> meanings;  // key -> its meaning in the list
     bool refreshDue = false;
 
     StackedBar *stateChart;
@@ -78,6 +86,8 @@ private:
     ForecastPanel *forecastPanel;
     QTableWidget *hardestWords;
     QPushButton *studyButton, *closeButton;
+    QListWidget *confusedPairs;
+    QLabel *noConfusion;
 };
 
 } // namespace widgets
