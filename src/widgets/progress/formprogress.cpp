@@ -246,8 +246,9 @@ QWidget *FormProgress::createConfused()
     confusedPairs->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     confusedPairs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     confusedPairs->setSpacing(3);
-    // Room for a few pairs; the rest scroll, leaving the height to the charts below.
-    confusedPairs->setMaximumHeight(confusedPairs->fontMetrics().lineSpacing() * 8);
+    // Room for two pairs and their meanings, even when the window is short; the rest scroll,
+    // leaving the height to the charts below.
+    confusedPairs->setFixedHeight(confusedPairs->fontMetrics().lineSpacing() * 9);
     noConfusion = namedLabel("noConfusion");
     noConfusion->setText(tr("No words confused yet."));
     auto *layout = new QVBoxLayout(box);
