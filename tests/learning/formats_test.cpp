@@ -122,7 +122,7 @@ struct FormatsFolder
             "curtail\r\nbelie\taugment\tinfuse\tvitiate\tmodulate\r\n"
             "cow\taugment\tinfuse\tvitiate\tmodulate\r\nwane\taugment\tinfuse\r\n");
         platform::writeBytes(folder.file("XML/s.synonyms.tsv"),
-                             "# synonyms\r\nabate\twane\tlessen\r\nwane\tdiminish\r\n");
+                             "  # synonyms, indented\r\nabate\twane\tlessen\r\nwane\tdiminish\r\n");
         words.load("\\XML\\s.xml");
         builder.index();
     }

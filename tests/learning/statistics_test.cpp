@@ -192,6 +192,13 @@ TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
     EXPECT_EQ(recalled(upgraded), expected);
 
     EXPECT_FALSE(upgraded.figures({}, local(9, 1, 10), std::nullopt).retention);
+    // The window's first day counts; a day later it has left the window.
+    const auto dueOnDayAfter = [&](int days) {
+        const QDateTime evening(repeated.date().addDays(days), QTime(20, 0), Qt::LocalTime);
+        return memory.figures({}, evening, std::nullopt).dueReviews;
+    };
+    EXPECT_GT(dueOnDayAfter(ProgressFigures::retentionDays - 1),
+              dueOnDayAfter(ProgressFigures::retentionDays));
 }
 
 // Ranked by misses, learning steps included, then by the latest miss; a word never missed, or

@@ -388,7 +388,7 @@ struct TwoLists
         gre.load("\\XML\\gre.xml");
         mine.load("\\XML\\mine.xml");
     }
-    void setDay(int day) { clock.time = QDateTime(today.addDays(day), QTime(9, 0)); }
+    void setDay(int day, QTime at = QTime(9, 0)) { clock.time = QDateTime(today.addDays(day), at); }
     bool recalls(const QString &word)
     {
         const Card card = memory.cardFor(word);
@@ -457,15 +457,16 @@ TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
         int perDay;
         std::optional<QDate> exam;
         int greNew, mineNew; // on the first day
-    } learners[] = {{1, 6, std::nullopt, 6, 6},
-                    {7, 4, std::nullopt, 4, 4},
-                    {3, 20, today.addDays(12), 6, 3}}; // 30 and 15 words over 5 days
+        QTime at;            // the hour of study: the last just after midnight, UTC's yesterday
+    } learners[] = {{1, 6, std::nullopt, 6, 6, QTime(9, 0)},
+                    {7, 4, std::nullopt, 4, 4, QTime(9, 0)},
+                    {3, 20, today.addDays(12), 6, 3, QTime(0, 20)}}; // 30 and 15 words, 5 days
     for (const auto &learner : learners) {
         TwoLists f(learner.seed);
         for (StudySession *session : {&f.greSession, &f.mineSession})
             session->setPlan(learner.exam, learner.perDay);
         for (int day = 0; day < 4; ++day) {
-            f.setDay(day);
+            f.setDay(day, learner.at);
             f.greSession.start();
             const StudySession::Plan plan = f.greSession.plan();
             const Time dayStart = startOfDay(f.clock.time.date());
