@@ -36,7 +36,7 @@ QList<int> StudyCard::rightChoices() const
 {
     QList<int> right;
     for (int i = 0; i < choices.size(); ++i)
-        if (choices[i] == position || (partner >= 0 && choices[i] == partner))
+        if (choices[i] == position || choices[i] == partner)
             right << i;
     return right;
 }

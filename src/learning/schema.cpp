@@ -174,7 +174,7 @@ bool hasParameterSets(const QSqlDatabase &db)
 int viewAsLatest(const QSqlDatabase &db)
 {
     const int version = currentVersion(db);
-    if (version != latestVersion() - 1 || version < 1)
+    if (version != latestVersion() - 1)
         return version;
     for (const char *statement : viewedAsLatest)
         sql::exec(db, QString::fromLatin1(statement));

@@ -76,11 +76,16 @@ FormatSet FormatSet::operator&(const FormatSet &other) const
             sentenceEquivalence && other.sentenceEquivalence};
 }
 
+bool isMature(const Card &card)
+{
+    return card.state == CardState::Review && card.stability >= matureStability;
+}
+
 StudyFormat chooseFormat(const Card &card, const FormatSet &possible, int coin)
 {
     if (card.state != CardState::Review)
         return StudyFormat::Meaning;
-    if (card.stability >= matureStability) {
+    if (isMature(card)) {
         const bool typed = possible.typedRecall, equivalence = possible.sentenceEquivalence;
         if (typed && equivalence)
             return coin == 0 ? StudyFormat::TypedRecall : StudyFormat::SentenceEquivalence;

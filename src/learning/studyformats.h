@@ -34,6 +34,7 @@ struct FormatSet
 
 // A word in review is mature once its stability reaches this many days.
 constexpr double matureStability = 21;
+bool isMature(const Card &card);
 
 // The format a word is asked in, from its card as it stands: new, learning and relearning words
 // by meaning; young review words by text completion; mature ones by typed recall or sentence

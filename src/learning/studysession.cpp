@@ -80,7 +80,7 @@ void StudySession::start(const QString &firstWord)
     StudyQueue queue = buildStudyQueue(
         cardBuilder.keys(), 1, dictionary.count(), cards.due, memory.scheduler(), today, newWords,
         cards.studied.isEmpty() ? nullptr : &cards.studied, &answered);
-    Plan plan{Extra::None, queue.plannedReviews, queue.plannedNewWords, 0, 0, false};
+    Plan plan{Extra::None, queue.plannedReviews, queue.plannedNewWords};
     plan.minutes = today.times.minutes(plan.reviews, plan.newWords);
     plan.overLimit = dailyMinutes > 0 && today.times.minutes(plan.reviews, 0) > dailyMinutes;
     plan.limit = plan.overLimit || queue.newWordsHeld ? dailyMinutes : 0;
@@ -117,8 +117,7 @@ bool StudySession::startExtra(Extra extra)
     for (int position : words)
         (kind == StudyKind::New ? queue.fresh : queue.reviews) << StudyItem{position, kind, now};
     const int count = int(words.size());
-    Plan plan{extra, kind == StudyKind::New ? 0 : count, kind == StudyKind::New ? count : 0, 0, 0,
-              false};
+    Plan plan{extra, kind == StudyKind::New ? 0 : count, kind == StudyKind::New ? count : 0};
     plan.minutes = memory.answerTimes(startOfDay(day().today)).minutes(plan.reviews, plan.newWords);
     begin(std::move(queue), plan);
     next();
@@ -199,9 +198,9 @@ void StudySession::show(const StudyItem &item)
     state.planLeft -= item.planned ? 1 : 0;
     const Card card = item.kind == StudyKind::New ? Card{} : memory.cardFor(word());
     // Typed recall or sentence equivalence for a mature word, drawn: the draw is spent only then.
-    const bool mature = card.state == CardState::Review && card.stability >= matureStability;
-    const StudyFormat format = chooseFormat(
-        card, cardBuilder.possibleFormats(item.position) & allowedFormats, mature ? draw(2) : 0);
+    const StudyFormat format =
+        chooseFormat(card, cardBuilder.possibleFormats(item.position) & allowedFormats,
+                     isMature(card) ? draw(2) : 0);
     shownCard = cardBuilder.build(item.position, format, [this](int count) { return draw(count); });
     picked.clear();
     typedText.clear();

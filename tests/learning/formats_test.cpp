@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Study Today's formats: which one a word's memory calls for, the cards each builds from the
-// dictionary and its lists, the spelling rule, and each answer kept with its format and pick.
+// Study Today's formats: which one a word's memory calls for, the cards each
+// builds from the dictionary and its lists, the spelling rule, and each answer
+// kept with its format and pick.
 
 #include "core/dictionary.h"
 #include "learning/cardbuilder.h"
@@ -32,9 +33,9 @@ TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
         {"abaet", "abate", Spelling::Nearly},   {"baate", "abate", Spelling::Nearly},
         {"abat", "abate", Spelling::Nearly},    {"ab ate", "abate", Spelling::Nearly},
         {"abait", "abate", Spelling::Wrong},    {"abt", "abate", Spelling::Wrong},
-        {"aabtee", "abate", Spelling::Wrong},   {"batea", "abate", Spelling::Wrong},
-        {"", "abate", Spelling::Wrong},         {"   ", "a", Spelling::Wrong},
-        {"abet", "abate", Spelling::Wrong},
+        {"aba", "abate", Spelling::Wrong},      {"aabtee", "abate", Spelling::Wrong},
+        {"batea", "abate", Spelling::Wrong},    {"", "abate", Spelling::Wrong},
+        {"   ", "a", Spelling::Wrong},          {"abet", "abate", Spelling::Wrong},
     };
     for (const auto &c : cases)
         EXPECT_EQ(judgeSpelling(QString::fromUtf8(c.typed), QString::fromUtf8(c.word)), c.spelling)
@@ -84,8 +85,9 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
     EXPECT_EQ(formatFromKey("cloze"), std::nullopt);
 }
 
-// A dictionary with its lists: abate's synonyms are wane and lessen, wane's diminish; lessen
-// and augury (a noun) stand among abate's distractors, as a list made by hand may have them.
+// A dictionary with its lists: abate's synonyms are wane and lessen, wane's
+// diminish; lessen and augury (a noun) stand among abate's distractors, as a
+// list made by hand may have them.
 struct FormatsFolder
 {
     FormatsFolder()
@@ -166,7 +168,8 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
         for (const QString &word : f.shown(pair))
             equivalenceWords << word;
     }
-    // Never a synonym of the word (lessen), of the partner (diminish, in a pair), or a noun.
+    // Never a synonym of the word (lessen), of the partner (diminish, in a pair),
+    // or a noun.
     EXPECT_EQ(completionWords, (QSet<QString>{"abate", "augment", "diminish", "infuse", "vitiate",
                                               "modulate", "curtail"}));
     EXPECT_EQ(equivalenceWords, (QSet<QString>{"abate", "wane", "augment", "infuse", "vitiate",
@@ -193,8 +196,9 @@ TEST(Formats, BothWordsOfThePairAndNothingElseAreRight)
     EXPECT_FALSE(card.rightPicks({1, 4}));
 }
 
-// A word without a sentence that shows it, a list without enough wrong words of its part of
-// speech, a list without synonyms: each is asked in the formats it allows, meaning at least.
+// A word without a sentence that shows it, a list without enough wrong words of
+// its part of speech, a list without synonyms: each is asked in the formats it
+// allows, meaning at least.
 TEST(Formats, WordsFallBackToTheFormatsTheirListAllows)
 {
     FormatsFolder f;
@@ -246,8 +250,8 @@ public:
     int n = 5;
 };
 
-// A word taken for abate is kept with the answer, and comes back in the same session, once,
-// when it was studied before; another not.
+// A word taken for abate is kept with the answer, and comes back in the same
+// session, once, when it was studied before; another not.
 TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
 {
     FormatsFolder f;
@@ -262,8 +266,8 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
             studied << Review{word, toTime(clock.time.addDays(-1)), Rating::Easy, "study", "s.xml",
                               0};
     memory.addReviews(studied.mid(0, studied.size() / 2));
-    // Answers abate wrong with a word studied or new, then every other card right: the words
-    // other than abate that showed.
+    // Answers abate wrong with a word studied or new, then every other card
+    // right: the words other than abate that showed.
     const auto takeFor = [&](bool studiedPick) {
         session.start("abate");
         int pick = -1;
@@ -287,25 +291,66 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
         }
         return shown;
     };
+    // Abate mature, asked as a pair: a studied word picked with the right one,
+    // below it, comes back too.
+    const auto easy = [&](int daysAgo) {
+        return Review{"abate", toTime(clock.time.addDays(-daysAgo)), Rating::Easy, "study", "s.xml",
+                      0};
+    };
+    memory.addReviews({easy(400), easy(300)});
+    session.setFormats({false, false, true});
+    session.start("abate");
+    ASSERT_EQ(session.format(), StudyFormat::SentenceEquivalence);
+    const int right = session.rightChoices().front();
+    int wrong = -1;
+    for (int choice = right + 1; choice < session.choices().size(); ++choice)
+        if (!session.rightChoices().contains(choice) &&
+            memory.cardFor(session.choiceWord(choice)).state != CardState::New)
+            wrong = choice;
+    ASSERT_GE(wrong, 0);
+    const QString taken = session.choiceWord(wrong);
+    session.answerPair(right, wrong);
+    QStringList shown;
+    for (session.next(); session.phase() == StudySession::Phase::Question; session.next()) {
+        shown << session.word();
+        session.answer(session.rightChoice());
+    }
+    EXPECT_TRUE(shown.contains(taken)) << shown.join(' ').toStdString();
+    session.setFormats({});
     const QStringList studiedOne = takeFor(true);
     ASSERT_EQ(studiedOne.size(), 2);
     EXPECT_EQ(studiedOne[1], studiedOne[0]);
     EXPECT_EQ(takeFor(false).size(), 1);
 }
 
-// A file of the version before: its answers were all asked by meaning, with no pick kept.
+// A file of the version before: its answers were all asked by meaning, with no
+// pick kept.
 TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
 {
     ProgressFolder folder;
     QDir().mkpath(folder.file("progress"));
     folder.sqlite("CREATE TABLE reviews (id INTEGER PRIMARY KEY, word TEXT NOT NULL, "
-                  "reviewed_at TEXT NOT NULL, rating INTEGER NOT NULL CHECK (rating BETWEEN 1 AND "
-                  "4), source TEXT NOT NULL, dictionary TEXT NOT NULL DEFAULT '', duration_ms "
-                  "INTEGER NOT NULL DEFAULT 0); CREATE UNIQUE INDEX reviews_by_word ON reviews "
-                  "(word, reviewed_at, rating, source); CREATE INDEX reviews_by_time ON reviews "
+                  "reviewed_at TEXT NOT NULL, rating INTEGER NOT NULL CHECK (rating "
+                  "BETWEEN 1 AND "
+                  "4), source TEXT NOT NULL, dictionary TEXT NOT NULL DEFAULT '', "
+                  "duration_ms "
+                  "INTEGER NOT NULL DEFAULT 0); CREATE UNIQUE INDEX reviews_by_word ON "
+                  "reviews "
+                  "(word, reviewed_at, rating, source); CREATE INDEX reviews_by_time ON "
+                  "reviews "
                   "(reviewed_at); INSERT INTO reviews VALUES (1, 'abate', "
-                  "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA user_version "
+                  "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA "
+                  "user_version "
                   "= 1;");
+    {
+        // Only read, it stays as it is, and its answers show as this version reads them.
+        QFile::setPermissions(folder.file(), QFile::ReadOwner);
+        const QList<Review> read = LearnerMemory(folder.file()).reviews();
+        QFile::setPermissions(folder.file(), QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "1");
+        ASSERT_EQ(read.size(), 1);
+        EXPECT_EQ(read[0].format, "meaning");
+    }
     {
         LearnerMemory memory(folder.file());
         ASSERT_EQ(memory.reviews().size(), 1);
@@ -317,7 +362,8 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     EXPECT_EQ(folder.sqlite("SELECT format, wrong_pick FROM reviews ORDER BY id"),
               "meaning|\ntyped_recall|abaet");
-    // Progress taken to another computer keeps them, and so does a pair's two wrong words.
+    // Progress taken to another computer keeps them, and so does a pair's two
+    // wrong words.
     LearnerMemory memory(folder.file());
     memory.recordAnswer("wane", Rating::Again, "study", "gre.xml", 900, minute(60 * 25),
                         "sentence_equivalence", "augment\tvitiate");
