@@ -371,7 +371,10 @@ TEST(PracticeWindow, ASetIsTakenByKeysAndScoredOnlyAtTheEnd)
     key(Qt::Key_P, Qt::AltModifier);
     ASSERT_EQ(set.phase(), learning::PracticeSet::Phase::Answering);
     answer(false);
-    fakes.clock.time = fakes.clock.time.addSecs(3 * 60);
+    fakes.clock.time = fakes.clock.time.addSecs(2 * 60 + 10);
+    QTRY_COMPARE(control<QLabel>(form, "timeLabel")->accessibleName(),
+                 QStringLiteral("Time left: less than a minute"));
+    fakes.clock.time = fakes.clock.time.addSecs(50);
     QTRY_COMPARE(label("scoreLabel"), QStringLiteral("0 of 2 right"));
     EXPECT_EQ(label("timeTakenLabel"), "The time ran out: 3:00 (3 minutes).");
     const QString mistakes = control<QLabel>(form, "mistakesLabel")->accessibleName();

@@ -175,9 +175,8 @@ void FormPractice::open()
     }
     shownQuestion = -1;
     if (set.start()) {
-        lastLeftMs = set.msLeft();
         const QString allowed = inWords(set.timeLimitMs());
-        timeLabel->setAccessibleName(
+        timeLabel->setAccessibleDescription(
             set.size() == 1 ? tr("Time allowed: %1 for 1 question").arg(allowed)
                             : tr("Time allowed: %1 for %2 questions").arg(allowed).arg(set.size()));
         ticker->start();
@@ -221,7 +220,9 @@ void FormPractice::showSet()
     showTime();
 }
 
-// The time left each tick; a screen reader hears it when five minutes and one are left.
+// The time left each tick. A screen reader reads the minutes in words, which change once a
+// minute, not every second; it is told as they change (at five minutes and at one among them),
+// and the name never says more time than is left.
 void FormPractice::showTime()
 {
     if (set.phase() != PracticeSet::Phase::Answering)
@@ -230,16 +231,9 @@ void FormPractice::showTime()
     const QString words = left > 60'000 ? tr("about %1 minutes").arg((left + 59'999) / 60'000)
                                         : tr("less than a minute");
     timeLabel->setText(tr("Time left: %1 (%2)").arg(figures(left), words));
-    for (const int minutes : {5, 1}) {
-        const qint64 mark = minutes * 60'000LL;
-        if (lastLeftMs > mark && left <= mark) {
-            timeLabel->setAccessibleName(minutes == 1 ? tr("1 minute left")
-                                                      : tr("%1 minutes left").arg(minutes));
-            QAccessibleEvent event(timeLabel, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
-        }
-    }
-    lastLeftMs = left;
+    const QString spoken = tr("Time left: %1").arg(words);
+    if (timeLabel->accessibleName() != spoken)
+        timeLabel->setAccessibleName(spoken); // which tells the screen reader of the change
 }
 
 void FormPractice::finishAsked()

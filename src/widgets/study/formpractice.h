@@ -60,7 +60,6 @@ private:
     QTimer *ticker;
     // The question last shown, so that its card is built into the view once each time it shows.
     int shownQuestion = -1;
-    qint64 lastLeftMs = 0; // for saying when the time crosses five minutes and one
 };
 
 } // namespace widgets
