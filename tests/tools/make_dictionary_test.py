@@ -487,7 +487,9 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("cower", "v", "move", "crouch down in fear", (22, 0)),
                 ("converge", "v", "move", "come together", (1, 0), (4, 0)),
                 ("fecund", "a", "physical", "capable of producing offspring"),
-                ("kinetic", "a", "physical", "relating to the motion of bodies")]:
+                ("kinetic", "a", "physical", "relating to the motion of bodies"),
+                ("callow", "a", "mind", "young and inexperienced"),
+                ("fallow", "a", "physical", "(of farmland) left unplowed and unseeded")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
@@ -504,7 +506,7 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("omnivorous", "pathological", True),
                            ("desecrate", "desiccate", True), ("cower", "converge", False),
                            ("cower", "amble", True), ("fecund", "kinetic", False),
-                           ("kinetic", "fecund", True)]:
+                           ("kinetic", "fecund", True), ("callow", "fallow", False)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
@@ -517,13 +519,17 @@ class MakeDictionaryTest(unittest.TestCase):
                    ("n", 14, "n", [("progeny", 1)], "all the descendants, grandchildren too"),
                    one("n", 7, "brevity", "the quality of using few words"),
                    one("a", 0, "imperturbable", "not easily perturbed or upset"),
-                   one("a", 0, "lenient", "not strict; tolerant in judging")]
+                   one("a", 0, "lenient", "not strict; tolerant in judging"),
+                   ("v", 32, "v", [("acquit", 0), ("exculpate", 0)],
+                    "pronounce not guilty of criminal charges")]
         self.run_tool("bestow | A university bestowed a degree on the nurse.\n"
                       "clarity | He explained it with such clarity that all understood.\n"
                       "progeny | The farmer sat among his progeny, twenty grandchildren.\n"
                       "brevity | The brevity of his speech, a few words, pleased all.\n"
                       "imperturbable | The pilot stayed imperturbable as the engine burned.\n"
-                      "lenient | Unlike his strict father, the tolerant uncle was lenient.\n",
+                      "lenient | Unlike his strict father, the tolerant uncle was lenient.\n"
+                      "acquit | The jury acquitted the driver of every charge.\n"
+                      "exculpate | New evidence exculpated the man after ten years.\n",
                       synsets)
         shown = subprocess.run(self.command + ["--meaning-faults"], capture_output=True,
                                text=True).stdout.splitlines()
@@ -531,7 +537,8 @@ class MakeDictionaryTest(unittest.TestCase):
             "fewer than 3 words", "worded for another part of speech than a noun",
             "no word of its sentence; sense 2 says 'grandchildren': all the descendants, "
             "grandchildren too", "circular: says 'perturbed', of the word's own stem",
-            "its sentence says the meaning's 'strict', 'tolerant'"])
+            "its sentence says the meaning's 'strict', 'tolerant'",
+            "also the meaning of exculpate", "also the meaning of acquit"])
 
     def test_sentence_equivalence_partners_mean_the_same_and_fit_the_sentence(self):
         synsets = [
