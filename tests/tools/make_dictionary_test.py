@@ -615,6 +615,21 @@ class MakeDictionaryTest(unittest.TestCase):
                 self.assertIn(why, dropped.get(candidate, ""), (word, shown.stdout))
         self.assertIn("words have a sentence-equivalence partner", self.made.stdout)
 
+    def test_a_verb_wordnet_says_with_a_preposition_is_no_partner_before_an_object(self):
+        sys.path.insert(0, os.path.dirname(TOOL))
+        import dictionary_synonyms
+        # WordNet gives expiate, atone and repair an object (frame 8), and atone alone "PP".
+        line = "0 41 v 03 expiate 0 atone 0 repair 0 000 02 + 08 00 + 22 02 | make amends for"
+        made = {w: types.SimpleNamespace(word=w, lemma=w, synset_line=line.split(),
+                                          synset={"words": [(f, 0) for f in
+                                                            ("expiate", "atone", "repair")]})
+                for w in ("expiate", "atone", "repair")}
+        partners = object.__new__(dictionary_synonyms.Partners)
+        for word, partner, fits in [("expiate", "atone", False), ("expiate", "repair", True),
+                                    ("atone", "expiate", True)]:
+            why = partners.verb_slot(made[word], made[partner], ["to"], "", ["his", "guilt"])
+            self.assertEqual(why is None, fits, (word, partner, why))
+
     def test_a_partner_is_put_in_the_form_the_sentence_shows_by_the_regular_rule(self):
         sys.path.insert(0, os.path.dirname(TOOL))
         import dictionary_synonyms
