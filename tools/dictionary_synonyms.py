@@ -15,7 +15,8 @@ sentence:
 - not one of the word's wrong choices, and none of those a synonym of the partner by the checks
   that drop wrong choices;
 - one that fits the sentence's slot: a verb in the form the sentence uses, made by the regular
-  rule; an object where the word takes one, none where it takes none; a noun's plural; an
+  rule; an object where the word takes one, none where it takes none, nor one WordNet says
+  with a preposition (atone for) where the word takes an object; a noun's plural; an
   adjective before a noun or after a verb as WordNet allows it; "a" or "an" as it begins; a
   verb's preposition after the blank ("mediate between") that the partner is said with.
 
@@ -33,6 +34,9 @@ import re
 # take none ("Something ----s", "Somebody ----s PP").
 TRANSITIVE_FRAMES = {5, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21, 24, 25, 30, 31}
 INTRANSITIVE_FRAMES = {1, 2, 3, 4, 6, 7, 12, 13, 22, 23, 27, 28, 32, 33, 35}
+# The frames with a preposition ("Somebody ----s PP"): one WordNet gives a single word of a
+# synset, and not the others, says that word is said with its preposition (atone for).
+PREPOSITION_FRAMES = {4, 22}
 # Words that make a meaning stronger than one without them: "extreme excess", "intense
 # dislike".  A pair whose meanings differ in them differs in strength.
 INTENSE = frozenset("""extreme extremely intense intensely utter utterly excessive
@@ -188,8 +192,9 @@ class Partners:
                 return m.group(2) or ""
         return ""
 
-    def frames(self, c):
-        """The verb frames of a verb's sense for its own form."""
+    def frames(self, c, own=False):
+        """The verb frames of a verb's sense for its own form; with own, only those WordNet
+        gives that form alone."""
         fields = c.synset_line
         at = 4 + 2 * int(fields[3], 16)
         at += 1 + 4 * int(fields[at])
@@ -197,10 +202,11 @@ class Partners:
             return set()
         members = [form.lower() for form, _ in c.synset["words"]]
         mine = members.index(c.lemma) + 1 if c.lemma in members else 0
+        wanted = {mine} - {0} if own else {0, mine}
         found = set()
         for i in range(int(fields[at])):
             _, frame, which = fields[at + 1 + 3 * i:at + 4 + 3 * i]
-            if int(which, 16) in (0, mine):
+            if int(which, 16) in wanted:
                 found.add(int(frame))
         return found
 
@@ -392,6 +398,10 @@ class Partners:
         if passive or nxt in OBJECT_STARTS:
             use = "with an object"
             fits = frames & TRANSITIVE_FRAMES
+            if self.frames(c, own=True) & PREPOSITION_FRAMES \
+                    and not self.frames(w, own=True) & PREPOSITION_FRAMES:
+                return f"the sentence gives the verb an object, and WordNet says " \
+                    f"{c.word} with a preposition"
         elif not nxt or not nxt[0].isalnum():
             use = "without an object"
             fits = frames & INTRANSITIVE_FRAMES

@@ -17,7 +17,7 @@ DATA = os.path.join(ROOT, "data", "XML")
 TOOL = os.path.join(ROOT, "tools", "make-dictionary")
 # Well-known look-alikes of one part of speech, both in the list, in pairs.
 LOOKALIKES = """eminent imminent complacent complaisant discrete discreet venal venial ingenious
-ingenuous flout flaunt adverse averse elude allude exalt exult abrogate arrogate appraise apprise
+ingenuous flout flaunt elude allude exalt exult abrogate arrogate appraise apprise
 turbid turgid militate mitigate""".split()
 
 
@@ -85,7 +85,7 @@ class ExamWordsTest(unittest.TestCase):
         barren ungainly  barren gaunt  innovation fetter  innovation rostrum
         atavism conflagration  aggravate acclimate  aggravate languish  barren mellifluous
         lethargy blight  lethargy laceration  semblance plasticity  pathological omnivorous
-        engender raze""".split()
+        engender raze  callow fallow  cacophonous fallow  agile aseptic  agile analgesic""".split()
         every = {word: choices for word, *choices in rows}
         for word, choice in zip(found[::2], found[1::2]):
             self.assertNotIn(choice, every[word], word)
@@ -124,7 +124,7 @@ class ExamWordsTest(unittest.TestCase):
         rows = [line.split("\t") for line in lines]
         order = {w: n for n, (w, *_) in enumerate(entries)}
         self.assertEqual([w for w, *_ in rows], sorted((w for w, *_ in rows), key=order.get))
-        self.assertGreaterEqual(len(rows), 250)
+        self.assertGreaterEqual(len(rows), 240)
         with open(os.path.join(DATA, "gre.confusables.tsv"), encoding="utf-8") as f:
             wrong = {w: choices for w, *choices in (line.rstrip("\r\n").split("\t")
                                                      for line in f if not line.startswith("#"))}

@@ -490,7 +490,9 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("cower", "v", "move", "crouch down in fear", (22, 0)),
                 ("converge", "v", "move", "come together", (1, 0), (4, 0)),
                 ("fecund", "a", "physical", "capable of producing offspring"),
-                ("kinetic", "a", "physical", "relating to the motion of bodies")]:
+                ("kinetic", "a", "physical", "relating to the motion of bodies"),
+                ("callow", "a", "mind", "young and inexperienced"),
+                ("fallow", "a", "physical", "(of farmland) left unplowed and unseeded")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
@@ -507,7 +509,7 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("omnivorous", "pathological", True),
                            ("desecrate", "desiccate", True), ("cower", "converge", False),
                            ("cower", "amble", True), ("fecund", "kinetic", False),
-                           ("kinetic", "fecund", True)]:
+                           ("kinetic", "fecund", True), ("callow", "fallow", False)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
@@ -520,13 +522,17 @@ class MakeDictionaryTest(unittest.TestCase):
                    ("n", 14, "n", [("progeny", 1)], "all the descendants, grandchildren too"),
                    one("n", 7, "brevity", "the quality of using few words"),
                    one("a", 0, "imperturbable", "not easily perturbed or upset"),
-                   one("a", 0, "lenient", "not strict; tolerant in judging")]
+                   one("a", 0, "lenient", "not strict; tolerant in judging"),
+                   ("v", 32, "v", [("acquit", 0), ("exculpate", 0)],
+                    "pronounce not guilty of criminal charges")]
         self.run_tool("bestow | A university bestowed a degree on the nurse.\n"
                       "clarity | He explained it with such clarity that all understood.\n"
                       "progeny | The farmer sat among his progeny, twenty grandchildren.\n"
                       "brevity | The brevity of his speech, a few words, pleased all.\n"
                       "imperturbable | The pilot stayed imperturbable as the engine burned.\n"
-                      "lenient | Unlike his strict father, the tolerant uncle was lenient.\n",
+                      "lenient | Unlike his strict father, the tolerant uncle was lenient.\n"
+                      "acquit | The jury acquitted the driver of every charge.\n"
+                      "exculpate | New evidence exculpated the man after ten years.\n",
                       synsets)
         shown = subprocess.run(self.command + ["--meaning-faults"], capture_output=True,
                                text=True).stdout.splitlines()
@@ -534,7 +540,8 @@ class MakeDictionaryTest(unittest.TestCase):
             "fewer than 3 words", "worded for another part of speech than a noun",
             "no word of its sentence; sense 2 says 'grandchildren': all the descendants, "
             "grandchildren too", "circular: says 'perturbed', of the word's own stem",
-            "its sentence says the meaning's 'strict', 'tolerant'"])
+            "its sentence says the meaning's 'strict', 'tolerant'",
+            "also the meaning of exculpate", "also the meaning of acquit"])
 
     def test_sentence_equivalence_partners_mean_the_same_and_fit_the_sentence(self):
         synsets = [
@@ -600,6 +607,21 @@ class MakeDictionaryTest(unittest.TestCase):
         ]
         self.assert_candidates("--synonyms", cases)
         self.assertIn("words have a sentence-equivalence partner", self.made.stdout)
+
+    def test_a_verb_wordnet_says_with_a_preposition_is_no_partner_before_an_object(self):
+        sys.path.insert(0, os.path.dirname(TOOL))
+        import dictionary_synonyms
+        # WordNet gives expiate, atone and repair an object (frame 8), and atone alone "PP".
+        line = "0 41 v 03 expiate 0 atone 0 repair 0 000 02 + 08 00 + 22 02 | make amends for"
+        made = {w: types.SimpleNamespace(word=w, lemma=w, synset_line=line.split(),
+                                          synset={"words": [(f, 0) for f in
+                                                            ("expiate", "atone", "repair")]})
+                for w in ("expiate", "atone", "repair")}
+        partners = object.__new__(dictionary_synonyms.Partners)
+        for word, partner, fits in [("expiate", "atone", False), ("expiate", "repair", True),
+                                    ("atone", "expiate", True)]:
+            why = partners.verb_slot(made[word], made[partner], ["to"], "", ["his", "guilt"])
+            self.assertEqual(why is None, fits, (word, partner, why))
 
     def test_a_partner_is_put_in_the_form_the_sentence_shows_by_the_regular_rule(self):
         sys.path.insert(0, os.path.dirname(TOOL))
