@@ -1762,14 +1762,6 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 minute left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 minutes left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>1 question is not answered. Finish the set now?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1823,6 +1815,10 @@ Preferably , Use the Update XML file feature in the Help menu to update the XML 
     </message>
     <message>
         <source>Time allowed: %1 for 1 question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
