@@ -94,8 +94,9 @@ def controls(window):
     return [(node.get_role(), node.get_name(), node) for node, _ in nodes[1:]]
 
 
-def windows(application):
-    return [application.get_child_at_index(i) for i in range(application.get_child_count())]
+def windows(parent):
+    """The children of the desktop (applications) or of an application (its windows)."""
+    return [parent.get_child_at_index(i) for i in range(parent.get_child_count())]
 
 
 def window(application, title):
@@ -157,6 +158,12 @@ def button(inside, name):
     stop(f"no button [{name}]")
 
 
+def numbered(inside):
+    """The names of the buttons that read as a numbered choice ("1. ...")."""
+    return [name for role, name, _ in inside
+            if role in BUTTONROLES and name[:1].isdigit() and name[1:3] == ". "]
+
+
 def dictionary(folder):
     """word -> its meanings, as the program's dictionary file has them."""
     root = ElementTree.parse(os.path.join(folder, "XML", "gre.xml")).getroot()
@@ -186,19 +193,9 @@ def main():
     errors = open(os.path.join(folder, "errors.txt"), "w+")
     started = subprocess.Popen([program], cwd=folder, env=environment, stderr=errors)
     try:
-        application = wait(
-            "the program on the accessibility bus",
-            lambda: next(
-                (
-                    each
-                    for each in (
-                        desktop.get_child_at_index(i) for i in range(desktop.get_child_count())
-                    )
-                    if each is not None and each.get_process_id() == started.pid
-                ),
-                None,
-            ),
-        )
+        application = wait("the program on the accessibility bus", lambda: next(
+            (each for each in windows(desktop)
+             if each is not None and each.get_process_id() == started.pid), None))
         application.set_cache_mask(Atspi.Cache.NONE)
         checkall(application, words, allmeanings)
         if started.poll() is not None:
@@ -250,8 +247,7 @@ def checkall(application, words, allmeanings):
              if role == Atspi.Role.LABEL and name.startswith("Word: ")]
     if len(shown) != 1 or shown[0] not in words:
         fail(f"Study Today: the word reads {shown}")
-    choices = [name.split("  ", 1)[-1] for role, name, _ in inside
-               if role in BUTTONROLES and name[:1].isdigit() and name[1:3] == ". "]
+    choices = [name.split("  ", 1)[-1] for name in numbered(inside)]
     if len(choices) != 5 or not set(choices) <= allmeanings:
         fail(f"Study Today: the choices read {choices}")
     elif len(shown) == 1 and not words.get(shown[0], set()) & set(choices):
@@ -275,8 +271,7 @@ def checkall(application, words, allmeanings):
         inside = checkwindow(practice, "Practice Set",
                              buttons=["Back to the question before", "On to the next question",
                                       "Finish the set and see the score"])
-        choices = [name for role, name, _ in inside
-                   if role in BUTTONROLES and name[:1].isdigit() and name[1:3] == ". "]
+        choices = numbered(inside)
         if len(choices) not in (5, 6):
             fail(f"Practice Set: the choices read {choices}")
     else:

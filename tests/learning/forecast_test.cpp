@@ -216,13 +216,12 @@ TEST(Forecast, WithWordsToSeeTheMinutesAreThoseOfTheDaysTheyAreSeen)
 TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
 {
     ProgressFolder folder;
-    QByteArray xml = "<GRE>\n<word>heading</word><meaning>x</meaning><usage>x</usage>\n";
+    QByteArray xml;
     for (int i = 0; i < 30; ++i)
         xml += QStringLiteral("<word>w%1</word><meaning>m%1</meaning><usage>u</usage>\n")
                    .arg(i)
                    .toUtf8();
-    QDir(folder.dir.path()).mkpath(QStringLiteral("XML"));
-    platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+    folder.writeList("s.xml", xml);
     core::Dictionary words{folder.dir.path()};
     words.load(QStringLiteral("\\XML\\s.xml"));
     LearnerMemory memory(folder.file());

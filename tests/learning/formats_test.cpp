@@ -92,12 +92,10 @@ struct FormatsFolder
 {
     FormatsFolder()
     {
-        QDir(folder.dir.path()).mkpath("XML");
         const struct
         {
             const char *word, *meaning, *usage;
         } entries[] = {
-            {"about", "x", ""},
             {"abate", "(v.) become less intense", "The storm did not abate until dawn."},
             {"wane", "(v.) decrease gradually", "His interest waned by noon."},
             {"lessen", "(v.) make less", "Rest will lessen the pain."},
@@ -111,12 +109,12 @@ struct FormatsFolder
             {"belie", "(v.) give a false idea of", ""},
             {"cow", "(v.) frighten into submission", "The bully scared them all."},
         };
-        QByteArray xml = "<GRE>";
+        QByteArray xml;
         for (const auto &e : entries)
             xml += QStringLiteral("<word>%1</word><meaning>%2</meaning><usage>%3</usage>")
                        .arg(e.word, e.meaning, e.usage)
                        .toUtf8();
-        platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+        folder.writeList("s.xml", xml);
         platform::writeBytes(
             folder.file("XML/s.confusables.tsv"),
             "# distractors\r\n"
@@ -235,19 +233,11 @@ TEST(Formats, WordsFallBackToTheFormatsTheirListAllows)
     EXPECT_EQ(f.builder.possibleFormats(f.at("abate")), (FormatSet{true, true, false}));
 }
 
-class FixedClock : public platform::Clock
+// Three seconds pass at each look.
+class SteppingClock : public SetClock
 {
 public:
     QDateTime now() override { return time = time.addSecs(3); }
-    QDateTime time{QDate(2026, 12, 7), QTime(9, 0)};
-};
-
-class CountingRandom : public platform::Random
-{
-public:
-    void randomize() override {}
-    float rnd() override { return float((n = (n * 37 + 11) % 97)) / 97.0f; }
-    int n = 5;
 };
 
 // A word taken for abate is kept with the answer, and comes back in the same
@@ -256,7 +246,7 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
 {
     FormatsFolder f;
     LearnerMemory memory(f.folder.file());
-    FixedClock clock;
+    SteppingClock clock;
     CountingRandom random;
     StudySession session(f.words, memory, clock, random);
     session.setPlan(std::nullopt, 0);

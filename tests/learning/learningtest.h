@@ -2,7 +2,10 @@
 #pragma once
 
 #include "learning/learnermemory.h"
+#include "platform/services.h"
+#include "platform/textfile.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,6 +26,32 @@ struct ProgressFolder
         shell.waitForFinished();
         return QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
     }
+    // Writes XML/<name>: the heading entry every list begins with, then `entries`.
+    void writeList(const QString &name, const QByteArray &entries) const
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("XML"));
+        platform::writeBytes(file(QStringLiteral("XML/") + name),
+                             "<GRE><word>about</word><meaning>x</meaning><usage/>" + entries +
+                                 "</GRE>");
+    }
+};
+
+// A clock that stands where the test puts it.
+class SetClock : public platform::Clock
+{
+public:
+    explicit SetClock(QDateTime at = QDateTime(QDate(2026, 12, 7), QTime(9, 0))) : time(at) {}
+    QDateTime now() override { return time; }
+    QDateTime time;
+};
+
+// The same draws in every run, spread over [0, 1).
+class CountingRandom : public platform::Random
+{
+public:
+    void randomize() override {}
+    float rnd() override { return float((n = (n * 37 + 11) % 97)) / 97.0f; }
+    int n = 5;
 };
 
 // What the memory told the learner.

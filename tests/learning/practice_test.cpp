@@ -64,30 +64,13 @@ TEST(Practice, DrawsEachWordOnceWithAboutFourInTenBySentenceEquivalence)
     }
 }
 
-class SetClock : public platform::Clock
-{
-public:
-    QDateTime now() override { return time; }
-    QDateTime time{QDate(2026, 12, 7), QTime(9, 0)};
-};
-
-class CountingRandom : public platform::Random
-{
-public:
-    void randomize() override {}
-    float rnd() override { return float((n = (n * 37 + 11) % 97)) / 97.0f; }
-    int n = 5;
-};
-
 // Sixteen verbs with sentences, each with eight checked wrong words; the first eight pair up as
 // synonyms; "mute" has no sentence that shows it.
 struct PracticeFolder
 {
     PracticeFolder()
     {
-        QDir(folder.dir.path()).mkpath("XML");
-        QByteArray xml = "<GRE><word>about</word><meaning>x</meaning><usage/>";
-        QByteArray confusables = "# distractors\r\n", synonyms = "# synonyms\r\n";
+        QByteArray xml, confusables = "# distractors\r\n", synonyms = "# synonyms\r\n";
         for (int i = 0; i < int(words.size()); ++i) {
             const QString word = words[i];
             const QString usage = word == "mute" ? "Nobody spoke." : "They saw it " + word + ".";
@@ -101,7 +84,7 @@ struct PracticeFolder
             if (i < 8 && i % 2 == 0)
                 synonyms += (word + '\t' + words[i + 1]).toUtf8() + "\r\n";
         }
-        platform::writeBytes(folder.file("XML/p.xml"), xml + "</GRE>");
+        folder.writeList("p.xml", xml);
         platform::writeBytes(folder.file("XML/p.confusables.tsv"), confusables);
         platform::writeBytes(folder.file("XML/p.synonyms.tsv"), synonyms);
         dictionary.load("\\XML\\p.xml");

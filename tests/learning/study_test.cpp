@@ -283,33 +283,17 @@ TEST(Study, PlanAndDistractorFilesSurviveDamage)
     EXPECT_EQ(Confusables::fromText("abate\t\xff\xfe\n", "t").size(), 0);
 }
 
-class FixedClock : public platform::Clock
-{
-public:
-    QDateTime now() override { return time; }
-    QDateTime time{today, QTime(9, 0)};
-};
-
-class CountingRandom : public platform::Random
-{
-public:
-    void randomize() override {}
-    float rnd() override { return float((n = (n * 37 + 11) % 97)) / 97.0f; }
-    int n = 5;
-};
-
 struct StudyFixture
 {
     StudyFixture()
     {
-        QDir(folder.dir.path()).mkpath("XML");
-        QByteArray xml = "<GRE><word>about</word><meaning>x</meaning><usage/>";
+        QByteArray xml;
         for (int i = 1; i <= 12; ++i)
             xml +=
                 QStringLiteral("<word>w%1</word><meaning>(v.) m%1</meaning><usage>u w%1.</usage>")
                     .arg(i)
                     .toUtf8();
-        platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+        folder.writeList("s.xml", xml);
         platform::writeBytes(folder.file("XML/s.confusables.tsv"), "# w\nw1\tw9\tw5\tw7\tw8\n");
         words.load("\\XML\\s.xml");
         session.setPlan(std::nullopt, 3);
@@ -326,7 +310,7 @@ struct StudyFixture
     ProgressFolder folder;
     Dictionary words{folder.dir.path()};
     LearnerMemory memory{folder.file()};
-    FixedClock clock;
+    SetClock clock{QDateTime(today, QTime(9, 0))};
     CountingRandom random;
     StudySession session{words, memory, clock, random};
 };
@@ -378,17 +362,15 @@ struct TwoLists
 {
     explicit TwoLists(unsigned seed) : draws(seed)
     {
-        QDir(folder.dir.path()).mkpath("XML");
         // Words that begin alike are of one family, which never stand for each other's choices.
         for (const auto &[name, count] : {std::pair{"gre", 30}, std::pair{"mine", 15}}) {
-            QByteArray xml = "<GRE><word>about</word><meaning>x</meaning><usage/>";
+            QByteArray xml;
             for (int i = 1; i <= count; ++i)
                 xml += QStringLiteral("<word>%1%2</word><meaning>(v.) sense %2</meaning><usage/>")
                            .arg(QLatin1String(name).left(2))
                            .arg(i)
                            .toUtf8();
-            platform::writeBytes(folder.file(QStringLiteral("XML/%1.xml").arg(name)),
-                                 xml + "</GRE>");
+            folder.writeList(QLatin1String(name) + ".xml", xml);
         }
         gre.load("\\XML\\gre.xml");
         mine.load("\\XML\\mine.xml");
@@ -438,7 +420,7 @@ struct TwoLists
     ProgressFolder folder;
     Dictionary gre{folder.dir.path()}, mine{folder.dir.path()};
     LearnerMemory memory{folder.file()};
-    FixedClock clock;
+    SetClock clock{QDateTime(today, QTime(9, 0))};
     CountingRandom random;
     StudySession greSession{gre, memory, clock, random}, mineSession{mine, memory, clock, random};
 };
@@ -576,26 +558,23 @@ TEST(Study, StudyMoreAfterTheDayAddsNewWordsEarlyReviewsOrTheHardestWords)
 TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
 {
     ProgressFolder folder;
-    QDir(folder.dir.path()).mkpath("XML");
-    QByteArray xml = "<GRE><word>about</word><meaning>x</meaning><usage/>";
+    QByteArray xml;
     QList<Review> learnt;
     for (int i = 1; i <= 40; ++i) {
-        xml +=
-            QStringLiteral("<word>w%1</word><meaning>(v.) m%1</meaning><usage/>").arg(i).toUtf8();
+        const QString word = QStringLiteral("w%1").arg(i);
+        xml += QStringLiteral("<word>%1</word><meaning>(v.) m%2</meaning><usage/>")
+                   .arg(word)
+                   .arg(i)
+                   .toUtf8();
         if (i <= 20) // known at once a month ago: due since
-            learnt << Review{QStringLiteral("w%1").arg(i),
-                             startOfDay(today) - days(30),
-                             Rating::Easy,
-                             "study",
-                             "s.xml",
-                             0};
+            learnt << Review{word, startOfDay(today) - days(30), Rating::Easy, "study", "s.xml", 0};
     }
-    platform::writeBytes(folder.file("XML/s.xml"), xml + "</GRE>");
+    folder.writeList("s.xml", xml);
     Dictionary words{folder.dir.path()};
     words.load("\\XML\\s.xml");
     LearnerMemory memory{folder.file()};
     memory.addReviews(learnt);
-    FixedClock clock;
+    SetClock clock{QDateTime(today, QTime(9, 0))};
     CountingRandom random;
     StudySession session{words, memory, clock, random};
 

@@ -31,6 +31,22 @@ static void toggleAsAScreenReaderDoes(const QWidget *window, int choice)
         ->doAction(QAccessibleActionInterface::toggleAction());
 }
 
+// A key pressed on the control that has the focus.
+static void key(int key, Qt::KeyboardModifiers with = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
+    if (with == Qt::AltModifier)
+        QTest::qWait(150); // an access key clicks its button after a moment
+}
+
+// An answer of a word of gre.xml given some days before the clock's time.
+static learning::Review answered(const FakeServices &fakes, const char *word, int daysAgo,
+                                 Rating rating)
+{
+    return {word, learning::toTime(fakes.clock.time.addDays(-daysAgo)), rating, "study", "gre.xml",
+            3000};
+}
+
 TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
 {
     FakeServices fakes;
@@ -64,9 +80,6 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     study->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(study));
     const auto label = [study](const char *name) { return control<QLabel>(study, name)->text(); };
-    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
-    };
     // 8 words over 12 - 7 days: 2 a day.
     EXPECT_EQ(label("progressLabel"), "0 of 2 words");
     key(Qt::Key_H);
@@ -181,9 +194,7 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
     window.start();
     learning::LearnerMemory &memory = window.learnerMemory();
     const auto easy = [&](const char *word, int daysAgo) {
-        return learning::Review{word,         learning::toTime(fakes.clock.time.addDays(-daysAgo)),
-                                Rating::Easy, "study",
-                                "gre.xml",    3000};
+        return answered(fakes, word, daysAgo, Rating::Easy);
     };
     memory.addReviews({easy("abate", 10), easy("curtail", 400), easy("curtail", 300)});
 
@@ -193,9 +204,6 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
     ASSERT_TRUE(QTest::qWaitForWindowActive(study));
     const auto &session = study->session();
     const auto label = [study](const char *name) { return control<QLabel>(study, name)->text(); };
-    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
-    };
     using learning::StudyFormat;
     QList<StudyFormat> seen;
     // Answers the card on show wrong, takes it back, then answers it right.
@@ -311,20 +319,13 @@ TEST(PracticeWindow, ASetIsTakenByKeysAndScoredOnlyAtTheEnd)
     EXPECT_EQ(label("scoreLabel"), "Nothing to practise yet");
     form->close();
     learning::LearnerMemory &memory = window.learnerMemory();
-    memory.addReviews({{"abate", learning::toTime(fakes.clock.time.addDays(-1)), Rating::Good,
-                        "study", "gre.xml", 3000},
-                       {"wane", learning::toTime(fakes.clock.time.addDays(-1)), Rating::Good,
-                        "study", "gre.xml", 3000}});
+    memory.addReviews(
+        {answered(fakes, "abate", 1, Rating::Good), answered(fakes, "wane", 1, Rating::Good)});
 
     click(&window, "mnuPractice");
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     const learning::PracticeSet &set = form->practice();
-    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
-        if (with == Qt::AltModifier)
-            QTest::qWait(150); // an access key clicks its button after a moment
-    };
     ASSERT_EQ(set.size(), 2);
     EXPECT_EQ(label("positionLabel"), "Question 1 of 2");
     EXPECT_EQ(label("timeLabel"), "Time left: 3:00 (about 3 minutes)");
