@@ -119,4 +119,16 @@ Rating typedRating(Spelling spelling, qint64 durationMs)
     return Rating::Again;
 }
 
+int picksWanted(StudyFormat format)
+{
+    switch (format) {
+    case StudyFormat::TypedRecall:
+        return 0;
+    case StudyFormat::SentenceEquivalence:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
 } // namespace learning

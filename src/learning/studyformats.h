@@ -21,6 +21,9 @@ enum class StudyFormat { Meaning, TextCompletion, TypedRecall, SentenceEquivalen
 QString formatKey(StudyFormat format);
 std::optional<StudyFormat> formatFromKey(const QString &key);
 
+// How many choices answer a card of the format: none for a typed word, two for a pair.
+int picksWanted(StudyFormat format);
+
 // A set of the formats other than meaning, which is always possible: those the learner has
 // switched on, or those a word's material allows.
 struct FormatSet

@@ -247,14 +247,7 @@ QString StudySession::choiceMeaning(int choice) const
 
 int StudySession::picksWanted() const
 {
-    switch (format()) {
-    case StudyFormat::TypedRecall:
-        return 0;
-    case StudyFormat::SentenceEquivalence:
-        return 2;
-    default:
-        return 1;
-    }
+    return learning::picksWanted(format());
 }
 
 QString StudySession::wrongPick() const

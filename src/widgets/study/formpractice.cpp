@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formpractice.h"
+#include "studywidgets.h"
 
 #include "questionview.h"
 
@@ -19,23 +20,12 @@
 
 namespace widgets {
 
+using study::named;
+using study::scaled;
+
 using learning::PracticeSet;
 
 namespace {
-
-template <typename Widget> Widget *named(Widget *widget, const QString &name, const QString &spoken)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(spoken);
-    return widget;
-}
-
-QFont scaled(QFont font, double factor, bool bold = false)
-{
-    font.setPointSizeF(font.pointSizeF() * factor);
-    font.setBold(bold);
-    return font;
-}
 
 // "9:05", as a clock shows it.
 QString figures(qint64 ms)

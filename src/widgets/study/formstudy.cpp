@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formstudy.h"
+#include "studywidgets.h"
 
 #include "questionview.h"
 
@@ -30,31 +31,14 @@ using namespace core;
 
 namespace widgets {
 
+using study::named;
+using study::scaled;
+using study::wrapped;
+
 using learning::Rating;
 using learning::StudySession;
 
 namespace {
-
-template <typename Widget> Widget *named(Widget *widget, const QString &name, const QString &spoken)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(spoken);
-    return widget;
-}
-
-QLabel *wrapped(QLabel *label)
-{
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-QFont scaled(QFont font, double factor, bool bold = false)
-{
-    font.setPointSizeF(font.pointSizeF() * factor);
-    font.setBold(bold);
-    return font;
-}
 
 // Shift+F5, as pressed() takes keys.
 const int usageKey = (Qt::SHIFT | Qt::Key_F5).toCombined();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questionview.h"
+#include "studywidgets.h"
 
 #include "choicebutton.h"
 
@@ -17,32 +18,11 @@
 
 namespace widgets {
 
+using study::named;
+using study::scaled;
+using study::wrapped;
+
 using learning::StudyFormat;
-
-namespace {
-
-template <typename Widget> Widget *named(Widget *widget, const QString &name, const QString &spoken)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(spoken);
-    return widget;
-}
-
-QLabel *wrapped(QLabel *label)
-{
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-QFont scaled(QFont font, double factor, bool bold = false)
-{
-    font.setPointSizeF(font.pointSizeF() * factor);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
 
 QString spokenBlanks(QString text)
 {
@@ -114,14 +94,7 @@ QuestionView::QuestionView(const core::Dictionary &dictionary, Answering answeri
 
 int QuestionView::picksWanted() const
 {
-    switch (card.format) {
-    case StudyFormat::TypedRecall:
-        return 0;
-    case StudyFormat::SentenceEquivalence:
-        return 2;
-    default:
-        return 1;
-    }
+    return learning::picksWanted(card.format);
 }
 
 QString QuestionView::choiceWord(int choice) const
