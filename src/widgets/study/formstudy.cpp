@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formstudy.h"
+#include "plantext.h"
 #include "studywidgets.h"
 
 #include "questionview.h"
@@ -372,56 +373,10 @@ void FormStudy::showSession()
     }
 }
 
-namespace {
-
-// English needs the singular for one; the texts stay whole for translators.
-QString counted(int count, const QString &one, const QString &many)
-{
-    return count == 1 ? one : many.arg(count);
-}
-
-} // namespace
-
-QString FormStudy::planText() const
-{
-    using Extra = StudySession::Extra;
-    const StudySession::Plan &plan = study.plan();
-    const QString minutes = counted(plan.minutes, tr("about 1 minute"), tr("about %1 minutes"));
-    switch (plan.extra) {
-    case Extra::NewWords:
-        return tr("%1, %2").arg(
-            counted(plan.newWords, tr("1 more new word"), tr("%1 more new words")), minutes);
-    case Extra::ReviewAhead:
-        return tr("Review ahead: %1, %2")
-            .arg(counted(plan.reviews, tr("1 word due soon"), tr("%1 words due soon")), minutes);
-    case Extra::Hardest:
-        return tr("Hardest words: %1, %2")
-            .arg(counted(plan.reviews, tr("1 word"), tr("%1 words")), minutes);
-    case Extra::None:
-        break;
-    }
-    const QString reviews = counted(plan.reviews, tr("1 review"), tr("%1 reviews"));
-    const QString fresh = counted(plan.newWords, tr("1 new word"), tr("%1 new words"));
-    if (plan.total() == 0)
-        return plan.limit > 0
-                   ? counted(plan.limit,
-                             tr("Nothing is due today, and no new word fits in 1 minute"),
-                             tr("Nothing is due today, and no new word fits in %1 minutes"))
-                   : tr("Nothing is due today");
-    const QString work = plan.newWords == 0  ? reviews
-                         : plan.reviews == 0 ? fresh
-                                             : tr("%1 and %2").arg(reviews, fresh);
-    if (plan.overLimit)
-        return tr("%1, %2 (over your daily limit of %3)").arg(work, minutes).arg(plan.limit);
-    if (plan.limit > 0)
-        return tr("%1, %2 (held to your daily limit of %3)").arg(work, minutes).arg(plan.limit);
-    return tr("%1, %2").arg(work, minutes);
-}
-
 void FormStudy::showProgress()
 {
     const StudySession::Progress progress = study.progress();
-    planLabel->setText(planText());
+    planLabel->setText(planText(study.plan()));
     planLabel->setAccessibleName(tr("Plan: %1").arg(planLabel->text()));
     QString text = tr("%1 of %2 words").arg(progress.finished).arg(progress.total);
     if (progress.repeats > 0)

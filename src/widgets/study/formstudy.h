@@ -75,7 +75,6 @@ private:
     void showFeedback();
     void showSummary();
     void showProgress();
-    QString planText() const;
     void studyMore(learning::StudySession::Extra extra);
     void showResult();
     void announce(QLabel *label);
