@@ -355,8 +355,9 @@ class MakeDictionaryTest(unittest.TestCase):
                 synsets.append(one("a", 0, word, gloss))
                 kind_lines.append(f"{word}\t{kind}\n")
         synsets[0] += (("!", 12),)  # brave and brittle are antonyms
-        synsets += [one("n", 7, "onus", "a duty"), one("n", 6, "opus", "a musical work")]
-        kind_lines += ["onus\trule\n", "opus\tthing\n"]
+        synsets += [one("n", 7, "onus", "a duty"), one("n", 10, "opus", "a musical work"),
+                    one("n", 10, "epigram", "a witty saying")]
+        kind_lines += ["onus\trule\n", "opus\tart\n", "epigram\tspeech\n"]
         listed = "".join(f"{s[3][0][0]} | The {s[3][0][0]} one.\n" for s in synsets)
         # Without a kinds file, by part of speech and topic, as a learner's own list is: the
         # antonym of another kind first, and one note that says so.
@@ -392,7 +393,10 @@ class MakeDictionaryTest(unittest.TestCase):
         # short word, where a letter stands out, does not.
         self.assertEqual(rows["eminent"], ["imminent"])
         self.assertEqual(rows["imminent"], ["immanent"])
-        self.assertEqual(rows["onus"], [])
+        self.assertEqual(rows["onus"], ["epigram"])
+        # A saying may fill up for a work of music, never a work of music for a saying.
+        self.assertEqual(rows["opus"], ["epigram"])
+        self.assertEqual(rows["epigram"], ["onus"])
         shown = subprocess.run(self.command + ["--confusables", "imminent"], text=True,
                                capture_output=True).stdout
         self.assertIn("eminent (worth): (adj.) of high rank\n     a second look-alike", shown)
