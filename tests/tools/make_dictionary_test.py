@@ -296,10 +296,11 @@ class MakeDictionaryTest(unittest.TestCase):
                     # 48 on: linked by the second thesaurus only; a negation of a short stem.
                     one("n", 4, "guise", "a false appearance"),
                     one("n", 4, "ruse", "a trick to deceive"),
+                    one("n", 4, "pretext", "a false reason given"),
                     one("a", 0, "tenable", "based on sound reasoning"),
                     one("a", 0, "untenable", "incapable of being defended")]
         thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n" \
-            "glut|1\n(noun)|oversupply|overabundance\n"
+            "glut|1\n(noun)|oversupply|overabundance\npretext|1\n(noun)|guise\n"
         listed = "".join(f"{s[3][0][0]} | A {s[3][0][0]}.\n" for s in synsets)
         synsets += [one("n", 10, "mandate", "an official command"),
                     one("n", 10, "edict", "an authoritative command")]
@@ -322,6 +323,7 @@ class MakeDictionaryTest(unittest.TestCase):
             ("plausible", "implausible", "of one family"),
             ("tenable", "untenable", "of one family"),
             ("guise", "ruse", "Moby's thesaurus groups them under 'veil'"),
+            ("pretext", "ruse", "groups it with guise under 'veil', and the thesaurus gives guise"),
             ("plethora", "glut", "says 'excess', in WordNet 'overabundance', and the "
              "thesaurus gives glut 'overabundance'"),
             ("capitulation", "recapitulation", "of one family"),
