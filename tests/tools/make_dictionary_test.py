@@ -5,6 +5,7 @@
 import importlib.machinery
 import os
 import re
+import struct
 import subprocess
 import sys
 import tempfile
@@ -48,6 +49,23 @@ def make_wordnet(folder, synsets, counts=(), exceptions=None):
             f.write(text)
 
 
+def make_moby(folder, groups):
+    """A Moby thesaurus in aiksaurus's files: groups is [(title, [word, ...])]."""
+    os.makedirs(folder, exist_ok=True)
+    words = sorted({w for title, members in groups for w in [title, *members]})
+    number = {w: n for n, w in enumerate(words)}
+    end = struct.pack(">H", 0xFFFF)
+    with open(os.path.join(folder, "words.dat"), "wb") as f:
+        for w in words:
+            f.write(w.replace(" ", ":").encode() + b"\0" + b"".join(
+                struct.pack(">H", g) for g, (_, members) in enumerate(groups) if w in members)
+                + end)
+    with open(os.path.join(folder, "meanings.dat"), "wb") as f:
+        for title, members in groups:
+            f.write(struct.pack(">HH", number[title], number[title]) + b"".join(
+                struct.pack(">H", number[w]) for w in sorted(members, key=number.get)) + end)
+
+
 def load_tool():
     loader = importlib.machinery.SourceFileLoader("make_dictionary", TOOL)
     tool = types.ModuleType(loader.name)
@@ -67,13 +85,16 @@ class MakeDictionaryTest(unittest.TestCase):
         self.tsv = os.path.join(self.folder, "out.confusables.tsv")
 
     def run_tool(self, wordlist, synsets, counts=(), exceptions=None, thesaurus="UTF-8\n",
-                 strict=False):
+                 strict=False, moby=()):
         """Runs the generator; short examples (the tests' own) are only noted unless strict."""
         make_wordnet(self.folder, synsets, counts, exceptions)
         listpath = self.write("words.txt", wordlist)
         self.write("th.dat", thesaurus)
+        make_moby(os.path.join(self.folder, "moby"), moby)
         self.command = [sys.executable, TOOL, "--list", listpath, "--wordnet", self.folder,
-                        "--thesaurus", os.path.join(self.folder, "th.dat"), "--output", self.output]
+                        "--thesaurus", os.path.join(self.folder, "th.dat"),
+                        "--outside-thesaurus", os.path.join(self.folder, "moby"),
+                        "--output", self.output]
         self.command += [] if strict else ["--usage-faults-as-notes"]
         return subprocess.run(self.command, capture_output=True, text=True)
 
@@ -271,14 +292,21 @@ class MakeDictionaryTest(unittest.TestCase):
                     # says; one whose other sense no one meets (no count) does not.
                     one("n", 4, "mandate", "a commission from the voters"),
                     one("n", 4, "edict", "a decree issued by a ruler"),
-                    one("n", 4, "injunction", "a formal command")]
+                    one("n", 4, "injunction", "a formal command"),
+                    # 48 on: linked by the second thesaurus only; a negation of a short stem.
+                    one("n", 4, "guise", "a false appearance"),
+                    one("n", 4, "ruse", "a trick to deceive"),
+                    one("n", 4, "pretext", "a false reason given"),
+                    one("a", 0, "tenable", "based on sound reasoning"),
+                    one("a", 0, "untenable", "incapable of being defended")]
         thesaurus = "UTF-8\nabate|1\n(verb)|diminish|lessen|increase (antonym)\n" \
-            "glut|1\n(noun)|oversupply|overabundance\n"
+            "glut|1\n(noun)|oversupply|overabundance\npretext|1\n(noun)|guise\n"
         listed = "".join(f"{s[3][0][0]} | A {s[3][0][0]}.\n" for s in synsets)
         synsets += [one("n", 10, "mandate", "an official command"),
                     one("n", 10, "edict", "an authoritative command")]
         counted = [("slake%2:34:01::", 3), ("mandate%1:04:00::", 5), ("mandate%1:10:00::", 2)]
-        self.entries(listed, synsets, counted, None, thesaurus)
+        self.entries(listed, synsets, counted, None, thesaurus, False,
+                     [("veil", ["guise", "ruse", "mask"])])
         cases = [  # word, candidate, why it is dropped (None: kept)
             ("abate", "slake", "the same meaning"),  # of one synset in another sense
             ("abate", "change", "the same meaning"),  # a broader term
@@ -293,6 +321,9 @@ class MakeDictionaryTest(unittest.TestCase):
             ("despondent", "irate", None),
             ("zeal", "zealot", "of one family"),
             ("plausible", "implausible", "of one family"),
+            ("tenable", "untenable", "of one family"),
+            ("guise", "ruse", "Moby's thesaurus groups them under 'veil'"),
+            ("pretext", "ruse", "groups it with guise under 'veil', and the thesaurus gives guise"),
             ("plethora", "glut", "says 'excess', in WordNet 'overabundance', and the "
              "thesaurus gives glut 'overabundance'"),
             ("capitulation", "recapitulation", "of one family"),
