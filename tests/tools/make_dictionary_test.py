@@ -436,6 +436,17 @@ class MakeDictionaryTest(unittest.TestCase):
         self.assertIn("brittle (physical): (adj.) easily snapped\n     of another kind, "
                       "physical", shown)
 
+    def test_a_look_is_offered_the_usual_or_odd_before_a_texture_or_a_sound(self):
+        synsets = [one("a", 0, "dapper", "neat and trim in dress"),
+                   one("a", 0, "viscous", "thick and sticky"),
+                   one("a", 0, "raucous", "unpleasantly loud and harsh"),
+                   one("a", 0, "banal", "lacking originality")]
+        self.write("words.kinds", "dapper\tappearance\nviscous\tphysical\n"
+                   "raucous\tphysical\nbanal\tnorm\n")
+        self.entries("".join(f"{s[3][0][0]} | The {s[3][0][0]} one.\n" for s in synsets),
+                     synsets)
+        self.assertEqual(self.rows()["dapper"], ["banal", "viscous"])
+
     def test_a_kinds_file_that_does_not_fit_the_list_fails_and_writes_nothing(self):
         synsets = [one("a", 0, "terse", "brief"), one("a", 0, "curt", "short in manner"),
                    one("v", 32, "extol", "praise highly"), one("n", 7, "candor", "frankness")]
@@ -529,7 +540,12 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("fecund", "a", "physical", "capable of producing offspring"),
                 ("kinetic", "a", "physical", "relating to the motion of bodies"),
                 ("callow", "a", "mind", "young and inexperienced"),
-                ("fallow", "a", "physical", "(of farmland) left unplowed and unseeded")]:
+                ("fallow", "a", "physical", "(of farmland) left unplowed and unseeded"),
+                ("unkempt", "a", "appearance", "untidy and uncared-for in appearance"),
+                ("raucous", "a", "physical", "unpleasantly loud and harsh"),
+                ("luminous", "a", "physical", "softly bright or radiant"),
+                ("disparity", "n", "relation", "inequality or difference in some respect"),
+                ("timbre", "n", "quality", "the particular quality of a voice or sound")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
@@ -547,7 +563,9 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("omnivorous", "pathological", True),
                            ("desecrate", "desiccate", True), ("cower", "converge", False),
                            ("cower", "amble", True), ("fecund", "kinetic", False),
-                           ("kinetic", "fecund", True), ("callow", "fallow", False)]:
+                           ("kinetic", "fecund", True), ("callow", "fallow", False),
+                           ("unkempt", "raucous", False), ("unkempt", "luminous", True),
+                           ("disparity", "timbre", False), ("luminous", "raucous", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
