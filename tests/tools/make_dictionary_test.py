@@ -545,7 +545,8 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("raucous", "a", "physical", "unpleasantly loud and harsh"),
                 ("luminous", "a", "physical", "softly bright or radiant"),
                 ("disparity", "n", "relation", "inequality or difference in some respect"),
-                ("timbre", "n", "quality", "the particular quality of a voice or sound")]:
+                ("timbre", "n", "quality", "the particular quality of a voice or sound"),
+                ("semblance", "n", "quality", "an outward appearance or show of something")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
@@ -565,7 +566,8 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("cower", "amble", True), ("fecund", "kinetic", False),
                            ("kinetic", "fecund", True), ("callow", "fallow", False),
                            ("unkempt", "raucous", False), ("unkempt", "luminous", True),
-                           ("disparity", "timbre", False), ("luminous", "raucous", True)]:
+                           ("disparity", "timbre", False), ("luminous", "raucous", True),
+                           ("disparity", "semblance", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
