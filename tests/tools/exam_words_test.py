@@ -112,6 +112,10 @@ class ExamWordsTest(unittest.TestCase):
             shown = [word] + choices
             self.assertFalse([(a, b) for a in shown for b in shown
                               if frozenset((a, b)) in alike], word)
+        # Nor one that Moby's thesaurus, made apart from WordNet, groups with the word.
+        moby = tool.OutsideThesaurus("/usr/share/aiksaurus")
+        self.assertFalse([(w, c) for w, choices in first.items() for c in choices
+                          if moby.shared(w, c)])
         uses = collections.Counter(c for choices in first.values() for c in choices)
         self.assertLessEqual(max(uses.values()), tool.SPREAD)
 
