@@ -14,11 +14,6 @@ using testsupport::FakeRandom;
 
 namespace {
 
-QString local(const char *figure)
-{
-    return QString::fromLatin1(figure).replace(u'.', QLocale::system().decimalPoint());
-}
-
 class ReviewTest : public ::testing::Test
 {
 protected:
@@ -72,16 +67,12 @@ TEST_F(ReviewTest, BeginShowsADrawnWordAsStoredAndAnEmptyDictionaryClearsIt)
 TEST_F(ReviewTest, AMarkerAtTheStartStylesTheUsageAndOutsideTheRangeTheCardStays)
 {
     // The window tests step and wrap within the review range.
-    const std::vector<std::pair<const char *, const char *>> table{
-        {"(b)Bold (b)x.(b)", "Bold x.|b"},
-        {"(I)It.(I)", "It.|i"},
-        {"(B)No.(B)", "(B)No.(B)"},
-        {"A (b) b.", "A (b) b."}};
-    for (const auto &[usage, shown] : table) {
-        const StyledUsage styled = styleUsage(QLatin1String(usage));
-        EXPECT_EQ(styled.text + (styled.bold ? "|b" : "") + (styled.italic ? "|i" : ""),
-                  QLatin1String(shown));
+    QStringList styled;
+    for (int p = 1; p <= 4; ++p) {
+        const StyledUsage usage = styleUsage(dictionary.usage(p));
+        styled << usage.text + (usage.bold ? "|b" : "") + (usage.italic ? "|i" : "");
     }
+    EXPECT_EQ(styled.join('/'), "Bold x.|b/It.|i/(B)No.(B)/A (b) b.");
     beginAt(3);
     const QString shown = card();
     fakes.write("XML/one.xml", testsupport::flatXml({{"only", "m", "u"}}));
@@ -135,7 +126,8 @@ TEST_F(ReviewTest, NoSlotIsNoAnswerCountersStopAndPercentagesHaveTwoDigitsEachSi
     const std::vector<std::tuple<int, int, const char *>> table{
         {1, 0, "100.00"}, {2, 1, "66.67"}, {1, 19, "05.00"}, {0, 1, "00.00"}, {0, 0, "00.00"}};
     for (const auto &[right, wrong, text] : table)
-        EXPECT_EQ(percentText(right, wrong), local(text));
+        EXPECT_EQ(percentText(right, wrong),
+                  QString::fromLatin1(text).replace(u'.', QLocale::system().decimalPoint()));
 }
 
 TEST(reviewChoices, NoTwoChoicesReadAlikeAndBlankMeaningsAreNeverOffered)
@@ -143,33 +135,29 @@ TEST(reviewChoices, NoTwoChoicesReadAlikeAndBlankMeaningsAreNeverOffered)
     // A list, the position shown, the draws of its four other choices: what the five read.
     struct Case
     {
-        std::vector<const char *> meanings; // entry 0 is the heading
+        const char *meanings; // by '/', entry 0 the heading
         int position;
         std::array<int, 4> draws;
         const char *choices;
     };
     const std::vector<Case> table{
         // Ten words, the right meaning drawn again and again: never shown twice.
-        {{"h", "m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9"},
-         4,
-         {4, 4, 9, 4},
-         "m4/m5/m6/m9/m7"},
+        {"h/m1/m2/m3/m4/m5/m6/m7/m8/m9", 4, {4, 4, 9, 4}, "m4/m5/m6/m9/m7"},
         // Spelled alike but for case and spaces: one meaning to a learner.
-        {{"h", "lessen", " Lessen ", "help", "LESSEN", "praise", "hide", "scold"},
+        {"h/lessen/ Lessen /help/LESSEN/praise/hide/scold",
          1,
          {2, 4, 2, 7},
          "lessen/help/praise/hide/scold"},
         // Two wrong draws alike: the second gives way too.
-        {{"h", "a", "b", "b", "c", "d"}, 1, {2, 3, 3, 3}, "a/b/c/d/"},
+        {"h/a/b/b/c/d", 1, {2, 3, 3, 3}, "a/b/c/d/"},
         // Fewer than five meanings, blanks among them: the rest stay blank.
-        {{"h", "x", "X", "", "y", "  ", "x "}, 1, {2, 3, 3, 6}, "x/y///"},
+        {"h/x/X//y/  /x ", 1, {2, 3, 3, 6}, "x/y///"},
         // The heading is no choice, wherever the draws fall.
-        {{"heading", "p", "q"}, 2, {1, 1, 2, 2}, "q/p///"},
-    };
+        {"heading/p/q", 2, {1, 1, 2, 2}, "q/p///"}};
     for (const Case &each : table) {
         testsupport::FakeServices fakes;
         std::vector<testsupport::entry> entries;
-        for (const char *meaning : each.meanings)
+        for (const QString &meaning : QString::fromLatin1(each.meanings).split('/'))
             entries.push_back({"w", meaning, "u"});
         fakes.write("XML/list.xml", testsupport::flatXml(entries));
         Dictionary dictionary(fakes.appInfo.folder);

@@ -4,8 +4,10 @@
 #include "core/editorrules.h"
 #include "core/flashrules.h"
 #include "core/memoryrules.h"
+#include "core/pronunciations.h"
 #include "core/resultsrules.h"
 #include "core/reviewrules.h"
+#include "core/speechsettings.h"
 #include "support/fakes.h"
 
 #include <QLocale>
@@ -18,16 +20,12 @@ namespace {
 
 constexpr float largestBelowOne = 0.99999994f;
 
-TEST(answerLog, EveryLineEndsInCrLfAlsoWithinAMeaning)
+TEST(answerLog, EveryLineEndsInCrLfAlsoWithinAMeaningAndTheFileIsNamedOnTheTwelveHourClock)
 {
     AnswerLog log;
     log.append({true, "(v.) lessen", "abate"});
     log.append({false, "a\nb\rc\r\nd\u2028e", "w"});
     EXPECT_EQ(log.text(), " CORRECT :(v.) lessen:abate\r\n INCORRECT :a\r\nb\r\nc\r\nd\r\ne:w\r\n");
-}
-
-TEST(resultsRules, TheLogFileIsNamedOnTheTwelveHourClock)
-{
     QStringList names;
     for (const QTime &time : {QTime(0, 5), QTime(12, 0), QTime(9, 59)})
         names << logFileName(QDateTime(QDate(2026, 12, 4), time));
@@ -118,6 +116,38 @@ TEST(displaysettings, TheFileReadsBackAndAnUnusableFileGivesTheDefaults)
     using namespace displaysettings;
     EXPECT_EQ(*toSize("13.5") + *toSize(QLocale::system().toString(13.5)), 27.0f);
     EXPECT_EQ(sizeText(13.5f) + sizeText(1234), QLocale::system().toString(13.5) + "1234");
+}
+
+TEST(speech, SettingsKeepWhatIsValidAndWriteWhatTheyRead)
+{
+    const std::vector<std::tuple<QString, bool, QString, int>> cases{
+        {"speak_automatically=yes\r\nvoice= kal16 \r\nrate=-10\r\n", true, "kal16", -10},
+        {"speak_automatically=1\nvoice=\nrate=11\n", false, "", 0},
+        {"rate=3.5\nspeak_automatically = yes\ngarbage", true, "", 0}};
+    // A voice name cannot add a line.
+    EXPECT_EQ(speechSettingsText({true, "a\nrate=9", 2}), speechSettingsText({true, "", 2}));
+    for (const auto &[text, automatic, voice, rate] : cases) {
+        const SpeechOptions read = speechSettingsFromText(text);
+        EXPECT_EQ(read, (SpeechOptions{automatic, voice, rate})) << text.toStdString();
+        EXPECT_EQ(speechSettingsFromText(speechSettingsText(read)), read);
+    }
+}
+
+TEST(speech, AnIpaListIsTakenWholeOrNotAtAll)
+{
+    const std::vector<std::pair<QByteArray, QString>> cases{
+        {"# comment\r\nLaconic\t/ləˈkɒnɪk/\r\n\r\nad  hoc\t/ˈæd hˈɑːk/\r\n", "/ləˈkɒnɪk/"},
+        {"laconic\t/ləˈkɒnɪk/\nzeal /ziːl/\n", ""},
+        {"laconic\tləˈkɒnɪk\n", ""},
+        {"laconic\t/ləˈkɒnɪk/\textra\n", ""},
+        {"laconic\t/\xff/\n", ""},
+        {"laconic\t/l/\n", "/l/"},
+        {"laconic\t//\n", ""}};
+    for (const auto &[bytes, expected] : cases)
+        EXPECT_EQ(Pronunciations::fromText(bytes, "test").of(" LACONIC "), expected)
+            << bytes.toStdString();
+    // A word is found however its letters and spaces are written.
+    EXPECT_EQ(Pronunciations::fromText(cases[0].first, "test").of("Ad Hoc"), "/ˈæd hˈɑːk/");
 }
 
 } // namespace

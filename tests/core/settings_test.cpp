@@ -56,47 +56,44 @@ TEST(settings, APlanOrSpeechSettingsAreInForceOnlyOnceWritten)
     SpeechSettings speech(fakes.files, fakes.path("settings/speech.txt"));
     plan.load();
     QSignalSpy retention(&plan, &learning::StudyPlanSettings::desiredRetentionChanged);
-    struct subject
-    {
-        QObject *object;
-        const char *file;
-        // Saves the settings as they are, or with one value changed.
-        std::function<void(bool change)> save;
-        std::function<QString()> inForce;
-    };
-    const std::vector<subject> subjects{{&plan, "settings/study.txt",
-                                         [&](bool change) {
-                                             learning::StudyPlan chosen = plan.plan();
-                                             chosen.newWordsPerDay += change ? 5 : 0;
-                                             plan.save(chosen);
-                                         },
-                                         [&] { return learning::studyPlanText(plan.plan()); }},
-                                        {&speech, "settings/speech.txt",
-                                         [&](bool change) {
-                                             SpeechOptions chosen = speech.options();
-                                             chosen.rate += change ? 3 : 0;
-                                             speech.save(chosen);
-                                         },
-                                         [&] { return speechSettingsText(speech.options()); }}};
-    for (const subject &each : subjects) {
-        QSignalSpy changed(each.object, SIGNAL(changed()));
-        const QString before = each.inForce();
+    // Saves the settings as they are, or with one value changed; then what is in force.
+    const auto check = [&](QObject *object, const char *file, const auto &save,
+                           const auto &inForce) {
+        SCOPED_TRACE(file);
+        QSignalSpy changed(object, SIGNAL(changed()));
+        const QString before = inForce();
         const int writes = fakes.files.writes;
-        each.save(false);
-        EXPECT_EQ(fakes.files.writes, writes) << each.file << ": nothing to write";
+        save(false);
+        EXPECT_EQ(fakes.files.writes, writes) << "nothing to write";
 
         fakes.files.fault.fails = true;
-        EXPECT_THROW(each.save(true), platform::Error) << each.file;
+        EXPECT_THROW(save(true), platform::Error);
         fakes.files.fault.fails = false;
-        EXPECT_EQ(each.inForce(), before) << each.file;
-        EXPECT_FALSE(QFile::exists(fakes.path(each.file))) << each.file;
-        EXPECT_EQ(changed.count(), 0) << each.file;
+        EXPECT_EQ(inForce(), before);
+        EXPECT_FALSE(QFile::exists(fakes.path(file)));
+        EXPECT_EQ(changed.count(), 0);
 
-        each.save(true);
-        EXPECT_NE(each.inForce(), before) << each.file;
-        EXPECT_EQ(fakes.read(each.file), each.inForce().toUtf8()) << each.file;
-        EXPECT_EQ(changed.count(), 1) << each.file;
-    }
+        save(true);
+        EXPECT_NE(inForce(), before);
+        EXPECT_EQ(fakes.read(file), inForce().toUtf8());
+        EXPECT_EQ(changed.count(), 1);
+    };
+    check(
+        &plan, "settings/study.txt",
+        [&](bool change) {
+            learning::StudyPlan chosen = plan.plan();
+            chosen.newWordsPerDay += change ? 5 : 0;
+            plan.save(chosen);
+        },
+        [&] { return learning::studyPlanText(plan.plan()); });
+    check(
+        &speech, "settings/speech.txt",
+        [&](bool change) {
+            SpeechOptions chosen = speech.options();
+            chosen.rate += change ? 3 : 0;
+            speech.save(chosen);
+        },
+        [&] { return speechSettingsText(speech.options()); });
     EXPECT_EQ(retention.count(), 0) << "the retention stayed";
     learning::StudyPlan surer = plan.plan();
     surer.desiredRetention = 0.95;

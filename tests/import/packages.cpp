@@ -61,37 +61,6 @@ QString modelsJson(const std::vector<Notetype> &types)
     return QString::fromUtf8(QJsonDocument(models).toJson(QJsonDocument::Compact));
 }
 
-void fill(QSqlDatabase &db, Schema schema, const std::vector<Notetype> &types,
-          const std::vector<Note> &notes, const std::vector<Review> &reviews)
-{
-    for (const char *table : tables)
-        if (schema == Schema::v18 || !QByteArray(table).contains("name"))
-            exec(db, QString::fromLatin1(table));
-    exec(db, "INSERT INTO col VALUES (1, 0, 0, 0, ?, 0, 0, 0, '{}', ?, '{}', '{}', '{}')",
-         {schema == Schema::v18 ? 18 : 11, schema == Schema::v18 ? "" : modelsJson(types)});
-    for (const auto &[id, names] : types) {
-        if (schema == Schema::v18) {
-            exec(db, "INSERT INTO notetypes VALUES (?, ?, 0, 0, x'')",
-                 {id, "Type " + QString::number(id)});
-            for (qsizetype ord = names.size() - 1; ord >= 0; --ord)
-                exec(db, "INSERT INTO fields VALUES (?, ?, ?, x'')", {id, ord, names[ord]});
-        }
-    }
-    for (const Note &note : notes) {
-        exec(db, "INSERT INTO notes VALUES (?, 'g', ?, 0, 0, '', ?, 0, 0, 0, '')",
-             {note.id, note.noteType, note.fields});
-        exec(db, "INSERT INTO cards VALUES (?, ?, 1, 0)", {note.id + 1000, note.id});
-    }
-    for (const Review &review : reviews)
-        exec(db, "INSERT INTO revlog VALUES (?, ?, 0, ?, 1, 0, 2500, 3000, ?)",
-             {review.time, review.note + 1000, review.ease, review.ease == 0 ? 4 : 1});
-    if (schema == Schema::v18) {
-        exec(db, "PRAGMA writable_schema = ON");
-        exec(db, "UPDATE sqlite_master SET sql = replace(sql, 'name text NOT NULL', "
-                 "'name text NOT NULL COLLATE unicase') WHERE type = 'table'");
-    }
-}
-
 } // namespace
 
 QByteArray collection(const QString &folder, Schema schema, const std::vector<Notetype> &types,
@@ -107,7 +76,30 @@ QByteArray collection(const QString &folder, Schema schema, const std::vector<No
         // A fixture, not the learner's data: one transaction, no waiting for the disk.
         exec(db, QStringLiteral("PRAGMA synchronous = OFF"));
         db.transaction();
-        fill(db, schema, types, notes, reviews);
+        for (const char *table : tables)
+            if (schema == Schema::v18 || !QByteArray(table).contains("name"))
+                exec(db, QString::fromLatin1(table));
+        exec(db, "INSERT INTO col VALUES (1, 0, 0, 0, ?, 0, 0, 0, '{}', ?, '{}', '{}', '{}')",
+             {schema == Schema::v18 ? 18 : 11, schema == Schema::v18 ? "" : modelsJson(types)});
+        for (const auto &[id, noteType, fields] : notes) {
+            exec(db, "INSERT INTO notes VALUES (?, 'g', ?, 0, 0, '', ?, 0, 0, 0, '')",
+                 {id, noteType, fields});
+            exec(db, "INSERT INTO cards VALUES (?, ?, 1, 0)", {id + 1000, id});
+        }
+        for (const auto &[time, note, ease] : reviews)
+            exec(db, "INSERT INTO revlog VALUES (?, ?, 0, ?, 1, 0, 2500, 3000, ?)",
+                 {time, note + 1000, ease, ease == 0 ? 4 : 1});
+        if (schema == Schema::v18) {
+            for (const auto &[id, names] : types) {
+                exec(db, "INSERT INTO notetypes VALUES (?, ?, 0, 0, x'')",
+                     {id, "Type " + QString::number(id)});
+                for (qsizetype ord = names.size() - 1; ord >= 0; --ord)
+                    exec(db, "INSERT INTO fields VALUES (?, ?, ?, x'')", {id, ord, names[ord]});
+            }
+            exec(db, "PRAGMA writable_schema = ON");
+            exec(db, "UPDATE sqlite_master SET sql = replace(sql, 'name text NOT NULL', "
+                     "'name text NOT NULL COLLATE unicase') WHERE type = 'table'");
+        }
         db.commit();
         db.close();
     }

@@ -5,27 +5,21 @@
 // of schema 18, zstd, zip. And entries as one text, for tables of cases.
 
 #include "import/table.h"
+#include "platform/error.h"
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace testPackages {
 
-struct Note
-{
-    qint64 id;
-    qint64 noteType;
-    QString fields; // separated by U+001F
-};
-
-struct Review
-{
-    qint64 time; // ms since the epoch
-    qint64 note;
-    int ease;
-};
+// A note: id, note type, fields separated by U+001F.
+using Note = std::tuple<qint64, qint64, QString>;
+// A review: time in ms since the epoch, note, ease.
+using Review = std::tuple<qint64, qint64, int>;
 
 // A note type is its id and field names.
 using Notetype = std::pair<qint64, QStringList>;
@@ -51,4 +45,15 @@ inline QString text(const QList<importer::Entry> &entries)
     for (const importer::Entry &entry : entries)
         each << entry.word + '|' + entry.meaning + '|' + entry.usage;
     return each.join('/');
+}
+
+// The message of the error an operation throws, or "no error".
+inline QString errorOf(const std::function<void()> &operation)
+{
+    try {
+        operation();
+    } catch (const platform::Error &error) {
+        return error.message();
+    }
+    return QStringLiteral("no error");
 }

@@ -74,6 +74,8 @@ TEST_F(MemoryTest, AWordPairsWithItsMeaningByText)
         game->checkPair();
         EXPECT_EQ(game->isFound(first) && game->isFound(second), pairs) << first << "+" << second;
         EXPECT_EQ(game->pairCheckRunning(), !pairs) << "found or not, both stay face up";
+        game->open(0);
+        EXPECT_FALSE(game->pairCheckRunning()) << "a board opened anew checks no pair";
     }
 }
 

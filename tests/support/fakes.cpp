@@ -40,45 +40,11 @@ platform::Answer FakeDialogs::message(const QString &text, platform::Icon kind,
     return reply;
 }
 
-namespace {
-
-// The next scripted reply of a picker; a picker nobody expected fails the test.
-template <typename T> T take(std::deque<T> &replies, const char *picker)
-{
-    if (replies.empty()) {
-        ADD_FAILURE() << "unexpected " << picker << " picker";
-        return T();
-    }
-    // Swapped out rather than copied: GCC 12 at -O3 warns that a copied empty optional's
-    // QString may be used uninitialised.
-    T reply;
-    reply.swap(replies.front());
-    replies.pop_front();
-    return reply;
-}
-
-} // namespace
-
-std::optional<platform::FontChoice> FakeDialogs::pickFont(const platform::FontChoice &)
-{
-    return take(fonts, "font");
-}
-
-std::optional<QColor> FakeDialogs::pickColor(const QColor &)
-{
-    return take(colors, "colour");
-}
-
 QString FakeDialogs::saveFileName(const QString &title, const QString &filter,
                                   const QString &filename, const QString &folder)
 {
     saveRequests.push_back({title, filter, filename, folder});
     return take(saveNames, "save");
-}
-
-QString FakeDialogs::openFileName(const QString &, const QString &, const QString &)
-{
-    return take(openNames, "open");
 }
 
 bool FakePrinter::printImage(QWidget *window)
@@ -98,12 +64,11 @@ bool FakePrinter::printImage(QWidget *window)
 
 float FakeRandom::rnd()
 {
-    if (!values.empty()) {
-        const float value = values.front();
-        values.pop_front();
-        return value;
-    }
-    return std::uniform_real_distribution<float>(0.0f, 0.999f)(fallback);
+    if (values.empty())
+        return std::uniform_real_distribution<float>(0.0f, 0.999f)(fallback);
+    const float value = values.front();
+    values.pop_front();
+    return value;
 }
 
 FakeServices::FakeServices()
@@ -134,20 +99,16 @@ void FakeServices::write(const QString &relative, const QByteArray &bytes) const
 QByteArray FakeServices::read(const QString &relative) const
 {
     QFile file(path(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray flatXml(const std::vector<entry> &entries)
 {
-    QByteArray text = "<GRE>\r\n";
-    for (const entry &each : entries) {
-        text += "<word>" + each.word.toUtf8() + "</word>\r\n";
-        text += "<meaning>" + each.meaning.toUtf8() + "</meaning>\r\n";
-        text += "<usage>" + each.usage.toUtf8() + "</usage>\r\n";
-    }
-    return text + "</GRE>\r\n\r\n";
+    QString text = "<GRE>\r\n";
+    for (const entry &each : entries)
+        text += QStringLiteral("<word>%1</word>\r\n<meaning>%2</meaning>\r\n<usage>%3</usage>\r\n")
+                    .arg(each.word, each.meaning, each.usage);
+    return (text + "</GRE>\r\n\r\n").toUtf8();
 }
 
 QByteArray defaultSettings()
@@ -164,8 +125,5 @@ void PrintTo(const QString &text, std::ostream *out)
 
 void PrintTo(const QStringList &list, std::ostream *out)
 {
-    *out << '{';
-    for (qsizetype i = 0; i < list.size(); ++i)
-        *out << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
-    *out << '}';
+    *out << '{' << (list.isEmpty() ? "" : '"' + list.join("\", \"").toStdString() + '"') << '}';
 }

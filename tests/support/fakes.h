@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 #include <random>
@@ -49,12 +50,17 @@ public:
 
     platform::Answer message(const QString &text, platform::Icon kind,
                              platform::Buttons set) override;
-    std::optional<platform::FontChoice> pickFont(const platform::FontChoice &start) override;
-    std::optional<QColor> pickColor(const QColor &start) override;
+    std::optional<platform::FontChoice> pickFont(const platform::FontChoice &) override
+    {
+        return take(fonts, "font");
+    }
+    std::optional<QColor> pickColor(const QColor &) override { return take(colors, "colour"); }
     QString saveFileName(const QString &title, const QString &filter, const QString &filename,
                          const QString &folder) override;
-    QString openFileName(const QString &title, const QString &filter,
-                         const QString &folder) override;
+    QString openFileName(const QString &, const QString &, const QString &) override
+    {
+        return take(openNames, "open");
+    }
 
     std::vector<box> shown;
     // Called as each box is shown, to look at the program's state at that moment.
@@ -66,6 +72,21 @@ public:
     std::vector<SaveRequest> saveRequests;
 
 private:
+    // The next scripted reply of a picker; a picker nobody expected fails the test.
+    template <typename T> static T take(std::deque<T> &replies, const char *picker)
+    {
+        if (replies.empty()) {
+            ADD_FAILURE() << "unexpected " << picker << " picker";
+            return T();
+        }
+        // Swapped out rather than copied: GCC 12 at -O3 warns that a copied empty optional's
+        // QString may be used uninitialised.
+        T reply;
+        reply.swap(replies.front());
+        replies.pop_front();
+        return reply;
+    }
+
     struct scripted
     {
         QString text;

@@ -73,9 +73,7 @@ void HttpServer::sendSlowly(QTcpSocket &socket, const QByteArray &response, int 
 QUrl HttpServer::url(const QByteArray &path) const
 {
     return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
-                    .arg(mode == tls::on ? QLatin1String("https") : QLatin1String("http"))
-                    .arg(port)
-                    .arg(QLatin1String(path)));
+                    .arg(mode == tls::on ? "https" : "http", QString::number(port), path));
 }
 
 void HttpServer::trustLoopBack()
