@@ -28,8 +28,8 @@ void overwrite(const QString &path, qint64 at, const QByteArray &bytes)
 
 qint64 answer(LearnerMemory &memory, int n)
 {
-    return memory.recordAnswer(QStringLiteral("word%1").arg(n), Rating::Good,
-                               QStringLiteral("quiz"), QStringLiteral("gre1.xml"), 900, minute(n));
+    return memory.recordAnswer(QStringLiteral("word%1").arg(n), Rating::Good, "quiz", "gre1.xml",
+                               900, minute(n));
 }
 
 // A progress file of some hundred answers, closed.
@@ -38,8 +38,12 @@ void fill(const QString &path)
     LearnerMemory memory(path);
     QList<Review> reviews;
     for (int n = 0; n < 500; ++n)
-        reviews << Review{QStringLiteral("word%1").arg(n), toTime(minute(n)),          Rating::Good,
-                          QStringLiteral("quiz"),          QStringLiteral("gre1.xml"), 900};
+        reviews << Review{QStringLiteral("word%1").arg(n),
+                          toTime(minute(n)),
+                          Rating::Good,
+                          "quiz",
+                          "gre1.xml",
+                          900};
     memory.addReviews(reviews);
 }
 
@@ -81,21 +85,20 @@ TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
     for (const auto &[name, damage] : damages) {
         SCOPED_TRACE(name);
         ProgressFolder folder;
-        QDir().mkpath(folder.file(QStringLiteral("progress")));
+        QDir().mkpath(folder.file("progress"));
         damage(folder.file());
         const QByteArray before = platform::readBytes(folder.file());
         LearnerMemory memory(folder.file());
         const Notices notices(memory);
         EXPECT_EQ(memory.status(), LearnerMemory::Status::StartedAfresh);
-        QStringList copies =
-            QDir(folder.file(QStringLiteral("progress"))).entryList({"progress.sqlite.damaged-*"});
+        QStringList copies = QDir(folder.file("progress")).entryList({"progress.sqlite.damaged-*"});
         copies.removeIf([](const QString &name) { return name.endsWith("-wal"); });
         ASSERT_EQ(copies.size(), 1);
         EXPECT_EQ(platform::readBytes(folder.file("progress/" + copies[0])), before);
         EXPECT_GT(answer(memory, 1), 0);
         ASSERT_EQ(notices.said.size(), 1) << "told once";
         EXPECT_TRUE(notices.said[0].contains(copies[0]));
-        EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA integrity_check")), "ok");
+        EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
     }
 }
 
@@ -117,7 +120,7 @@ TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
             EXPECT_EQ(memory.status(), LearnerMemory::Status::NotSaving);
             EXPECT_EQ(answer(memory, 2), -1);
             EXPECT_FALSE(memory.undoLast());
-            EXPECT_TRUE(memory.loadCards().contains(QStringLiteral("word1")));
+            EXPECT_TRUE(memory.loadCards().contains("word1"));
             EXPECT_EQ(notices.said.size(), 1) << "told once";
         }
         QFile::setPermissions(locked, permissions);
@@ -138,7 +141,7 @@ TEST(Faults, AProgramKilledBetweenAnswersKeepsEveryCommittedOne)
     close(reading);
     LearnerMemory memory(folder.file());
     EXPECT_EQ(memory.status(), LearnerMemory::Status::Saving);
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA integrity_check")), "ok");
+    EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
     const auto cards = memory.loadCards();
     for (int n = 0; n <= last; ++n)
         EXPECT_TRUE(cards.contains(QStringLiteral("word%1").arg(n))) << n;
@@ -161,7 +164,7 @@ TEST(Faults, TwoProgramsAnswerAtOnce)
     EXPECT_EQ(childAnswers, 100);
     EXPECT_EQ(here.reviewCount(), 200);
     EXPECT_EQ(here.loadCards().size(), 200);
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA integrity_check")), "ok");
+    EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
 }
 
 } // namespace

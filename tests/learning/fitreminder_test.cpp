@@ -80,8 +80,7 @@ TEST(FitReminder, IsReadFromTheProgressFile)
     // Items are answers a whole day or more after the word's answer before: a day less a
     // millisecond is not one, nor is a word's first answer.
     const auto answer = [](const char *word, QDateTime time) {
-        return Review{QString::fromLatin1(word), toTime(time), Rating::Good,
-                      QStringLiteral("study"),   QString(),    0};
+        return Review{QString::fromLatin1(word), toTime(time), Rating::Good, "study", QString(), 0};
     };
     memory.addReviews({answer("a", minute(0)), answer("a", minute(24 * 60)),
                        answer("a", minute(3 * 24 * 60)), answer("b", minute(5)),
@@ -109,7 +108,7 @@ TEST(FitReminder, TheStudyPlansFileRemembersWhenItWasShownAndStaysReadable)
 {
     ProgressFolder folder;
     FaultyFiles files;
-    const QString path = folder.file(QStringLiteral("settings/study.txt"));
+    const QString path = folder.file("settings/study.txt");
     StudyPlanSettings settings(files, path);
     const AnswerMark shown{toTime(minute(7)), 1024};
     settings.setFitReminderShown(shown);

@@ -223,7 +223,7 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
                    .toUtf8();
     folder.writeList("s.xml", xml);
     core::Dictionary words{folder.dir.path()};
-    words.load(QStringLiteral("\\XML\\s.xml"));
+    words.load("\\XML\\s.xml");
     LearnerMemory memory(folder.file());
     const QDateTime now(QDate(2026, 3, 10), QTime(18, 0));
     // Another list's ten words first 30 days ago in 12 s, then twice more in 6 s; two days ago
@@ -259,9 +259,8 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
                 *result.recent->everyWordSeen > *result.planned.everyWordSeen);
 
     // A learner who began yesterday has studied for two days of the week, not one or seven.
-    LearnerMemory beginner(folder.file(QStringLiteral("progress/beginner.sqlite")));
-    beginner.recordAnswer(QStringLiteral("w0"), Rating::Good, "study", "s.xml", 4000,
-                          now.addDays(-1));
+    LearnerMemory beginner(folder.file("progress/beginner.sqlite"));
+    beginner.recordAnswer("w0", Rating::Good, "study", "s.xml", 4000, now.addDays(-1));
     EXPECT_EQ(readForecastInput(beginner, words, StudyPlan{}, now).recent.studyDays, 2);
 }
 

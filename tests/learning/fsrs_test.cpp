@@ -161,13 +161,13 @@ TEST(Fsrs, TimesWithOffsetsAndPhrasesAsKeys)
     EXPECT_EQ(parseTimeText(timeText(start + 5ms)), start + 5ms);
     EXPECT_EQ(parseAnyTimeText(u"2022-11-29T13:30:00+01:00"), start);
     EXPECT_FALSE(parseAnyTimeText(u"2022-02-30T12:00:00.000Z"));
-    EXPECT_EQ(wordKey(QStringLiteral(" in   Lieu\u00a0of ")), QStringLiteral("in lieu of"));
+    EXPECT_EQ(wordKey(" in   Lieu\u00a0of "), "in lieu of");
 }
 
 TEST(Fsrs, ALocalDayEndsAtTheLearnersMidnightEitherSideOfSummerTime)
 {
-    auto database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("days"));
-    database.setDatabaseName(QStringLiteral(":memory:"));
+    auto database = QSqlDatabase::addDatabase("QSQLITE", "days");
+    database.setDatabaseName(":memory:");
     ASSERT_TRUE(database.open());
     // Half an hour either side of midnight in Berlin, around each change of 2026.
     const auto expectDays = [&](const QDate &from, const QDate &to, QStringList times) {

@@ -86,7 +86,7 @@ TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
     const auto adopted = memory.loadCards();
     EXPECT_NE(adopted, before) << "every card replayed with the fitted parameters";
     // The cache is what a replay from the log gives.
-    folder.sqlite(QStringLiteral("DELETE FROM cards"));
+    folder.sqlite("DELETE FROM cards");
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), adopted);
 
     auto sets = memory.parameterSets();
@@ -176,7 +176,7 @@ TEST(Parameters, FilesOfTheVersionBeforeOpenBothWays)
     const auto adopted = memory.loadCards();
     // The version before reads the same schema version; it replays the cards with the default
     // parameters, as it does for cards made with other options, and leaves the table alone.
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), "2");
+    EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     const QString defaultFingerprint = Scheduler().fingerprint();
     folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1; UPDATE cards_basis SET "
                                  "scheduler = '%1'")
@@ -220,9 +220,9 @@ TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
     close(pipeEnds[0]);
     close(pipeEnds[1]);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the adoption ended before it was killed";
-    folder.sqlite(QStringLiteral("DROP TRIGGER slowly"));
+    folder.sqlite("DROP TRIGGER slowly");
 
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA integrity_check")), "ok");
+    EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
     LearnerMemory memory(folder.file());
     EXPECT_EQ(memory.scheduler().options().parameters, defaults);
     EXPECT_TRUE(memory.parameterSets().isEmpty());
@@ -273,7 +273,7 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
 
     // A progress file that cannot be read: told, and nothing else happens.
-    LearnerMemory unreadable(folder.file(QStringLiteral("progress")));
+    LearnerMemory unreadable(folder.file("progress"));
     BackgroundFit failing(unreadable, clock);
     QString failure;
     QObject::connect(&failing, &BackgroundFit::failed, [&](const QString &message) {
@@ -282,8 +282,7 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     });
     ASSERT_TRUE(failing.start());
     loop.exec();
-    EXPECT_TRUE(failure.startsWith(QStringLiteral("Cannot read the progress file")))
-        << failure.toStdString();
+    EXPECT_TRUE(failure.startsWith("Cannot read the progress file")) << failure.toStdString();
 }
 
 TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
@@ -296,7 +295,7 @@ TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne
 
     ProgressFolder folder;
     const auto files = platform::makeQtFiles();
-    const QString path = folder.file(QStringLiteral("settings/study.txt"));
+    const QString path = folder.file("settings/study.txt");
     StudyPlanSettings settings(*files, path);
     for (const auto &[wanted, kept] : {std::pair{0.99, 0.97}, {0.5, 0.7}, {0.96, 0.96}}) {
         StudyPlan plan;

@@ -25,9 +25,8 @@ void answerSome(LearnerMemory &memory, int salt = 0)
         {"belie", 60 * 24 * 3}, {"belie", 60 * 24 * 2}};
     for (int i = 0; i < int(std::size(answers)); ++i) {
         const Rating rating = (i + salt) % 4 == 1 ? Rating::Again : Rating::Good;
-        memory.recordAnswer(QString::fromUtf8(answers[i].first), rating, QStringLiteral("quiz"),
-                            QStringLiteral("gre1.xml"), 1000 + i,
-                            minute(answers[i].second + salt * 7));
+        memory.recordAnswer(QString::fromUtf8(answers[i].first), rating, "quiz", "gre1.xml",
+                            1000 + i, minute(answers[i].second + salt * 7));
     }
 }
 
@@ -38,24 +37,23 @@ TEST(Store, ReplayGivesWhatEachAnswerGave)
     answerSome(memory);
     const auto incremental = memory.loadCards();
     ASSERT_EQ(incremental.keys().size(), 3);
-    EXPECT_EQ(incremental[QStringLiteral("abate")].reps, 4);
-    EXPECT_EQ(memory.cardFor(QStringLiteral("  BELIE")), incremental[QStringLiteral("belie")]);
+    EXPECT_EQ(incremental["abate"].reps, 4);
+    EXPECT_EQ(memory.cardFor("  BELIE"), incremental["belie"]);
     // A cache that lost its rows is rebuilt on the next start.
-    folder.sqlite(QStringLiteral("DELETE FROM cards"));
+    folder.sqlite("DELETE FROM cards");
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), incremental);
-    folder.sqlite(QStringLiteral("DELETE FROM reviews WHERE word = 'cogent'"));
+    folder.sqlite("DELETE FROM reviews WHERE word = 'cogent'");
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards().size(), 2);
 
     // The words of a day, each with the card its own answers before the day gave it.
     LearnerMemory again(folder.file());
     const QHash<QString, Card> before = again.loadCards();
     const QDateTime later = minute(60 * 24 * 20);
-    for (const char *word : {"belie", "abate"})
-        again.recordAnswer(QString::fromUtf8(word), Rating::Good, QStringLiteral("quiz"), {}, 0,
-                           later);
+    for (const QString word : {"belie", "abate"})
+        again.recordAnswer(word, Rating::Good, "quiz", {}, 0, later);
     const DayWords words = again.dayWords(later.toLocalTime().date());
     ASSERT_EQ(words.size(), 2);
-    for (const QString &key : {QStringLiteral("abate"), QStringLiteral("belie")})
+    for (const QString key : {"abate", "belie"})
         EXPECT_EQ(words[key].before, before[key]) << key.toStdString();
 }
 
@@ -66,21 +64,21 @@ TEST(Store, MemoriesOfOlderFormulasAreReplayed)
     QString fingerprint;
     {
         LearnerMemory memory(folder.file());
-        memory.recordAnswer(QStringLiteral("abate"), Rating::Good, {}, {}, 0, minute(0));
-        memory.recordAnswer(QStringLiteral("abate"), Rating::Hard, {}, {}, 0, minute(10));
-        now = memory.cardFor(QStringLiteral("abate"));
+        memory.recordAnswer("abate", Rating::Good, {}, {}, 0, minute(0));
+        memory.recordAnswer("abate", Rating::Hard, {}, {}, 0, minute(10));
+        now = memory.cardFor("abate");
         fingerprint = memory.scheduler().fingerprint();
     }
     // The first FSRS-6 formulas lowered stability on a same-day Hard, under the name "fsrs6".
-    const QString older = QStringLiteral("fsrs6") + fingerprint.mid(fingerprint.indexOf(' '));
+    const QString older = "fsrs6" + fingerprint.mid(fingerprint.indexOf(' '));
     ASSERT_NE(older, fingerprint);
     folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1.3363; UPDATE cards_basis SET "
                                  "scheduler = '%1'")
                       .arg(older));
-    EXPECT_EQ(LearnerMemory(folder.file()).cardFor(QStringLiteral("abate")), now);
+    EXPECT_EQ(LearnerMemory(folder.file()).cardFor("abate"), now);
     EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT stability || ' ' || scheduler FROM cards, "
                                            "cards_basis")),
-              QStringLiteral("2.3065 ") + fingerprint);
+              "2.3065 " + fingerprint);
 }
 
 TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
@@ -115,26 +113,23 @@ TEST(Store, UndoTakesBackTheLastAnswers)
 {
     ProgressFolder folder;
     LearnerMemory memory(folder.file());
-    memory.recordAnswer(QStringLiteral("abate"), Rating::Good, QStringLiteral("study"), {}, 0,
-                        minute(0));
-    const Card afterOne = memory.cardFor(QStringLiteral("abate"));
-    memory.recordAnswer(QStringLiteral("Abate"), Rating::Again, QStringLiteral("study"), {}, 0,
-                        minute(5));
+    memory.recordAnswer("abate", Rating::Good, "study", {}, 0, minute(0));
+    const Card afterOne = memory.cardFor("abate");
+    memory.recordAnswer("Abate", Rating::Again, "study", {}, 0, minute(5));
     EXPECT_TRUE(memory.undoLast());
-    EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), afterOne);
+    EXPECT_EQ(memory.cardFor("abate"), afterOne);
     EXPECT_TRUE(memory.undoLast());
-    EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), Card());
+    EXPECT_EQ(memory.cardFor("abate"), Card());
     EXPECT_FALSE(memory.undoLast());
     EXPECT_EQ(memory.reviewCount(), 0);
 
     // An answer taken back by its id, one that is no longer there is told as not taken.
-    const qint64 id = memory.recordAnswer(QStringLiteral("abate"), Rating::Good,
-                                          QStringLiteral("study"), {}, 0, minute(10));
+    const qint64 id = memory.recordAnswer("abate", Rating::Good, "study", {}, 0, minute(10));
     EXPECT_FALSE(memory.deleteReview(id + 1));
     EXPECT_EQ(memory.reviewCount(), 1);
     EXPECT_TRUE(memory.deleteReview(id));
     EXPECT_FALSE(memory.deleteReview(id));
-    EXPECT_EQ(memory.cardFor(QStringLiteral("abate")), Card());
+    EXPECT_EQ(memory.cardFor("abate"), Card());
 }
 
 // Nothing is made before the memory is first used; the windows that show it hear of each
@@ -144,20 +139,17 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
     ProgressFolder folder;
     LearnerMemory memory(folder.file());
     memory.setSchedulerOptions({.desiredRetention = 0.8});
-    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("progress"))));
+    EXPECT_FALSE(QFileInfo::exists(folder.file("progress")));
     int changes = 0;
     QObject::connect(&memory, &LearnerMemory::changed, [&changes] { ++changes; });
     const auto answer = [&memory](int at) {
-        memory.recordAnswer(QStringLiteral("abate"), Rating::Good, QStringLiteral("quiz"), {}, 0,
-                            minute(at));
+        memory.recordAnswer("abate", Rating::Good, "quiz", {}, 0, minute(at));
     };
-    const QList<Review> history{
-        {QStringLiteral("belie"), toTime(minute(1)), Rating::Again, QStringLiteral("anki"), {}, 0}};
-    const QString own = folder.file(QStringLiteral("own.csv"));
-    const QString others = folder.file(QStringLiteral("others.csv"));
-    LearnerMemory other(folder.file(QStringLiteral("other.sqlite")));
-    other.recordAnswer(QStringLiteral("cogent"), Rating::Good, QStringLiteral("quiz"), {}, 0,
-                       minute(2));
+    const QList<Review> history{{"belie", toTime(minute(1)), Rating::Again, "anki", {}, 0}};
+    const QString own = folder.file("own.csv");
+    const QString others = folder.file("others.csv");
+    LearnerMemory other(folder.file("other.sqlite"));
+    other.recordAnswer("cogent", Rating::Good, "quiz", {}, 0, minute(2));
     other.exportCsv(others);
     const std::tuple<const char *, std::function<void()>, int> steps[] = {
         {"an answer", [&] { answer(0); }, 1},
@@ -190,32 +182,30 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
     // Other options close the file; it opens again with them and replays the cards.
     memory.setSchedulerOptions({.desiredRetention = 0.85});
     EXPECT_EQ(memory.scheduler().options().desiredRetention, 0.85);
-    EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT scheduler FROM cards_basis")),
-              memory.scheduler().fingerprint());
+    EXPECT_EQ(folder.sqlite("SELECT scheduler FROM cards_basis"), memory.scheduler().fingerprint());
     EXPECT_EQ(memory.reviewCount(), 2);
 }
 
 TEST(Store, TheLogIsPlainToTheShellAndVersioned)
 {
     ProgressFolder folder;
-    QDir().mkpath(folder.file(QStringLiteral("progress")));
+    QDir().mkpath(folder.file("progress"));
     QFile(folder.file()).open(QIODevice::WriteOnly); // an empty file: version 0
     {
         LearnerMemory memory(folder.file());
         EXPECT_EQ(memory.status(), LearnerMemory::Status::Saving);
-        memory.recordAnswer(QStringLiteral("Cogent"), Rating::Hard, QStringLiteral("quiz"),
-                            QStringLiteral("gre1.xml"), 2500, minute(0));
+        memory.recordAnswer("Cogent", Rating::Hard, "quiz", "gre1.xml", 2500, minute(0));
     }
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), QStringLiteral("2"));
-    EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT * FROM reviews")),
-              QStringLiteral("1|cogent|2024-03-01T09:00:00.000Z|2|quiz|gre1.xml|2500|meaning|"));
-    folder.sqlite(QStringLiteral("PRAGMA user_version = 3"));
+    EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
+    EXPECT_EQ(folder.sqlite("SELECT * FROM reviews"),
+              "1|cogent|2024-03-01T09:00:00.000Z|2|quiz|gre1.xml|2500|meaning|");
+    folder.sqlite("PRAGMA user_version = 3");
     LearnerMemory newer(folder.file());
     const Notices notices(newer);
     EXPECT_EQ(newer.status(), LearnerMemory::Status::NotSaving);
-    EXPECT_EQ(newer.recordAnswer(QStringLiteral("abate"), Rating::Good, {}, {}, 0, minute(1)), -1);
+    EXPECT_EQ(newer.recordAnswer("abate", Rating::Good, {}, {}, 0, minute(1)), -1);
     ASSERT_EQ(notices.said.size(), 1);
-    EXPECT_TRUE(notices.said[0].contains(QStringLiteral("newer")));
+    EXPECT_TRUE(notices.said[0].contains("newer"));
 }
 
 TEST(Store, AProgressFileWithABadLineAddsNothing)
@@ -230,7 +220,7 @@ TEST(Store, AProgressFileWithABadLineAddsNothing)
         memory.importCsv(folder.file("bad.csv"));
         ADD_FAILURE() << "a rating of 5 was taken";
     } catch (const platform::Error &error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("Line 3"))) << error.what();
+        EXPECT_TRUE(error.message().contains("Line 3")) << error.what();
     }
     EXPECT_EQ(memory.reviewCount(), 0);
     // An answer given at once took no time, which is a duration all the same.

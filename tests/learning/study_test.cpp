@@ -3,24 +3,15 @@
 // session's answers, undo and summary.
 
 #include "core/confusables.h"
-#include "core/dictionary.h"
 #include "learning/forecast.h"
 #include "learning/studycard.h"
 #include "learning/studyplan.h"
 #include "learning/studysession.h"
-#include "learning/timetext.h"
 #include "learningtest.h"
-#include "platform/services.h"
-#include "platform/textfile.h"
 
-#include <QDir>
-#include <functional>
-#include <gtest/gtest.h>
 #include <random>
 
 using namespace core;
-
-using namespace learning;
 using std::chrono::days;
 
 namespace {
@@ -283,20 +274,13 @@ TEST(Study, PlanAndDistractorFilesSurviveDamage)
     EXPECT_EQ(Confusables::fromText("abate\t\xff\xfe\n", "t").size(), 0);
 }
 
+// A list of words w1, w2, ... "(v.) m1", ... with a session over it.
 struct StudyFixture
 {
-    StudyFixture()
+    explicit StudyFixture(int count = 12, const QString &usage = "<usage>u w%1.</usage>")
     {
-        QByteArray xml;
-        for (int i = 1; i <= 12; ++i)
-            xml +=
-                QStringLiteral("<word>w%1</word><meaning>(v.) m%1</meaning><usage>u w%1.</usage>")
-                    .arg(i)
-                    .toUtf8();
-        folder.writeList("s.xml", xml);
-        platform::writeBytes(folder.file("XML/s.confusables.tsv"), "# w\nw1\tw9\tw5\tw7\tw8\n");
+        folder.writeWords("s.xml", count, "<word>w%1</word><meaning>(v.) m%1</meaning>" + usage);
         words.load("\\XML\\s.xml");
-        session.setPlan(std::nullopt, 3);
     }
     // Answers right or wrong after some seconds, and goes on.
     QString answer(bool right, int seconds = 2)
@@ -320,6 +304,8 @@ struct StudyFixture
 TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
 {
     StudyFixture f;
+    platform::writeBytes(f.folder.file("XML/s.confusables.tsv"), "# w\nw1\tw9\tw5\tw7\tw8\n");
+    f.session.setPlan(std::nullopt, 3);
     f.session.start();
     f.session.start(); // as a window opened again does
     EXPECT_EQ(f.session.progress().total, 3);
@@ -363,15 +349,10 @@ struct TwoLists
     explicit TwoLists(unsigned seed) : draws(seed)
     {
         // Words that begin alike are of one family, which never stand for each other's choices.
-        for (const auto &[name, count] : {std::pair{"gre", 30}, std::pair{"mine", 15}}) {
-            QByteArray xml;
-            for (int i = 1; i <= count; ++i)
-                xml += QStringLiteral("<word>%1%2</word><meaning>(v.) sense %2</meaning><usage/>")
-                           .arg(QLatin1String(name).left(2))
-                           .arg(i)
-                           .toUtf8();
-            folder.writeList(QLatin1String(name) + ".xml", xml);
-        }
+        for (const auto &[name, count] : {std::pair{"gre", 30}, std::pair{"mine", 15}})
+            folder.writeWords(QLatin1String(name) + ".xml", count,
+                              "<word>" + QString(name).left(2) +
+                                  "%1</word><meaning>(v.) sense %1</meaning><usage/>");
         gre.load("\\XML\\gre.xml");
         mine.load("\\XML\\mine.xml");
     }
@@ -557,26 +538,17 @@ TEST(Study, StudyMoreAfterTheDayAddsNewWordsEarlyReviewsOrTheHardestWords)
 // asked, and studying more stays open after the day.
 TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
 {
-    ProgressFolder folder;
-    QByteArray xml;
+    StudyFixture f(40, "<usage/>");
+    auto [session, memory, clock] = std::tie(f.session, f.memory, f.clock);
     QList<Review> learnt;
-    for (int i = 1; i <= 40; ++i) {
-        const QString word = QStringLiteral("w%1").arg(i);
-        xml += QStringLiteral("<word>%1</word><meaning>(v.) m%2</meaning><usage/>")
-                   .arg(word)
-                   .arg(i)
-                   .toUtf8();
-        if (i <= 20) // known at once a month ago: due since
-            learnt << Review{word, startOfDay(today) - days(30), Rating::Easy, "study", "s.xml", 0};
-    }
-    folder.writeList("s.xml", xml);
-    Dictionary words{folder.dir.path()};
-    words.load("\\XML\\s.xml");
-    LearnerMemory memory{folder.file()};
+    for (int i = 1; i <= 20; ++i) // known at once a month ago: due since
+        learnt << Review{QStringLiteral("w%1").arg(i),
+                         startOfDay(today) - days(30),
+                         Rating::Easy,
+                         "study",
+                         "s.xml",
+                         0};
     memory.addReviews(learnt);
-    SetClock clock{QDateTime(today, QTime(9, 0))};
-    CountingRandom random;
-    StudySession session{words, memory, clock, random};
 
     // Ten seconds an answer until the learner has given enough: 20 reviews take 200 s.
     const struct
@@ -596,8 +568,8 @@ TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
         EXPECT_EQ(plan.overLimit, c.over);
         EXPECT_EQ(plan.limit, c.newWords < 10 ? c.limit : 0);
         EXPECT_EQ(session.queue().fresh.size(), c.newWords);
-        const ForecastInput input =
-            readForecastInput(memory, words, StudyPlan{std::nullopt, 0.9, 10, c.limit}, clock.time);
+        const ForecastInput input = readForecastInput(
+            memory, f.words, StudyPlan{std::nullopt, 0.9, 10, c.limit}, clock.time);
         EXPECT_EQ(forecast(input).planned.newWordsFirstDay, c.newWords);
     }
 
