@@ -3,18 +3,12 @@
 // what such a learner, following the plan answer by answer, recalls on average; the day every
 // word is seen follows the plan's budget; a daily limit below the plan's minutes is told.
 
-#include "core/dictionary.h"
 #include "learning/forecast.h"
 #include "learning/retentionsuggestion.h"
-#include "learning/timetext.h"
 #include "learningtest.h"
-#include "platform/textfile.h"
 
-#include <gtest/gtest.h>
 #include <queue>
 #include <random>
-
-using namespace learning;
 
 namespace {
 

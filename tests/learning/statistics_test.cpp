@@ -2,13 +2,7 @@
 // The Progress window's figures against a review log written by hand, in a zone with summer
 // time, so that local midnight is not UTC midnight.
 
-#include "learning/timetext.h"
 #include "learningtest.h"
-
-#include <QFile>
-#include <gtest/gtest.h>
-
-using namespace learning;
 
 namespace {
 
