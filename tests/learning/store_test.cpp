@@ -25,10 +25,10 @@ void answerSome(LearnerMemory &memory, int salt = 0)
     }
 }
 
-TEST(Store, ReplayGivesWhatEachAnswerGave)
+using Store = MemoryTest;
+
+TEST_F(Store, ReplayGivesWhatEachAnswerGave)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     answerSome(memory);
     const auto incremental = memory.loadCards();
     ASSERT_EQ(incremental.keys().size(), 3);
@@ -52,33 +52,24 @@ TEST(Store, ReplayGivesWhatEachAnswerGave)
         EXPECT_EQ(words[key].before, before[key]) << key.toStdString();
 }
 
-TEST(Store, MemoriesOfOlderFormulasAreReplayed)
+TEST_F(Store, MemoriesOfOlderFormulasAreReplayed)
 {
-    ProgressFolder folder;
-    Card now;
-    QString fingerprint;
-    {
-        LearnerMemory memory(folder.file());
-        memory.recordAnswer("abate", Rating::Good, {}, {}, 0, minute(0));
-        memory.recordAnswer("abate", Rating::Hard, {}, {}, 0, minute(10));
-        now = memory.cardFor("abate");
-        fingerprint = memory.scheduler().fingerprint();
-    }
+    memory.recordAnswer("abate", Rating::Good, {}, {}, 0, minute(0));
+    memory.recordAnswer("abate", Rating::Hard, {}, {}, 0, minute(10));
+    const Card now = memory.cardFor("abate");
+    const QString fingerprint = memory.scheduler().fingerprint();
     // The first FSRS-6 formulas lowered stability on a same-day Hard, under the name "fsrs6".
     const QString older = "fsrs6" + fingerprint.mid(fingerprint.indexOf(' '));
     ASSERT_NE(older, fingerprint);
-    folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1.3363; UPDATE cards_basis SET "
-                                 "scheduler = '%1'")
-                      .arg(older));
+    folder.sqlite("UPDATE cards SET stability = 1.3363; UPDATE cards_basis SET scheduler = '" +
+                  older + "'");
     EXPECT_EQ(LearnerMemory(folder.file()).cardFor("abate"), now);
-    EXPECT_EQ(folder.sqlite(QStringLiteral("SELECT stability || ' ' || scheduler FROM cards, "
-                                           "cards_basis")),
+    EXPECT_EQ(folder.sqlite("SELECT stability || ' ' || scheduler FROM cards, cards_basis"),
               "2.3065 " + fingerprint);
 }
 
-TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
+TEST_F(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
 {
-    ProgressFolder folder;
     const auto at = [&](const char *name) { return folder.file(QLatin1String(name)); };
     const auto exported = [&](LearnerMemory &memory) {
         memory.exportCsv(at("out.csv"));
@@ -104,10 +95,8 @@ TEST(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
     EXPECT_EQ(exported(ab), merged);
 }
 
-TEST(Store, UndoTakesBackTheLastAnswers)
+TEST_F(Store, UndoTakesBackTheLastAnswers)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     memory.recordAnswer("abate", Rating::Good, "study", {}, 0, minute(0));
     const Card afterOne = memory.cardFor("abate");
     memory.recordAnswer("Abate", Rating::Again, "study", {}, 0, minute(5));
@@ -129,20 +118,17 @@ TEST(Store, UndoTakesBackTheLastAnswers)
 
 // Nothing is made before the memory is first used; the windows that show it hear of each
 // answer recorded, taken back or added, and of nothing else.
-TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
+TEST_F(Store, OpensOnFirstUseAndTellsOfEachChange)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     memory.setSchedulerOptions({.desiredRetention = 0.8});
     EXPECT_FALSE(QFileInfo::exists(folder.file("progress")));
     int changes = 0;
     QObject::connect(&memory, &LearnerMemory::changed, [&changes] { ++changes; });
-    const auto answer = [&memory](int at) {
+    const auto answer = [&](int at) {
         memory.recordAnswer("abate", Rating::Good, "quiz", {}, 0, minute(at));
     };
     const QList<Review> history{{"belie", toTime(minute(1)), Rating::Again, "anki", {}, 0}};
-    const QString own = folder.file("own.csv");
-    const QString others = folder.file("others.csv");
+    const QString own = folder.file("own.csv"), others = folder.file("others.csv");
     LearnerMemory other(folder.file("other.sqlite"));
     other.recordAnswer("cogent", Rating::Good, "quiz", {}, 0, minute(2));
     other.exportCsv(others);
@@ -181,16 +167,12 @@ TEST(Store, OpensOnFirstUseAndTellsOfEachChange)
     EXPECT_EQ(memory.reviewCount(), 2);
 }
 
-TEST(Store, TheLogIsPlainToTheShellAndVersioned)
+TEST_F(Store, TheLogIsPlainToTheShellAndVersioned)
 {
-    ProgressFolder folder;
     QDir().mkpath(folder.file("progress"));
     QFile(folder.file()).open(QIODevice::WriteOnly); // an empty file: version 0
-    {
-        LearnerMemory memory(folder.file());
-        EXPECT_EQ(memory.status(), LearnerMemory::Status::Saving);
-        memory.recordAnswer("Cogent", Rating::Hard, "quiz", "gre1.xml", 2500, minute(0));
-    }
+    EXPECT_EQ(memory.status(), LearnerMemory::Status::Saving);
+    memory.recordAnswer("Cogent", Rating::Hard, "quiz", "gre1.xml", 2500, minute(0));
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     EXPECT_EQ(folder.sqlite("SELECT * FROM reviews"),
               "1|cogent|2024-03-01T09:00:00.000Z|2|quiz|gre1.xml|2500|meaning|");
@@ -203,14 +185,12 @@ TEST(Store, TheLogIsPlainToTheShellAndVersioned)
     EXPECT_TRUE(notices.said[0].contains("newer"));
 }
 
-TEST(Store, AProgressFileWithABadLineAddsNothing)
+TEST_F(Store, AProgressFileWithABadLineAddsNothing)
 {
-    ProgressFolder folder;
     platform::writeBytes(
         folder.file("bad.csv"),
         "\xef\xbb\xbfrating,word,reviewed_at\r\n3,\"abate, v.\",2024-03-01T09:00:00Z\r\n"
         "5,belie,2024-03-01T09:00:00Z\r\n");
-    LearnerMemory memory(folder.file());
     try {
         memory.importCsv(folder.file("bad.csv"));
         ADD_FAILURE() << "a rating of 5 was taken";
@@ -223,6 +203,8 @@ TEST(Store, AProgressFileWithABadLineAddsNothing)
                                                      "abate,2024-03-01T09:00:00Z,3,0\r\n");
     EXPECT_EQ(memory.importCsv(folder.file("instant.csv")).added, 1);
 }
+
+using Faults = MemoryTest;
 
 void overwrite(const QString &path, qint64 at, const QByteArray &bytes)
 {
@@ -244,12 +226,8 @@ void fill(const QString &path)
     LearnerMemory memory(path);
     QList<Review> reviews;
     for (int n = 0; n < 500; ++n)
-        reviews << Review{QStringLiteral("word%1").arg(n),
-                          toTime(minute(n)),
-                          Rating::Good,
-                          "quiz",
-                          "gre1.xml",
-                          900};
+        reviews << Review("word" + QString::number(n), toTime(minute(n)), Rating::Good, "quiz",
+                          "gre1.xml", 900);
     memory.addReviews(reviews);
 }
 
@@ -273,7 +251,7 @@ std::pair<pid_t, int> recordInChild(const QString &path, int count)
     return {child, pipeEnds[0]};
 }
 
-TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
+TEST_F(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
 {
     const std::pair<const char *, std::function<void(const QString &)>> damages[] = {
         {"garbage", [](const QString &path) { overwrite(path, 0, QByteArray(70000, '\x5a')); }},
@@ -308,7 +286,7 @@ TEST(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
     }
 }
 
-TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
+TEST_F(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
 {
     const std::pair<const char *, const char *> places[] = {
         {"read-only file", "progress/progress.sqlite"}, {"read-only folder", "progress"}};
@@ -334,9 +312,8 @@ TEST(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
     }
 }
 
-TEST(Faults, AProgramKilledBetweenAnswersKeepsEveryCommittedOne)
+TEST_F(Faults, AProgramKilledBetweenAnswersKeepsEveryCommittedOne)
 {
-    ProgressFolder folder;
     const auto [child, reading] = recordInChild(folder.file(), 100000);
     ASSERT_GT(child, 0);
     int last = -1;
@@ -345,7 +322,6 @@ TEST(Faults, AProgramKilledBetweenAnswersKeepsEveryCommittedOne)
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     close(reading);
-    LearnerMemory memory(folder.file());
     EXPECT_EQ(memory.status(), LearnerMemory::Status::Saving);
     EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
     const auto cards = memory.loadCards();
@@ -354,10 +330,9 @@ TEST(Faults, AProgramKilledBetweenAnswersKeepsEveryCommittedOne)
     EXPECT_EQ(memory.reviewCount(), cards.size());
 }
 
-TEST(Faults, TwoProgramsAnswerAtOnce)
+TEST_F(Faults, TwoProgramsAnswerAtOnce)
 {
-    ProgressFolder folder;
-    LearnerMemory here(folder.file());
+    LearnerMemory &here = memory;
     const auto [child, reading] = recordInChild(folder.file(), 100);
     ASSERT_GT(child, 0);
     for (int n = 1000; n < 1100; ++n)
