@@ -12,7 +12,7 @@ QDateTime local(int month, int day, int hour, int minute = 0)
 }
 
 // main() puts the tests in Europe/Berlin.
-struct StatisticsTest : ::testing::Test
+struct StatisticsTest : MemoryTest
 {
     void answer(const QString &word, const QDateTime &time, Rating rating = Rating::Good)
     {
@@ -23,23 +23,17 @@ struct StatisticsTest : ::testing::Test
                  const QDateTime &due, int lapses = 0)
     {
         memory.status(); // the file is made on first use
-        folder.sqlite(QStringLiteral("INSERT OR REPLACE INTO cards VALUES ('%1', %2, 0, %3, 5, "
-                                     "%4, %5, %6, 1)")
-                          .arg(word)
-                          .arg(state)
-                          .arg(stability)
-                          .arg(due.toMSecsSinceEpoch())
-                          .arg(last.toMSecsSinceEpoch())
-                          .arg(lapses));
+        const auto text = [](auto number) { return QString::number(number); };
+        folder.sqlite(QStringLiteral("INSERT OR REPLACE INTO cards VALUES ('%1', %2, 0, %3, 5, %4, "
+                                     "%5, %6, 1)")
+                          .arg(word, text(state), text(stability), text(due.toMSecsSinceEpoch()),
+                               text(last.toMSecsSinceEpoch()), text(lapses)));
     }
     ProgressFigures figures(const QStringList &keys, const QDateTime &now,
                             std::optional<QDate> exam = std::nullopt)
     {
         return memory.figures(keys, now, exam);
     }
-
-    ProgressFolder folder;
-    LearnerMemory memory{folder.file()};
 };
 
 TEST_F(StatisticsTest, StatesRecallAndForecast)
@@ -75,24 +69,19 @@ TEST_F(StatisticsTest, StatesRecallAndForecast)
         }
         return total / 4;
     };
-    const struct
-    {
-        std::optional<QDate> exam;
-        QDate day;
-        bool passed;
-        QDateTime at;
-    } cases[] = {{std::nullopt, now.date(), false, now},
-                 {now.date(), now.date(), false, now},
-                 {now.date().addDays(-3), now.date(), true, now},
-                 {now.date().addDays(10), now.date().addDays(10), false, now.addDays(10)}};
-    for (const auto &c : cases) {
-        const ProgressFigures result = figures(list, now, c.exam);
+    const std::tuple<std::optional<QDate>, QDate, bool, QDateTime> cases[] = {
+        {std::nullopt, now.date(), false, now},
+        {now.date(), now.date(), false, now},
+        {now.date().addDays(-3), now.date(), true, now},
+        {now.date().addDays(10), now.date().addDays(10), false, now.addDays(10)}};
+    for (const auto &[exam, recallDay, passed, at] : cases) {
+        const ProgressFigures result = figures(list, now, exam);
         int above = 0;
-        EXPECT_NEAR(result.meanRecall, meanAt(c.at, &above), 1e-12);
+        EXPECT_NEAR(result.meanRecall, meanAt(at, &above), 1e-12);
         EXPECT_DOUBLE_EQ(result.shareAbove90, above / 4.0);
         EXPECT_EQ(result.seenWords(), 4);
-        EXPECT_EQ(result.recallDay, c.day);
-        EXPECT_EQ(result.examPassed, c.passed);
+        EXPECT_EQ(result.recallDay, recallDay);
+        EXPECT_EQ(result.examPassed, passed);
     }
     EXPECT_LT(figures(list, now, now.date().addDays(10)).meanRecall, today.meanRecall);
 }
@@ -138,9 +127,9 @@ TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
         const QDate day = toDateTime(memory.cardFor(word).due).toLocalTime().date();
         return QDateTime(day.addDays(-daysEarly), QTime(hour, 0), Qt::LocalTime);
     };
-    for (const char *word : {"kept", "lost", "twice"}) {
-        record(QLatin1String(word), local(6, 1, 10), Rating::Good);
-        record(QLatin1String(word), local(6, 1, 10, 11), Rating::Good);
+    for (const QString word : {"kept", "lost", "twice"}) {
+        record(word, local(6, 1, 10), Rating::Good);
+        record(word, local(6, 1, 10, 11), Rating::Good);
     }
     record("ahead", local(6, 1, 10), Rating::Easy);
     record("kept", dueDay("kept", 7), Rating::Good);
@@ -210,10 +199,8 @@ TEST_F(StatisticsTest, HardestWordsAreTheListsWordsMissedMost)
     const ProgressFigures result = figures({"older", "never", "tie", "often"}, local(6, 20, 12));
     QStringList ranked;
     for (const auto &word : result.hardest)
-        ranked << QStringLiteral("%1 %2 %3")
-                      .arg(word.key)
-                      .arg(word.misses)
-                      .arg(word.lastMiss.toLocalTime().toString("d.M. hh:mm"));
+        ranked << word.key + ' ' + QString::number(word.misses) + ' ' +
+                      word.lastMiss.toLocalTime().toString("d.M. hh:mm");
     EXPECT_EQ(ranked.join("; ").toStdString(),
               "often 6 5.6. 10:05; tie 2 10.6. 10:01; older 2 8.6. 10:01");
 }
@@ -243,10 +230,7 @@ TEST_F(StatisticsTest, KeptInStepWithTheLog)
     EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
 
     ProgressFolder other;
-    {
-        LearnerMemory copy(other.file());
-        copy.addReviews(memory.reviews());
-    }
+    LearnerMemory(other.file()).addReviews(memory.reviews());
     QFile::setPermissions(other.file(), QFile::ReadOwner);
     LearnerMemory readOnly(other.file());
     ASSERT_EQ(readOnly.status(), LearnerMemory::Status::NotSaving);
@@ -263,14 +247,8 @@ TEST_F(StatisticsTest, ConfusedPairsAreCountedEitherWayRound)
     QList<Review> log;
     const auto pick = [&](const char *asked, const char *picked, const char *format, int day,
                           Rating rating = Rating::Again) {
-        log << Review{QLatin1String(asked),
-                      toTime(local(6, day, 23, int(log.size()))),
-                      rating,
-                      "study",
-                      {},
-                      0,
-                      QLatin1String(format),
-                      QLatin1String(picked)};
+        log << Review(asked, toTime(local(6, day, 23, int(log.size()))), rating, "study", {}, 0,
+                      format, picked);
     };
     pick("abate", "Abet", "meaning", 1);
     pick("abet", "abate", "text_completion", 3);
@@ -281,18 +259,16 @@ TEST_F(StatisticsTest, ConfusedPairsAreCountedEitherWayRound)
     pick("cogent", "gone", "meaning", 5);     // a word the list no longer has
     pick("elsewhere", "other", "meaning", 9); // neither word the list's
     pick("abate", "abate", "meaning", 9);     // the same word twice in a list
-    log << Review{"abate", toTime(local(6, 9, 8)), Rating::Again, "quiz", {},
-                  0}; // a miss without a pick
+    log << Review("abate", toTime(local(6, 9, 8)), Rating::Again, "quiz", {}, 0); // no pick
     memory.addReviews(log);
 
     const QStringList list{"abate", "abet", "wane", "augment", "vitiate", "cogent"};
     const auto ranked = [&] {
         QStringList rows;
         for (const auto &pair : figures(list, local(6, 20, 12)).confused)
-            rows << QStringLiteral("%1 %2 %3 %4")
-                        .arg(pair.first, pair.second)
-                        .arg(pair.times)
-                        .arg(pair.last.toLocalTime().toString("d.M."));
+            rows << QStringList{pair.first, pair.second, QString::number(pair.times),
+                                pair.last.toLocalTime().toString("d.M.")}
+                        .join(' ');
         return rows.join("; ").toStdString();
     };
     EXPECT_EQ(ranked(), "abate abet 3 3.6.; augment wane 2 4.6.; cogent gone 1 5.6.; vitiate wane "
