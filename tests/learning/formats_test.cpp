@@ -16,11 +16,7 @@ namespace {
 
 TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
 {
-    const struct
-    {
-        const char *typed, *word;
-        Spelling spelling;
-    } cases[] = {
+    const std::tuple<const char *, const char *, Spelling> cases[] = {
         {"abate", "abate", Spelling::Right},    {"  ABate ", "abate", Spelling::Right},
         {"Ad Hoc ", "ad hoc", Spelling::Right}, {"abte", "abate", Spelling::Nearly},
         {"abatte", "abate", Spelling::Nearly},  {"abase", "abate", Spelling::Nearly},
@@ -31,9 +27,9 @@ TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
         {"batea", "abate", Spelling::Wrong},    {"", "abate", Spelling::Wrong},
         {"   ", "a", Spelling::Wrong},          {"abet", "abate", Spelling::Wrong},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(judgeSpelling(QString::fromUtf8(c.typed), QString::fromUtf8(c.word)), c.spelling)
-            << c.typed;
+    for (const auto &[typed, word, spelling] : cases)
+        EXPECT_EQ(judgeSpelling(QString::fromUtf8(typed), QString::fromUtf8(word)), spelling)
+            << typed;
     EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs), Rating::Good);
     EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs + 1), Rating::Hard);
     EXPECT_EQ(typedRating(Spelling::Nearly, 500), Rating::Hard);
@@ -51,13 +47,7 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
     const FormatSet all, none{false, false, false}, noTyped{true, false, true},
         onlyCompletion{true, false, false}, noCompletion{false, true, true};
     using F = StudyFormat;
-    const struct
-    {
-        Card card;
-        FormatSet possible;
-        int coin;
-        StudyFormat format;
-    } cases[] = {
+    const std::tuple<Card, FormatSet, int, StudyFormat> cases[] = {
         {Card{}, all, 0, F::Meaning},
         {card(CardState::Learning, 0.5), all, 0, F::Meaning},
         {card(CardState::Relearning, 40), all, 1, F::Meaning},
@@ -70,9 +60,9 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
         {card(CardState::Review, 90), onlyCompletion, 1, F::TextCompletion},
         {card(CardState::Review, 90), none, 0, F::Meaning},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(chooseFormat(c.card, c.possible, c.coin), c.format)
-            << int(c.card.state) << " " << c.card.stability;
+    for (const auto &[card, possible, coin, format] : cases)
+        EXPECT_EQ(chooseFormat(card, possible, coin), format)
+            << int(card.state) << " " << card.stability;
     for (StudyFormat format :
          {F::Meaning, F::TextCompletion, F::TypedRecall, F::SentenceEquivalence})
         EXPECT_EQ(formatFromKey(formatKey(format)), format);
@@ -86,10 +76,7 @@ struct FormatsFolder
 {
     FormatsFolder()
     {
-        const struct
-        {
-            const char *word, *meaning, *usage;
-        } entries[] = {
+        const std::tuple<const char *, const char *, const char *> entries[] = {
             {"abate", "(v.) become less intense", "The storm did not abate until dawn."},
             {"wane", "(v.) decrease gradually", "His interest waned by noon."},
             {"lessen", "(v.) make less", "Rest will lessen the pain."},
@@ -104,9 +91,9 @@ struct FormatsFolder
             {"cow", "(v.) frighten into submission", "The bully scared them all."},
         };
         QByteArray xml;
-        for (const auto &e : entries)
+        for (const auto &[word, meaning, usage] : entries)
             xml += QStringLiteral("<word>%1</word><meaning>%2</meaning><usage>%3</usage>")
-                       .arg(e.word, e.meaning, e.usage)
+                       .arg(word, meaning, usage)
                        .toUtf8();
         folder.writeList("s.xml", xml);
         platform::writeBytes(
@@ -174,14 +161,11 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
 TEST(Formats, BothWordsOfThePairAndNothingElseAreRight)
 {
     StudyCard card{StudyFormat::SentenceEquivalence, 7, 9, "s", {3, 7, 4, 5, 9, 6}};
-    const struct
-    {
-        QList<int> picked;
-        bool right;
-    } cases[] = {{{1, 4}, true},  {{4, 1}, true},     {{1, 2}, false}, {{1}, false},
-                 {{1, 1}, false}, {{1, 4, 0}, false}, {{}, false}};
-    for (const auto &c : cases)
-        EXPECT_EQ(card.rightPicks(c.picked), c.right) << c.picked.size();
+    const std::pair<QList<int>, bool> cases[] = {
+        {{1, 4}, true},  {{4, 1}, true},     {{1, 2}, false},      {QList<int>{1}, false},
+        {{1, 1}, false}, {{1, 4, 0}, false}, {QList<int>{}, false}};
+    for (const auto &[picked, right] : cases)
+        EXPECT_EQ(card.rightPicks(picked), right) << picked.size();
     card.format = StudyFormat::TextCompletion;
     card.partner = -1;
     EXPECT_TRUE(card.rightPicks({1}));
@@ -195,22 +179,18 @@ TEST(Formats, WordsFallBackToTheFormatsTheirListAllows)
 {
     FormatsFolder f;
     const auto draw = [](int n) { return n / 2; };
-    const struct
-    {
-        const char *word;
-        FormatSet possible;
-    } cases[] = {
+    const std::tuple<const char *, FormatSet> cases[] = {
         {"belie", {false, false, false}}, // no sentence
         {"cow", {false, false, false}},   // a sentence without the word
         {"wane", {false, true, false}},   // two wrong words: too few for either choice
         {"abate", {true, true, true}},
     };
-    for (const auto &c : cases) {
-        EXPECT_EQ(f.builder.possibleFormats(f.at(c.word)), c.possible) << c.word;
+    for (const auto &[word, possible] : cases) {
+        EXPECT_EQ(f.builder.possibleFormats(f.at(word)), possible) << word;
         for (StudyFormat format : {StudyFormat::TextCompletion, StudyFormat::TypedRecall,
                                    StudyFormat::SentenceEquivalence}) {
-            const StudyCard card = f.builder.build(f.at(c.word), format, draw);
-            EXPECT_EQ(card.format, c.possible.has(format) ? format : StudyFormat::Meaning);
+            const StudyCard card = f.builder.build(f.at(word), format, draw);
+            EXPECT_EQ(card.format, possible.has(format) ? format : StudyFormat::Meaning);
             if (card.format == StudyFormat::Meaning) {
                 EXPECT_EQ(card.choices.size(), 5);
             }
@@ -374,11 +354,7 @@ TEST(Practice, DrawsEachWordOnceWithAboutFourInTenBySentenceEquivalence)
             made.append(QList<FormatSet>(count, FormatSet{completion, true, equivalence}));
         return made;
     };
-    const struct
-    {
-        QList<FormatSet> formats;
-        int size, equivalences;
-    } cases[] = {
+    const std::tuple<QList<FormatSet>, int, int> cases[] = {
         {words(30, 0, 0, 0), 10, 4}, {words(2, 28, 0, 0), 10, 2},
         {words(0, 30, 0, 5), 10, 0}, // a list without pairs
         {words(0, 3, 12, 0), 10, 7}, // too few for text completion: more pairs
@@ -387,23 +363,23 @@ TEST(Practice, DrawsEachWordOnceWithAboutFourInTenBySentenceEquivalence)
     };
     quint32 seed = 11;
     const auto draw = [&seed](int n) { return int((seed = seed * 1103515245u + 12345u) >> 8) % n; };
-    for (const auto &c : cases) {
+    for (const auto &[formats, size, pairs] : cases) {
         QList<int> positions;
-        for (int i = 0; i < c.formats.size(); ++i)
+        for (int i = 0; i < formats.size(); ++i)
             positions << i;
-        const auto formatsOf = [&c](int position) { return c.formats[position]; };
+        const auto formatsOf = [&formats](int position) { return formats[position]; };
         for (int round = 0; round < 20; ++round) {
             const QList<PracticeItem> items = drawPracticeItems(positions, 10, formatsOf, draw);
-            ASSERT_EQ(items.size(), c.size);
+            ASSERT_EQ(items.size(), size);
             QSet<int> drawn;
             int equivalences = 0;
             for (const PracticeItem &item : items) {
-                EXPECT_TRUE(c.formats[item.position].has(item.format));
+                EXPECT_TRUE(formats[item.position].has(item.format));
                 equivalences += item.format == StudyFormat::SentenceEquivalence ? 1 : 0;
                 drawn << item.position;
             }
             EXPECT_EQ(drawn.size(), items.size()) << "a word twice";
-            EXPECT_EQ(equivalences, c.equivalences);
+            EXPECT_EQ(equivalences, pairs);
         }
     }
 }

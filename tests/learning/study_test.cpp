@@ -20,20 +20,16 @@ const QDate today(2026, 12, 6);
 
 TEST(Study, NewWordBudgetFollowsTheExamDate)
 {
-    const struct
-    {
-        std::optional<QDate> exam;
-        int perDay, neverStudied, startedToday, budget;
-    } cases[] = {
+    const std::tuple<std::optional<QDate>, int, int, int, int> cases[] = {
         {std::nullopt, 20, 500, 0, 20},     {std::nullopt, 20, 500, 15, 5},
         {std::nullopt, 20, 3, 0, 3},        {today.addDays(30), 20, 230, 0, 10},
         {today.addDays(30), 20, 221, 9, 1}, {today.addDays(30), 20, 9000, 0, 100},
         {today.addDays(30), 20, 5, 0, 1},   {today.addDays(7), 20, 500, 0, 0},
         {today.addDays(-1), 20, 500, 0, 0}, {today.addDays(30), 20, 0, 0, 0},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(newWordBudget(c.exam, c.perDay, c.neverStudied, c.startedToday, today), c.budget)
-            << c.neverStudied << " " << c.startedToday;
+    for (const auto &[exam, perDay, neverStudied, startedToday, budget] : cases)
+        EXPECT_EQ(newWordBudget(exam, perDay, neverStudied, startedToday, today), budget)
+            << neverStudied << " " << startedToday;
 }
 
 TEST(Study, ReviewsDueAfterTheExamComeBackTheDayBefore)
@@ -99,19 +95,15 @@ TEST(Study, QueueHoldsStepsThenWeakestReviewsThenNewWords)
 
 TEST(Study, WordsOfAFamilyShareAStem)
 {
-    const struct
-    {
-        const char *a, *b;
-        bool family;
-    } cases[] = {
+    const std::tuple<const char *, const char *, bool> cases[] = {
         {"abhor", "abhorrent", true},       {"aberrant", "aberration", true},
         {"laud", "laudable", true},         {"equivocal", "equivocate", true},
         {"abase", "abate", false},          {"intercede", "interdict", false},
         {"mendacious", "mendicant", false}, {"abet", "abeyance", false},
     };
-    for (const auto &c : cases) {
-        EXPECT_EQ(sameFamily(c.a, c.b), c.family) << c.a << " " << c.b;
-        EXPECT_EQ(sameFamily(c.b, c.a), c.family) << c.b << " " << c.a;
+    for (const auto &[a, b, family] : cases) {
+        EXPECT_EQ(sameFamily(a, b), family) << a << " " << b;
+        EXPECT_EQ(sameFamily(b, a), family) << b << " " << a;
     }
 }
 
@@ -151,14 +143,11 @@ TEST(Study, NewWordsComeShuffledWithRelatedWordsDaysApart)
         }
         return days;
     };
-    const struct
-    {
-        int budget;
-        qsizetype days, closestDays;      // how near two related words may come
-    } plans[] = {{6, 10, 3}, {20, 3, 2}}; // 3 days leave 2 days apart at best
-    for (const auto &plan : plans) {
-        const QList<QList<int>> days = introduce(plan.budget, "gre.xml");
-        EXPECT_EQ(days.size(), plan.days);
+    // The budget, the days it takes, how near two related words come: 3 days leave 2 apart.
+    const std::tuple<int, qsizetype, qsizetype> plans[] = {{6, 10, 3}, {20, 3, 2}};
+    for (const auto &[budget, dayCount, closestDays] : plans) {
+        const QList<QList<int>> days = introduce(budget, "gre.xml");
+        EXPECT_EQ(days.size(), dayCount);
         qsizetype closest = 1000;
         for (qsizetype d = 0; d < days.size(); ++d)
             for (qsizetype e = d; e < days.size(); ++e)
@@ -166,11 +155,11 @@ TEST(Study, NewWordsComeShuffledWithRelatedWordsDaysApart)
                     for (int b : days[e])
                         if (a != b && related(keys[a], keys[b]))
                             closest = std::min(closest, e - d);
-        EXPECT_EQ(closest, plan.closestDays) << plan.budget;
+        EXPECT_EQ(closest, closestDays) << budget;
 
-        EXPECT_EQ(days, introduce(plan.budget, "gre.xml")) << "the same every day";
-        EXPECT_NE(days, introduce(plan.budget, "toefl.xml"));
-        EXPECT_NE(days.front(), all.mid(0, plan.budget)) << "not the list's order";
+        EXPECT_EQ(days, introduce(budget, "gre.xml")) << "the same every day";
+        EXPECT_NE(days, introduce(budget, "toefl.xml"));
+        EXPECT_NE(days.front(), all.mid(0, budget)) << "not the list's order";
     }
     // A word's place does not hang on which other words are still new.
     const QList<int> shuffled = chooseNewWords(keys, all, 60, {"gre.xml", nullptr, {}, {}});
@@ -202,10 +191,7 @@ TEST(Study, DueCardsFromTheFileHonourTheExamCap)
 
 TEST(Study, HintBlanksTheWordItsRegularFormsAndTheArticleBefore)
 {
-    const struct
-    {
-        const char *word, *sentence, *hint;
-    } cases[] = {
+    const std::tuple<const char *, const char *, const char *> cases[] = {
         {"abate", "The storm did not abate; it abated, abating slowly.",
          "The storm did not ____; it ____, ____ slowly."},
         {"ally", "Both allies signed; the ALLY's envoy too.",
@@ -217,9 +203,9 @@ TEST(Study, HintBlanksTheWordItsRegularFormsAndTheArticleBefore)
          "The table had a(n) ____, then a(n) ____ and a(n) ____."},
         {"opus", "Santa opus and Ghana opus.", "Santa ____ and Ghana ____."},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(clozeHint(QString::fromUtf8(c.sentence), QString::fromUtf8(c.word)),
-                  QString::fromUtf8(c.hint));
+    for (const auto &[word, sentence, hint] : cases)
+        EXPECT_EQ(clozeHint(QString::fromUtf8(sentence), QString::fromUtf8(word)),
+                  QString::fromUtf8(hint));
 }
 
 TEST(Study, DistractorsNeverRepeatTheRightMeaningNorGiveTheWordAway)
@@ -419,35 +405,31 @@ int answersOn(LearnerMemory &memory, QDate day, const QString &list = {})
 
 TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
 {
-    const struct
-    {
-        unsigned seed;
-        int perDay;
-        std::optional<QDate> exam;
-        int greNew, mineNew; // on the first day
-        QTime at;            // the hour of study: the last just after midnight, UTC's yesterday
-    } learners[] = {{1, 6, std::nullopt, 6, 6, QTime(9, 0)},
-                    {7, 4, std::nullopt, 4, 4, QTime(9, 0)},
-                    {3, 20, today.addDays(12), 6, 3, QTime(0, 20)}}; // 30 and 15 words, 5 days
-    for (const auto &learner : learners) {
-        TwoLists f(learner.seed);
+    // Each list's new words on the first day; the hour of study, the last just after midnight,
+    // UTC's yesterday, with 30 and 15 words over 5 days.
+    const std::tuple<unsigned, int, std::optional<QDate>, int, int, QTime> learners[] = {
+        {1, 6, std::nullopt, 6, 6, QTime(9, 0)},
+        {7, 4, std::nullopt, 4, 4, QTime(9, 0)},
+        {3, 20, today.addDays(12), 6, 3, QTime(0, 20)}};
+    for (const auto &[seed, perDay, exam, greNew, mineNew, at] : learners) {
+        TwoLists f(seed);
         for (StudySession *session : {&f.greSession, &f.mineSession})
-            session->setPlan(learner.exam, learner.perDay);
+            session->setPlan(exam, perDay);
         for (int day = 0; day < 4; ++day) {
-            f.setDay(day, learner.at);
+            f.setDay(day, at);
             f.greSession.start();
             const StudySession::Plan plan = f.greSession.plan();
             const Time dayStart = startOfDay(f.clock.time.date());
             EXPECT_EQ(plan.minutes,
                       f.memory.answerTimes(dayStart).minutes(plan.reviews, plan.newWords));
             if (day == 0) {
-                EXPECT_EQ(plan.newWords, learner.greNew);
+                EXPECT_EQ(plan.newWords, greNew);
             }
             f.study(f.greSession, 9);
             // The same day in a new run of the program: the same plan, less what was done.
             LearnerMemory restarted(f.folder.file());
             StudySession again(f.gre, restarted, f.clock, f.random);
-            again.setPlan(learner.exam, learner.perDay);
+            again.setPlan(exam, perDay);
             again.start();
             EXPECT_EQ(again.plan().reviews, plan.reviews) << day;
             EXPECT_EQ(again.plan().newWords, plan.newWords) << day;
@@ -457,7 +439,7 @@ TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
             // The other list's new words are its own, and so is its summary.
             f.mineSession.start();
             if (day == 0) {
-                EXPECT_EQ(f.mineSession.plan().newWords, learner.mineNew);
+                EXPECT_EQ(f.mineSession.plan().newWords, mineNew);
             }
             f.study(f.mineSession);
             f.greSession.start();
@@ -551,26 +533,22 @@ TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
     memory.addReviews(learnt);
 
     // Ten seconds an answer until the learner has given enough: 20 reviews take 200 s.
-    const struct
-    {
-        int limit, newWords, minutes;
-        bool over;
-    } cases[] = {
+    const std::tuple<int, int, int, bool> cases[] = {
         {0, 10, 9, false}, {60, 10, 9, false}, {5, 3, 5, false}, {4, 1, 4, false}, {3, 0, 4, true}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.limit);
-        session.setPlan(std::nullopt, 10, c.limit);
+    for (const auto &[limit, newWords, minutes, over] : cases) {
+        SCOPED_TRACE(limit);
+        session.setPlan(std::nullopt, 10, limit);
         session.start();
         const StudySession::Plan plan = session.plan();
         EXPECT_EQ(plan.reviews, 20);
-        EXPECT_EQ(plan.newWords, c.newWords);
-        EXPECT_EQ(plan.minutes, c.minutes);
-        EXPECT_EQ(plan.overLimit, c.over);
-        EXPECT_EQ(plan.limit, c.newWords < 10 ? c.limit : 0);
-        EXPECT_EQ(session.queue().fresh.size(), c.newWords);
-        const ForecastInput input = readForecastInput(
-            memory, f.words, StudyPlan{std::nullopt, 0.9, 10, c.limit}, clock.time);
-        EXPECT_EQ(forecast(input).planned.newWordsFirstDay, c.newWords);
+        EXPECT_EQ(plan.newWords, newWords);
+        EXPECT_EQ(plan.minutes, minutes);
+        EXPECT_EQ(plan.overLimit, over);
+        EXPECT_EQ(plan.limit, newWords < 10 ? limit : 0);
+        EXPECT_EQ(session.queue().fresh.size(), newWords);
+        const ForecastInput input =
+            readForecastInput(memory, f.words, StudyPlan{std::nullopt, 0.9, 10, limit}, clock.time);
+        EXPECT_EQ(forecast(input).planned.newWordsFirstDay, newWords);
     }
 
     // The last review taken for a word answered before, which comes back outside the plan and is
