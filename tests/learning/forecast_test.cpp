@@ -15,12 +15,11 @@ namespace {
 const QDateTime morning(QDate(2026, 3, 2), QTime(9, 0));
 
 // A list of unseen words, and some seen on the days before (answered right once).
-ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam, int perDay = 20)
+ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam)
 {
     ForecastInput input;
     input.now = morning;
     input.plan.examDate = exam;
-    input.plan.newWordsPerDay = perDay;
     const Scheduler scheduler(input.scheduler);
     for (int i = 0; i < seen; ++i) {
         const Time first = toTime(morning) - std::chrono::days(1 + i % 9);
@@ -95,65 +94,53 @@ int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
 
 TEST(Forecast, ExpectsWhatALearnerWithTheModelsMemoryRecalls)
 {
-    struct Case
-    {
-        int unseen, seen;
-        std::optional<int> examDays;
-        double firstRight, retention;
-        int dailyMinutes;
-    };
-    for (const Case &c :
-         {Case{240, 60, 30, 0.5, 0.9, 0}, Case{150, 0, std::nullopt, 0.8, 0.85, 0},
-          Case{0, 200, std::nullopt, 0.5, 0.95, 0}, Case{300, 50, 30, 0.5, 0.9, 4}}) {
+    // Unseen and seen words, the days to the exam, the first answer's chance, the retention and
+    // the daily limit.
+    const std::tuple<int, int, std::optional<int>, double, double, int> cases[] = {
+        {240, 60, 30, 0.5, 0.9, 0},
+        {150, 0, std::nullopt, 0.8, 0.85, 0},
+        {0, 200, std::nullopt, 0.5, 0.95, 0},
+        {300, 50, 30, 0.5, 0.9, 4}};
+    for (const auto &[unseen, seen, examDays, firstRight, retention, dailyMinutes] : cases) {
         const auto exam =
-            c.examDays ? std::optional(morning.date().addDays(*c.examDays)) : std::nullopt;
-        ForecastInput input = listOf(c.unseen, c.seen, exam);
-        input.firstAnswerRight = c.firstRight;
-        input.scheduler.desiredRetention = c.retention;
-        input.plan.dailyMinutes = c.dailyMinutes;
+            examDays ? std::optional(morning.date().addDays(*examDays)) : std::nullopt;
+        ForecastInput input = listOf(unseen, seen, exam);
+        input.firstAnswerRight = firstRight;
+        input.scheduler.desiredRetention = retention;
+        input.plan.dailyMinutes = dailyMinutes;
         const Forecast result = forecast(input);
         const int runs = 40;
         double sum = 0;
         for (int run = 0; run < runs; ++run)
             sum += recalledAtTheEnd(input, 100 + run);
         const double mean = sum / runs;
-        SCOPED_TRACE(testing::Message() << c.unseen << " unseen, " << c.seen << " seen");
+        SCOPED_TRACE(testing::Message() << unseen << " unseen, " << seen << " seen");
         EXPECT_NEAR(result.planned.expected, mean, 0.03 * mean);
         EXPECT_LT(result.planned.low, mean);
         EXPECT_GT(result.planned.high, mean);
-        EXPECT_EQ(result.seen, c.seen);
-        EXPECT_EQ(result.unseen, c.unseen);
-        EXPECT_LE(result.recalledToday, c.seen);
+        EXPECT_EQ(result.seen, seen);
+        EXPECT_EQ(result.unseen, unseen);
+        EXPECT_LE(result.recalledToday, seen);
         EXPECT_EQ(forecast(input).planned.expected, result.planned.expected); // seeded
     }
 }
 
 TEST(Forecast, EveryWordIsSeenOnTheDayThePlanSays)
 {
-    struct Case
-    {
-        int unseen;
-        std::optional<int> examDays;
-        int perDay;
-        std::optional<int> seenAfterDays;
-    };
-    const std::vector<Case> cases{
-        {8, 12, 20, 4},              // 8 words over 12 - 7 days: 2, 2, 2, 1 and 1
-        {15, std::nullopt, 20, 0},   // all on the first day
-        {100, std::nullopt, 20, 4},  // 20 a day without an exam
-        {101, std::nullopt, 20, 5},  // the one left over takes a day
-        {40, 6, 20, std::nullopt},   // the review-only week: none are introduced
-        {4000, 40, 20, std::nullopt} // more than 100 a day: not before the exam
-    };
-    for (const Case &c : cases) {
-        const auto exam =
-            c.examDays ? std::optional(morning.date().addDays(*c.examDays)) : std::nullopt;
-        const ForecastOutcome planned = forecast(listOf(c.unseen, 0, exam, c.perDay)).planned;
-        SCOPED_TRACE(testing::Message() << c.unseen << " words");
-        EXPECT_EQ(planned.everyWordSeen,
-                  c.seenAfterDays ? std::optional(morning.date().addDays(*c.seenAfterDays))
-                                  : std::nullopt);
-        EXPECT_EQ(planned.end, exam.value_or(morning.date().addDays(ForecastInput::horizonDays)));
+    // 20 words a day: the words, the exam, the day every word is seen.
+    const QDate first = morning.date();
+    const std::tuple<int, std::optional<QDate>, std::optional<QDate>> cases[] = {
+        {8, first.addDays(12), first.addDays(4)}, // 8 words over 12 - 7 days: 2, 2, 2, 1 and 1
+        {15, std::nullopt, first},                // all on the first day
+        {100, std::nullopt, first.addDays(4)},    // 20 a day without an exam
+        {101, std::nullopt, first.addDays(5)},    // the one left over takes a day
+        {40, first.addDays(6), std::nullopt},     // the review-only week: none are introduced
+        {4000, first.addDays(40), std::nullopt}}; // more than 100 a day: not before the exam
+    for (const auto &[unseen, exam, seenOn] : cases) {
+        const ForecastOutcome planned = forecast(listOf(unseen, 0, exam)).planned;
+        SCOPED_TRACE(testing::Message() << unseen << " words");
+        EXPECT_EQ(planned.everyWordSeen, seenOn);
+        EXPECT_EQ(planned.end, exam.value_or(first.addDays(ForecastInput::horizonDays)));
     }
     // Day by day, the budget as Study Today computes it.
     const QDate exam = morning.date().addDays(60);
@@ -210,18 +197,13 @@ TEST(Forecast, WithWordsToSeeTheMinutesAreThoseOfTheDaysTheyAreSeen)
 TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
 {
     ProgressFolder folder;
-    QByteArray xml;
-    for (int i = 0; i < 30; ++i)
-        xml += QStringLiteral("<word>w%1</word><meaning>m%1</meaning><usage>u</usage>\n")
-                   .arg(i)
-                   .toUtf8();
-    folder.writeList("s.xml", xml);
+    folder.writeWords("s.xml", 30, "<word>w%1</word><meaning>m%1</meaning><usage>u</usage>\n");
     core::Dictionary words{folder.dir.path()};
     words.load("\\XML\\s.xml");
     LearnerMemory memory(folder.file());
     const QDateTime now(QDate(2026, 3, 10), QTime(18, 0));
     // Another list's ten words first 30 days ago in 12 s, then twice more in 6 s; two days ago
-    // w0..w9 first, in 4 s; today w10..w19 first, in a minute, which the times leave out, as
+    // w1..w10 first, in 4 s; today w11..w20 first, in a minute, which the times leave out, as
     // Study Today's plan does.
     const auto record = [&](const QString &word, const char *list, int seconds, QDateTime at) {
         memory.recordAnswer(word, Rating::Good, "study", list, seconds * 1000, at);
@@ -229,10 +211,9 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
     const std::pair<int, int> otherList[] = {{30, 12}, {20, 6}, {10, 6}}; // days ago, seconds
     for (int i = 0; i < 10; ++i) {
         for (const auto &[daysAgo, seconds] : otherList)
-            record(QStringLiteral("o%1").arg(i), "o.xml", seconds,
-                   now.addDays(-daysAgo).addSecs(i));
-        record(QStringLiteral("w%1").arg(i), "s.xml", 4, now.addDays(-2).addSecs(i));
-        record(QStringLiteral("w%1").arg(10 + i), "s.xml", 60, now.addSecs(-60 + i));
+            record("o" + QString::number(i), "o.xml", seconds, now.addDays(-daysAgo).addSecs(i));
+        record("w" + QString::number(i + 1), "s.xml", 4, now.addDays(-2).addSecs(i));
+        record("w" + QString::number(i + 11), "s.xml", 60, now.addSecs(-60 + i));
     }
     const ForecastInput input = readForecastInput(memory, words, StudyPlan{}, now);
     EXPECT_EQ(input.cards.size(), 30); // not the heading
@@ -254,7 +235,7 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
 
     // A learner who began yesterday has studied for two days of the week, not one or seven.
     LearnerMemory beginner(folder.file("progress/beginner.sqlite"));
-    beginner.recordAnswer("w0", Rating::Good, "study", "s.xml", 4000, now.addDays(-1));
+    beginner.recordAnswer("w1", Rating::Good, "study", "s.xml", 4000, now.addDays(-1));
     EXPECT_EQ(readForecastInput(beginner, words, StudyPlan{}, now).recent.studyDays, 2);
 }
 
