@@ -69,9 +69,8 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
     EXPECT_EQ(formatFromKey("cloze"), std::nullopt);
 }
 
-// A dictionary with its lists: abate's synonyms are wane and lessen, wane's
-// diminish; lessen and augury (a noun) stand among abate's distractors, as a
-// list made by hand may have them.
+// A dictionary with its lists: abate's synonyms are wane and lessen, wane's diminish; lessen and
+// augury (a noun) stand among abate's distractors, as a list made by hand may have them.
 struct FormatsFolder
 {
     FormatsFolder()
@@ -147,8 +146,7 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
         for (const QString &word : f.shown(pair))
             equivalenceWords << word;
     }
-    // Never a synonym of the word (lessen), of the partner (diminish, in a pair),
-    // or a noun.
+    // Never a synonym of the word (lessen), of the partner (diminish, in a pair), or a noun.
     EXPECT_EQ(completionWords, (QSet<QString>{"abate", "augment", "diminish", "infuse", "vitiate",
                                               "modulate", "curtail"}));
     EXPECT_EQ(equivalenceWords, (QSet<QString>{"abate", "wane", "augment", "infuse", "vitiate",
@@ -172,9 +170,8 @@ TEST(Formats, BothWordsOfThePairAndNothingElseAreRight)
     EXPECT_FALSE(card.rightPicks({1, 4}));
 }
 
-// A word without a sentence that shows it, a list without enough wrong words of
-// its part of speech, a list without synonyms: each is asked in the formats it
-// allows, meaning at least.
+// A word without a sentence that shows it, a list without enough wrong words of its part of
+// speech, a list without synonyms: each is asked in the formats it allows, meaning at least.
 TEST(Formats, WordsFallBackToTheFormatsTheirListAllows)
 {
     FormatsFolder f;
@@ -214,8 +211,8 @@ public:
     QDateTime now() override { return time = time.addSecs(3); }
 };
 
-// A word taken for abate is kept with the answer, and comes back in the same
-// session, once, when it was studied before; another not.
+// A word taken for abate is kept with the answer, and comes back in the same session, once, when
+// it was studied before; another not.
 TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
 {
     FormatsFolder f;
@@ -227,11 +224,10 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
     QList<Review> studied;
     for (const QString &word : f.words.words().mid(1))
         if (word != "abate")
-            studied << Review{word, toTime(clock.time.addDays(-1)), Rating::Easy, "study", "s.xml",
-                              0};
+            studied << Review{word, toTime(clock.time.addDays(-1)), Rating::Easy, "study", "s.xml"};
     memory.addReviews(studied.mid(0, studied.size() / 2));
-    // Answers abate wrong with a word studied or new, then every other card
-    // right: the words other than abate that showed.
+    // Answers abate wrong with a word studied or new, then every other card right: the words
+    // other than abate that showed.
     const auto takeFor = [&](bool studiedPick) {
         session.start("abate");
         int pick = -1;
@@ -255,11 +251,10 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
         }
         return shown;
     };
-    // Abate mature, asked as a pair: a studied word picked with the right one,
-    // below it, comes back too.
+    // Abate mature, asked as a pair: a studied word picked with the right one, below it, too.
     const auto easy = [&](int daysAgo) {
-        return Review{"abate", toTime(clock.time.addDays(-daysAgo)), Rating::Easy, "study", "s.xml",
-                      0};
+        return Review{"abate", toTime(clock.time.addDays(-daysAgo)), Rating::Easy, "study",
+                      "s.xml"};
     };
     memory.addReviews({easy(400), easy(300)});
     session.setFormats({false, false, true});
@@ -287,24 +282,18 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
     EXPECT_EQ(takeFor(false).size(), 1);
 }
 
-// A file of the version before: its answers were all asked by meaning, with no
-// pick kept.
+// A file of the version before: its answers were all asked by meaning, with no pick kept.
 TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
 {
     ProgressFolder folder;
     QDir().mkpath(folder.file("progress"));
-    folder.sqlite("CREATE TABLE reviews (id INTEGER PRIMARY KEY, word TEXT NOT NULL, "
-                  "reviewed_at TEXT NOT NULL, rating INTEGER NOT NULL CHECK (rating "
-                  "BETWEEN 1 AND "
-                  "4), source TEXT NOT NULL, dictionary TEXT NOT NULL DEFAULT '', "
-                  "duration_ms "
-                  "INTEGER NOT NULL DEFAULT 0); CREATE UNIQUE INDEX reviews_by_word ON "
-                  "reviews "
-                  "(word, reviewed_at, rating, source); CREATE INDEX reviews_by_time ON "
-                  "reviews "
+    folder.sqlite("CREATE TABLE reviews (id INTEGER PRIMARY KEY, word TEXT NOT NULL, reviewed_at "
+                  "TEXT NOT NULL, rating INTEGER NOT NULL CHECK (rating BETWEEN 1 AND 4), source "
+                  "TEXT NOT NULL, dictionary TEXT NOT NULL DEFAULT '', duration_ms INTEGER NOT "
+                  "NULL DEFAULT 0); CREATE UNIQUE INDEX reviews_by_word ON reviews (word, "
+                  "reviewed_at, rating, source); CREATE INDEX reviews_by_time ON reviews "
                   "(reviewed_at); INSERT INTO reviews VALUES (1, 'abate', "
-                  "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA "
-                  "user_version "
+                  "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA user_version "
                   "= 1;");
     {
         // Only read, it stays as it is, and its answers show as this version reads them.
@@ -326,8 +315,7 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     EXPECT_EQ(folder.sqlite("SELECT format, wrong_pick FROM reviews ORDER BY id"),
               "meaning|\ntyped_recall|abaet");
-    // Progress taken to another computer keeps them, and so does a pair's two
-    // wrong words.
+    // Progress taken to another computer keeps them, and so does a pair's two wrong words.
     LearnerMemory memory(folder.file());
     memory.recordAnswer("wane", Rating::Again, "study", "gre.xml", 900, minute(60 * 25),
                         "sentence_equivalence", "augment\tvitiate");
@@ -346,13 +334,9 @@ TEST(Practice, DrawsEachWordOnceWithAboutFourInTenBySentenceEquivalence)
     // The formats of each word, in runs: both, text completion only, sentence equivalence only,
     // neither.
     const auto words = [](int both, int completionOnly, int equivalenceOnly, int neither) {
-        QList<FormatSet> made;
-        for (auto [count, completion, equivalence] : {std::tuple{both, true, true},
-                                                      {completionOnly, true, false},
-                                                      {equivalenceOnly, false, true},
-                                                      {neither, false, false}})
-            made.append(QList<FormatSet>(count, FormatSet{completion, true, equivalence}));
-        return made;
+        using Run = QList<FormatSet>;
+        return Run(both, {true, true, true}) + Run(completionOnly, {true, true, false}) +
+               Run(equivalenceOnly, {false, true, true}) + Run(neither, {false, true, false});
     };
     const std::tuple<QList<FormatSet>, int, int> cases[] = {
         {words(30, 0, 0, 0), 10, 4}, {words(2, 28, 0, 0), 10, 2},
