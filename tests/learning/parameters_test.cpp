@@ -38,16 +38,9 @@ void addLearner(LearnerMemory &memory, int words = 150)
 // out that weigh it: one.
 FitComparison madeUpFit(const Parameters &current, const Parameters &fitted, bool better)
 {
-    FitComparison fit;
-    fit.reviews = 900;
-    fit.items = 500;
-    fit.current = current;
-    fit.fitted = {fitted, FitScope::AllParameters, 500};
-    fit.heldOutItems = 1;
-    fit.currentFigures = {0.35, 0.08, 0.6, 100};
-    fit.fittedFigures =
-        better ? ParameterFigures{0.33, 0.05, 0.62, 100} : ParameterFigures{0.36, 0.09, 0.58, 100};
-    return fit;
+    return FitComparison(
+        900, 500, current, {fitted, FitScope::AllParameters, 500}, 1, {0.35, 0.08, 0.6, 100},
+        better ? ParameterFigures{0.33, 0.05, 0.62, 100} : ParameterFigures{0.36, 0.09, 0.58, 100});
 }
 
 Parameters shifted(double by)
@@ -61,8 +54,7 @@ Parameters shifted(double by)
 
 QString table(const ProgressFolder &folder)
 {
-    return folder.sqlite(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = "
-                                        "'parameter_sets'"));
+    return folder.sqlite("SELECT count(*) FROM sqlite_master WHERE name = 'parameter_sets'");
 }
 
 TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
@@ -174,10 +166,8 @@ TEST(Parameters, FilesOfTheVersionBeforeOpenBothWays)
     // The version before reads the same schema version; it replays the cards with the default
     // parameters, as it does for cards made with other options, and leaves the table alone.
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
-    const QString defaultFingerprint = Scheduler().fingerprint();
-    folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1; UPDATE cards_basis SET "
-                                 "scheduler = '%1'")
-                      .arg(defaultFingerprint));
+    folder.sqlite("UPDATE cards SET stability = 1; UPDATE cards_basis SET scheduler = '" +
+                  Scheduler().fingerprint() + "'");
     // Then this version replays them with the parameters in force.
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), adopted);
     EXPECT_EQ(table(folder), "1");
@@ -194,9 +184,9 @@ TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
     }
     // Every card written from now on takes a millisecond or two, so that the adoption's
     // replay lasts long enough to be killed in the middle.
-    folder.sqlite(QStringLiteral(
-        "CREATE TRIGGER slowly AFTER INSERT ON cards BEGIN SELECT count(*) FROM (WITH RECURSIVE "
-        "n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 30000) SELECT x FROM n); END"));
+    folder.sqlite("CREATE TRIGGER slowly AFTER INSERT ON cards BEGIN SELECT count(*) FROM (WITH "
+                  "RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 30000) "
+                  "SELECT x FROM n); END");
     int pipeEnds[2];
     ASSERT_EQ(pipe(pipeEnds), 0);
     const pid_t child = fork();
@@ -362,8 +352,8 @@ TEST(FitReminder, IsReadFromTheProgressFile)
     LearnerMemory memory(folder.file());
     // Items are answers a whole day or more after the word's answer before: a day less a
     // millisecond is not one, nor is a word's first answer.
-    const auto answer = [](const char *word, QDateTime time) {
-        return Review{QString::fromLatin1(word), toTime(time), Rating::Good, "study", QString(), 0};
+    const auto answer = [](const QString &word, QDateTime time) {
+        return Review{word, toTime(time), Rating::Good, "study", {}};
     };
     memory.addReviews({answer("a", minute(0)), answer("a", minute(24 * 60)),
                        answer("a", minute(3 * 24 * 60)), answer("b", minute(5)),
