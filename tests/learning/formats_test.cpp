@@ -28,8 +28,7 @@ TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
         {"   ", "a", Spelling::Wrong},          {"abet", "abate", Spelling::Wrong},
     };
     for (const auto &[typed, word, spelling] : cases)
-        EXPECT_EQ(judgeSpelling(QString::fromUtf8(typed), QString::fromUtf8(word)), spelling)
-            << typed;
+        EXPECT_EQ(judgeSpelling(typed, word), spelling) << typed;
     EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs), Rating::Good);
     EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs + 1), Rating::Hard);
     EXPECT_EQ(typedRating(Spelling::Nearly, 500), Rating::Hard);

@@ -23,11 +23,6 @@ namespace {
 
 constexpr Parameters defaults = SchedulerOptions::defaultParameters;
 
-struct FixedClock : platform::Clock
-{
-    QDateTime now() override { return minute(0); }
-};
-
 void addLearner(LearnerMemory &memory, int words = 150)
 {
     memory.addReviews(
@@ -221,7 +216,7 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     ProgressFolder folder;
     LearnerMemory memory(folder.file());
     addLearner(memory);
-    FixedClock clock;
+    SetClock clock{minute(0)};
     BackgroundFit fit(memory, clock);
     std::vector<int> progress;
     int ticks = 0, cancelled = 0;

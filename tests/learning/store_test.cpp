@@ -20,8 +20,8 @@ void answerSome(LearnerMemory &memory, int salt = 0)
         {"belie", 60 * 24 * 3}, {"belie", 60 * 24 * 2}};
     for (int i = 0; i < int(std::size(answers)); ++i) {
         const Rating rating = (i + salt) % 4 == 1 ? Rating::Again : Rating::Good;
-        memory.recordAnswer(QString::fromUtf8(answers[i].first), rating, "quiz", "gre1.xml",
-                            1000 + i, minute(answers[i].second + salt * 7));
+        memory.recordAnswer(answers[i].first, rating, "quiz", "gre1.xml", 1000 + i,
+                            minute(answers[i].second + salt * 7));
     }
 }
 
@@ -70,7 +70,7 @@ TEST_F(Store, MemoriesOfOlderFormulasAreReplayed)
 
 TEST_F(Store, MergedProgressIsTheSameInEitherOrderAndTwice)
 {
-    const auto at = [&](const char *name) { return folder.file(QLatin1String(name)); };
+    const auto at = [&](const QString &name) { return folder.file(name); };
     const auto exported = [&](LearnerMemory &memory) {
         memory.exportCsv(at("out.csv"));
         return platform::readBytes(at("out.csv"));
@@ -295,7 +295,7 @@ TEST_F(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
         ProgressFolder folder;
         answer(*std::make_unique<LearnerMemory>(folder.file()), 1);
         const QByteArray before = platform::readBytes(folder.file());
-        const QString locked = folder.file(QString::fromLatin1(place));
+        const QString locked = folder.file(place);
         const auto permissions = QFile::permissions(locked);
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         {
