@@ -174,8 +174,13 @@ TEST(Forecast, ALimitBelowThePlansMinutesIsToldWithALaterDay)
     EXPECT_LT(held.expected, planned.expected);
 }
 
-TEST(Forecast, WithEveryWordSeenTheMinutesAreThoseOfEveryDay)
+TEST(Forecast, TheMinutesAreThoseOfTheDaysWordsAreSeenOrOfEveryDay)
 {
+    // 20 new words a day for five days take ten minutes each (three answers of ten seconds);
+    // the review-only days after them do not dilute the figure.
+    const ForecastOutcome planned = forecast(listOf(100, 0, std::nullopt)).planned;
+    EXPECT_GE(planned.minutesPerDay, 10);
+    EXPECT_EQ(planned.newWordsPerDay, 20);
     // Words seen once in the nine days before: the first day's reviews are the same at any
     // retention, the days after are not.
     ForecastInput input = listOf(0, 200, morning.date().addDays(60));
@@ -183,15 +188,6 @@ TEST(Forecast, WithEveryWordSeenTheMinutesAreThoseOfEveryDay)
     const double fewer = forecast(input).planned.minutesPerDay;
     input.scheduler.desiredRetention = 0.95;
     EXPECT_GT(forecast(input).planned.minutesPerDay, 1.2 * fewer);
-}
-
-TEST(Forecast, WithWordsToSeeTheMinutesAreThoseOfTheDaysTheyAreSeen)
-{
-    // 20 new words a day for five days take ten minutes each (three answers of ten seconds);
-    // the review-only days after them do not dilute the figure.
-    const ForecastOutcome planned = forecast(listOf(100, 0, std::nullopt)).planned;
-    EXPECT_GE(planned.minutesPerDay, 10);
-    EXPECT_EQ(planned.newWordsPerDay, 20);
 }
 
 TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)

@@ -18,22 +18,21 @@ namespace {
 
 const QDate today(2026, 12, 6);
 
-TEST(Study, NewWordBudgetFollowsTheExamDate)
+// 20 new words a day, or as many as leave the last week before the exam for reviews; reviews due
+// after the exam come back the day before.
+TEST(Study, TheExamDateSetsTheNewWordBudgetAndBringsReviewsBack)
 {
-    const std::tuple<std::optional<QDate>, int, int, int, int> cases[] = {
-        {std::nullopt, 20, 500, 0, 20},     {std::nullopt, 20, 500, 15, 5},
-        {std::nullopt, 20, 3, 0, 3},        {today.addDays(30), 20, 230, 0, 10},
-        {today.addDays(30), 20, 221, 9, 1}, {today.addDays(30), 20, 9000, 0, 100},
-        {today.addDays(30), 20, 5, 0, 1},   {today.addDays(7), 20, 500, 0, 0},
-        {today.addDays(-1), 20, 500, 0, 0}, {today.addDays(30), 20, 0, 0, 0},
+    const std::tuple<std::optional<QDate>, int, int, int> cases[] = {
+        {std::nullopt, 500, 0, 20},     {std::nullopt, 500, 15, 5},
+        {std::nullopt, 3, 0, 3},        {today.addDays(30), 230, 0, 10},
+        {today.addDays(30), 221, 9, 1}, {today.addDays(30), 9000, 0, 100},
+        {today.addDays(30), 5, 0, 1},   {today.addDays(7), 500, 0, 0},
+        {today.addDays(-1), 500, 0, 0}, {today.addDays(30), 0, 0, 0},
     };
-    for (const auto &[exam, perDay, neverStudied, startedToday, budget] : cases)
-        EXPECT_EQ(newWordBudget(exam, perDay, neverStudied, startedToday, today), budget)
+    for (const auto &[exam, neverStudied, startedToday, budget] : cases)
+        EXPECT_EQ(newWordBudget(exam, 20, neverStudied, startedToday, today), budget)
             << neverStudied << " " << startedToday;
-}
 
-TEST(Study, ReviewsDueAfterTheExamComeBackTheDayBefore)
-{
     const QDate exam = today.addDays(10);
     Card card{CardState::Review, 0, 30, 5, startOfDay(exam) + days(3), startOfDay(today), 0, 3};
     EXPECT_EQ(studyDue(card, exam, today), startOfDay(exam.addDays(-1)));
@@ -236,13 +235,6 @@ TEST(Study, DistractorsNeverRepeatTheRightMeaningNorGiveTheWordAway)
         chooseDistractors(words, meanings, 1, {6, 7, 8, 9}, verbs, 1, 9, first).contains(9));
 }
 
-TEST(Study, GradeFollowsTheAnswerAndItsTime)
-{
-    EXPECT_EQ(proposedRating(false, 1000), Rating::Again);
-    EXPECT_EQ(proposedRating(true, 8000), Rating::Good);
-    EXPECT_EQ(proposedRating(true, 8001), Rating::Hard);
-}
-
 TEST(Study, PlanAndDistractorFilesSurviveDamage)
 {
     StudyPlan plan{today, 0.85, 12};
@@ -282,6 +274,10 @@ struct StudyFixture
 
 TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
 {
+    // The grade follows the answer and its time.
+    EXPECT_EQ(proposedRating(false, 1000), Rating::Again);
+    EXPECT_EQ(proposedRating(true, 8000), Rating::Good);
+    EXPECT_EQ(proposedRating(true, 8001), Rating::Hard);
     StudyFixture f;
     platform::writeBytes(f.folder.file("XML/s.confusables.tsv"), "# w\nw1\tw9\tw5\tw7\tw8\n");
     f.session.setPlan(std::nullopt, 3);
