@@ -52,10 +52,10 @@ QString table(const ProgressFolder &folder)
     return folder.sqlite("SELECT count(*) FROM sqlite_master WHERE name = 'parameter_sets'");
 }
 
-TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
+using ParameterSets = MemoryTest;
+
+TEST_F(ParameterSets, AFitIsAdoptedOnlyWhenItPredictsBetter)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     addLearner(memory);
     const auto before = memory.loadCards();
     FitControl control;
@@ -92,10 +92,8 @@ TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
     EXPECT_EQ(memory.loadCards(), adopted);
 }
 
-TEST(Parameters, FewAnswersChangeNothing)
+TEST_F(ParameterSets, FewAnswersChangeNothing)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     for (int word = 0; word < 7; ++word)
         for (const int day : {0, 3})
             memory.recordAnswer(QStringLiteral("w%1").arg(word), Rating::Good, {}, {}, 0,
@@ -110,10 +108,8 @@ TEST(Parameters, FewAnswersChangeNothing)
     EXPECT_EQ(memory.scheduler().fingerprint(), fingerprint);
 }
 
-TEST(Parameters, TheLearnerCanGoBack)
+TEST_F(ParameterSets, TheLearnerCanGoBack)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     addLearner(memory, 40);
     const auto underDefaults = memory.loadCards();
     ASSERT_TRUE(memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1)));
@@ -145,17 +141,12 @@ TEST(Parameters, TheLearnerCanGoBack)
     EXPECT_EQ(memory.scheduler().options().parameters, defaults);
 }
 
-TEST(Parameters, FilesOfTheVersionBeforeOpenBothWays)
+TEST_F(ParameterSets, FilesOfTheVersionBeforeOpenBothWays)
 {
-    ProgressFolder folder;
-    {
-        LearnerMemory memory(folder.file());
-        addLearner(memory, 30);
-        memory.useParameterSet(std::nullopt);
-    }
+    addLearner(memory, 30);
+    memory.useParameterSet(std::nullopt);
     // A file no fit has touched stays as the version before left it.
     EXPECT_EQ(table(folder), "0");
-    LearnerMemory memory(folder.file());
     ASSERT_TRUE(memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1)));
     const auto adopted = memory.loadCards();
     // The version before reads the same schema version; it replays the cards with the default
@@ -168,14 +159,13 @@ TEST(Parameters, FilesOfTheVersionBeforeOpenBothWays)
     EXPECT_EQ(table(folder), "1");
 }
 
-TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
+TEST_F(ParameterSets, AProgramKilledWhileAdoptingKeepsTheOldParameters)
 {
-    ProgressFolder folder;
     QHash<QString, Card> before;
     {
-        LearnerMemory memory(folder.file());
-        addLearner(memory, 300);
-        before = memory.loadCards();
+        LearnerMemory earlier(folder.file());
+        addLearner(earlier, 300);
+        before = earlier.loadCards();
     }
     // Every card written from now on takes a millisecond or two, so that the adoption's
     // replay lasts long enough to be killed in the middle.
@@ -186,11 +176,11 @@ TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
     ASSERT_EQ(pipe(pipeEnds), 0);
     const pid_t child = fork();
     if (child == 0) {
-        LearnerMemory memory(folder.file());
-        memory.reviewCount();
+        LearnerMemory adopting(folder.file());
+        adopting.reviewCount();
         const char ready = 1;
         if (write(pipeEnds[1], &ready, 1) == 1)
-            memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1));
+            adopting.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1));
         _exit(0);
     }
     char ready = 0;
@@ -205,16 +195,13 @@ TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
     folder.sqlite("DROP TRIGGER slowly");
 
     EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
-    LearnerMemory memory(folder.file());
     EXPECT_EQ(memory.scheduler().options().parameters, defaults);
     EXPECT_TRUE(memory.parameterSets().isEmpty());
     EXPECT_EQ(memory.loadCards(), before);
 }
 
-TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
+TEST_F(ParameterSets, AFitRunsInTheBackgroundWithProgressAndCancel)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     addLearner(memory);
     SetClock clock{minute(0)};
     BackgroundFit fit(memory, clock);
@@ -267,7 +254,7 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     EXPECT_TRUE(failure.startsWith("Cannot read the progress file")) << failure.toStdString();
 }
 
-TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
+TEST_F(ParameterSets, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
 {
     for (const double advised : {0.80, 0.9, 0.95, 95 / 100.0})
         EXPECT_EQ(retentionWarning(advised), QString()) << advised;
