@@ -31,11 +31,9 @@ ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam)
 
 // A learner who studies as Study Today asks, one answer every ten seconds from the morning on:
 // the cards due (with the exam-day cap) by their due time, the least likely to be recalled first
-// among those due by the morning, then as many of the day's new words as the limit leaves room
-// for; each answer is right with the model's chance of recall
-// at that moment (a new word's first with the input's chance), and a word due again the same
-// day comes back when its step is over. On the last morning each word is recalled or not, by
-// the same chances.
+// among those due by the morning, then the new words the limit leaves room for; each answer right
+// with the model's chance of recall then (a new word's first with the input's chance), a word due
+// again that day back when its step is over. On the last morning, each recalled by that chance.
 int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
 {
     std::mt19937_64 random(seed);
@@ -47,22 +45,20 @@ int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
     for (QDate day = morning.date(); day < end; day = day.addDays(1)) {
         const Time dayEnd = startOfDay(day.addDays(1));
         Time clock = toTime(QDateTime(day, morning.time()));
-        // When, the chance of recall, the card, and whether it is a step of one begun today.
+        // When, the chance of recall, and the card.
         using Waiting = std::tuple<Time, double, int>;
-        std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> dueNow, waiting;
+        std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> waiting;
         int unseen = 0;
         for (int i = 0; i < cards.size(); ++i) {
             if (cards[i].state == CardState::New)
                 ++unseen;
             else if (studyDue(cards[i], exam, day) < dayEnd)
-                dueNow.push({std::max(clock, studyDue(cards[i], exam, day)),
-                             scheduler.retrievability(cards[i], clock), i});
+                waiting.push({std::max(clock, studyDue(cards[i], exam, day)),
+                              scheduler.retrievability(cards[i], clock), i});
         }
         int fresh = input.times.newWordsWithin(
-            input.plan.dailyMinutes, int(dueNow.size()),
+            input.plan.dailyMinutes, int(waiting.size()),
             newWordBudget(exam, input.plan.newWordsPerDay, unseen, 0, day));
-        for (; !dueNow.empty(); dueNow.pop())
-            waiting.push(dueNow.top());
         for (int i = 0; i < cards.size() && fresh > 0; ++i) {
             if (cards[i].state == CardState::New) {
                 waiting.push({clock + std::chrono::hours(1), 0, i});
