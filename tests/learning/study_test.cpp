@@ -409,9 +409,7 @@ TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
             const Time dayStart = startOfDay(f.clock.time.date());
             EXPECT_EQ(plan.minutes,
                       f.memory.answerTimes(dayStart).minutes(plan.reviews, plan.newWords));
-            if (day == 0) {
-                EXPECT_EQ(plan.newWords, greNew);
-            }
+            EXPECT_TRUE(day > 0 || plan.newWords == greNew) << plan.newWords;
             f.study(f.greSession, 9);
             // The same day in a new run of the program: the same plan, less what was done.
             LearnerMemory restarted(f.folder.file());
@@ -425,9 +423,7 @@ TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
             EXPECT_EQ(again.progress().finished, plan.total());
             // The other list's new words are its own, and so is its summary.
             f.mineSession.start();
-            if (day == 0) {
-                EXPECT_EQ(f.mineSession.plan().newWords, mineNew);
-            }
+            EXPECT_TRUE(day > 0 || f.mineSession.plan().newWords == mineNew);
             f.study(f.mineSession);
             f.greSession.start();
             const StudySession::Summary &summary = f.greSession.summary();
@@ -438,8 +434,7 @@ TEST(Study, ALearnersDaysKeepEachListsPlanFixedAcrossRestarts)
         }
         // Eight seconds an answer, and a new word's learning steps, are the learner's pace.
         const AnswerTimes times = f.memory.answerTimes(toTime(f.clock.time));
-        EXPECT_EQ(times.reviewSeconds, 8);
-        EXPECT_EQ(times.newSeconds, 8);
+        EXPECT_EQ(std::pair(times.reviewSeconds, times.newSeconds), std::pair(8.0, 8.0));
         EXPECT_GT(times.answersPerNewWord, 2);
     }
 }
@@ -457,21 +452,19 @@ TEST(Study, StudyMoreAfterTheDayAddsNewWordsEarlyReviewsOrTheHardestWords)
     QHash<QString, int> misses;
     int hardest = 0; // the fewest misses of a hard word
     using Extra = StudySession::Extra;
-    const struct
-    {
-        Extra extra;
-        std::function<bool(const QString &word, const Card &before)> fits;
-    } extras[] = {
-        {Extra::NewWords, [](const QString &, const Card &card) { return card.reps == 0; }},
-        {Extra::ReviewAhead,
-         [&](const QString &, const Card &card) {
-             return card.state == CardState::Review && card.due >= tomorrow &&
-                    card.due < tomorrow + days(StudySession::reviewAheadDays - 1);
-         }},
-        {Extra::Hardest,
-         [&](const QString &word, const Card &) { return misses.value(word) >= hardest; }},
-    };
-    for (const auto &c : extras) {
+    // Each extra, and what the words it brings were before.
+    const std::pair<Extra, std::function<bool(const QString &word, const Card &before)>> extras[] =
+        {
+            {Extra::NewWords, [](const QString &, const Card &card) { return card.reps == 0; }},
+            {Extra::ReviewAhead,
+             [&](const QString &, const Card &card) {
+                 return card.state == CardState::Review && card.due >= tomorrow &&
+                        card.due < tomorrow + days(StudySession::reviewAheadDays - 1);
+             }},
+            {Extra::Hardest,
+             [&](const QString &word, const Card &) { return misses.value(word) >= hardest; }},
+        };
+    for (const auto &[extra, fits] : extras) {
         misses.clear();
         for (const Review &review : f.memory.reviews())
             misses[review.word] += review.rating == Rating::Again && review.word.startsWith("gr");
@@ -479,15 +472,14 @@ TEST(Study, StudyMoreAfterTheDayAddsNewWordsEarlyReviewsOrTheHardestWords)
         std::sort(most.rbegin(), most.rend());
         hardest = std::max(1, most.value(StudySession::hardestWords - 1));
         const int reviewed = f.greSession.summary().reviewed;
-        ASSERT_TRUE(f.greSession.startExtra(c.extra));
-        EXPECT_EQ(f.greSession.plan().extra, c.extra);
+        ASSERT_TRUE(f.greSession.startExtra(extra));
+        EXPECT_EQ(f.greSession.plan().extra, extra);
         int answers = 0;
         QSet<QString> seen;
         while (f.greSession.phase() == StudySession::Phase::Question) {
             const QString word = f.greSession.word();
-            if (!seen.contains(word)) {
-                EXPECT_TRUE(c.fits(word, f.memory.cardFor(word))) << word.toStdString();
-            }
+            EXPECT_TRUE(seen.contains(word) || fits(word, f.memory.cardFor(word)))
+                << word.toStdString();
             seen << word;
             answers += f.study(f.greSession, 1);
         }
