@@ -36,7 +36,7 @@ QList<Review> pairsOfAnswers(int words, int days, int firstWord = 0)
         const QString key = QStringLiteral("w%1").arg(word);
         const Time first = start + minutes(word);
         const auto review = [&](Time time, Rating rating) {
-            return Review{key, time, rating, QStringLiteral("quiz"), QStringLiteral("gre.xml"), 0};
+            return Review{key, time, rating, "quiz", "gre.xml", 0};
         };
         reviews << review(first, Rating::Good) << review(first + hours(1), Rating::Good)
                 << review(first + std::chrono::days(days), word % 5 ? Rating::Good : Rating::Again);

@@ -3,30 +3,23 @@
 // what such a learner, following the plan answer by answer, recalls on average; the day every
 // word is seen follows the plan's budget; a daily limit below the plan's minutes is told.
 
-#include "core/dictionary.h"
 #include "learning/forecast.h"
 #include "learning/retentionsuggestion.h"
-#include "learning/timetext.h"
 #include "learningtest.h"
-#include "platform/textfile.h"
 
-#include <gtest/gtest.h>
 #include <queue>
 #include <random>
-
-using namespace learning;
 
 namespace {
 
 const QDateTime morning(QDate(2026, 3, 2), QTime(9, 0));
 
 // A list of unseen words, and some seen on the days before (answered right once).
-ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam, int perDay = 20)
+ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam)
 {
     ForecastInput input;
     input.now = morning;
     input.plan.examDate = exam;
-    input.plan.newWordsPerDay = perDay;
     const Scheduler scheduler(input.scheduler);
     for (int i = 0; i < seen; ++i) {
         const Time first = toTime(morning) - std::chrono::days(1 + i % 9);
@@ -38,11 +31,9 @@ ForecastInput listOf(int unseen, int seen, std::optional<QDate> exam, int perDay
 
 // A learner who studies as Study Today asks, one answer every ten seconds from the morning on:
 // the cards due (with the exam-day cap) by their due time, the least likely to be recalled first
-// among those due by the morning, then as many of the day's new words as the limit leaves room
-// for; each answer is right with the model's chance of recall
-// at that moment (a new word's first with the input's chance), and a word due again the same
-// day comes back when its step is over. On the last morning each word is recalled or not, by
-// the same chances.
+// among those due by the morning, then the new words the limit leaves room for; each answer right
+// with the model's chance of recall then (a new word's first with the input's chance), a word due
+// again that day back when its step is over. On the last morning, each recalled by that chance.
 int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
 {
     std::mt19937_64 random(seed);
@@ -54,22 +45,20 @@ int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
     for (QDate day = morning.date(); day < end; day = day.addDays(1)) {
         const Time dayEnd = startOfDay(day.addDays(1));
         Time clock = toTime(QDateTime(day, morning.time()));
-        // When, the chance of recall, the card, and whether it is a step of one begun today.
+        // When, the chance of recall, and the card.
         using Waiting = std::tuple<Time, double, int>;
-        std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> dueNow, waiting;
+        std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> waiting;
         int unseen = 0;
         for (int i = 0; i < cards.size(); ++i) {
             if (cards[i].state == CardState::New)
                 ++unseen;
             else if (studyDue(cards[i], exam, day) < dayEnd)
-                dueNow.push({std::max(clock, studyDue(cards[i], exam, day)),
-                             scheduler.retrievability(cards[i], clock), i});
+                waiting.push({std::max(clock, studyDue(cards[i], exam, day)),
+                              scheduler.retrievability(cards[i], clock), i});
         }
         int fresh = input.times.newWordsWithin(
-            input.plan.dailyMinutes, int(dueNow.size()),
+            input.plan.dailyMinutes, int(waiting.size()),
             newWordBudget(exam, input.plan.newWordsPerDay, unseen, 0, day));
-        for (; !dueNow.empty(); dueNow.pop())
-            waiting.push(dueNow.top());
         for (int i = 0; i < cards.size() && fresh > 0; ++i) {
             if (cards[i].state == CardState::New) {
                 waiting.push({clock + std::chrono::hours(1), 0, i});
@@ -101,65 +90,53 @@ int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
 
 TEST(Forecast, ExpectsWhatALearnerWithTheModelsMemoryRecalls)
 {
-    struct Case
-    {
-        int unseen, seen;
-        std::optional<int> examDays;
-        double firstRight, retention;
-        int dailyMinutes;
-    };
-    for (const Case &c :
-         {Case{240, 60, 30, 0.5, 0.9, 0}, Case{150, 0, std::nullopt, 0.8, 0.85, 0},
-          Case{0, 200, std::nullopt, 0.5, 0.95, 0}, Case{300, 50, 30, 0.5, 0.9, 4}}) {
+    // Unseen and seen words, the days to the exam, the first answer's chance, the retention and
+    // the daily limit.
+    const std::tuple<int, int, std::optional<int>, double, double, int> cases[] = {
+        {240, 60, 30, 0.5, 0.9, 0},
+        {150, 0, std::nullopt, 0.8, 0.85, 0},
+        {0, 200, std::nullopt, 0.5, 0.95, 0},
+        {300, 50, 30, 0.5, 0.9, 4}};
+    for (const auto &[unseen, seen, examDays, firstRight, retention, dailyMinutes] : cases) {
         const auto exam =
-            c.examDays ? std::optional(morning.date().addDays(*c.examDays)) : std::nullopt;
-        ForecastInput input = listOf(c.unseen, c.seen, exam);
-        input.firstAnswerRight = c.firstRight;
-        input.scheduler.desiredRetention = c.retention;
-        input.plan.dailyMinutes = c.dailyMinutes;
+            examDays ? std::optional(morning.date().addDays(*examDays)) : std::nullopt;
+        ForecastInput input = listOf(unseen, seen, exam);
+        input.firstAnswerRight = firstRight;
+        input.scheduler.desiredRetention = retention;
+        input.plan.dailyMinutes = dailyMinutes;
         const Forecast result = forecast(input);
         const int runs = 40;
         double sum = 0;
         for (int run = 0; run < runs; ++run)
             sum += recalledAtTheEnd(input, 100 + run);
         const double mean = sum / runs;
-        SCOPED_TRACE(testing::Message() << c.unseen << " unseen, " << c.seen << " seen");
+        SCOPED_TRACE(testing::Message() << unseen << " unseen, " << seen << " seen");
         EXPECT_NEAR(result.planned.expected, mean, 0.03 * mean);
         EXPECT_LT(result.planned.low, mean);
         EXPECT_GT(result.planned.high, mean);
-        EXPECT_EQ(result.seen, c.seen);
-        EXPECT_EQ(result.unseen, c.unseen);
-        EXPECT_LE(result.recalledToday, c.seen);
+        EXPECT_EQ(result.seen, seen);
+        EXPECT_EQ(result.unseen, unseen);
+        EXPECT_LE(result.recalledToday, seen);
         EXPECT_EQ(forecast(input).planned.expected, result.planned.expected); // seeded
     }
 }
 
 TEST(Forecast, EveryWordIsSeenOnTheDayThePlanSays)
 {
-    struct Case
-    {
-        int unseen;
-        std::optional<int> examDays;
-        int perDay;
-        std::optional<int> seenAfterDays;
-    };
-    const std::vector<Case> cases{
-        {8, 12, 20, 4},              // 8 words over 12 - 7 days: 2, 2, 2, 1 and 1
-        {15, std::nullopt, 20, 0},   // all on the first day
-        {100, std::nullopt, 20, 4},  // 20 a day without an exam
-        {101, std::nullopt, 20, 5},  // the one left over takes a day
-        {40, 6, 20, std::nullopt},   // the review-only week: none are introduced
-        {4000, 40, 20, std::nullopt} // more than 100 a day: not before the exam
-    };
-    for (const Case &c : cases) {
-        const auto exam =
-            c.examDays ? std::optional(morning.date().addDays(*c.examDays)) : std::nullopt;
-        const ForecastOutcome planned = forecast(listOf(c.unseen, 0, exam, c.perDay)).planned;
-        SCOPED_TRACE(testing::Message() << c.unseen << " words");
-        EXPECT_EQ(planned.everyWordSeen,
-                  c.seenAfterDays ? std::optional(morning.date().addDays(*c.seenAfterDays))
-                                  : std::nullopt);
-        EXPECT_EQ(planned.end, exam.value_or(morning.date().addDays(ForecastInput::horizonDays)));
+    // 20 words a day: the words, the exam, the day every word is seen.
+    const QDate first = morning.date();
+    const std::tuple<int, std::optional<QDate>, std::optional<QDate>> cases[] = {
+        {8, first.addDays(12), first.addDays(4)}, // 8 words over 12 - 7 days: 2, 2, 2, 1 and 1
+        {15, std::nullopt, first},                // all on the first day
+        {100, std::nullopt, first.addDays(4)},    // 20 a day without an exam
+        {101, std::nullopt, first.addDays(5)},    // the one left over takes a day
+        {40, first.addDays(6), std::nullopt},     // the review-only week: none are introduced
+        {4000, first.addDays(40), std::nullopt}}; // more than 100 a day: not before the exam
+    for (const auto &[unseen, exam, seenOn] : cases) {
+        const ForecastOutcome planned = forecast(listOf(unseen, 0, exam)).planned;
+        SCOPED_TRACE(testing::Message() << unseen << " words");
+        EXPECT_EQ(planned.everyWordSeen, seenOn);
+        EXPECT_EQ(planned.end, exam.value_or(first.addDays(ForecastInput::horizonDays)));
     }
     // Day by day, the budget as Study Today computes it.
     const QDate exam = morning.date().addDays(60);
@@ -193,8 +170,13 @@ TEST(Forecast, ALimitBelowThePlansMinutesIsToldWithALaterDay)
     EXPECT_LT(held.expected, planned.expected);
 }
 
-TEST(Forecast, WithEveryWordSeenTheMinutesAreThoseOfEveryDay)
+TEST(Forecast, TheMinutesAreThoseOfTheDaysWordsAreSeenOrOfEveryDay)
 {
+    // 20 new words a day for five days take ten minutes each (three answers of ten seconds);
+    // the review-only days after them do not dilute the figure.
+    const ForecastOutcome planned = forecast(listOf(100, 0, std::nullopt)).planned;
+    EXPECT_GE(planned.minutesPerDay, 10);
+    EXPECT_EQ(planned.newWordsPerDay, 20);
     // Words seen once in the nine days before: the first day's reviews are the same at any
     // retention, the days after are not.
     ForecastInput input = listOf(0, 200, morning.date().addDays(60));
@@ -204,30 +186,16 @@ TEST(Forecast, WithEveryWordSeenTheMinutesAreThoseOfEveryDay)
     EXPECT_GT(forecast(input).planned.minutesPerDay, 1.2 * fewer);
 }
 
-TEST(Forecast, WithWordsToSeeTheMinutesAreThoseOfTheDaysTheyAreSeen)
-{
-    // 20 new words a day for five days take ten minutes each (three answers of ten seconds);
-    // the review-only days after them do not dilute the figure.
-    const ForecastOutcome planned = forecast(listOf(100, 0, std::nullopt)).planned;
-    EXPECT_GE(planned.minutesPerDay, 10);
-    EXPECT_EQ(planned.newWordsPerDay, 20);
-}
-
 TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
 {
     ProgressFolder folder;
-    QByteArray xml;
-    for (int i = 0; i < 30; ++i)
-        xml += QStringLiteral("<word>w%1</word><meaning>m%1</meaning><usage>u</usage>\n")
-                   .arg(i)
-                   .toUtf8();
-    folder.writeList("s.xml", xml);
+    folder.writeWords("s.xml", 30, "<word>w%1</word><meaning>m%1</meaning><usage>u</usage>\n");
     core::Dictionary words{folder.dir.path()};
-    words.load(QStringLiteral("\\XML\\s.xml"));
+    words.load("\\XML\\s.xml");
     LearnerMemory memory(folder.file());
     const QDateTime now(QDate(2026, 3, 10), QTime(18, 0));
     // Another list's ten words first 30 days ago in 12 s, then twice more in 6 s; two days ago
-    // w0..w9 first, in 4 s; today w10..w19 first, in a minute, which the times leave out, as
+    // w1..w10 first, in 4 s; today w11..w20 first, in a minute, which the times leave out, as
     // Study Today's plan does.
     const auto record = [&](const QString &word, const char *list, int seconds, QDateTime at) {
         memory.recordAnswer(word, Rating::Good, "study", list, seconds * 1000, at);
@@ -235,10 +203,9 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
     const std::pair<int, int> otherList[] = {{30, 12}, {20, 6}, {10, 6}}; // days ago, seconds
     for (int i = 0; i < 10; ++i) {
         for (const auto &[daysAgo, seconds] : otherList)
-            record(QStringLiteral("o%1").arg(i), "o.xml", seconds,
-                   now.addDays(-daysAgo).addSecs(i));
-        record(QStringLiteral("w%1").arg(i), "s.xml", 4, now.addDays(-2).addSecs(i));
-        record(QStringLiteral("w%1").arg(10 + i), "s.xml", 60, now.addSecs(-60 + i));
+            record("o" + QString::number(i), "o.xml", seconds, now.addDays(-daysAgo).addSecs(i));
+        record("w" + QString::number(i + 1), "s.xml", 4, now.addDays(-2).addSecs(i));
+        record("w" + QString::number(i + 11), "s.xml", 60, now.addSecs(-60 + i));
     }
     const ForecastInput input = readForecastInput(memory, words, StudyPlan{}, now);
     EXPECT_EQ(input.cards.size(), 30); // not the heading
@@ -259,9 +226,8 @@ TEST(Forecast, ReadsTheLearnersTimesAndPaceFromTheMemory)
                 *result.recent->everyWordSeen > *result.planned.everyWordSeen);
 
     // A learner who began yesterday has studied for two days of the week, not one or seven.
-    LearnerMemory beginner(folder.file(QStringLiteral("progress/beginner.sqlite")));
-    beginner.recordAnswer(QStringLiteral("w0"), Rating::Good, "study", "s.xml", 4000,
-                          now.addDays(-1));
+    LearnerMemory beginner(folder.file("progress/beginner.sqlite"));
+    beginner.recordAnswer("w1", Rating::Good, "study", "s.xml", 4000, now.addDays(-1));
     EXPECT_EQ(readForecastInput(beginner, words, StudyPlan{}, now).recent.studyDays, 2);
 }
 

@@ -1,32 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Study Today's formats: which one a word's memory calls for, the cards each
-// builds from the dictionary and its lists, the spelling rule, and each answer
-// kept with its format and pick.
+// Study Today's formats: which one a word's memory calls for, the cards each builds from the
+// dictionary and its lists, the spelling rule, each answer kept with its format and pick; and the
+// practice set: its words and formats, its clock, the score, and the answers it records.
 
-#include "core/dictionary.h"
 #include "learning/cardbuilder.h"
+#include "learning/practiceset.h"
 #include "learning/studycard.h"
 #include "learning/studyformats.h"
 #include "learning/studysession.h"
-#include "learning/timetext.h"
 #include "learningtest.h"
-#include "platform/services.h"
-#include "platform/textfile.h"
 
-#include <QDir>
-#include <gtest/gtest.h>
-
-using namespace learning;
+#include <tuple>
 
 namespace {
 
 TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
 {
-    const struct
-    {
-        const char *typed, *word;
-        Spelling spelling;
-    } cases[] = {
+    const std::tuple<const char *, const char *, Spelling> cases[] = {
         {"abate", "abate", Spelling::Right},    {"  ABate ", "abate", Spelling::Right},
         {"Ad Hoc ", "ad hoc", Spelling::Right}, {"abte", "abate", Spelling::Nearly},
         {"abatte", "abate", Spelling::Nearly},  {"abase", "abate", Spelling::Nearly},
@@ -37,9 +27,8 @@ TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
         {"batea", "abate", Spelling::Wrong},    {"", "abate", Spelling::Wrong},
         {"   ", "a", Spelling::Wrong},          {"abet", "abate", Spelling::Wrong},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(judgeSpelling(QString::fromUtf8(c.typed), QString::fromUtf8(c.word)), c.spelling)
-            << c.typed;
+    for (const auto &[typed, word, spelling] : cases)
+        EXPECT_EQ(judgeSpelling(typed, word), spelling) << typed;
     EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs), Rating::Good);
     EXPECT_EQ(typedRating(Spelling::Right, quickAnswerMs + 1), Rating::Hard);
     EXPECT_EQ(typedRating(Spelling::Nearly, 500), Rating::Hard);
@@ -57,13 +46,7 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
     const FormatSet all, none{false, false, false}, noTyped{true, false, true},
         onlyCompletion{true, false, false}, noCompletion{false, true, true};
     using F = StudyFormat;
-    const struct
-    {
-        Card card;
-        FormatSet possible;
-        int coin;
-        StudyFormat format;
-    } cases[] = {
+    const std::tuple<Card, FormatSet, int, StudyFormat> cases[] = {
         {Card{}, all, 0, F::Meaning},
         {card(CardState::Learning, 0.5), all, 0, F::Meaning},
         {card(CardState::Relearning, 40), all, 1, F::Meaning},
@@ -76,26 +59,22 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
         {card(CardState::Review, 90), onlyCompletion, 1, F::TextCompletion},
         {card(CardState::Review, 90), none, 0, F::Meaning},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(chooseFormat(c.card, c.possible, c.coin), c.format)
-            << int(c.card.state) << " " << c.card.stability;
+    for (const auto &[card, possible, coin, format] : cases)
+        EXPECT_EQ(chooseFormat(card, possible, coin), format)
+            << int(card.state) << " " << card.stability;
     for (StudyFormat format :
          {F::Meaning, F::TextCompletion, F::TypedRecall, F::SentenceEquivalence})
         EXPECT_EQ(formatFromKey(formatKey(format)), format);
     EXPECT_EQ(formatFromKey("cloze"), std::nullopt);
 }
 
-// A dictionary with its lists: abate's synonyms are wane and lessen, wane's
-// diminish; lessen and augury (a noun) stand among abate's distractors, as a
-// list made by hand may have them.
+// A dictionary with its lists: abate's synonyms are wane and lessen, wane's diminish; lessen and
+// augury (a noun) stand among abate's distractors, as a list made by hand may have them.
 struct FormatsFolder
 {
     FormatsFolder()
     {
-        const struct
-        {
-            const char *word, *meaning, *usage;
-        } entries[] = {
+        const std::tuple<const char *, const char *, const char *> entries[] = {
             {"abate", "(v.) become less intense", "The storm did not abate until dawn."},
             {"wane", "(v.) decrease gradually", "His interest waned by noon."},
             {"lessen", "(v.) make less", "Rest will lessen the pain."},
@@ -110,9 +89,9 @@ struct FormatsFolder
             {"cow", "(v.) frighten into submission", "The bully scared them all."},
         };
         QByteArray xml;
-        for (const auto &e : entries)
+        for (const auto &[word, meaning, usage] : entries)
             xml += QStringLiteral("<word>%1</word><meaning>%2</meaning><usage>%3</usage>")
-                       .arg(e.word, e.meaning, e.usage)
+                       .arg(word, meaning, usage)
                        .toUtf8();
         folder.writeList("s.xml", xml);
         platform::writeBytes(
@@ -166,8 +145,7 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
         for (const QString &word : f.shown(pair))
             equivalenceWords << word;
     }
-    // Never a synonym of the word (lessen), of the partner (diminish, in a pair),
-    // or a noun.
+    // Never a synonym of the word (lessen), of the partner (diminish, in a pair), or a noun.
     EXPECT_EQ(completionWords, (QSet<QString>{"abate", "augment", "diminish", "infuse", "vitiate",
                                               "modulate", "curtail"}));
     EXPECT_EQ(equivalenceWords, (QSet<QString>{"abate", "wane", "augment", "infuse", "vitiate",
@@ -180,57 +158,48 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
 TEST(Formats, BothWordsOfThePairAndNothingElseAreRight)
 {
     StudyCard card{StudyFormat::SentenceEquivalence, 7, 9, "s", {3, 7, 4, 5, 9, 6}};
-    const struct
-    {
-        QList<int> picked;
-        bool right;
-    } cases[] = {{{1, 4}, true},  {{4, 1}, true},     {{1, 2}, false}, {{1}, false},
-                 {{1, 1}, false}, {{1, 4, 0}, false}, {{}, false}};
-    for (const auto &c : cases)
-        EXPECT_EQ(card.rightPicks(c.picked), c.right) << c.picked.size();
+    const std::pair<QList<int>, bool> cases[] = {
+        {{1, 4}, true},  {{4, 1}, true},     {{1, 2}, false},      {QList<int>{1}, false},
+        {{1, 1}, false}, {{1, 4, 0}, false}, {QList<int>{}, false}};
+    for (const auto &[picked, right] : cases)
+        EXPECT_EQ(card.rightPicks(picked), right) << picked.size();
     card.format = StudyFormat::TextCompletion;
     card.partner = -1;
     EXPECT_TRUE(card.rightPicks({1}));
     EXPECT_FALSE(card.rightPicks({1, 4}));
 }
 
-// A word without a sentence that shows it, a list without enough wrong words of
-// its part of speech, a list without synonyms: each is asked in the formats it
-// allows, meaning at least.
+// A word without a sentence that shows it, a list without enough wrong words of its part of
+// speech, a list without synonyms: each is asked in the formats it allows, meaning at least.
 TEST(Formats, WordsFallBackToTheFormatsTheirListAllows)
 {
     FormatsFolder f;
     const auto draw = [](int n) { return n / 2; };
-    const struct
-    {
-        const char *word;
-        FormatSet possible;
-    } cases[] = {
+    const std::tuple<const char *, FormatSet> cases[] = {
         {"belie", {false, false, false}}, // no sentence
         {"cow", {false, false, false}},   // a sentence without the word
         {"wane", {false, true, false}},   // two wrong words: too few for either choice
         {"abate", {true, true, true}},
     };
-    for (const auto &c : cases) {
-        EXPECT_EQ(f.builder.possibleFormats(f.at(c.word)), c.possible) << c.word;
+    for (const auto &[word, possible] : cases) {
+        EXPECT_EQ(f.builder.possibleFormats(f.at(word)), possible) << word;
         for (StudyFormat format : {StudyFormat::TextCompletion, StudyFormat::TypedRecall,
                                    StudyFormat::SentenceEquivalence}) {
-            const StudyCard card = f.builder.build(f.at(c.word), format, draw);
-            EXPECT_EQ(card.format, c.possible.has(format) ? format : StudyFormat::Meaning);
-            if (card.format == StudyFormat::Meaning) {
-                EXPECT_EQ(card.choices.size(), 5);
-            }
+            const StudyCard card = f.builder.build(f.at(word), format, draw);
+            EXPECT_EQ(card.format, possible.has(format) ? format : StudyFormat::Meaning);
+            EXPECT_TRUE(card.format != StudyFormat::Meaning || card.choices.size() == 5);
         }
     }
+    const auto abateFormats = [&] {
+        f.builder.reset();
+        f.builder.index();
+        return f.builder.possibleFormats(f.at("abate"));
+    };
     QFile::remove(f.folder.file("XML/s.synonyms.tsv"));
-    f.builder.reset();
-    f.builder.index();
-    EXPECT_EQ(f.builder.possibleFormats(f.at("abate")), (FormatSet{true, true, false}));
+    EXPECT_EQ(abateFormats(), (FormatSet{true, true, false}));
     // A damaged synonym list is no list.
     platform::writeBytes(f.folder.file("XML/s.synonyms.tsv"), "abate wane\r\n");
-    f.builder.reset();
-    f.builder.index();
-    EXPECT_EQ(f.builder.possibleFormats(f.at("abate")), (FormatSet{true, true, false}));
+    EXPECT_EQ(abateFormats(), (FormatSet{true, true, false}));
 }
 
 // Three seconds pass at each look.
@@ -240,8 +209,8 @@ public:
     QDateTime now() override { return time = time.addSecs(3); }
 };
 
-// A word taken for abate is kept with the answer, and comes back in the same
-// session, once, when it was studied before; another not.
+// A word taken for abate is kept with the answer, and comes back in the same session, once, when
+// it was studied before; another not.
 TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
 {
     FormatsFolder f;
@@ -253,11 +222,10 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
     QList<Review> studied;
     for (const QString &word : f.words.words().mid(1))
         if (word != "abate")
-            studied << Review{word, toTime(clock.time.addDays(-1)), Rating::Easy, "study", "s.xml",
-                              0};
+            studied << Review{word, toTime(clock.time.addDays(-1)), Rating::Easy, "study", "s.xml"};
     memory.addReviews(studied.mid(0, studied.size() / 2));
-    // Answers abate wrong with a word studied or new, then every other card
-    // right: the words other than abate that showed.
+    // Answers abate wrong with a word studied or new, then every other card right: the words
+    // other than abate that showed.
     const auto takeFor = [&](bool studiedPick) {
         session.start("abate");
         int pick = -1;
@@ -281,11 +249,10 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
         }
         return shown;
     };
-    // Abate mature, asked as a pair: a studied word picked with the right one,
-    // below it, comes back too.
+    // Abate mature, asked as a pair: a studied word picked with the right one, below it, too.
     const auto easy = [&](int daysAgo) {
-        return Review{"abate", toTime(clock.time.addDays(-daysAgo)), Rating::Easy, "study", "s.xml",
-                      0};
+        return Review{"abate", toTime(clock.time.addDays(-daysAgo)), Rating::Easy, "study",
+                      "s.xml"};
     };
     memory.addReviews({easy(400), easy(300)});
     session.setFormats({false, false, true});
@@ -313,24 +280,18 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
     EXPECT_EQ(takeFor(false).size(), 1);
 }
 
-// A file of the version before: its answers were all asked by meaning, with no
-// pick kept.
+// A file of the version before: its answers were all asked by meaning, with no pick kept.
 TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
 {
     ProgressFolder folder;
     QDir().mkpath(folder.file("progress"));
-    folder.sqlite("CREATE TABLE reviews (id INTEGER PRIMARY KEY, word TEXT NOT NULL, "
-                  "reviewed_at TEXT NOT NULL, rating INTEGER NOT NULL CHECK (rating "
-                  "BETWEEN 1 AND "
-                  "4), source TEXT NOT NULL, dictionary TEXT NOT NULL DEFAULT '', "
-                  "duration_ms "
-                  "INTEGER NOT NULL DEFAULT 0); CREATE UNIQUE INDEX reviews_by_word ON "
-                  "reviews "
-                  "(word, reviewed_at, rating, source); CREATE INDEX reviews_by_time ON "
-                  "reviews "
+    folder.sqlite("CREATE TABLE reviews (id INTEGER PRIMARY KEY, word TEXT NOT NULL, reviewed_at "
+                  "TEXT NOT NULL, rating INTEGER NOT NULL CHECK (rating BETWEEN 1 AND 4), source "
+                  "TEXT NOT NULL, dictionary TEXT NOT NULL DEFAULT '', duration_ms INTEGER NOT "
+                  "NULL DEFAULT 0); CREATE UNIQUE INDEX reviews_by_word ON reviews (word, "
+                  "reviewed_at, rating, source); CREATE INDEX reviews_by_time ON reviews "
                   "(reviewed_at); INSERT INTO reviews VALUES (1, 'abate', "
-                  "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA "
-                  "user_version "
+                  "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA user_version "
                   "= 1;");
     {
         // Only read, it stays as it is, and its answers show as this version reads them.
@@ -352,8 +313,7 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     EXPECT_EQ(folder.sqlite("SELECT format, wrong_pick FROM reviews ORDER BY id"),
               "meaning|\ntyped_recall|abaet");
-    // Progress taken to another computer keeps them, and so does a pair's two
-    // wrong words.
+    // Progress taken to another computer keeps them, and so does a pair's two wrong words.
     LearnerMemory memory(folder.file());
     memory.recordAnswer("wane", Rating::Again, "study", "gre.xml", 900, minute(60 * 25),
                         "sentence_equivalence", "augment\tvitiate");
@@ -365,6 +325,200 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
         kept << review.format + "|" + review.wrongPick;
     EXPECT_EQ(kept, (QStringList{"meaning|", "typed_recall|abaet",
                                  "sentence_equivalence|augment\tvitiate"}));
+}
+
+TEST(Practice, DrawsEachWordOnceWithAboutFourInTenBySentenceEquivalence)
+{
+    // The formats of each word, in runs: both, text completion only, sentence equivalence only,
+    // neither.
+    const auto words = [](int both, int completionOnly, int equivalenceOnly, int neither) {
+        using Run = QList<FormatSet>;
+        return Run(both, {true, true, true}) + Run(completionOnly, {true, true, false}) +
+               Run(equivalenceOnly, {false, true, true}) + Run(neither, {false, true, false});
+    };
+    const std::tuple<QList<FormatSet>, int, int> cases[] = {
+        {words(30, 0, 0, 0), 10, 4}, {words(2, 28, 0, 0), 10, 2},
+        {words(0, 30, 0, 5), 10, 0}, // a list without pairs
+        {words(0, 3, 12, 0), 10, 7}, // too few for text completion: more pairs
+        {words(3, 2, 0, 4), 5, 2},   // a short set
+        {words(0, 0, 0, 4), 0, 0},
+    };
+    quint32 seed = 11;
+    const auto draw = [&seed](int n) { return int((seed = seed * 1103515245u + 12345u) >> 8) % n; };
+    for (const auto &[formats, size, pairs] : cases) {
+        QList<int> positions;
+        for (int i = 0; i < formats.size(); ++i)
+            positions << i;
+        const auto formatsOf = [&formats](int position) { return formats[position]; };
+        for (int round = 0; round < 20; ++round) {
+            const QList<PracticeItem> items = drawPracticeItems(positions, 10, formatsOf, draw);
+            ASSERT_EQ(items.size(), size);
+            QSet<int> drawn;
+            int equivalences = 0;
+            for (const PracticeItem &item : items) {
+                EXPECT_TRUE(formats[item.position].has(item.format));
+                equivalences += item.format == StudyFormat::SentenceEquivalence ? 1 : 0;
+                drawn << item.position;
+            }
+            EXPECT_EQ(drawn.size(), items.size()) << "a word twice";
+            EXPECT_EQ(equivalences, pairs);
+        }
+    }
+}
+
+// Sixteen verbs with sentences, each with eight checked wrong words; the first eight pair up as
+// synonyms; "mute" has no sentence that shows it.
+struct PracticeFolder
+{
+    PracticeFolder()
+    {
+        QByteArray xml, confusables = "# distractors\r\n", synonyms = "# synonyms\r\n";
+        for (int i = 0; i < int(words.size()); ++i) {
+            const QString word = words[i];
+            const QString usage = word == "mute" ? "Nobody spoke." : "They saw it " + word + ".";
+            xml += QStringLiteral("<word>%1</word><meaning>(v.) to %1</meaning><usage>%2</usage>")
+                       .arg(word, usage)
+                       .toUtf8();
+            QStringList line{word};
+            for (int k = 1; k <= 8; ++k)
+                line << words[(i + 2 * k) % words.size()];
+            confusables += line.join('\t').toUtf8() + "\r\n";
+            if (i < 8 && i % 2 == 0)
+                synonyms += (word + '\t' + words[i + 1]).toUtf8() + "\r\n";
+        }
+        folder.writeList("p.xml", xml);
+        platform::writeBytes(folder.file("XML/p.confusables.tsv"), confusables);
+        platform::writeBytes(folder.file("XML/p.synonyms.tsv"), synonyms);
+        dictionary.load("\\XML\\p.xml");
+    }
+    // Each word answered once, a day before.
+    void seen(const QStringList &answered)
+    {
+        QList<Review> reviews;
+        for (const QString &word : answered)
+            reviews << Review{word, toTime(clock.time.addDays(-1)), Rating::Good, "study", "p.xml",
+                              3000};
+        memory.addReviews(reviews);
+    }
+    // The first wrong choice of the question on show.
+    int wrongChoice() const
+    {
+        const QList<int> right = set.card(set.current()).rightChoices();
+        int wrong = 0;
+        while (right.contains(wrong))
+            ++wrong;
+        return wrong;
+    }
+    const QStringList words{"abate",  "wane",   "curtail", "shorten",  "augment", "expand",
+                            "foment", "stir",   "vitiate", "modulate", "infuse",  "belie",
+                            "cajole", "deride", "exhort",  "mute"};
+    ProgressFolder folder;
+    core::Dictionary dictionary{folder.dir.path()};
+    LearnerMemory memory{folder.file()};
+    SetClock clock;
+    CountingRandom random;
+    PracticeSet set{dictionary, memory, clock, random};
+};
+
+TEST(Practice, ASetIsDrawnFromTheWordsSeenOnly)
+{
+    PracticeFolder f;
+    EXPECT_FALSE(f.set.start()) << "nothing seen yet";
+    f.seen({"mute"});
+    EXPECT_FALSE(f.set.start()) << "a word without a sentence that shows it";
+    f.seen({"abate", "wane", "curtail"});
+    ASSERT_TRUE(f.set.start());
+    EXPECT_EQ(f.set.size(), 3);
+    EXPECT_EQ(f.set.timeLimitMs(), 3 * 90'000);
+    f.seen(f.words);
+    ASSERT_TRUE(f.set.start());
+    ASSERT_EQ(f.set.size(), 10);
+    EXPECT_EQ(f.set.timeLimitMs(), 15 * 60'000);
+    int equivalences = 0;
+    for (int i = 0; i < f.set.size(); ++i) {
+        const StudyCard &card = f.set.card(i);
+        EXPECT_NE(f.dictionary.word(card.position), "mute");
+        EXPECT_EQ(card.choices.size(), card.partner >= 0 ? 6 : 5);
+        equivalences += card.format == StudyFormat::SentenceEquivalence ? 1 : 0;
+    }
+    EXPECT_EQ(equivalences, 4);
+}
+
+// Answers change until the end; then each answered question is one review, the score counts
+// both words of a pair, and a question the time ran out on is wrong, said so, and not recorded.
+TEST(Practice, TheEndScoresAndRecordsTheLastAnswerOfEachQuestionOnce)
+{
+    PracticeFolder f;
+    f.seen(f.words);
+    ASSERT_TRUE(f.set.start());
+    const qint64 before = f.memory.reviewCount();
+    int pair = -1;
+    for (int i = 0; i < f.set.size() && pair < 0; ++i)
+        pair = f.set.card(i).format == StudyFormat::SentenceEquivalence ? i : -1;
+    ASSERT_GE(pair, 0);
+    // One question wrong, then right; the pair with one right word of two; two left unanswered
+    // (one with two picks where one is asked); the rest right.
+    const int changed = pair == 0 ? 1 : 0;
+    QList<int> unanswered;
+    for (int i = f.set.size() - 1; unanswered.size() < 2; --i)
+        if (f.set.card(i).format == StudyFormat::TextCompletion && i != changed)
+            unanswered << i;
+    for (int i = 0; i < f.set.size(); ++i) {
+        f.set.goTo(i);
+        f.clock.time = f.clock.time.addSecs(30);
+        QList<int> picks = f.set.card(i).rightChoices();
+        if (i == pair)
+            picks[1] = f.wrongChoice();
+        if (i == changed)
+            picks = {f.wrongChoice()};
+        if (i == unanswered[0])
+            picks = {0, 1};
+        if (i != unanswered[1])
+            f.set.setPicks(picks);
+    }
+    EXPECT_FALSE(f.set.answered(unanswered[0]));
+    f.set.goTo(changed);
+    f.clock.time = f.clock.time.addSecs(10);
+    f.set.setPicks(f.set.card(changed).rightChoices());
+    f.set.goTo(pair);
+    f.clock.time = f.clock.time.addSecs(15 * 60);
+    f.set.goTo(changed); // too late: the time ran out
+    EXPECT_EQ(f.set.phase(), PracticeSet::Phase::Finished);
+    EXPECT_TRUE(f.set.timeRanOut());
+    EXPECT_EQ(f.set.elapsedMs(), 15 * 60'000);
+    EXPECT_EQ(f.set.rightCount(), 7);
+
+    const QList<PracticeSet::Mistake> mistakes = f.set.mistakes();
+    ASSERT_EQ(mistakes.size(), 3);
+    PracticeSet::Mistake wrongPair;
+    for (const PracticeSet::Mistake &mistake : mistakes) {
+        EXPECT_EQ(mistake.answered, mistake.question == pair);
+        if (mistake.question == pair)
+            wrongPair = mistake;
+        else
+            EXPECT_TRUE(unanswered.contains(mistake.question) && mistake.wrongWords.isEmpty());
+    }
+    EXPECT_EQ(wrongPair.rightWords.size(), 2);
+    EXPECT_EQ(wrongPair.rightWords.value(0), wrongPair.word);
+    ASSERT_EQ(wrongPair.wrongWords.size(), 1);
+    EXPECT_EQ(wrongPair.wrongMeanings[0], "to " + wrongPair.wrongWords[0]);
+    EXPECT_EQ(wrongPair.usage, "They saw it " + wrongPair.word + ".");
+
+    const QList<Review> reviews = f.memory.reviews().mid(before);
+    ASSERT_EQ(reviews.size(), 8);
+    QHash<QString, Review> byWord;
+    for (const Review &review : reviews) {
+        EXPECT_EQ(review.source, "practice");
+        byWord.insert(review.word, review);
+    }
+    const Review first = byWord.value(f.dictionary.word(f.set.card(changed).position));
+    EXPECT_EQ(std::tuple(first.rating, first.wrongPick, first.durationMs),
+              std::tuple(Rating::Good, QString(), 40'000));
+    const Review paired = byWord.value(wrongPair.word);
+    EXPECT_EQ(std::tuple(paired.rating, paired.format, paired.wrongPick),
+              std::tuple(Rating::Again, QString("sentence_equivalence"), wrongPair.wrongWords[0]));
+    f.set.finish();
+    EXPECT_EQ(f.memory.reviewCount(), before + 8) << "recorded once";
 }
 
 } // namespace

@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scheduler against the published FSRS-6 reference results and a current reference
-// scheduler, and the fuzz that must stay within its range and repeat for the same seed.
+// scheduler, the fuzz that must stay within its range and repeat for the same seed, and the
+// learner's local day.
 
-#include "learning/fsrs.h"
 #include "learning/localdays.h"
-#include "learning/timetext.h"
 #include "learning/wordkey.h"
+#include "learningtest.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <gtest/gtest.h>
 #include <set>
 
 using namespace core;
-
-using namespace learning;
 using namespace std::chrono;
 
 namespace {
@@ -28,7 +25,7 @@ Scheduler exact()
     return Scheduler(options);
 }
 
-TEST(Fsrs, IntervalsOfTheReferenceHistory)
+TEST(Fsrs, IntervalsAndMemoryOfTheReferenceHistoriesWithSameDayHards)
 {
     const Scheduler scheduler = exact();
     const Rating G = Rating::Good, A = Rating::Again;
@@ -42,42 +39,22 @@ TEST(Fsrs, IntervalsOfTheReferenceHistory)
     }
     EXPECT_EQ(intervals, (std::vector<int>{0, 2, 11, 46, 163, 498, 0, 0, 2, 4, 7, 12, 21}));
     EXPECT_EQ(card.lapses, 1);
-}
 
-TEST(Fsrs, MemoryOfTheReferenceHistory)
-{
-    const Scheduler scheduler = exact();
-    Card card;
-    Time now = start;
-    const std::pair<int, Rating> history[] = {{0, Rating::Again}, {0, Rating::Good},
-                                              {1, Rating::Good},  {3, Rating::Good},
-                                              {8, Rating::Good},  {21, Rating::Good}};
-    for (const auto &[offset, rating] : history) {
-        now += days(offset);
-        card = scheduler.review(card, rating, now);
-    }
+    card = {};
+    now = start;
+    for (const auto &[offset, rating] : {std::pair{0, A}, {0, G}, {1, G}, {3, G}, {8, G}, {21, G}})
+        card = scheduler.review(card, rating, now += days(offset));
     EXPECT_NEAR(card.stability, 53.6269, 5e-5);
     EXPECT_NEAR(card.difficulty, 6.3574871, 5e-8);
     // Recall falls to the desired retention when the card falls due.
     EXPECT_NEAR(scheduler.retrievability(card, now + days(int(card.stability))), 0.9, 0.01);
-}
 
-// Histories with Hard answers on the day of the answer before, and the memory after each answer
-// as ts-fsrs 5.4.2 computes it (default parameters, retention 0.9, no fuzz; its learning steps
-// set the due times, which differ in their own conventions, but not the memory). The answers
-// fall before midnight UTC or whole days apart, where its calendar days and our elapsed days
-// agree.
-TEST(Fsrs, SameDayHardKeepsStability)
-{
-    struct Answer
-    {
-        minutes wait;
-        Rating rating;
-        double stability, difficulty;
-    };
-    const Rating A = Rating::Again, H = Rating::Hard, G = Rating::Good, E = Rating::Easy;
+    // Hard answers on the day of the one before, and the memory after each as ts-fsrs 5.4.2 has
+    // it (default parameters, retention 0.9, no fuzz; its steps set other due times, not another
+    // memory), answered before midnight UTC or whole days apart, where its days and ours agree.
+    const Rating H = Rating::Hard, E = Rating::Easy;
     const minutes day = days(1);
-    const std::vector<std::vector<Answer>> histories = {
+    const std::vector<std::vector<std::tuple<minutes, Rating, double, double>>> histories = {
         {{0min, G, 2.3065, 2.11810397},
          {10min, H, 2.3065, 4.75285849},
          {10min, H, 2.3065, 6.50193132},
@@ -100,17 +77,15 @@ TEST(Fsrs, SameDayHardKeepsStability)
          {2 * day, H, 3.59102912, 7.8213935},
          {30min, H, 3.59102912, 8.53896785}},
     };
-    const Scheduler scheduler = exact();
     for (const auto &history : histories) {
-        Card card;
-        Time now = start;
-        for (const Answer &answer : history) {
-            now += answer.wait;
-            card = scheduler.review(card, answer.rating, now);
+        card = {};
+        now = start;
+        for (const auto &[wait, rating, stability, difficulty] : history) {
+            card = scheduler.review(card, rating, now += wait);
             SCOPED_TRACE(testing::Message() << "answer " << card.reps);
             // The reference rounds each step to 8 decimals.
-            EXPECT_NEAR(card.stability, answer.stability, 1e-6);
-            EXPECT_NEAR(card.difficulty, answer.difficulty, 1e-6);
+            EXPECT_NEAR(card.stability, stability, 1e-6);
+            EXPECT_NEAR(card.difficulty, difficulty, 1e-6);
         }
     }
 }
@@ -161,13 +136,13 @@ TEST(Fsrs, TimesWithOffsetsAndPhrasesAsKeys)
     EXPECT_EQ(parseTimeText(timeText(start + 5ms)), start + 5ms);
     EXPECT_EQ(parseAnyTimeText(u"2022-11-29T13:30:00+01:00"), start);
     EXPECT_FALSE(parseAnyTimeText(u"2022-02-30T12:00:00.000Z"));
-    EXPECT_EQ(wordKey(QStringLiteral(" in   Lieu\u00a0of ")), QStringLiteral("in lieu of"));
+    EXPECT_EQ(wordKey(" in   Lieu\u00a0of "), "in lieu of");
 }
 
 TEST(Fsrs, ALocalDayEndsAtTheLearnersMidnightEitherSideOfSummerTime)
 {
-    auto database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("days"));
-    database.setDatabaseName(QStringLiteral(":memory:"));
+    auto database = QSqlDatabase::addDatabase("QSQLITE", "days");
+    database.setDatabaseName(":memory:");
     ASSERT_TRUE(database.open());
     // Half an hour either side of midnight in Berlin, around each change of 2026.
     const auto expectDays = [&](const QDate &from, const QDate &to, QStringList times) {

@@ -1,14 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/dictionary.h"
 #include "learning/learnermemory.h"
+#include "learning/timetext.h"
+#include "platform/error.h"
 #include "platform/services.h"
 #include "platform/textfile.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace learning;
 
 // A temporary program folder with a progress file in it, and the sqlite3 shell a learner
 // would use to look inside.
@@ -34,6 +43,21 @@ struct ProgressFolder
                              "<GRE><word>about</word><meaning>x</meaning><usage/>" + entries +
                                  "</GRE>");
     }
+    // Writes XML/<name> of `count` entries made from `entry`, %1 the entry's number from 1.
+    void writeWords(const QString &name, int count, const QString &entry) const
+    {
+        QByteArray entries;
+        for (int i = 1; i <= count; ++i)
+            entries += entry.arg(i).toUtf8();
+        writeList(name, entries);
+    }
+};
+
+// A progress folder and the learner's memory in it.
+struct MemoryTest : ::testing::Test
+{
+    ProgressFolder folder;
+    LearnerMemory memory{folder.file()};
 };
 
 // A clock that stands where the test puts it.

@@ -1,35 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Parameter sets in the progress file: a fit adopted only when better, going back, the cards
-// replayed, a fit in the background, a program killed while adopting, and files of the version
-// before.
+// Parameter sets in the progress file: a fit adopted only when better, going back, a fit in the
+// background, a program killed while adopting, files of the version before; the reminder to fit.
 
 #include "learning/backgroundfit.h"
-#include "learning/learnermemory.h"
+#include "learning/fitreminder.h"
+#include "learning/parameterfit.h"
 #include "learning/studyplan.h"
-#include "learning/timetext.h"
 #include "learningtest.h"
-#include "platform/error.h"
 #include "platform/qtservices.h"
-#include "platform/services.h"
 #include "simulatedlearner.h"
 
 #include <QEventLoop>
 #include <QTimer>
 #include <csignal>
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace learning;
+using std::chrono::days;
+using std::chrono::milliseconds;
 
 namespace {
 
 constexpr Parameters defaults = SchedulerOptions::defaultParameters;
-
-struct FixedClock : platform::Clock
-{
-    QDateTime now() override { return minute(0); }
-};
 
 void addLearner(LearnerMemory &memory, int words = 150)
 {
@@ -41,16 +33,9 @@ void addLearner(LearnerMemory &memory, int words = 150)
 // out that weigh it: one.
 FitComparison madeUpFit(const Parameters &current, const Parameters &fitted, bool better)
 {
-    FitComparison fit;
-    fit.reviews = 900;
-    fit.items = 500;
-    fit.current = current;
-    fit.fitted = {fitted, FitScope::AllParameters, 500};
-    fit.heldOutItems = 1;
-    fit.currentFigures = {0.35, 0.08, 0.6, 100};
-    fit.fittedFigures =
-        better ? ParameterFigures{0.33, 0.05, 0.62, 100} : ParameterFigures{0.36, 0.09, 0.58, 100};
-    return fit;
+    return FitComparison(
+        900, 500, current, {fitted, FitScope::AllParameters, 500}, 1, {0.35, 0.08, 0.6, 100},
+        better ? ParameterFigures{0.33, 0.05, 0.62, 100} : ParameterFigures{0.36, 0.09, 0.58, 100});
 }
 
 Parameters shifted(double by)
@@ -64,14 +49,13 @@ Parameters shifted(double by)
 
 QString table(const ProgressFolder &folder)
 {
-    return folder.sqlite(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = "
-                                        "'parameter_sets'"));
+    return folder.sqlite("SELECT count(*) FROM sqlite_master WHERE name = 'parameter_sets'");
 }
 
-TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
+using ParameterSets = MemoryTest;
+
+TEST_F(ParameterSets, AFitIsAdoptedOnlyWhenItPredictsBetter)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     addLearner(memory);
     const auto before = memory.loadCards();
     FitControl control;
@@ -86,7 +70,7 @@ TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
     const auto adopted = memory.loadCards();
     EXPECT_NE(adopted, before) << "every card replayed with the fitted parameters";
     // The cache is what a replay from the log gives.
-    folder.sqlite(QStringLiteral("DELETE FROM cards"));
+    folder.sqlite("DELETE FROM cards");
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), adopted);
 
     auto sets = memory.parameterSets();
@@ -108,10 +92,8 @@ TEST(Parameters, AFitIsAdoptedOnlyWhenItPredictsBetter)
     EXPECT_EQ(memory.loadCards(), adopted);
 }
 
-TEST(Parameters, FewAnswersChangeNothing)
+TEST_F(ParameterSets, FewAnswersChangeNothing)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     for (int word = 0; word < 7; ++word)
         for (const int day : {0, 3})
             memory.recordAnswer(QStringLiteral("w%1").arg(word), Rating::Good, {}, {}, 0,
@@ -126,10 +108,8 @@ TEST(Parameters, FewAnswersChangeNothing)
     EXPECT_EQ(memory.scheduler().fingerprint(), fingerprint);
 }
 
-TEST(Parameters, TheLearnerCanGoBack)
+TEST_F(ParameterSets, TheLearnerCanGoBack)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     addLearner(memory, 40);
     const auto underDefaults = memory.loadCards();
     ASSERT_TRUE(memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1)));
@@ -161,54 +141,46 @@ TEST(Parameters, TheLearnerCanGoBack)
     EXPECT_EQ(memory.scheduler().options().parameters, defaults);
 }
 
-TEST(Parameters, FilesOfTheVersionBeforeOpenBothWays)
+TEST_F(ParameterSets, FilesOfTheVersionBeforeOpenBothWays)
 {
-    ProgressFolder folder;
-    {
-        LearnerMemory memory(folder.file());
-        addLearner(memory, 30);
-        memory.useParameterSet(std::nullopt);
-    }
+    addLearner(memory, 30);
+    memory.useParameterSet(std::nullopt);
     // A file no fit has touched stays as the version before left it.
     EXPECT_EQ(table(folder), "0");
-    LearnerMemory memory(folder.file());
     ASSERT_TRUE(memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1)));
     const auto adopted = memory.loadCards();
     // The version before reads the same schema version; it replays the cards with the default
     // parameters, as it does for cards made with other options, and leaves the table alone.
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA user_version")), "2");
-    const QString defaultFingerprint = Scheduler().fingerprint();
-    folder.sqlite(QStringLiteral("UPDATE cards SET stability = 1; UPDATE cards_basis SET "
-                                 "scheduler = '%1'")
-                      .arg(defaultFingerprint));
+    EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
+    folder.sqlite("UPDATE cards SET stability = 1; UPDATE cards_basis SET scheduler = '" +
+                  Scheduler().fingerprint() + "'");
     // Then this version replays them with the parameters in force.
     EXPECT_EQ(LearnerMemory(folder.file()).loadCards(), adopted);
     EXPECT_EQ(table(folder), "1");
 }
 
-TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
+TEST_F(ParameterSets, AProgramKilledWhileAdoptingKeepsTheOldParameters)
 {
-    ProgressFolder folder;
     QHash<QString, Card> before;
     {
-        LearnerMemory memory(folder.file());
-        addLearner(memory, 300);
-        before = memory.loadCards();
+        LearnerMemory earlier(folder.file());
+        addLearner(earlier, 300);
+        before = earlier.loadCards();
     }
     // Every card written from now on takes a millisecond or two, so that the adoption's
     // replay lasts long enough to be killed in the middle.
-    folder.sqlite(QStringLiteral(
-        "CREATE TRIGGER slowly AFTER INSERT ON cards BEGIN SELECT count(*) FROM (WITH RECURSIVE "
-        "n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 30000) SELECT x FROM n); END"));
+    folder.sqlite("CREATE TRIGGER slowly AFTER INSERT ON cards BEGIN SELECT count(*) FROM (WITH "
+                  "RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 30000) "
+                  "SELECT x FROM n); END");
     int pipeEnds[2];
     ASSERT_EQ(pipe(pipeEnds), 0);
     const pid_t child = fork();
     if (child == 0) {
-        LearnerMemory memory(folder.file());
-        memory.reviewCount();
+        LearnerMemory adopting(folder.file());
+        adopting.reviewCount();
         const char ready = 1;
         if (write(pipeEnds[1], &ready, 1) == 1)
-            memory.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1));
+            adopting.recordFit(madeUpFit(defaults, shifted(0.5), true), minute(1));
         _exit(0);
     }
     char ready = 0;
@@ -220,21 +192,18 @@ TEST(Parameters, AProgramKilledWhileAdoptingKeepsTheOldParameters)
     close(pipeEnds[0]);
     close(pipeEnds[1]);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the adoption ended before it was killed";
-    folder.sqlite(QStringLiteral("DROP TRIGGER slowly"));
+    folder.sqlite("DROP TRIGGER slowly");
 
-    EXPECT_EQ(folder.sqlite(QStringLiteral("PRAGMA integrity_check")), "ok");
-    LearnerMemory memory(folder.file());
+    EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
     EXPECT_EQ(memory.scheduler().options().parameters, defaults);
     EXPECT_TRUE(memory.parameterSets().isEmpty());
     EXPECT_EQ(memory.loadCards(), before);
 }
 
-TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
+TEST_F(ParameterSets, AFitRunsInTheBackgroundWithProgressAndCancel)
 {
-    ProgressFolder folder;
-    LearnerMemory memory(folder.file());
     addLearner(memory);
-    FixedClock clock;
+    SetClock clock{minute(0)};
     BackgroundFit fit(memory, clock);
     std::vector<int> progress;
     int ticks = 0, cancelled = 0;
@@ -273,7 +242,7 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
 
     // A progress file that cannot be read: told, and nothing else happens.
-    LearnerMemory unreadable(folder.file(QStringLiteral("progress")));
+    LearnerMemory unreadable(folder.file("progress"));
     BackgroundFit failing(unreadable, clock);
     QString failure;
     QObject::connect(&failing, &BackgroundFit::failed, [&](const QString &message) {
@@ -282,11 +251,10 @@ TEST(Parameters, AFitRunsInTheBackgroundWithProgressAndCancel)
     });
     ASSERT_TRUE(failing.start());
     loop.exec();
-    EXPECT_TRUE(failure.startsWith(QStringLiteral("Cannot read the progress file")))
-        << failure.toStdString();
+    EXPECT_TRUE(failure.startsWith("Cannot read the progress file")) << failure.toStdString();
 }
 
-TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
+TEST_F(ParameterSets, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne)
 {
     for (const double advised : {0.80, 0.9, 0.95, 95 / 100.0})
         EXPECT_EQ(retentionWarning(advised), QString()) << advised;
@@ -296,7 +264,7 @@ TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne
 
     ProgressFolder folder;
     const auto files = platform::makeQtFiles();
-    const QString path = folder.file(QStringLiteral("settings/study.txt"));
+    const QString path = folder.file("settings/study.txt");
     StudyPlanSettings settings(*files, path);
     for (const auto &[wanted, kept] : {std::pair{0.99, 0.97}, {0.5, 0.7}, {0.96, 0.96}}) {
         StudyPlan plan;
@@ -307,4 +275,112 @@ TEST(Parameters, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvisedOne
     }
 }
 
+// Real files, and a write that fails as a full disk would make it, when asked.
+struct FaultyFiles : platform::Files
+{
+    void write(const QString &path, const QByteArray &bytes) override
+    {
+        platform::writeBytes(path, bytes, fault);
+    }
+    platform::WriteFault fault;
+};
+
 } // namespace
+
+TEST(FitReminder, ComesAMonthOrAThousandAnswersAfterTheLastFitAndOnceInThatPeriod)
+{
+    const Time fitted = toTime(minute(0));
+    // Answers enough, fitted at 500 answers.
+    const auto after = [fitted](milliseconds elapsed, qint64 answersSince) {
+        return FitReminderFacts{fitted + elapsed,  500 + answersSince,      fewestFitItems,
+                                fitted - days(90), AnswerMark{fitted, 500}, std::nullopt};
+    };
+    EXPECT_FALSE(fitReminderDue(after(days(30) - milliseconds(1), 999)));
+    EXPECT_EQ(fitReminderDue(after(days(30), 0)), 0);
+    EXPECT_EQ(fitReminderDue(after(days(1), 1000)), 1000);
+
+    // Shown at 1,024 answers after the fit: not again until a month or 1,000 answers after that.
+    FitReminderFacts facts = after(days(3), 1024);
+    facts.lastReminder = AnswerMark{facts.now, facts.answers};
+    EXPECT_FALSE(fitReminderDue(facts)) << "not twice";
+    facts.now += days(29);
+    facts.answers += 999;
+    EXPECT_FALSE(fitReminderDue(facts));
+    facts.answers += 1;
+    EXPECT_EQ(fitReminderDue(facts), 2024) << "counted from the fit, not from the reminder";
+    facts.answers -= 1;
+    facts.now += days(1);
+    EXPECT_TRUE(fitReminderDue(facts));
+    // A fit made after the reminder starts the period afresh.
+    facts.lastFit = AnswerMark{facts.now - days(1), facts.answers};
+    EXPECT_FALSE(fitReminderDue(facts));
+
+    // Not before a fit has answers enough to go on, however long the learner studied.
+    facts = after(days(400), 5000);
+    facts.itemsToFit = fewestFitItems - 1;
+    EXPECT_FALSE(fitReminderDue(facts));
+    // Never fitted: the period runs from the first answer, and every answer counts.
+    facts = after(days(0), 0);
+    facts.lastFit.reset();
+    facts.firstAnswer = facts.now - days(29);
+    EXPECT_FALSE(fitReminderDue(facts));
+    facts.firstAnswer = facts.now - days(30);
+    EXPECT_EQ(fitReminderDue(facts), 500);
+}
+
+TEST(FitReminder, IsReadFromTheProgressFile)
+{
+    ProgressFolder folder;
+    LearnerMemory memory(folder.file());
+    // Items are answers a whole day or more after the word's answer before: a day less a
+    // millisecond is not one, nor is a word's first answer.
+    const auto answer = [](const QString &word, QDateTime time) {
+        return Review{word, toTime(time), Rating::Good, "study", {}};
+    };
+    memory.addReviews({answer("a", minute(0)), answer("a", minute(24 * 60)),
+                       answer("a", minute(3 * 24 * 60)), answer("b", minute(5)),
+                       answer("b", minute(5 + 24 * 60).addMSecs(-1))});
+    const auto tally = memory.answerTally(100);
+    ASSERT_TRUE(tally);
+    EXPECT_EQ(tally->answers, 5);
+    EXPECT_EQ(tally->firstAnswer, toTime(minute(0)));
+    EXPECT_EQ(tally->itemsToFit, 2);
+    EXPECT_EQ(memory.answerTally(1)->itemsToFit, 1) << "counted no further than asked";
+
+    FitComparison fit;
+    fit.reviews = 5;
+    fit.current = memory.scheduler().options().parameters;
+    memory.recordFit(fit, minute(60 * 24 * 10));
+    const Time now = toTime(minute(60 * 24 * 40));
+    const auto facts = readFitReminderFacts(memory, now, AnswerMark{now, 5});
+    ASSERT_TRUE(facts && facts->lastFit);
+    EXPECT_EQ(*facts->lastFit, (AnswerMark{toTime(minute(60 * 24 * 10)), 5}));
+    EXPECT_EQ(facts->lastReminder, (AnswerMark{now, 5}));
+    EXPECT_EQ(facts->itemsToFit, 2);
+}
+
+TEST(FitReminder, TheStudyPlansFileRemembersWhenItWasShownAndStaysReadable)
+{
+    ProgressFolder folder;
+    FaultyFiles files;
+    const QString path = folder.file("settings/study.txt");
+    StudyPlanSettings settings(files, path);
+    const AnswerMark shown{toTime(minute(7)), 1024};
+    settings.setFitReminderShown(shown);
+    settings.save({std::nullopt, 0.9, 20, 20});
+    StudyPlanSettings next(files, path);
+    next.load();
+    EXPECT_EQ(next.fitReminderShown(), shown) << "kept when the plan is saved";
+    EXPECT_EQ(readStudyPlan(path), next.plan()) << "the plan reads as before";
+    EXPECT_EQ(next.plan().dailyMinutes, 20);
+
+    files.fault.fails = true;
+    EXPECT_THROW(next.setFitReminderShown({toTime(minute(9)), 2000}), platform::Error);
+    EXPECT_EQ(next.fitReminderShown(), shown);
+    files.fault.fails = false;
+    // A damaged mark is none.
+    files.writeText(path, QStringLiteral("fit_reminder_shown_at=yesterday\r\n"
+                                         "fit_reminder_shown_answers=3\r\n"));
+    next.load();
+    EXPECT_FALSE(next.fitReminderShown());
+}

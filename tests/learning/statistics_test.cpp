@@ -2,13 +2,7 @@
 // The Progress window's figures against a review log written by hand, in a zone with summer
 // time, so that local midnight is not UTC midnight.
 
-#include "learning/timetext.h"
 #include "learningtest.h"
-
-#include <QFile>
-#include <gtest/gtest.h>
-
-using namespace learning;
 
 namespace {
 
@@ -18,48 +12,40 @@ QDateTime local(int month, int day, int hour, int minute = 0)
 }
 
 // main() puts the tests in Europe/Berlin.
-struct StatisticsTest : ::testing::Test
+struct StatisticsTest : MemoryTest
 {
     void answer(const QString &word, const QDateTime &time, Rating rating = Rating::Good)
     {
-        memory.addReviews({Review{word, toTime(time), rating, QStringLiteral("quiz"), {}, 0}});
+        memory.addReviews({Review{word, toTime(time), rating, "quiz", {}, 0}});
     }
     // Puts a word's state as a test needs it: intervals and memories of exact lengths.
     void setCard(const QString &word, int state, double stability, const QDateTime &last,
                  const QDateTime &due, int lapses = 0)
     {
         memory.status(); // the file is made on first use
-        folder.sqlite(QStringLiteral("INSERT OR REPLACE INTO cards VALUES ('%1', %2, 0, %3, 5, "
-                                     "%4, %5, %6, 1)")
-                          .arg(word)
-                          .arg(state)
-                          .arg(stability)
-                          .arg(due.toMSecsSinceEpoch())
-                          .arg(last.toMSecsSinceEpoch())
-                          .arg(lapses));
+        const auto text = [](auto number) { return QString::number(number); };
+        folder.sqlite(QStringLiteral("INSERT OR REPLACE INTO cards VALUES ('%1', %2, 0, %3, 5, %4, "
+                                     "%5, %6, 1)")
+                          .arg(word, text(state), text(stability), text(due.toMSecsSinceEpoch()),
+                               text(last.toMSecsSinceEpoch()), text(lapses)));
     }
     ProgressFigures figures(const QStringList &keys, const QDateTime &now,
                             std::optional<QDate> exam = std::nullopt)
     {
         return memory.figures(keys, now, exam);
     }
-
-    ProgressFolder folder;
-    LearnerMemory memory{folder.file()};
 };
 
 TEST_F(StatisticsTest, StatesRecallAndForecast)
 {
     const QDateTime now = local(6, 20, 0); // a local midnight, 22:00 UTC
     const qint64 day = 86400000;
-    setCard(QStringLiteral("young"), 2, 10, now.addDays(-10), now.addMSecs(11 * day - 1), 1);
-    setCard(QStringLiteral("mature"), 2, 1e6, now, now.addDays(21), 0);
-    setCard(QStringLiteral("relearning"), 3, 10, now, now.addSecs(30 * 60), 3);
-    setCard(QStringLiteral("learning"), 1, 10, now.addDays(-1), now.addDays(-2), 1);
-    setCard(QStringLiteral("elsewhere"), 2, 1, now, now, 9); // not in the list
-    const QStringList list{QStringLiteral("young"),      QStringLiteral("mature"),
-                           QStringLiteral("relearning"), QStringLiteral("learning"),
-                           QStringLiteral("unseen"),     QStringLiteral("unseen")};
+    setCard("young", 2, 10, now.addDays(-10), now.addMSecs(11 * day - 1), 1);
+    setCard("mature", 2, 1e6, now, now.addDays(21), 0);
+    setCard("relearning", 3, 10, now, now.addSecs(30 * 60), 3);
+    setCard("learning", 1, 10, now.addDays(-1), now.addDays(-2), 1);
+    setCard("elsewhere", 2, 1, now, now, 9); // not in the list
+    const QStringList list{"young", "mature", "relearning", "learning", "unseen", "unseen"};
 
     const ProgressFigures today = figures(list, now);
     EXPECT_EQ((std::array{today.words, today.newWords, today.learning, today.youngWords,
@@ -83,24 +69,19 @@ TEST_F(StatisticsTest, StatesRecallAndForecast)
         }
         return total / 4;
     };
-    const struct
-    {
-        std::optional<QDate> exam;
-        QDate day;
-        bool passed;
-        QDateTime at;
-    } cases[] = {{std::nullopt, now.date(), false, now},
-                 {now.date(), now.date(), false, now},
-                 {now.date().addDays(-3), now.date(), true, now},
-                 {now.date().addDays(10), now.date().addDays(10), false, now.addDays(10)}};
-    for (const auto &c : cases) {
-        const ProgressFigures result = figures(list, now, c.exam);
+    const std::tuple<std::optional<QDate>, QDate, bool, QDateTime> cases[] = {
+        {std::nullopt, now.date(), false, now},
+        {now.date(), now.date(), false, now},
+        {now.date().addDays(-3), now.date(), true, now},
+        {now.date().addDays(10), now.date().addDays(10), false, now.addDays(10)}};
+    for (const auto &[exam, recallDay, passed, at] : cases) {
+        const ProgressFigures result = figures(list, now, exam);
         int above = 0;
-        EXPECT_NEAR(result.meanRecall, meanAt(c.at, &above), 1e-12);
+        EXPECT_NEAR(result.meanRecall, meanAt(at, &above), 1e-12);
         EXPECT_DOUBLE_EQ(result.shareAbove90, above / 4.0);
         EXPECT_EQ(result.seenWords(), 4);
-        EXPECT_EQ(result.recallDay, c.day);
-        EXPECT_EQ(result.examPassed, c.passed);
+        EXPECT_EQ(result.recallDay, recallDay);
+        EXPECT_EQ(result.examPassed, passed);
     }
     EXPECT_LT(figures(list, now, now.date().addDays(10)).meanRecall, today.meanRecall);
 }
@@ -109,9 +90,9 @@ TEST_F(StatisticsTest, DaysAndStreaks)
 {
     for (int day : {10, 11, 12, 13, 14, 16, 19, 20}) // the 15th and 17th are empty
         answer(QStringLiteral("w%1").arg(day), local(6, day, 23, 50));
-    answer(QStringLiteral("late"), local(6, 18, 0, 15), Rating::Again); // 22:15 UTC on the 17th
-    answer(QStringLiteral("early"), local(5, 1, 12));                   // weeks before
-    answer(QStringLiteral("winter"), local(1, 14, 23, 30)); // summer time would say the 15th
+    answer("late", local(6, 18, 0, 15), Rating::Again); // 22:15 UTC on the 17th
+    answer("early", local(5, 1, 12));                   // weeks before
+    answer("winter", local(1, 14, 23, 30));             // summer time would say the 15th
 
     const ProgressFigures now = figures({}, local(6, 20, 23, 59));
     EXPECT_EQ(now.longestStreak, 5);
@@ -139,29 +120,28 @@ TEST_F(StatisticsTest, DaysAndStreaks)
 TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
 {
     const auto record = [&](const QString &word, const QDateTime &time, Rating rating) {
-        memory.recordAnswer(word, rating, QStringLiteral("study"), {}, 0, time);
+        memory.recordAnswer(word, rating, "study", {}, 0, time);
     };
     // The word's due day, at an hour: before the time it is due, on the day Study Today asks it.
     const auto dueDay = [&](const QString &word, int hour, int daysEarly = 0) {
         const QDate day = toDateTime(memory.cardFor(word).due).toLocalTime().date();
         return QDateTime(day.addDays(-daysEarly), QTime(hour, 0), Qt::LocalTime);
     };
-    for (const char *word : {"kept", "lost", "twice"}) {
-        record(QLatin1String(word), local(6, 1, 10), Rating::Good);
-        record(QLatin1String(word), local(6, 1, 10, 11), Rating::Good);
+    for (const QString word : {"kept", "lost", "twice"}) {
+        record(word, local(6, 1, 10), Rating::Good);
+        record(word, local(6, 1, 10, 11), Rating::Good);
     }
-    record(QStringLiteral("ahead"), local(6, 1, 10), Rating::Easy);
-    record(QStringLiteral("kept"), dueDay(QStringLiteral("kept"), 7), Rating::Good);
-    record(QStringLiteral("kept"), dueDay(QStringLiteral("kept"), 7), Rating::Good);
-    record(QStringLiteral("lost"), dueDay(QStringLiteral("lost"), 7), Rating::Again);
-    record(QStringLiteral("lost"), dueDay(QStringLiteral("lost"), 7).addSecs(900), Rating::Good);
-    const QDateTime repeated = dueDay(QStringLiteral("twice"), 7);
-    record(QStringLiteral("twice"), repeated, Rating::Good);
-    record(QStringLiteral("twice"), repeated.addSecs(300), Rating::Good);
-    record(QStringLiteral("ahead"), dueDay(QStringLiteral("ahead"), 20, 1), Rating::Good);
+    record("ahead", local(6, 1, 10), Rating::Easy);
+    record("kept", dueDay("kept", 7), Rating::Good);
+    record("kept", dueDay("kept", 7), Rating::Good);
+    record("lost", dueDay("lost", 7), Rating::Again);
+    record("lost", dueDay("lost", 7).addSecs(900), Rating::Good);
+    const QDateTime repeated = dueDay("twice", 7);
+    record("twice", repeated, Rating::Good);
+    record("twice", repeated.addSecs(300), Rating::Good);
+    record("ahead", dueDay("ahead", 20, 1), Rating::Good);
     for (int minute = 0; minute < 3; ++minute)
-        record(QStringLiteral("fresh"), local(6, 20, 9, minute),
-               minute ? Rating::Good : Rating::Again);
+        record("fresh", local(6, 20, 9, minute), minute ? Rating::Good : Rating::Again);
     const QDateTime now = local(6, 20, 20);
     ASSERT_EQ(memory.reviews().size(), 17);
     ASSERT_LT(memory.reviews().last().time, toTime(now));
@@ -173,12 +153,12 @@ TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
     };
     const auto expected = std::pair(4, 3.0 / 4);
     EXPECT_EQ(recalled(memory), expected);
-    record(QStringLiteral("lost"), dueDay(QStringLiteral("lost"), 7), Rating::Good);
+    record("lost", dueDay("lost", 7), Rating::Good);
     EXPECT_EQ(recalled(memory), std::pair(5, 4.0 / 5));
     memory.undoLast();
     EXPECT_EQ(recalled(memory), expected);
     // The next answer takes the number the one taken back had.
-    record(QStringLiteral("later"), local(6, 20, 19), Rating::Good);
+    record("later", local(6, 20, 19), Rating::Good);
     EXPECT_EQ(recalled(memory), expected);
 
     // The same log added to another file in one go, and a file whose cache an earlier version
@@ -187,7 +167,7 @@ TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
     LearnerMemory copy(other.file());
     copy.addReviews(memory.reviews());
     EXPECT_EQ(recalled(copy), expected);
-    folder.sqlite(QStringLiteral("DROP TABLE review_due"));
+    folder.sqlite("DROP TABLE review_due");
     LearnerMemory upgraded(folder.file());
     EXPECT_EQ(recalled(upgraded), expected);
 
@@ -209,23 +189,19 @@ TEST_F(StatisticsTest, HardestWordsAreTheListsWordsMissedMost)
         for (qsizetype i = 0; i < days.size(); ++i) // a minute apart on one day
             answer(word, local(6, days[i], 10, int(i)), Rating::Again);
     };
-    misses(QStringLiteral("often"), {1, 1, 1, 2, 4, 5}); // three on its first day
-    answer(QStringLiteral("often"), local(6, 6, 10));    // right at last
-    misses(QStringLiteral("tie"), {3, 10});
-    misses(QStringLiteral("older"), {3, 8});
-    misses(QStringLiteral("elsewhere"), {1, 2, 3, 4, 5, 6, 7});
-    answer(QStringLiteral("never"), local(6, 1, 10));
+    misses("often", {1, 1, 1, 2, 4, 5}); // three on its first day
+    answer("often", local(6, 6, 10));    // right at last
+    misses("tie", {3, 10});
+    misses("older", {3, 8});
+    misses("elsewhere", {1, 2, 3, 4, 5, 6, 7});
+    answer("never", local(6, 1, 10));
 
-    const ProgressFigures result = figures({QStringLiteral("older"), QStringLiteral("never"),
-                                            QStringLiteral("tie"), QStringLiteral("often")},
-                                           local(6, 20, 12));
+    const ProgressFigures result = figures({"older", "never", "tie", "often"}, local(6, 20, 12));
     QStringList ranked;
     for (const auto &word : result.hardest)
-        ranked << QStringLiteral("%1 %2 %3")
-                      .arg(word.key)
-                      .arg(word.misses)
-                      .arg(word.lastMiss.toLocalTime().toString(QStringLiteral("d.M. hh:mm")));
-    EXPECT_EQ(ranked.join(QStringLiteral("; ")).toStdString(),
+        ranked << word.key + ' ' + QString::number(word.misses) + ' ' +
+                      word.lastMiss.toLocalTime().toString("d.M. hh:mm");
+    EXPECT_EQ(ranked.join("; ").toStdString(),
               "often 6 5.6. 10:05; tie 2 10.6. 10:01; older 2 8.6. 10:01");
 }
 
@@ -234,32 +210,27 @@ TEST_F(StatisticsTest, HardestWordsAreTheListsWordsMissedMost)
 TEST_F(StatisticsTest, KeptInStepWithTheLog)
 {
     for (int i = 0; i < 6; ++i)
-        answer(QStringLiteral("w"), local(6, 20, 9, i * 7), i % 2 ? Rating::Again : Rating::Good);
+        answer("w", local(6, 20, 9, i * 7), i % 2 ? Rating::Again : Rating::Good);
     // The day's right and wrong answers, and the word's misses with the time of the last.
     const auto counts = [](LearnerMemory &file) {
-        const ProgressFigures result =
-            file.figures({QStringLiteral("w")}, local(6, 20, 12), std::nullopt);
+        const ProgressFigures result = file.figures({"w"}, local(6, 20, 12), std::nullopt);
         const auto day = result.activity.last();
         const auto &missed = result.hardest.value(0);
         return std::tuple(day.right, day.wrong, missed.misses,
                           missed.lastMiss.toLocalTime().time().minute());
     };
     EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
-    memory.recordAnswer(QStringLiteral("w"), Rating::Again, QStringLiteral("quiz"), {}, 0,
-                        local(6, 20, 10));
+    memory.recordAnswer("w", Rating::Again, "quiz", {}, 0, local(6, 20, 10));
     EXPECT_EQ(counts(memory), std::tuple(3, 4, 4, 0));
     memory.undoLast();
     EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
-    folder.sqlite(QStringLiteral("UPDATE review_quarters SET correct = 40"));
+    folder.sqlite("UPDATE review_quarters SET correct = 40");
     EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
-    folder.sqlite(QStringLiteral("UPDATE word_misses SET misses = 40"));
+    folder.sqlite("UPDATE word_misses SET misses = 40");
     EXPECT_EQ(counts(memory), std::tuple(3, 3, 3, 35));
 
     ProgressFolder other;
-    {
-        LearnerMemory copy(other.file());
-        copy.addReviews(memory.reviews());
-    }
+    LearnerMemory(other.file()).addReviews(memory.reviews());
     QFile::setPermissions(other.file(), QFile::ReadOwner);
     LearnerMemory readOnly(other.file());
     ASSERT_EQ(readOnly.status(), LearnerMemory::Status::NotSaving);
@@ -276,14 +247,8 @@ TEST_F(StatisticsTest, ConfusedPairsAreCountedEitherWayRound)
     QList<Review> log;
     const auto pick = [&](const char *asked, const char *picked, const char *format, int day,
                           Rating rating = Rating::Again) {
-        log << Review{QLatin1String(asked),
-                      toTime(local(6, day, 23, int(log.size()))),
-                      rating,
-                      QStringLiteral("study"),
-                      {},
-                      0,
-                      QLatin1String(format),
-                      QLatin1String(picked)};
+        log << Review(asked, toTime(local(6, day, 23, int(log.size()))), rating, "study", {}, 0,
+                      format, picked);
     };
     pick("abate", "Abet", "meaning", 1);
     pick("abet", "abate", "text_completion", 3);
@@ -294,25 +259,17 @@ TEST_F(StatisticsTest, ConfusedPairsAreCountedEitherWayRound)
     pick("cogent", "gone", "meaning", 5);     // a word the list no longer has
     pick("elsewhere", "other", "meaning", 9); // neither word the list's
     pick("abate", "abate", "meaning", 9);     // the same word twice in a list
-    log << Review{QStringLiteral("abate"),
-                  toTime(local(6, 9, 8)),
-                  Rating::Again,
-                  QStringLiteral("quiz"),
-                  {},
-                  0}; // a miss without a pick
+    log << Review("abate", toTime(local(6, 9, 8)), Rating::Again, "quiz", {}, 0); // no pick
     memory.addReviews(log);
 
-    const QStringList list{QStringLiteral("abate"),   QStringLiteral("abet"),
-                           QStringLiteral("wane"),    QStringLiteral("augment"),
-                           QStringLiteral("vitiate"), QStringLiteral("cogent")};
+    const QStringList list{"abate", "abet", "wane", "augment", "vitiate", "cogent"};
     const auto ranked = [&] {
         QStringList rows;
         for (const auto &pair : figures(list, local(6, 20, 12)).confused)
-            rows << QStringLiteral("%1 %2 %3 %4")
-                        .arg(pair.first, pair.second)
-                        .arg(pair.times)
-                        .arg(pair.last.toLocalTime().toString(QStringLiteral("d.M.")));
-        return rows.join(QStringLiteral("; ")).toStdString();
+            rows << QStringList{pair.first, pair.second, QString::number(pair.times),
+                                pair.last.toLocalTime().toString("d.M.")}
+                        .join(' ');
+        return rows.join("; ").toStdString();
     };
     EXPECT_EQ(ranked(), "abate abet 3 3.6.; augment wane 2 4.6.; cogent gone 1 5.6.; vitiate wane "
                         "1 4.6.");
