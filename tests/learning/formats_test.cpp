@@ -68,8 +68,9 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
     EXPECT_EQ(formatFromKey("cloze"), std::nullopt);
 }
 
-// A dictionary with its lists: abate's synonyms are wane and lessen, wane's diminish; lessen and
-// augury (a noun) stand among abate's distractors, as a list made by hand may have them.
+// A dictionary with its lists: abate's synonym is wane, wane's diminish, and lessen lists abate
+// (one way only); lessen and augury (a noun) stand among abate's distractors, as a list made by
+// hand may have them.
 struct FormatsFolder
 {
     FormatsFolder()
@@ -100,8 +101,9 @@ struct FormatsFolder
             "abate\taugury\tlessen\taugment\tdiminish\tinfuse\tvitiate\tmodulate\t"
             "curtail\r\nbelie\taugment\tinfuse\tvitiate\tmodulate\r\n"
             "cow\taugment\tinfuse\tvitiate\tmodulate\r\nwane\taugment\tinfuse\r\n");
-        platform::writeBytes(folder.file("XML/s.synonyms.tsv"),
-                             "  # synonyms, indented\r\nabate\twane\tlessen\r\nwane\tdiminish\r\n");
+        platform::writeBytes(
+            folder.file("XML/s.synonyms.tsv"),
+            "  # synonyms, indented\r\nabate\twane\r\nlessen\tabate\r\nwane\tdiminish\r\n");
         words.load("\\XML\\s.xml");
         builder.index();
     }
