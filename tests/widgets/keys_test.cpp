@@ -4,13 +4,10 @@
 // at the page about the window in front; Tab leaves a table. And every text the windows look
 // up is in translations/vocabrix.ts under the context it is looked up in.
 
-#include "support/fakes.h"
-#include "support/windowdriver.h"
-#include "widgets/main/formmain.h"
+#include "program.h"
 
 #include <QDir>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -154,75 +151,67 @@ std::set<Text> translationFileTexts()
     return texts;
 }
 
+// Each secondary window, the button or menu entry that opens it and the help page about it.
+struct Secondary
+{
+    const char *name, *from, *help;
+};
+const Secondary secondary[] = {{"FormOptions", "mnuOptions", "options.html"},
+                               {"FormProgress", "mnuProgress", "study.html#progress"},
+                               {"FormStudy", "mnuStudy", "study.html#study"},
+                               {"FormFlash", "mnuFlash", "flashcards.html"},
+                               {"FormMemory", "mnumemory", "memory.html"},
+                               {"FormList", "mnuList", "listmode.html"},
+                               {"FormResults", "Command3", "results.html"},
+                               {"FormEdit", "mnueditxml", "dictionaries.html#edit"},
+                               {"FormSelect", "mnuOpen", "dictionaries.html#open"},
+                               {"FormHelp", "mnucontents", nullptr},
+                               {"FormAbout", "mnuabout", "index.html"},
+                               {"FormImport", "mnuImportWords", "study.html#import"}};
+
 // The program with a dictionary, its help pages and a word list to import.
 class keys : public ::testing::Test
 {
 protected:
     keys()
     {
-        std::vector<entry> words;
-        for (int i = 0; i < 8; ++i)
-            words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i),
-                             QStringLiteral("They w%1ed.").arg(i)});
-        fakes.write("XML/gre.xml", flatXml(words));
-        fakes.write("list.csv", "word,meaning\r\nabate,to lessen\r\nzeal,eagerness\r\n");
         const QDir pages(QStringLiteral(VOCABRIX_SOURCE_DATA "/help"));
         QDir().mkpath(fakes.path("help"));
         for (const QString &page : pages.entryList(QDir::Files))
             QFile::copy(pages.filePath(page), fakes.path("help/" + page));
-        window.start();
-        activate(&window);
+        EXPECT_TRUE(activated(&window));
     }
-    static void activate(QWidget *shown)
+    // A secondary window, opened as the user opens it, with what its first open says.
+    QWidget *open(const Secondary &each)
     {
-        shown->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(shown)) << shown->objectName().toStdString();
-    }
-    static void press(int key, Qt::KeyboardModifiers with = Qt::NoModifier)
-    {
-        QWidget *target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : QApplication::activeWindow(), Qt::Key(key), with);
-    }
-    // Each secondary window, opened as the user opens it, with what its first open says.
-    QWidget *open(const QString &name)
-    {
-        static const QHash<QString, const char *> from{
-            {"FormOptions", "mnuOptions"}, {"FormProgress", "mnuProgress"},
-            {"FormStudy", "mnuStudy"},     {"FormFlash", "mnuFlash"},
-            {"FormMemory", "mnumemory"},   {"FormList", "mnuList"},
-            {"FormResults", "Command3"},   {"FormEdit", "mnueditxml"},
-            {"FormSelect", "mnuOpen"},     {"FormHelp", "mnucontents"},
-            {"FormAbout", "mnuabout"},     {"FormImport", "mnuImportWords"}};
+        const QString name = QLatin1String(each.name);
         if (name == "FormList")
             fakes.dialogs.expect("Word List Created");
         if (name == "FormEdit")
             fakes.dialogs.expectStart("WARNING: Be careful");
         if (name == "FormImport")
             fakes.dialogs.expectOpenName(fakes.path("list.csv"));
-        click(&window, QLatin1String(from.value(name)));
-        QWidget *shown = topWindow(name);
-        EXPECT_TRUE(shown && shown->isVisible()) << name.toStdString();
-        return shown;
+        return opened(&window, each.from, each.name);
     }
 
-    const QStringList secondary{"FormOptions", "FormProgress", "FormStudy",   "FormFlash",
-                                "FormMemory",  "FormList",     "FormResults", "FormEdit",
-                                "FormSelect",  "FormHelp",     "FormAbout",   "FormImport"};
     LookupRecorder lookups; // first, so that it hears the main window being made
     FakeServices fakes;
-    learning::ProgramModel model{fakes};
-    FormMain window{model, fakes};
+    Program vocabrix{fakes,
+                     numberedWords(8),
+                     {{"list.csv", "word,meaning\r\nabate,to lessen\r\nzeal,eagerness\r\n"}}};
+    FormMain &window = vocabrix.window;
 };
 
 TEST_F(keys, NoTwoAccessKeysOfAWindowShareALetter)
 {
     EXPECT_EQ(clashes(&window), QStringList());
-    for (const QString &name : secondary) {
-        QWidget *shown = open(name);
+    for (const Secondary &each : secondary) {
+        const QString name = QLatin1String(each.name);
+        QWidget *shown = open(each);
         ASSERT_TRUE(shown);
         EXPECT_EQ(clashes(shown), QStringList());
         if (name == "FormStudy") { // the grades show once the card is answered
-            activate(shown);
+            ASSERT_TRUE(activated(shown));
             press(Qt::Key_1);
             ASSERT_TRUE(control<QWidget>(shown, "gradeAgain")->isVisibleTo(shown));
             EXPECT_EQ(clashes(shown), QStringList()) << "after the answer";
@@ -238,8 +227,8 @@ TEST_F(keys, NoTwoAccessKeysOfAWindowShareALetter)
 // translated.
 TEST_F(keys, EveryTextTheWindowsLookUpIsInTheTranslationsUnderItsContext)
 {
-    for (const QString &name : secondary)
-        ASSERT_TRUE(open(name));
+    for (const Secondary &each : secondary)
+        ASSERT_TRUE(open(each));
     const std::set<Text> known = translationFileTexts();
     int ours = 0;
     QStringList missing;
@@ -269,14 +258,14 @@ TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)
         QTest::keyClick(shown, Qt::Key_Escape);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // and leave the menu bar
         ASSERT_TRUE(QTest::qWaitFor([&] { return !shown->isVisible(); })) << menu;
-        activate(&window);
+        ASSERT_TRUE(activated(&window));
     }
     press(Qt::Key_O, Qt::AltModifier); // View Log
     EXPECT_TRUE(QTest::qWaitFor([] {
         QWidget *results = topWindow("FormResults");
         return results && results->isVisible();
     }));
-    activate(&window);
+    ASSERT_TRUE(activated(&window));
     fakes.dialogs.expect("Do you want to Exit ? ", platform::Answer::no);
     press(Qt::Key_X, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return fakes.dialogs.shown.size() == 1; }));
@@ -285,14 +274,14 @@ TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)
 TEST_F(keys, EscLeavesEachSecondaryWindowAsItsCancelDoes)
 {
     click(&window, "Command1(0)"); // one answer in the log
-    for (const QString &name : secondary) {
-        QWidget *shown = open(name);
+    for (const Secondary &each : secondary) {
+        QWidget *shown = open(each);
         ASSERT_TRUE(shown);
-        activate(shown);
-        if (name == "FormOptions") // a change that Cancel drops
+        ASSERT_TRUE(activated(shown));
+        if (QLatin1String(each.name) == "FormOptions") // a change that Cancel drops
             click(shown, "examBox");
         press(Qt::Key_Escape);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown->isVisible(); })) << name.toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown->isVisible(); })) << each.name;
     }
     // Cancel keeps the answer log and the saved options; it clears the editor's text.
     EXPECT_EQ(window.answerLog().entries().size(), 1);
@@ -304,7 +293,7 @@ TEST_F(keys, EscLeavesEachSecondaryWindowAsItsCancelDoes)
 TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFront)
 {
     const auto f1 = [&](QWidget *front) {
-        activate(front);
+        EXPECT_TRUE(activated(front)) << front->objectName().toStdString();
         press(Qt::Key_F1);
         auto *help = topWindow("FormHelp");
         EXPECT_TRUE(help && help->isVisible());
@@ -315,17 +304,13 @@ TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFront)
         return shown;
     };
     EXPECT_EQ(f1(&window), "main.html");
-    const std::vector<std::pair<QString, QString>> pages{
-        {"FormStudy", "study.html#study"},      {"FormProgress", "study.html#progress"},
-        {"FormFlash", "flashcards.html"},       {"FormMemory", "memory.html"},
-        {"FormList", "listmode.html"},          {"FormResults", "results.html"},
-        {"FormOptions", "options.html"},        {"FormSelect", "dictionaries.html#open"},
-        {"FormEdit", "dictionaries.html#edit"}, {"FormAbout", "index.html"},
-        {"FormImport", "study.html#import"}};
-    for (const auto &[name, page] : pages) {
-        QWidget *shown = open(name);
+    for (const Secondary &each : secondary) {
+        if (!each.help)
+            continue; // below
+        const QString page = QLatin1String(each.help);
+        QWidget *shown = open(each);
         ASSERT_TRUE(shown);
-        EXPECT_EQ(f1(shown), page) << name.toStdString();
+        EXPECT_EQ(f1(shown), page) << each.name;
         // The page holds the place the link points to.
         const QString anchor = page.section('#', 1);
         if (!anchor.isEmpty()) {
@@ -360,9 +345,9 @@ TEST_F(keys, TabLeavesTheTablesOfProgress)
         click(&window, QStringLiteral("Command1(%1)").arg(i % 2 + 1));
         click(&window, QStringLiteral("Command2(1)"));
     }
-    QWidget *progress = open("FormProgress");
+    QWidget *progress = open(secondary[1]);
     ASSERT_TRUE(progress);
-    activate(progress);
+    ASSERT_TRUE(activated(progress));
     click(progress, "stateChartShowValues");
     for (const char *name : {"hardestWords", "stateChartValues"}) {
         auto *table = control<QTableWidget>(progress, name);

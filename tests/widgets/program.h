@@ -75,8 +75,13 @@ inline void press(int key, Qt::KeyboardModifiers with = Qt::NoModifier)
 {
     QWidget *target = QApplication::focusWidget();
     QTest::keyClick(target ? target : QApplication::activeWindow(), Qt::Key(key), with);
-    if (with == Qt::AltModifier)
-        QTest::qWait(150); // an access key clicks its button after a moment
+}
+
+// An access key pressed, which clicks its button after a moment.
+inline void pressAccessKey(int key)
+{
+    press(key, Qt::AltModifier);
+    QTest::qWait(150);
 }
 
 } // namespace testsupport

@@ -67,14 +67,9 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
     // each meaning under them, and a word gone from the list by its stored text.
     EXPECT_TRUE(control<QLabel>(form, QStringLiteral("noConfusion"))->isVisible());
     const auto picked = [&](const char *asked, int days, const char *format, const char *pick) {
-        return learning::Review{asked,
-                                learning::toTime(fakes.clock.now().addDays(days)),
-                                learning::Rating::Again,
-                                "study",
-                                "gre.xml",
-                                0,
-                                format,
-                                pick};
+        const learning::Time at = learning::toTime(fakes.clock.now().addDays(days));
+        return learning::Review{asked,  at,  learning::Rating::Again, "study", "gre.xml", 0,
+                                format, pick};
     };
     window.learnerMemory().addReviews({picked("belie", 0, "meaning", "Cogent"),
                                        picked("cogent", -1, "text_completion", "belie"),
@@ -102,10 +97,9 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
 TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
 {
     const QColor right(0, 200, 0), wrong(200, 0, 0);
-    BarChart bars(QStringLiteral("Day"));
-    bars.setSeries({{QStringLiteral("Right"), right}, {QStringLiteral("Wrong"), wrong}});
-    bars.setValues({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
-                   {{10, 0}, {4, 6}, {0, 0}});
+    BarChart bars("Day");
+    bars.setSeries({{"Right", right}, {"Wrong", wrong}});
+    bars.setValues({"a", "b", "c"}, {{10, 0}, {4, 6}, {0, 0}});
     for (const QSize size : {QSize(240, 150), QSize(900, 500)}) {
         bars.resize(size);
         const QImage image = bars.grab().toImage();
@@ -122,8 +116,8 @@ TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
         EXPECT_NE(at(2, 0.5), wrong);
     }
 
-    StackedBar parts(QStringLiteral("State"));
-    parts.setParts({{QStringLiteral("New"), wrong}, {QStringLiteral("Mature"), right}}, {1, 3});
+    StackedBar parts("State");
+    parts.setParts({{"New", wrong}, {"Mature", right}}, {1, 3});
     parts.resize(400, parts.sizeHint().height());
     const QImage image = parts.grab().toImage();
     const QRect bar = parts.barArea();
@@ -135,11 +129,9 @@ TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
 
     // A legend longer than the bar is wide goes on below it, whole: the last swatch shows.
     const QColor last(0, 0, 200);
-    parts.setParts({{QStringLiteral("New"), wrong},
-                    {QStringLiteral("Learning"), right},
-                    {QStringLiteral("Young"), QColor(200, 200, 0)},
-                    {QStringLiteral("Mature"), last}},
-                   {1480, 13, 370, 427});
+    parts.setParts(
+        {{"New", wrong}, {"Learning", right}, {"Young", QColor(200, 200, 0)}, {"Mature", last}},
+        {1480, 13, 370, 427});
     parts.resize(200, parts.heightForWidth(200));
     EXPECT_GT(parts.height(), parts.heightForWidth(900));
     const QImage narrow = parts.grab().toImage();

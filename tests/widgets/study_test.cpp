@@ -300,7 +300,7 @@ TEST(PracticeWindow, ASetIsTakenByKeysAndScoredOnlyAtTheEnd)
     press(Qt::Key_Return);
     EXPECT_EQ(label("positionLabel"), "Question 2 of 2");
     answer(true);
-    press(Qt::Key_B, Qt::AltModifier);
+    pressAccessKey(Qt::Key_B);
     // The wrong pick is still there, marked in words; it is let go and the right words picked.
     const QList<int> right = set.card(0).rightChoices();
     int wrong = 0;
@@ -319,13 +319,13 @@ TEST(PracticeWindow, ASetIsTakenByKeysAndScoredOnlyAtTheEnd)
                               platform::Answer::no);
     press(Qt::Key_Escape);
     EXPECT_TRUE(form->isVisible());
-    press(Qt::Key_F, Qt::AltModifier);
+    pressAccessKey(Qt::Key_F);
     EXPECT_EQ(label("scoreLabel"), "2 of 2 right");
     EXPECT_EQ(label("mistakesLabel"), "No mistakes: every answer was right.");
     EXPECT_EQ(memory.reviewCount(), 4) << "each answer once";
 
     // A second set: one wrong answer, then the time runs out on the other.
-    press(Qt::Key_P, Qt::AltModifier);
+    pressAccessKey(Qt::Key_P);
     ASSERT_EQ(set.phase(), learning::PracticeSet::Phase::Answering);
     answer(false);
     fakes.clock.time = fakes.clock.time.addSecs(2 * 60 + 10);
@@ -341,7 +341,7 @@ TEST(PracticeWindow, ASetIsTakenByKeysAndScoredOnlyAtTheEnd)
     EXPECT_EQ(memory.reviewCount(), 5);
 
     // A set under way when the program ends keeps the answers given.
-    press(Qt::Key_P, Qt::AltModifier);
+    pressAccessKey(Qt::Key_P);
     answer(true);
     click(&window, "mnuexit");
     EXPECT_EQ(set.phase(), learning::PracticeSet::Phase::Finished);
