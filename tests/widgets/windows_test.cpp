@@ -4,15 +4,12 @@
 
 #include "core/displaysettings.h"
 #include "core/resultsrules.h"
-#include "support/fakes.h"
+#include "program.h"
 #include "support/httpserver.h"
-#include "support/windowdriver.h"
 #include "widgets/help/formabout.h"
-#include "widgets/main/formmain.h"
 
 #include <QAccessible>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -79,13 +76,14 @@ protected:
         }
     }
     QTextEdit *description() { return control<QTextEdit>(&window, "descriptionBox"); }
-    // The window a button or a menu entry of the main window opens.
-    QWidget *opened(const char *button, const char *name)
+    // Types a new description of the word on show and saves it.
+    void describe(const QString &text)
     {
-        click(&window, QLatin1String(button));
-        QWidget *shown = topWindow(name);
-        EXPECT_TRUE(shown && shown->isVisible()) << name;
-        return shown;
+        click(&window, "Command6");
+        description()->selectAll();
+        QTest::keyClicks(description(), text);
+        fakes.dialogs.expect(saveQuestion, Answer::yes);
+        click(&window, "Command7");
     }
 
     FakeServices fakes;
@@ -137,7 +135,8 @@ TEST_F(windows, ClicksCountAndLogTheAnswersAndViewLogListsThem)
     start(1);
     for (int i : {0, 0})
         click(&window, QStringLiteral("Command1(%1)").arg(i));
-    QWidget *results = opened("Command3", "FormResults"); // it shows what came before and after
+    QWidget *results =
+        opened(&window, "Command3", "FormResults"); // it shows what came before and after
     for (int i : {4, 1, 0})
         click(&window, QStringLiteral("Command1(%1)").arg(i));
     EXPECT_EQ(text(window, "Label5") + '/' + text(window, "Label6") + '/' + text(window, "Label7"),
@@ -271,7 +270,7 @@ TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
     start();
     click(&window, "Command1(0)");
     click(&window, "Command1(1)");
-    QWidget *log = opened("Command3", "FormResults");
+    QWidget *log = opened(&window, "Command3", "FormResults");
     fakes.dialogs.expectSaveName(fakes.path("Logs/mine"));
     fakes.dialogs.expect("Log File Saved !");
     fakes.dialogs.expectColor(std::nullopt);
@@ -301,7 +300,7 @@ TEST_F(windows, ResultsSavePrintCancelAndTheCloseBox)
     click(log, "Command1");
     EXPECT_FALSE(log->isVisible());
     EXPECT_EQ(window.answerLog().entries().size(), 2);
-    opened("Command3", "FormResults")->close();
+    opened(&window, "Command3", "FormResults")->close();
     EXPECT_TRUE(window.answerLog().entries().isEmpty());
     EXPECT_EQ(control<QPlainTextEdit>(log, "Text1")->toPlainText(), "");
 }
@@ -313,7 +312,7 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
                                "8421504\r\nD\r\n20";
     fakes.write("settings/settings.ini", started);
     start();
-    QWidget *options = opened("mnuOptions", "FormOptions");
+    QWidget *options = opened(&window, "mnuOptions", "FormOptions");
     const std::vector<std::pair<QString, QColor>> picks{
         {"E", {}}, {{}, QColor(1, 2, 3)}, {{}, Qt::black}, {"F", {}},
         {"G", {}}, {{}, Qt::white},       {"H", {}},       {{}, Qt::blue}};
@@ -349,7 +348,7 @@ TEST_F(windows, OptionsPickersChangeTheSampleAndOnlyOkWritesTheSettings)
     click(options, "Command1(3)");
     click(options, "Command2(0)");
     EXPECT_FALSE(options->isVisible());
-    EXPECT_EQ(text(*opened("mnuOptions", "FormOptions"), "preview(1)"), "F, 13 pt");
+    EXPECT_EQ(text(*opened(&window, "mnuOptions", "FormOptions"), "preview(1)"), "F, 13 pt");
 }
 
 TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
@@ -391,7 +390,7 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
     select->close();
     EXPECT_EQ(window.dictionary().path(), "/XML/mine.xml");
     fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
-    auto *xml = control<QPlainTextEdit>(opened("mnueditxml", "FormEdit"), "Text1");
+    auto *xml = control<QPlainTextEdit>(opened(&window, "mnueditxml", "FormEdit"), "Text1");
     EXPECT_EQ(xml->toPlainText().toUtf8(), fakes.read("XML/mine.xml").replace("\r\n", "\n"));
     // Another list loaded while the editor is open is what it shows, so that its save cannot
     // write one list over the other's file.
@@ -405,7 +404,7 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
 {
     start();
     fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
-    QWidget *editor = opened("mnueditxml", "FormEdit");
+    QWidget *editor = opened(&window, "mnueditxml", "FormEdit");
     auto *text = control<QPlainTextEdit>(editor, "Text1");
     const QByteArray before = fakes.read("XML/gre.xml");
     const QString good = "<list><entry><usage>u</usage><word>x &amp; y</word><meaning>m</meaning>"
@@ -435,7 +434,7 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
 {
     start(3);
     fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
-    QWidget *editor = opened("mnueditxml", "FormEdit");
+    QWidget *editor = opened(&window, "mnueditxml", "FormEdit");
     auto *xml = control<QPlainTextEdit>(editor, "Text1");
     // A new word before the one on show, whose meaning is corrected.
     const QString fresh = "<word>new</word><meaning>fresh</meaning><usage>n</usage><word>w2</word>";
@@ -458,11 +457,7 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
     EXPECT_EQ(text(window, "Text1"), "w3");
     EXPECT_EQ(captions(window)[0], "m3, corrected");
 
-    click(&window, "Command6");
-    description()->selectAll();
-    QTest::keyClicks(description(), "Described");
-    fakes.dialogs.expect(saveQuestion, Answer::yes);
-    click(&window, "Command7");
+    describe("Described");
     std::vector<entry> expected = sample;
     expected[3] = {"w3", "m3, corrected", "Described"};
     expected.insert(expected.begin() + 2, {"new", "fresh", "n"});
@@ -473,16 +468,9 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
 // untouched text shows it, and a changed one asks before it is written over it.
 TEST_F(windows, ADescriptionSavedWhileTheEditorIsOpenSurvivesTheEditorsSave)
 {
-    const auto describe = [this](const QString &text) {
-        click(&window, "Command6");
-        description()->selectAll();
-        QTest::keyClicks(description(), text);
-        fakes.dialogs.expect(saveQuestion, Answer::yes);
-        click(&window, "Command7");
-    };
     start(3);
     fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
-    QWidget *editor = opened("mnueditxml", "FormEdit");
+    QWidget *editor = opened(&window, "mnueditxml", "FormEdit");
     auto *xml = control<QPlainTextEdit>(editor, "Text1");
 
     describe("Untouched");
@@ -521,7 +509,7 @@ TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
     fakes.write("help/start.html",
                 "<a href=\"https://example.org/\">a</a><a href=\"keys.html\">b</a>");
     fakes.write("help/keys.html", "Keys");
-    QWidget *help = opened("mnucontents", "FormHelp");
+    QWidget *help = opened(&window, "mnucontents", "FormHelp");
     auto *browser = control<QTextBrowser>(help, "browser");
     auto *topics = control<QListWidget>(help, "contents");
     auto page = [&] { return browser->source().fileName(); };
@@ -538,7 +526,7 @@ TEST_F(windows, HelpAndAboutAndEveryWindowIsAnnouncedByItsTitle)
     EXPECT_EQ(page(), "start.html");
 
     fakes.appInfo.current = {2, 3, 10};
-    QWidget *about = opened("mnuabout", "FormAbout");
+    QWidget *about = opened(&window, "mnuabout", "FormAbout");
     EXPECT_EQ(text(*about, "lblVersion"), "Version 2.3.10");
     EXPECT_TRUE(text(*about, "lblNotices").contains("GNU General Public"));
     click(about, "Command1");
