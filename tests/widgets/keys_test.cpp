@@ -36,28 +36,23 @@ QMultiMap<QKeySequence, QString> accessKeys(QWidget *window)
         if (!key.isEmpty())
             keys.insert(key, QStringLiteral("%1 \"%2\"").arg(owner->objectName(), caption));
     };
-    const auto shown = [window](const QWidget *control) {
-        return control->window() == window && control->isVisibleTo(window);
-    };
-    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        if (shown(button))
+    for (const QWidget *each : window->findChildren<QWidget *>()) {
+        if (each->window() != window || !each->isVisibleTo(window))
+            continue;
+        if (auto *button = qobject_cast<const QAbstractButton *>(each))
             add(button->shortcut(), button, button->text());
-    }
-    for (const QLabel *label : window->findChildren<QLabel *>()) {
-        if (label->buddy() && shown(label))
+        if (auto *label = qobject_cast<const QLabel *>(each); label && label->buddy())
             add(QKeySequence::mnemonic(label->text()), label, label->text());
-    }
-    for (const QGroupBox *box : window->findChildren<QGroupBox *>()) {
-        if (box->isCheckable() && shown(box))
+        if (auto *box = qobject_cast<const QGroupBox *>(each); box && box->isCheckable())
             add(QKeySequence::mnemonic(box->title()), box, box->title());
-    }
-    for (const QTabBar *tabs : window->findChildren<QTabBar *>()) {
-        for (int i = 0; shown(tabs) && i < tabs->count(); ++i)
-            add(QKeySequence::mnemonic(tabs->tabText(i)), tabs, tabs->tabText(i));
-    }
-    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
-        for (const QAction *title : shown(bar) ? bar->actions() : QList<QAction *>())
-            add(QKeySequence::mnemonic(title->text()), title, title->text());
+        if (auto *tabs = qobject_cast<const QTabBar *>(each)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                add(QKeySequence::mnemonic(tabs->tabText(i)), tabs, tabs->tabText(i));
+        }
+        if (qobject_cast<const QMenuBar *>(each)) {
+            for (const QAction *title : each->actions())
+                add(QKeySequence::mnemonic(title->text()), title, title->text());
+        }
     }
     return keys;
 }
@@ -69,29 +64,20 @@ QStringList clashes(QWidget *window)
     QStringList found;
     const auto collect = [&](const QMultiMap<QKeySequence, QString> &keys, const QString &where) {
         for (const QKeySequence &key : keys.uniqueKeys()) {
-            if (keys.count(key) > 1)
+            if (!key.isEmpty() && keys.count(key) > 1)
                 found << QStringLiteral("%1 %2: %3")
                              .arg(where, key.toString(), QStringList(keys.values(key)).join(", "));
         }
     };
     collect(accessKeys(window), window->objectName());
-    QList<const QMenu *> menus;
     for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
-        if (bar->window() != window)
-            continue;
-        for (const QAction *title : bar->actions()) {
-            if (const QMenu *menu = title->menu())
-                menus << menu;
+        for (const QAction *title : bar->window() == window ? bar->actions() : QList<QAction *>()) {
+            QMultiMap<QKeySequence, QString> entries;
+            for (const QAction *entry :
+                 title->menu() ? title->menu()->actions() : QList<QAction *>())
+                entries.insert(QKeySequence::mnemonic(entry->text()), entry->text());
+            collect(entries, window->objectName() + " menu " + title->text());
         }
-    }
-    for (const QMenu *menu : std::as_const(menus)) {
-        QMultiMap<QKeySequence, QString> entries;
-        for (const QAction *entry : menu->actions()) {
-            const QKeySequence key = QKeySequence::mnemonic(entry->text());
-            if (!key.isEmpty())
-                entries.insert(key, entry->text());
-        }
-        collect(entries, window->objectName() + " menu " + menu->title());
     }
     return found;
 }
