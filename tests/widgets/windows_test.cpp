@@ -430,7 +430,10 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
     EXPECT_EQ(text->toPlainText(), "");
 }
 
-TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesInto)
+// An edit saved in the editor is what the quiz shows and a description is saved into; a
+// description saved while the editor is open is not lost to the editor's older text: an untouched
+// text shows it, and a changed one asks before it is written over it.
+TEST_F(windows, EditorAndDescriptionSavesKeepEachOthersChanges)
 {
     start(3);
     fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
@@ -462,16 +465,6 @@ TEST_F(windows, AnEditSavedInTheEditorIsWhatTheQuizShowsAndTheDescriptionSavesIn
     expected[3] = {"w3", "m3, corrected", "Described"};
     expected.insert(expected.begin() + 2, {"new", "fresh", "n"});
     EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml(expected));
-}
-
-// A description saved while the editor is open is not lost to the editor's older text: an
-// untouched text shows it, and a changed one asks before it is written over it.
-TEST_F(windows, ADescriptionSavedWhileTheEditorIsOpenSurvivesTheEditorsSave)
-{
-    start(3);
-    fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
-    QWidget *editor = opened(&window, "mnueditxml", "FormEdit");
-    auto *xml = control<QPlainTextEdit>(editor, "Text1");
 
     describe("Untouched");
     EXPECT_TRUE(xml->toPlainText().contains("Untouched"));
@@ -484,7 +477,7 @@ TEST_F(windows, ADescriptionSavedWhileTheEditorIsOpenSurvivesTheEditorsSave)
     QTextCursor cursor(xml->document());
     cursor.select(QTextCursor::Document);
     cursor.insertText(
-        xml->toPlainText().replace("<meaning>m3</meaning>", "<meaning>m3b</meaning>"));
+        xml->toPlainText().replace("<meaning>m4</meaning>", "<meaning>m4b</meaning>"));
     describe("Changed");
     EXPECT_FALSE(xml->toPlainText().contains("Changed")) << "the learner's edit stays";
     for (const Answer reply : {Answer::cancel, Answer::ok}) {
