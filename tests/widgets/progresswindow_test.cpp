@@ -28,7 +28,7 @@ static std::vector<entry> lettered(int count)
     return list;
 }
 
-TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
+TEST(ProgressWindow, ShowsTheListLetsTabLeaveItsTablesAndSendsAHardWordToStudy)
 {
     FakeServices fakes;
     Program vocabrix(fakes, lettered(6));
@@ -50,6 +50,14 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
 
     auto *hardest = control<QTableWidget>(form, QStringLiteral("hardestWords"));
     ASSERT_EQ(hardest->rowCount(), 3);
+    ASSERT_TRUE(activated(form));
+    for (QTableWidget *table : {hardest, states}) { // Tab leaves a table
+        table->setCurrentCell(0, 0);
+        table->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), table);
+        press(Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), table) << table->objectName().toStdString();
+    }
     QSignalSpy study(form, &FormProgress::studyWordRequested);
     hardest->setCurrentCell(2, 0);
     click(form, QStringLiteral("studyButton"));
