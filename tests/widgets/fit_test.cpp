@@ -2,7 +2,6 @@
 // "Fit to my answers" from Options over a real progress file of simulated answers, the
 // retention warning, and the reminder under Study Today's summary.
 
-#include "learning/learnermemory.h"
 #include "learning/simulatedlearner.h"
 #include "program.h"
 

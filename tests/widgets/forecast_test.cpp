@@ -2,7 +2,6 @@
 // The plan's pace in Options, "Will I be ready?" in Progress, and the question of the first
 // start, as a learner meets them.
 
-#include "learning/learnermemory.h"
 #include "program.h"
 
 #include <QDateEdit>

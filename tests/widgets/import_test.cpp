@@ -2,10 +2,8 @@
 // Word lists from elsewhere become dictionaries through the import dialog, only once the
 // learner confirms; an Anki history joins the progress only with consent, and only once.
 
-#include "core/dictionary.h"
 #include "import/csvreader.h"
 #include "import/packages.h"
-#include "learning/learnermemory.h"
 #include "program.h"
 
 #include <QComboBox>
@@ -144,8 +142,10 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
     EXPECT_EQ(history[1].source, "anki");
 }
 
-TEST(Import, ABadFileIsToldAndNothingIsWritten)
+// A bad file is told, and nothing written; each kind of list gives its entries.
+TEST(Import, ABadFileIsToldWithoutAWriteAndQuizletKvtmlAndNewAnkiGiveTheirEntries)
 {
+    using namespace testPackages;
     FakeServices fakes;
     program vocabrix(fakes);
     fakes.write("broken.apkg", "PK\x03\x04 cut short");
@@ -155,13 +155,7 @@ TEST(Import, ABadFileIsToldAndNothingIsWritten)
     fakes.dialogs.expectStart("The file is not a text file");
     EXPECT_FALSE(vocabrix.importing(QStringLiteral("binary.csv")));
     EXPECT_EQ(fakes.files.writes, 0);
-}
 
-TEST(Import, QuizletKvtmlAndNewAnkiGiveTheirEntries)
-{
-    using namespace testPackages;
-    FakeServices fakes;
-    program vocabrix(fakes);
     const QString f = fakes.path(""), fields = "zeal\x1f<i>eagerness</i>";
     const QByteArray v18 = collection(f, Schema::v18, {{5, {"Word", "Meaning"}}}, {{1, 5, fields}});
     const std::vector<std::pair<QString, QByteArray>> table{

@@ -9,7 +9,6 @@
 #include <QAccessible>
 #include <QDir>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMutex>
@@ -284,7 +283,7 @@ TEST_F(keys, EscLeavesEachSecondaryWindowAsItsCancelDoes)
     EXPECT_TRUE(window.isVisible()) << "Esc never closes the main window";
 }
 
-TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFront)
+TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFrontAndTheHelpListsTheShortcuts)
 {
     const auto f1 = [&](QWidget *front) {
         EXPECT_TRUE(activated(front)) << front->objectName().toStdString();
@@ -318,10 +317,8 @@ TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFront)
     EXPECT_EQ(f1(topWindow("FormHelp")), "study.html#import");
     QFile::remove(fakes.path("help/main.html"));
     EXPECT_EQ(f1(&window), "index.html");
-}
 
-TEST_F(keys, TheHelpListsTheShortcutsOfTheMenus)
-{
+    // The help lists the shortcuts of the menus.
     const QByteArray table = fakes.read("help/keys.html");
     for (const QAction *entry : window.findChildren<QAction *>()) {
         if (!entry->shortcut().isEmpty()) {

@@ -2,14 +2,12 @@
 // Study Today as a learner drives it: the exam date set in Options paces the new words, keys
 // answer, grade, go on and undo, and the summary tells what the memory holds.
 
-#include "learning/learnermemory.h"
 #include "learning/timetext.h"
 #include "program.h"
 #include "widgets/study/formpractice.h"
 #include "widgets/study/formstudy.h"
 
 #include <QAccessible>
-#include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QRegularExpression>

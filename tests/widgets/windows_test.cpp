@@ -2,7 +2,6 @@
 // The windows show their models and pass the user's clicks and keys on to them: the main
 // window's quiz, score, description and update, and the windows it opens.
 
-#include "core/displaysettings.h"
 #include "core/resultsrules.h"
 #include "program.h"
 #include "support/httpserver.h"
@@ -113,11 +112,9 @@ TEST_F(windows, TheCardShowsTheWordItsChoicesAndTheirSlotsAndMoves)
 TEST_F(windows, KeysAnswerTheChoiceInTheirSlotAndDigitsTypeIntoTheWordBox)
 {
     start(2);
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(activated(&window));
     for (int choice : {0, 1, 3}) {
-        QTest::keyClick(QApplication::focusWidget(),
-                        Qt::Key(Qt::Key_1 + window.reviewSession().slotOf(choice)));
+        press(Qt::Key_1 + window.reviewSession().slotOf(choice));
         ASSERT_FALSE(window.answerLog().entries().isEmpty()) << "a digit was typed, not answered";
         EXPECT_EQ(window.answerLog().entries().back().chosenMeaning, captions(window)[choice]);
         EXPECT_EQ(window.answerLog().entries().back().right, choice == 0);
@@ -125,7 +122,7 @@ TEST_F(windows, KeysAnswerTheChoiceInTheirSlotAndDigitsTypeIntoTheWordBox)
             move(1); // the choices now stand in other slots than their buttons' numbers
     }
     control<QLineEdit>(&window, "Text1")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    press(Qt::Key_3);
     EXPECT_EQ(text(window, "Text1"), "w33");
     EXPECT_EQ(window.answerLog().entries().size(), 3);
 }
@@ -163,11 +160,9 @@ TEST_F(windows, AutoModeMovesOnByItselfUntilStoppedAndExitAsks)
         click(&window, "Command8");
         EXPECT_EQ(window.isVisible(), reply == Answer::no);
     }
-    learning::ProgramModel secondModel(fakes);
-    FormMain second(secondModel, fakes);
-    second.start();
-    click(&second, "mnuexit"); // without a question
-    EXPECT_FALSE(second.isVisible());
+    Program second(fakes, sample);
+    click(&second.window, "mnuexit"); // without a question
+    EXPECT_FALSE(second.window.isVisible());
 }
 
 TEST_F(windows, TheBuiltPicturesShowTheirOwnPixels)
@@ -215,13 +210,10 @@ TEST_F(windows, DescriptionEditSaveRefusalsFailedWritesAndShowHide)
     click(&window, "Command4");
     EXPECT_TRUE(description()->isVisible());
 
-    fakes.write("XML/gre.xml", flatXml({{"only", "m", "u"}}));
-    learning::ProgramModel singleModel(fakes);
-    FormMain single(singleModel, fakes);
-    single.start();
+    Program single(fakes, {{"only", "m", "u"}});
     fakes.dialogs.expect("The word on show is not an entry of the dictionary, so its "
                          "description cannot be saved.");
-    click(&single, "Command7");
+    click(&single.window, "Command7");
     EXPECT_EQ(fakes.files.writes, 3);
 }
 
@@ -358,8 +350,7 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
     QDir(fakes.path("")).mkpath("elsewhere");
     fakes.write("elsewhere/mine.xml", flatXml({{"x", "m", "u"}, {"y", "m", "u"}}));
     start();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(activated(&window));
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     QWidget *select = topWindow("FormSelect");
     auto *folders = control<QListWidget>(select, "Dir1");
