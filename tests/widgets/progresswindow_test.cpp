@@ -223,8 +223,7 @@ TEST(ProgressWindow, TheYearNamesEveryMonthAtAnyWidth)
     for (int day = 0; day < 53 * 7 - 1; ++day)
         counts << day % 5;
     calendar.setDays(QDate(2025, 12, 8), counts); // a Monday; to Saturday 12 Dec 2026
-    const QStringList months{"Dec", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const QString months = "Dec Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec";
     for (const QSize size : {calendar.minimumSizeHint(), QSize(900, 200)}) {
         SCOPED_TRACE(size.width());
         calendar.resize(size);
@@ -233,13 +232,10 @@ TEST(ProgressWindow, TheYearNamesEveryMonthAtAnyWidth)
         QStringList texts;
         for (const auto &label : labels)
             texts << label.text;
-        QStringList expected = months;
-        if (size.width() < 400) {
-            for (QString &month : expected)
-                month.truncate(1);
-        }
-        EXPECT_EQ(texts.join(QLatin1Char(' ')).toStdString(),
-                  expected.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(
+            texts.join(' ').toStdString(),
+            (size.width() < 400 ? QString(months).remove(QRegularExpression("\\B\\w")) : months)
+                .toStdString());
         for (qsizetype i = 0; i < labels.size(); ++i) {
             const QRect place = labels[i].rect;
             EXPECT_TRUE(calendar.rect().contains(place)) << i;
