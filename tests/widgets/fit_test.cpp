@@ -2,13 +2,9 @@
 // "Fit to my answers" from Options over a real progress file of simulated answers, the
 // retention warning, and the reminder under Study Today's summary.
 
-#include "learning/learnermemory.h"
 #include "learning/simulatedlearner.h"
-#include "support/fakes.h"
-#include "support/windowdriver.h"
-#include "widgets/main/formmain.h"
+#include "program.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -20,25 +16,17 @@ using namespace testsupport;
 namespace {
 
 constexpr learning::Parameters defaults = learning::SchedulerOptions::defaultParameters;
-
-void writeList(FakeServices &fakes)
-{
-    fakes.write("XML/gre.xml", flatXml({{"abate", "(v.) to lessen", "The storm abated."},
-                                        {"banal", "(adj.) trite", "A banal remark."}}));
-}
+const std::vector<entry> words{{"abate", "(v.) to lessen", "The storm abated."},
+                               {"banal", "(adj.) trite", "A banal remark."}};
 
 QString result(QWidget *fit)
 {
-    return control<QLabel>(fit, "fitResult")->text();
+    return labelText(fit, "fitResult");
 }
 
 QWidget *openFitWindow(FormMain &window)
 {
-    click(&window, "mnuOptions");
-    click(topWindow("FormOptions"), "fitButton");
-    QWidget *fit = topWindow("FormFit");
-    EXPECT_TRUE(fit && fit->isVisible());
-    return fit;
+    return opened(opened(&window, "mnuOptions", "FormOptions"), "fitButton", "FormFit");
 }
 
 } // namespace
@@ -46,16 +34,13 @@ QWidget *openFitWindow(FormMain &window)
 TEST(FitWindow, FitsInTheBackgroundSaysHowItWentAndGoesBackToTheDefaults)
 {
     FakeServices fakes;
-    writeList(fakes);
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
-    learning::LearnerMemory &memory = window.learnerMemory();
+    Program vocabrix(fakes, words);
+    learning::LearnerMemory &memory = vocabrix.window.learnerMemory();
     memory.addReviews(
         simulateAnswers({.parameters = unusualParameters(2), .words = 150, .days = 60}));
     const auto before = memory.loadCards();
 
-    QWidget *fit = openFitWindow(window);
+    QWidget *fit = openFitWindow(vocabrix.window);
     QTRY_VERIFY_WITH_TIMEOUT(!control<QWidget>(fit, "cancelFit")->isEnabled(), 60000);
     EXPECT_TRUE(result(fit).startsWith("The fitted model predicts your answers") &&
                 result(fit).contains("% better. It schedules your reviews"));
@@ -97,10 +82,8 @@ TEST(FitWindow, FitsInTheBackgroundSaysHowItWentAndGoesBackToTheDefaults)
 TEST(FitWindow, OptionsWarnOfARetentionOutsideTheAdvisedRangeAndTooFewAnswersChangeNothing)
 {
     FakeServices fakes;
-    writeList(fakes);
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
+    Program vocabrix(fakes, words);
+    FormMain &window = vocabrix.window;
     window.learnerMemory().addReviews(simulateAnswers({.words = 3, .days = 4}));
     QWidget *fit = openFitWindow(window);
     QTRY_VERIFY_WITH_TIMEOUT(!control<QWidget>(fit, "cancelFit")->isEnabled(), 60000);
@@ -123,16 +106,12 @@ TEST(FitWindow, OptionsWarnOfARetentionOutsideTheAdvisedRangeAndTooFewAnswersCha
 TEST(StudyToday, RemindsToFitTheModelOnceInItsPeriod)
 {
     FakeServices fakes;
-    writeList(fakes);
-    fakes.write("settings/study.txt", "new_words_per_day=0\r\n");
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
+    Program vocabrix(fakes, words, {{"settings/study.txt", "new_words_per_day=0\r\n"}});
+    FormMain &window = vocabrix.window;
     // Answers since 2024, never fitted: due.
     window.learnerMemory().addReviews(simulateAnswers({.words = 40, .days = 60}));
     const qint64 answers = window.learnerMemory().reviewCount();
-    click(&window, "mnuStudy");
-    QWidget *study = topWindow("FormStudy");
+    QWidget *study = opened(&window, "mnuStudy", "FormStudy");
     auto *summary = control<QLabel>(study, "summaryLabel");
     const QString reminder =
         QStringLiteral("%1 answers, and the memory model has not yet been fitted to you: "

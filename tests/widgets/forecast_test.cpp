@@ -2,16 +2,11 @@
 // The plan's pace in Options, "Will I be ready?" in Progress, and the question of the first
 // start, as a learner meets them.
 
-#include "learning/learnermemory.h"
-#include "support/fakes.h"
-#include "support/windowdriver.h"
-#include "widgets/main/formmain.h"
+#include "program.h"
 
-#include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -20,56 +15,33 @@ using namespace widgets;
 
 using namespace testsupport;
 
-namespace {
-
-// A list of count words: w0, w1, ...
-void writeList(FakeServices &fakes, int count)
-{
-    std::vector<entry> words;
-    for (int i = 0; i < count; ++i)
-        words.push_back({QStringLiteral("w%1").arg(i), QStringLiteral("(v.) m%1").arg(i),
-                         QStringLiteral("They w%1ed.").arg(i)});
-    fakes.write("XML/gre.xml", flatXml(words));
-}
-
-QString text(QWidget *window, const char *name)
-{
-    return control<QLabel>(window, QLatin1String(name))->text();
-}
-
-QWidget *shown(const char *name)
+static QWidget *shown(const char *name)
 {
     QWidget *found = topWindow(QLatin1String(name));
     return found && found->isVisible() ? found : nullptr;
 }
 
-} // namespace
-
 TEST(Forecast, OptionsShowThePaceTheDateAsksAndWarnAboveTheLimit)
 {
-    FakeServices fakes;
-    writeList(fakes, 71);                                          // 70 words after the heading
-    fakes.write("settings/study.txt", "new_words_per_day=12\r\n"); // written before this version
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
-    click(&window, "mnuOptions");
-    QWidget *options = topWindow("FormOptions");
+    FakeServices fakes; // 70 words after the heading, a plan written before this version
+    Program vocabrix(fakes, numberedWords(71),
+                     {{"settings/study.txt", "new_words_per_day=12\r\n"}});
+    QWidget *options = opened(&vocabrix.window, "mnuOptions", "FormOptions");
     auto *perDay = control<QSpinBox>(options, "newWordsPerDay");
     EXPECT_EQ(perDay->value(), 12);
     EXPECT_EQ(control<QSpinBox>(options, "dailyMinutes")->value(), 0);
-    QTRY_VERIFY(text(options, "pacingLabel").startsWith("This plan asks about 12 new words"));
+    QTRY_VERIFY(labelText(options, "pacingLabel").startsWith("This plan asks about 12 new words"));
 
     click(options, "examBox");
     control<QDateEdit>(options, "examDate")->setDate(fakes.clock.time.date().addDays(14));
     // 70 words over 14 - 7 days: 10 a day, shown as the plan's, not the learner's 12.
     EXPECT_EQ(perDay->value(), 10);
     EXPECT_TRUE(perDay->isReadOnly() && perDay->isEnabled());
-    QTRY_VERIFY(text(options, "pacingLabel").startsWith("This plan asks about 10 new words"));
-    EXPECT_FALSE(text(options, "pacingLabel").contains("Warning"));
+    QTRY_VERIFY(labelText(options, "pacingLabel").startsWith("This plan asks about 10 new words"));
+    EXPECT_FALSE(labelText(options, "pacingLabel").contains("Warning"));
 
     control<QSpinBox>(options, "dailyMinutes")->setValue(1);
-    QTRY_VERIFY(text(options, "pacingLabel")
+    QTRY_VERIFY(labelText(options, "pacingLabel")
                     .contains("Warning: that is more than your limit of 1 "
                               "minutes a day. At 1 minutes a day, every "
                               "word would be seen by"));
@@ -78,7 +50,7 @@ TEST(Forecast, OptionsShowThePaceTheDateAsksAndWarnAboveTheLimit)
     EXPECT_TRUE(saved.contains("daily_minutes=1"));
     EXPECT_TRUE(saved.contains("new_words_per_day=12")); // the learner's own number is kept
 
-    click(&window, "mnuOptions");
+    click(&vocabrix.window, "mnuOptions");
     click(options, "examBox");
     EXPECT_EQ(perDay->value(), 12);
     EXPECT_FALSE(perDay->isReadOnly());
@@ -87,16 +59,12 @@ TEST(Forecast, OptionsShowThePaceTheDateAsksAndWarnAboveTheLimit)
 TEST(Forecast, OptionsSuggestTheRetentionThatGetsTheMostWordsIntoTheExam)
 {
     FakeServices fakes;
-    writeList(fakes, 301);
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
-    click(&window, "mnuOptions");
-    QWidget *options = topWindow("FormOptions");
+    Program vocabrix(fakes, numberedWords(301));
+    QWidget *options = opened(&vocabrix.window, "mnuOptions", "FormOptions");
     auto *row = control<QWidget>(options, "retentionSuggestion");
     auto *retention = control<QSpinBox>(options, "retention");
     auto *use = control<QPushButton>(options, "useSuggestedRetention");
-    const auto suggestion = [&] { return text(options, "retentionSuggestionText"); };
+    const auto suggestion = [&] { return labelText(options, "retentionSuggestionText"); };
     QTest::qWait(300);
     EXPECT_FALSE(row->isVisible()); // no exam date, no suggestion
 
@@ -115,8 +83,7 @@ TEST(Forecast, OptionsSuggestTheRetentionThatGetsTheMostWordsIntoTheExam)
               QStringLiteral("Use a desired retention of %1 %").arg(suggested));
 
     // From the retention box, Tab reaches the sentence and then the button.
-    options->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(options));
+    ASSERT_TRUE(activated(options));
     retention->setFocus();
     QTest::keyClick(retention, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(options, "retentionSuggestionText"));
@@ -139,33 +106,27 @@ TEST(Forecast, OptionsSuggestTheRetentionThatGetsTheMostWordsIntoTheExam)
 TEST(Forecast, ProgressSaysWhatToExpectOnTheExamDay)
 {
     FakeServices fakes;
-    writeList(fakes, 7);
-    fakes.write("settings/study.txt", "exam_date=2027-01-04\r\n");
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
+    Program vocabrix(fakes, numberedWords(7), {{"settings/study.txt", "exam_date=2027-01-04\r\n"}});
     for (int i = 0; i < 2; ++i) {
-        click(&window, QStringLiteral("Command1(%1)").arg(i));
-        click(&window, QStringLiteral("Command2(1)"));
+        click(&vocabrix.window, QStringLiteral("Command1(%1)").arg(i));
+        click(&vocabrix.window, QStringLiteral("Command2(1)"));
     }
-    click(&window, "mnuProgress");
-    QWidget *progress = shown("FormProgress");
+    QWidget *progress = opened(&vocabrix.window, "mnuProgress", "FormProgress");
     ASSERT_TRUE(progress);
-    QTRY_VERIFY(!text(progress, "forecastToday").isEmpty());
-    EXPECT_EQ(text(progress, "forecastToday").section(';', 1),
-              " 4 words not seen yet."); // 6 words, 2 answered
+    const auto text = [progress](const char *name) { return labelText(progress, name); };
+    QTRY_VERIFY(!text("forecastToday").isEmpty());
+    EXPECT_EQ(text("forecastToday").section(';', 1), " 4 words not seen yet."); // 6, 2 answered
     // 6 words over 31 - 7 days: one a day, none more today, the last on 8 Dec.
-    EXPECT_TRUE(text(progress, "forecastPlanned")
+    EXPECT_TRUE(text("forecastPlanned")
                     .startsWith("At your planned pace (new words a day: 1; minutes a day: about "));
-    EXPECT_TRUE(
-        text(progress, "forecastPlanned").contains("every word seen by 8 Dec 2026; about "));
-    EXPECT_TRUE(text(progress, "forecastPlanned").contains(" of 6 words recalled on 4 Jan 2027 ("));
+    EXPECT_TRUE(text("forecastPlanned").contains("every word seen by 8 Dec 2026; about "));
+    EXPECT_TRUE(text("forecastPlanned").contains(" of 6 words recalled on 4 Jan 2027 ("));
     // Two answers a day, as today: they go to the reviews, and no word is added.
-    EXPECT_TRUE(text(progress, "forecastRecent")
-                    .startsWith("At your pace of the last 7 days (new words a day: 0; "));
-    EXPECT_TRUE(text(progress, "forecastRecent").contains("not every word seen by 4 Jan 2027"));
+    EXPECT_TRUE(
+        text("forecastRecent").startsWith("At your pace of the last 7 days (new words a day: 0; "));
+    EXPECT_TRUE(text("forecastRecent").contains("not every word seen by 4 Jan 2027"));
     auto *panel = control<QWidget>(progress, "forecastPanel");
-    EXPECT_TRUE(panel->accessibleDescription().contains(text(progress, "forecastPlanned")));
+    EXPECT_TRUE(panel->accessibleDescription().contains(text("forecastPlanned")));
 }
 
 TEST(Forecast, TheFirstStartAsksForTheExamDateOnceWithoutTakingTheKeyboard)
@@ -178,36 +139,28 @@ TEST(Forecast, TheFirstStartAsksForTheExamDateOnceWithoutTakingTheKeyboard)
     for (const Case &c : {Case{nullptr, true}, Case{"settings/study.txt", false},
                           Case{"progress/progress.sqlite", false}}) {
         FakeServices fakes;
-        writeList(fakes, 4);
-        if (c.existing) {
+        if (c.existing)
             QDir().mkpath(QFileInfo(fakes.path(c.existing)).path());
-            fakes.write(c.existing, "");
-        }
-        learning::ProgramModel model(fakes);
-        FormMain window(model, fakes);
-        window.start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        Program vocabrix(fakes, numberedWords(4), c.existing ? Files{{c.existing, ""}} : Files{});
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&vocabrix.window));
         QTest::qWait(50);
         QWidget *welcome = shown("FirstStart");
         EXPECT_EQ(welcome != nullptr, c.asked) << (c.existing ? c.existing : "fresh");
         if (!welcome)
             continue;
-        EXPECT_EQ(QApplication::activeWindow(), &window);
-        EXPECT_EQ(QApplication::focusWidget()->window(), &window);
+        EXPECT_EQ(QApplication::activeWindow(), &vocabrix.window);
+        EXPECT_EQ(QApplication::focusWidget()->window(), &vocabrix.window);
         click(welcome, "examBox");
         control<QDateEdit>(welcome, "examDate")->setDate(QDate(2027, 2, 4));
         click(welcome, "studyButton");
         EXPECT_TRUE(fakes.read("settings/study.txt").contains("exam_date=2027-02-04"));
-        EXPECT_EQ(model.studyPlan.plan().examDate, QDate(2027, 2, 4));
+        EXPECT_EQ(vocabrix.model.studyPlan.plan().examDate, QDate(2027, 2, 4));
         EXPECT_TRUE(shown("FormStudy"));
         EXPECT_FALSE(welcome->isVisible());
     }
     // Closed without an answer: no exam date, written, so the next start does not ask.
     FakeServices fakes;
-    writeList(fakes, 4);
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
+    Program vocabrix(fakes, numberedWords(4));
     QTRY_VERIFY(shown("FirstStart"));
     shown("FirstStart")->close();
     EXPECT_TRUE(fakes.read("settings/study.txt").contains("exam_date=\r\n"));

@@ -2,16 +2,11 @@
 // Word lists from elsewhere become dictionaries through the import dialog, only once the
 // learner confirms; an Anki history joins the progress only with consent, and only once.
 
-#include "core/dictionary.h"
 #include "import/csvreader.h"
 #include "import/packages.h"
-#include "learning/learnermemory.h"
-#include "support/fakes.h"
-#include "support/windowdriver.h"
-#include "widgets/main/formmain.h"
+#include "program.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -23,12 +18,10 @@ using namespace testsupport;
 
 namespace {
 
-struct program
+struct program : Program
 {
-    explicit program(FakeServices &fakes) : fakes(fakes), model(fakes), window(model, fakes)
+    explicit program(FakeServices &fakes) : Program(fakes, {{"w0", "m0", "u0"}, {"w1", "m1", "u1"}})
     {
-        fakes.write("XML/gre.xml", flatXml({{"w0", "m0", "u0"}, {"w1", "m1", "u1"}}));
-        window.start();
     }
     // File › Import Word List on a file; the dialog, once it shows.
     QWidget *importing(const QString &file)
@@ -56,10 +49,6 @@ struct program
         QTest::keyClicks(box, name);
         click(dialog, QStringLiteral("importButton"));
     }
-
-    FakeServices &fakes;
-    learning::ProgramModel model;
-    FormMain window;
 };
 
 } // namespace
@@ -153,8 +142,10 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
     EXPECT_EQ(history[1].source, "anki");
 }
 
-TEST(Import, ABadFileIsToldAndNothingIsWritten)
+// A bad file is told, and nothing written; each kind of list gives its entries.
+TEST(Import, ABadFileIsToldWithoutAWriteAndQuizletKvtmlAndNewAnkiGiveTheirEntries)
 {
+    using namespace testPackages;
     FakeServices fakes;
     program vocabrix(fakes);
     fakes.write("broken.apkg", "PK\x03\x04 cut short");
@@ -164,13 +155,7 @@ TEST(Import, ABadFileIsToldAndNothingIsWritten)
     fakes.dialogs.expectStart("The file is not a text file");
     EXPECT_FALSE(vocabrix.importing(QStringLiteral("binary.csv")));
     EXPECT_EQ(fakes.files.writes, 0);
-}
 
-TEST(Import, QuizletKvtmlAndNewAnkiGiveTheirEntries)
-{
-    using namespace testPackages;
-    FakeServices fakes;
-    program vocabrix(fakes);
     const QString f = fakes.path(""), fields = "zeal\x1f<i>eagerness</i>";
     const QByteArray v18 = collection(f, Schema::v18, {{5, {"Word", "Meaning"}}}, {{1, 5, fields}});
     const std::vector<std::pair<QString, QByteArray>> table{
@@ -201,47 +186,16 @@ TEST(Import, AOneLanguageKdeListBringsItsDefinitionsAndNoListComesWithoutMeaning
     // As Parley saves a list in one language: each definition in the comment.
     fakes.write("gre.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
-<kvtml version="2.0">
-  <information>
-    <generator>Parley 1.1</generator>
-    <title>GRE words</title>
-  </information>
-  <identifiers>
-    <identifier id="0">
-      <name>English</name>
-      <locale>en</locale>
-    </identifier>
-  </identifiers>
-  <entries>
-    <entry id="0">
-      <translation id="0">
-        <text>abate</text>
-        <comment>make less active or intense</comment>
-        <example>The storm did not abate until dawn.</example>
-      </translation>
-    </entry>
-    <entry id="1">
-      <translation id="0">
-        <text>laconic</text>
-        <comment>brief and to the point</comment>
-      </translation>
-    </entry>
-    <entry id="2">
-      <translation id="0">
-        <text>zeal</text>
-        <comment>eager interest</comment>
-      </translation>
-    </entry>
-  </entries>
-  <lessons>
-    <container>
-      <name>Lesson 1</name>
-      <entry id="0"/>
-      <entry id="1"/>
-      <entry id="2"/>
-    </container>
-  </lessons>
-</kvtml>
+<kvtml version="2.0"><information><generator>Parley 1.1</generator><title>GRE words</title>
+</information><identifiers><identifier id="0"><name>English</name><locale>en</locale>
+</identifier></identifiers><entries>
+<entry id="0"><translation id="0"><text>abate</text><comment>make less active or intense</comment>
+<example>The storm did not abate until dawn.</example></translation></entry>
+<entry id="1"><translation id="0"><text>laconic</text><comment>brief and to the point</comment>
+</translation></entry>
+<entry id="2"><translation id="0"><text>zeal</text><comment>eager interest</comment></translation>
+</entry></entries><lessons><container><name>Lesson 1</name><entry id="0"/><entry id="1"/>
+<entry id="2"/></container></lessons></kvtml>
 )");
     QWidget *dialog = vocabrix.importing(QStringLiteral("gre.kvtml"));
     ASSERT_TRUE(dialog);

@@ -3,15 +3,12 @@
 // chart, and its charts draw their bars where the values say.
 
 #include "learning/timetext.h"
-#include "support/fakes.h"
-#include "support/windowdriver.h"
-#include "widgets/main/formmain.h"
+#include "program.h"
 #include "widgets/progress/barchart.h"
 #include "widgets/progress/calendarchart.h"
 #include "widgets/progress/formprogress.h"
 #include "widgets/progress/stackedbar.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -21,25 +18,27 @@ using namespace widgets;
 
 using namespace testsupport;
 
-TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
+// A list of these words, meaning m0, m1, ... and used in u0, u1, ...
+static std::vector<entry> lettered(int count)
+{
+    const QStringList words{"Abate", "belie", "cogent", "dearth", "eschew", "fervid", "gainsay"};
+    std::vector<entry> list;
+    for (int i = 0; i < count; ++i)
+        list.push_back({words[i], QStringLiteral("m%1").arg(i), QStringLiteral("u%1").arg(i)});
+    return list;
+}
+
+TEST(ProgressWindow, ShowsTheListLetsTabLeaveItsTablesAndSendsAHardWordToStudy)
 {
     FakeServices fakes;
-    fakes.write("XML/gre.xml", flatXml({{"Abate", "m0", "u0"},
-                                        {"belie", "m1", "u1"},
-                                        {"cogent", "m2", "u2"},
-                                        {"dearth", "m3", "u3"},
-                                        {"eschew", "m4", "u4"},
-                                        {"fervid", "m5", "u5"}}));
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
+    Program vocabrix(fakes, lettered(6));
+    FormMain &window = vocabrix.window;
     for (int i = 0; i < 3; ++i) { // three words, each answered wrong
         click(&window, QStringLiteral("Command1(%1)").arg(i % 2 + 1));
         click(&window, QStringLiteral("Command2(1)"));
     }
-    click(&window, QStringLiteral("mnuProgress"));
-    auto *form = qobject_cast<FormProgress *>(topWindow(QStringLiteral("FormProgress")));
-    ASSERT_TRUE(form && form->isVisible());
+    auto *form = qobject_cast<FormProgress *>(opened(&window, "mnuProgress", "FormProgress"));
+    ASSERT_TRUE(form);
 
     click(form, QStringLiteral("stateChartShowValues"));
     auto *states = control<QTableWidget>(form, QStringLiteral("stateChartValues"));
@@ -51,6 +50,14 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
 
     auto *hardest = control<QTableWidget>(form, QStringLiteral("hardestWords"));
     ASSERT_EQ(hardest->rowCount(), 3);
+    ASSERT_TRUE(activated(form));
+    for (QTableWidget *table : {hardest, states}) { // Tab leaves a table
+        table->setCurrentCell(0, 0);
+        table->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), table);
+        press(Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), table) << table->objectName().toStdString();
+    }
     QSignalSpy study(form, &FormProgress::studyWordRequested);
     hardest->setCurrentCell(2, 0);
     click(form, QStringLiteral("studyButton"));
@@ -67,13 +74,10 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
     // The quiz keeps no picks: no pair yet. Study Today's name their pairs either way round,
     // each meaning under them, and a word gone from the list by its stored text.
     EXPECT_TRUE(control<QLabel>(form, QStringLiteral("noConfusion"))->isVisible());
-    const auto picked = [&fakes](const char *asked, int days, const char *format,
-                                 const char *pick) {
-        return learning::Review{
-            QLatin1String(asked),      learning::toTime(fakes.clock.now().addDays(days)),
-            learning::Rating::Again,   QStringLiteral("study"),
-            QStringLiteral("gre.xml"), 0,
-            QLatin1String(format),     QLatin1String(pick)};
+    const auto picked = [&](const char *asked, int days, const char *format, const char *pick) {
+        const learning::Time at = learning::toTime(fakes.clock.now().addDays(days));
+        return learning::Review{asked,  at,  learning::Rating::Again, "study", "gre.xml", 0,
+                                format, pick};
     };
     window.learnerMemory().addReviews({picked("belie", 0, "meaning", "Cogent"),
                                        picked("cogent", -1, "text_completion", "belie"),
@@ -101,10 +105,9 @@ TEST(ProgressWindow, ShowsTheListAndSendsAHardWordToStudy)
 TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
 {
     const QColor right(0, 200, 0), wrong(200, 0, 0);
-    BarChart bars(QStringLiteral("Day"));
-    bars.setSeries({{QStringLiteral("Right"), right}, {QStringLiteral("Wrong"), wrong}});
-    bars.setValues({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
-                   {{10, 0}, {4, 6}, {0, 0}});
+    BarChart bars("Day");
+    bars.setSeries({{"Right", right}, {"Wrong", wrong}});
+    bars.setValues({"a", "b", "c"}, {{10, 0}, {4, 6}, {0, 0}});
     for (const QSize size : {QSize(240, 150), QSize(900, 500)}) {
         bars.resize(size);
         const QImage image = bars.grab().toImage();
@@ -114,34 +117,29 @@ TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
             const int x = plot.left() + int((bar + 0.5) * plot.width() / 3);
             return image.pixelColor(x, plot.bottom() - int(value / 10 * plot.height()));
         };
-        EXPECT_EQ(at(0, 5), right);
-        EXPECT_EQ(at(0, 9.5), right);
-        EXPECT_EQ(at(1, 2), right);
-        EXPECT_EQ(at(1, 7), wrong);
+        EXPECT_EQ(QList<QColor>({at(0, 5), at(0, 9.5), at(1, 2), at(1, 7)}),
+                  QList<QColor>({right, right, right, wrong}));
         EXPECT_NE(at(1, 10.5), wrong); // above the stack of 10
         EXPECT_NE(at(2, 0.5), right);
         EXPECT_NE(at(2, 0.5), wrong);
     }
 
-    StackedBar parts(QStringLiteral("State"));
-    parts.setParts({{QStringLiteral("New"), wrong}, {QStringLiteral("Mature"), right}}, {1, 3});
+    StackedBar parts("State");
+    parts.setParts({{"New", wrong}, {"Mature", right}}, {1, 3});
     parts.resize(400, parts.sizeHint().height());
     const QImage image = parts.grab().toImage();
     const QRect bar = parts.barArea();
     const auto share = [&](double part) {
         return image.pixelColor(bar.left() + int(part * bar.width()), bar.center().y());
     };
-    EXPECT_EQ(share(0.2), wrong);
-    EXPECT_EQ(share(0.3), right);
-    EXPECT_EQ(share(0.95), right);
+    EXPECT_EQ(QList<QColor>({share(0.2), share(0.3), share(0.95)}),
+              QList<QColor>({wrong, right, right}));
 
     // A legend longer than the bar is wide goes on below it, whole: the last swatch shows.
     const QColor last(0, 0, 200);
-    parts.setParts({{QStringLiteral("New"), wrong},
-                    {QStringLiteral("Learning"), right},
-                    {QStringLiteral("Young"), QColor(200, 200, 0)},
-                    {QStringLiteral("Mature"), last}},
-                   {1480, 13, 370, 427});
+    parts.setParts(
+        {{"New", wrong}, {"Learning", right}, {"Young", QColor(200, 200, 0)}, {"Mature", last}},
+        {1480, 13, 370, 427});
     parts.resize(200, parts.heightForWidth(200));
     EXPECT_GT(parts.height(), parts.heightForWidth(900));
     const QImage narrow = parts.grab().toImage();
@@ -158,24 +156,11 @@ TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
 TEST(ProgressWindow, SaysWhatTheFiguresCount)
 {
     FakeServices fakes; // 4 Dec 2026
-    fakes.write("XML/gre.xml", flatXml({{"Abate", "m0", "u0"},
-                                        {"belie", "m1", "u1"},
-                                        {"cogent", "m2", "u2"},
-                                        {"dearth", "m3", "u3"},
-                                        {"eschew", "m4", "u4"},
-                                        {"fervid", "m5", "u5"},
-                                        {"gainsay", "m6", "u6"}}));
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
+    Program vocabrix(fakes, lettered(7));
     QList<learning::Review> log;
     const auto answer = [&log](const char *word, QDate day, QTime time, learning::Rating rating) {
-        log << learning::Review{QLatin1String(word),
-                                learning::toTime(QDateTime(day, time)),
-                                rating,
-                                QStringLiteral("quiz"),
-                                QStringLiteral("gre.xml"),
-                                0};
+        log << learning::Review{word, learning::toTime(QDateTime(day, time)), rating, "quiz",
+                                "gre.xml"};
     };
     using learning::Rating;
     // cogent: four misses in its first steps, and on a later day, when due, and its step.
@@ -191,13 +176,9 @@ TEST(ProgressWindow, SaysWhatTheFiguresCount)
     answer("dearth", first, QTime(11, 0), Rating::Good);
     answer("dearth", first, QTime(11, 10), Rating::Good);
     answer("dearth", due, QTime(11, 0), Rating::Good);
-    window.learnerMemory().addReviews(log);
-
-    click(&window, QStringLiteral("mnuProgress"));
-    QWidget *form = topWindow(QStringLiteral("FormProgress"));
-    const auto label = [form](const char *name) {
-        return control<QLabel>(form, QLatin1String(name))->text();
-    };
+    vocabrix.window.learnerMemory().addReviews(log);
+    QWidget *form = opened(&vocabrix.window, "mnuProgress", "FormProgress");
+    const auto label = [form](const char *name) { return labelText(form, name); };
     const QRegularExpression recall(QStringLiteral(
         "Predicted recall on 4 Dec 2026: \\d+ % of the 3 words seen, \\d+ % of them above 90 %; 3 "
         "not seen yet\\."));
@@ -242,8 +223,7 @@ TEST(ProgressWindow, TheYearNamesEveryMonthAtAnyWidth)
     for (int day = 0; day < 53 * 7 - 1; ++day)
         counts << day % 5;
     calendar.setDays(QDate(2025, 12, 8), counts); // a Monday; to Saturday 12 Dec 2026
-    const QStringList months{"Dec", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const QString months = "Dec Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec";
     for (const QSize size : {calendar.minimumSizeHint(), QSize(900, 200)}) {
         SCOPED_TRACE(size.width());
         calendar.resize(size);
@@ -252,13 +232,10 @@ TEST(ProgressWindow, TheYearNamesEveryMonthAtAnyWidth)
         QStringList texts;
         for (const auto &label : labels)
             texts << label.text;
-        QStringList expected = months;
-        if (size.width() < 400) {
-            for (QString &month : expected)
-                month.truncate(1);
-        }
-        EXPECT_EQ(texts.join(QLatin1Char(' ')).toStdString(),
-                  expected.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(
+            texts.join(' ').toStdString(),
+            (size.width() < 400 ? QString(months).remove(QRegularExpression("\\B\\w")) : months)
+                .toStdString());
         for (qsizetype i = 0; i < labels.size(); ++i) {
             const QRect place = labels[i].rect;
             EXPECT_TRUE(calendar.rect().contains(place)) << i;

@@ -2,13 +2,10 @@
 // Hearing the word: what is said when in Study Today and the main window, with the voice and
 // pace chosen in Options; the IPA under the word; the controls when speech cannot work.
 
-#include "support/fakes.h"
-#include "support/windowdriver.h"
-#include "widgets/main/formmain.h"
+#include "program.h"
 #include "widgets/study/formstudy.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QSlider>
 #include <QToolButton>
 
@@ -24,16 +21,12 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
     for (const char *word : {"laconic", "abate", "zeal"})
         words.push_back({word, QStringLiteral("(adj.) %1 meaning").arg(word),
                          QStringLiteral("A %1 remark.").arg(word)});
-    fakes.write("XML/gre.xml", flatXml(words));
-    fakes.write("XML/gre.ipa.tsv", "# IPA\r\nlaconic\t/ləˈkɒnɪk/\r\n");
     fakes.phonetics.known.insert("zeal", "/ziːl/");
-    learning::ProgramModel model(fakes);
-    FormMain window(model, fakes);
-    window.start();
+    Program vocabrix(fakes, words, {{"XML/gre.ipa.tsv", "# IPA\r\nlaconic\t/ləˈkɒnɪk/\r\n"}});
+    FormMain &window = vocabrix.window;
     EXPECT_EQ(fakes.speaker.prepared, 0) << "nothing of speech at start-up";
 
-    click(&window, "mnuOptions");
-    QWidget *options = topWindow("FormOptions");
+    QWidget *options = opened(&window, "mnuOptions", "FormOptions");
     click(options, "speakAutomatically");
     auto *voices = control<QComboBox>(options, "voiceChoice");
     voices->setCurrentIndex(voices->findText("English (Scotland)"));
@@ -42,13 +35,8 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
     EXPECT_EQ(fakes.read("settings/speech.txt"),
               "speak_automatically=yes\r\nvoice=English (Scotland)\r\nrate=5\r\n");
 
-    click(&window, "mnuStudy");
-    auto *study = qobject_cast<FormStudy *>(topWindow("FormStudy"));
-    study->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(study));
-    const auto key = [](int key, Qt::KeyboardModifiers with = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), with);
-    };
+    auto *study = qobject_cast<FormStudy *>(opened(&window, "mnuStudy", "FormStudy"));
+    ASSERT_TRUE(study && activated(study));
     const auto scot = [](const QString &text) { return said{text, "English (Scotland)", 0.5}; };
     const std::map<QString, QString> ipa{{"laconic", "/ləˈkɒnɪk/"}, {"abate", ""}, {"zeal", ""}};
     for (int card = 0; card < 3; ++card) {
@@ -59,22 +47,21 @@ TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)
             EXPECT_TRUE(QTest::qWaitFor([label] { return label->text() == "/ziːl/"; }, 5000));
             EXPECT_TRUE(fakes.read("progress/pronunciations.tsv").contains("zeal\t/ziːl/"));
         }
-        key(Qt::Key_F5);
-        key(Qt::Key_F5, Qt::ShiftModifier);
+        press(Qt::Key_F5);
+        press(Qt::Key_F5, Qt::ShiftModifier);
         click(study, "speakButton");
-        key(Qt::Key_1 + study->session().rightChoice());
-        key(Qt::Key_G);
+        press(Qt::Key_1 + study->session().rightChoice());
+        press(Qt::Key_G);
         EXPECT_EQ(fakes.speaker.said,
                   (std::vector<said>{scot(word), scot(word), scot(usage), scot(word)}))
             << "said once when the card shows, not again at its grade";
         fakes.speaker.said.clear();
-        key(Qt::Key_Space);
+        press(Qt::Key_Space);
     }
     fakes.phonetics.asked.sort();
     EXPECT_EQ(fakes.phonetics.asked, QStringList({"abate", "zeal"})) << "each asked once";
 
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(activated(&window));
     fakes.speaker.said.clear();
     QTest::keyClick(&window, Qt::Key_F5);
     click(&window, "mnuSpeakUsage");
