@@ -114,6 +114,13 @@ TEST(Fit, TheSameAnswersGiveTheSameParametersToTheLastBit)
     EXPECT_EQ(std::memcmp(&once->fittedFigures, &twice->fittedFigures, sizeof(ParameterFigures)),
               0);
     EXPECT_NE(once->fitted.parameters, defaults);
+    // The fit is judged on the latest fifth by parameters fitted without it, never on answers
+    // it was trained on.
+    const auto [earlier, later] = splitByTime(data);
+    const auto ahead = fitParameters(data, earlier, 1, control);
+    ASSERT_TRUE(ahead);
+    EXPECT_EQ(once->fittedFigures.logLoss,
+              measure(data, later, ahead->parameters, Weighting::Even).logLoss);
 }
 
 TEST(Fit, ParametersStayWithinFsrsBounds)
