@@ -40,6 +40,9 @@ TEST(csv, ReadsSpreadsheetAnkiAndQuizletFilesAndWritesWhatReadsBack)
         {"#separator:|\nsemi;colon|a;b;c\n", "semi;colon|a;b;c|", '|'},
         // Guessed from the lines: one is enough, and a first field may be empty.
         {"Baum;tree\n", "Baum|tree|", ';'},
+        // A tie goes to the tab, which text holds least; a header is known however spaced.
+        {"a\tb;c\nd\te;f\n", "a|b;c|/d|e;f|", '\t', Quoting::Literal},
+        {" Word , Meaning \nabate,to lessen\n", "abate|to lessen|", ','},
         {";x,y,z\np;q,r\n", "p|q,r|", ';'},
         {"#separator:tab\n#tags column:3\nfront\tback\ttag\n", "front|back|", '\t',
          Quoting::Literal},
