@@ -181,6 +181,7 @@ TEST_F(Store, TheLogIsPlainToTheShellAndVersioned)
     const Notices notices(newer);
     EXPECT_EQ(newer.status(), LearnerMemory::Status::NotSaving);
     EXPECT_EQ(newer.recordAnswer("abate", Rating::Good, {}, {}, 0, minute(1)), -1);
+    EXPECT_FALSE(newer.deleteReview(1)); // nor takes an answer back
     ASSERT_EQ(notices.said.size(), 1);
     EXPECT_TRUE(notices.said[0].contains("newer"));
 }
