@@ -546,7 +546,11 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("luminous", "a", "physical", "softly bright or radiant"),
                 ("disparity", "n", "relation", "inequality or difference in some respect"),
                 ("timbre", "n", "quality", "the particular quality of a voice or sound"),
-                ("semblance", "n", "quality", "an outward appearance or show of something")]:
+                ("semblance", "n", "quality", "an outward appearance or show of something"),
+                ("benevolent", "a", "character", "wishing or showing good will"),
+                ("malevolent", "a", "character", "wishing harm to others"),
+                ("adroit", "a", "mind", "quick or skilful"),
+                ("maladroit", "a", "mind", "clumsy")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
@@ -567,7 +571,9 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("kinetic", "fecund", True), ("callow", "fallow", False),
                            ("unkempt", "raucous", False), ("unkempt", "luminous", True),
                            ("disparity", "timbre", False), ("luminous", "raucous", True),
-                           ("disparity", "semblance", True)]:
+                           ("disparity", "semblance", True),
+                           ("malevolent", "benevolent", False), ("adroit", "maladroit", False),
+                           ("maladroit", "adroit", False), ("maladroit", "malevolent", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
