@@ -5,13 +5,7 @@
 #include "learning/simulatedlearner.h"
 #include "program.h"
 
-#include <QProgressBar>
-#include <QSpinBox>
 #include <QTreeWidget>
-
-using namespace widgets;
-
-using namespace testsupport;
 
 namespace {
 
@@ -38,7 +32,6 @@ TEST(FitWindow, FitsInTheBackgroundSaysHowItWentAndGoesBackToTheDefaults)
     learning::LearnerMemory &memory = vocabrix.window.learnerMemory();
     memory.addReviews(
         simulateAnswers({.parameters = unusualParameters(2), .words = 150, .days = 60}));
-    const auto before = memory.loadCards();
 
     QWidget *fit = openFitWindow(vocabrix.window);
     QTRY_VERIFY_WITH_TIMEOUT(!control<QWidget>(fit, "cancelFit")->isEnabled(), 60000);
@@ -54,7 +47,6 @@ TEST(FitWindow, FitsInTheBackgroundSaysHowItWentAndGoesBackToTheDefaults)
 
     click(fit, "useDefaults");
     EXPECT_EQ(memory.scheduler().options().parameters, defaults);
-    EXPECT_EQ(memory.loadCards(), before) << "every card replayed with the defaults";
     EXPECT_TRUE(result(fit).startsWith("The default model schedules your reviews"));
     EXPECT_TRUE(control<QLabel>(fit, "modelInUse")->text().startsWith("In use: the default"));
     EXPECT_FALSE(control<QWidget>(fit, "useDefaults")->isEnabled());

@@ -6,15 +6,7 @@
 #include "import/packages.h"
 #include "program.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTableWidget>
-
-using namespace widgets;
-
 using namespace core;
-
-using namespace testsupport;
 
 namespace {
 

@@ -4,11 +4,26 @@
 // The program as the window tests start it: the files an earlier start left in its folder, the
 // model that reads them and the main window, and the steps a learner takes in its windows.
 
+#include "learning/timetext.h"
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
+#include "widgets/study/formstudy.h"
 
+#include <QAccessible>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextBrowser>
 
 namespace testsupport {
 
@@ -85,3 +100,7 @@ inline void pressAccessKey(int key)
 }
 
 } // namespace testsupport
+
+// The window tests name the windows and their own helpers alike.
+using namespace testsupport;
+using namespace widgets;

@@ -4,13 +4,6 @@
 
 #include "program.h"
 
-#include <QFile>
-
-using namespace widgets;
-
-using namespace testsupport;
-using learning::Rating;
-
 namespace {
 
 const std::vector<entry> sample{{"w0", "m0", "u0"}, {"w1", "m1", "u1"}, {"w2", "m2", "u2"},
@@ -57,16 +50,14 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindowAndTravelsOnceToAnothe
     EXPECT_EQ(vocabrix.window->reviewSession().wrongCount(), 2);
 
     vocabrix.start();
-    const QList<learning::Review> reviews = vocabrix.memory().reviews();
-    ASSERT_EQ(reviews.size(), 2);
-    EXPECT_EQ(reviews[0].word, first);
-    EXPECT_EQ(reviews[0].rating, Rating::Good);
-    EXPECT_EQ(reviews[0].durationMs, 3000);
-    EXPECT_EQ(reviews[0].source, "quiz");
-    EXPECT_EQ(reviews[0].dictionary, "gre.xml");
-    EXPECT_EQ(reviews[1].word, second);
-    EXPECT_EQ(reviews[1].rating, Rating::Again);
-    EXPECT_EQ(reviews[1].durationMs, 0);
+    QStringList kept; // word, rating (Again 1, Good 3), time on the card, source, dictionary
+    for (const learning::Review &each : vocabrix.memory().reviews())
+        kept << QStringLiteral("%1 %2 %3 %4 %5")
+                    .arg(each.word)
+                    .arg(int(each.rating))
+                    .arg(each.durationMs)
+                    .arg(each.source, each.dictionary);
+    EXPECT_EQ(kept, QStringList({first + " 3 3000 quiz gre.xml", second + " 1 0 quiz gre.xml"}));
     EXPECT_EQ(vocabrix.memory().cardFor(first.toUpper() + QStringLiteral(" ")).reps, 1);
 
     const QString file = elsewhere.path("progress.csv");
@@ -86,39 +77,29 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindowAndTravelsOnceToAnothe
 // window meets it first, and the quiz goes on.
 TEST(Progress, TroubleWithTheFileCostsOneMessageAndTheQuizGoesOn)
 {
-    const struct
-    {
-        const char *name;
-        QFile::Permissions folder;
-        const char *message;
-        qint64 kept;
-    } cases[] = {
-        {"a damaged file", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner,
-         "The progress file was damaged.", 3},
-        {"a folder that cannot be written", QFile::ReadOwner | QFile::ExeOwner,
-         "Progress is not being saved: ", 0},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    const QFile::Permissions writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    // A damaged file, then a folder that cannot be written.
+    for (const auto &[folder, message, kept] :
+         std::vector<std::tuple<QFile::Permissions, const char *, qint64>>{
+             {writable, "The progress file was damaged.", 3},
+             {QFile::ReadOwner | QFile::ExeOwner, "Progress is not being saved: ", 0}}) {
+        SCOPED_TRACE(message);
         FakeServices fakes;
         QDir(fakes.path(".")).mkpath("progress");
         fakes.write("progress/progress.sqlite", QByteArray(4096, 'x'));
-        QFile::setPermissions(fakes.path("progress"), c.folder);
+        QFile::setPermissions(fakes.path("progress"), folder);
         program vocabrix(fakes);
-        fakes.dialogs.expectStart(QString::fromLatin1(c.message));
+        fakes.dialogs.expectStart(QString::fromLatin1(message));
         vocabrix.answer(0);
         click(vocabrix.window, QStringLiteral("Command2(1)"));
         vocabrix.answer(0);
         click(vocabrix.window, QStringLiteral("mnuStudy"));
         click(topWindow(QStringLiteral("FormStudy")), QStringLiteral("choice1"));
         EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 2);
-        EXPECT_EQ(vocabrix.memory().reviewCount(), c.kept);
-        QFile::setPermissions(fakes.path("progress"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(vocabrix.memory().reviewCount(), kept);
+        QFile::setPermissions(fakes.path("progress"), writable);
         EXPECT_EQ(QDir(fakes.path("progress")).entryList({"progress.sqlite.damaged-*"}).size(),
-                  c.kept ? 1 : 0);
-        if (!c.kept) {
-            EXPECT_EQ(fakes.read("progress/progress.sqlite"), QByteArray(4096, 'x'));
-        }
+                  kept ? 1 : 0);
+        EXPECT_EQ(fakes.read("progress/progress.sqlite") == QByteArray(4096, 'x'), !kept);
     }
 }

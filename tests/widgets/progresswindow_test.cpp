@@ -2,21 +2,13 @@
 // The Progress window: it opens on the current list, hands a hard word to study, saves a
 // chart, and its charts draw their bars where the values say.
 
-#include "learning/timetext.h"
 #include "program.h"
 #include "widgets/progress/barchart.h"
 #include "widgets/progress/calendarchart.h"
 #include "widgets/progress/formprogress.h"
 #include "widgets/progress/stackedbar.h"
 
-#include <QListWidget>
-#include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTableWidget>
-
-using namespace widgets;
-
-using namespace testsupport;
 
 // A list of these words, meaning m0, m1, ... and used in u0, u1, ...
 static std::vector<entry> lettered(int count)

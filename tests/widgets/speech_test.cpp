@@ -3,15 +3,10 @@
 // pace chosen in Options; the IPA under the word; the controls when speech cannot work.
 
 #include "program.h"
-#include "widgets/study/formstudy.h"
 
-#include <QComboBox>
 #include <QSlider>
 #include <QToolButton>
 
-using namespace widgets;
-
-using namespace testsupport;
 using said = FakeSpeaker::utterance;
 
 TEST(Hearing, StudyAndTheMainWindowSayWhatIsAskedInTheChosenVoiceAndShowTheIpa)

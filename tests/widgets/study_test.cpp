@@ -2,20 +2,9 @@
 // Study Today as a learner drives it: the exam date set in Options paces the new words, keys
 // answer, grade, go on and undo, and the summary tells what the memory holds.
 
-#include "learning/timetext.h"
 #include "program.h"
 #include "widgets/study/formpractice.h"
-#include "widgets/study/formstudy.h"
 
-#include <QAccessible>
-#include <QDateEdit>
-#include <QLabel>
-#include <QRegularExpression>
-#include <QSpinBox>
-
-using namespace widgets;
-
-using namespace testsupport;
 using learning::Rating;
 
 // A choice picked as a screen reader picks it: the button's toggle action, which clicks nothing.
