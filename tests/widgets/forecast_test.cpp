@@ -6,12 +6,6 @@
 
 #include <QFileInfo>
 
-static QWidget *shown(const char *name)
-{
-    QWidget *found = topWindow(QLatin1String(name));
-    return found && found->isVisible() ? found : nullptr;
-}
-
 TEST(Forecast, OptionsShowThePaceTheDateAsksAndWarnAboveTheLimit)
 {
     FakeServices fakes; // 70 words after the heading, a plan written before this version

@@ -20,8 +20,7 @@ struct program : Program
     {
         fakes.dialogs.expectOpenName(fakes.path(file));
         click(&window, QStringLiteral("mnuImportWords"));
-        QWidget *dialog = topWindow(QStringLiteral("FormImport"));
-        return dialog && dialog->isVisible() ? dialog : nullptr;
+        return shown("FormImport");
     }
     // The words Next shows, once round the list.
     QStringList askedWords()
@@ -113,8 +112,8 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
                                          {{1, 1, "Gregarious" + QString(separator) + "sociable"},
                                           {2, 1, "laconic" + QString(separator) + "terse"}},
                                          {{1700000000000, 1, 1}, {1700000100000, 1, 3}})}}));
-    const std::vector<std::pair<bool, qint64>> table{{false, 0}, {true, 2}, {true, 2}};
-    for (const auto &[consent, reviews] : table) {
+    for (const auto &[consent, reviews] :
+         std::vector<std::pair<bool, qint64>>{{false, 0}, {true, 2}, {true, 2}}) {
         QWidget *dialog = vocabrix.importing(QStringLiteral("deck.apkg"));
         ASSERT_TRUE(dialog);
         if (consent)
@@ -150,24 +149,25 @@ TEST(Import, ABadFileIsToldWithoutAWriteAndQuizletKvtmlAndNewAnkiGiveTheirEntrie
 
     const QString f = fakes.path(""), fields = "zeal\x1f<i>eagerness</i>";
     const QByteArray v18 = collection(f, Schema::v18, {{5, {"Word", "Meaning"}}}, {{1, 5, fields}});
-    const std::vector<std::pair<QString, QByteArray>> table{
-        {"quizlet.txt", "zeal\tgreat \"eagerness\"\nabate\tlessen\n"},
-        {"parley.kvtml", "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/><identifier "
-                         "id=\"1\"/></identifiers><entries><entry id=\"0\"><translation id=\"0\">"
-                         "<text>zeal</text><example>Her zeal.</example></translation><translation "
-                         "id=\"1\"><text>Eifer</text></translation></entry></entries></kvtml>"},
-        {"new.apkg", zip(f, {{"collection.anki2", collection(f, Schema::legacy, {}, {})},
-                             {"collection.anki21b", zstd(v18)}})}};
-    const std::vector<std::pair<QString, QString>> expected{
-        {"great \"eagerness\"", ""}, {"Eifer", "Her zeal."}, {"eagerness", ""}};
-    for (size_t kind = 0; kind < table.size(); ++kind) {
-        fakes.write(table[kind].first, table[kind].second);
-        QWidget *dialog = vocabrix.importing(table[kind].first);
-        ASSERT_TRUE(dialog) << table[kind].first.toStdString();
-        vocabrix.confirm(dialog, QString::number(kind));
-        EXPECT_EQ(vocabrix.window.dictionary().word(1), "zeal");
-        EXPECT_EQ(vocabrix.window.dictionary().meaning(1), expected[kind].first);
-        EXPECT_EQ(vocabrix.window.dictionary().usage(1), expected[kind].second);
+    const std::vector<std::tuple<QString, QByteArray, QString>> table{
+        {"quizlet.txt", "zeal\tgreat \"eagerness\"\nabate\tlessen\n", "great \"eagerness\"|"},
+        {"parley.kvtml",
+         "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/><identifier "
+         "id=\"1\"/></identifiers><entries><entry id=\"0\"><translation id=\"0\">"
+         "<text>zeal</text><example>Her zeal.</example></translation><translation "
+         "id=\"1\"><text>Eifer</text></translation></entry></entries></kvtml>",
+         "Eifer|Her zeal."},
+        {"new.apkg",
+         zip(f, {{"collection.anki2", collection(f, Schema::legacy, {}, {})},
+                 {"collection.anki21b", zstd(v18)}}),
+         "eagerness|"}};
+    for (const auto &[file, bytes, zeal] : table) {
+        fakes.write(file, bytes);
+        QWidget *dialog = vocabrix.importing(file);
+        ASSERT_TRUE(dialog) << file.toStdString();
+        vocabrix.confirm(dialog, file.section('.', 0, 0));
+        const Dictionary &words = vocabrix.window.dictionary();
+        EXPECT_EQ(words.word(1) + ' ' + words.meaning(1) + '|' + words.usage(1), "zeal " + zeal);
     }
 }
 

@@ -239,10 +239,7 @@ TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)
         ASSERT_TRUE(activated(&window));
     }
     press(Qt::Key_O, Qt::AltModifier); // View Log
-    EXPECT_TRUE(QTest::qWaitFor([] {
-        QWidget *results = topWindow("FormResults");
-        return results && results->isVisible();
-    }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return shown("FormResults"); }));
     ASSERT_TRUE(activated(&window));
     fakes.dialogs.expect("Do you want to Exit ? ", platform::Answer::no);
     press(Qt::Key_X, Qt::AltModifier);
@@ -273,13 +270,10 @@ TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFrontAndTheHelpListsTheShort
     const auto f1 = [&](QWidget *front) {
         EXPECT_TRUE(activated(front)) << front->objectName().toStdString();
         press(Qt::Key_F1);
-        auto *help = topWindow("FormHelp");
-        EXPECT_TRUE(help && help->isVisible());
+        QWidget *help = shown("FormHelp");
+        EXPECT_TRUE(help);
         const QUrl page = help ? control<QTextBrowser>(help, "browser")->source() : QUrl();
-        QString shown = page.fileName();
-        if (page.hasFragment())
-            shown += '#' + page.fragment();
-        return shown;
+        return page.fileName() + (page.hasFragment() ? '#' + page.fragment() : QString());
     };
     EXPECT_EQ(f1(&window), "main.html");
     for (const Secondary &each : secondary) {

@@ -69,13 +69,19 @@ inline QString labelText(const QObject *window, const char *name)
     return label ? label->text() : QString();
 }
 
+// A window of the program by its name, if it shows.
+inline QWidget *shown(const char *name)
+{
+    QWidget *found = topWindow(QLatin1String(name));
+    return found && found->isVisible() ? found : nullptr;
+}
+
 // The window that a click on a button or a menu entry opens, once it shows; null if it does not.
 inline QWidget *opened(const QObject *from, const char *entry, const char *name)
 {
     click(from, QLatin1String(entry));
-    QWidget *shown = topWindow(QLatin1String(name));
-    EXPECT_TRUE(shown && shown->isVisible()) << name;
-    return shown && shown->isVisible() ? shown : nullptr;
+    EXPECT_TRUE(shown(name)) << name;
+    return shown(name);
 }
 
 // Brings a window to the front, as a click on it would, and says whether it came.

@@ -88,9 +88,10 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     };
     answerAll(true);
     EXPECT_EQ(memory.reviews().back().rating, Rating::Easy);
-    EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
-                    ->accessibleName()
-                    .contains("Reviewed 2, right 2, new words learned 2"));
+    const auto summary = [study] {
+        return control<QLabel>(study, "summaryLabel")->accessibleName();
+    };
+    EXPECT_TRUE(summary().contains("Reviewed 2, right 2, new words learned 2"));
     QTRY_COMPARE(control<QLabel>(study, "forecastToday")->text(),
                  QStringLiteral("Today: about 2 of the 2 words you have seen would be recalled; 6 "
                                 "words not seen yet."));
@@ -103,9 +104,7 @@ TEST(StudyWindow, KeysAnswerGradeUndoAndFinishTheDayPacedByTheExamDate)
     EXPECT_EQ(label("planLabel"), "6 more new words, about 3 minutes");
     answerAll(false);
     EXPECT_EQ(label("progressLabel"), "6 of 6 words");
-    EXPECT_TRUE(control<QLabel>(study, "summaryLabel")
-                    ->accessibleName()
-                    .contains("Reviewed 8, right 8, new words learned 8"));
+    EXPECT_TRUE(summary().contains("Reviewed 8, right 8, new words learned 8"));
     study->studyWord("W5");
     EXPECT_EQ(label("wordLabel"), "w5");
 
