@@ -177,8 +177,9 @@ protected:
     FormMain &window = vocabrix.window;
 };
 
-// A screen reader announces a window only when it has the role of one, and reads its title.
-TEST_F(keys, EveryWindowIsAnnouncedByItsTitleNoTwoAccessKeysShareALetterAndItsTextsTranslate)
+// A screen reader announces a window only when it has the role of one, and reads its title. Esc
+// leaves a secondary window as its Cancel does.
+TEST_F(keys, EveryWindowIsAnnouncedByItsTitleHasAccessKeysOfItsOwnLeavesByEscAndIsTranslated)
 {
     const auto announced = [](QWidget *shown, QAccessible::Role role) {
         QAccessibleInterface *exposed = QAccessible::queryAccessibleInterface(shown);
@@ -187,14 +188,15 @@ TEST_F(keys, EveryWindowIsAnnouncedByItsTitleNoTwoAccessKeysShareALetterAndItsTe
     };
     announced(&window, QAccessible::Window);
     EXPECT_EQ(clashes(&window), QStringList());
+    click(&window, "Command1(0)"); // one answer in the log
     for (const Secondary &each : secondary) {
         const QString name = QLatin1String(each.name);
         QWidget *shown = open(each);
         ASSERT_TRUE(shown);
         announced(shown, name == "FormImport" ? QAccessible::Dialog : QAccessible::Window);
         EXPECT_EQ(clashes(shown), QStringList());
+        ASSERT_TRUE(activated(shown));
         if (name == "FormStudy") { // the grades show once the card is answered
-            ASSERT_TRUE(activated(shown));
             press(Qt::Key_1);
             ASSERT_TRUE(control<QWidget>(shown, "gradeAgain")->isVisibleTo(shown));
             EXPECT_EQ(clashes(shown), QStringList()) << "after the answer";
@@ -202,8 +204,17 @@ TEST_F(keys, EveryWindowIsAnnouncedByItsTitleNoTwoAccessKeysShareALetterAndItsTe
         if (name == "FormProgress") {
             EXPECT_GE(accessKeys(shown).size(), 2) << "Close and Study this word";
         }
+        if (name == "FormOptions") // a change that Cancel drops
+            click(shown, "examBox");
+        press(Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown->isVisible(); })) << each.name;
     }
     EXPECT_GE(accessKeys(&window).size(), 17) << "every button and menu has one";
+    // Cancel keeps the answer log and the saved options; it clears the editor's text.
+    EXPECT_EQ(window.answerLog().entries().size(), 1);
+    EXPECT_FALSE(fakes.read("settings/study.txt").contains("exam_date="));
+    EXPECT_EQ(control<QPlainTextEdit>(topWindow("FormEdit"), "Text1")->toPlainText(), "");
+    EXPECT_TRUE(window.isVisible()) << "Esc never closes the main window";
 
     // A text looked up under another context than the one lupdate filed it under would never be
     // translated.
@@ -244,25 +255,6 @@ TEST_F(keys, TheMenuTitlesOpenTheirMenusAndTheButtonsTheirWindows)
     fakes.dialogs.expect("Do you want to Exit ? ", platform::Answer::no);
     press(Qt::Key_X, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return fakes.dialogs.shown.size() == 1; }));
-}
-
-TEST_F(keys, EscLeavesEachSecondaryWindowAsItsCancelDoes)
-{
-    click(&window, "Command1(0)"); // one answer in the log
-    for (const Secondary &each : secondary) {
-        QWidget *shown = open(each);
-        ASSERT_TRUE(shown);
-        ASSERT_TRUE(activated(shown));
-        if (QLatin1String(each.name) == "FormOptions") // a change that Cancel drops
-            click(shown, "examBox");
-        press(Qt::Key_Escape);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown->isVisible(); })) << each.name;
-    }
-    // Cancel keeps the answer log and the saved options; it clears the editor's text.
-    EXPECT_EQ(window.answerLog().entries().size(), 1);
-    EXPECT_FALSE(fakes.read("settings/study.txt").contains("exam_date="));
-    EXPECT_EQ(control<QPlainTextEdit>(topWindow("FormEdit"), "Text1")->toPlainText(), "");
-    EXPECT_TRUE(window.isVisible()) << "Esc never closes the main window";
 }
 
 TEST_F(keys, F1OpensTheHelpAtThePageAboutTheWindowInFrontAndTheHelpListsTheShortcuts)
