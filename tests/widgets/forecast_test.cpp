@@ -94,7 +94,7 @@ TEST(Forecast, ProgressSaysWhatToExpectOnTheExamDay)
     Program vocabrix(fakes, numberedWords(7), {{"settings/study.txt", "exam_date=2027-01-04\r\n"}});
     for (int i = 0; i < 2; ++i) {
         click(&vocabrix.window, QStringLiteral("Command1(%1)").arg(i));
-        click(&vocabrix.window, QStringLiteral("Command2(1)"));
+        click(&vocabrix.window, "Command2(1)");
     }
     QWidget *progress = opened(&vocabrix.window, "mnuProgress", "FormProgress");
     ASSERT_TRUE(progress);

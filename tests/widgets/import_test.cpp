@@ -19,7 +19,7 @@ struct program : Program
     QWidget *importing(const QString &file)
     {
         fakes.dialogs.expectOpenName(fakes.path(file));
-        click(&window, QStringLiteral("mnuImportWords"));
+        click(&window, "mnuImportWords");
         return shown("FormImport");
     }
     // The words Next shows, once round the list.
@@ -27,7 +27,7 @@ struct program : Program
     {
         QStringList asked;
         for (int step = 1; step < window.dictionary().count(); ++step) {
-            click(&window, QStringLiteral("Command2(1)"));
+            click(&window, "Command2(1)");
             asked << window.reviewSession().word();
         }
         asked.sort();
@@ -35,10 +35,10 @@ struct program : Program
     }
     void confirm(QWidget *dialog, const QString &name)
     {
-        auto *box = control<QLineEdit>(dialog, QStringLiteral("dictionaryNameBox"));
+        auto *box = control<QLineEdit>(dialog, "dictionaryNameBox");
         box->selectAll();
         QTest::keyClicks(box, name);
-        click(dialog, QStringLiteral("importButton"));
+        click(dialog, "importButton");
     }
 };
 
@@ -50,16 +50,16 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     program vocabrix(fakes);
     fakes.write("list.csv", "Term,Definition,Example\r\nabate,\"to lessen, reduce\",\"It abated.\n"
                             "Then it stopped.\"\r\nzeal,eagerness,\r\n");
-    QWidget *dialog = vocabrix.importing(QStringLiteral("list.csv"));
+    QWidget *dialog = vocabrix.importing("list.csv");
     ASSERT_TRUE(dialog);
-    auto *table = control<QTableWidget>(dialog, QStringLiteral("previewTable"));
+    auto *table = control<QTableWidget>(dialog, "previewTable");
     EXPECT_EQ(table->item(0, 1)->text(), "to lessen, reduce");
-    auto *separator = control<QComboBox>(dialog, QStringLiteral("separatorChoice"));
+    auto *separator = control<QComboBox>(dialog, "separatorChoice");
     QTest::keyClick(separator, Qt::Key_Down); // a semicolon: one column, the preview follows
     EXPECT_EQ(table->columnCount(), 1);
     QTest::keyClick(separator, Qt::Key_Up);
     EXPECT_EQ(table->columnCount(), 3);
-    QTest::keyClick(control<QComboBox>(dialog, QStringLiteral("usageColumnChoice")), Qt::Key_Home);
+    QTest::keyClick(control<QComboBox>(dialog, "usageColumnChoice"), Qt::Key_Home);
     EXPECT_TRUE(control<QLabel>(dialog, "entryCountLabel")->text().endsWith(": 2"));
     EXPECT_EQ(fakes.files.writes, 0);
 
@@ -72,30 +72,30 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     // Out and in again: the same words, every one asked, the heading still once.
     const QStringList imported = words.words();
     fakes.dialogs.expectSaveName(fakes.path("out.csv"));
-    click(&vocabrix.window, QStringLiteral("mnuExportWords"));
+    click(&vocabrix.window, "mnuExportWords");
     const auto exported = importer::readCsvFile(fakes.path("out.csv"));
     EXPECT_EQ(
         importer::toEntries(exported.table),
         QList<importer::Entry>({{"abate", "to lessen, reduce", ""}, {"zeal", "eagerness", ""}}));
-    dialog = vocabrix.importing(QStringLiteral("out.csv"));
+    dialog = vocabrix.importing("out.csv");
     ASSERT_TRUE(dialog);
     vocabrix.confirm(dialog, QStringLiteral("again"));
     EXPECT_EQ(words.words(), imported);
     fakes.dialogs.expectSaveName(fakes.path("again.csv"));
-    click(&vocabrix.window, QStringLiteral("mnuExportWords"));
+    click(&vocabrix.window, "mnuExportWords");
     EXPECT_EQ(fakes.read("again.csv"), fakes.read("out.csv"));
 
     // The same name again: asked first; "no" keeps the file and the dialog.
     const QByteArray written = fakes.read("XML/mine.xml");
     fakes.write("other.tsv", "x\ty\r\n");
-    dialog = vocabrix.importing(QStringLiteral("other.tsv"));
+    dialog = vocabrix.importing("other.tsv");
     ASSERT_TRUE(dialog);
     fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::Answer::no);
     vocabrix.confirm(dialog, QStringLiteral("mine"));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(fakes.read("XML/mine.xml"), written);
     fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::Answer::yes);
-    click(dialog, QStringLiteral("importButton"));
+    click(dialog, "importButton");
     EXPECT_EQ(vocabrix.window.dictionary().word(1), "x");
 }
 
@@ -114,10 +114,10 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
                                          {{1700000000000, 1, 1}, {1700000100000, 1, 3}})}}));
     for (const auto &[consent, reviews] :
          std::vector<std::pair<bool, qint64>>{{false, 0}, {true, 2}, {true, 2}}) {
-        QWidget *dialog = vocabrix.importing(QStringLiteral("deck.apkg"));
+        QWidget *dialog = vocabrix.importing("deck.apkg");
         ASSERT_TRUE(dialog);
         if (consent)
-            click(dialog, QStringLiteral("reviewHistoryCheck"));
+            click(dialog, "reviewHistoryCheck");
         // A free name is offered; the taken one is only replaced after a question.
         EXPECT_EQ(control<QLineEdit>(dialog, "dictionaryNameBox")->text(),
                   consent ? "deck 2" : "deck");
@@ -142,9 +142,9 @@ TEST(Import, ABadFileIsToldWithoutAWriteAndQuizletKvtmlAndNewAnkiGiveTheirEntrie
     fakes.write("broken.apkg", "PK\x03\x04 cut short");
     fakes.write("binary.csv", QByteArray("\x00\x01\x02\x03word", 8));
     fakes.dialogs.expectStart("The file is not a complete zip archive");
-    EXPECT_FALSE(vocabrix.importing(QStringLiteral("broken.apkg")));
+    EXPECT_FALSE(vocabrix.importing("broken.apkg"));
     fakes.dialogs.expectStart("The file is not a text file");
-    EXPECT_FALSE(vocabrix.importing(QStringLiteral("binary.csv")));
+    EXPECT_FALSE(vocabrix.importing("binary.csv"));
     EXPECT_EQ(fakes.files.writes, 0);
 
     const QString f = fakes.path(""), fields = "zeal\x1f<i>eagerness</i>";
@@ -189,11 +189,11 @@ TEST(Import, AOneLanguageKdeListBringsItsDefinitionsAndNoListComesWithoutMeaning
 </entry></entries><lessons><container><name>Lesson 1</name><entry id="0"/><entry id="1"/>
 <entry id="2"/></container></lessons></kvtml>
 )");
-    QWidget *dialog = vocabrix.importing(QStringLiteral("gre.kvtml"));
+    QWidget *dialog = vocabrix.importing("gre.kvtml");
     ASSERT_TRUE(dialog);
-    auto *meaning = control<QComboBox>(dialog, QStringLiteral("meaningColumnChoice"));
-    auto *count = control<QLabel>(dialog, QStringLiteral("entryCountLabel"));
-    auto *import = control<QWidget>(dialog, QStringLiteral("importButton"));
+    auto *meaning = control<QComboBox>(dialog, "meaningColumnChoice");
+    auto *count = control<QLabel>(dialog, "entryCountLabel");
+    auto *import = control<QWidget>(dialog, "importButton");
     EXPECT_EQ(meaning->currentText(), "Comment");
     // Each choice of the meaning column: what the dialog says, and whether it imports.
     // (none), English, Example, Comment, Paraphrase (in no entry here).

@@ -43,7 +43,7 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindowAndTravelsOnceToAnothe
     const QString first = vocabrix.window->reviewSession().word();
     vocabrix.answer(0, 3);
     vocabrix.answer(1); // the same showing again: a score, not a review
-    click(vocabrix.window, QStringLiteral("Command2(1)"));
+    click(vocabrix.window, "Command2(1)");
     const QString second = vocabrix.window->reviewSession().word();
     vocabrix.answer(2, -1); // the clock was set back: no time, rather than less than none
     EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 1);
@@ -62,13 +62,13 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindowAndTravelsOnceToAnothe
 
     const QString file = elsewhere.path("progress.csv");
     fakes.dialogs.expectSaveName(file);
-    click(vocabrix.window, QStringLiteral("mnuExportProgress"));
+    click(vocabrix.window, "mnuExportProgress");
 
     for (const char *added : {"2", "0"}) {
         elsewhere.dialogs.expectOpenName(file);
         elsewhere.dialogs.expectStart(
             QStringLiteral("Answers added to your progress: %1.").arg(QLatin1String(added)));
-        click(other.window, QStringLiteral("mnuImportProgress"));
+        click(other.window, "mnuImportProgress");
     }
     EXPECT_EQ(other.memory().loadCards(), vocabrix.memory().loadCards());
 }
@@ -91,10 +91,10 @@ TEST(Progress, TroubleWithTheFileCostsOneMessageAndTheQuizGoesOn)
         program vocabrix(fakes);
         fakes.dialogs.expectStart(QString::fromLatin1(message));
         vocabrix.answer(0);
-        click(vocabrix.window, QStringLiteral("Command2(1)"));
+        click(vocabrix.window, "Command2(1)");
         vocabrix.answer(0);
-        click(vocabrix.window, QStringLiteral("mnuStudy"));
-        click(topWindow(QStringLiteral("FormStudy")), QStringLiteral("choice1"));
+        click(vocabrix.window, "mnuStudy");
+        click(topWindow("FormStudy"), QStringLiteral("choice1"));
         EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 2);
         EXPECT_EQ(vocabrix.memory().reviewCount(), kept);
         QFile::setPermissions(fakes.path("progress"), writable);
