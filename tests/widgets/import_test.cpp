@@ -175,20 +175,13 @@ TEST(Import, AOneLanguageKdeListBringsItsDefinitionsAndNoListComesWithoutMeaning
 {
     FakeServices fakes;
     program vocabrix(fakes);
-    // As Parley saves a list in one language: each definition in the comment.
-    fakes.write("gre.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>
-<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
-<kvtml version="2.0"><information><generator>Parley 1.1</generator><title>GRE words</title>
-</information><identifiers><identifier id="0"><name>English</name><locale>en</locale>
-</identifier></identifiers><entries>
-<entry id="0"><translation id="0"><text>abate</text><comment>make less active or intense</comment>
-<example>The storm did not abate until dawn.</example></translation></entry>
-<entry id="1"><translation id="0"><text>laconic</text><comment>brief and to the point</comment>
-</translation></entry>
-<entry id="2"><translation id="0"><text>zeal</text><comment>eager interest</comment></translation>
-</entry></entries><lessons><container><name>Lesson 1</name><entry id="0"/><entry id="1"/>
-<entry id="2"/></container></lessons></kvtml>
-)");
+    // A list in one language, as Parley saves it: each definition in the comment.
+    fakes.write("gre.kvtml", R"(<kvtml version="2.0"><identifiers><identifier id="0"><name>English
+</name></identifier></identifiers><entries><entry id="0"><translation id="0"><text>abate</text>
+<comment>make less active or intense</comment><example>The storm did not abate until dawn.
+</example></translation></entry><entry id="1"><translation id="0"><text>laconic</text><comment>
+brief and to the point</comment></translation></entry><entry id="2"><translation id="0"><text>
+zeal</text><comment>eager interest</comment></translation></entry></entries></kvtml>)");
     QWidget *dialog = vocabrix.importing("gre.kvtml");
     ASSERT_TRUE(dialog);
     auto *meaning = control<QComboBox>(dialog, "meaningColumnChoice");
