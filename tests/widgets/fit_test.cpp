@@ -111,9 +111,6 @@ TEST(StudyToday, RemindsToFitTheModelOnceInItsPeriod)
             .arg(QLocale().toString(answers));
     EXPECT_TRUE(summary->text().contains(reminder)) << summary->text().toStdString();
     EXPECT_TRUE(summary->accessibleName().endsWith(reminder));
-    EXPECT_TRUE(
-        fakes.read("settings/study.txt")
-            .contains(QStringLiteral("fit_reminder_shown_answers=%1").arg(answers).toUtf8()));
     study->close();
     click(&window, "mnuStudy");
     EXPECT_FALSE(summary->text().contains("Fit to my answers")) << "not twice";

@@ -135,7 +135,6 @@ TEST(Forecast, TheFirstStartAsksForTheExamDateOnceWithoutTakingTheKeyboard)
         click(welcome, "examBox");
         control<QDateEdit>(welcome, "examDate")->setDate(QDate(2027, 2, 4));
         click(welcome, "studyButton");
-        EXPECT_TRUE(fakes.read("settings/study.txt").contains("exam_date=2027-02-04"));
         EXPECT_EQ(vocabrix.model.studyPlan.plan().examDate, QDate(2027, 2, 4));
         EXPECT_TRUE(shown("FormStudy"));
         EXPECT_FALSE(welcome->isVisible());
