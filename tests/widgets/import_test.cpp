@@ -12,9 +12,7 @@ namespace {
 
 struct program : Program
 {
-    explicit program(FakeServices &fakes) : Program(fakes, {{"w0", "m0", "u0"}, {"w1", "m1", "u1"}})
-    {
-    }
+    explicit program(FakeServices &fakes) : Program(fakes, numberedWords(2)) {}
     // File › Import Word List on a file; the dialog, once it shows.
     QWidget *importing(const QString &file)
     {
@@ -73,9 +71,8 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     const QStringList imported = words.words();
     fakes.dialogs.expectSaveName(fakes.path("out.csv"));
     click(&vocabrix.window, "mnuExportWords");
-    const auto exported = importer::readCsvFile(fakes.path("out.csv"));
     EXPECT_EQ(
-        importer::toEntries(exported.table),
+        importer::toEntries(importer::readCsvFile(fakes.path("out.csv")).table),
         QList<importer::Entry>({{"abate", "to lessen, reduce", ""}, {"zeal", "eagerness", ""}}));
     dialog = vocabrix.importing("out.csv");
     ASSERT_TRUE(dialog);

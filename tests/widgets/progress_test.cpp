@@ -6,9 +6,6 @@
 
 namespace {
 
-const std::vector<entry> sample{{"w0", "m0", "u0"}, {"w1", "m1", "u1"}, {"w2", "m2", "u2"},
-                                {"w3", "m3", "u3"}, {"w4", "m4", "u4"}, {"w5", "m5", "u5"}};
-
 // The program, which a test may start again on the same folder.
 struct program
 {
@@ -17,7 +14,7 @@ struct program
     {
         running.reset();
         fakes.random.script({0.2f, 0.3f, 0.5f, 0.6f, 0.8f});
-        running = std::make_unique<Program>(fakes, sample);
+        running = std::make_unique<Program>(fakes, numberedWords(6));
         window = &running->window;
     }
     // Answers with a choice after some seconds on the card.
