@@ -146,12 +146,11 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
                                      "curtail\taugment\tinfuse\tvitiate\tmodulate\r\n"},
          {"XML/gre.synonyms.tsv", "# pairs\r\nabate\twane\r\ncurtail\tdiminish\r\n"},
          {"settings/study.txt", "new_words_per_day=0\r\n"}});
-    FormMain &window = vocabrix.window;
-    learning::LearnerMemory &memory = window.learnerMemory();
+    learning::LearnerMemory &memory = vocabrix.window.learnerMemory();
     memory.addReviews({answered(fakes, "abate", 10, Rating::Easy),
                        answered(fakes, "curtail", 400, Rating::Easy),
                        answered(fakes, "curtail", 300, Rating::Easy)});
-    auto *study = qobject_cast<FormStudy *>(opened(&window, "mnuStudy", "FormStudy"));
+    auto *study = qobject_cast<FormStudy *>(opened(&vocabrix.window, "mnuStudy", "FormStudy"));
     ASSERT_TRUE(study && activated(study));
     const auto &session = study->session();
     const auto label = [study](const char *name) { return labelText(study, name); };
@@ -231,7 +230,7 @@ TEST(StudyWindow, EachFormatIsAnsweredByKeysAndToldInWords)
     const StudyFormat mature = seen[seen[0] == StudyFormat::TextCompletion ? 1 : 0];
 
     // The other format of a mature word once Options leave the first out.
-    QWidget *options = opened(&window, "mnuOptions", "FormOptions");
+    QWidget *options = opened(&vocabrix.window, "mnuOptions", "FormOptions");
     click(options,
           mature == StudyFormat::TypedRecall ? "typedRecallBox" : "sentenceEquivalenceBox");
     click(options, "Command2(1)");
