@@ -43,17 +43,13 @@ TEST(Progress, EachShowingIsOneReviewThatOutlivesTheWindowAndTravelsOnceToAnothe
     click(vocabrix.window, "Command2(1)");
     const QString second = vocabrix.window->reviewSession().word();
     vocabrix.answer(2, -1); // the clock was set back: no time, rather than less than none
-    EXPECT_EQ(vocabrix.window->reviewSession().rightCount(), 1);
-    EXPECT_EQ(vocabrix.window->reviewSession().wrongCount(), 2);
 
     vocabrix.start();
     QStringList kept; // word, rating (Again 1, Good 3), time on the card, source, dictionary
     for (const learning::Review &each : vocabrix.memory().reviews())
-        kept << QStringLiteral("%1 %2 %3 %4 %5")
-                    .arg(each.word)
-                    .arg(int(each.rating))
-                    .arg(each.durationMs)
-                    .arg(each.source, each.dictionary);
+        kept << QStringList{each.word, QString::number(int(each.rating)),
+                            QString::number(each.durationMs), each.source, each.dictionary}
+                    .join(' ');
     EXPECT_EQ(kept, QStringList({first + " 3 3000 quiz gre.xml", second + " 1 0 quiz gre.xml"}));
 
     const QString file = elsewhere.path("progress.csv");
