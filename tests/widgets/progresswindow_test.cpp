@@ -5,6 +5,7 @@
 #include "program.h"
 #include "widgets/progress/barchart.h"
 #include "widgets/progress/calendarchart.h"
+#include "widgets/progress/chartpanel.h"
 #include "widgets/progress/formprogress.h"
 #include "widgets/progress/stackedbar.h"
 
@@ -93,12 +94,17 @@ TEST(ProgressWindow, ShowsTheListLetsTabLeaveItsTablesAndSendsAHardWordToStudy)
     EXPECT_FALSE(QImage(picture).isNull()); // the old picture is whole
 }
 
-TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSay)
+TEST(ProgressWindow, ChartsDrawTheirBarsWhereTheValuesSayAndTableThem)
 {
     const QColor right(0, 200, 0), wrong(200, 0, 0);
-    BarChart bars("Day");
+    FakeServices fakes;
+    BarChart &bars = *new BarChart("Day");
+    ChartPanel panel("Answers", "answers", &bars, fakes); // which owns the chart
     bars.setSeries({{"Right", right}, {"Wrong", wrong}});
-    bars.setValues({"a", "b", "c"}, {{10, 0}, {4, 6}, {0, 0}});
+    bars.setValues({"a", "b", "c"}, {{10, 0}, {4, 6}, {0}});
+    auto *values = control<QTableWidget>(&panel, "answersValues");
+    EXPECT_TRUE(values->item(2, 1) && !values->item(2, 2)) << "a row shorter than the headers";
+    EXPECT_EQ(control<QWidget>(&panel, "answersSave")->accessibleName(), "Save Answers as PNG");
     for (const QSize size : {QSize(240, 150), QSize(900, 500)}) {
         bars.resize(size);
         const QImage image = bars.grab().toImage();
