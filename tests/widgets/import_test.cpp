@@ -6,37 +6,26 @@
 #include "import/packages.h"
 #include "program.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTableWidget>
-
-using namespace widgets;
-
 using namespace core;
-
-using namespace testsupport;
 
 namespace {
 
 struct program : Program
 {
-    explicit program(FakeServices &fakes) : Program(fakes, {{"w0", "m0", "u0"}, {"w1", "m1", "u1"}})
-    {
-    }
+    explicit program(FakeServices &fakes) : Program(fakes, numberedWords(2)) {}
     // File › Import Word List on a file; the dialog, once it shows.
     QWidget *importing(const QString &file)
     {
         fakes.dialogs.expectOpenName(fakes.path(file));
-        click(&window, QStringLiteral("mnuImportWords"));
-        QWidget *dialog = topWindow(QStringLiteral("FormImport"));
-        return dialog && dialog->isVisible() ? dialog : nullptr;
+        click(&window, "mnuImportWords");
+        return shown("FormImport");
     }
     // The words Next shows, once round the list.
     QStringList askedWords()
     {
         QStringList asked;
         for (int step = 1; step < window.dictionary().count(); ++step) {
-            click(&window, QStringLiteral("Command2(1)"));
+            click(&window, "Command2(1)");
             asked << window.reviewSession().word();
         }
         asked.sort();
@@ -44,10 +33,10 @@ struct program : Program
     }
     void confirm(QWidget *dialog, const QString &name)
     {
-        auto *box = control<QLineEdit>(dialog, QStringLiteral("dictionaryNameBox"));
+        auto *box = control<QLineEdit>(dialog, "dictionaryNameBox");
         box->selectAll();
         QTest::keyClicks(box, name);
-        click(dialog, QStringLiteral("importButton"));
+        click(dialog, "importButton");
     }
 };
 
@@ -59,16 +48,16 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     program vocabrix(fakes);
     fakes.write("list.csv", "Term,Definition,Example\r\nabate,\"to lessen, reduce\",\"It abated.\n"
                             "Then it stopped.\"\r\nzeal,eagerness,\r\n");
-    QWidget *dialog = vocabrix.importing(QStringLiteral("list.csv"));
+    QWidget *dialog = vocabrix.importing("list.csv");
     ASSERT_TRUE(dialog);
-    auto *table = control<QTableWidget>(dialog, QStringLiteral("previewTable"));
+    auto *table = control<QTableWidget>(dialog, "previewTable");
     EXPECT_EQ(table->item(0, 1)->text(), "to lessen, reduce");
-    auto *separator = control<QComboBox>(dialog, QStringLiteral("separatorChoice"));
+    auto *separator = control<QComboBox>(dialog, "separatorChoice");
     QTest::keyClick(separator, Qt::Key_Down); // a semicolon: one column, the preview follows
     EXPECT_EQ(table->columnCount(), 1);
     QTest::keyClick(separator, Qt::Key_Up);
     EXPECT_EQ(table->columnCount(), 3);
-    QTest::keyClick(control<QComboBox>(dialog, QStringLiteral("usageColumnChoice")), Qt::Key_Home);
+    QTest::keyClick(control<QComboBox>(dialog, "usageColumnChoice"), Qt::Key_Home);
     EXPECT_TRUE(control<QLabel>(dialog, "entryCountLabel")->text().endsWith(": 2"));
     EXPECT_EQ(fakes.files.writes, 0);
 
@@ -81,30 +70,29 @@ TEST(Import, CsvBecomesADictionaryAndExportsToTheSameEntries)
     // Out and in again: the same words, every one asked, the heading still once.
     const QStringList imported = words.words();
     fakes.dialogs.expectSaveName(fakes.path("out.csv"));
-    click(&vocabrix.window, QStringLiteral("mnuExportWords"));
-    const auto exported = importer::readCsvFile(fakes.path("out.csv"));
+    click(&vocabrix.window, "mnuExportWords");
     EXPECT_EQ(
-        importer::toEntries(exported.table),
+        importer::toEntries(importer::readCsvFile(fakes.path("out.csv")).table),
         QList<importer::Entry>({{"abate", "to lessen, reduce", ""}, {"zeal", "eagerness", ""}}));
-    dialog = vocabrix.importing(QStringLiteral("out.csv"));
+    dialog = vocabrix.importing("out.csv");
     ASSERT_TRUE(dialog);
     vocabrix.confirm(dialog, QStringLiteral("again"));
     EXPECT_EQ(words.words(), imported);
     fakes.dialogs.expectSaveName(fakes.path("again.csv"));
-    click(&vocabrix.window, QStringLiteral("mnuExportWords"));
+    click(&vocabrix.window, "mnuExportWords");
     EXPECT_EQ(fakes.read("again.csv"), fakes.read("out.csv"));
 
     // The same name again: asked first; "no" keeps the file and the dialog.
     const QByteArray written = fakes.read("XML/mine.xml");
     fakes.write("other.tsv", "x\ty\r\n");
-    dialog = vocabrix.importing(QStringLiteral("other.tsv"));
+    dialog = vocabrix.importing("other.tsv");
     ASSERT_TRUE(dialog);
     fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::Answer::no);
     vocabrix.confirm(dialog, QStringLiteral("mine"));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(fakes.read("XML/mine.xml"), written);
     fakes.dialogs.expectStart("A dictionary named mine.xml exists already", platform::Answer::yes);
-    click(dialog, QStringLiteral("importButton"));
+    click(dialog, "importButton");
     EXPECT_EQ(vocabrix.window.dictionary().word(1), "x");
 }
 
@@ -121,12 +109,12 @@ TEST(Import, AnkiHistoryComesAlongOnlyWithConsentAndOnlyOnce)
                                          {{1, 1, "Gregarious" + QString(separator) + "sociable"},
                                           {2, 1, "laconic" + QString(separator) + "terse"}},
                                          {{1700000000000, 1, 1}, {1700000100000, 1, 3}})}}));
-    const std::vector<std::pair<bool, qint64>> table{{false, 0}, {true, 2}, {true, 2}};
-    for (const auto &[consent, reviews] : table) {
-        QWidget *dialog = vocabrix.importing(QStringLiteral("deck.apkg"));
+    for (const auto &[consent, reviews] :
+         std::vector<std::pair<bool, qint64>>{{false, 0}, {true, 2}, {true, 2}}) {
+        QWidget *dialog = vocabrix.importing("deck.apkg");
         ASSERT_TRUE(dialog);
         if (consent)
-            click(dialog, QStringLiteral("reviewHistoryCheck"));
+            click(dialog, "reviewHistoryCheck");
         // A free name is offered; the taken one is only replaced after a question.
         EXPECT_EQ(control<QLineEdit>(dialog, "dictionaryNameBox")->text(),
                   consent ? "deck 2" : "deck");
@@ -151,31 +139,32 @@ TEST(Import, ABadFileIsToldWithoutAWriteAndQuizletKvtmlAndNewAnkiGiveTheirEntrie
     fakes.write("broken.apkg", "PK\x03\x04 cut short");
     fakes.write("binary.csv", QByteArray("\x00\x01\x02\x03word", 8));
     fakes.dialogs.expectStart("The file is not a complete zip archive");
-    EXPECT_FALSE(vocabrix.importing(QStringLiteral("broken.apkg")));
+    EXPECT_FALSE(vocabrix.importing("broken.apkg"));
     fakes.dialogs.expectStart("The file is not a text file");
-    EXPECT_FALSE(vocabrix.importing(QStringLiteral("binary.csv")));
+    EXPECT_FALSE(vocabrix.importing("binary.csv"));
     EXPECT_EQ(fakes.files.writes, 0);
 
     const QString f = fakes.path(""), fields = "zeal\x1f<i>eagerness</i>";
     const QByteArray v18 = collection(f, Schema::v18, {{5, {"Word", "Meaning"}}}, {{1, 5, fields}});
-    const std::vector<std::pair<QString, QByteArray>> table{
-        {"quizlet.txt", "zeal\tgreat \"eagerness\"\nabate\tlessen\n"},
-        {"parley.kvtml", "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/><identifier "
-                         "id=\"1\"/></identifiers><entries><entry id=\"0\"><translation id=\"0\">"
-                         "<text>zeal</text><example>Her zeal.</example></translation><translation "
-                         "id=\"1\"><text>Eifer</text></translation></entry></entries></kvtml>"},
-        {"new.apkg", zip(f, {{"collection.anki2", collection(f, Schema::legacy, {}, {})},
-                             {"collection.anki21b", zstd(v18)}})}};
-    const std::vector<std::pair<QString, QString>> expected{
-        {"great \"eagerness\"", ""}, {"Eifer", "Her zeal."}, {"eagerness", ""}};
-    for (size_t kind = 0; kind < table.size(); ++kind) {
-        fakes.write(table[kind].first, table[kind].second);
-        QWidget *dialog = vocabrix.importing(table[kind].first);
-        ASSERT_TRUE(dialog) << table[kind].first.toStdString();
-        vocabrix.confirm(dialog, QString::number(kind));
-        EXPECT_EQ(vocabrix.window.dictionary().word(1), "zeal");
-        EXPECT_EQ(vocabrix.window.dictionary().meaning(1), expected[kind].first);
-        EXPECT_EQ(vocabrix.window.dictionary().usage(1), expected[kind].second);
+    const std::vector<std::tuple<QString, QByteArray, QString>> table{
+        {"quizlet.txt", "zeal\tgreat \"eagerness\"\nabate\tlessen\n", "great \"eagerness\"|"},
+        {"parley.kvtml",
+         "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/><identifier "
+         "id=\"1\"/></identifiers><entries><entry id=\"0\"><translation id=\"0\">"
+         "<text>zeal</text><example>Her zeal.</example></translation><translation "
+         "id=\"1\"><text>Eifer</text></translation></entry></entries></kvtml>",
+         "Eifer|Her zeal."},
+        {"new.apkg",
+         zip(f, {{"collection.anki2", collection(f, Schema::legacy, {}, {})},
+                 {"collection.anki21b", zstd(v18)}}),
+         "eagerness|"}};
+    for (const auto &[file, bytes, zeal] : table) {
+        fakes.write(file, bytes);
+        QWidget *dialog = vocabrix.importing(file);
+        ASSERT_TRUE(dialog) << file.toStdString();
+        vocabrix.confirm(dialog, file.section('.', 0, 0));
+        const Dictionary &words = vocabrix.window.dictionary();
+        EXPECT_EQ(words.word(1) + ' ' + words.meaning(1) + '|' + words.usage(1), "zeal " + zeal);
     }
 }
 
@@ -183,25 +172,18 @@ TEST(Import, AOneLanguageKdeListBringsItsDefinitionsAndNoListComesWithoutMeaning
 {
     FakeServices fakes;
     program vocabrix(fakes);
-    // As Parley saves a list in one language: each definition in the comment.
-    fakes.write("gre.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>
-<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
-<kvtml version="2.0"><information><generator>Parley 1.1</generator><title>GRE words</title>
-</information><identifiers><identifier id="0"><name>English</name><locale>en</locale>
-</identifier></identifiers><entries>
-<entry id="0"><translation id="0"><text>abate</text><comment>make less active or intense</comment>
-<example>The storm did not abate until dawn.</example></translation></entry>
-<entry id="1"><translation id="0"><text>laconic</text><comment>brief and to the point</comment>
-</translation></entry>
-<entry id="2"><translation id="0"><text>zeal</text><comment>eager interest</comment></translation>
-</entry></entries><lessons><container><name>Lesson 1</name><entry id="0"/><entry id="1"/>
-<entry id="2"/></container></lessons></kvtml>
-)");
-    QWidget *dialog = vocabrix.importing(QStringLiteral("gre.kvtml"));
+    // A list in one language, as Parley saves it: each definition in the comment.
+    fakes.write("gre.kvtml", R"(<kvtml version="2.0"><identifiers><identifier id="0"><name>English
+</name></identifier></identifiers><entries><entry id="0"><translation id="0"><text>abate</text>
+<comment>make less active or intense</comment><example>The storm did not abate until dawn.
+</example></translation></entry><entry id="1"><translation id="0"><text>laconic</text><comment>
+brief and to the point</comment></translation></entry><entry id="2"><translation id="0"><text>
+zeal</text><comment>eager interest</comment></translation></entry></entries></kvtml>)");
+    QWidget *dialog = vocabrix.importing("gre.kvtml");
     ASSERT_TRUE(dialog);
-    auto *meaning = control<QComboBox>(dialog, QStringLiteral("meaningColumnChoice"));
-    auto *count = control<QLabel>(dialog, QStringLiteral("entryCountLabel"));
-    auto *import = control<QWidget>(dialog, QStringLiteral("importButton"));
+    auto *meaning = control<QComboBox>(dialog, "meaningColumnChoice");
+    auto *count = control<QLabel>(dialog, "entryCountLabel");
+    auto *import = control<QWidget>(dialog, "importButton");
     EXPECT_EQ(meaning->currentText(), "Comment");
     // Each choice of the meaning column: what the dialog says, and whether it imports.
     // (none), English, Example, Comment, Paraphrase (in no entry here).

@@ -4,11 +4,26 @@
 // The program as the window tests start it: the files an earlier start left in its folder, the
 // model that reads them and the main window, and the steps a learner takes in its windows.
 
+#include "learning/timetext.h"
 #include "support/fakes.h"
 #include "support/windowdriver.h"
 #include "widgets/main/formmain.h"
+#include "widgets/study/formstudy.h"
 
+#include <QAccessible>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextBrowser>
 
 namespace testsupport {
 
@@ -54,13 +69,19 @@ inline QString labelText(const QObject *window, const char *name)
     return label ? label->text() : QString();
 }
 
+// A window of the program by its name, if it shows.
+inline QWidget *shown(const char *name)
+{
+    QWidget *found = topWindow(QLatin1String(name));
+    return found && found->isVisible() ? found : nullptr;
+}
+
 // The window that a click on a button or a menu entry opens, once it shows; null if it does not.
 inline QWidget *opened(const QObject *from, const char *entry, const char *name)
 {
     click(from, QLatin1String(entry));
-    QWidget *shown = topWindow(QLatin1String(name));
-    EXPECT_TRUE(shown && shown->isVisible()) << name;
-    return shown && shown->isVisible() ? shown : nullptr;
+    EXPECT_TRUE(shown(name)) << name;
+    return shown(name);
 }
 
 // Brings a window to the front, as a click on it would, and says whether it came.
@@ -85,3 +106,7 @@ inline void pressAccessKey(int key)
 }
 
 } // namespace testsupport
+
+// The window tests name the windows and their own helpers alike.
+using namespace testsupport;
+using namespace widgets;
