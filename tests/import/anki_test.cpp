@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/ankipackage.h"
-#include "import/wordlistfile.h"
 #include "packages.h"
-#include "platform/error.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimeZone>
-#include <gtest/gtest.h>
 
-using namespace importer;
 using namespace testPackages;
 
 namespace {

@@ -2,21 +2,10 @@
 // Binary garbage, whole or after a format's first bytes, is refused by every reader with a
 // message; none crashes or hangs.
 
-#include "import/ankipackage.h"
-#include "import/csvreader.h"
-#include "import/kvtmlreader.h"
 #include "packages.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <functional>
-#include <gtest/gtest.h>
 #include <random>
-
-using namespace importer;
-
-namespace {
 
 TEST(hostile, GarbageGetsAMessageFromEveryReader)
 {
@@ -58,5 +47,3 @@ TEST(hostile, LongFieldsOfMarkupReadInLinearTime)
         EXPECT_LT(timer.elapsed(), 5000) << unit.toStdString();
     }
 }
-
-} // namespace
