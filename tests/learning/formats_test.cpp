@@ -3,14 +3,10 @@
 // dictionary and its lists, the spelling rule, each answer kept with its format and pick; and the
 // practice set: its words and formats, its clock, the score, and the answers it records.
 
-#include "learning/cardbuilder.h"
 #include "learning/practiceset.h"
 #include "learning/studycard.h"
-#include "learning/studyformats.h"
 #include "learning/studysession.h"
 #include "learningtest.h"
-
-#include <tuple>
 
 namespace {
 
@@ -37,12 +33,7 @@ TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
 
 TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
 {
-    const auto card = [](CardState state, double stability) {
-        Card made;
-        made.state = state;
-        made.stability = stability;
-        return made;
-    };
+    const auto card = [](CardState state, double stability) { return Card{state, 0, stability}; };
     const FormatSet all, none{false, false, false}, noTyped{true, false, true},
         onlyCompletion{true, false, false}, noCompletion{false, true, true};
     using F = StudyFormat;
@@ -252,11 +243,9 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
         return shown;
     };
     // Abate mature, asked as a pair: a studied word picked with the right one, below it, too.
-    const auto easy = [&](int daysAgo) {
-        return Review{"abate", toTime(clock.time.addDays(-daysAgo)), Rating::Easy, "study",
-                      "s.xml"};
-    };
-    memory.addReviews({easy(400), easy(300)});
+    for (const int daysAgo : {400, 300})
+        memory.recordAnswer("abate", Rating::Easy, "study", "s.xml", 0,
+                            clock.time.addDays(-daysAgo));
     session.setFormats({false, false, true});
     session.start("abate");
     ASSERT_EQ(session.format(), StudyFormat::SentenceEquivalence);
@@ -304,19 +293,13 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
         ASSERT_EQ(read.size(), 1);
         EXPECT_EQ(read[0].format, "meaning");
     }
-    {
-        LearnerMemory memory(folder.file());
-        ASSERT_EQ(memory.reviews().size(), 1);
-        EXPECT_EQ(memory.reviews()[0].format, "meaning");
-        EXPECT_EQ(memory.reviews()[0].wrongPick, "");
-        memory.recordAnswer("abate", Rating::Again, "study", "gre.xml", 900, minute(60 * 24),
-                            "typed_recall", "abaet");
-    }
+    LearnerMemory memory(folder.file());
+    memory.recordAnswer("abate", Rating::Again, "study", "gre.xml", 900, minute(60 * 24),
+                        "typed_recall", "abaet");
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     EXPECT_EQ(folder.sqlite("SELECT format, wrong_pick FROM reviews ORDER BY id"),
               "meaning|\ntyped_recall|abaet");
     // Progress taken to another computer keeps them, and so does a pair's two wrong words.
-    LearnerMemory memory(folder.file());
     memory.recordAnswer("wane", Rating::Again, "study", "gre.xml", 900, minute(60 * 25),
                         "sentence_equivalence", "augment\tvitiate");
     memory.exportCsv(folder.file("out.csv"));

@@ -75,8 +75,7 @@ TEST(Fsrs, IntervalsAndMemoryOfTheReferenceHistoriesWithSameDayHards)
         {{0min, H, 1.2931, 5.11217071},
          {5min, H, 1.2931, 6.74045952},
          {2 * day, H, 3.59102912, 7.8213935},
-         {30min, H, 3.59102912, 8.53896785}},
-    };
+         {30min, H, 3.59102912, 8.53896785}}};
     for (const auto &history : histories) {
         card = {};
         now = start;

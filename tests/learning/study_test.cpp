@@ -2,10 +2,8 @@
 // Study Today: the day's budget and queue, the exam-date cap, the card's hint and choices, the
 // session's answers, undo and summary.
 
-#include "core/confusables.h"
 #include "learning/forecast.h"
 #include "learning/studycard.h"
-#include "learning/studyplan.h"
 #include "learning/studysession.h"
 #include "learningtest.h"
 
@@ -503,12 +501,8 @@ TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
     auto [session, memory, clock] = std::tie(f.session, f.memory, f.clock);
     QList<Review> learnt;
     for (int i = 1; i <= 20; ++i) // known at once a month ago: due since
-        learnt << Review{QStringLiteral("w%1").arg(i),
-                         startOfDay(today) - days(30),
-                         Rating::Easy,
-                         "study",
-                         "s.xml",
-                         0};
+        learnt << Review{"w" + QString::number(i), startOfDay(today) - days(30), Rating::Easy,
+                         "study", "s.xml"};
     memory.addReviews(learnt);
 
     // Ten seconds an answer until the learner has given enough: 20 reviews take 200 s.
