@@ -79,9 +79,8 @@ TEST_F(StatisticsTest, StatesRecallAndForecast)
         int above = 0;
         EXPECT_NEAR(result.meanRecall, meanAt(at, &above), 1e-12);
         EXPECT_DOUBLE_EQ(result.shareAbove90, above / 4.0);
-        EXPECT_EQ(result.seenWords(), 4);
-        EXPECT_EQ(result.recallDay, recallDay);
-        EXPECT_EQ(result.examPassed, passed);
+        EXPECT_EQ(std::tuple(result.seenWords(), result.recallDay, result.examPassed),
+                  std::tuple(4, recallDay, passed));
     }
     EXPECT_LT(figures(list, now, now.date().addDays(10)).meanRecall, today.meanRecall);
 }

@@ -302,11 +302,9 @@ TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
     EXPECT_EQ(later.count(failed), 3) << later.join(" ").toStdString(); // wrong, then 2 steps
     const QList<Review> reviews = f.memory.reviews();
     const auto &summary = f.session.summary();
-    EXPECT_EQ(summary.reviewed, reviews.size());
-    EXPECT_EQ(summary.learned, 3);
-    EXPECT_EQ(summary.streak, 1);
-    EXPECT_EQ(reviews.front().source, "study");
-    EXPECT_EQ(reviews.front().dictionary, "s.xml");
+    EXPECT_EQ(std::tuple(summary.reviewed, summary.learned, summary.streak),
+              std::tuple(reviews.size(), 3, 1));
+    EXPECT_EQ(reviews.front().source + ' ' + reviews.front().dictionary, "study s.xml");
     f.session.start(); // the day's new words are spent; the figures are the day's
     EXPECT_EQ(f.session.phase(), StudySession::Phase::Finished);
     EXPECT_EQ(f.session.summary().reviewed, reviews.size());
@@ -513,11 +511,8 @@ TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
         session.setPlan(std::nullopt, 10, limit);
         session.start();
         const StudySession::Plan plan = session.plan();
-        EXPECT_EQ(plan.reviews, 20);
-        EXPECT_EQ(plan.newWords, newWords);
-        EXPECT_EQ(plan.minutes, minutes);
-        EXPECT_EQ(plan.overLimit, over);
-        EXPECT_EQ(plan.limit, newWords < 10 ? limit : 0);
+        EXPECT_EQ(std::tuple(plan.reviews, plan.newWords, plan.minutes, plan.overLimit, plan.limit),
+                  std::tuple(20, newWords, minutes, over, newWords < 10 ? limit : 0));
         EXPECT_EQ(session.queue().fresh.size(), newWords);
         const ForecastInput input =
             readForecastInput(memory, f.words, StudyPlan{std::nullopt, 0.9, 10, limit}, clock.time);
