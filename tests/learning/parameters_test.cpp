@@ -98,8 +98,7 @@ TEST_F(ParameterSets, FewAnswersChangeNothing)
     FitControl control;
     const auto fit = fitAndCompare(FitData(memory.reviews()), defaults, 1, control);
     ASSERT_TRUE(fit);
-    EXPECT_EQ(fit->items, 7);
-    EXPECT_EQ(fit->fitted.scope, FitScope::Nothing);
+    EXPECT_EQ(std::tuple(fit->items, fit->fitted.scope), std::tuple(7, FitScope::Nothing));
     EXPECT_FALSE(memory.recordFit(*fit, minute(9)));
     EXPECT_EQ(memory.scheduler().fingerprint(), fingerprint);
 }
@@ -206,14 +205,11 @@ TEST_F(ParameterSets, AFitRunsInTheBackgroundWithProgressAndCancel)
     QEventLoop loop;
     QObject::connect(&fit, &BackgroundFit::progress,
                      [&](int permille) { progress.push_back(permille); });
-    QObject::connect(&fit, &BackgroundFit::finished, [&](const FitComparison &, bool wasAdopted) {
-        adopted = wasAdopted;
-        loop.quit();
-    });
-    QObject::connect(&fit, &BackgroundFit::cancelled, [&] {
-        ++cancelled;
-        loop.quit();
-    });
+    QObject::connect(&fit, &BackgroundFit::finished,
+                     [&](const FitComparison &, bool wasAdopted) { adopted = wasAdopted; });
+    QObject::connect(&fit, &BackgroundFit::cancelled, [&] { ++cancelled; });
+    QObject::connect(&fit, &BackgroundFit::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&fit, &BackgroundFit::cancelled, &loop, &QEventLoop::quit);
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
     ticker.start(1);
@@ -239,10 +235,9 @@ TEST_F(ParameterSets, AFitRunsInTheBackgroundWithProgressAndCancel)
     LearnerMemory unreadable(folder.file("progress"));
     BackgroundFit failing(unreadable, clock);
     QString failure;
-    QObject::connect(&failing, &BackgroundFit::failed, [&](const QString &message) {
-        failure = message;
-        loop.quit();
-    });
+    QObject::connect(&failing, &BackgroundFit::failed,
+                     [&](const QString &told) { failure = told; });
+    QObject::connect(&failing, &BackgroundFit::failed, &loop, &QEventLoop::quit);
     ASSERT_TRUE(failing.start());
     loop.exec();
     EXPECT_TRUE(failure.startsWith("Cannot read the progress file")) << failure.toStdString();
@@ -256,7 +251,6 @@ TEST_F(ParameterSets, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvis
     EXPECT_FALSE(low.isEmpty() || high.isEmpty());
     EXPECT_NE(low, high);
 
-    ProgressFolder folder;
     const auto files = platform::makeQtFiles();
     const QString path = folder.file("settings/study.txt");
     StudyPlanSettings settings(*files, path);
