@@ -8,7 +8,6 @@
 #include "platform/qtservices.h"
 #include "simulatedlearner.h"
 
-#include <QEventLoop>
 #include <QTimer>
 #include <csignal>
 #include <sys/wait.h>
@@ -58,10 +57,9 @@ TEST_F(ParameterSets, AFitIsAdoptedOnlyWhenItPredictsBetter)
     const auto fit = fitAndCompare(FitData(memory.reviews()),
                                    memory.scheduler().options().parameters, 1, control);
     ASSERT_TRUE(fit && fit->better());
-    int changes = 0;
-    QObject::connect(&memory, &LearnerMemory::changed, [&] { ++changes; });
+    QSignalSpy changes(&memory, &LearnerMemory::changed);
     EXPECT_TRUE(memory.recordFit(*fit, minute(5)));
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changes.size(), 1);
     EXPECT_EQ(memory.scheduler().options().parameters, fit->fitted.parameters);
     const auto adopted = memory.loadCards();
     EXPECT_NE(adopted, before) << "every card replayed with the fitted parameters";
@@ -199,47 +197,35 @@ TEST_F(ParameterSets, AFitRunsInTheBackgroundWithProgressAndCancel)
     addLearner(memory);
     SetClock clock{minute(0)};
     BackgroundFit fit(memory, clock);
-    std::vector<int> progress;
-    int ticks = 0, cancelled = 0;
-    std::optional<bool> adopted;
-    QEventLoop loop;
-    QObject::connect(&fit, &BackgroundFit::progress,
-                     [&](int permille) { progress.push_back(permille); });
-    QObject::connect(&fit, &BackgroundFit::finished,
-                     [&](const FitComparison &, bool wasAdopted) { adopted = wasAdopted; });
-    QObject::connect(&fit, &BackgroundFit::cancelled, [&] { ++cancelled; });
-    QObject::connect(&fit, &BackgroundFit::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&fit, &BackgroundFit::cancelled, &loop, &QEventLoop::quit);
+    QSignalSpy progress(&fit, &BackgroundFit::progress), finished(&fit, &BackgroundFit::finished),
+        cancelled(&fit, &BackgroundFit::cancelled);
+    int ticks = 0;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
     ticker.start(1);
 
     ASSERT_TRUE(fit.start());
     EXPECT_FALSE(fit.start()) << "one fit at a time";
-    loop.exec();
-    EXPECT_EQ(adopted, true);
+    ASSERT_TRUE(finished.wait(100'000));
+    EXPECT_TRUE(finished[0][1].toBool()) << "adopted";
     EXPECT_GT(ticks, 0) << "the event loop ran while the fit did";
-    EXPECT_FALSE(progress.empty());
+    EXPECT_FALSE(progress.isEmpty());
     EXPECT_EQ(memory.parameterSets().size(), 1);
     EXPECT_FALSE(fit.isRunning());
 
-    adopted.reset();
     ASSERT_TRUE(fit.start());
     fit.cancel();
-    loop.exec();
-    EXPECT_EQ(cancelled, 1);
-    EXPECT_FALSE(adopted);
+    ASSERT_TRUE(cancelled.wait(100'000));
+    EXPECT_EQ(std::tuple(cancelled.size(), finished.size()), std::tuple(1, 1));
     EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
 
     // A progress file that cannot be read: told, and nothing else happens.
     LearnerMemory unreadable(folder.file("progress"));
     BackgroundFit failing(unreadable, clock);
-    QString failure;
-    QObject::connect(&failing, &BackgroundFit::failed,
-                     [&](const QString &told) { failure = told; });
-    QObject::connect(&failing, &BackgroundFit::failed, &loop, &QEventLoop::quit);
+    QSignalSpy failed(&failing, &BackgroundFit::failed);
     ASSERT_TRUE(failing.start());
-    loop.exec();
+    ASSERT_TRUE(failed.wait(100'000));
+    const QString failure = failed[0][0].toString();
     EXPECT_TRUE(failure.startsWith("Cannot read the progress file")) << failure.toStdString();
 }
 

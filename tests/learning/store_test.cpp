@@ -122,8 +122,7 @@ TEST_F(Store, OpensOnFirstUseAndTellsOfEachChange)
 {
     memory.setSchedulerOptions({.desiredRetention = 0.8});
     EXPECT_FALSE(QFileInfo::exists(folder.file("progress")));
-    int changes = 0;
-    QObject::connect(&memory, &LearnerMemory::changed, [&changes] { ++changes; });
+    QSignalSpy changes(&memory, &LearnerMemory::changed);
     const auto answer = [&](int at) {
         memory.recordAnswer("abate", Rating::Good, "quiz", {}, 0, minute(at));
     };
@@ -147,9 +146,9 @@ TEST_F(Store, OpensOnFirstUseAndTellsOfEachChange)
     };
     for (const auto &[name, step, told] : steps) {
         SCOPED_TRACE(name);
-        changes = 0;
+        changes.clear();
         step();
-        EXPECT_EQ(changes, told);
+        EXPECT_EQ(changes.size(), told);
     }
     EXPECT_EQ(memory.scheduler().options().desiredRetention, 0.8);
     // Other options close the file; it opens again with them and replays the cards.
@@ -170,12 +169,12 @@ TEST_F(Store, TheLogIsPlainToTheShellAndVersioned)
               "1|cogent|2024-03-01T09:00:00.000Z|2|quiz|gre1.xml|2500|meaning|");
     folder.sqlite("PRAGMA user_version = 3");
     LearnerMemory newer(folder.file());
-    const Notices notices(newer);
+    const QSignalSpy notices(&newer, &LearnerMemory::notice);
     EXPECT_EQ(newer.status(), LearnerMemory::Status::NotSaving);
     EXPECT_EQ(newer.recordAnswer("abate", Rating::Good, {}, {}, 0, minute(1)), -1);
     EXPECT_FALSE(newer.deleteReview(1)); // nor takes an answer back
-    ASSERT_EQ(notices.said.size(), 1);
-    EXPECT_TRUE(notices.said[0].contains("newer"));
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0][0].toString().contains("newer"));
 }
 
 TEST_F(Store, AProgressFileWithABadLineAddsNothing)
@@ -259,15 +258,15 @@ TEST_F(Faults, ADamagedFileIsKeptAsideAndANewOneStarts)
         damage(folder.file());
         const QByteArray before = platform::readBytes(folder.file());
         LearnerMemory memory(folder.file());
-        const Notices notices(memory);
+        const QSignalSpy notices(&memory, &LearnerMemory::notice);
         EXPECT_EQ(memory.status(), LearnerMemory::Status::StartedAfresh);
         QStringList copies = QDir(folder.file("progress")).entryList({"progress.sqlite.damaged-*"});
         copies.removeIf([](const QString &name) { return name.endsWith("-wal"); });
         ASSERT_EQ(copies.size(), 1);
         EXPECT_EQ(platform::readBytes(folder.file("progress/" + copies[0])), before);
         EXPECT_GT(answer(memory, 1), 0);
-        ASSERT_EQ(notices.said.size(), 1) << "told once";
-        EXPECT_TRUE(notices.said[0].contains(copies[0]));
+        ASSERT_EQ(notices.size(), 1) << "told once";
+        EXPECT_TRUE(notices[0][0].toString().contains(copies[0]));
         EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
     }
 }
@@ -286,12 +285,12 @@ TEST_F(Faults, AReadOnlyFileOrFolderKeepsItsProgressAndSavesNothing)
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         {
             LearnerMemory memory(folder.file());
-            const Notices notices(memory);
+            const QSignalSpy notices(&memory, &LearnerMemory::notice);
             EXPECT_EQ(memory.status(), LearnerMemory::Status::NotSaving);
             EXPECT_EQ(answer(memory, 2), -1);
             EXPECT_FALSE(memory.undoLast());
             EXPECT_TRUE(memory.loadCards().contains("word1"));
-            EXPECT_EQ(notices.said.size(), 1) << "told once";
+            EXPECT_EQ(notices.size(), 1) << "told once";
         }
         QFile::setPermissions(locked, permissions);
         EXPECT_EQ(platform::readBytes(folder.file()), before);
