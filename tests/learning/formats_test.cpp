@@ -411,12 +411,10 @@ TEST(Practice, ASetIsDrawnFromTheWordsSeenOnly)
     EXPECT_FALSE(f.set.start()) << "a word without a sentence that shows it";
     f.seen({"abate", "wane", "curtail"});
     ASSERT_TRUE(f.set.start());
-    EXPECT_EQ(f.set.size(), 3);
-    EXPECT_EQ(f.set.timeLimitMs(), 3 * 90'000);
+    EXPECT_EQ(std::tuple(f.set.size(), f.set.timeLimitMs()), std::tuple(3, 3 * 90'000));
     f.seen(f.words);
     ASSERT_TRUE(f.set.start());
-    ASSERT_EQ(f.set.size(), 10);
-    EXPECT_EQ(f.set.timeLimitMs(), 15 * 60'000);
+    ASSERT_EQ(std::tuple(f.set.size(), f.set.timeLimitMs()), std::tuple(10, 15 * 60'000));
     int equivalences = 0;
     for (int i = 0; i < f.set.size(); ++i) {
         const StudyCard &card = f.set.card(i);
@@ -466,10 +464,8 @@ TEST(Practice, TheEndScoresAndRecordsTheLastAnswerOfEachQuestionOnce)
     f.set.goTo(pair);
     f.clock.time = f.clock.time.addSecs(15 * 60);
     f.set.goTo(changed); // too late: the time ran out
-    EXPECT_EQ(f.set.phase(), PracticeSet::Phase::Finished);
-    EXPECT_TRUE(f.set.timeRanOut());
-    EXPECT_EQ(f.set.elapsedMs(), 15 * 60'000);
-    EXPECT_EQ(f.set.rightCount(), 7);
+    EXPECT_EQ(std::tuple(f.set.phase(), f.set.timeRanOut(), f.set.elapsedMs(), f.set.rightCount()),
+              std::tuple(PracticeSet::Phase::Finished, true, 15 * 60'000, 7));
 
     const QList<PracticeSet::Mistake> mistakes = f.set.mistakes();
     ASSERT_EQ(mistakes.size(), 3);

@@ -70,11 +70,10 @@ TEST_F(ParameterSets, AFitIsAdoptedOnlyWhenItPredictsBetter)
     auto sets = memory.parameterSets();
     ASSERT_EQ(sets.size(), 1);
     EXPECT_TRUE(sets[0].adopted && sets[0].active);
-    EXPECT_EQ(sets[0].parameters, fit->fitted.parameters);
-    EXPECT_EQ(sets[0].reviews, memory.reviewCount());
-    EXPECT_EQ(sets[0].figures.logLoss, fit->fittedFigures.logLoss);
-    EXPECT_EQ(sets[0].replacedFigures.rmseBins, fit->currentFigures.rmseBins);
-    EXPECT_EQ(toDateTime(sets[0].fittedAt), minute(5));
+    EXPECT_EQ(std::tuple(sets[0].parameters, sets[0].reviews, sets[0].figures.logLoss,
+                         sets[0].replacedFigures.rmseBins, toDateTime(sets[0].fittedAt)),
+              std::tuple(fit->fitted.parameters, memory.reviewCount(), fit->fittedFigures.logLoss,
+                         fit->currentFigures.rmseBins, minute(5)));
 
     // Worse than the parameters in force: kept with its figures, nothing else changes.
     EXPECT_FALSE(memory.recordFit(madeUpFit(fit->fitted.parameters, defaults, false), minute(6)));
@@ -316,9 +315,8 @@ TEST(FitReminder, IsReadFromTheProgressFile)
                        answer("b", minute(5 + 24 * 60).addMSecs(-1))});
     const auto tally = memory.answerTally(100);
     ASSERT_TRUE(tally);
-    EXPECT_EQ(tally->answers, 5);
-    EXPECT_EQ(tally->firstAnswer, toTime(minute(0)));
-    EXPECT_EQ(tally->itemsToFit, 2);
+    EXPECT_EQ(std::tuple(tally->answers, tally->firstAnswer, tally->itemsToFit),
+              std::tuple(5, toTime(minute(0)), 2));
     EXPECT_EQ(memory.answerTally(1)->itemsToFit, 1) << "counted no further than asked";
 
     FitComparison fit;
@@ -328,9 +326,8 @@ TEST(FitReminder, IsReadFromTheProgressFile)
     const Time now = toTime(minute(60 * 24 * 40));
     const auto facts = readFitReminderFacts(memory, now, AnswerMark{now, 5});
     ASSERT_TRUE(facts && facts->lastFit);
-    EXPECT_EQ(*facts->lastFit, (AnswerMark{toTime(minute(60 * 24 * 10)), 5}));
-    EXPECT_EQ(facts->lastReminder, (AnswerMark{now, 5}));
-    EXPECT_EQ(facts->itemsToFit, 2);
+    EXPECT_EQ(std::tuple(*facts->lastFit, facts->lastReminder, facts->itemsToFit),
+              std::tuple(AnswerMark{toTime(minute(60 * 24 * 10)), 5}, AnswerMark{now, 5}, 2));
 }
 
 TEST(FitReminder, TheStudyPlansFileRemembersWhenItWasShownAndStaysReadable)

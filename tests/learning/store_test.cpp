@@ -326,9 +326,8 @@ TEST_F(Faults, TwoProgramsAnswerAtOnce)
         ++childAnswers;
     waitpid(child, nullptr, 0);
     close(reading);
-    EXPECT_EQ(childAnswers, 100);
-    EXPECT_EQ(memory.reviewCount(), 200);
-    EXPECT_EQ(memory.loadCards().size(), 200);
+    EXPECT_EQ(std::tuple(childAnswers, memory.reviewCount(), memory.loadCards().size()),
+              std::tuple(100, 200, 200));
     EXPECT_EQ(folder.sqlite("PRAGMA integrity_check"), "ok");
 }
 
