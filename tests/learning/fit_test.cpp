@@ -172,9 +172,7 @@ TEST(Fit, TheModelRemembersAsTheSchedulerDoes)
     // Learning steps, lapses, every rating, same-day answers and long gaps, with parameters
     // other than the defaults.
     const Parameters own = unusualParameters(11);
-    SchedulerOptions options;
-    options.parameters = own;
-    const Scheduler scheduler(options);
+    const Scheduler scheduler(SchedulerOptions{.parameters = own});
     const MemoryModel model(own);
     const std::pair<int, Rating> answers[] = {
         {0, Rating::Again},          {10, Rating::Good},           {60 * 30, Rating::Hard},

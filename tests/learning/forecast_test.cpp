@@ -291,8 +291,7 @@ TEST(RetentionSuggestion, NoneWithoutAnExamAheadAndNoChangeForAFewWords)
 
 TEST(RetentionSuggestion, WordsInReviewComeBackAsAReplayAtTheOtherRetentionBringsThem)
 {
-    SchedulerOptions options;
-    options.fuzz = false;
+    SchedulerOptions options{.fuzz = false};
     // The learner's answers, at their times: a replay at another retention keeps them.
     const auto history = [](const Scheduler &scheduler) {
         using namespace std::chrono;

@@ -99,9 +99,9 @@ struct FormatsFolder
         builder.index();
     }
     int at(const QString &word) const { return int(words.words().indexOf(word)); }
-    QStringList shown(const StudyCard &card) const
+    QSet<QString> shown(const StudyCard &card) const
     {
-        QStringList texts;
+        QSet<QString> texts;
         for (int position : card.choices)
             texts << words.word(position);
         return texts;
@@ -131,10 +131,8 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
             right << f.words.word(pair.choices[choice]);
         right.sort();
         EXPECT_EQ(right, (QStringList{"abate", "wane"}));
-        for (const QString &word : f.shown(completion))
-            completionWords << word;
-        for (const QString &word : f.shown(pair))
-            equivalenceWords << word;
+        completionWords += f.shown(completion);
+        equivalenceWords += f.shown(pair);
     }
     // Never a synonym of the word (lessen), of the partner (diminish, in a pair), or a noun.
     EXPECT_EQ(completionWords, (QSet<QString>{"abate", "augment", "diminish", "infuse", "vitiate",
@@ -282,15 +280,13 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
                   "(reviewed_at); INSERT INTO reviews VALUES (1, 'abate', "
                   "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA user_version "
                   "= 1;");
-    {
-        // Only read, it stays as it is, and its answers show as this version reads them.
-        QFile::setPermissions(folder.file(), QFile::ReadOwner);
-        const QList<Review> read = LearnerMemory(folder.file()).reviews();
-        QFile::setPermissions(folder.file(), QFile::ReadOwner | QFile::WriteOwner);
-        EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "1");
-        ASSERT_EQ(read.size(), 1);
-        EXPECT_EQ(read[0].format, "meaning");
-    }
+    // Only read, it stays as it is, and its answers show as this version reads them.
+    QFile::setPermissions(folder.file(), QFile::ReadOwner);
+    const QList<Review> read = LearnerMemory(folder.file()).reviews();
+    QFile::setPermissions(folder.file(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "1");
+    ASSERT_EQ(read.size(), 1);
+    EXPECT_EQ(read[0].format, "meaning");
     LearnerMemory memory(folder.file());
     memory.recordAnswer("abate", Rating::Again, "study", "gre.xml", 900, minute(60 * 24),
                         "typed_recall", "abaet");

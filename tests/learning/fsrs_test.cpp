@@ -18,16 +18,11 @@ namespace {
 
 const Time start = sys_days(2022y / November / 29) + 12h + 30min;
 
-Scheduler exact()
-{
-    SchedulerOptions options;
-    options.fuzz = false;
-    return Scheduler(options);
-}
+const Scheduler exact(SchedulerOptions{.fuzz = false});
 
 TEST(Fsrs, IntervalsAndMemoryOfTheReferenceHistoriesWithSameDayHards)
 {
-    const Scheduler scheduler = exact();
+    const Scheduler &scheduler = exact;
     const Rating G = Rating::Good, A = Rating::Again;
     Card card;
     Time now = start;
@@ -91,9 +86,7 @@ TEST(Fsrs, IntervalsAndMemoryOfTheReferenceHistoriesWithSameDayHards)
 
 TEST(Fsrs, ALapseStartsAgainAtTheFirstRelearningStep)
 {
-    SchedulerOptions options;
-    options.fuzz = false;
-    options.relearningSteps = {minutes(10), minutes(60)};
+    const SchedulerOptions options{.relearningSteps = {minutes(10), minutes(60)}, .fuzz = false};
     const Scheduler scheduler(options);
     Card card;
     Time time = start;
@@ -114,9 +107,9 @@ TEST(Fsrs, ALapseStartsAgainAtTheFirstRelearningStep)
 TEST(Fsrs, FuzzStaysNearTheIntervalAndRepeatsForASeed)
 {
     const Scheduler fuzzy;
-    Card review = exact().review(Card(), Rating::Easy, start); // 8 days, exactly
-    review.stability = 100;                                    // 100 days, exactly
-    const Card plain = exact().review(review, Rating::Good, review.due);
+    Card review = exact.review(Card(), Rating::Easy, start); // 8 days, exactly
+    review.stability = 100;                                  // 100 days, exactly
+    const Card plain = exact.review(review, Rating::Good, review.due);
     const int exactDays = int(floor<days>(plain.due - plain.lastReview).count());
     std::set<int> seen;
     for (quint64 seed = 0; seed < 200; ++seed) {
