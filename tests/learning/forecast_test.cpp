@@ -59,12 +59,9 @@ int recalledAtTheEnd(const ForecastInput &input, quint64 seed)
         int fresh = input.times.newWordsWithin(
             input.plan.dailyMinutes, int(waiting.size()),
             newWordBudget(exam, input.plan.newWordsPerDay, unseen, 0, day));
-        for (int i = 0; i < cards.size() && fresh > 0; ++i) {
-            if (cards[i].state == CardState::New) {
+        for (int i = 0; i < cards.size(); ++i)
+            if (cards[i].state == CardState::New && fresh-- > 0)
                 waiting.push({clock + std::chrono::hours(1), 0, i});
-                --fresh;
-            }
-        }
         while (!waiting.empty()) {
             const auto [due, recall, index] = waiting.top();
             waiting.pop();

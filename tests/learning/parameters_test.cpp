@@ -240,9 +240,7 @@ TEST_F(ParameterSets, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvis
     const QString path = folder.file("settings/study.txt");
     StudyPlanSettings settings(*files, path);
     for (const auto &[wanted, kept] : {std::pair{0.99, 0.97}, {0.5, 0.7}, {0.96, 0.96}}) {
-        StudyPlan plan;
-        plan.desiredRetention = wanted;
-        settings.save(plan);
+        settings.save(StudyPlan{.examDate = {}, .desiredRetention = wanted});
         EXPECT_EQ(settings.plan().desiredRetention, kept) << wanted;
         EXPECT_EQ(readStudyPlan(path), settings.plan()) << "what the next start reads";
     }
