@@ -123,17 +123,15 @@ TEST_F(Store, OpensOnFirstUseAndTellsOfEachChange)
     memory.setSchedulerOptions({.desiredRetention = 0.8});
     EXPECT_FALSE(QFileInfo::exists(folder.file("progress")));
     QSignalSpy changes(&memory, &LearnerMemory::changed);
-    const auto answer = [&](int at) {
-        memory.recordAnswer("abate", Rating::Good, "quiz", {}, 0, minute(at));
-    };
+    const auto answer = [&] { memory.recordAnswer("abate", Rating::Good, {}, {}, 0, minute(0)); };
     const QList<Review> history{{"belie", toTime(minute(1)), Rating::Again, "anki", {}, 0}};
     const QString own = folder.file("own.csv"), others = folder.file("others.csv");
     LearnerMemory other(folder.file("other.sqlite"));
     other.recordAnswer("cogent", Rating::Good, "quiz", {}, 0, minute(2));
     other.exportCsv(others);
     const std::tuple<const char *, std::function<void()>, int> steps[] = {
-        {"an answer", [&] { answer(0); }, 1},
-        {"the same answer again", [&] { answer(0); }, 0},
+        {"an answer", answer, 1},
+        {"the same answer again", answer, 0},
         {"undo", [&] { memory.undoLast(); }, 1},
         {"nothing left to undo", [&] { memory.undoLast(); }, 0},
         {"a history added", [&] { memory.addReviews(history); }, 1},
