@@ -12,6 +12,8 @@ using namespace std::chrono;
 
 namespace {
 
+constexpr Parameters defaults = SchedulerOptions::defaultParameters;
+
 // The earlier four fifths of the items and the latest fifth.
 std::pair<ItemList, ItemList> splitByTime(const FitData &data)
 {

@@ -18,6 +18,8 @@ using std::chrono::milliseconds;
 
 namespace {
 
+constexpr Parameters defaults = SchedulerOptions::defaultParameters;
+
 void addLearner(LearnerMemory &memory, int words = 150)
 {
     memory.addReviews(

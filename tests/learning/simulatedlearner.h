@@ -10,8 +10,6 @@
 #include <cmath>
 #include <random>
 
-constexpr learning::Parameters defaults = learning::SchedulerOptions::defaultParameters;
-
 // A learner whose memory follows FSRS-6 with parameters of their own, studying words that a
 // scheduler with the default parameters brings back, as the program does before a fit: each
 // answer is drawn against the recall the learner's own parameters predict then (after whole
