@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/ankipackage.h"
-#include "import/wordlistfile.h"
 #include "packages.h"
-#include "platform/error.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimeZone>
-#include <gtest/gtest.h>
 
-using namespace importer;
 using namespace testPackages;
 
 namespace {
@@ -68,12 +61,9 @@ TEST(anki, ReadsEachSchemaAndPrefersTheNewestCollection)
     const AnkiPackage package = readAnkiPackageFile(folder.filePath("built.zip"), {true});
     EXPECT_EQ(package.table.columns, QStringList({"Example", "Word", "Meaning"}));
     EXPECT_EQ(package.table.mapping, Mapping({1, 2, 0}));
-    const auto time = [](qint64 ms) {
-        return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
-    };
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(1700000000000, QTimeZone::utc());
     EXPECT_EQ(importedReviews(package, package.table.mapping),
-              QList<ImportedReview>(
-                  {{"abate", time(1700000000000), 3}, {"zealous", time(1700000100000), 1}}));
+              QList<ImportedReview>({{"abate", at, 3}, {"zealous", at.addSecs(100), 1}}));
     // A package opened as a word list brings its history too.
     ASSERT_TRUE(QFile::copy(folder.filePath("built.zip"), folder.filePath("deck.apkg")));
     const WordListFile file = readWordListFile(folder.filePath("deck.apkg"));

@@ -1,18 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/csvreader.h"
-#include "import/csvwriter.h"
-#include "import/htmltext.h"
-#include "import/wordlistfile.h"
 #include "packages.h"
-#include "platform/error.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-using namespace importer;
-
-namespace {
 
 TEST(csv, ReadsSpreadsheetAnkiAndQuizletFilesAndWritesWhatReadsBack)
 {
@@ -147,5 +134,3 @@ TEST(csv, RefusesMoreEntriesThanADictionaryHolds)
     read.table.rows.removeLast(); // and the heading fills the dictionary
     EXPECT_EQ(toEntries(read.table).size(), maxEntries - 1);
 }
-
-} // namespace

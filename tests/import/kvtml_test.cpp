@@ -1,13 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/kvtmlreader.h"
 #include "packages.h"
-#include "platform/error.h"
-
-#include <gtest/gtest.h>
-
-using namespace importer;
-
-namespace {
 
 TEST(kvtml, TakesTheFirstTwoLanguagesAndTheFirstsExample)
 {
@@ -67,10 +59,7 @@ TEST(kvtml, OneLanguageTakesItsMeaningsFromTheCommentElseTheParaphrase)
 
 TEST(kvtml, RefusesOtherDocuments)
 {
-    for (const QByteArray &bytes :
-         {QByteArray("<kvtml version=\"2.0\"><entries>"), QByteArray("<vocabulary/>"),
-          QByteArray("<kvtml/>"), QByteArray("<kvtml><identifiers/><entries/></kvtml>")})
-        EXPECT_THROW(readKvtml(bytes), platform::Error) << bytes.toStdString();
+    for (const char *bytes : {"<kvtml version=\"2.0\"><entries>", "<vocabulary/>", "<kvtml/>",
+                              "<kvtml><identifiers/><entries/></kvtml>"})
+        EXPECT_THROW(readKvtml(bytes), platform::Error) << bytes;
 }
-
-} // namespace

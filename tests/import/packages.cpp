@@ -2,14 +2,12 @@
 #include "packages.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <gtest/gtest.h>
 #include <zip.h>
 #include <zstd.h>
 

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Anki collections and packages made on the spot: SQLite databases of the legacy schema and
-// of schema 18, zstd, zip. And entries as one text, for tables of cases.
+// The readers under test; Anki collections and packages made on the spot: SQLite databases of
+// the legacy schema and of schema 18, zstd, zip. And entries as one text, for tables of cases.
 
-#include "import/table.h"
+#include "import/csvwriter.h"
+#include "import/htmltext.h"
+#include "import/kvtmlreader.h"
+#include "import/wordlistfile.h"
 #include "platform/error.h"
 
-#include <QByteArray>
-#include <QString>
+#include <QFile>
+#include <QTemporaryDir>
 #include <functional>
-#include <tuple>
-#include <utility>
+#include <gtest/gtest.h>
 #include <vector>
+
+using namespace importer;
 
 namespace testPackages {
 

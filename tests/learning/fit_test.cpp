@@ -5,14 +5,9 @@
 
 #include "learning/fitmath.h"
 #include "learning/parameterfit.h"
+#include "learningtest.h"
 #include "simulatedlearner.h"
 
-#include <cmath>
-#include <cstring>
-#include <gtest/gtest.h>
-#include <random>
-
-using namespace learning;
 using namespace std::chrono;
 
 namespace {
@@ -83,8 +78,7 @@ TEST(Fit, FewItemsChangeLittleOrNothing)
     // Thirty items, the first answers remembered much longer than most learners do: only the
     // stabilities after a first answer move.
     const FitResult thirty = fit(pairsOfAnswers(30, 20));
-    EXPECT_EQ(thirty.scope, FitScope::FirstAnswers);
-    EXPECT_EQ(thirty.items, 30);
+    EXPECT_EQ(std::tuple(thirty.scope, thirty.items), std::tuple(FitScope::FirstAnswers, 30));
     EXPECT_GT(thirty.parameters[2], 2 * defaults[2]);
     for (int i = 1; i < 4; ++i)
         EXPECT_GE(thirty.parameters[i], thirty.parameters[i - 1]) << "ordered by rating";
@@ -108,11 +102,11 @@ TEST(Fit, TheSameAnswersGiveTheSameParametersToTheLastBit)
     const auto twice = fitAndCompare(again, defaults, 1, control);
     ASSERT_TRUE(once && twice);
     ASSERT_EQ(once->fitted.scope, FitScope::AllParameters);
-    EXPECT_EQ(std::memcmp(once->fitted.parameters.data(), twice->fitted.parameters.data(),
-                          sizeof(Parameters)),
-              0);
-    EXPECT_EQ(std::memcmp(&once->fittedFigures, &twice->fittedFigures, sizeof(ParameterFigures)),
-              0);
+    const auto bits = [](const auto &value) {
+        return QByteArray(reinterpret_cast<const char *>(&value), sizeof value);
+    };
+    EXPECT_EQ(bits(once->fitted.parameters), bits(twice->fitted.parameters));
+    EXPECT_EQ(bits(once->fittedFigures), bits(twice->fittedFigures));
     EXPECT_NE(once->fitted.parameters, defaults);
     // The fit is judged on the latest fifth by parameters fitted without it, never on answers
     // it was trained on.
@@ -130,12 +124,9 @@ TEST(Fit, ParametersStayWithinFsrsBounds)
         wild[i] = i % 2 ? 1e6 : -1e6;
     wild[3] = std::nan("");
     const Parameters low = clampParameters(wild, 1);
-    EXPECT_EQ(low[0], 0.001);
-    EXPECT_EQ(low[1], 100.0);
-    EXPECT_EQ(low[3], defaults[3]) << "not a number: the default";
-    EXPECT_EQ(low[4], 1.0);
-    EXPECT_EQ(low[17], 2.0);
-    EXPECT_EQ(low[20], 0.1);
+    // w3 is not a number: the default.
+    EXPECT_EQ((std::array{low[0], low[1], low[3], low[4], low[17], low[20]}),
+              (std::array{0.001, 100.0, defaults[3], 1.0, 2.0, 0.1}));
     // With several relearning steps, same-day answers after a lapse may not undo it.
     EXPECT_LT(clampParameters(defaults, 3)[17], defaults[17]);
     EXPECT_EQ(clampParameters(defaults, 1), defaults);
@@ -183,9 +174,7 @@ TEST(Fit, TheModelRemembersAsTheSchedulerDoes)
     // Learning steps, lapses, every rating, same-day answers and long gaps, with parameters
     // other than the defaults.
     const Parameters own = unusualParameters(11);
-    SchedulerOptions options;
-    options.parameters = own;
-    const Scheduler scheduler(options);
+    const Scheduler scheduler(SchedulerOptions{.parameters = own});
     const MemoryModel model(own);
     const std::pair<int, Rating> answers[] = {
         {0, Rating::Again},          {10, Rating::Good},           {60 * 30, Rating::Hard},

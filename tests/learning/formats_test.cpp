@@ -3,14 +3,10 @@
 // dictionary and its lists, the spelling rule, each answer kept with its format and pick; and the
 // practice set: its words and formats, its clock, the score, and the answers it records.
 
-#include "learning/cardbuilder.h"
 #include "learning/practiceset.h"
 #include "learning/studycard.h"
-#include "learning/studyformats.h"
 #include "learning/studysession.h"
 #include "learningtest.h"
-
-#include <tuple>
 
 namespace {
 
@@ -37,12 +33,7 @@ TEST(Formats, TypedAnswersAreRightNearlyOrWrong)
 
 TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
 {
-    const auto card = [](CardState state, double stability) {
-        Card made;
-        made.state = state;
-        made.stability = stability;
-        return made;
-    };
+    const auto card = [](CardState state, double stability) { return Card{state, 0, stability}; };
     const FormatSet all, none{false, false, false}, noTyped{true, false, true},
         onlyCompletion{true, false, false}, noCompletion{false, true, true};
     using F = StudyFormat;
@@ -68,9 +59,9 @@ TEST(Formats, TheFormatFollowsTheWordsMemoryAndFallsBack)
     EXPECT_EQ(formatFromKey("cloze"), std::nullopt);
 }
 
-// A dictionary with its lists: abate's synonym is wane, wane's diminish, and lessen lists abate
-// (one way only); lessen and augury (a noun) stand among abate's distractors, as a list made by
-// hand may have them.
+// A dictionary with its lists: abate's synonym is wane, after augury (a noun, no partner), wane's
+// diminish, and lessen lists abate (one way only); lessen and augury stand among abate's
+// distractors, as a list made by hand may have them.
 struct FormatsFolder
 {
     FormatsFolder()
@@ -103,14 +94,14 @@ struct FormatsFolder
             "cow\taugment\tinfuse\tvitiate\tmodulate\r\nwane\taugment\tinfuse\r\n");
         platform::writeBytes(
             folder.file("XML/s.synonyms.tsv"),
-            "  # synonyms, indented\r\nabate\twane\r\nlessen\tabate\r\nwane\tdiminish\r\n");
+            "  # synonyms, indented\r\nabate\taugury\twane\r\nlessen\tabate\r\nwane\tdiminish\r\n");
         words.load("\\XML\\s.xml");
         builder.index();
     }
     int at(const QString &word) const { return int(words.words().indexOf(word)); }
-    QStringList shown(const StudyCard &card) const
+    QSet<QString> shown(const StudyCard &card) const
     {
-        QStringList texts;
+        QSet<QString> texts;
         for (int position : card.choices)
             texts << words.word(position);
         return texts;
@@ -124,13 +115,11 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
 {
     FormatsFolder f;
     const int abate = f.at("abate");
-    EXPECT_EQ(f.builder.possibleFormats(abate), FormatSet{});
     int next = 3;
     const auto draw = [&next](int n) { return (next = (next * 7 + 5) % 101) % n; };
     QSet<QString> completionWords, equivalenceWords;
     for (int round = 0; round < 12; ++round) {
         const StudyCard completion = f.builder.build(abate, StudyFormat::TextCompletion, draw);
-        EXPECT_EQ(completion.format, StudyFormat::TextCompletion);
         EXPECT_EQ(completion.sentence, "The storm did not ____ until dawn.");
         EXPECT_EQ(completion.choices.size(), 5);
         EXPECT_EQ(completion.rightChoices(), QList<int>{int(completion.choices.indexOf(abate))});
@@ -142,10 +131,8 @@ TEST(Formats, CardsOfferTheWordAmongCheckedWrongWordsOfItsPartOfSpeech)
             right << f.words.word(pair.choices[choice]);
         right.sort();
         EXPECT_EQ(right, (QStringList{"abate", "wane"}));
-        for (const QString &word : f.shown(completion))
-            completionWords << word;
-        for (const QString &word : f.shown(pair))
-            equivalenceWords << word;
+        completionWords += f.shown(completion);
+        equivalenceWords += f.shown(pair);
     }
     // Never a synonym of the word (lessen), of the partner (diminish, in a pair), or a noun.
     EXPECT_EQ(completionWords, (QSet<QString>{"abate", "augment", "diminish", "infuse", "vitiate",
@@ -252,11 +239,9 @@ TEST(Formats, AWordTakenForAnotherComesBackTheSameDay)
         return shown;
     };
     // Abate mature, asked as a pair: a studied word picked with the right one, below it, too.
-    const auto easy = [&](int daysAgo) {
-        return Review{"abate", toTime(clock.time.addDays(-daysAgo)), Rating::Easy, "study",
-                      "s.xml"};
-    };
-    memory.addReviews({easy(400), easy(300)});
+    for (const int daysAgo : {400, 300})
+        memory.recordAnswer("abate", Rating::Easy, "study", "s.xml", 0,
+                            clock.time.addDays(-daysAgo));
     session.setFormats({false, false, true});
     session.start("abate");
     ASSERT_EQ(session.format(), StudyFormat::SentenceEquivalence);
@@ -295,28 +280,20 @@ TEST(Formats, AnOldProgressFileKeepsItsAnswersAsMeaning)
                   "(reviewed_at); INSERT INTO reviews VALUES (1, 'abate', "
                   "'2024-03-01T09:00:00.000Z', 1, 'quiz', 'gre.xml', 2500); PRAGMA user_version "
                   "= 1;");
-    {
-        // Only read, it stays as it is, and its answers show as this version reads them.
-        QFile::setPermissions(folder.file(), QFile::ReadOwner);
-        const QList<Review> read = LearnerMemory(folder.file()).reviews();
-        QFile::setPermissions(folder.file(), QFile::ReadOwner | QFile::WriteOwner);
-        EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "1");
-        ASSERT_EQ(read.size(), 1);
-        EXPECT_EQ(read[0].format, "meaning");
-    }
-    {
-        LearnerMemory memory(folder.file());
-        ASSERT_EQ(memory.reviews().size(), 1);
-        EXPECT_EQ(memory.reviews()[0].format, "meaning");
-        EXPECT_EQ(memory.reviews()[0].wrongPick, "");
-        memory.recordAnswer("abate", Rating::Again, "study", "gre.xml", 900, minute(60 * 24),
-                            "typed_recall", "abaet");
-    }
+    // Only read, it stays as it is, and its answers show as this version reads them.
+    QFile::setPermissions(folder.file(), QFile::ReadOwner);
+    const QList<Review> read = LearnerMemory(folder.file()).reviews();
+    QFile::setPermissions(folder.file(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "1");
+    ASSERT_EQ(read.size(), 1);
+    EXPECT_EQ(read[0].format, "meaning");
+    LearnerMemory memory(folder.file());
+    memory.recordAnswer("abate", Rating::Again, "study", "gre.xml", 900, minute(60 * 24),
+                        "typed_recall", "abaet");
     EXPECT_EQ(folder.sqlite("PRAGMA user_version"), "2");
     EXPECT_EQ(folder.sqlite("SELECT format, wrong_pick FROM reviews ORDER BY id"),
               "meaning|\ntyped_recall|abaet");
     // Progress taken to another computer keeps them, and so does a pair's two wrong words.
-    LearnerMemory memory(folder.file());
     memory.recordAnswer("wane", Rating::Again, "study", "gre.xml", 900, minute(60 * 25),
                         "sentence_equivalence", "augment\tvitiate");
     memory.exportCsv(folder.file("out.csv"));
@@ -430,12 +407,10 @@ TEST(Practice, ASetIsDrawnFromTheWordsSeenOnly)
     EXPECT_FALSE(f.set.start()) << "a word without a sentence that shows it";
     f.seen({"abate", "wane", "curtail"});
     ASSERT_TRUE(f.set.start());
-    EXPECT_EQ(f.set.size(), 3);
-    EXPECT_EQ(f.set.timeLimitMs(), 3 * 90'000);
+    EXPECT_EQ(std::tuple(f.set.size(), f.set.timeLimitMs()), std::tuple(3, 3 * 90'000));
     f.seen(f.words);
     ASSERT_TRUE(f.set.start());
-    ASSERT_EQ(f.set.size(), 10);
-    EXPECT_EQ(f.set.timeLimitMs(), 15 * 60'000);
+    ASSERT_EQ(std::tuple(f.set.size(), f.set.timeLimitMs()), std::tuple(10, 15 * 60'000));
     int equivalences = 0;
     for (int i = 0; i < f.set.size(); ++i) {
         const StudyCard &card = f.set.card(i);
@@ -485,10 +460,8 @@ TEST(Practice, TheEndScoresAndRecordsTheLastAnswerOfEachQuestionOnce)
     f.set.goTo(pair);
     f.clock.time = f.clock.time.addSecs(15 * 60);
     f.set.goTo(changed); // too late: the time ran out
-    EXPECT_EQ(f.set.phase(), PracticeSet::Phase::Finished);
-    EXPECT_TRUE(f.set.timeRanOut());
-    EXPECT_EQ(f.set.elapsedMs(), 15 * 60'000);
-    EXPECT_EQ(f.set.rightCount(), 7);
+    EXPECT_EQ(std::tuple(f.set.phase(), f.set.timeRanOut(), f.set.elapsedMs(), f.set.rightCount()),
+              std::tuple(PracticeSet::Phase::Finished, true, 15 * 60'000, 7));
 
     const QList<PracticeSet::Mistake> mistakes = f.set.mistakes();
     ASSERT_EQ(mistakes.size(), 3);

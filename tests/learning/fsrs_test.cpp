@@ -18,16 +18,11 @@ namespace {
 
 const Time start = sys_days(2022y / November / 29) + 12h + 30min;
 
-Scheduler exact()
-{
-    SchedulerOptions options;
-    options.fuzz = false;
-    return Scheduler(options);
-}
+const Scheduler exact(SchedulerOptions{.fuzz = false});
 
 TEST(Fsrs, IntervalsAndMemoryOfTheReferenceHistoriesWithSameDayHards)
 {
-    const Scheduler scheduler = exact();
+    const Scheduler &scheduler = exact;
     const Rating G = Rating::Good, A = Rating::Again;
     Card card;
     Time now = start;
@@ -75,8 +70,7 @@ TEST(Fsrs, IntervalsAndMemoryOfTheReferenceHistoriesWithSameDayHards)
         {{0min, H, 1.2931, 5.11217071},
          {5min, H, 1.2931, 6.74045952},
          {2 * day, H, 3.59102912, 7.8213935},
-         {30min, H, 3.59102912, 8.53896785}},
-    };
+         {30min, H, 3.59102912, 8.53896785}}};
     for (const auto &history : histories) {
         card = {};
         now = start;
@@ -92,9 +86,7 @@ TEST(Fsrs, IntervalsAndMemoryOfTheReferenceHistoriesWithSameDayHards)
 
 TEST(Fsrs, ALapseStartsAgainAtTheFirstRelearningStep)
 {
-    SchedulerOptions options;
-    options.fuzz = false;
-    options.relearningSteps = {minutes(10), minutes(60)};
+    const SchedulerOptions options{.relearningSteps = {minutes(10), minutes(60)}, .fuzz = false};
     const Scheduler scheduler(options);
     Card card;
     Time time = start;
@@ -115,9 +107,9 @@ TEST(Fsrs, ALapseStartsAgainAtTheFirstRelearningStep)
 TEST(Fsrs, FuzzStaysNearTheIntervalAndRepeatsForASeed)
 {
     const Scheduler fuzzy;
-    Card review = exact().review(Card(), Rating::Easy, start); // 8 days, exactly
-    review.stability = 100;                                    // 100 days, exactly
-    const Card plain = exact().review(review, Rating::Good, review.due);
+    Card review = exact.review(Card(), Rating::Easy, start); // 8 days, exactly
+    review.stability = 100;                                  // 100 days, exactly
+    const Card plain = exact.review(review, Rating::Good, review.due);
     const int exactDays = int(floor<days>(plain.due - plain.lastReview).count());
     std::set<int> seen;
     for (quint64 seed = 0; seed < 200; ++seed) {

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
@@ -76,17 +77,6 @@ public:
     void randomize() override {}
     float rnd() override { return float((n = (n * 37 + 11) % 97)) / 97.0f; }
     int n = 5;
-};
-
-// What the memory told the learner.
-struct Notices
-{
-    explicit Notices(learning::LearnerMemory &memory)
-    {
-        QObject::connect(&memory, &learning::LearnerMemory::notice,
-                         [this](const QString &text) { said << text; });
-    }
-    QStringList said;
 };
 
 inline QDateTime minute(int n)

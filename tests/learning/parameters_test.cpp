@@ -3,14 +3,11 @@
 // background, a program killed while adopting, files of the version before; the reminder to fit.
 
 #include "learning/backgroundfit.h"
-#include "learning/fitreminder.h"
-#include "learning/parameterfit.h"
 #include "learning/studyplan.h"
 #include "learningtest.h"
 #include "platform/qtservices.h"
 #include "simulatedlearner.h"
 
-#include <QEventLoop>
 #include <QTimer>
 #include <csignal>
 #include <sys/wait.h>
@@ -62,10 +59,9 @@ TEST_F(ParameterSets, AFitIsAdoptedOnlyWhenItPredictsBetter)
     const auto fit = fitAndCompare(FitData(memory.reviews()),
                                    memory.scheduler().options().parameters, 1, control);
     ASSERT_TRUE(fit && fit->better());
-    int changes = 0;
-    QObject::connect(&memory, &LearnerMemory::changed, [&] { ++changes; });
+    QSignalSpy changes(&memory, &LearnerMemory::changed);
     EXPECT_TRUE(memory.recordFit(*fit, minute(5)));
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changes.size(), 1);
     EXPECT_EQ(memory.scheduler().options().parameters, fit->fitted.parameters);
     const auto adopted = memory.loadCards();
     EXPECT_NE(adopted, before) << "every card replayed with the fitted parameters";
@@ -76,11 +72,10 @@ TEST_F(ParameterSets, AFitIsAdoptedOnlyWhenItPredictsBetter)
     auto sets = memory.parameterSets();
     ASSERT_EQ(sets.size(), 1);
     EXPECT_TRUE(sets[0].adopted && sets[0].active);
-    EXPECT_EQ(sets[0].parameters, fit->fitted.parameters);
-    EXPECT_EQ(sets[0].reviews, memory.reviewCount());
-    EXPECT_EQ(sets[0].figures.logLoss, fit->fittedFigures.logLoss);
-    EXPECT_EQ(sets[0].replacedFigures.rmseBins, fit->currentFigures.rmseBins);
-    EXPECT_EQ(toDateTime(sets[0].fittedAt), minute(5));
+    EXPECT_EQ(std::tuple(sets[0].parameters, sets[0].reviews, sets[0].figures.logLoss,
+                         sets[0].replacedFigures.rmseBins, toDateTime(sets[0].fittedAt)),
+              std::tuple(fit->fitted.parameters, memory.reviewCount(), fit->fittedFigures.logLoss,
+                         fit->currentFigures.rmseBins, minute(5)));
 
     // Worse than the parameters in force: kept with its figures, nothing else changes.
     EXPECT_FALSE(memory.recordFit(madeUpFit(fit->fitted.parameters, defaults, false), minute(6)));
@@ -102,8 +97,7 @@ TEST_F(ParameterSets, FewAnswersChangeNothing)
     FitControl control;
     const auto fit = fitAndCompare(FitData(memory.reviews()), defaults, 1, control);
     ASSERT_TRUE(fit);
-    EXPECT_EQ(fit->items, 7);
-    EXPECT_EQ(fit->fitted.scope, FitScope::Nothing);
+    EXPECT_EQ(std::tuple(fit->items, fit->fitted.scope), std::tuple(7, FitScope::Nothing));
     EXPECT_FALSE(memory.recordFit(*fit, minute(9)));
     EXPECT_EQ(memory.scheduler().fingerprint(), fingerprint);
 }
@@ -121,8 +115,7 @@ TEST_F(ParameterSets, TheLearnerCanGoBack)
     memory.useParameterSet(sets[1].id);
     EXPECT_EQ(memory.scheduler().options().parameters, shifted(0.5));
     EXPECT_EQ(memory.loadCards(), underFirst);
-    EXPECT_TRUE(memory.parameterSets()[1].active);
-    EXPECT_FALSE(memory.parameterSets()[0].active);
+    EXPECT_TRUE(memory.parameterSets()[1].active && !memory.parameterSets()[0].active);
     // Kept in the file for the next start.
     EXPECT_EQ(LearnerMemory(folder.file()).scheduler().options().parameters, shifted(0.5));
 
@@ -205,52 +198,35 @@ TEST_F(ParameterSets, AFitRunsInTheBackgroundWithProgressAndCancel)
     addLearner(memory);
     SetClock clock{minute(0)};
     BackgroundFit fit(memory, clock);
-    std::vector<int> progress;
-    int ticks = 0, cancelled = 0;
-    std::optional<bool> adopted;
-    QEventLoop loop;
-    QObject::connect(&fit, &BackgroundFit::progress,
-                     [&](int permille) { progress.push_back(permille); });
-    QObject::connect(&fit, &BackgroundFit::finished, [&](const FitComparison &, bool wasAdopted) {
-        adopted = wasAdopted;
-        loop.quit();
-    });
-    QObject::connect(&fit, &BackgroundFit::cancelled, [&] {
-        ++cancelled;
-        loop.quit();
-    });
+    QSignalSpy progress(&fit, &BackgroundFit::progress), finished(&fit, &BackgroundFit::finished),
+        cancelled(&fit, &BackgroundFit::cancelled);
+    int ticks = 0;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
     ticker.start(1);
 
     ASSERT_TRUE(fit.start());
     EXPECT_FALSE(fit.start()) << "one fit at a time";
-    loop.exec();
-    ASSERT_TRUE(adopted);
-    EXPECT_TRUE(*adopted);
+    ASSERT_TRUE(finished.wait(100'000));
+    EXPECT_TRUE(finished[0][1].toBool()) << "adopted";
     EXPECT_GT(ticks, 0) << "the event loop ran while the fit did";
-    EXPECT_FALSE(progress.empty());
+    EXPECT_FALSE(progress.isEmpty());
     EXPECT_EQ(memory.parameterSets().size(), 1);
     EXPECT_FALSE(fit.isRunning());
 
-    adopted.reset();
     ASSERT_TRUE(fit.start());
     fit.cancel();
-    loop.exec();
-    EXPECT_EQ(cancelled, 1);
-    EXPECT_FALSE(adopted);
+    ASSERT_TRUE(cancelled.wait(100'000));
+    EXPECT_EQ(std::tuple(cancelled.size(), finished.size()), std::tuple(1, 1));
     EXPECT_EQ(memory.parameterSets().size(), 1) << "nothing kept of a cancelled fit";
 
     // A progress file that cannot be read: told, and nothing else happens.
     LearnerMemory unreadable(folder.file("progress"));
     BackgroundFit failing(unreadable, clock);
-    QString failure;
-    QObject::connect(&failing, &BackgroundFit::failed, [&](const QString &message) {
-        failure = message;
-        loop.quit();
-    });
+    QSignalSpy failed(&failing, &BackgroundFit::failed);
     ASSERT_TRUE(failing.start());
-    loop.exec();
+    ASSERT_TRUE(failed.wait(100'000));
+    const QString failure = failed[0][0].toString();
     EXPECT_TRUE(failure.startsWith("Cannot read the progress file")) << failure.toStdString();
 }
 
@@ -262,14 +238,11 @@ TEST_F(ParameterSets, DesiredRetentionStaysInFsrsRangeAndIsWarnedOutsideTheAdvis
     EXPECT_FALSE(low.isEmpty() || high.isEmpty());
     EXPECT_NE(low, high);
 
-    ProgressFolder folder;
     const auto files = platform::makeQtFiles();
     const QString path = folder.file("settings/study.txt");
     StudyPlanSettings settings(*files, path);
     for (const auto &[wanted, kept] : {std::pair{0.99, 0.97}, {0.5, 0.7}, {0.96, 0.96}}) {
-        StudyPlan plan;
-        plan.desiredRetention = wanted;
-        settings.save(plan);
+        settings.save(StudyPlan{.examDate = {}, .desiredRetention = wanted});
         EXPECT_EQ(settings.plan().desiredRetention, kept) << wanted;
         EXPECT_EQ(readStudyPlan(path), settings.plan()) << "what the next start reads";
     }
@@ -342,9 +315,8 @@ TEST(FitReminder, IsReadFromTheProgressFile)
                        answer("b", minute(5 + 24 * 60).addMSecs(-1))});
     const auto tally = memory.answerTally(100);
     ASSERT_TRUE(tally);
-    EXPECT_EQ(tally->answers, 5);
-    EXPECT_EQ(tally->firstAnswer, toTime(minute(0)));
-    EXPECT_EQ(tally->itemsToFit, 2);
+    EXPECT_EQ(std::tuple(tally->answers, tally->firstAnswer, tally->itemsToFit),
+              std::tuple(5, toTime(minute(0)), 2));
     EXPECT_EQ(memory.answerTally(1)->itemsToFit, 1) << "counted no further than asked";
 
     FitComparison fit;
@@ -354,9 +326,8 @@ TEST(FitReminder, IsReadFromTheProgressFile)
     const Time now = toTime(minute(60 * 24 * 40));
     const auto facts = readFitReminderFacts(memory, now, AnswerMark{now, 5});
     ASSERT_TRUE(facts && facts->lastFit);
-    EXPECT_EQ(*facts->lastFit, (AnswerMark{toTime(minute(60 * 24 * 10)), 5}));
-    EXPECT_EQ(facts->lastReminder, (AnswerMark{now, 5}));
-    EXPECT_EQ(facts->itemsToFit, 2);
+    EXPECT_EQ(std::tuple(*facts->lastFit, facts->lastReminder, facts->itemsToFit),
+              std::tuple(AnswerMark{toTime(minute(60 * 24 * 10)), 5}, AnswerMark{now, 5}, 2));
 }
 
 TEST(FitReminder, TheStudyPlansFileRemembersWhenItWasShownAndStaysReadable)

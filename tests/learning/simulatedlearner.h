@@ -59,10 +59,7 @@ inline QList<learning::Review> simulateAnswers(const SimulatedLearner &learner)
     using namespace learning;
     using namespace std::chrono;
     std::mt19937_64 generator(learner.seed);
-    SchedulerOptions own;
-    own.parameters = learner.parameters;
-    own.fuzz = false;
-    const Scheduler memory(own);
+    const Scheduler memory(SchedulerOptions{.parameters = learner.parameters, .fuzz = false});
     const Scheduler program(SchedulerOptions{.fuzz = false});
     const Time start = Time(milliseconds(1704096000000)); // 2024-01-01 08:00 UTC
     const Time end = start + days(learner.days);

@@ -79,9 +79,8 @@ TEST_F(StatisticsTest, StatesRecallAndForecast)
         int above = 0;
         EXPECT_NEAR(result.meanRecall, meanAt(at, &above), 1e-12);
         EXPECT_DOUBLE_EQ(result.shareAbove90, above / 4.0);
-        EXPECT_EQ(result.seenWords(), 4);
-        EXPECT_EQ(result.recallDay, recallDay);
-        EXPECT_EQ(result.examPassed, passed);
+        EXPECT_EQ(std::tuple(result.seenWords(), result.recallDay, result.examPassed),
+                  std::tuple(4, recallDay, passed));
     }
     EXPECT_LT(figures(list, now, now.date().addDays(10)).meanRecall, today.meanRecall);
 }
@@ -95,11 +94,9 @@ TEST_F(StatisticsTest, DaysAndStreaks)
     answer("winter", local(1, 14, 23, 30));             // summer time would say the 15th
 
     const ProgressFigures now = figures({}, local(6, 20, 23, 59));
-    EXPECT_EQ(now.longestStreak, 5);
-    EXPECT_EQ(now.currentStreak, 3);
-    const auto &last = now.activity.last();
+    EXPECT_EQ(std::pair(now.longestStreak, now.currentStreak), std::pair(5, 3));
     EXPECT_EQ(now.activity.size(), 90);
-    EXPECT_EQ(last.date, QDate(2026, 6, 20));
+    EXPECT_EQ(now.activity.last().date, QDate(2026, 6, 20));
     const auto &eighteenth = now.activity[now.activity.size() - 3];
     EXPECT_EQ((std::array{eighteenth.right, eighteenth.wrong}), (std::array{0, 1}));
     EXPECT_EQ(now.activity[now.activity.size() - 4].total(), 0);
@@ -163,8 +160,7 @@ TEST_F(StatisticsTest, RetentionCountsOnlyTheReviewsThatWereDue)
 
     // The same log added to another file in one go, and a file whose cache an earlier version
     // made, without the due times.
-    ProgressFolder other;
-    LearnerMemory copy(other.file());
+    LearnerMemory copy(folder.file("progress/copy.sqlite"));
     copy.addReviews(memory.reviews());
     EXPECT_EQ(recalled(copy), expected);
     folder.sqlite("DROP TABLE review_due");

@@ -2,10 +2,8 @@
 // Study Today: the day's budget and queue, the exam-date cap, the card's hint and choices, the
 // session's answers, undo and summary.
 
-#include "core/confusables.h"
 #include "learning/forecast.h"
 #include "learning/studycard.h"
-#include "learning/studyplan.h"
 #include "learning/studysession.h"
 #include "learningtest.h"
 
@@ -97,10 +95,8 @@ TEST(Study, WordsOfAFamilyShareAStem)
         {"abase", "abate", false},          {"intercede", "interdict", false},
         {"mendacious", "mendicant", false}, {"abet", "abeyance", false},
     };
-    for (const auto &[a, b, family] : cases) {
-        EXPECT_EQ(sameFamily(a, b), family) << a << " " << b;
-        EXPECT_EQ(sameFamily(b, a), family) << b << " " << a;
-    }
+    for (const auto &[a, b, family] : cases) // either way round
+        EXPECT_EQ(std::pair(sameFamily(a, b), sameFamily(b, a)), std::pair(family, family)) << a;
 }
 
 // New words as a learner meets them day after day, each day's taken from what the days before
@@ -115,10 +111,8 @@ TEST(Study, NewWordsComeShuffledWithRelatedWordsDaysApart)
         for (int i = 0; i < 4; ++i) // unrelated words in between
             keys << QStringLiteral("%1%2x%3").arg(QChar('b' + i)).arg(keys.size()).arg(stem);
     }
-    const Confusables lookAlikes =
-        Confusables::fromText("b3xaberra\tc4xaberra\nd11xabhor\tb15xabjur\te6xaberra\n"
-                              "anomalnt\tabjurnt\n",
-                              "t");
+    const Confusables lookAlikes = Confusables::fromText(
+        "b3xaberra\tc4xaberra\nd11xabhor\tb15xabjur\te6xaberra\nanomalnt\tabjurnt\n", "t");
     const auto related = [&](const QString &a, const QString &b) {
         return sameFamily(a, b) || lookAlikes.of(a).contains(b) || lookAlikes.of(b).contains(a);
     };
@@ -304,11 +298,9 @@ TEST(Study, SessionRecordsGradesBringsFailedWordsBackAndUndoes)
     EXPECT_EQ(later.count(failed), 3) << later.join(" ").toStdString(); // wrong, then 2 steps
     const QList<Review> reviews = f.memory.reviews();
     const auto &summary = f.session.summary();
-    EXPECT_EQ(summary.reviewed, reviews.size());
-    EXPECT_EQ(summary.learned, 3);
-    EXPECT_EQ(summary.streak, 1);
-    EXPECT_EQ(reviews.front().source, "study");
-    EXPECT_EQ(reviews.front().dictionary, "s.xml");
+    EXPECT_EQ(std::tuple(summary.reviewed, summary.learned, summary.streak),
+              std::tuple(reviews.size(), 3, 1));
+    EXPECT_EQ(reviews.front().source + ' ' + reviews.front().dictionary, "study s.xml");
     f.session.start(); // the day's new words are spent; the figures are the day's
     EXPECT_EQ(f.session.phase(), StudySession::Phase::Finished);
     EXPECT_EQ(f.session.summary().reviewed, reviews.size());
@@ -503,12 +495,8 @@ TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
     auto [session, memory, clock] = std::tie(f.session, f.memory, f.clock);
     QList<Review> learnt;
     for (int i = 1; i <= 20; ++i) // known at once a month ago: due since
-        learnt << Review{QStringLiteral("w%1").arg(i),
-                         startOfDay(today) - days(30),
-                         Rating::Easy,
-                         "study",
-                         "s.xml",
-                         0};
+        learnt << Review{"w" + QString::number(i), startOfDay(today) - days(30), Rating::Easy,
+                         "study", "s.xml"};
     memory.addReviews(learnt);
 
     // Ten seconds an answer until the learner has given enough: 20 reviews take 200 s.
@@ -519,11 +507,8 @@ TEST(Study, TheDailyLimitHoldsBackNewWordsAsTheForecastDoes)
         session.setPlan(std::nullopt, 10, limit);
         session.start();
         const StudySession::Plan plan = session.plan();
-        EXPECT_EQ(plan.reviews, 20);
-        EXPECT_EQ(plan.newWords, newWords);
-        EXPECT_EQ(plan.minutes, minutes);
-        EXPECT_EQ(plan.overLimit, over);
-        EXPECT_EQ(plan.limit, newWords < 10 ? limit : 0);
+        EXPECT_EQ(std::tuple(plan.reviews, plan.newWords, plan.minutes, plan.overLimit, plan.limit),
+                  std::tuple(20, newWords, minutes, over, newWords < 10 ? limit : 0));
         EXPECT_EQ(session.queue().fresh.size(), newWords);
         const ForecastInput input =
             readForecastInput(memory, f.words, StudyPlan{std::nullopt, 0.9, 10, limit}, clock.time);
