@@ -4,6 +4,7 @@
 // the model's arithmetic against the scheduler's.
 
 #include "learning/fitmath.h"
+#include "learning/fitstart.h"
 #include "learning/parameterfit.h"
 #include "learningtest.h"
 #include "simulatedlearner.h"
@@ -88,6 +89,21 @@ TEST(Fit, FewItemsChangeLittleOrNothing)
     for (int days = 2; days < 12; ++days)
         scattered += pairsOfAnswers(1, days, days);
     EXPECT_EQ(fit(scattered).scope, FitScope::Nothing);
+    // Only items of fewer than 64 answers before them train all the parameters: seventy words
+    // answered 64 times in a sitting keep to the first answers; one older word answered twice
+    // is enough to train them.
+    const Time sitting = Time(milliseconds(1704096000000)) + days(30);
+    QList<Review> longHistories;
+    for (int word = 0; word < 70; ++word) {
+        const auto review = [&](Time time) {
+            return Review{QStringLiteral("long%1").arg(word), time, Rating::Good, "quiz", "", 0};
+        };
+        for (int answer = 0; answer < 64; ++answer)
+            longHistories << review(sitting + seconds(answer));
+        longHistories << review(sitting + days(2)) << review(sitting + days(5));
+    }
+    EXPECT_EQ(fit(longHistories).scope, FitScope::FirstAnswers);
+    EXPECT_EQ(fit(pairsOfAnswers(1, 2) + longHistories).scope, FitScope::AllParameters);
 }
 
 TEST(Fit, TheSameAnswersGiveTheSameParametersToTheLastBit)
@@ -115,6 +131,15 @@ TEST(Fit, TheSameAnswersGiveTheSameParametersToTheLastBit)
     ASSERT_TRUE(ahead);
     EXPECT_EQ(once->fittedFigures.logLoss,
               measure(data, later, ahead->parameters, Weighting::Even).logLoss);
+    // Every parameter is trained, the first stabilities too, not only estimated from the
+    // first answers.
+    const TrainingSets sets = setAsideOutliers(data, earlier);
+    double remembered = 0;
+    for (const qsizetype index : sets.all)
+        remembered += data.items()[index].recalled;
+    const auto first = firstStabilities(data, sets.firstLongTerm, remembered / sets.all.size());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_GT(std::abs(ahead->parameters[i] / first.stability[i] - 1), 1e-3) << i;
 }
 
 TEST(Fit, ParametersStayWithinFsrsBounds)
