@@ -550,13 +550,25 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("benevolent", "a", "character", "wishing or showing good will"),
                 ("malevolent", "a", "character", "wishing harm to others"),
                 ("adroit", "a", "mind", "quick or skilful"),
-                ("maladroit", "a", "mind", "clumsy")]:
+                ("maladroit", "a", "mind", "clumsy"),
+                ("affluent", "a", "society", "having an abundant supply of money"),
+                ("forensic", "a", "society", "used or applied in a court of law"),
+                ("culinary", "a", "society", "of or relating to or used in cooking"),
+                ("ascetic", "a", "character", "pertaining to or characteristic of self-denial"),
+                ("annul", "v", "begin-end", "declare invalid", (8, 0), (11, 0)),
+                ("decimate", "v", "begin-end", "kill in large numbers", (9, 0), (10, 0)),
+                ("beget", "v", "begin-end", "give rise to", (9, 0)),
+                ("zephyr", "n", "nature", "a slight wind"),
+                ("lucre", "n", "thing", "money gained dishonestly"),
+                ("tome", "n", "thing", "a large scholarly book")]:
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
             made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
             made[word].topics = made[word].lead = tool.topics(meaning)
         made["blight"].material = made["malady"].material = {"ill_health"}
-        made["kinetic"].pertains = True
+        made["tome"].material = {"physical_entity"}
+        # The list's own meaning of beget is wider than its synset's, whose frames are of people.
+        made["beget"].written = True
         for w, c, fits in [("ensue", "quell", False), ("ensue", "raze", True),
                            ("quell", "ensue", True), ("juxtapose", "amble", False),
                            ("juxtapose", "deploy", True), ("amble", "juxtapose", True),
@@ -573,7 +585,12 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("disparity", "timbre", False), ("luminous", "raucous", True),
                            ("disparity", "semblance", True),
                            ("malevolent", "benevolent", False), ("adroit", "maladroit", False),
-                           ("maladroit", "adroit", False), ("maladroit", "malevolent", True)]:
+                           ("maladroit", "adroit", False), ("maladroit", "malevolent", True),
+                           ("affluent", "forensic", False),
+                           ("affluent", "culinary", False), ("culinary", "forensic", True),
+                           ("affluent", "ascetic", True), ("annul", "decimate", False),
+                           ("decimate", "annul", True), ("annul", "beget", True),
+                           ("zephyr", "lucre", False), ("zephyr", "tome", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
