@@ -27,7 +27,9 @@ WINDOWROLES = {Atspi.Role.FRAME, Atspi.Role.WINDOW, Atspi.Role.DIALOG, Atspi.Rol
 TEXTROLES = {Atspi.Role.TEXT, Atspi.Role.ENTRY}
 # Qt exposes a button that stays down (a grade of Study Today) as a check box.
 BUTTONROLES = {Atspi.Role.PUSH_BUTTON, Atspi.Role.TOGGLE_BUTTON, Atspi.Role.CHECK_BOX}
-TIMEOUT = 30
+# A wait ends as soon as its probe answers; its bound is for a machine busy with other builds,
+# where the program once took over 30 s to join the accessibility bus.
+TIMEOUT = 60
 
 program = os.path.abspath(sys.argv[1])
 show = "--show" in sys.argv[2:]
