@@ -451,7 +451,8 @@ class MakeDictionaryTest(unittest.TestCase):
         synsets = [one("a", 0, "terse", "brief"), one("a", 0, "curt", "short in manner"),
                    one("v", 32, "extol", "praise highly"), one("n", 7, "candor", "frankness")]
         listed = "terse\ncurt\nextol\ncandor\n"
-        self.write("words.kinds", "# a comment\nterse\tspeech\ncurt\nextol\tcharacter\n"
+        self.write("words.kinds", "# a comment\nterse\tspeech\tpeople,ideas\ncurt\n"
+                   "extol\tcharacter\n"
                    "lithe\tbody\nterse\tspeech\n")
         self.write("words.alike", "terse\tlithe\n")
         result = self.run_tool(listed, synsets)
@@ -459,7 +460,10 @@ class MakeDictionaryTest(unittest.TestCase):
                           os.path.exists(self.tsv)), (1, False, False))
         self.assertEqual(re.findall(r"^make-dictionary: (words\.\w+:?\d*): (.*)", result.stderr,
                                     re.M),
-                         [("words.kinds:3", "'curt' has no kind"),
+                         [("words.kinds:2", "'terse' is said of 'people,ideas': an adjective or a "
+                           "verb is said of one or more of people, things, matters, with commas "
+                           "between"),
+                          ("words.kinds:3", "'curt' has no kind"),
                           ("words.kinds:4", "'extol' is a verb, whose kinds are speak, think, "
                            "feel, others, change, begin-end, move, handle, own; not 'character'"),
                           ("words.kinds:5", "'lithe' is not in the list"),
@@ -560,10 +564,17 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("beget", "v", "begin-end", "give rise to", (9, 0)),
                 ("zephyr", "n", "nature", "a slight wind"),
                 ("lucre", "n", "thing", "money gained dishonestly"),
-                ("tome", "n", "thing", "a large scholarly book")]:
+                ("tome", "n", "thing", "a large scholarly book"),
+                ("impecunious", "a", "situation", "not having enough money", "people"),
+                ("unassailable", "a", "situation", "not open to attack or question", "matters"),
+                ("tortuous", "a", "situation", "winding; not straightforward", "things,matters"),
+                ("eminent", "a", "worth", "of high standing", "people"),
+                ("imminent", "a", "time", "close in time", "matters")]:
+            said = frames.pop() if frames and isinstance(frames[-1], str) else ""
+            said_of = frozenset(said.split(",")) if said else frozenset()
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
                                             "pointers": [], "frames": frames}}
-            made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind)
+            made[word] = tool.Choice(word, f"(x.) {meaning}", sense, kind, said_of=said_of)
             made[word].topics = made[word].lead = tool.topics(meaning)
         made["blight"].material = made["malady"].material = {"ill_health"}
         made["tome"].material = {"physical_entity"}
@@ -590,7 +601,10 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("affluent", "culinary", False), ("culinary", "forensic", True),
                            ("affluent", "ascetic", True), ("annul", "decimate", False),
                            ("decimate", "annul", True), ("annul", "beget", True),
-                           ("zephyr", "lucre", False), ("zephyr", "tome", True)]:
+                           ("zephyr", "lucre", False), ("zephyr", "tome", True),
+                           ("unassailable", "impecunious", False),
+                           ("impecunious", "unassailable", False),
+                           ("tortuous", "unassailable", True), ("eminent", "imminent", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
