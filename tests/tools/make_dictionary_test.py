@@ -569,7 +569,14 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("unassailable", "a", "situation", "not open to attack or question", "matters"),
                 ("tortuous", "a", "situation", "winding; not straightforward", "things,matters"),
                 ("eminent", "a", "worth", "of high standing", "people"),
-                ("imminent", "a", "time", "close in time", "matters")]:
+                ("imminent", "a", "time", "close in time", "matters"),
+                ("wistful", "a", "feeling", "full of longing", "people"),
+                ("cathartic", "a", "feeling", "releasing strong feeling", "matters"),
+                ("refurbish", "v", "change", "renovate", "things"),
+                ("polarize", "v", "change", "cause to split into opposing factions",
+                 "people,matters"),
+                ("rail", "v", "speak", "complain bitterly", "people"),
+                ("contend", "v", "speak", "maintain or assert", "matters")]:
             said = frames.pop() if frames and isinstance(frames[-1], str) else ""
             said_of = frozenset(said.split(",")) if said else frozenset()
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
@@ -604,7 +611,9 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("zephyr", "lucre", False), ("zephyr", "tome", True),
                            ("unassailable", "impecunious", False),
                            ("impecunious", "unassailable", False),
-                           ("tortuous", "unassailable", True), ("eminent", "imminent", True)]:
+                           ("tortuous", "unassailable", True), ("eminent", "imminent", True),
+                           ("polarize", "refurbish", False), ("refurbish", "polarize", False),
+                           ("cathartic", "wistful", True), ("rail", "contend", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
