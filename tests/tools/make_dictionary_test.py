@@ -576,7 +576,12 @@ class MakeDictionaryTest(unittest.TestCase):
                 ("polarize", "v", "change", "cause to split into opposing factions",
                  "people,matters"),
                 ("rail", "v", "speak", "complain bitterly", "people"),
-                ("contend", "v", "speak", "maintain or assert", "matters")]:
+                ("contend", "v", "speak", "maintain or assert", "matters"),
+                ("stupefy", "v", "change", "make dull or numb", (9, 0), "people"),
+                ("codify", "v", "change", "organize into a code", (8, 0), "matters"),
+                ("dawdle", "v", "move", "proceed slowly", (2, 0), "people"),
+                ("acquit", "v", "others", "declare not guilty", (9, 0), "people"),
+                ("infringe", "v", "others", "go against rules", (8, 0), "matters")]:
             said = frames.pop() if frames and isinstance(frames[-1], str) else ""
             said_of = frozenset(said.split(",")) if said else frozenset()
             sense = {"pos": pos, "synset": {"key": (pos, 1), "words": [(word, 0)],
@@ -613,7 +618,9 @@ class MakeDictionaryTest(unittest.TestCase):
                            ("impecunious", "unassailable", False),
                            ("tortuous", "unassailable", True), ("eminent", "imminent", True),
                            ("polarize", "refurbish", False), ("refurbish", "polarize", False),
-                           ("cathartic", "wistful", True), ("rail", "contend", True)]:
+                           ("cathartic", "wistful", True), ("rail", "contend", True),
+                           ("stupefy", "codify", False), ("codify", "stupefy", False),
+                           ("dawdle", "codify", True), ("acquit", "infringe", True)]:
             why = tool.Confusables.applies_elsewhere(made[w], made[c])
             self.assertEqual(why is None, fits, (w, c, why))
         self.assertEqual(tool.Confusables.applies_elsewhere(made["austere"], made["arable"]),
